@@ -1,0 +1,54 @@
+-- Tables of the paper catalogue. The database is created with utf8mb4 and the
+-- tables inherit its character set and collation.
+CREATE TABLE username_password (
+  username VARCHAR(191) NOT NULL PRIMARY KEY,
+  password VARCHAR(255) NOT NULL
+);
+CREATE TABLE username_rightid (
+  username VARCHAR(191) NOT NULL PRIMARY KEY,
+  rightid VARCHAR(8) NOT NULL
+);
+CREATE TABLE author_info (
+  author VARCHAR(255) NOT NULL,
+  email VARCHAR(255) NOT NULL,
+  KEY author_info_author (author)
+);
+CREATE TABLE main (
+  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  title VARCHAR(500) NOT NULL,
+  author_1 VARCHAR(100) NOT NULL,
+  pub_time VARCHAR(50) NOT NULL
+);
+CREATE TABLE author_all (
+  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  author_1 VARCHAR(100) NOT NULL,
+  author_2 VARCHAR(100) NULL DEFAULT NULL,
+  author_3 VARCHAR(100) NULL DEFAULT NULL,
+  author_4 VARCHAR(100) NULL DEFAULT NULL,
+  author_5 VARCHAR(100) NULL DEFAULT NULL
+);
+CREATE TABLE kword_all (
+  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  kword_1 VARCHAR(100) NULL DEFAULT NULL,
+  kword_2 VARCHAR(100) NULL DEFAULT NULL,
+  kword_3 VARCHAR(100) NULL DEFAULT NULL,
+  kword_4 VARCHAR(100) NULL DEFAULT NULL,
+  kword_5 VARCHAR(100) NULL DEFAULT NULL,
+  kword_6 VARCHAR(100) NULL DEFAULT NULL,
+  kword_7 VARCHAR(100) NULL DEFAULT NULL,
+  kword_8 VARCHAR(100) NULL DEFAULT NULL,
+  kword_9 VARCHAR(100) NULL DEFAULT NULL,
+  kword_a VARCHAR(100) NULL DEFAULT NULL
+);
+CREATE TABLE address (
+  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  filename VARCHAR(255) NOT NULL,
+  dir VARCHAR(500) NOT NULL,
+  catalog VARCHAR(100) NULL DEFAULT NULL,
+  remark VARCHAR(1000) NULL DEFAULT NULL
+);
+CREATE TABLE type_in (
+  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  typist VARCHAR(191) NOT NULL,
+  type_time VARCHAR(20) NOT NULL
+);

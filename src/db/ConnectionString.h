@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+
+inline constexpr char kOdbcProvider[] = "MSDASQL.1";
+
+// "Provider=" provider ";Password=" password ";Persist Security Info=false;User ID="
+// account ";Data Source=" dataSource: ten pieces, nothing quoted.
+QString buildConnectionString(const QString& provider, const QString& password,
+                              const QString& account, const QString& dataSource);
+
+// Maps a connection string of the form above to an ODBC connection string on
+// the named data source. Only the ODBC provider is known; any other provider
+// (or an empty string) throws DbError. Attributes that a value smuggles in
+// after a ";" are passed on, later ones overriding earlier ones.
+QString odbcConnectionString(const QString& connectionString);
+
+}  // namespace db

@@ -1,0 +1,63 @@
+#include "db/Messages.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "db/DbError.h"
+
+namespace db {
+namespace messages {
+
+namespace {
+std::function<void(const Shown&)>& recorder() {
+    static std::function<void(const Shown&)> r;
+    return r;
+}
+}  // namespace
+
+void setRecorder(std::function<void(const Shown&)> r) { recorder() = std::move(r); }
+
+QString programTitle() {
+    QString path = QCoreApplication::applicationFilePath();
+    if (path.isEmpty()) return QStringLiteral("paper_catalogue");
+    return QFileInfo(path).completeBaseName();
+}
+
+QString reportText(const QString& message) {
+    if (!message.isEmpty() && message.back().unicode() <= '.') return message;
+    return message + QLatin1Char('.');
+}
+
+void show(const QString& text, const QString& caption) {
+    if (recorder()) {
+        recorder()({Kind::Message, caption, text});
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    box.exec();
+}
+
+void errorReport(const QString& message) {
+    QString text = reportText(message);
+    if (recorder()) {
+        recorder()({Kind::ErrorReport, programTitle(), text});
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, programTitle(), text, QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace messages
+
+void guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const DbError& e) {
+        messages::errorReport(e.message());
+    } catch (const std::exception& e) {
+        messages::errorReport(QString::fromUtf8(e.what()));
+    }
+}
+
+}  // namespace db

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace db {
+
+// Every message box and the error report go through here, so that tests can
+// record and answer them.
+namespace messages {
+
+enum class Kind { Message, ErrorReport };
+
+struct Shown {
+    Kind kind;
+    QString caption;
+    QString text;
+};
+
+// A modal box with one OK button and no icon.
+void show(const QString& text, const QString& caption);
+// The application error report: stop icon, program title, the error's
+// message with a full stop added unless it already ends in a character at or
+// below the full stop.
+void errorReport(const QString& message);
+
+// The text the error report shows for a message.
+QString reportText(const QString& message);
+// The program title: the executable's name without extension.
+QString programTitle();
+
+// Replaces the boxes by a recorder (tests); an empty function restores them.
+void setRecorder(std::function<void(const Shown&)> recorder);
+
+}  // namespace messages
+
+// Runs a handler; an error it raises goes to the error report and the window
+// stays open.
+void guarded(const std::function<void()>& handler);
+
+}  // namespace db

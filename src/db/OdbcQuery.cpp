@@ -1,0 +1,405 @@
+#include "db/OdbcQuery.h"
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <algorithm>
+#include <vector>
+
+#include "db/ConnectionString.h"
+#include "db/DbError.h"
+
+namespace db {
+
+namespace {
+
+// Largest column, in bytes, fetched through bound row arrays; wider ones are
+// read cell by cell.
+constexpr SQLULEN kBoundColumnLimit = 16384;
+// Memory for one block of bound rows.
+constexpr SQLULEN kBlockBytes = 8u << 20;
+constexpr SQLULEN kMaxBlockRows = 1024;
+
+QString fromWide(const SQLWCHAR* text, qsizetype length) {
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(text), length);
+}
+
+struct Diagnostic {
+    QString text;
+    bool connectionLost = false;
+};
+
+Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
+    Diagnostic d;
+    QStringList texts;
+    for (SQLSMALLINT i = 1;; ++i) {
+        SQLWCHAR state[6] = {};
+        SQLINTEGER native = 0;
+        SQLWCHAR message[1024] = {};
+        SQLSMALLINT length = 0;
+        SQLRETURN rc = SQLGetDiagRecW(type, handle, i, state, &native, message,
+                                      SQLSMALLINT(std::size(message)), &length);
+        if (!SQL_SUCCEEDED(rc)) break;
+        QString s = fromWide(state, 5);
+        texts << fromWide(message, std::min<qsizetype>(length, std::size(message) - 1));
+        if (native == 2006 || native == 2013 || native == 2055 || s.startsWith(QLatin1String("08")))
+            d.connectionLost = true;
+    }
+    d.text = texts.join(QLatin1Char(' '));
+    if (d.text.isEmpty()) d.text = QStringLiteral("数据库错误（驱动没有给出原因）");
+    return d;
+}
+
+SQLHENV environment() {
+    static SQLHENV env = [] {
+        SQLHENV e = SQL_NULL_HENV;
+        SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &e);
+        SQLSetEnvAttr(e, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        return e;
+    }();
+    return env;
+}
+
+// Shows the busy cursor while a statement waits for the server.
+class BusyCursor {
+public:
+    BusyCursor() : active_(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (active_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~BusyCursor() {
+        if (active_) QGuiApplication::restoreOverrideCursor();
+    }
+
+private:
+    bool active_;
+};
+
+struct Failure {
+    Diagnostic diagnostic;
+};
+
+}  // namespace
+
+class OdbcConnection {
+public:
+    explicit OdbcConnection(const QString& odbcString) {
+        SQLAllocHandle(SQL_HANDLE_DBC, environment(), &dbc_);
+        SQLSetConnectAttr(dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
+        std::u16string text = odbcString.toStdU16String();
+        SQLRETURN rc = SQLDriverConnectW(dbc_, nullptr,
+                                         reinterpret_cast<SQLWCHAR*>(text.data()),
+                                         SQLSMALLINT(text.size()), nullptr, 0, nullptr,
+                                         SQL_DRIVER_NOPROMPT);
+        if (!SQL_SUCCEEDED(rc)) {
+            Diagnostic d = diagnose(SQL_HANDLE_DBC, dbc_);
+            SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+            dbc_ = SQL_NULL_HDBC;
+            throw Failure{d};
+        }
+    }
+    ~OdbcConnection() {
+        if (dbc_ != SQL_NULL_HDBC) {
+            SQLDisconnect(dbc_);
+            SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+        }
+    }
+    OdbcConnection(const OdbcConnection&) = delete;
+    OdbcConnection& operator=(const OdbcConnection&) = delete;
+
+    struct Outcome {
+        std::shared_ptr<ResultSet> rows;  // set when a result set came back
+        bool hadRows = false;             // a result set came back unread
+        qint64 affected = 0;
+    };
+
+    Outcome execute(const QString& statement, bool wantRows) {
+        Statement st(dbc_);
+        std::u16string text = statement.toStdU16String();
+        SQLRETURN rc = SQLExecDirectW(st.handle, reinterpret_cast<SQLWCHAR*>(text.data()),
+                                      SQLINTEGER(text.size()));
+        if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) st.fail();
+
+        Outcome out;
+        bool first = true;
+        for (;;) {
+            SQLSMALLINT columns = 0;
+            st.check(SQLNumResultCols(st.handle, &columns));
+            if (columns > 0) {
+                if (wantRows) out.rows = fetch(st, columns);
+                else out.hadRows = true;
+                break;
+            }
+            if (first) {
+                SQLLEN count = 0;
+                if (rc != SQL_NO_DATA) st.check(SQLRowCount(st.handle, &count));
+                out.affected = count < 0 ? 0 : count;
+                first = false;
+            }
+            if (!wantRows) break;
+            rc = SQLMoreResults(st.handle);
+            if (rc == SQL_NO_DATA) break;
+            if (!SQL_SUCCEEDED(rc)) st.fail();
+        }
+        st.drain();
+        return out;
+    }
+
+private:
+    struct Statement {
+        explicit Statement(SQLHDBC dbc) {
+            if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &handle)))
+                throw Failure{diagnose(SQL_HANDLE_DBC, dbc)};
+        }
+        ~Statement() { SQLFreeHandle(SQL_HANDLE_STMT, handle); }
+        [[noreturn]] void fail() { throw Failure{diagnose(SQL_HANDLE_STMT, handle)}; }
+        void check(SQLRETURN rc) {
+            if (!SQL_SUCCEEDED(rc)) fail();
+        }
+        // Finishes every pending result (a procedure call leaves a status
+        // result behind), so that the next statement can be sent.
+        void drain() {
+            SQLCloseCursor(handle);
+            while (SQL_SUCCEEDED(SQLMoreResults(handle))) {
+            }
+        }
+        SQLHSTMT handle = SQL_NULL_HSTMT;
+    };
+
+    struct Column {
+        QString name;
+        SQLULEN width = 0;  // bytes per cell in the bound buffer, 0 when read cell by cell
+        std::vector<char> buffer;
+        std::vector<SQLLEN> indicator;
+    };
+
+    static std::shared_ptr<ResultSet> fetch(Statement& st, SQLSMALLINT count) {
+        std::vector<Column> columns(count);
+        QStringList names;
+        bool bound = true;
+        SQLULEN rowBytes = 0;
+        for (SQLSMALLINT c = 0; c < count; ++c) {
+            SQLWCHAR name[512] = {};
+            SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+            SQLULEN size = 0;
+            st.check(SQLDescribeColW(st.handle, SQLUSMALLINT(c + 1), name, SQLSMALLINT(std::size(name)),
+                                     &nameLength, &type, &size, &digits, &nullable));
+            columns[c].name = fromWide(name, std::min<qsizetype>(nameLength, std::size(name) - 1));
+            names << columns[c].name;
+            SQLULEN width = 0;
+            switch (type) {
+                case SQL_LONGVARCHAR: case SQL_WLONGVARCHAR: case SQL_LONGVARBINARY:
+                    width = 0;
+                    break;
+                case SQL_BINARY: case SQL_VARBINARY:
+                    width = size * 2 + 1;  // hexadecimal text
+                    break;
+                default:
+                    width = std::max<SQLULEN>(size, 64) * 4 + 1;
+            }
+            if (width == 0 || size == 0 || width > kBoundColumnLimit) bound = false;
+            columns[c].width = width;
+            rowBytes += width + sizeof(SQLLEN);
+        }
+
+        auto result = std::make_shared<ResultSet>(names);
+        SQLLEN rows = 0;
+        if (SQL_SUCCEEDED(SQLRowCount(st.handle, &rows)) && rows > 0) result->reserveRows(rows);
+        if (bound)
+            fetchBlocks(st, columns, rowBytes, *result);
+        else
+            fetchCells(st, count, *result);
+        result->squeeze();
+        return result;
+    }
+
+    static void fetchBlocks(Statement& st, std::vector<Column>& columns, SQLULEN rowBytes,
+                            ResultSet& result) {
+        SQLULEN blockRows = std::clamp<SQLULEN>(kBlockBytes / std::max<SQLULEN>(rowBytes, 1), 1,
+                                                kMaxBlockRows);
+        SQLULEN fetched = 0;
+        st.check(SQLSetStmtAttr(st.handle, SQL_ATTR_ROW_BIND_TYPE,
+                                reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0));
+        st.check(SQLSetStmtAttr(st.handle, SQL_ATTR_ROW_ARRAY_SIZE,
+                                reinterpret_cast<SQLPOINTER>(blockRows), 0));
+        st.check(SQLSetStmtAttr(st.handle, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0));
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            Column& col = columns[c];
+            col.buffer.resize(col.width * blockRows);
+            col.indicator.resize(blockRows);
+            st.check(SQLBindCol(st.handle, SQLUSMALLINT(c + 1), SQL_C_CHAR, col.buffer.data(),
+                                SQLLEN(col.width), col.indicator.data()));
+        }
+        for (;;) {
+            SQLRETURN rc = SQLFetch(st.handle);
+            if (rc == SQL_NO_DATA) break;
+            if (!SQL_SUCCEEDED(rc)) st.fail();
+            for (SQLULEN r = 0; r < fetched; ++r) {
+                for (Column& col : columns) {
+                    SQLLEN ind = col.indicator[r];
+                    if (ind == SQL_NULL_DATA) {
+                        result.appendNull();
+                    } else {
+                        SQLLEN length = std::min<SQLLEN>(ind, SQLLEN(col.width) - 1);
+                        if (length < 0) length = 0;
+                        result.appendCell(col.buffer.data() + r * col.width, std::size_t(length));
+                    }
+                }
+            }
+        }
+        SQLSetStmtAttr(st.handle, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
+        SQLFreeStmt(st.handle, SQL_UNBIND);
+    }
+
+    static void fetchCells(Statement& st, SQLSMALLINT count, ResultSet& result) {
+        std::vector<char> piece(65536);
+        std::string cell;
+        for (;;) {
+            SQLRETURN rc = SQLFetch(st.handle);
+            if (rc == SQL_NO_DATA) break;
+            if (!SQL_SUCCEEDED(rc)) st.fail();
+            for (SQLSMALLINT c = 1; c <= count; ++c) {
+                cell.clear();
+                bool isNull = false;
+                for (;;) {
+                    SQLLEN ind = 0;
+                    rc = SQLGetData(st.handle, SQLUSMALLINT(c), SQL_C_CHAR, piece.data(),
+                                    SQLLEN(piece.size()), &ind);
+                    if (rc == SQL_NO_DATA) break;
+                    if (!SQL_SUCCEEDED(rc)) st.fail();
+                    if (ind == SQL_NULL_DATA) {
+                        isNull = true;
+                        break;
+                    }
+                    SQLLEN room = SQLLEN(piece.size()) - 1;
+                    if (ind == SQL_NO_TOTAL || ind > room) {
+                        cell.append(piece.data(), std::size_t(room));
+                        continue;  // more to read
+                    }
+                    cell.append(piece.data(), std::size_t(ind));
+                    break;
+                }
+                if (isNull) result.appendNull();
+                else result.appendCell(cell.data(), cell.size());
+            }
+        }
+    }
+
+    SQLHDBC dbc_ = SQL_NULL_HDBC;
+};
+
+OdbcQuery::OdbcQuery(QObject* parent) : Query(parent) {}
+
+OdbcQuery::~OdbcQuery() = default;
+
+bool OdbcQuery::isConnected() const { return connection_ != nullptr; }
+
+void OdbcQuery::setConnectionString(const QString& text) {
+    if (text == connectionString_) return;
+    close();
+    connection_.reset();  // the server rolls back whatever was open
+    inTransaction_ = false;
+    connectionString_ = text;
+}
+
+void OdbcQuery::close() {
+    row_ = 0;
+    if (result_) {
+        result_.reset();
+        emit resultChanged();
+    }
+}
+
+void OdbcQuery::setSql(const QString& statement) {
+    close();
+    sql_ = statement;
+}
+
+void OdbcQuery::fail(const QString& message, bool connectionLost) {
+    if (connectionLost) {
+        connection_.reset();  // reopened at the next statement
+    } else if (inTransaction_ && connection_) {
+        // Never leave half a change open for a later statement to commit.
+        try {
+            connection_->execute(QStringLiteral("rollback"), false);
+        } catch (const Failure& f) {
+            if (f.diagnostic.connectionLost) connection_.reset();
+        }
+    }
+    inTransaction_ = false;
+    throw DbError(message);
+}
+
+void OdbcQuery::trackTransaction(const QString& statement) {
+    QString s = statement.simplified().toLower();
+    if (s.endsWith(QLatin1Char(';'))) s.chop(1);
+    s = s.trimmed();
+    if (s == QLatin1String("begin") || s == QLatin1String("begin work") ||
+        s.startsWith(QLatin1String("start transaction")))
+        inTransaction_ = true;
+    else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
+             s == QLatin1String("commit work") || s == QLatin1String("rollback work"))
+        inTransaction_ = false;
+}
+
+bool OdbcQuery::send(Want want, qint64* affected) {
+    close();
+    BusyCursor busy;
+    OdbcConnection::Outcome outcome;
+    try {
+        if (!connection_) {
+            QString odbc = odbcConnectionString(connectionString_);
+            connection_ = std::make_unique<OdbcConnection>(odbc);
+            inTransaction_ = false;
+        }
+        outcome = connection_->execute(sql_, want != Want::Count);
+    } catch (const Failure& f) {
+        fail(f.diagnostic.text, f.diagnostic.connectionLost);
+    } catch (const DbError& e) {
+        fail(e.message(), false);
+    } catch (const std::exception& e) {
+        fail(QString::fromLocal8Bit(e.what()), false);
+    }
+    trackTransaction(sql_);
+    if (affected) *affected = outcome.affected;
+    if (outcome.hadRows) return true;  // rows were not wanted here
+    if (outcome.rows) {
+        result_ = std::move(outcome.rows);
+        row_ = 0;
+        emit resultChanged();
+        return true;
+    }
+    if (want == Want::Rows) fail(QStringLiteral("语句没有返回结果集"), false);
+    return false;
+}
+
+void OdbcQuery::open() { send(Want::Rows, nullptr); }
+
+qint64 OdbcQuery::execSql() {
+    qint64 affected = 0;
+    send(Want::Count, &affected);
+    return affected;
+}
+
+bool OdbcQuery::run() { return send(Want::Either, nullptr); }
+
+QString OdbcQuery::field(int column) const {
+    if (!result_ || row_ >= result_->rowCount()) return QString();
+    if (column < 0 || column >= result_->columnCount())
+        throw DbError(QStringLiteral("结果集中没有第 %1 列").arg(column));
+    return result_->text(row_, column);
+}
+
+qint64 OdbcQuery::recordCount() const {
+    if (!result_) throw DbError(QStringLiteral("结果集未打开"));
+    return result_->rowCount();
+}
+
+void OdbcQuery::next() {
+    if (result_ && row_ < result_->rowCount()) ++row_;
+}
+
+bool OdbcQuery::eof() const { return !result_ || row_ >= result_->rowCount(); }
+
+}  // namespace db

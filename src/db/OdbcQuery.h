@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+
+#include "db/Query.h"
+
+namespace db {
+
+class OdbcConnection;
+
+// The query object over the ODBC API. The result is fetched in blocks of rows
+// into a compact ResultSet and the driver's statement is freed right after.
+// A "begin" sent through it is tracked: an error before the matching "commit"
+// or "rollback" rolls the transaction back before the error is reported, and
+// a connection the server dropped is reopened at the next statement.
+class OdbcQuery : public Query {
+    Q_OBJECT
+public:
+    explicit OdbcQuery(QObject* parent = nullptr);
+    ~OdbcQuery() override;
+
+    void setConnectionString(const QString& text) override;
+    QString connectionString() const override { return connectionString_; }
+    void close() override;
+    void setSql(const QString& statement) override;
+    QString sql() const override { return sql_; }
+    void open() override;
+    qint64 execSql() override;
+    using Query::execSql;
+    bool run() override;
+    bool isOpen() const override { return result_ != nullptr; }
+    QString field(int column) const override;
+    qint64 recordCount() const override;
+    void next() override;
+    bool eof() const override;
+    std::shared_ptr<const ResultSet> result() const override { return result_; }
+
+    bool inTransaction() const { return inTransaction_; }
+    // True while a connection to the server is held.
+    bool isConnected() const;
+
+private:
+    enum class Want { Rows, Count, Either };
+    bool send(Want want, qint64* affected);
+    void trackTransaction(const QString& statement);
+    [[noreturn]] void fail(const QString& message, bool connectionLost);
+
+    QString connectionString_;
+    QString sql_;
+    std::unique_ptr<OdbcConnection> connection_;
+    std::shared_ptr<const ResultSet> result_;
+    qint64 row_ = 0;
+    bool inTransaction_ = false;
+};
+
+}  // namespace db

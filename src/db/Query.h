@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "db/ResultSet.h"
+
+namespace db {
+
+// What every window needs of its query object: one statement at a time over a
+// connection of its own, kept while the connection string stays the same.
+// Database failures throw DbError.
+class Query : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~Query() override = default;
+
+    virtual void setConnectionString(const QString& text) = 0;
+    virtual QString connectionString() const = 0;
+
+    // Ends the current result set; harmless when none is open.
+    virtual void close() = 0;
+    // Replaces the statement text (and ends any open result set).
+    virtual void setSql(const QString& statement) = 0;
+    virtual QString sql() const = 0;
+
+    // Sends the statement and makes its whole result the current result set.
+    // A statement that returns no result set is an error.
+    virtual void open() = 0;
+    // Sends a statement that returns no rows; returns the rows it affected.
+    virtual qint64 execSql() = 0;
+    // Sends the statement once; true when it returned a result set, which is
+    // then open as after open().
+    virtual bool run() = 0;
+
+    virtual bool isOpen() const = 0;
+    // Text of column i of the current row; empty for NULL and for no rows.
+    virtual QString field(int column) const = 0;
+    // Rows of the open result set; an error when none is open.
+    virtual qint64 recordCount() const = 0;
+    virtual void next() = 0;
+    virtual bool eof() const = 0;
+    // The open result for a grid, or null.
+    virtual std::shared_ptr<const ResultSet> result() const = 0;
+
+    // Convenience: close, replace the statement, then open / execute / run.
+    void openSql(const QString& statement) { close(); setSql(statement); open(); }
+    qint64 execSql(const QString& statement) { close(); setSql(statement); return execSql(); }
+
+signals:
+    // The open result set appeared, changed or went away.
+    void resultChanged();
+};
+
+}  // namespace db

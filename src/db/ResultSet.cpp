@@ -1,0 +1,72 @@
+#include "db/ResultSet.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace db {
+
+ResultSet::ResultSet(QStringList columnNames) : columns_(std::move(columnNames)) {}
+
+char* ResultSet::reserve(std::size_t size) {
+    bool fits = !chunks_.empty() && chunks_.back().capacity() >= kChunkSize &&
+                chunks_.back().size() + size < kChunkSize;
+    if (!fits) {
+        if (chunks_.size() >= (std::size_t(1) << (32 - kChunkBits)))
+            throw std::runtime_error("result too large to hold in memory");
+        chunks_.emplace_back();
+        // A cell larger than a chunk gets a chunk of its own.
+        chunks_.back().reserve(size > kChunkSize ? size : kChunkSize);
+    }
+    std::string& chunk = chunks_.back();
+    std::size_t offset = chunk.size();
+    starts_.push_back(std::uint32_t((chunks_.size() - 1) << kChunkBits | offset));
+    chunk.resize(offset + size);
+    return chunk.data() + offset;
+}
+
+void ResultSet::reserveRows(qint64 rows) {
+    if (rows <= 0 || columns_.isEmpty()) return;
+    starts_.reserve(std::size_t(rows) * columns_.size());
+    nulls_.reserve(std::size_t(rows) * columns_.size());
+}
+
+void ResultSet::appendCell(const char* data, std::size_t size) {
+    char* dest = reserve(size);
+    if (size) std::memcpy(dest, data, size);
+    nulls_.push_back(false);
+}
+
+void ResultSet::appendNull() {
+    reserve(0);
+    nulls_.push_back(true);
+}
+
+std::string_view ResultSet::bytes(qint64 row, int column) const {
+    std::size_t i = index(row, column);
+    std::uint32_t start = starts_[i];
+    std::size_t chunk = start >> kChunkBits;
+    std::size_t offset = start & (kChunkSize - 1);
+    std::size_t end = chunks_[chunk].size();
+    if (i + 1 < starts_.size() && (starts_[i + 1] >> kChunkBits) == chunk)
+        end = starts_[i + 1] & (kChunkSize - 1);
+    return std::string_view(chunks_[chunk].data() + offset, end - offset);
+}
+
+QString ResultSet::text(qint64 row, int column) const {
+    std::string_view b = bytes(row, column);
+    return QString::fromUtf8(b.data(), qsizetype(b.size()));
+}
+
+std::size_t ResultSet::bytesReserved() const {
+    std::size_t total = starts_.capacity() * sizeof(std::uint32_t) + nulls_.capacity() / 8;
+    for (const std::string& c : chunks_) total += c.capacity();
+    return total;
+}
+
+void ResultSet::squeeze() {
+    if (!chunks_.empty()) chunks_.back().shrink_to_fit();
+    starts_.shrink_to_fit();
+    nulls_.shrink_to_fit();
+}
+
+}  // namespace db

@@ -1,0 +1,40 @@
+#include "db/SqlText.h"
+
+namespace db {
+
+QString sqlQuote(const QString& value) {
+    QString out;
+    out.reserve(value.size() + 8);
+    for (QChar c : value) {
+        switch (c.unicode()) {
+            case '\'': out += QLatin1String("\\'"); break;
+            case '\\': out += QLatin1String("\\\\"); break;
+            case 0: out += QLatin1String("\\0"); break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+QString likeQuote(const QString& value) {
+    // The like operator reads a backslash as its escape character, so a typed
+    // backslash is doubled for it before the literal itself is escaped.
+    QString doubled = value;
+    doubled.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    return sqlQuote(doubled);
+}
+
+QString likePattern(const QString& text) {
+    if (text.isEmpty()) return QStringLiteral("%");
+    return QLatin1Char('%') + likeQuote(text) + QLatin1Char('%');
+}
+
+QString trimBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= ' ') ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= ' ') --end;
+    return text.mid(begin, end - begin);
+}
+
+}  // namespace db

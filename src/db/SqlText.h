@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+
+// Escapes a typed value for use between single quotes in a statement: the
+// server then stores and compares exactly the text the user typed.
+QString sqlQuote(const QString& value);
+
+// Escapes a typed value for use inside a like pattern between single quotes.
+// "%" and "_" stay wildcards; a backslash matches a backslash.
+QString likeQuote(const QString& value);
+
+// The like pattern of a search text: "%" alone when empty, else the escaped
+// text between two "%".
+QString likePattern(const QString& text);
+
+// Removes leading and trailing blanks and control characters, as the sign-in
+// does with what the user typed.
+QString trimBlanks(const QString& text);
+
+}  // namespace db

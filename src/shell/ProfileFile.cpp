@@ -1,0 +1,189 @@
+#include "shell/ProfileFile.h"
+
+#include <iconv.h>
+
+#include <QFile>
+#include <QList>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "db/DbError.h"
+
+namespace shell::profile {
+
+namespace {
+
+QByteArray convert(const char* to, const char* from, const QByteArray& in) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == iconv_t(-1)) return {};
+    QByteArray out(in.size() * 4 + 16, '\0');
+    char* inPtr = const_cast<char*>(in.constData());
+    size_t inLeft = size_t(in.size());
+    char* outPtr = out.data();
+    size_t outLeft = size_t(out.size());
+    while (inLeft > 0) {
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) {
+            if (errno == EILSEQ || errno == EINVAL) {
+                // An invalid byte: keep going past it.
+                ++inPtr;
+                --inLeft;
+                continue;
+            }
+            break;
+        }
+    }
+    iconv_close(cd);
+    out.truncate(out.size() - qsizetype(outLeft));
+    return out;
+}
+
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+QString trimmedBlanks(const QString& s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && (isBlank(s[b]) || s[b] == QLatin1Char('\r'))) ++b;
+    while (e > b && (isBlank(s[e - 1]) || s[e - 1] == QLatin1Char('\r'))) --e;
+    return s.mid(b, e - b);
+}
+
+// The section name of a "[name]" line, or a null string.
+QString sectionName(const QString& line) {
+    QString t = trimmedBlanks(line);
+    if (!t.startsWith(QLatin1Char('['))) return {};
+    qsizetype close = t.indexOf(QLatin1Char(']'));
+    if (close < 0) return {};
+    return trimmedBlanks(t.mid(1, close - 1));
+}
+
+// The key name of a "key=value" line (null when the line has none) and its value.
+QString keyName(const QString& line, QString* value = nullptr) {
+    QString t = trimmedBlanks(line);
+    if (t.isEmpty() || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('['))) return {};
+    qsizetype eq = t.indexOf(QLatin1Char('='));
+    if (eq < 0) return {};
+    if (value) *value = t.mid(eq + 1);
+    return trimmedBlanks(t.left(eq));
+}
+
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// Raw lines of a file, each with its own line ending.
+QList<QByteArray> splitLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype nl = bytes.indexOf('\n', start);
+        qsizetype end = nl < 0 ? bytes.size() : nl + 1;
+        lines.append(bytes.mid(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+}  // namespace
+
+QString decode(const QByteArray& bytes, bool* isUtf8) {
+    QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(body);
+    if (!utf8.hasError()) {
+        if (isUtf8) *isUtf8 = true;
+        return text;
+    }
+    if (isUtf8) *isUtf8 = false;
+    return QString::fromUtf8(convert("UTF-8", "GBK", body));
+}
+
+QString readFrom(const QByteArray& bytes, const QString& section, const QString& key,
+                 const QString& defaultValue) {
+    QString text = decode(bytes);
+    bool inSection = false;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        QString name = sectionName(line);
+        if (!name.isNull()) {
+            if (inSection) break;  // only the first matching section is read
+            inSection = sameName(name, section);
+            continue;
+        }
+        if (!inSection) continue;
+        QString value;
+        QString k = keyName(line, &value);
+        if (k.isNull() || !sameName(k, key)) continue;
+        value = trimmedBlanks(value);
+        if (value.size() >= 2) {
+            QChar q = value.front();
+            if ((q == QLatin1Char('"') || q == QLatin1Char('\'')) && value.back() == q)
+                value = value.mid(1, value.size() - 2);
+        }
+        return value.left(kMaxValueLength);
+    }
+    return defaultValue.left(kMaxValueLength);
+}
+
+QString read(const QString& path, const QString& section, const QString& key,
+             const QString& defaultValue) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return defaultValue.left(kMaxValueLength);
+    return readFrom(file.readAll(), section, key, defaultValue);
+}
+
+QByteArray writeTo(const QByteArray& bytes, const QString& section, const QString& key,
+                   const QString& value) {
+    bool isUtf8 = true;
+    decode(bytes, &isUtf8);
+    auto encode = [isUtf8](const QString& s) {
+        return isUtf8 ? s.toUtf8() : convert("GBK", "UTF-8", s.toUtf8());
+    };
+    QList<QByteArray> lines = splitLines(bytes);
+    QByteArray eol = bytes.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
+    QByteArray newLine = encode(key + QLatin1Char('=') + value) + eol;
+
+    qsizetype sectionLine = -1;  // index of the matching section header
+    qsizetype lastInSection = -1;  // last non-blank line of that section
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = decode(lines[i]);
+        QString name = sectionName(line);
+        if (!name.isNull()) {
+            if (sectionLine >= 0) break;
+            if (sameName(name, section)) {
+                sectionLine = i;
+                lastInSection = i;
+            }
+            continue;
+        }
+        if (sectionLine < 0) continue;
+        if (!trimmedBlanks(line).isEmpty()) lastInSection = i;
+        QString k = keyName(line);
+        if (!k.isNull() && sameName(k, key)) {
+            lines[i] = newLine;
+            return lines.join();
+        }
+    }
+    auto endsLine = [](const QByteArray& l) { return l.endsWith('\n'); };
+    if (sectionLine < 0) {
+        QByteArray out = bytes;
+        if (!out.isEmpty() && !out.endsWith('\n')) out += eol;
+        out += encode(QLatin1Char('[') + section + QLatin1Char(']')) + eol + newLine;
+        return out;
+    }
+    if (!endsLine(lines[lastInSection])) lines[lastInSection] += eol;
+    lines.insert(lastInSection + 1, newLine);
+    return lines.join();
+}
+
+void write(const QString& path, const QString& section, const QString& key, const QString& value) {
+    QByteArray bytes;
+    QFile file(path);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            throw db::DbError(QStringLiteral("Unable to write to %1").arg(path));
+        bytes = file.readAll();
+        file.close();
+    }
+    QByteArray out = writeTo(bytes, section, key, value);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(out) != out.size() ||
+        !file.flush())
+        throw db::DbError(QStringLiteral("Unable to write to %1").arg(path));
+}
+
+}  // namespace shell::profile

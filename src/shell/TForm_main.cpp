@@ -1,0 +1,115 @@
+#include "shell/TForm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "db/FormRegistry.h"
+
+TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form_main"));
+    setWindowTitle(QStringLiteral("论文管理系统"));
+    resize(640, 360);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    Label_welcome = new QLabel(QStringLiteral("欢迎使用论文管理系统"), central);
+    Label_welcome->setObjectName(QStringLiteral("Label_welcome"));
+    QFont big = Label_welcome->font();
+    big.setPointSize(big.pointSize() * 2);
+    Label_welcome->setFont(big);
+    Label_user = new QLabel(QStringLiteral("guest 您好，"), central);
+    Label_user->setObjectName(QStringLiteral("Label_user"));
+    layout->addStretch();
+    layout->addWidget(Label_user);
+    layout->addWidget(Label_welcome, 0, Qt::AlignCenter);
+    layout->addStretch(2);
+    setCentralWidget(central);
+
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu_main"));
+    bar->setNativeMenuBar(false);
+
+    QMenu* system = addMenu(nullptr, QStringLiteral("系统"), "menu1");
+    addCommand(system, QStringLiteral("修改密码"), "menu11");
+    addCommand(system, QStringLiteral("用户注销"), "menu12");
+
+    QMenu* tables = addMenu(nullptr, QStringLiteral("管理表"), "menu3");
+    addCommand(tables, QStringLiteral("查询"), "menu31");
+    addCommand(tables, QStringLiteral("插入"), "menu32");
+    addCommand(tables, QStringLiteral("删除（元组）"), "menu33");
+    addCommand(tables, QStringLiteral("更新"), "menu34");
+
+    addCommand(nullptr, QStringLiteral("存储过程"), "menu4");
+
+    QMenu* ddl = addMenu(nullptr, QStringLiteral("增/删表"), "menu2");
+    addCommand(ddl, QStringLiteral("生成表"), "menu21");
+    addCommand(ddl, QStringLiteral("删除表"), "menu22");
+
+    QMenu* extra = addMenu(nullptr, QStringLiteral("扩展功能"), "menu5");
+    addCommand(extra, QStringLiteral("使用SQL语言操作"), "menu51");
+    addCommand(extra, QStringLiteral("从文件批量插入元组到数据库（待完成）"), "menu52");
+    addCommand(extra, QStringLiteral("自动解析论文并导入数据库（待完成）"), "menu53");
+
+    QMenu* admin = addMenu(nullptr, QStringLiteral("管理员功能"), "menu6");
+    QMenu* accounts = addMenu(admin, QStringLiteral("用户帐户管理"), "menu61");
+    addCommand(accounts, QStringLiteral("查看所有用户"), "menu610");
+    addCommand(accounts, QStringLiteral("添加用户"), "menu611");
+    addCommand(accounts, QStringLiteral("修改用户"), "menu612");
+    addCommand(accounts, QStringLiteral("删除用户"), "menu613");
+    addCommand(admin, QStringLiteral("数据库更改"), "menu62");
+
+    addCommand(nullptr, QStringLiteral("退出"), "menu_exit");
+}
+
+QMenu* TForm_main::addMenu(QMenu* parent, const QString& title, const char* name) {
+    QMenu* menu = parent ? parent->addMenu(title) : menuBar()->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(name) + QStringLiteral("_popup"));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* TForm_main::addCommand(QMenu* parent, const QString& title, const char* name) {
+    QAction* action = parent ? parent->addAction(title) : menuBar()->addAction(title);
+    action->setObjectName(QString::fromLatin1(name));
+    const QString item = QString::fromLatin1(name);
+    connect(action, &QAction::triggered, this, [this, item] { menuClick(item); });
+    return action;
+}
+
+void TForm_main::setSession(const QString& userName, const QString& paperConnection) {
+    userName_ = userName;
+    paperConnection_ = paperConnection;
+}
+
+void TForm_main::applyAccess(shell::Access access) {
+    const QHash<QString, bool> visible = shell::menuVisibility(access);
+    for (auto it = visible.begin(); it != visible.end(); ++it) {
+        if (QAction* action = findChild<QAction*>(it.key())) action->setVisible(it.value());
+    }
+}
+
+void TForm_main::menuClick(const QString& item) {
+    if (item == QLatin1String("menu_exit")) {
+        QCoreApplication::quit();
+        return;
+    }
+    const db::FormRegistry::Factory* factory = db::FormRegistry::find(item);
+    if (!factory) return;  // the two commands still to come do nothing
+    db::Form* form = (*factory)();
+    // The database change window gets the connection string only.
+    const bool withUser = item != QLatin1String("menu62");
+    form->setSession(withUser ? userName_ : QString(), paperConnection_);
+    form->show();
+}
+
+void TForm_main::showEvent(QShowEvent* event) {
+    Label_user->setText(userName_ + QStringLiteral(" 您好，"));
+    QMainWindow::showEvent(event);
+}
+
+void TForm_main::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -41,8 +41,8 @@ bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); 
 
 QString trimmedBlanks(const QString& s) {
     qsizetype b = 0, e = s.size();
-    while (b < e && (isBlank(s[b]) || s[b] == QLatin1Char('\r'))) ++b;
-    while (e > b && (isBlank(s[e - 1]) || s[e - 1] == QLatin1Char('\r'))) --e;
+    while (b < e && (isBlank(s[b]) || s[b] == QLatin1Char('\r') || s[b] == QLatin1Char('\n'))) ++b;
+    while (e > b && (isBlank(s[e - 1]) || s[e - 1] == QLatin1Char('\r') || s[e - 1] == QLatin1Char('\n'))) --e;
     return s.mid(b, e - b);
 }
 

@@ -8,6 +8,7 @@
 
 #include "db/Messages.h"
 #include "db/OdbcQuery.h"
+#include "shell/Program.h"
 #include "shell/Settings.h"
 #include "shell/SignIn.h"
 #include "shell/TForm_main.h"
@@ -74,5 +75,5 @@ void TForm_login::Button_noClick() {
 
 void TForm_login::closeEvent(QCloseEvent* event) {
     event->accept();
-    QCoreApplication::quit();
+    shell::endProgram();
 }

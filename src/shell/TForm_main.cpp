@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "db/FormRegistry.h"
+#include "shell/Program.h"
 
 TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form_main"));
@@ -92,7 +93,7 @@ void TForm_main::applyAccess(shell::Access access) {
 
 void TForm_main::menuClick(const QString& item) {
     if (item == QLatin1String("menu_exit")) {
-        QCoreApplication::quit();
+        shell::endProgram();
         return;
     }
     const db::FormRegistry::Factory* factory = db::FormRegistry::find(item);
@@ -111,5 +112,5 @@ void TForm_main::showEvent(QShowEvent* event) {
 
 void TForm_main::closeEvent(QCloseEvent* event) {
     event->accept();
-    QCoreApplication::quit();
+    shell::endProgram();
 }

@@ -289,6 +289,17 @@ private:
     SQLHDBC dbc_ = SQL_NULL_HDBC;
 };
 
+namespace {
+std::function<void(const QString&)>& beforeSend() {
+    static std::function<void(const QString&)> callback;
+    return callback;
+}
+}  // namespace
+
+void OdbcQuery::setBeforeSend(std::function<void(const QString&)> callback) {
+    beforeSend() = std::move(callback);
+}
+
 OdbcQuery::OdbcQuery(QObject* parent) : Query(parent) {}
 
 OdbcQuery::~OdbcQuery() = default;
@@ -345,6 +356,7 @@ void OdbcQuery::trackTransaction(const QString& statement) {
 
 bool OdbcQuery::send(Want want, qint64* affected) {
     close();
+    if (beforeSend()) beforeSend()(sql_);
     BusyCursor busy;
     OdbcConnection::Outcome outcome;
     try {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "db/Query.h"
@@ -36,6 +37,10 @@ public:
     std::shared_ptr<const ResultSet> result() const override { return result_; }
 
     bool inTransaction() const { return inTransaction_; }
+
+    // Called with each statement just before it is sent (fault tests use it
+    // to stop the server at a chosen statement); empty by default.
+    static void setBeforeSend(std::function<void(const QString&)> callback);
     // True while a connection to the server is held.
     bool isConnected() const;
 

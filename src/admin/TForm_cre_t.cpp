@@ -44,8 +44,10 @@ TForm_cre_t::TForm_cre_t(QWidget* parent) : db::Form(QStringLiteral("Form_cre_t"
     const QFontMetrics fm(Memo_warning->font());
     int widest = 0;
     for (const QString& line : kWarningLines) widest = std::max(widest, fm.horizontalAdvance(line));
-    Memo_warning->setFixedWidth(widest + 24);
-    Memo_warning->setMinimumHeight(fm.lineSpacing() * int(kWarningLines.size()) + 16);
+    const int margins = int(2 * Memo_warning->document()->documentMargin()) + 2 * Memo_warning->frameWidth();
+    Memo_warning->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo_warning->setFixedWidth(widest + margins + 8);
+    Memo_warning->setMinimumHeight(fm.lineSpacing() * int(kWarningLines.size()) + margins + 8);
     Memo_cname->setMinimumSize(280, fm.lineSpacing() * 8);
 
     auto* grid = new QGridLayout(this);

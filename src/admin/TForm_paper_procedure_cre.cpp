@@ -25,15 +25,15 @@ TForm_paper_procedure_cre::TForm_paper_procedure_cre(QWidget* parent)
     noteLayout->setSpacing(2);
     for (const QString& line : admin::procedureNoteLines())
         noteLayout->addWidget(new QLabel(line, note));
-    noteLayout->addStretch();
 
+    // The note speaks of the editable area below it.
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Memo_proc, 0, 0, 1, 3);
-    grid->addWidget(note, 0, 3, 2, 1);
-    grid->addWidget(Button1, 1, 1);
-    grid->addWidget(Button2, 1, 2);
+    grid->addWidget(note, 0, 0, 1, 3);
+    grid->addWidget(Memo_proc, 1, 0, 1, 3);
+    grid->addWidget(Button1, 2, 1);
+    grid->addWidget(Button2, 2, 2);
     grid->setColumnStretch(0, 1);
-    grid->setRowStretch(0, 1);
+    grid->setRowStretch(1, 1);
 
     setTabOrder(Memo_proc, Button1);
     setTabOrder(Button1, Button2);

@@ -1,5 +1,6 @@
 #include "db/Form.h"
 
+#include <QCloseEvent>
 #include <QShowEvent>
 
 #include "db/Messages.h"
@@ -32,6 +33,8 @@ void Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) handle([this] { formShow(); });
 }
+
+void Form::closeEvent(QCloseEvent* event) { event->accept(); }
 
 void Form::handle(const std::function<void()>& handler) { guarded(handler); }
 

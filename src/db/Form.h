@@ -44,6 +44,9 @@ protected:
     // Runs when the window is shown, after the two texts are in place.
     virtual void formShow() {}
     void showEvent(QShowEvent* event) override;
+    // Closing hides the window (and destroys it). QDialog's own close event
+    // would call reject(), which closes again and so refuses the close.
+    void closeEvent(QCloseEvent* event) override;
     // Runs a handler: an error goes to the error report, the window stays.
     void handle(const std::function<void()>& handler);
 

@@ -1,0 +1,84 @@
+#include "catalogue/InsertPaper.h"
+
+#include <QDate>
+
+#include "db/Schema.h"
+#include "db/SqlText.h"
+
+namespace catalogue::entry {
+
+using db::sqlQuote;
+
+QString mainInsert(const QString& key, const QString& title, const QString& author, const QString& date) {
+    return QStringLiteral("insert into main values ('") + sqlQuote(key) + QStringLiteral("','") +
+           sqlQuote(title) + QStringLiteral("','") + sqlQuote(author) + QStringLiteral("','") +
+           sqlQuote(date) + QStringLiteral("')");
+}
+
+QString plainAuthorsInsert(const QString& key, const QString& author) {
+    return QStringLiteral("insert into author_all (Paperid,author_1) values ('") + sqlQuote(key) +
+           QStringLiteral("','") + sqlQuote(author) + QStringLiteral("')");
+}
+
+std::optional<QString> addressInsert(const QString& key, const PaperEntry& e) {
+    if (e.filename.isEmpty() || e.dir.isEmpty()) return std::nullopt;
+    const bool category = e.catalogTicked && !e.catalog.isEmpty();
+    const bool remark = e.remarkTicked && !e.remark.isEmpty();
+    // A ticked box left empty matches no row of the table: no address row.
+    if (e.catalogTicked && !category) return std::nullopt;
+    if (e.remarkTicked && !remark) return std::nullopt;
+
+    QString rest;
+    if (category && remark)
+        rest = QStringLiteral("','") + sqlQuote(e.catalog) + QStringLiteral("','") + sqlQuote(e.remark) +
+               QStringLiteral("')");
+    else if (remark)
+        rest = QStringLiteral("',null,'") + sqlQuote(e.remark) + QStringLiteral("')");
+    else if (category)
+        rest = QStringLiteral("','") + sqlQuote(e.catalog) + QStringLiteral("',null)");
+    else
+        rest = QStringLiteral("',null,null)");
+    return QStringLiteral("insert into address values ('") + sqlQuote(key) + QStringLiteral("','") +
+           sqlQuote(e.filename) + QStringLiteral("','") + sqlQuote(e.dir) + rest;
+}
+
+QString plainKwordsInsert(const QString& key) {
+    return QStringLiteral("insert into kword_all (Paperid) values ('") + sqlQuote(key) + QStringLiteral("')");
+}
+
+QString typeInInsert(const QString& key, const QString& typist, const QString& date) {
+    return QStringLiteral("insert into type_in values ('") + sqlQuote(key) + QStringLiteral("','") +
+           sqlQuote(typist) + QStringLiteral("','") + sqlQuote(date) + QStringLiteral("')");
+}
+
+QString today() { return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")); }
+
+Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& typist,
+                   const QString& date) {
+    const QString key = schema::paperKey(e.title, e.author, e.date);
+    bool committed = false;
+    q.execSql(QStringLiteral("begin"));
+    runChange(q, [&] {
+        const qint64 mainCount = q.execSql(mainInsert(key, e.title, e.author, e.date));
+
+        const QString authors = e.authorsTicked && !e.authors.isEmpty()
+                                    ? hooks.call(scripting::kInsertAuthors, {e.authors, e.author, key})
+                                    : plainAuthorsInsert(key, e.author);
+        const qint64 authorsCount = q.execSql(authors);
+
+        qint64 addressCount = 0;
+        if (const auto address = addressInsert(key, e)) addressCount = q.execSql(*address);
+
+        const QString kwords = e.kwordsTicked && !e.kwords.isEmpty()
+                                   ? hooks.call(scripting::kInsertKwords, {e.kwords, key})
+                                   : plainKwordsInsert(key);
+        const qint64 kwordsCount = q.execSql(kwords);
+
+        const qint64 typeInCount = q.execSql(typeInInsert(key, typist, date));
+
+        committed = finishChange(q, {mainCount, authorsCount, addressCount, kwordsCount, typeInCount});
+    });
+    return committed ? kSuccess : kFailure;
+}
+
+}  // namespace catalogue::entry

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "catalogue/PaperChange.h"
+#include "db/Query.h"
+#include "scripting/HookCaller.h"
+
+namespace catalogue::entry {
+
+// What the entry window holds at a click of "插入".
+struct PaperEntry {
+    QString title;
+    QString author;  // first author
+    QString date;    // publication time
+    QString filename;
+    QString dir;
+    bool kwordsTicked = false;
+    QString kwords;
+    bool authorsTicked = false;
+    QString authors;  // further authors
+    bool catalogTicked = false;
+    QString catalog;
+    bool remarkTicked = false;
+    QString remark;
+};
+
+// The statements of an entry, each value escaped between its quotes.
+QString mainInsert(const QString& key, const QString& title, const QString& author, const QString& date);
+QString plainAuthorsInsert(const QString& key, const QString& author);
+// The address row that the ticks select, or none: file name or folder empty,
+// or a ticked category or remark left empty.
+std::optional<QString> addressInsert(const QString& key, const PaperEntry& entry);
+QString plainKwordsInsert(const QString& key);
+QString typeInInsert(const QString& key, const QString& typist, const QString& date);
+
+// Today's local date as "yyyy-mm-dd".
+QString today();
+
+inline const Notice kSuccess{QStringLiteral("成功"), QStringLiteral("插入成功")};
+inline const Notice kFailure{QStringLiteral("失败"), QStringLiteral("插入失败（未知错误）")};
+
+// "插入": the five rows of the paper between "begin" and "commit", or
+// "rollback" when any of them affected no row. Errors throw (and leave no
+// part of the paper behind).
+Notice insertPaper(db::Query& query, scripting::HookCaller& hooks, const PaperEntry& entry,
+                   const QString& typist, const QString& date);
+
+}  // namespace catalogue::entry

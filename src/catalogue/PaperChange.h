@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "db/Query.h"
+
+namespace catalogue {
+
+// What a paper window reports in its message box.
+struct Notice {
+    QString caption;
+    QString text;
+};
+
+// Runs the statements of a change that "begin" opened on the query object.
+// The query object rolls the change back itself when one of its statements
+// fails; an error from anywhere else (a script hook) rolls it back here before
+// it goes on to the error report, so that no later statement on the
+// connection can commit half a paper.
+void runChange(db::Query& query, const std::function<void()>& statements);
+
+// Sends "commit" when every count is at least 1, else "rollback"; true when
+// committed.
+bool finishChange(db::Query& query, std::initializer_list<qint64> counts);
+
+}  // namespace catalogue

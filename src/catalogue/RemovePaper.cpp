@@ -1,0 +1,30 @@
+#include "catalogue/RemovePaper.h"
+
+#include "db/Schema.h"
+#include "db/SqlText.h"
+
+namespace catalogue::removal {
+
+QStringList deleteStatements(const QString& key) {
+    QStringList out;
+    for (const QString& table : {schema::kMain, schema::kAddress, schema::kAuthorAll, schema::kKwordAll,
+                                 schema::kTypeIn})
+        out << QStringLiteral("delete from ") + table + QStringLiteral(" where Paperid='") + db::sqlQuote(key) +
+                   QLatin1Char('\'');
+    return out;
+}
+
+Notice removePaper(db::Query& q, const QString& title, const QString& author, const QString& date) {
+    const QString key = schema::paperKey(title, author, date);
+    const QStringList deletes = deleteStatements(key);
+    bool committed = false;
+    q.execSql(QStringLiteral("begin"));
+    runChange(q, [&] {
+        qint64 counts[5] = {};
+        for (int i = 0; i < 5; ++i) counts[i] = q.execSql(deletes[i]);
+        committed = finishChange(q, {counts[0], counts[1], counts[2], counts[3], counts[4]});
+    });
+    return committed ? kSuccess : kFailure;
+}
+
+}  // namespace catalogue::removal

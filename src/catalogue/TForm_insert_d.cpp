@@ -1,0 +1,165 @@
+#include "catalogue/TForm_insert_d.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <iterator>
+
+#include "db/FormRegistry.h"
+#include "db/Messages.h"
+#include "scripting/ScriptEngine.h"
+
+TForm_insert_d::TForm_insert_d(QWidget* parent)
+    : db::Form(QStringLiteral("Form_insert_d"), parent),
+      hooks_(std::make_unique<scripting::ScriptEngine>()) {
+    setWindowTitle(QStringLiteral("插入"));
+
+    auto makeGroup = [this](const QString& caption, const char* name) {
+        auto* g = new QGroupBox(caption, this);
+        g->setObjectName(QString::fromLatin1(name));
+        return g;
+    };
+    auto makeEdit = [](QWidget* parent, const char* name) {
+        auto* e = new QLineEdit(parent);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMinimumWidth(240);
+        return e;
+    };
+    auto makeCheck = [](QWidget* parent, const QString& caption, const char* name) {
+        auto* c = new QCheckBox(caption, parent);
+        c->setObjectName(QString::fromLatin1(name));
+        return c;
+    };
+    auto makeButton = [this](const QString& caption, const char* name) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    GroupBox_basic = makeGroup(QStringLiteral("基本录入信息"), "GroupBox_basic");
+    Edit_title = makeEdit(GroupBox_basic, "Edit_title");
+    Edit_author = makeEdit(GroupBox_basic, "Edit_author");
+    Edit_date = makeEdit(GroupBox_basic, "Edit_date");
+    auto* basic = new QFormLayout(GroupBox_basic);
+    basic->addRow(QStringLiteral("论文题目："), Edit_title);
+    basic->addRow(QStringLiteral("论文一作："), Edit_author);
+    basic->addRow(QStringLiteral("发表时间："), Edit_date);
+
+    GroupBox_required = makeGroup(QStringLiteral("主要辅助信息（必录）"), "GroupBox_required");
+    Edit_filename = makeEdit(GroupBox_required, "Edit_filename");
+    Edit_dir = makeEdit(GroupBox_required, "Edit_dir");
+    auto* required = new QFormLayout(GroupBox_required);
+    required->addRow(QStringLiteral("论文文件名："), Edit_filename);
+    required->addRow(QStringLiteral("保存文件夹："), Edit_dir);
+
+    GroupBox_optional = makeGroup(QStringLiteral("可选录入信息"), "GroupBox_optional");
+    CheckBox1 = makeCheck(GroupBox_optional, QStringLiteral("关键词："), "CheckBox1");
+    Edit_kwords = makeEdit(GroupBox_optional, "Edit_kwords");
+    CheckBox2 = makeCheck(GroupBox_optional, QStringLiteral("作者（排除一作）："), "CheckBox2");
+    Edit_authors = makeEdit(GroupBox_optional, "Edit_authors");
+    CheckBox3 = makeCheck(GroupBox_optional, QStringLiteral("论文分类："), "CheckBox3");
+    Edit_catalog = makeEdit(GroupBox_optional, "Edit_catalog");
+    CheckBox4 = makeCheck(GroupBox_optional, QStringLiteral("备注信息："), "CheckBox4");
+    Edit_remark = makeEdit(GroupBox_optional, "Edit_remark");
+    auto* optional = new QGridLayout(GroupBox_optional);
+    const std::pair<QCheckBox*, QLineEdit*> rows[] = {
+        {CheckBox1, Edit_kwords}, {CheckBox2, Edit_authors}, {CheckBox3, Edit_catalog}, {CheckBox4, Edit_remark}};
+    for (int r = 0; r < 4; ++r) {
+        optional->addWidget(rows[r].first, r, 0);
+        optional->addWidget(rows[r].second, r, 1);
+    }
+
+    GroupBox_note = makeGroup(QStringLiteral("注意"), "GroupBox_note");
+    auto* note = new QVBoxLayout(GroupBox_note);
+    note->setSpacing(2);
+    const QString noteLines[] = {
+        QStringLiteral("数据录入格式："),
+        QStringLiteral("1. 发表时间格式为YYYY-MM-DD，月"),
+        QStringLiteral("份和日期必须给出。"),
+        QStringLiteral("2. 关键词和作者按顺序录入，中间"),
+        QStringLiteral("用“；”（分号）分割,最后不需加"),
+        QStringLiteral("分号。关键词最多10项，作者（排"),
+        QStringLiteral("除一作）最多4项。"),
+    };
+    for (int i = 0; i < 7; ++i) {
+        auto* label = new QLabel(noteLines[i], GroupBox_note);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        note->addWidget(label);
+    }
+    note->addStretch();
+
+    Button_yes = makeButton(QStringLiteral("插入"), "Button_yes");
+    Button_no = makeButton(QStringLiteral("返回"), "Button_no");
+    Button_a_info = makeButton(QStringLiteral("插入作者信息"), "Button_a_info");
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(GroupBox_basic);
+    left->addWidget(GroupBox_required);
+    left->addWidget(GroupBox_optional);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button_yes);
+    buttons->addWidget(Button_no);
+    auto* right = new QVBoxLayout;
+    right->addWidget(GroupBox_note);
+    right->addStretch();
+    right->addWidget(Button_a_info);
+    right->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
+
+    QWidget* order[] = {Edit_title,  Edit_author,  Edit_date,    Edit_filename, Edit_dir,
+                        CheckBox1,   Edit_kwords,  CheckBox2,    Edit_authors,  CheckBox3,
+                        Edit_catalog, CheckBox4,   Edit_remark,  Button_yes,    Button_no,
+                        Button_a_info};
+    for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    Edit_title->setFocus();
+
+    connect(Button_yes, &QPushButton::clicked, this, &TForm_insert_d::Button_yesClick);
+    connect(Button_no, &QPushButton::clicked, this, &TForm_insert_d::Button_noClick);
+    connect(Button_a_info, &QPushButton::clicked, this, &TForm_insert_d::Button_a_infoClick);
+}
+
+TForm_insert_d::~TForm_insert_d() = default;
+
+void TForm_insert_d::setHooks(std::unique_ptr<scripting::HookCaller> hooks) { hooks_ = std::move(hooks); }
+
+catalogue::entry::PaperEntry TForm_insert_d::entry() const {
+    catalogue::entry::PaperEntry e;
+    e.title = Edit_title->text();
+    e.author = Edit_author->text();
+    e.date = Edit_date->text();
+    e.filename = Edit_filename->text();
+    e.dir = Edit_dir->text();
+    e.kwordsTicked = CheckBox1->isChecked();
+    e.kwords = Edit_kwords->text();
+    e.authorsTicked = CheckBox2->isChecked();
+    e.authors = Edit_authors->text();
+    e.catalogTicked = CheckBox3->isChecked();
+    e.catalog = Edit_catalog->text();
+    e.remarkTicked = CheckBox4->isChecked();
+    e.remark = Edit_remark->text();
+    return e;
+}
+
+void TForm_insert_d::Button_yesClick() {
+    handle([&] {
+        query().setConnectionString(connectionString());
+        const catalogue::Notice n =
+            catalogue::entry::insertPaper(query(), *hooks_, entry(), userName(), catalogue::entry::today());
+        db::messages::show(n.text, n.caption);
+    });
+}
+
+void TForm_insert_d::Button_noClick() {
+    handle([&] { close(); });
+}
+
+void TForm_insert_d::Button_a_infoClick() {
+    // Opens the author insert window (TForm_insert_d_a_info) of the author directory.
+}
+
+PAPER_MENU_ROUTE(menu32, TForm_insert_d)

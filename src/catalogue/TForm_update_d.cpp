@@ -1,0 +1,64 @@
+#include "catalogue/TForm_update_d.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "catalogue/TForm_update_d_m.h"
+#include "catalogue/TForm_update_d_o.h"
+#include "db/FormRegistry.h"
+
+TForm_update_d::TForm_update_d(QWidget* parent) : db::Form(QStringLiteral("Form_update_d"), parent) {
+    setWindowTitle(QStringLiteral("更新"));
+
+    Button1 = new QPushButton(QStringLiteral("确定"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setAutoDefault(false);
+    RadioGroup1 = new QGroupBox(QStringLiteral("选择更新对象"), this);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioButton1 = new QRadioButton(QStringLiteral("题目/一作/发表时间"), RadioGroup1);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton2 = new QRadioButton(QStringLiteral("其他"), RadioGroup1);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton2->setChecked(true);
+    Button2 = new QPushButton(QStringLiteral("返回"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
+
+    auto* radios = new QVBoxLayout(RadioGroup1);
+    radios->addWidget(RadioButton1);
+    radios->addWidget(RadioButton2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(RadioGroup1);
+    layout->addLayout(buttons);
+    resize(300, 150);
+
+    setTabOrder(Button1, RadioButton1);
+    setTabOrder(RadioButton1, RadioButton2);
+    setTabOrder(RadioButton2, Button2);
+
+    connect(Button1, &QPushButton::clicked, this, &TForm_update_d::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm_update_d::Button2Click);
+}
+
+void TForm_update_d::Button1Click() {
+    handle([&] {
+        const bool main = RadioButton1->isChecked(), other = RadioButton2->isChecked();
+        if (main && !other)
+            db::Form::open<TForm_update_d_m>(userName(), connectionString());
+        else if (!main && other)
+            db::Form::open<TForm_update_d_o>(userName(), connectionString());
+        else
+            return;
+        close();
+    });
+}
+
+void TForm_update_d::Button2Click() {
+    handle([&] { close(); });
+}
+
+PAPER_MENU_ROUTE(menu34, TForm_update_d)

@@ -1,0 +1,153 @@
+#include "catalogue/TForm_update_d_o.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <iterator>
+
+#include "db/Messages.h"
+#include "scripting/ScriptEngine.h"
+
+TForm_update_d_o::TForm_update_d_o(QWidget* parent)
+    : db::Form(QStringLiteral("Form_update_d_o"), parent),
+      hooks_(std::make_unique<scripting::ScriptEngine>()) {
+    setWindowTitle(QStringLiteral("更新一般对象"));
+
+    auto makeEdit = [](QWidget* parent, const char* name) {
+        auto* e = new QLineEdit(parent);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMinimumWidth(240);
+        return e;
+    };
+    auto makeCheck = [](QWidget* parent, const QString& caption, const char* name) {
+        auto* c = new QCheckBox(caption, parent);
+        c->setObjectName(QString::fromLatin1(name));
+        return c;
+    };
+    auto makeButton = [this](const QString& caption, const char* name) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    GroupBox_object = new QGroupBox(QStringLiteral("更新对象"), this);
+    GroupBox_object->setObjectName(QStringLiteral("GroupBox_object"));
+    Edit_title = makeEdit(GroupBox_object, "Edit_title");
+    Edit_author_1 = makeEdit(GroupBox_object, "Edit_author_1");
+    Edit_date = makeEdit(GroupBox_object, "Edit_date");
+    auto* object = new QFormLayout(GroupBox_object);
+    object->addRow(new QLabel(QStringLiteral("（精确查询）"), GroupBox_object));
+    object->addRow(QStringLiteral("论文题目："), Edit_title);
+    object->addRow(QStringLiteral("论文一作："), Edit_author_1);
+    object->addRow(QStringLiteral("发表时间："), Edit_date);
+
+    GroupBox_items = new QGroupBox(QStringLiteral("更新项"), this);
+    GroupBox_items->setObjectName(QStringLiteral("GroupBox_items"));
+    CheckBox1 = makeCheck(GroupBox_items, QStringLiteral("论文文件名"), "CheckBox1");
+    CheckBox2 = makeCheck(GroupBox_items, QStringLiteral("保存文件夹"), "CheckBox2");
+    CheckBox3 = makeCheck(GroupBox_items, QStringLiteral("论文分类"), "CheckBox3");
+    CheckBox4 = makeCheck(GroupBox_items, QStringLiteral("作者（排除一作）"), "CheckBox4");
+    CheckBox5 = makeCheck(GroupBox_items, QStringLiteral("关键词"), "CheckBox5");
+    CheckBox6 = makeCheck(GroupBox_items, QStringLiteral("备注信息"), "CheckBox6");
+    Edit_filename = makeEdit(GroupBox_items, "Edit_filename");
+    Edit_dir = makeEdit(GroupBox_items, "Edit_dir");
+    Edit_catalog = makeEdit(GroupBox_items, "Edit_catalog");
+    Edit_authors = makeEdit(GroupBox_items, "Edit_authors");
+    Edit_kwords = makeEdit(GroupBox_items, "Edit_kwords");
+    Edit_remark = makeEdit(GroupBox_items, "Edit_remark");
+    auto* items = new QGridLayout(GroupBox_items);
+    QCheckBox* checks[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6};
+    QLineEdit* edits[] = {Edit_filename, Edit_dir, Edit_catalog, Edit_authors, Edit_kwords, Edit_remark};
+    for (int r = 0; r < 6; ++r) {
+        items->addWidget(checks[r], r, 0);
+        items->addWidget(edits[r], r, 1);
+    }
+
+    Button_yes = makeButton(QStringLiteral("更新"), "Button_yes");
+    Button3 = makeButton(QStringLiteral("更新作者信息"), "Button3");
+    Button_no = makeButton(QStringLiteral("返回"), "Button_no");
+
+    DBGrid_update = new db::ResultGrid(this);
+    DBGrid_update->setObjectName(QStringLiteral("DBGrid_update"));
+    // The grid is bound to the query object at the first successful update.
+    connect(this, &db::Form::queryReplaced, this, [this] {
+        if (DBGrid_update->boundQuery()) DBGrid_update->bind(&query());
+    });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(Button_yes);
+    buttons->addWidget(Button3);
+    buttons->addWidget(Button_no);
+    buttons->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addWidget(GroupBox_object);
+    left->addWidget(GroupBox_items);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(DBGrid_update, 1);
+    resize(760, 640);
+
+    QWidget* order[] = {Edit_title,    Edit_author_1, Edit_date,    CheckBox1,    CheckBox2,
+                        CheckBox3,     CheckBox4,     CheckBox5,    CheckBox6,    Edit_filename,
+                        Edit_dir,      Edit_catalog,  Edit_authors, Edit_kwords,  Edit_remark,
+                        Button_yes,    Button3,       Button_no,    DBGrid_update};
+    for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    Edit_title->setFocus();
+
+    connect(Button_yes, &QPushButton::clicked, this, &TForm_update_d_o::Button_yesClick);
+    connect(Button3, &QPushButton::clicked, this, &TForm_update_d_o::Button3Click);
+    connect(Button_no, &QPushButton::clicked, this, &TForm_update_d_o::Button_noClick);
+}
+
+TForm_update_d_o::~TForm_update_d_o() = default;
+
+void TForm_update_d_o::setHooks(std::unique_ptr<scripting::HookCaller> hooks) { hooks_ = std::move(hooks); }
+
+catalogue::update::OtherChange TForm_update_d_o::change() const {
+    using namespace catalogue::update;
+    OtherChange c;
+    c.title = Edit_title->text();
+    c.author = Edit_author_1->text();
+    c.date = Edit_date->text();
+    const QCheckBox* checks[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6};
+    const QLineEdit* edits[] = {Edit_filename, Edit_dir, Edit_catalog, Edit_authors, Edit_kwords, Edit_remark};
+    for (int i = 0; i < ItemCount; ++i) {
+        c.ticked[i] = checks[i]->isChecked();
+        c.text[i] = edits[i]->text();
+    }
+    return c;
+}
+
+void TForm_update_d_o::Button_yesClick() {
+    handle([&] {
+        const catalogue::update::OtherChange c = change();
+        query().setConnectionString(connectionString());
+        const catalogue::update::OtherOutcome out = catalogue::update::updateOther(query(), *hooks_, c);
+        if (!out.committed) {
+            const catalogue::Notice& n = catalogue::update::kFailure;
+            db::messages::show(n.text, n.caption);
+            return;
+        }
+        DBGrid_update->bind(&query());
+        if (out.nothingChosen) {
+            const catalogue::Notice& n = catalogue::update::kNothingChosen;
+            db::messages::show(n.text, n.caption);
+            return;
+        }
+        query().openSql(out.select);
+    });
+}
+
+void TForm_update_d_o::Button3Click() {
+    // Opens the author e-mail update window (TForm_update_d_o_a_info) of the author directory.
+}
+
+void TForm_update_d_o::Button_noClick() {
+    handle([&] { close(); });
+}

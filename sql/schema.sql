@@ -1,5 +1,6 @@
 -- Tables of the paper catalogue. The database is created with utf8mb4 and the
--- tables inherit its character set and collation.
+-- tables inherit its character set and collation. The paper key compares byte
+-- for byte: keys that differ in letter case or by a trailing blank are different papers.
 CREATE TABLE username_password (
   username VARCHAR(191) NOT NULL PRIMARY KEY,
   password VARCHAR(255) NOT NULL
@@ -14,13 +15,13 @@ CREATE TABLE author_info (
   KEY author_info_author (author)
 );
 CREATE TABLE main (
-  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  Paperid VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL PRIMARY KEY,
   title VARCHAR(500) NOT NULL,
   author_1 VARCHAR(100) NOT NULL,
   pub_time VARCHAR(50) NOT NULL
 );
 CREATE TABLE author_all (
-  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  Paperid VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL PRIMARY KEY,
   author_1 VARCHAR(100) NOT NULL,
   author_2 VARCHAR(100) NULL DEFAULT NULL,
   author_3 VARCHAR(100) NULL DEFAULT NULL,
@@ -28,7 +29,7 @@ CREATE TABLE author_all (
   author_5 VARCHAR(100) NULL DEFAULT NULL
 );
 CREATE TABLE kword_all (
-  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  Paperid VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL PRIMARY KEY,
   kword_1 VARCHAR(100) NULL DEFAULT NULL,
   kword_2 VARCHAR(100) NULL DEFAULT NULL,
   kword_3 VARCHAR(100) NULL DEFAULT NULL,
@@ -41,14 +42,14 @@ CREATE TABLE kword_all (
   kword_a VARCHAR(100) NULL DEFAULT NULL
 );
 CREATE TABLE address (
-  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  Paperid VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL PRIMARY KEY,
   filename VARCHAR(255) NOT NULL,
   dir VARCHAR(500) NOT NULL,
   catalog VARCHAR(100) NULL DEFAULT NULL,
   remark VARCHAR(1000) NULL DEFAULT NULL
 );
 CREATE TABLE type_in (
-  Paperid VARCHAR(700) NOT NULL PRIMARY KEY,
+  Paperid VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL PRIMARY KEY,
   typist VARCHAR(191) NOT NULL,
   type_time VARCHAR(20) NOT NULL
 );

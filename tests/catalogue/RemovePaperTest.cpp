@@ -145,3 +145,31 @@ TEST(RemovePaperWindow, HasItsControlsAndReturnCloses) {
 }
 
 }  // namespace
+
+// The paper key compares byte for byte: a trailing blank on the publication
+// time or another letter case makes another paper, entered and removed on its own.
+TEST_F(RemovePaperDb, KeysThatDifferInCaseOrATrailingBlankAreDifferentPapers) {
+    db::OdbcQuery q;
+    q.setConnectionString(testdb::paperConnection());
+    scripting::ScriptEngine engine;
+    catalogue::entry::PaperEntry e;
+    e.title = QStringLiteral("Case");
+    e.author = QStringLiteral("A");
+    e.date = QStringLiteral("2020-01-01");
+    e.filename = QStringLiteral("f");
+    e.dir = QStringLiteral("d");
+    for (const QString& date : {QStringLiteral("2020-01-01"), QStringLiteral("2020-01-01 ")}) {
+        for (const QString& title : {QStringLiteral("Case"), QStringLiteral("case")}) {
+            e.title = title;
+            e.date = date;
+            ASSERT_EQ(catalogue::entry::insertPaper(q, engine, e, QStringLiteral("editor"), QStringLiteral("2024-06-01")).text,
+                      QStringLiteral("插入成功"));
+        }
+    }
+    EXPECT_EQ(testdb::count(QStringLiteral("main"), QStringLiteral("author_1='A'")), 4);
+    EXPECT_EQ(catalogue::removal::removePaper(q, QStringLiteral("case"), QStringLiteral("A"), QStringLiteral("2020-01-01 ")).text,
+              QStringLiteral("删除成功"));
+    EXPECT_EQ(testdb::column(QStringLiteral("select Paperid from main where author_1='A' order by Paperid")),
+              (QStringList{QStringLiteral("Case$A$2020-01-01"), QStringLiteral("Case$A$2020-01-01 "),
+                           QStringLiteral("case$A$2020-01-01")}));
+}

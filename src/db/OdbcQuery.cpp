@@ -185,7 +185,13 @@ private:
             SQLULEN size = 0;
             st.check(SQLDescribeColW(st.handle, SQLUSMALLINT(c + 1), name, SQLSMALLINT(std::size(name)),
                                      &nameLength, &type, &size, &digits, &nullable));
-            columns[c].name = fromWide(name, std::min<qsizetype>(nameLength, std::size(name) - 1));
+            // The driver under-reports the length of some long non-ASCII names
+            // (65 UTF-8 bytes give 24 for 25 characters) but ends the text with
+            // a NUL: take whichever is longer.
+            qsizetype nameEnd = 0;
+            while (nameEnd < qsizetype(std::size(name)) - 1 && name[nameEnd] != 0) ++nameEnd;
+            columns[c].name = fromWide(
+                name, std::max<qsizetype>(nameEnd, std::min<qsizetype>(nameLength, std::size(name) - 1)));
             names << columns[c].name;
             SQLULEN width = 0;
             switch (type) {

@@ -1,6 +1,7 @@
 #include "admin/TForm_user_table.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "admin/AccountWidgets.h"
@@ -13,6 +14,7 @@ TForm_user_table::TForm_user_table(QWidget* parent)
 
     DBGrid1 = new db::ResultGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->bind(&query());
     connect(this, &db::Form::queryReplaced, this, [this] { DBGrid1->bind(&query()); });
     Button_re = new QPushButton(QStringLiteral("返回"), this);

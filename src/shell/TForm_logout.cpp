@@ -1,12 +1,12 @@
 #include "shell/TForm_logout.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "db/FormRegistry.h"
 #include "shell/OwnAccount.h"
+#include "shell/Program.h"
 
 TForm_logout::TForm_logout(QWidget* parent) : db::Form(QStringLiteral("Form_logout"), parent) {
     setWindowTitle(QStringLiteral("用户注销"));
@@ -38,7 +38,7 @@ void TForm_logout::Button_yesClick() {
         shell::show(out.notices);
         if (out.quitProgram) {
             emit quitRequested();
-            QCoreApplication::quit();
+            shell::endProgram();
         }
     });
 }

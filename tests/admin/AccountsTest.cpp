@@ -151,6 +151,7 @@ protected:
         testdb::loadSample();
         q.setConnectionString(testdb::paperConnection());
     }
+    void TearDown() override { testdb::removeSettings(); }
     QStringList userList() {
         q.openSql(admin::userListSql());
         QStringList rows;

@@ -1,7 +1,6 @@
 #include "admin/TForm_user_table.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "admin/AccountWidgets.h"
@@ -14,7 +13,6 @@ TForm_user_table::TForm_user_table(QWidget* parent)
 
     DBGrid1 = new db::ResultGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->bind(&query());
     connect(this, &db::Form::queryReplaced, this, [this] { DBGrid1->bind(&query()); });
     Button_re = new QPushButton(QStringLiteral("返回"), this);

@@ -77,6 +77,7 @@ TEST_F(AccountWindows, UserListShowsEveryAccountByLevelThenName) {
     const QByteArray shots = qgetenv("PAPER_SHOTS");
     if (!shots.isEmpty()) {
         QDir().mkpath(QString::fromLocal8Bit(shots));
+        QCoreApplication::processEvents();
         w->grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/user_table.png"));
     }
     QPointer<QWidget> p(w);

@@ -79,6 +79,7 @@ TForm_select_d_c::TForm_select_d_c(QWidget* parent) : db::Form(QStringLiteral("F
         auxGrid->addWidget(line, row, 1);
         ++row;
     }
+    auxGrid->setRowStretch(row, 1);
 
     // Output items.
     GroupBox_items = new QGroupBox(QStringLiteral("查询项"), this);

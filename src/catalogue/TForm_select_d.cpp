@@ -34,6 +34,7 @@ TForm_select_d::TForm_select_d(QWidget* parent) : db::Form(QStringLiteral("Form_
     Button_scan = makeButton(QStringLiteral("查询"), "Button_scan");
     Button_yes = makeButton(QStringLiteral("进入普通查询"), "Button_yes");
     Button_no = makeButton(QStringLiteral("返回"), "Button_no");
+    Button_scan->setDefault(true);  // Enter searches
 
     DBGrid1 = new db::ResultGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));

@@ -120,6 +120,7 @@ TForm_select_d_c::TForm_select_d_c(QWidget* parent) : db::Form(QStringLiteral("F
     Button_yes = makeButton(QStringLiteral("查询"), "Button_yes");
     Button_no = makeButton(QStringLiteral("返回"), "Button_no");
     Button_a_info = makeButton(QStringLiteral("查询作者信息"), "Button_a_info");
+    Button_yes->setDefault(true);  // Enter runs the query
 
     auto* left = new QVBoxLayout;
     left->addWidget(GroupBox_main);

@@ -1,0 +1,53 @@
+#include "catalogue/TForm_delete_d_a.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+
+#include "catalogue/AuthorDirectory.h"
+#include "catalogue/AuthorList.h"
+#include "db/Messages.h"
+
+TForm_delete_d_a::TForm_delete_d_a(QWidget* parent) : db::Form(QStringLiteral("Form_delete_d_a"), parent) {
+    setWindowTitle(QStringLiteral("删除作者信息"));
+
+    Button_yes = new QPushButton(QStringLiteral("删除"), this);
+    Button_yes->setObjectName(QStringLiteral("Button_yes"));
+    Button_yes->setAutoDefault(false);
+    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no->setObjectName(QStringLiteral("Button_no"));
+    Button_no->setAutoDefault(false);
+    ComboBox_author = catalogue::makeAuthorList(this);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("作者名："), ComboBox_author);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button_yes);
+    buttons->addWidget(Button_no);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    setTabOrder(Button_yes, Button_no);
+    setTabOrder(Button_no, ComboBox_author);
+
+    connect(Button_yes, &QPushButton::clicked, this, &TForm_delete_d_a::Button_yesClick);
+    connect(Button_no, &QPushButton::clicked, this, &TForm_delete_d_a::Button_noClick);
+}
+
+void TForm_delete_d_a::FormShow() {
+    handle([&] { catalogue::fillAuthorList(ComboBox_author, query(), connectionString()); });
+}
+
+void TForm_delete_d_a::Button_yesClick() {
+    handle([&] {
+        const auto outcome =
+            catalogue::authors::remove(query(), connectionString(), ComboBox_author->currentText());
+        db::messages::show(outcome.text, outcome.caption);
+        if (outcome.ok) close();
+    });
+}
+
+void TForm_delete_d_a::Button_noClick() {
+    handle([&] { close(); });
+}

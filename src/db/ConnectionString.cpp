@@ -31,6 +31,41 @@ void put(QList<Attribute>& list, const QString& key, const QString& value) {
     list.append({key, value});
 }
 
+// Attributes of the MariaDB driver that a value may add: where the server is
+// and how to reach it. Anything else (a statement run at each connect, a
+// character set, a library or plugin folder to load, files to write, the
+// driver's own reconnect) would change what the program's statements mean or
+// where they go, and is left out.
+bool passedOn(const QString& key) {
+    static const QStringList keys = {
+        QStringLiteral("SERVER"),     QStringLiteral("SERVERNAME"),    QStringLiteral("PORT"),
+        QStringLiteral("DATABASE"),   QStringLiteral("DB"),            QStringLiteral("UID"),
+        QStringLiteral("USER"),       QStringLiteral("PWD"),           QStringLiteral("SOCKET"),
+        QStringLiteral("TCPIP"),      QStringLiteral("CONN_TIMEOUT"),  QStringLiteral("READ_TIMEOUT"),
+        QStringLiteral("WRITE_TIMEOUT"), QStringLiteral("DESCRIPTION"), QStringLiteral("NO_PROMPT"),
+        QStringLiteral("SSLKEY"),     QStringLiteral("SSLCERT"),       QStringLiteral("SSLCA"),
+        QStringLiteral("SSLCAPATH"),  QStringLiteral("SSLCIPHER"),     QStringLiteral("SSLVERIFY"),
+        QStringLiteral("SSLCRL"),     QStringLiteral("SSLCRLPATH"),    QStringLiteral("SSLFP"),
+        QStringLiteral("SSLFPLIST"),  QStringLiteral("TLSPEERFP"),     QStringLiteral("TLSPEERFPLIST"),
+        QStringLiteral("TLSVERSION"), QStringLiteral("FORCETLS"),      QStringLiteral("SERVERKEY"),
+        QStringLiteral("TLSKEYPWD")};
+    return keys.contains(key.trimmed(), Qt::CaseInsensitive);
+}
+
+// The driver's option bits as the program needs them, whatever a value asks:
+// matched rows counted as affected (2) on; several statements in one (1 << 26),
+// the driver's own reconnect (1 << 22, it would go on outside an interrupted
+// transaction), reading my.cnf (1 << 16, which may hold a start statement)
+// and the query log (1 << 19) off.
+QString sanitizedOptions(const QString& value) {
+    bool ok = false;
+    qulonglong bits = value.trimmed().toULongLong(&ok);
+    if (!ok) bits = 0;
+    bits |= 2u;
+    bits &= ~((qulonglong(1) << 26) | (qulonglong(1) << 22) | (qulonglong(1) << 16) | (qulonglong(1) << 19));
+    return QString::number(bits & 0xffffffffu);
+}
+
 }  // namespace
 
 QString odbcConnectionString(const QString& connectionString) {
@@ -61,7 +96,11 @@ QString odbcConnectionString(const QString& connectionString) {
         else if (k == QLatin1String("user id")) put(odbc, QStringLiteral("UID"), a.value);
         else if (k == QLatin1String("password")) put(odbc, QStringLiteral("PWD"), a.value);
         else if (k == QLatin1String("persist security info")) continue;
-        else put(odbc, a.key, a.value);
+        else if (k == QLatin1String("option") || k == QLatin1String("options"))
+            put(odbc, QStringLiteral("OPTION"), sanitizedOptions(a.value));
+        // A value in braces may hold ";" and so further attributes: not passed on.
+        else if (passedOn(a.key) && !a.value.contains(QLatin1Char('{')) && !a.value.contains(QLatin1Char('}')))
+            put(odbc, a.key.trimmed(), a.value);
     }
     if (provider.compare(QLatin1String(kOdbcProvider), Qt::CaseInsensitive) != 0 &&
         provider.compare(QLatin1String("MSDASQL"), Qt::CaseInsensitive) != 0) {

@@ -88,15 +88,21 @@ public:
         SQLAllocHandle(SQL_HANDLE_DBC, environment(), &dbc_);
         SQLSetConnectAttr(dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
         std::u16string text = odbcString.toStdU16String();
-        SQLRETURN rc = SQLDriverConnectW(dbc_, nullptr,
-                                         reinterpret_cast<SQLWCHAR*>(text.data()),
-                                         SQLSMALLINT(text.size()), nullptr, 0, nullptr,
-                                         SQL_DRIVER_NOPROMPT);
+        SQLRETURN rc = SQLDriverConnectW(dbc_, nullptr, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS,
+                                         nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
         if (!SQL_SUCCEEDED(rc)) {
             Diagnostic d = diagnose(SQL_HANDLE_DBC, dbc_);
             SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
             dbc_ = SQL_NULL_HDBC;
             throw Failure{d};
+        }
+        try {
+            settle();
+        } catch (...) {
+            SQLDisconnect(dbc_);
+            SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+            dbc_ = SQL_NULL_HDBC;
+            throw;
         }
     }
     ~OdbcConnection() {
@@ -108,6 +114,27 @@ public:
     OdbcConnection(const OdbcConnection&) = delete;
     OdbcConnection& operator=(const OdbcConnection&) = delete;
 
+    // True when the server no longer answers on this connection (the driver
+    // pings it).
+    bool dead() {
+        SQLUINTEGER state = SQL_CD_FALSE;
+        SQLRETURN rc = SQLGetConnectAttr(dbc_, SQL_ATTR_CONNECTION_DEAD, &state, 0, nullptr);
+        return !SQL_SUCCEEDED(rc) || state == SQL_CD_TRUE;
+    }
+
+    // Refuses a change that the server made only in part: a value cut to its
+    // column (trailing blanks beyond the column length are cut with a mere
+    // note, whatever the SQL mode) or otherwise altered on the way in.
+    void refuseAlteredValues() {
+        Outcome w = execute(QStringLiteral("show warnings"), true);
+        if (!w.rows) return;
+        for (qint64 r = 0; r < w.rows->rowCount(); ++r) {
+            const int code = w.rows->text(r, 1).toInt();
+            if (code == 1265 || code == 1264 || code == 1292 || code == 1366 || code == 1406)
+                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false}};
+        }
+    }
+
     struct Outcome {
         std::shared_ptr<ResultSet> rows;  // set when a result set came back
         bool hadRows = false;             // a result set came back unread
@@ -115,10 +142,16 @@ public:
     };
 
     Outcome execute(const QString& statement, bool wantRows) {
+        // Sent as a NUL-terminated text: given its length, this driver
+        // miscounts characters outside the BMP (an emoji, 𠀀) and a later
+        // statement on the connection can fail. So a statement holding a raw
+        // NUL would be cut short there: it is refused instead (typed values
+        // reach the server as the escape \0).
+        if (statement.contains(QChar(0)))
+            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false}};
         Statement st(dbc_);
         std::u16string text = statement.toStdU16String();
-        SQLRETURN rc = SQLExecDirectW(st.handle, reinterpret_cast<SQLWCHAR*>(text.data()),
-                                      SQLINTEGER(text.size()));
+        SQLRETURN rc = SQLExecDirectW(st.handle, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
         if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) st.fail();
 
         Outcome out;
@@ -147,6 +180,23 @@ public:
     }
 
 private:
+    // The program escapes values with backslashes, relies on the server
+    // refusing values too long for their columns, and commits each statement
+    // outside "begin"/"commit" by itself. A session set up otherwise (by the
+    // data source's start statement or the server's defaults) is put right.
+    void settle() {
+        Outcome now = execute(QStringLiteral("select @@session.sql_mode, @@session.autocommit"), true);
+        if (!now.rows || now.rows->rowCount() < 1) return;
+        QStringList modes = now.rows->text(0, 0).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        bool changed = modes.removeAll(QStringLiteral("NO_BACKSLASH_ESCAPES")) > 0;
+        if (!modes.contains(QLatin1String("STRICT_TRANS_TABLES")) && !modes.contains(QLatin1String("STRICT_ALL_TABLES"))) {
+            modes << QStringLiteral("STRICT_TRANS_TABLES");
+            changed = true;
+        }
+        if (changed) execute(QStringLiteral("set session sql_mode='") + modes.join(QLatin1Char(',')) + QLatin1Char('\''), false);
+        if (now.rows->text(0, 1) != QLatin1String("1")) execute(QStringLiteral("set session autocommit=1"), false);
+    }
+
     struct Statement {
         explicit Statement(SQLHDBC dbc) {
             if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &handle)))
@@ -358,7 +408,27 @@ void OdbcQuery::trackTransaction(const QString& statement) {
     else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
              s == QLatin1String("commit work") || s == QLatin1String("rollback work"))
         inTransaction_ = false;
+    else if (s.startsWith(QLatin1String("set")) && s.contains(QLatin1String("autocommit"))) {
+        // Typed in the SQL console: with autocommit off every statement is
+        // part of an open transaction.
+        QString value = s.section(QLatin1Char('='), -1).trimmed();
+        manualCommit_ = value == QLatin1String("0") || value == QLatin1String("off") ||
+                        value == QLatin1String("false");
+    }
 }
+
+namespace {
+
+// An insert, update or replace: a statement that stores typed values.
+bool storesValues(const QString& statement) {
+    qsizetype i = 0;
+    while (i < statement.size() && (statement.at(i).isSpace() || statement.at(i) == QLatin1Char('('))) ++i;
+    const QString head = statement.mid(i, 8).toLower();
+    return head.startsWith(QLatin1String("insert")) || head.startsWith(QLatin1String("update")) ||
+           head.startsWith(QLatin1String("replace"));
+}
+
+}  // namespace
 
 bool OdbcQuery::send(Want want, qint64* affected) {
     close();
@@ -366,12 +436,31 @@ bool OdbcQuery::send(Want want, qint64* affected) {
     BusyCursor busy;
     OdbcConnection::Outcome outcome;
     try {
+        const bool open = inTransaction_ || manualCommit_;
+        // Outside a transaction a connection that the server dropped in the
+        // meantime (a restart) is replaced at once: nothing is lost with it.
+        if (connection_ && !open && connection_->dead()) connection_.reset();
         if (!connection_) {
             QString odbc = odbcConnectionString(connectionString_);
             connection_ = std::make_unique<OdbcConnection>(odbc);
             inTransaction_ = false;
+            manualCommit_ = false;
+        }
+        // A statement that stores values is checked for values the server
+        // altered; on its own it runs in a transaction of its own so that a
+        // refused value leaves nothing behind.
+        const bool stores = storesValues(sql_);
+        const bool own = stores && !inTransaction_ && !manualCommit_;
+        if (own) {
+            connection_->execute(QStringLiteral("begin"), false);
+            inTransaction_ = true;
         }
         outcome = connection_->execute(sql_, want != Want::Count);
+        if (stores && outcome.affected > 0) connection_->refuseAlteredValues();
+        if (own) {
+            connection_->execute(QStringLiteral("commit"), false);
+            inTransaction_ = false;
+        }
     } catch (const Failure& f) {
         fail(f.diagnostic.text, f.diagnostic.connectionLost);
     } catch (const DbError& e) {

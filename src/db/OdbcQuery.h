@@ -13,7 +13,10 @@ class OdbcConnection;
 // into a compact ResultSet and the driver's statement is freed right after.
 // A "begin" sent through it is tracked: an error before the matching "commit"
 // or "rollback" rolls the transaction back before the error is reported, and
-// a connection the server dropped is reopened at the next statement.
+// a connection the server dropped is reopened at the next statement (outside
+// a transaction, before that statement fails on it). A value the server would
+// store altered (cut to its column) is refused with an error, and nothing of
+// the statement stays.
 class OdbcQuery : public Query {
     Q_OBJECT
 public:
@@ -56,6 +59,7 @@ private:
     std::shared_ptr<const ResultSet> result_;
     qint64 row_ = 0;
     bool inTransaction_ = false;
+    bool manualCommit_ = false;  // autocommit switched off in this session
 };
 
 }  // namespace db

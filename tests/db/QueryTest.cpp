@@ -147,9 +147,16 @@ TEST_F(QueryTest, AConnectionTheServerDroppedIsReopenedAtTheNextStatement) {
     q.openSql(QStringLiteral("select 1"));
     testdb::killServer();
     testdb::startServer();
-    EXPECT_THROW(q.openSql(QStringLiteral("select 1")), db::DbError);
+    // Outside a transaction the dead connection is replaced before the statement.
     q.openSql(QStringLiteral("select 2"));
     EXPECT_EQ(q.field(0), QStringLiteral("2"));
+    // Inside one the statement fails: the transaction went with the connection.
+    q.execSql(QStringLiteral("begin"));
+    testdb::killServer();
+    testdb::startServer();
+    EXPECT_THROW(q.openSql(QStringLiteral("select 3")), db::DbError);
+    q.openSql(QStringLiteral("select 4"));
+    EXPECT_EQ(q.field(0), QStringLiteral("4"));
 }
 
 }  // namespace

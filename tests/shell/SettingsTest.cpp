@@ -40,7 +40,7 @@ TEST(Settings, TheOdbcMappingUsesTheDataSourceAndLetsSmuggledAttributesThrough) 
     EXPECT_EQ(odbc, QStringLiteral("DSN=dsn;UID=u;PWD=pw;OPTION=2;CHARSET=utf8mb4"));
     odbc = db::odbcConnectionString(
         QStringLiteral("Provider=msdasql.1;Password=pw;Persist Security Info=false;User ID=u;Data Source=dsn;Option=0"));
-    EXPECT_EQ(odbc, QStringLiteral("DSN=dsn;UID=u;PWD=pw;OPTION=0;CHARSET=utf8mb4"));
+    EXPECT_EQ(odbc, QStringLiteral("DSN=dsn;UID=u;PWD=pw;OPTION=2;CHARSET=utf8mb4"));  // matched rows stay on
     EXPECT_THROW(db::odbcConnectionString(QStringLiteral("Provider=no_provider;Data Source=x")), db::DbError);
     EXPECT_THROW(db::odbcConnectionString(QString()), db::DbError);
 }

@@ -10,6 +10,7 @@ namespace {
 QString quoted(const QString& value) { return db::sqlQuote(value); }
 
 const Notice kChooseRight{QStringLiteral("注意"), QStringLiteral("必须选择权限")};
+const Notice kNameCannotSignIn{QStringLiteral("注意"), QStringLiteral("用户名首尾不能有空白，也不能是guest")};
 
 }  // namespace
 
@@ -78,6 +79,10 @@ QString deleteRightRowSql(const QString& name) {
 
 bool isBlank(const QString& text) { return db::trimBlanks(text).isEmpty(); }
 
+bool canSignIn(const QString& name) {
+    return db::trimBlanks(name) == name && name != QLatin1String("guest");
+}
+
 bool runAllOrNothing(db::Query& query, const QStringList& statements) {
     query.execSql(QStringLiteral("begin"));
     bool every = true;
@@ -98,12 +103,16 @@ QStringList loadUserChoices(db::Query& query) {
     return names;
 }
 
-Outcome createAccount(db::Query& query, const QString& name, const QString& password,
+Outcome createAccount(db::Query& query, const QString& name, const QString& typedPassword,
                       const QString& rightText) {
     const QString level = rightLevel(rightText);
     if (level.isEmpty()) return {{kChooseRight}};
-    if (isBlank(name) || isBlank(password))
+    if (isBlank(name) || isBlank(typedPassword))
         return {{{QStringLiteral("注意"), QStringLiteral("用户名和密码不能为空")}}};
+    if (!canSignIn(name)) return {{kNameCannotSignIn}};
+    // The sign-in compares the password it was given without surrounding
+    // blanks: so it is stored.
+    const QString password = db::trimBlanks(typedPassword);
     if (runAllOrNothing(query, {insertPasswordSql(name, password), insertRightSql(name, level)}))
         return {{{QStringLiteral("成功"), QStringLiteral("已生成新用户")}}, true};
     return {{{QStringLiteral("失败"), QStringLiteral("生成新用户失败（未知错误）")}}};
@@ -130,9 +139,11 @@ QString administratorName(db::Query& query, const QString& signedInUser) {
 }
 
 Outcome renameAdministrator(db::Query& query, const QString& signedInUser, const QString& newName,
-                            const QString& newPassword) {
-    if (isBlank(newName) || isBlank(newPassword))
+                            const QString& typedPassword) {
+    if (isBlank(newName) || isBlank(typedPassword))
         return {{{QStringLiteral("注意"), QStringLiteral("新账户名和新密码不能为空")}}};
+    if (!canSignIn(newName)) return {{kNameCannotSignIn}};
+    const QString newPassword = db::trimBlanks(typedPassword);
     const QString current = administratorName(query, signedInUser);
     const bool done = runAllOrNothing(query, {updatePasswordSql(current, newPassword),
                                               renamePasswordRowSql(current, newName),

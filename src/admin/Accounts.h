@@ -50,6 +50,10 @@ QString deleteRightRowSql(const QString& name);
 
 // True when a typed name or password holds nothing but blanks (or nothing).
 bool isBlank(const QString& text);
+// False for a name the sign-in can never reach: with blanks or control
+// characters at either end (the sign-in drops them), or "guest" (the sign-in
+// lets the guest in without looking the name up).
+bool canSignIn(const QString& name);
 
 // Runs the statements between "begin" and "commit" when every one affected at
 // least one row, else "rollback". Returns whether it committed. A database
@@ -59,7 +63,9 @@ bool runAllOrNothing(db::Query& query, const QStringList& statements);
 // Names of every account whose right level is not "4", by name.
 QStringList loadUserChoices(db::Query& query);
 
-// "添加": creates an account in both tables, or in neither.
+// "添加": creates an account in both tables, or in neither. A name the
+// sign-in cannot reach is refused; the password is stored without the blanks
+// around it, as the sign-in compares it.
 Outcome createAccount(db::Query& query, const QString& name, const QString& password,
                       const QString& rightText);
 // "确定" of the change window: sets an account's right level.
@@ -69,7 +75,7 @@ Outcome changeRight(db::Query& query, const QString& name, const QString& rightT
 // there is none).
 QString administratorName(db::Query& query, const QString& signedInUser);
 // "修改" of the administrator window: new name and password, in both tables
-// or not at all.
+// or not at all (the same checks as the creation: no locking oneself out).
 Outcome renameAdministrator(db::Query& query, const QString& signedInUser, const QString& newName,
                             const QString& newPassword);
 // "删除": removes an account from both tables, or from neither.

@@ -62,7 +62,8 @@ Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry&
         const qint64 mainCount = q.execSql(mainInsert(key, e.title, e.author, e.date));
 
         const QString authors = e.authorsTicked && !e.authors.isEmpty()
-                                    ? hooks.call(scripting::kInsertAuthors, {e.authors, e.author, key})
+                                    ? hookStatement(hooks, scripting::kInsertAuthors, {e.authors, e.author, key},
+                                                    QStringLiteral("insert"), schema::kAuthorAll)
                                     : plainAuthorsInsert(key, e.author);
         const qint64 authorsCount = q.execSql(authors);
 
@@ -70,7 +71,8 @@ Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry&
         if (const auto address = addressInsert(key, e)) addressCount = q.execSql(*address);
 
         const QString kwords = e.kwordsTicked && !e.kwords.isEmpty()
-                                   ? hooks.call(scripting::kInsertKwords, {e.kwords, key})
+                                   ? hookStatement(hooks, scripting::kInsertKwords, {e.kwords, key}, QStringLiteral("insert"),
+                                                   schema::kKwordAll)
                                    : plainKwordsInsert(key);
         const qint64 kwordsCount = q.execSql(kwords);
 

@@ -106,9 +106,11 @@ OtherOutcome updateOther(db::Query& q, scripting::HookCaller& hooks, const Other
             if (!c.wanted(item)) continue;
             QString statement;
             if (item == Authors)
-                statement = hooks.call(scripting::kUpdateAuthors, {c.text[item], key});
+                statement = hookStatement(hooks, scripting::kUpdateAuthors, {c.text[item], key},
+                                          QStringLiteral("update"), schema::kAuthorAll);
             else if (item == Kwords)
-                statement = hooks.call(scripting::kUpdateKwords, {c.text[item], key});
+                statement = hookStatement(hooks, scripting::kUpdateKwords, {c.text[item], key},
+                                          QStringLiteral("update"), schema::kKwordAll);
             else
                 statement = addressUpdate(item, key, c.text[item]);
             counts[i] = q.execSql(statement);

@@ -13,13 +13,22 @@
 // Helpers of the paper entry, removal and update tests.
 namespace papertest {
 
+// The statement FakeHooks answers for a module by default: an insert into or
+// an update of the hook's own table that names the module.
+inline QString fakeHookStatement(const QString& module) {
+    const QString table = module.endsWith(QLatin1String("_a")) ? QStringLiteral("author_all") : QStringLiteral("kword_all");
+    if (module.startsWith(QLatin1String("insert")))
+        return QStringLiteral("insert into %1 values ('statement of %2')").arg(table, module);
+    return QStringLiteral("update %1 set x='statement of %2'").arg(table, module);
+}
+
 // A hook caller that records its calls ("module.function(a|b)") and answers
 // with a scripted statement or a HookError.
 class FakeHooks : public scripting::HookCaller {
 public:
     QStringList calls;
     std::function<QString(const QString& module, const QStringList& args)> answer =
-        [](const QString& module, const QStringList&) { return QStringLiteral("statement of ") + module; };
+        [](const QString& module, const QStringList&) { return fakeHookStatement(module); };
     QString error;  // thrown as a HookError when not empty
 
     QString call(const QString& module, const QString& function, const QStringList& args) override {

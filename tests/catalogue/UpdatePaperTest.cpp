@@ -137,7 +137,7 @@ TEST(UpdateOtherStatements, AllItemsInOrderWithTheHooks) {
                            QStringLiteral("update address set filename='v0' where Paperid='T$A$D'"),
                            QStringLiteral("update address set dir='v1' where Paperid='T$A$D'"),
                            QStringLiteral("update address set catalog='v2' where Paperid='T$A$D'"),
-                           QStringLiteral("statement of update_d_o_a"), QStringLiteral("statement of update_d_o_k"),
+                           papertest::fakeHookStatement(QStringLiteral("update_d_o_a")), papertest::fakeHookStatement(QStringLiteral("update_d_o_k")),
                            QStringLiteral("update address set remark='v5' where Paperid='T$A$D'"),
                            QStringLiteral("commit")}));
     EXPECT_EQ(hooks.calls, (QStringList{QStringLiteral("update_d_o_a.KT40617395_update_d_o_a(v3|T$A$D)"),

@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -181,8 +183,15 @@ void write(const QString& path, const QString& section, const QString& key, cons
         file.close();
     }
     QByteArray out = writeTo(bytes, section, key, value);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(out) != out.size() ||
-        !file.flush())
+    // Written beside the file and put in its place in one step, so that a
+    // write that fails half-way (a full disk) leaves the old file whole.
+    if (file.exists() && !QFileInfo(path).isWritable())
+        throw db::DbError(QStringLiteral("Unable to write to %1").arg(path));
+    QSaveFile save(path);
+    save.setDirectWriteFallback(true);  // a folder that takes no new file
+    // Unbuffered: a failed write shows at write() (a buffered one failed
+    // unseen at commit and the cut file took the old one's place).
+    if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || save.write(out) != out.size() || !save.commit())
         throw db::DbError(QStringLiteral("Unable to write to %1").arg(path));
 }
 

@@ -22,7 +22,8 @@ QString readFrom(const QByteArray& bytes, const QString& section, const QString&
 
 // Writes key=value into the section, creating file, section or key as needed
 // and leaving every other line byte for byte. Throws DbError
-// "Unable to write to <path>" when the file cannot be written.
+// "Unable to write to <path>" when the file cannot be written; a write that
+// fails half-way (a full disk) leaves the old file as it was.
 void write(const QString& path, const QString& section, const QString& key, const QString& value);
 // Same, on the file's bytes; returns the new bytes.
 QByteArray writeTo(const QByteArray& bytes, const QString& section, const QString& key,

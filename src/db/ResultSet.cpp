@@ -54,7 +54,11 @@ std::string_view ResultSet::bytes(qint64 row, int column) const {
 
 QString ResultSet::text(qint64 row, int column) const {
     std::string_view b = bytes(row, column);
-    return QString::fromUtf8(b.data(), qsizetype(b.size()));
+    QString s = QString::fromUtf8(b.data(), qsizetype(b.size()));
+    // fromUtf8 drops a leading U+FEFF as a byte order mark; in a value it is
+    // a character like any other.
+    if (b.substr(0, 3) == std::string_view("\xEF\xBB\xBF")) s.prepend(QChar(0xFEFF));
+    return s;
 }
 
 std::size_t ResultSet::bytesReserved() const {

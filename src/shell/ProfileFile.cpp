@@ -136,6 +136,25 @@ QByteArray writeTo(const QByteArray& bytes, const QString& section, const QStrin
     auto encode = [isUtf8](const QString& s) {
         return isUtf8 ? s.toUtf8() : convert("GBK", "UTF-8", s.toUtf8());
     };
+    // A value the next read would not give back is refused, not written: a
+    // line break (it would start a line of its own, even another key), more
+    // than the reader takes, a character the file's code page lacks.
+    if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
+        throw db::DbError(QStringLiteral("“%1”的值中不能有换行").arg(key));
+    if (value.size() > kMaxValueLength)
+        throw db::DbError(QStringLiteral("“%1”的值过长（最多%2个字符）").arg(key).arg(kMaxValueLength));
+    if (!isUtf8) {
+        const QString back = QString::fromUtf8(convert("UTF-8", "GBK", encode(value)));
+        if (back != value) {
+            QString lost;
+            for (qsizetype i = 0; i < value.size(); ++i)
+                if (i >= back.size() || back[i] != value[i]) {
+                    lost = value.mid(i, value[i].isHighSurrogate() ? 2 : 1);
+                    break;
+                }
+            throw db::DbError(QStringLiteral("设置文件是GBK编码，写不下“%1”的值中的字符“%2”").arg(key, lost));
+        }
+    }
     QList<QByteArray> lines = splitLines(bytes);
     QByteArray eol = bytes.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
     QByteArray newLine = encode(key + QLatin1Char('=') + value) + eol;

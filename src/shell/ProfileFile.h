@@ -25,7 +25,9 @@ QString readFrom(const QByteArray& bytes, const QString& section, const QString&
 // "Unable to write to <path>" when the file cannot be written; a write that
 // fails half-way (a full disk) leaves the old file as it was.
 void write(const QString& path, const QString& section, const QString& key, const QString& value);
-// Same, on the file's bytes; returns the new bytes.
+// Same, on the file's bytes; returns the new bytes. A value that the next
+// read would not give back (a line break, more than 2047 characters, a
+// character a GBK file cannot hold) throws DbError and nothing is written.
 QByteArray writeTo(const QByteArray& bytes, const QString& section, const QString& key,
                    const QString& value);
 

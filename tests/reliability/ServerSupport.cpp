@@ -151,6 +151,7 @@ Tally::~Tally() { report(QStringLiteral("server.") + window_ + QLatin1Char('.'))
 void Tally::tried() { add(QStringLiteral("server.%1.tried").arg(window_)); }
 void Tally::exact() { add(QStringLiteral("server.%1.exact").arg(window_)); }
 void Tally::refused() { add(QStringLiteral("server.%1.refused_too_long").arg(window_)); }
+void Tally::refusedDuplicate() { add(QStringLiteral("server.%1.refused_taken_name").arg(window_)); }
 void Tally::notStorable() { add(QStringLiteral("server.%1.not_applicable").arg(window_)); }
 
 void Tally::note(const QString& kind, const QString& box, const QString& payload, const QString& detail) {

@@ -95,6 +95,7 @@ public:
     ~Tally();
     void exact();
     void refused();
+    void refusedDuplicate();
     void notStorable();
     void notRoundTripped(const QString& box, const QString& payload, const QString& detail);
     void sideEffect(const QString& box, const QString& payload, const QString& detail);

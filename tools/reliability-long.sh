@@ -32,7 +32,7 @@ if ! (
   cd build-test/tests
   PAPER_LONG=1 PAPER_RESULTS_LOG="$log" QT_QPA_PLATFORM=offscreen \
     ./test_reliability --gtest_filter="${1:-*}"
-) 2>&1 | grep -v 'does not support propagateSizeHints' | tee "$out"; then
+) 2>&1 | grep --line-buffered -v 'does not support propagateSizeHints' | tee "$out"; then
   status=1
 fi
 

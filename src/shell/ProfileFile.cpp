@@ -155,6 +155,17 @@ QByteArray writeTo(const QByteArray& bytes, const QString& section, const QStrin
             throw db::DbError(QStringLiteral("设置文件是GBK编码，写不下“%1”的值中的字符“%2”").arg(key, lost));
         }
     }
+    // A GBK file whose only bytes that are no UTF-8 sat in the replaced line
+    // would be read as UTF-8 next time, new GBK text included: then the file
+    // is written as UTF-8 text, which the reader takes as such.
+    auto finish = [isUtf8](const QByteArray& out) {
+        if (isUtf8) return out;
+        bool readAsUtf8 = false;
+        decode(out, &readAsUtf8);
+        if (!readAsUtf8) return out;
+        const qsizetype bom = out.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        return out.left(bom) + convert("UTF-8", "GBK", out.mid(bom));
+    };
     QList<QByteArray> lines = splitLines(bytes);
     QByteArray eol = bytes.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
     QByteArray newLine = encode(key + QLatin1Char('=') + value) + eol;
@@ -177,7 +188,7 @@ QByteArray writeTo(const QByteArray& bytes, const QString& section, const QStrin
         QString k = keyName(line);
         if (!k.isNull() && sameName(k, key)) {
             lines[i] = newLine;
-            return lines.join();
+            return finish(lines.join());
         }
     }
     auto endsLine = [](const QByteArray& l) { return l.endsWith('\n'); };
@@ -185,11 +196,11 @@ QByteArray writeTo(const QByteArray& bytes, const QString& section, const QStrin
         QByteArray out = bytes;
         if (!out.isEmpty() && !out.endsWith('\n')) out += eol;
         out += encode(QLatin1Char('[') + section + QLatin1Char(']')) + eol + newLine;
-        return out;
+        return finish(out);
     }
     if (!endsLine(lines[lastInSection])) lines[lastInSection] += eol;
     lines.insert(lastInSection + 1, newLine);
-    return lines.join();
+    return finish(lines.join());
 }
 
 void write(const QString& path, const QString& section, const QString& key, const QString& value) {

@@ -106,6 +106,15 @@ TEST_F(Faults, ADataSourceTheNextReadWouldNotGiveBackIsRefused) {
                                                                QStringLiteral("论文库")),
                                        QStringLiteral("database_info"), QStringLiteral("data source"), QString()),
               QStringLiteral("论文库"));
+    // A GBK file whose only non-UTF-8 bytes were the old value: the new GBK
+    // bytes of "迅" happen to be valid UTF-8 ("Ѹ") and were read so.
+    const QByteArray gbk("[database_info]\nprovider=MSDASQL.1\ndata source=\xC2\xDB\xCE\xC4\n");
+    EXPECT_EQ(shell::profile::readFrom(gbk, QStringLiteral("database_info"), QStringLiteral("data source"), QString()),
+              QStringLiteral("论文"));
+    EXPECT_EQ(shell::profile::readFrom(shell::profile::writeTo(gbk, QStringLiteral("database_info"),
+                                                               QStringLiteral("data source"), QStringLiteral("迅")),
+                                       QStringLiteral("database_info"), QStringLiteral("data source"), QString()),
+              QStringLiteral("迅"));
     testdb::removeSettings();
 }
 

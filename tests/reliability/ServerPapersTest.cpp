@@ -83,6 +83,7 @@ TEST_F(ServerPapers, EntryStoresEveryValueExactlyOrRefusesThePaperWhole) {
             b.edit->setText(p);
             if (b.tick) b.tick->setChecked(true);
             const QString typed = b.edit->text();
+            t.tried();
             if (typed.isEmpty()) {  // the box does not take the text (a lone NUL)
                 t.notStorable();
                 continue;
@@ -100,7 +101,6 @@ TEST_F(ServerPapers, EntryStoresEveryValueExactlyOrRefusesThePaperWhole) {
                 fitsAll = fitsAll && rel::fits(typed, b.limit);
             }
 
-            t.tried();
             const QStringList shown = rel::click(w->Button_yes);
             if (!fitsAll) {
                 if (rel::isErrorReport(shown) && testdb::count(schema::kMain) == 0 && rel::partialPapers() == 0)

@@ -146,6 +146,11 @@ void reconnectAdmin() {
 
 namespace rel {
 
+Tally::Tally(const QString& window) : window_(window) {
+    for (const char* figure : {"tried", "exact", "refused_too_long", "not_round_tripped", "side_effects"})
+        add(QStringLiteral("server.%1.%2").arg(window_, QLatin1String(figure)), 0);
+}
+
 Tally::~Tally() { report(QStringLiteral("server.") + window_ + QLatin1Char('.')); }
 
 void Tally::tried() { add(QStringLiteral("server.%1.tried").arg(window_)); }

@@ -91,7 +91,7 @@ namespace rel {
 // message, or damage beside the paper or account the run was about.
 class Tally {
 public:
-    explicit Tally(const QString& window) : window_(window) {}
+    explicit Tally(const QString& window);
     ~Tally();
     void exact();
     void refused();

@@ -44,7 +44,9 @@ Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
         if (!SQL_SUCCEEDED(rc)) break;
         QString s = fromWide(state, 5);
         texts << fromWide(message, std::min<qsizetype>(length, std::size(message) - 1));
-        if (native == 2006 || native == 2013 || native == 2055 || s.startsWith(QLatin1String("08")))
+        // gone away, lost during a query, lost at reading, killed, idle too long
+        if (native == 2006 || native == 2013 || native == 2055 || native == 1927 || native == 4031 ||
+            s.startsWith(QLatin1String("08")))
             d.connectionLost = true;
     }
     d.text = texts.join(QLatin1Char(' '));
@@ -107,6 +109,13 @@ public:
     }
     OdbcConnection(const OdbcConnection&) = delete;
     OdbcConnection& operator=(const OdbcConnection&) = delete;
+
+    // True when the driver knows the server side of the connection is gone.
+    bool dead() const {
+        SQLUINTEGER state = SQL_CD_FALSE;
+        SQLRETURN rc = SQLGetConnectAttr(dbc_, SQL_ATTR_CONNECTION_DEAD, &state, 0, nullptr);
+        return SQL_SUCCEEDED(rc) && state == SQL_CD_TRUE;
+    }
 
     struct Outcome {
         std::shared_ptr<ResultSet> rows;  // set when a result set came back
@@ -373,7 +382,7 @@ bool OdbcQuery::send(Want want, qint64* affected) {
         }
         outcome = connection_->execute(sql_, want != Want::Count);
     } catch (const Failure& f) {
-        fail(f.diagnostic.text, f.diagnostic.connectionLost);
+        fail(f.diagnostic.text, f.diagnostic.connectionLost || (connection_ && connection_->dead()));
     } catch (const DbError& e) {
         fail(e.message(), false);
     } catch (const std::exception& e) {

@@ -91,9 +91,8 @@ public:
         SQLSetConnectAttr(dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
         std::u16string text = odbcString.toStdU16String();
         SQLRETURN rc = SQLDriverConnectW(dbc_, nullptr,
-                                         reinterpret_cast<SQLWCHAR*>(text.data()),
-                                         SQLSMALLINT(text.size()), nullptr, 0, nullptr,
-                                         SQL_DRIVER_NOPROMPT);
+                                         reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS,
+                                         nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
         if (!SQL_SUCCEEDED(rc)) {
             Diagnostic d = diagnose(SQL_HANDLE_DBC, dbc_);
             SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
@@ -124,10 +123,14 @@ public:
     };
 
     Outcome execute(const QString& statement, bool wantRows) {
+        // The text goes with its terminating NUL, not with a length: given a
+        // length, this driver (3.1.15) reads one character past it and writes
+        // one byte past its own copy of the statement, corrupting the heap.
+        if (statement.contains(QChar(0)))
+            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false}};
         Statement st(dbc_);
         std::u16string text = statement.toStdU16String();
-        SQLRETURN rc = SQLExecDirectW(st.handle, reinterpret_cast<SQLWCHAR*>(text.data()),
-                                      SQLINTEGER(text.size()));
+        SQLRETURN rc = SQLExecDirectW(st.handle, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
         if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) st.fail();
 
         Outcome out;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/RemovePaper.h"
+#include "catalogue/TForm_delete_d_a.h"
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
 
@@ -69,7 +70,7 @@ void TForm_delete_d::Button1Click() {
 }
 
 void TForm_delete_d::Button2Click() {
-    // Opens the author removal window (TForm_delete_d_a) of the author directory.
+    handle([&] { db::Form::open<TForm_delete_d_a>(userName(), connectionString()); });
 }
 
 PAPER_MENU_ROUTE(menu33, TForm_delete_d)

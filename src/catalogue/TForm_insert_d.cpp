@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "catalogue/TForm_insert_d_a_info.h"
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
 #include "scripting/ScriptEngine.h"
@@ -159,7 +160,7 @@ void TForm_insert_d::Button_noClick() {
 }
 
 void TForm_insert_d::Button_a_infoClick() {
-    // Opens the author insert window (TForm_insert_d_a_info) of the author directory.
+    handle([&] { db::Form::open<TForm_insert_d_a_info>(userName(), connectionString()); });
 }
 
 PAPER_MENU_ROUTE(menu32, TForm_insert_d)

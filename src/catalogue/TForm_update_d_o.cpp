@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "catalogue/TForm_update_d_o_a_info.h"
 #include "db/Messages.h"
 #include "scripting/ScriptEngine.h"
 
@@ -145,7 +146,7 @@ void TForm_update_d_o::Button_yesClick() {
 }
 
 void TForm_update_d_o::Button3Click() {
-    // Opens the author e-mail update window (TForm_update_d_o_a_info) of the author directory.
+    handle([&] { db::Form::open<TForm_update_d_o_a_info>(userName(), connectionString()); });
 }
 
 void TForm_update_d_o::Button_noClick() {

@@ -44,7 +44,9 @@ Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
         if (!SQL_SUCCEEDED(rc)) break;
         QString s = fromWide(state, 5);
         texts << fromWide(message, std::min<qsizetype>(length, std::size(message) - 1));
-        if (native == 2006 || native == 2013 || native == 2055 || s.startsWith(QLatin1String("08")))
+        // gone away, lost during a query, lost at reading, killed, idle too long
+        if (native == 2006 || native == 2013 || native == 2055 || native == 1927 || native == 4031 ||
+            s.startsWith(QLatin1String("08")))
             d.connectionLost = true;
     }
     d.text = texts.join(QLatin1Char(' '));
@@ -114,8 +116,8 @@ public:
     OdbcConnection(const OdbcConnection&) = delete;
     OdbcConnection& operator=(const OdbcConnection&) = delete;
 
-    // True when the server no longer answers on this connection (the driver
-    // pings it).
+    // True when the server side of the connection is gone (the driver pings
+    // it), or the driver cannot even say.
     bool dead() {
         SQLUINTEGER state = SQL_CD_FALSE;
         SQLRETURN rc = SQLGetConnectAttr(dbc_, SQL_ATTR_CONNECTION_DEAD, &state, 0, nullptr);
@@ -142,11 +144,13 @@ public:
     };
 
     Outcome execute(const QString& statement, bool wantRows) {
-        // Sent as a NUL-terminated text: given its length, this driver
-        // miscounts characters outside the BMP (an emoji, 𠀀) and a later
-        // statement on the connection can fail. So a statement holding a raw
-        // NUL would be cut short there: it is refused instead (typed values
-        // reach the server as the escape \0).
+        // The text goes with its terminating NUL, not with a length: given a
+        // length, this driver (3.1.15) reads one character past it and writes
+        // one byte past its own copy of the statement, corrupting the heap; and
+        // after a statement with a character outside the BMP (an emoji, 𠀀) the
+        // next such one failed. A statement holding a raw NUL would be cut
+        // short there: it is refused instead (typed values reach the server as
+        // the escape \0).
         if (statement.contains(QChar(0)))
             throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false}};
         Statement st(dbc_);
@@ -462,7 +466,7 @@ bool OdbcQuery::send(Want want, qint64* affected) {
             inTransaction_ = false;
         }
     } catch (const Failure& f) {
-        fail(f.diagnostic.text, f.diagnostic.connectionLost);
+        fail(f.diagnostic.text, f.diagnostic.connectionLost || (connection_ && connection_->dead()));
     } catch (const DbError& e) {
         fail(e.message(), false);
     } catch (const std::exception& e) {

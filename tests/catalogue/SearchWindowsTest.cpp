@@ -9,11 +9,14 @@
 #include <QTest>
 
 #include "SearchFixtures.h"
+#include "catalogue/TForm_delete_d.h"
 #include "catalogue/TForm_delete_d_a.h"
+#include "catalogue/TForm_insert_d.h"
 #include "catalogue/TForm_insert_d_a_info.h"
 #include "catalogue/TForm_select_d.h"
 #include "catalogue/TForm_select_d_c.h"
 #include "catalogue/TForm_select_d_c_a.h"
+#include "catalogue/TForm_update_d_o.h"
 #include "catalogue/TForm_update_d_o_a_info.h"
 #include "db/FormRegistry.h"
 #include "support/FakeQuery.h"
@@ -328,4 +331,31 @@ TEST_F(SearchWindows, CaptionsFitAndWindowsRender) {
             f->grab().save(dir + QLatin1Char('/') + name);
         }
     }
+}
+
+// The paper windows' author buttons open the author directory windows with
+// their two texts, and the paper window stays open.
+TEST_F(SearchWindows, PaperWindowsOpenTheirAuthorDirectoryWindows) {
+    auto* insert = openForm<TForm_insert_d>();
+    insert->Button_a_info->click();
+    auto* add = visibleWindow<TForm_insert_d_a_info>(QStringLiteral("Form_insert_d_a_info"));
+    ASSERT_NE(add, nullptr);
+    EXPECT_EQ(add->userName(), QStringLiteral("editor"));
+    EXPECT_EQ(add->connectionString(), testdb::paperConnection());
+    EXPECT_TRUE(insert->isVisible());
+
+    auto* removal = openForm<TForm_delete_d>();
+    removal->Button2->click();
+    auto* del = visibleWindow<TForm_delete_d_a>(QStringLiteral("Form_delete_d_a"));
+    ASSERT_NE(del, nullptr);
+    EXPECT_EQ(items(del->ComboBox_author).size(), 3);
+    EXPECT_TRUE(removal->isVisible());
+
+    auto* update = openForm<TForm_update_d_o>();
+    update->Button3->click();
+    auto* mail = visibleWindow<TForm_update_d_o_a_info>(QStringLiteral("Form_update_d_o_a_info"));
+    ASSERT_NE(mail, nullptr);
+    EXPECT_EQ(items(mail->ComboBox_author).size(), 3);
+    EXPECT_TRUE(update->isVisible());
+    EXPECT_TRUE(recorder::lines().isEmpty());
 }

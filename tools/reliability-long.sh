@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The reliability suite in its long mode (about 20 minutes): every payload of
+# The reliability suite in its long mode (about 16 minutes): every payload of
 # tests/reliability/payloads.json through every window against a throw-away
 # server, the server killed before every statement of the paper changes four
 # times over (more than 100 trials), ten minutes of randomised input. The

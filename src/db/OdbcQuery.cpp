@@ -368,6 +368,12 @@ void OdbcQuery::fail(const QString& message, bool connectionLost) {
 }
 
 void OdbcQuery::trackTransaction(const QString& statement) {
+    // Every marker begins with b, c, r or s: most statements are passed over
+    // by their first letter without copying them.
+    const QStringView text = QStringView(statement).trimmed();
+    if (text.isEmpty()) return;
+    const char16_t first = text.front().toLower().unicode();
+    if (first != u'b' && first != u'c' && first != u'r' && first != u's') return;
     QString s = statement.simplified().toLower();
     if (s.endsWith(QLatin1Char(';'))) s.chop(1);
     s = s.trimmed();

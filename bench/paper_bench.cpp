@@ -1,7 +1,7 @@
 // The program's side of the benchmarks: one measurement per process, its
 // figures printed as one line "RESULT {json}" for bench/run.py.
 //
-//   paper_bench select  --dsn DSN --statement quick|detailed
+//   paper_bench select  --dsn DSN --statement quick|detailed [--screenshot PNG]
 //   paper_bench entry   --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE]
 //   paper_bench hooks   [--count N]
 //   paper_bench startup
@@ -139,6 +139,9 @@ int runSelect(const Args& args) {
         for (int c = 0; c < result->columnCount(); ++c) raw += qint64(result->bytes(r, c).size());
     const int gridRows = grid.model()->rowCount();
     if (gridRows != rows) throw std::runtime_error("the grid does not hold every row");
+    const QString screenshot = args.get(QStringLiteral("screenshot"));
+    if (!screenshot.isEmpty() && !grid.grab().save(screenshot))
+        throw std::runtime_error("cannot write " + screenshot.toStdString());
 
     QJsonObject o;
     o[QStringLiteral("ms")] = ms;

@@ -154,7 +154,6 @@ class Bench:
         self.rows = []      # result table
         self.samples = {}   # every figure, for results.json
         self.failures = []
-        self.info = {}
 
     # --- the program's side ---------------------------------------------------------------
 

@@ -1,19 +1,17 @@
 // The program's side of the benchmarks: one measurement per process, its
 // figures printed as one line "RESULT {json}" for bench/run.py.
 //
-//   paper_bench select  --dsn DSN --statement quick|detailed [--screenshot PNG]
-//   paper_bench entry   --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE]
-//   paper_bench hooks   [--count N]
+//   paper_bench select    --dsn DSN --statement quick|detailed [--screenshot PNG]
+//   paper_bench entry     --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE]
+//   paper_bench hooks     [--count N]
 //   paper_bench startup
 //   paper_bench statement --statement quick|detailed   (prints the statement text)
 //
-// ODBCINI / ODBCSYSINI must point at the data source DSN.
-
-#include "PyHooks.h"  // before Qt: Python's headers and Qt's "slots" clash
+// ODBCINI / ODBCSYSINI must point at the data source DSN. The program sits
+// beside paper_catalogue, where the hook modules are.
 
 #include <QApplication>
 #include <QDate>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QJsonDocument>
@@ -22,15 +20,20 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
 #include "Workloads.h"
+#include "catalogue/InsertPaper.h"
+#include "catalogue/TForm_select_d.h"
+#include "catalogue/TForm_select_d_c.h"
 #include "db/ConnectionString.h"
 #include "db/Credentials.h"
 #include "db/DbError.h"
+#include "db/Messages.h"
 #include "db/OdbcQuery.h"
-#include "db/ResultGrid.h"
+#include "scripting/ScriptEngine.h"
 #include "shell/TForm_login.h"
 #include "shell/TForm_main.h"
 
@@ -88,59 +91,79 @@ QString paperConnection(const QString& dsn) {
 }
 
 QString searchStatement(const QString& which) {
-    if (which == QLatin1String("quick")) return bench::quickSearchStatement({}, {}, {});
+    if (which == QLatin1String("quick")) return bench::quickSearchStatement();
     if (which == QLatin1String("detailed")) return bench::detailedAllColumnsStatement();
     throw std::runtime_error("unknown statement " + which.toStdString());
 }
 
-// A search click: the query object gets the statement and opens it, the grid
-// bound to it takes the rows and paints; timed up to the painted grid.
+// A title no generated paper has: the warm-up search finds nothing.
+const QString kNoSuchTitle = QStringLiteral("（预热：没有这篇论文）");
+
+// A search click in its window: "查询" pressed, the grid bound to the window's
+// query object takes the rows and paints; timed up to the painted grid. Before
+// it, one search that finds nothing has connected and painted the window, as
+// in any session.
 int runSelect(const Args& args) {
     const QString conn = paperConnection(args.need(QStringLiteral("dsn")));
-    const QString statement = searchStatement(args.need(QStringLiteral("statement")));
+    const QString which = args.need(QStringLiteral("statement"));
+    QList<db::messages::Shown> shown;
+    db::messages::setRecorder([&](const db::messages::Shown& m) { shown.append(m); });
 
-    db::ResultGrid grid;
-    grid.setObjectName(QStringLiteral("DBGrid1"));
-    grid.resize(1000, 600);
-    grid.show();
-    QApplication::processEvents();
-    {
-        // The session has used the driver (sign-in) and painted Chinese text
-        // (every window) before this click: load both outside the measure.
-        db::OdbcQuery warm;
-        grid.bind(&warm);
-        warm.setConnectionString(conn);
-        warm.openSql(QStringLiteral("select '论文题目 Title' '论文题目'"));
-        grid.viewport()->repaint();
-        QApplication::processEvents();
-        grid.bind(nullptr);
+    db::Form* window = nullptr;
+    db::ResultGrid* grid = nullptr;
+    QPushButton* button = nullptr;
+    std::function<void()> everyPaper;
+    if (which == QLatin1String("quick")) {
+        auto* w = db::Form::open<TForm_select_d>(QStringLiteral("bench"), conn);
+        w->Edit_title->setText(kNoSuchTitle);
+        everyPaper = [w] { w->Edit_title->clear(); };
+        window = w, grid = w->DBGrid1, button = w->Button_scan;
+    } else if (which == QLatin1String("detailed")) {
+        auto* w = db::Form::open<TForm_select_d_c>(QStringLiteral("bench"), conn);
+        w->CheckBox_title->setChecked(true);
+        w->Edit_title->setText(kNoSuchTitle);
+        everyPaper = [w] {
+            w->CheckBox_title->setChecked(false);
+            w->Edit_title->clear();
+            for (QCheckBox* box : {w->CheckBox1, w->CheckBox2, w->CheckBox3, w->CheckBox4, w->CheckBox5,
+                                   w->CheckBox6, w->CheckBox7, w->CheckBox8, w->CheckBox10, w->CheckBox11,
+                                   w->CheckBox12})
+                box->setChecked(true);
+        };
+        window = w, grid = w->DBGrid1, button = w->Button_yes;
+    } else {
+        throw std::runtime_error("unknown statement " + which.toStdString());
     }
-    auto* query = new db::OdbcQuery(&grid);
-    grid.bind(query);
+    window->resize(1100, 800);
+    QApplication::processEvents();
+    button->click();
+    if (shown.size() != 1 || shown[0].kind != db::messages::Kind::Message)
+        throw std::runtime_error("the warm-up search did not end in its not-found message");
+    shown.clear();
+    everyPaper();
     QApplication::processEvents();
 
     const qint64 rssBefore = statusKb("VmRSS");
     resetPeak();
     const auto t0 = Clock::now();
-    query->setConnectionString(conn);
-    query->close();
-    query->setSql(statement);
-    query->open();
-    const qint64 rows = query->recordCount();
-    grid.viewport()->repaint();
+    button->click();
+    grid->viewport()->repaint();
     QApplication::processEvents();
     const double ms = msSince(t0);
     const qint64 rssAfter = statusKb("VmRSS");
     const qint64 peak = statusKb("VmHWM");
 
-    const auto result = query->result();
+    if (!shown.isEmpty())
+        throw std::runtime_error(("the search reported: " + shown[0].caption + "/" + shown[0].text).toStdString());
+    const qint64 rows = window->query().recordCount();
+    const auto result = window->query().result();
     qint64 raw = 0;
     for (qint64 r = 0; r < result->rowCount(); ++r)
         for (int c = 0; c < result->columnCount(); ++c) raw += qint64(result->bytes(r, c).size());
-    const int gridRows = grid.model()->rowCount();
+    const int gridRows = grid->model()->rowCount();
     if (gridRows != rows) throw std::runtime_error("the grid does not hold every row");
     const QString screenshot = args.get(QStringLiteral("screenshot"));
-    if (!screenshot.isEmpty() && !grid.grab().save(screenshot))
+    if (!screenshot.isEmpty() && !window->grab().save(screenshot))
         throw std::runtime_error("cannot write " + screenshot.toStdString());
 
     QJsonObject o;
@@ -157,12 +180,6 @@ int runSelect(const Args& args) {
     return 0;
 }
 
-QStringList hookPath() {
-    // The program's hook modules (copied beside the build) first, the
-    // benchmarks' stand-ins after them.
-    return {QStringLiteral(PAPER_BINARY_DIR), QStringLiteral(BENCH_HOOKS_DIR)};
-}
-
 // A query object that keeps every statement it is given.
 class RecordingQuery : public db::OdbcQuery {
 public:
@@ -173,27 +190,26 @@ public:
     QStringList sent;
 };
 
+// Paper entry through the entry logic, as the entry window's "插入" runs it.
 int runEntry(const Args& args) {
     const QString conn = paperConnection(args.need(QStringLiteral("dsn")));
-    QList<bench::PaperEntry> entries = bench::readEntries(args.need(QStringLiteral("input")));
+    QList<catalogue::entry::PaperEntry> entries = bench::readEntries(args.need(QStringLiteral("input")));
     const qsizetype count = args.get(QStringLiteral("count"), QString::number(entries.size())).toLongLong();
     if (count < entries.size()) entries.resize(count);
     const QString user = args.get(QStringLiteral("user"), QStringLiteral("bench"));
-    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const QString today = catalogue::entry::today();
 
-    auto startHooks = Clock::now();
-    bench::PyHooks hooks(hookPath());
-    const double hooksStartMs = msSince(startHooks);
-    const bench::HookCall call = [&](const QString& m, const QString& f, const QStringList& a) {
-        return hooks.call(m, f, a);
-    };
+    auto t = Clock::now();
+    scripting::ScriptEngine engine;  // what creating the entry window starts
+    const double engineStartMs = msSince(t);
 
     RecordingQuery query;
     qint64 committed = 0;
     const auto t0 = Clock::now();
-    for (const bench::PaperEntry& e : entries) {
+    for (const catalogue::entry::PaperEntry& e : entries) {
         query.setConnectionString(conn);
-        if (bench::insertPaper(query, call, e, user, today)) ++committed;
+        if (catalogue::entry::insertPaper(query, engine, e, user, today).text == catalogue::entry::kSuccess.text)
+            ++committed;
     }
     const double ms = msSince(t0);
 
@@ -208,36 +224,35 @@ int runEntry(const Args& args) {
     o[QStringLiteral("papers")] = qint64(entries.size());
     o[QStringLiteral("committed")] = committed;
     o[QStringLiteral("statements")] = qint64(query.sent.size());
-    o[QStringLiteral("interpreter_start_ms")] = hooksStartMs;
+    o[QStringLiteral("interpreter_start_ms")] = engineStartMs;
     report(o);
     return 0;
 }
 
+// One hook call through the script engine: the two entry hooks alternately
+// with typical texts, median of the means of batches of 1,000 calls.
 int runHooks(const Args& args) {
     const int count = args.get(QStringLiteral("count"), QStringLiteral("20000")).toInt();
     auto t = Clock::now();
-    bench::PyHooks hooks(hookPath());
+    scripting::ScriptEngine engine;
     const double startMs = msSince(t);
 
     const QString key = QStringLiteral("基于深度学习的图像识别研究$张伟$2019-03-15");
     const QStringList authorArgs{QStringLiteral("李娜；王强；赵敏"), QStringLiteral("张伟"), key};
     const QStringList kwordArgs{QStringLiteral("深度学习；图像识别；卷积神经网络；数据集"), key};
-    const QString a = QStringLiteral("insert_d_a"), fa = QStringLiteral("KT40617395_insert_d_a");
-    const QString k = QStringLiteral("insert_d_k"), fk = QStringLiteral("KT40617395_insert_d_k");
 
     t = Clock::now();
-    hooks.call(a, fa, authorArgs);
+    engine.call(scripting::kInsertAuthors, authorArgs);
     const double firstMs = msSince(t);
 
-    // Median of batch means; each batch alternates the two entry hooks.
     constexpr int kBatch = 1000;
     std::vector<double> perCall;
-    qint64 bytes = 0;
+    qint64 chars = 0;
     for (int done = 0; done < count; done += kBatch) {
         t = Clock::now();
         for (int i = 0; i < kBatch; i += 2) {
-            bytes += hooks.call(a, fa, authorArgs).size();
-            bytes += hooks.call(k, fk, kwordArgs).size();
+            chars += engine.call(scripting::kInsertAuthors, authorArgs).size();
+            chars += engine.call(scripting::kInsertKwords, kwordArgs).size();
         }
         perCall.push_back(msSince(t) * 1000.0 / kBatch);
     }
@@ -247,7 +262,7 @@ int runHooks(const Args& args) {
     o[QStringLiteral("first_call_ms")] = firstMs;
     o[QStringLiteral("us_per_call")] = perCall[perCall.size() / 2];
     o[QStringLiteral("calls")] = qint64(perCall.size()) * kBatch;
-    o[QStringLiteral("statement_chars")] = bytes;
+    o[QStringLiteral("statement_chars")] = chars;
     report(o);
     return 0;
 }
@@ -297,7 +312,6 @@ int main(int argc, char** argv) {
     try {
         if (mode == "startup") return runStartup(argc, argv);
         const Args args = parse(argc, argv);
-        if (mode == "hooks") return runHooks(args);
         if (mode == "statement") {
             std::printf("%s\n", searchStatement(args.need(QStringLiteral("statement"))).toUtf8().constData());
             return 0;
@@ -306,6 +320,7 @@ int main(int argc, char** argv) {
         QApplication::setQuitOnLastWindowClosed(false);
         if (mode == "select") return runSelect(args);
         if (mode == "entry") return runEntry(args);
+        if (mode == "hooks") return runHooks(args);
         std::fprintf(stderr, "unknown mode %s\n", mode.constData());
         return 2;
     } catch (const db::DbError& e) {

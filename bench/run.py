@@ -14,6 +14,7 @@ Everything it writes goes under --work (default build-bench/bench-work).
 
 import argparse
 import datetime
+import hashlib
 import json
 import os
 import platform
@@ -76,10 +77,20 @@ class Server:
                 f.write(SERVER_TUNING % {"tmpdir": tmpdir})
             self.started = True  # stop() is safe from here on
             self._tool("dbserver.sh", "start", self.dir)
+            self.cnf = os.path.join(self.dir, "my.cnf")
+            # Tables made from an older sql/schema.sql are made afresh.
+            schema = hashlib.sha256(open(os.path.join(ROOT, "sql/schema.sql"), "rb").read()).hexdigest()
+            stamp = os.path.join(self.dir, "schema.sha256")
+            if not os.path.exists(stamp) or open(stamp).read() != schema:
+                self.sql("DROP DATABASE IF EXISTS paperdb;", database="mysql")
+                for old in ("dataset.json",):
+                    if os.path.exists(os.path.join(self.dir, old)):
+                        os.remove(os.path.join(self.dir, old))
             self._tool("dbserver.sh", "load", self.dir)
+            with open(stamp, "w") as f:
+                f.write(schema)
             odbc = os.path.join(self.dir, "odbc")
             self._tool("odbc.sh", "write", odbc, str(self.port), "paperdb")
-            self.cnf = os.path.join(self.dir, "my.cnf")
             self.odbcini, self.odbcsysini = os.path.join(odbc, "odbc.ini"), odbc
         else:
             env = dict(line.split("=", 1) for line in open(env_file).read().split("\n") if "=" in line)
@@ -481,7 +492,7 @@ def main(argv):
     ap.add_argument("--entry", type=int, default=2000, help="papers entered by P4")
     ap.add_argument("--only", help="measures to run, e.g. P1,P2 (default all)")
     ap.add_argument("--work", default=os.path.join(ROOT, "build-bench", "bench-work"))
-    ap.add_argument("--bench-bin", default=os.path.join(ROOT, "build-bench", "bench", "paper_bench"))
+    ap.add_argument("--bench-bin", default=os.path.join(ROOT, "build-bench", "paper_bench"))
     ap.add_argument("--server-env", help="use the running server of this env file (tools/testdb.sh)")
     ap.add_argument("--smoke", action="store_true", help="1,000 papers, 50 entries, one run")
     args = ap.parse_args(argv)

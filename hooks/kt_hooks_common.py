@@ -16,17 +16,7 @@ KWORD_COLUMNS = ["kword_%d" % i for i in range(1, 10)] + ["kword_a"]
 def quote(value):
     """Escapes a value for use between single quotes: a backslash becomes two,
     a quote becomes backslash-quote and NUL becomes backslash-0."""
-    out = []
-    for ch in str(value):
-        if ch == "\\":
-            out.append("\\\\")
-        elif ch == "'":
-            out.append("\\'")
-        elif ch == "\0":
-            out.append("\\0")
-        else:
-            out.append(ch)
-    return "".join(out)
+    return str(value).replace("\\", "\\\\").replace("'", "\\'").replace("\0", "\\0")
 
 
 def literal(value):

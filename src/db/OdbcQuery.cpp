@@ -2,6 +2,9 @@
 
 #include <sql.h>
 #include <sqlext.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -18,9 +21,13 @@ namespace {
 // Largest column, in bytes, fetched through bound row arrays; wider ones are
 // read cell by cell.
 constexpr SQLULEN kBoundColumnLimit = 16384;
-// Memory for one block of bound rows.
-constexpr SQLULEN kBlockBytes = 8u << 20;
+// Memory for one block of bound rows: small enough to stay in the processor's
+// cache between the driver's copy into it and ours out of it.
+constexpr SQLULEN kBlockBytes = 512u << 10;
 constexpr SQLULEN kMaxBlockRows = 1024;
+// A fetched result at least this large is worth giving the driver's freed
+// copy of it back to the system.
+constexpr std::size_t kTrimAfterBytes = 4u << 20;
 
 QString fromWide(const SQLWCHAR* text, qsizetype length) {
     return QString::fromUtf16(reinterpret_cast<const char16_t*>(text), length);
@@ -224,7 +231,7 @@ private:
     struct Column {
         QString name;
         SQLULEN width = 0;  // bytes per cell in the bound buffer, 0 when read cell by cell
-        std::vector<char> buffer;
+        std::unique_ptr<char[]> buffer;  // uninitialised: the driver writes each cell it fills
         std::vector<SQLLEN> indicator;
     };
 
@@ -286,9 +293,9 @@ private:
         st.check(SQLSetStmtAttr(st.handle, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0));
         for (std::size_t c = 0; c < columns.size(); ++c) {
             Column& col = columns[c];
-            col.buffer.resize(col.width * blockRows);
+            col.buffer = std::make_unique_for_overwrite<char[]>(col.width * blockRows);
             col.indicator.resize(blockRows);
-            st.check(SQLBindCol(st.handle, SQLUSMALLINT(c + 1), SQL_C_CHAR, col.buffer.data(),
+            st.check(SQLBindCol(st.handle, SQLUSMALLINT(c + 1), SQL_C_CHAR, col.buffer.get(),
                                 SQLLEN(col.width), col.indicator.data()));
         }
         for (;;) {
@@ -303,7 +310,7 @@ private:
                     } else {
                         SQLLEN length = std::min<SQLLEN>(ind, SQLLEN(col.width) - 1);
                         if (length < 0) length = 0;
-                        result.appendCell(col.buffer.data() + r * col.width, std::size_t(length));
+                        result.appendCell(col.buffer.get() + r * col.width, std::size_t(length));
                     }
                 }
             }
@@ -403,6 +410,12 @@ void OdbcQuery::fail(const QString& message, bool connectionLost) {
 }
 
 void OdbcQuery::trackTransaction(const QString& statement) {
+    // Every marker begins with b, c, r or s: most statements are passed over
+    // by their first letter without copying them.
+    const QStringView text = QStringView(statement).trimmed();
+    if (text.isEmpty()) return;
+    const char16_t first = text.front().toLower().unicode();
+    if (first != u'b' && first != u'c' && first != u'r' && first != u's') return;
     QString s = statement.simplified().toLower();
     if (s.endsWith(QLatin1Char(';'))) s.chop(1);
     s = s.trimmed();
@@ -472,6 +485,11 @@ bool OdbcQuery::send(Want want, qint64* affected) {
     } catch (const std::exception& e) {
         fail(QString::fromLocal8Bit(e.what()), false);
     }
+#ifdef __GLIBC__
+    // The driver held its own copy of the whole result until the statement
+    // was freed; the allocator keeps such memory unless asked to return it.
+    if (outcome.rows && outcome.rows->bytesReserved() >= kTrimAfterBytes) malloc_trim(0);
+#endif
     trackTransaction(sql_);
     if (affected) *affected = outcome.affected;
     if (outcome.hadRows) return true;  // rows were not wanted here

@@ -7,21 +7,25 @@ namespace db {
 
 ResultSet::ResultSet(QStringList columnNames) : columns_(std::move(columnNames)) {}
 
+char* ResultSet::newChunk(std::size_t size) {
+    if (chunks_.size() >= (std::size_t(1) << (32 - kChunkBits)))
+        throw std::runtime_error("result too large to hold in memory");
+    // A cell larger than a chunk gets a chunk of its own.
+    const std::size_t capacity = size > kChunkSize ? size : kChunkSize;
+    chunks_.push_back(Chunk{std::make_unique_for_overwrite<char[]>(capacity), size, capacity});
+    starts_.push_back(std::uint32_t((chunks_.size() - 1) << kChunkBits));
+    return chunks_.back().data.get();
+}
+
 char* ResultSet::reserve(std::size_t size) {
-    bool fits = !chunks_.empty() && chunks_.back().capacity() >= kChunkSize &&
-                chunks_.back().size() + size < kChunkSize;
-    if (!fits) {
-        if (chunks_.size() >= (std::size_t(1) << (32 - kChunkBits)))
-            throw std::runtime_error("result too large to hold in memory");
-        chunks_.emplace_back();
-        // A cell larger than a chunk gets a chunk of its own.
-        chunks_.back().reserve(size > kChunkSize ? size : kChunkSize);
-    }
-    std::string& chunk = chunks_.back();
-    std::size_t offset = chunk.size();
+    if (chunks_.empty()) return newChunk(size);
+    Chunk& chunk = chunks_.back();
+    // Offsets stay below kChunkSize, so a start fits its bits.
+    if (chunk.capacity != kChunkSize || chunk.size + size >= kChunkSize) return newChunk(size);
+    const std::size_t offset = chunk.size;
     starts_.push_back(std::uint32_t((chunks_.size() - 1) << kChunkBits | offset));
-    chunk.resize(offset + size);
-    return chunk.data() + offset;
+    chunk.size = offset + size;
+    return chunk.data.get() + offset;
 }
 
 void ResultSet::reserveRows(qint64 rows) {
@@ -46,10 +50,10 @@ std::string_view ResultSet::bytes(qint64 row, int column) const {
     std::uint32_t start = starts_[i];
     std::size_t chunk = start >> kChunkBits;
     std::size_t offset = start & (kChunkSize - 1);
-    std::size_t end = chunks_[chunk].size();
+    std::size_t end = chunks_[chunk].size;
     if (i + 1 < starts_.size() && (starts_[i + 1] >> kChunkBits) == chunk)
         end = starts_[i + 1] & (kChunkSize - 1);
-    return std::string_view(chunks_[chunk].data() + offset, end - offset);
+    return std::string_view(chunks_[chunk].data.get() + offset, end - offset);
 }
 
 QString ResultSet::text(qint64 row, int column) const {
@@ -63,12 +67,21 @@ QString ResultSet::text(qint64 row, int column) const {
 
 std::size_t ResultSet::bytesReserved() const {
     std::size_t total = starts_.capacity() * sizeof(std::uint32_t) + nulls_.capacity() / 8;
-    for (const std::string& c : chunks_) total += c.capacity();
+    for (const Chunk& c : chunks_) total += c.capacity;
     return total;
 }
 
 void ResultSet::squeeze() {
-    if (!chunks_.empty()) chunks_.back().shrink_to_fit();
+    if (!chunks_.empty()) {
+        Chunk& last = chunks_.back();
+        if (last.size < last.capacity) {
+            auto data = std::make_unique_for_overwrite<char[]>(last.size ? last.size : 1);
+            if (last.size) std::memcpy(data.get(), last.data.get(), last.size);
+            last.data = std::move(data);
+            // A full-sized chunk no longer: nothing more is appended to it.
+            last.capacity = last.size;
+        }
+    }
     starts_.shrink_to_fit();
     nulls_.shrink_to_fit();
 }

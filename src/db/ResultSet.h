@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -38,11 +38,19 @@ public:
 private:
     static constexpr unsigned kChunkBits = 22;  // 4 MiB chunks
     static constexpr std::size_t kChunkSize = std::size_t(1) << kChunkBits;
+    // Chunk memory is left uninitialised: each byte is written once, by the
+    // copy of its cell.
+    struct Chunk {
+        std::unique_ptr<char[]> data;
+        std::size_t size = 0;
+        std::size_t capacity = 0;
+    };
     std::size_t index(qint64 row, int column) const { return std::size_t(row) * columns_.size() + column; }
     char* reserve(std::size_t size);
+    char* newChunk(std::size_t size);
 
     QStringList columns_;
-    std::vector<std::string> chunks_;
+    std::vector<Chunk> chunks_;
     std::vector<std::uint32_t> starts_;  // chunk << kChunkBits | offset
     std::vector<bool> nulls_;
 };

@@ -93,7 +93,14 @@ ScriptEngine::ScriptEngine() { startInterpreterOrQuit(); }
 QString ScriptEngine::call(const QString& module, const QString& function, const QStringList& args) {
     startInterpreterOrQuit();
     try {
-        py::module_ m = py::module_::import(module.toStdString().c_str());
+        // A module already loaded is taken from sys.modules without the
+        // import machinery; a new one is imported.
+        const std::string name = module.toStdString();
+        py::object m = py::reinterpret_steal<py::object>(PyImport_GetModule(py::str(name).ptr()));
+        if (!m) {
+            if (PyErr_Occurred()) throw py::error_already_set();
+            m = py::module_::import(name.c_str());
+        }
         py::object f = m.attr(function.toStdString().c_str());
         py::tuple values(args.size());
         for (qsizetype i = 0; i < args.size(); ++i) values[size_t(i)] = py::str(args[i].toStdString());

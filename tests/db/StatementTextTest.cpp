@@ -44,3 +44,29 @@ TEST(StatementTextTest, AStatementHoldingANulCharacterIsRefusedNotCut) {
 }
 
 }  // namespace
+
+namespace {
+
+// The query object recognises "begin", "commit" and "rollback" (and their
+// longer forms) in any letter case and with blanks around them, and nothing
+// that merely starts like them.
+TEST(StatementTextTest, TransactionMarkersAreRecognisedWhateverTheirCaseAndBlanks) {
+    testdb::reset();
+    db::OdbcQuery q;
+    q.setConnectionString(testdb::paperConnection());
+    q.execSql(QStringLiteral("  BEGIN ;"));
+    EXPECT_TRUE(q.inTransaction());
+    q.execSql(QStringLiteral("insert into author_info values ('a','b')"));
+    EXPECT_TRUE(q.inTransaction());
+    q.execSql(QStringLiteral("\tCommit   Work;"));
+    EXPECT_FALSE(q.inTransaction());
+    q.execSql(QStringLiteral(" Start Transaction"));
+    EXPECT_TRUE(q.inTransaction());
+    q.openSql(QStringLiteral("select 'commit'"));
+    EXPECT_TRUE(q.inTransaction());
+    q.execSql(QStringLiteral("rollback"));
+    EXPECT_FALSE(q.inTransaction());
+    EXPECT_EQ(testdb::count(QStringLiteral("author_info")), 1);
+}
+
+}  // namespace

@@ -1,0 +1,332 @@
+// The program's side of the benchmarks: one measurement per process, its
+// figures printed as one line "RESULT {json}" for bench/run.py.
+//
+//   paper_bench select    --dsn DSN --statement quick|detailed [--screenshot PNG]
+//   paper_bench entry     --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE]
+//   paper_bench hooks     [--count N]
+//   paper_bench startup
+//   paper_bench statement --statement quick|detailed   (prints the statement text)
+//
+// ODBCINI / ODBCSYSINI must point at the data source DSN. The program sits
+// beside paper_catalogue, where the hook modules are.
+
+#include <QApplication>
+#include <QDate>
+#include <QFile>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "Workloads.h"
+#include "catalogue/InsertPaper.h"
+#include "catalogue/TForm_select_d.h"
+#include "catalogue/TForm_select_d_c.h"
+#include "db/ConnectionString.h"
+#include "db/Credentials.h"
+#include "db/DbError.h"
+#include "db/Messages.h"
+#include "db/OdbcQuery.h"
+#include "scripting/ScriptEngine.h"
+#include "shell/TForm_login.h"
+#include "shell/TForm_main.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t0) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+// A field of /proc/self/status in kB ("VmRSS", "VmHWM").
+qint64 statusKb(const char* field) {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray key = QByteArray(field) + ':';
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(key)) return line.mid(key.size()).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// Starts the peak resident size (VmHWM) afresh from the current size.
+void resetPeak() {
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly)) f.write("5");
+}
+
+void report(const QJsonObject& o) {
+    std::printf("RESULT %s\n", QJsonDocument(o).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout);
+}
+
+struct Args {
+    QHash<QString, QString> values;
+    QString get(const QString& key, const QString& fallback = {}) const { return values.value(key, fallback); }
+    QString need(const QString& key) const {
+        if (!values.contains(key)) throw std::runtime_error("missing --" + key.toStdString());
+        return values.value(key);
+    }
+};
+
+Args parse(int argc, char** argv) {
+    Args a;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        QString key = QString::fromLocal8Bit(argv[i]);
+        if (!key.startsWith(QLatin1String("--"))) throw std::runtime_error("bad argument " + key.toStdString());
+        a.values.insert(key.mid(2), QString::fromLocal8Bit(argv[i + 1]));
+    }
+    return a;
+}
+
+QString paperConnection(const QString& dsn) {
+    return db::buildConnectionString(QStringLiteral("MSDASQL.1"), QLatin1String(db::kOpenShelf),
+                                     QStringLiteral("paper_user"), dsn);
+}
+
+QString searchStatement(const QString& which) {
+    if (which == QLatin1String("quick")) return bench::quickSearchStatement();
+    if (which == QLatin1String("detailed")) return bench::detailedAllColumnsStatement();
+    throw std::runtime_error("unknown statement " + which.toStdString());
+}
+
+// A title no generated paper has: the warm-up search finds nothing.
+const QString kNoSuchTitle = QStringLiteral("（预热：没有这篇论文）");
+
+// A search click in its window: "查询" pressed, the grid bound to the window's
+// query object takes the rows and paints; timed up to the painted grid. Before
+// it, one search that finds nothing has connected and painted the window, as
+// in any session.
+int runSelect(const Args& args) {
+    const QString conn = paperConnection(args.need(QStringLiteral("dsn")));
+    const QString which = args.need(QStringLiteral("statement"));
+    QList<db::messages::Shown> shown;
+    db::messages::setRecorder([&](const db::messages::Shown& m) { shown.append(m); });
+
+    db::Form* window = nullptr;
+    db::ResultGrid* grid = nullptr;
+    QPushButton* button = nullptr;
+    std::function<void()> everyPaper;
+    if (which == QLatin1String("quick")) {
+        auto* w = db::Form::open<TForm_select_d>(QStringLiteral("bench"), conn);
+        w->Edit_title->setText(kNoSuchTitle);
+        everyPaper = [w] { w->Edit_title->clear(); };
+        window = w, grid = w->DBGrid1, button = w->Button_scan;
+    } else if (which == QLatin1String("detailed")) {
+        auto* w = db::Form::open<TForm_select_d_c>(QStringLiteral("bench"), conn);
+        w->CheckBox_title->setChecked(true);
+        w->Edit_title->setText(kNoSuchTitle);
+        everyPaper = [w] {
+            w->CheckBox_title->setChecked(false);
+            w->Edit_title->clear();
+            for (QCheckBox* box : {w->CheckBox1, w->CheckBox2, w->CheckBox3, w->CheckBox4, w->CheckBox5,
+                                   w->CheckBox6, w->CheckBox7, w->CheckBox8, w->CheckBox10, w->CheckBox11,
+                                   w->CheckBox12})
+                box->setChecked(true);
+        };
+        window = w, grid = w->DBGrid1, button = w->Button_yes;
+    } else {
+        throw std::runtime_error("unknown statement " + which.toStdString());
+    }
+    window->resize(1100, 800);
+    QApplication::processEvents();
+    button->click();
+    if (shown.size() != 1 || shown[0].kind != db::messages::Kind::Message)
+        throw std::runtime_error("the warm-up search did not end in its not-found message");
+    shown.clear();
+    everyPaper();
+    QApplication::processEvents();
+
+    const qint64 rssBefore = statusKb("VmRSS");
+    resetPeak();
+    const auto t0 = Clock::now();
+    button->click();
+    grid->viewport()->repaint();
+    QApplication::processEvents();
+    const double ms = msSince(t0);
+    const qint64 rssAfter = statusKb("VmRSS");
+    const qint64 peak = statusKb("VmHWM");
+
+    if (!shown.isEmpty())
+        throw std::runtime_error(("the search reported: " + shown[0].caption + "/" + shown[0].text).toStdString());
+    const qint64 rows = window->query().recordCount();
+    const auto result = window->query().result();
+    qint64 raw = 0;
+    for (qint64 r = 0; r < result->rowCount(); ++r)
+        for (int c = 0; c < result->columnCount(); ++c) raw += qint64(result->bytes(r, c).size());
+    const int gridRows = grid->model()->rowCount();
+    if (gridRows != rows) throw std::runtime_error("the grid does not hold every row");
+    const QString screenshot = args.get(QStringLiteral("screenshot"));
+    if (!screenshot.isEmpty() && !window->grab().save(screenshot))
+        throw std::runtime_error("cannot write " + screenshot.toStdString());
+
+    QJsonObject o;
+    o[QStringLiteral("ms")] = ms;
+    o[QStringLiteral("rows")] = rows;
+    o[QStringLiteral("grid_rows")] = gridRows;
+    o[QStringLiteral("columns")] = result->columnCount();
+    o[QStringLiteral("raw_bytes")] = raw;
+    o[QStringLiteral("held_bytes")] = qint64(result->bytesReserved());
+    o[QStringLiteral("rss_before_kb")] = rssBefore;
+    o[QStringLiteral("rss_after_kb")] = rssAfter;
+    o[QStringLiteral("peak_kb")] = peak;
+    report(o);
+    return 0;
+}
+
+// A query object that keeps every statement it is given.
+class RecordingQuery : public db::OdbcQuery {
+public:
+    void setSql(const QString& statement) override {
+        sent.append(statement);
+        db::OdbcQuery::setSql(statement);
+    }
+    QStringList sent;
+};
+
+// Paper entry through the entry logic, as the entry window's "插入" runs it.
+int runEntry(const Args& args) {
+    const QString conn = paperConnection(args.need(QStringLiteral("dsn")));
+    QList<catalogue::entry::PaperEntry> entries = bench::readEntries(args.need(QStringLiteral("input")));
+    const qsizetype count = args.get(QStringLiteral("count"), QString::number(entries.size())).toLongLong();
+    if (count < entries.size()) entries.resize(count);
+    const QString user = args.get(QStringLiteral("user"), QStringLiteral("bench"));
+    const QString today = catalogue::entry::today();
+
+    auto t = Clock::now();
+    scripting::ScriptEngine engine;  // what creating the entry window starts
+    const double engineStartMs = msSince(t);
+
+    RecordingQuery query;
+    qint64 committed = 0;
+    const auto t0 = Clock::now();
+    for (const catalogue::entry::PaperEntry& e : entries) {
+        query.setConnectionString(conn);
+        if (catalogue::entry::insertPaper(query, engine, e, user, today).text == catalogue::entry::kSuccess.text)
+            ++committed;
+    }
+    const double ms = msSince(t0);
+
+    const QString record = args.get(QStringLiteral("record"));
+    if (!record.isEmpty()) {
+        QFile f(record);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw std::runtime_error("cannot write record");
+        for (const QString& s : query.sent) f.write(s.toUtf8() + ";\n");
+    }
+    QJsonObject o;
+    o[QStringLiteral("ms")] = ms;
+    o[QStringLiteral("papers")] = qint64(entries.size());
+    o[QStringLiteral("committed")] = committed;
+    o[QStringLiteral("statements")] = qint64(query.sent.size());
+    o[QStringLiteral("interpreter_start_ms")] = engineStartMs;
+    report(o);
+    return 0;
+}
+
+// One hook call through the script engine: the two entry hooks alternately
+// with typical texts, median of the means of batches of 1,000 calls.
+int runHooks(const Args& args) {
+    const int count = args.get(QStringLiteral("count"), QStringLiteral("20000")).toInt();
+    auto t = Clock::now();
+    scripting::ScriptEngine engine;
+    const double startMs = msSince(t);
+
+    const QString key = QStringLiteral("基于深度学习的图像识别研究$张伟$2019-03-15");
+    const QStringList authorArgs{QStringLiteral("李娜；王强；赵敏"), QStringLiteral("张伟"), key};
+    const QStringList kwordArgs{QStringLiteral("深度学习；图像识别；卷积神经网络；数据集"), key};
+
+    t = Clock::now();
+    engine.call(scripting::kInsertAuthors, authorArgs);
+    const double firstMs = msSince(t);
+
+    constexpr int kBatch = 1000;
+    std::vector<double> perCall;
+    qint64 chars = 0;
+    for (int done = 0; done < count; done += kBatch) {
+        t = Clock::now();
+        for (int i = 0; i < kBatch; i += 2) {
+            chars += engine.call(scripting::kInsertAuthors, authorArgs).size();
+            chars += engine.call(scripting::kInsertKwords, kwordArgs).size();
+        }
+        perCall.push_back(msSince(t) * 1000.0 / kBatch);
+    }
+    std::sort(perCall.begin(), perCall.end());
+    QJsonObject o;
+    o[QStringLiteral("interpreter_start_ms")] = startMs;
+    o[QStringLiteral("first_call_ms")] = firstMs;
+    o[QStringLiteral("us_per_call")] = perCall[perCall.size() / 2];
+    o[QStringLiteral("calls")] = qint64(perCall.size()) * kBatch;
+    o[QStringLiteral("statement_chars")] = chars;
+    report(o);
+    return 0;
+}
+
+// Start-up as the program does it: application, hidden main window, sign-in
+// window shown. Prints "SHOWN" when the sign-in window has painted; the
+// caller times the process up to that line.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            std::printf("SHOWN\n");
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool done_ = false;
+};
+
+int runStartup(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    TForm_main Form_main;
+    TForm_login Form_login(&Form_main);
+    FirstPaint paint;
+    Form_login.installEventFilter(&paint);
+    Form_login.show();
+    QTimer::singleShot(10000, &app, &QCoreApplication::quit);
+    app.exec();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: paper_bench select|entry|hooks|startup|statement [--key value]...\n");
+        return 2;
+    }
+    const QByteArray mode = argv[1];
+    try {
+        if (mode == "startup") return runStartup(argc, argv);
+        const Args args = parse(argc, argv);
+        if (mode == "statement") {
+            std::printf("%s\n", searchStatement(args.need(QStringLiteral("statement"))).toUtf8().constData());
+            return 0;
+        }
+        QApplication app(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        if (mode == "select") return runSelect(args);
+        if (mode == "entry") return runEntry(args);
+        if (mode == "hooks") return runHooks(args);
+        std::fprintf(stderr, "unknown mode %s\n", mode.constData());
+        return 2;
+    } catch (const db::DbError& e) {
+        std::fprintf(stderr, "database error: %s\n", e.message().toUtf8().constData());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "error: %s\n", e.what());
+    }
+    return 1;
+}

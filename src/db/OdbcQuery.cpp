@@ -7,6 +7,7 @@
 #endif
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <algorithm>
 #include <vector>
@@ -131,6 +132,9 @@ public:
         return !SQL_SUCCEEDED(rc) || state == SQL_CD_TRUE;
     }
 
+    // Milliseconds since the last statement on this connection.
+    qint64 idleMs() const { return sinceUse_.elapsed(); }
+
     // Refuses a change that the server made only in part: a value cut to its
     // column (trailing blanks beyond the column length are cut with a mere
     // note, whatever the SQL mode) or otherwise altered on the way in.
@@ -160,6 +164,7 @@ public:
         // the escape \0).
         if (statement.contains(QChar(0)))
             throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false}};
+        sinceUse_.start();
         Statement st(dbc_);
         std::u16string text = statement.toStdU16String();
         SQLRETURN rc = SQLExecDirectW(st.handle, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
@@ -354,6 +359,7 @@ private:
     }
 
     SQLHDBC dbc_ = SQL_NULL_HDBC;
+    QElapsedTimer sinceUse_;
 };
 
 namespace {
@@ -436,14 +442,23 @@ void OdbcQuery::trackTransaction(const QString& statement) {
 
 namespace {
 
-// An insert, update or replace: a statement that stores typed values.
-bool storesValues(const QString& statement) {
+// An insert, update or replace with a value that ends in a blank (a blank
+// right before a quote): the one kind of value the server may cut without an
+// error. Blanks beyond a column's length go with a mere note whatever the SQL
+// mode, while the strict session refuses any other value that does not fit.
+bool mayCutBlanks(const QString& statement) {
     qsizetype i = 0;
     while (i < statement.size() && (statement.at(i).isSpace() || statement.at(i) == QLatin1Char('('))) ++i;
     const QString head = statement.mid(i, 8).toLower();
-    return head.startsWith(QLatin1String("insert")) || head.startsWith(QLatin1String("update")) ||
-           head.startsWith(QLatin1String("replace"));
+    const bool stores = head.startsWith(QLatin1String("insert")) || head.startsWith(QLatin1String("update")) ||
+                        head.startsWith(QLatin1String("replace"));
+    return stores && statement.contains(QLatin1String(" '"));
 }
+
+// A connection unused for this long is asked whether the server is still
+// there before the next statement outside a transaction (a restart takes
+// longer than this).
+constexpr qint64 kIdleBeforeCheckMs = 250;
 
 }  // namespace
 
@@ -456,17 +471,18 @@ bool OdbcQuery::send(Want want, qint64* affected) {
         const bool open = inTransaction_ || manualCommit_;
         // Outside a transaction a connection that the server dropped in the
         // meantime (a restart) is replaced at once: nothing is lost with it.
-        if (connection_ && !open && connection_->dead()) connection_.reset();
+        if (connection_ && !open && connection_->idleMs() > kIdleBeforeCheckMs && connection_->dead())
+            connection_.reset();
         if (!connection_) {
             QString odbc = odbcConnectionString(connectionString_);
             connection_ = std::make_unique<OdbcConnection>(odbc);
             inTransaction_ = false;
             manualCommit_ = false;
         }
-        // A statement that stores values is checked for values the server
-        // altered; on its own it runs in a transaction of its own so that a
-        // refused value leaves nothing behind.
-        const bool stores = storesValues(sql_);
+        // Such a statement is checked for values the server cut; on its own it
+        // runs in a transaction of its own, so that a refused value leaves
+        // nothing behind.
+        const bool stores = mayCutBlanks(sql_);
         const bool own = stores && !inTransaction_ && !manualCommit_;
         if (own) {
             connection_->execute(QStringLiteral("begin"), false);

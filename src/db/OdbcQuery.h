@@ -14,9 +14,9 @@ class OdbcConnection;
 // A "begin" sent through it is tracked: an error before the matching "commit"
 // or "rollback" rolls the transaction back before the error is reported, and
 // a connection the server dropped is reopened at the next statement (outside
-// a transaction, before that statement fails on it). A value the server would
-// store altered (cut to its column) is refused with an error, and nothing of
-// the statement stays.
+// a transaction and after a pause, before that statement fails on it). A
+// value the server would store cut (blanks beyond its column) is refused with
+// an error, and nothing of the statement stays.
 class OdbcQuery : public Query {
     Q_OBJECT
 public:

@@ -30,7 +30,7 @@ protected:
 
 // Given the statement's length, the driver miscounted characters outside the
 // BMP: after one such statement, the next select with one failed with
-// "Invalid character value for cast specification".
+// an "invalid character value for cast" error (SQLSTATE 22018).
 TEST_F(Faults, StatementsWithCharactersOutsideTheBmpFollowEachOther) {
     const QString key = QStringLiteral("题$作者$😀𠀀");
     q.execSql(QStringLiteral("insert into address values ('%1','f','d',null,null)").arg(key));

@@ -8,6 +8,7 @@
 #include "catalogue/TForm_delete_d_a.h"
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
+#include "db/Widgets.h"
 
 TForm_delete_d::TForm_delete_d(QWidget* parent) : db::Form(QStringLiteral("Form_delete_d"), parent) {
     setWindowTitle(QStringLiteral("删除元组"));
@@ -18,18 +19,12 @@ TForm_delete_d::TForm_delete_d(QWidget* parent) : db::Form(QStringLiteral("Form_
         e->setMinimumWidth(260);
         return e;
     };
-    auto makeButton = [this](const QString& caption, const char* name) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
     Edit_title = makeEdit("Edit_title");
     Edit_author = makeEdit("Edit_author");
     Edit_date = makeEdit("Edit_date");
-    Button_yes = makeButton(QStringLiteral("删除"), "Button_yes");
-    Button1 = makeButton(QStringLiteral("返回"), "Button1");
-    Button2 = makeButton(QStringLiteral("删除作者信息"), "Button2");
+    Button_yes = db::widgets::button(this, QStringLiteral("删除"), "Button_yes");
+    Button1 = db::widgets::button(this, QStringLiteral("返回"), "Button1");
+    Button2 = db::widgets::button(this, QStringLiteral("删除作者信息"), "Button2");
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("论文题目："), Edit_title);

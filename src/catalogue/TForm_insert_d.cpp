@@ -10,6 +10,7 @@
 #include "catalogue/TForm_insert_d_a_info.h"
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
+#include "db/Widgets.h"
 #include "scripting/ScriptEngine.h"
 
 TForm_insert_d::TForm_insert_d(QWidget* parent)
@@ -17,54 +18,32 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
       hooks_(std::make_unique<scripting::ScriptEngine>()) {
     setWindowTitle(QStringLiteral("插入"));
 
-    auto makeGroup = [this](const QString& caption, const char* name) {
-        auto* g = new QGroupBox(caption, this);
-        g->setObjectName(QString::fromLatin1(name));
-        return g;
-    };
-    auto makeEdit = [](QWidget* parent, const char* name) {
-        auto* e = new QLineEdit(parent);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMinimumWidth(240);
-        return e;
-    };
-    auto makeCheck = [](QWidget* parent, const QString& caption, const char* name) {
-        auto* c = new QCheckBox(caption, parent);
-        c->setObjectName(QString::fromLatin1(name));
-        return c;
-    };
-    auto makeButton = [this](const QString& caption, const char* name) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
 
-    GroupBox_basic = makeGroup(QStringLiteral("基本录入信息"), "GroupBox_basic");
-    Edit_title = makeEdit(GroupBox_basic, "Edit_title");
-    Edit_author = makeEdit(GroupBox_basic, "Edit_author");
-    Edit_date = makeEdit(GroupBox_basic, "Edit_date");
+    GroupBox_basic = db::widgets::group(this, QStringLiteral("基本录入信息"), "GroupBox_basic");
+    Edit_title = db::widgets::edit(GroupBox_basic, "Edit_title");
+    Edit_author = db::widgets::edit(GroupBox_basic, "Edit_author");
+    Edit_date = db::widgets::edit(GroupBox_basic, "Edit_date");
     auto* basic = new QFormLayout(GroupBox_basic);
     basic->addRow(QStringLiteral("论文题目："), Edit_title);
     basic->addRow(QStringLiteral("论文一作："), Edit_author);
     basic->addRow(QStringLiteral("发表时间："), Edit_date);
 
-    GroupBox_required = makeGroup(QStringLiteral("主要辅助信息（必录）"), "GroupBox_required");
-    Edit_filename = makeEdit(GroupBox_required, "Edit_filename");
-    Edit_dir = makeEdit(GroupBox_required, "Edit_dir");
+    GroupBox_required = db::widgets::group(this, QStringLiteral("主要辅助信息（必录）"), "GroupBox_required");
+    Edit_filename = db::widgets::edit(GroupBox_required, "Edit_filename");
+    Edit_dir = db::widgets::edit(GroupBox_required, "Edit_dir");
     auto* required = new QFormLayout(GroupBox_required);
     required->addRow(QStringLiteral("论文文件名："), Edit_filename);
     required->addRow(QStringLiteral("保存文件夹："), Edit_dir);
 
-    GroupBox_optional = makeGroup(QStringLiteral("可选录入信息"), "GroupBox_optional");
-    CheckBox1 = makeCheck(GroupBox_optional, QStringLiteral("关键词："), "CheckBox1");
-    Edit_kwords = makeEdit(GroupBox_optional, "Edit_kwords");
-    CheckBox2 = makeCheck(GroupBox_optional, QStringLiteral("作者（排除一作）："), "CheckBox2");
-    Edit_authors = makeEdit(GroupBox_optional, "Edit_authors");
-    CheckBox3 = makeCheck(GroupBox_optional, QStringLiteral("论文分类："), "CheckBox3");
-    Edit_catalog = makeEdit(GroupBox_optional, "Edit_catalog");
-    CheckBox4 = makeCheck(GroupBox_optional, QStringLiteral("备注信息："), "CheckBox4");
-    Edit_remark = makeEdit(GroupBox_optional, "Edit_remark");
+    GroupBox_optional = db::widgets::group(this, QStringLiteral("可选录入信息"), "GroupBox_optional");
+    CheckBox1 = db::widgets::check(GroupBox_optional, QStringLiteral("关键词："), "CheckBox1");
+    Edit_kwords = db::widgets::edit(GroupBox_optional, "Edit_kwords");
+    CheckBox2 = db::widgets::check(GroupBox_optional, QStringLiteral("作者（排除一作）："), "CheckBox2");
+    Edit_authors = db::widgets::edit(GroupBox_optional, "Edit_authors");
+    CheckBox3 = db::widgets::check(GroupBox_optional, QStringLiteral("论文分类："), "CheckBox3");
+    Edit_catalog = db::widgets::edit(GroupBox_optional, "Edit_catalog");
+    CheckBox4 = db::widgets::check(GroupBox_optional, QStringLiteral("备注信息："), "CheckBox4");
+    Edit_remark = db::widgets::edit(GroupBox_optional, "Edit_remark");
     auto* optional = new QGridLayout(GroupBox_optional);
     const std::pair<QCheckBox*, QLineEdit*> rows[] = {
         {CheckBox1, Edit_kwords}, {CheckBox2, Edit_authors}, {CheckBox3, Edit_catalog}, {CheckBox4, Edit_remark}};
@@ -73,7 +52,7 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
         optional->addWidget(rows[r].second, r, 1);
     }
 
-    GroupBox_note = makeGroup(QStringLiteral("注意"), "GroupBox_note");
+    GroupBox_note = db::widgets::group(this, QStringLiteral("注意"), "GroupBox_note");
     auto* note = new QVBoxLayout(GroupBox_note);
     note->setSpacing(2);
     const QString noteLines[] = {
@@ -92,9 +71,9 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
     }
     note->addStretch();
 
-    Button_yes = makeButton(QStringLiteral("插入"), "Button_yes");
-    Button_no = makeButton(QStringLiteral("返回"), "Button_no");
-    Button_a_info = makeButton(QStringLiteral("插入作者信息"), "Button_a_info");
+    Button_yes = db::widgets::button(this, QStringLiteral("插入"), "Button_yes");
+    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_a_info = db::widgets::button(this, QStringLiteral("插入作者信息"), "Button_a_info");
 
     auto* left = new QVBoxLayout;
     left->addWidget(GroupBox_basic);

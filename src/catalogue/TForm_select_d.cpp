@@ -9,6 +9,7 @@
 #include "catalogue/TForm_select_d_c.h"
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
+#include "db/Widgets.h"
 
 TForm_select_d::TForm_select_d(QWidget* parent) : db::Form(QStringLiteral("Form_select_d"), parent) {
     setWindowTitle(QStringLiteral("快速查询"));
@@ -25,15 +26,9 @@ TForm_select_d::TForm_select_d(QWidget* parent) : db::Form(QStringLiteral("Form_
     Edit_author_1 = makeEdit("Edit_author_1");
     Edit_date = makeEdit("Edit_date");
 
-    auto makeButton = [this](const QString& caption, const char* name) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    Button_scan = makeButton(QStringLiteral("查询"), "Button_scan");
-    Button_yes = makeButton(QStringLiteral("进入普通查询"), "Button_yes");
-    Button_no = makeButton(QStringLiteral("返回"), "Button_no");
+    Button_scan = db::widgets::button(this, QStringLiteral("查询"), "Button_scan");
+    Button_yes = db::widgets::button(this, QStringLiteral("进入普通查询"), "Button_yes");
+    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
     Button_scan->setDefault(true);  // Enter searches
 
     DBGrid1 = new db::ResultGrid(this);

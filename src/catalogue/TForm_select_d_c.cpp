@@ -7,6 +7,7 @@
 
 #include "catalogue/TForm_select_d_c_a.h"
 #include "db/Messages.h"
+#include "db/Widgets.h"
 
 namespace {
 
@@ -111,15 +112,9 @@ TForm_select_d_c::TForm_select_d_c(QWidget* parent) : db::Form(QStringLiteral("F
     DBGrid1->bind(&query());
     connect(this, &db::Form::queryReplaced, this, [this] { DBGrid1->bind(&query()); });
 
-    auto makeButton = [this](const QString& caption, const char* name) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    Button_yes = makeButton(QStringLiteral("查询"), "Button_yes");
-    Button_no = makeButton(QStringLiteral("返回"), "Button_no");
-    Button_a_info = makeButton(QStringLiteral("查询作者信息"), "Button_a_info");
+    Button_yes = db::widgets::button(this, QStringLiteral("查询"), "Button_yes");
+    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_a_info = db::widgets::button(this, QStringLiteral("查询作者信息"), "Button_a_info");
     Button_yes->setDefault(true);  // Enter runs the query
 
     auto* left = new QVBoxLayout;

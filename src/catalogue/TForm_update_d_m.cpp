@@ -7,50 +7,34 @@
 #include <iterator>
 
 #include "db/Messages.h"
+#include "db/Widgets.h"
 
 TForm_update_d_m::TForm_update_d_m(QWidget* parent) : db::Form(QStringLiteral("Form_update_d_m"), parent) {
     setWindowTitle(QStringLiteral("更新重要对象"));
 
-    auto makeEdit = [](QWidget* parent, const char* name) {
-        auto* e = new QLineEdit(parent);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMinimumWidth(240);
-        return e;
-    };
-    auto makeCheck = [](QWidget* parent, const QString& caption, const char* name) {
-        auto* c = new QCheckBox(caption, parent);
-        c->setObjectName(QString::fromLatin1(name));
-        return c;
-    };
-    auto makeButton = [this](const QString& caption, const char* name) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
 
     GroupBox_old = new QGroupBox(QStringLiteral("待更新对象"), this);
     GroupBox_old->setObjectName(QStringLiteral("GroupBox_old"));
-    Edit_title = makeEdit(GroupBox_old, "Edit_title");
-    Edit_author_1 = makeEdit(GroupBox_old, "Edit_author_1");
-    Edit_date = makeEdit(GroupBox_old, "Edit_date");
+    Edit_title = db::widgets::edit(GroupBox_old, "Edit_title");
+    Edit_author_1 = db::widgets::edit(GroupBox_old, "Edit_author_1");
+    Edit_date = db::widgets::edit(GroupBox_old, "Edit_date");
     auto* old = new QFormLayout(GroupBox_old);
     old->addRow(QStringLiteral("论文题目："), Edit_title);
     old->addRow(QStringLiteral("论文一作："), Edit_author_1);
     old->addRow(QStringLiteral("发表时间："), Edit_date);
 
-    Button_yes = makeButton(QStringLiteral("更新"), "Button_yes");
-    Button1 = makeButton(QStringLiteral("返回"), "Button1");
+    Button_yes = db::widgets::button(this, QStringLiteral("更新"), "Button_yes");
+    Button1 = db::widgets::button(this, QStringLiteral("返回"), "Button1");
 
     GroupBox_new = new QGroupBox(QStringLiteral("更新为："), this);
     GroupBox_new->setObjectName(QStringLiteral("GroupBox_new"));
-    CheckBox1 = makeCheck(GroupBox_new, QStringLiteral("论文题目："), "CheckBox1");
+    CheckBox1 = db::widgets::check(GroupBox_new, QStringLiteral("论文题目："), "CheckBox1");
     CheckBox1->setChecked(true);
-    Edit_title_n = makeEdit(GroupBox_new, "Edit_title_n");
-    CheckBox2 = makeCheck(GroupBox_new, QStringLiteral("论文一作："), "CheckBox2");
-    CheckBox3 = makeCheck(GroupBox_new, QStringLiteral("发表时间："), "CheckBox3");
-    Edit_author_1_n = makeEdit(GroupBox_new, "Edit_author_1_n");
-    Edit_date_n = makeEdit(GroupBox_new, "Edit_date_n");
+    Edit_title_n = db::widgets::edit(GroupBox_new, "Edit_title_n");
+    CheckBox2 = db::widgets::check(GroupBox_new, QStringLiteral("论文一作："), "CheckBox2");
+    CheckBox3 = db::widgets::check(GroupBox_new, QStringLiteral("发表时间："), "CheckBox3");
+    Edit_author_1_n = db::widgets::edit(GroupBox_new, "Edit_author_1_n");
+    Edit_date_n = db::widgets::edit(GroupBox_new, "Edit_date_n");
     auto* fresh = new QGridLayout(GroupBox_new);
     fresh->addWidget(CheckBox1, 0, 0);
     fresh->addWidget(Edit_title_n, 0, 1);

@@ -9,6 +9,7 @@
 
 #include "catalogue/TForm_update_d_o_a_info.h"
 #include "db/Messages.h"
+#include "db/Widgets.h"
 #include "scripting/ScriptEngine.h"
 
 TForm_update_d_o::TForm_update_d_o(QWidget* parent)
@@ -16,29 +17,12 @@ TForm_update_d_o::TForm_update_d_o(QWidget* parent)
       hooks_(std::make_unique<scripting::ScriptEngine>()) {
     setWindowTitle(QStringLiteral("更新一般对象"));
 
-    auto makeEdit = [](QWidget* parent, const char* name) {
-        auto* e = new QLineEdit(parent);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMinimumWidth(240);
-        return e;
-    };
-    auto makeCheck = [](QWidget* parent, const QString& caption, const char* name) {
-        auto* c = new QCheckBox(caption, parent);
-        c->setObjectName(QString::fromLatin1(name));
-        return c;
-    };
-    auto makeButton = [this](const QString& caption, const char* name) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
 
     GroupBox_object = new QGroupBox(QStringLiteral("更新对象"), this);
     GroupBox_object->setObjectName(QStringLiteral("GroupBox_object"));
-    Edit_title = makeEdit(GroupBox_object, "Edit_title");
-    Edit_author_1 = makeEdit(GroupBox_object, "Edit_author_1");
-    Edit_date = makeEdit(GroupBox_object, "Edit_date");
+    Edit_title = db::widgets::edit(GroupBox_object, "Edit_title");
+    Edit_author_1 = db::widgets::edit(GroupBox_object, "Edit_author_1");
+    Edit_date = db::widgets::edit(GroupBox_object, "Edit_date");
     auto* object = new QFormLayout(GroupBox_object);
     object->addRow(new QLabel(QStringLiteral("（精确查询）"), GroupBox_object));
     object->addRow(QStringLiteral("论文题目："), Edit_title);
@@ -47,18 +31,18 @@ TForm_update_d_o::TForm_update_d_o(QWidget* parent)
 
     GroupBox_items = new QGroupBox(QStringLiteral("更新项"), this);
     GroupBox_items->setObjectName(QStringLiteral("GroupBox_items"));
-    CheckBox1 = makeCheck(GroupBox_items, QStringLiteral("论文文件名"), "CheckBox1");
-    CheckBox2 = makeCheck(GroupBox_items, QStringLiteral("保存文件夹"), "CheckBox2");
-    CheckBox3 = makeCheck(GroupBox_items, QStringLiteral("论文分类"), "CheckBox3");
-    CheckBox4 = makeCheck(GroupBox_items, QStringLiteral("作者（排除一作）"), "CheckBox4");
-    CheckBox5 = makeCheck(GroupBox_items, QStringLiteral("关键词"), "CheckBox5");
-    CheckBox6 = makeCheck(GroupBox_items, QStringLiteral("备注信息"), "CheckBox6");
-    Edit_filename = makeEdit(GroupBox_items, "Edit_filename");
-    Edit_dir = makeEdit(GroupBox_items, "Edit_dir");
-    Edit_catalog = makeEdit(GroupBox_items, "Edit_catalog");
-    Edit_authors = makeEdit(GroupBox_items, "Edit_authors");
-    Edit_kwords = makeEdit(GroupBox_items, "Edit_kwords");
-    Edit_remark = makeEdit(GroupBox_items, "Edit_remark");
+    CheckBox1 = db::widgets::check(GroupBox_items, QStringLiteral("论文文件名"), "CheckBox1");
+    CheckBox2 = db::widgets::check(GroupBox_items, QStringLiteral("保存文件夹"), "CheckBox2");
+    CheckBox3 = db::widgets::check(GroupBox_items, QStringLiteral("论文分类"), "CheckBox3");
+    CheckBox4 = db::widgets::check(GroupBox_items, QStringLiteral("作者（排除一作）"), "CheckBox4");
+    CheckBox5 = db::widgets::check(GroupBox_items, QStringLiteral("关键词"), "CheckBox5");
+    CheckBox6 = db::widgets::check(GroupBox_items, QStringLiteral("备注信息"), "CheckBox6");
+    Edit_filename = db::widgets::edit(GroupBox_items, "Edit_filename");
+    Edit_dir = db::widgets::edit(GroupBox_items, "Edit_dir");
+    Edit_catalog = db::widgets::edit(GroupBox_items, "Edit_catalog");
+    Edit_authors = db::widgets::edit(GroupBox_items, "Edit_authors");
+    Edit_kwords = db::widgets::edit(GroupBox_items, "Edit_kwords");
+    Edit_remark = db::widgets::edit(GroupBox_items, "Edit_remark");
     auto* items = new QGridLayout(GroupBox_items);
     QCheckBox* checks[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6};
     QLineEdit* edits[] = {Edit_filename, Edit_dir, Edit_catalog, Edit_authors, Edit_kwords, Edit_remark};
@@ -67,9 +51,9 @@ TForm_update_d_o::TForm_update_d_o(QWidget* parent)
         items->addWidget(edits[r], r, 1);
     }
 
-    Button_yes = makeButton(QStringLiteral("更新"), "Button_yes");
-    Button3 = makeButton(QStringLiteral("更新作者信息"), "Button3");
-    Button_no = makeButton(QStringLiteral("返回"), "Button_no");
+    Button_yes = db::widgets::button(this, QStringLiteral("更新"), "Button_yes");
+    Button3 = db::widgets::button(this, QStringLiteral("更新作者信息"), "Button3");
+    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
 
     DBGrid_update = new db::ResultGrid(this);
     DBGrid_update->setObjectName(QStringLiteral("DBGrid_update"));

@@ -5,15 +5,22 @@
 
 namespace db {
 
-// An error that ends the running handler and goes to the error report.
+// An error that ends the running handler and goes to the error report. An
+// error the server or the driver raised also carries its SQLSTATE and native
+// error code (empty and 0 otherwise).
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit DbError(const QString& message, const QString& sqlState = {}, int nativeCode = 0)
+        : std::runtime_error(message.toStdString()), message_(message), sqlState_(sqlState),
+          nativeCode_(nativeCode) {}
     const QString& message() const { return message_; }
+    const QString& sqlState() const { return sqlState_; }
+    int nativeCode() const { return nativeCode_; }
 
 private:
     QString message_;
+    QString sqlState_;
+    int nativeCode_;
 };
 
 }  // namespace db

@@ -57,8 +57,8 @@ Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry&
                    const QString& date) {
     const QString key = schema::paperKey(e.title, e.author, e.date);
     bool committed = false;
-    q.execSql(QStringLiteral("begin"));
-    runChange(q, [&] {
+    db::Transaction change(q);
+    {
         const qint64 mainCount = q.execSql(mainInsert(key, e.title, e.author, e.date));
 
         const QString authors = e.authorsTicked && !e.authors.isEmpty()
@@ -78,8 +78,8 @@ Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry&
 
         const qint64 typeInCount = q.execSql(typeInInsert(key, typist, date));
 
-        committed = finishChange(q, {mainCount, authorsCount, addressCount, kwordsCount, typeInCount});
-    });
+        committed = change.finish({mainCount, authorsCount, addressCount, kwordsCount, typeInCount});
+    }
     return committed ? kSuccess : kFailure;
 }
 

@@ -384,6 +384,7 @@ void OdbcQuery::setConnectionString(const QString& text) {
     close();
     connection_.reset();  // the server rolls back whatever was open
     inTransaction_ = false;
+    savepoint_.clear();
     connectionString_ = text;
 }
 
@@ -403,6 +404,24 @@ void OdbcQuery::setSql(const QString& statement) {
 void OdbcQuery::fail(const QString& message, bool connectionLost) {
     if (connectionLost) {
         connection_.reset();  // reopened at the next statement
+    } else if (inTransaction_ && connection_ && !savepoint_.isEmpty()) {
+        // Undo what came after the savepoint (the failing part of a batch);
+        // the transaction stays open with what came before it. If even that
+        // fails, nothing of the transaction stays.
+        try {
+            connection_->execute(QStringLiteral("rollback to savepoint ") + savepoint_, false);
+            throw DbError(message);
+        } catch (const Failure& f) {
+            if (f.diagnostic.connectionLost) {
+                connection_.reset();
+            } else {
+                try {
+                    connection_->execute(QStringLiteral("rollback"), false);
+                } catch (const Failure& g) {
+                    if (g.diagnostic.connectionLost) connection_.reset();
+                }
+            }
+        }
     } else if (inTransaction_ && connection_) {
         // Never leave half a change open for a later statement to commit.
         try {
@@ -412,6 +431,7 @@ void OdbcQuery::fail(const QString& message, bool connectionLost) {
         }
     }
     inTransaction_ = false;
+    savepoint_.clear();
     throw DbError(message);
 }
 
@@ -426,11 +446,18 @@ void OdbcQuery::trackTransaction(const QString& statement) {
     if (s.endsWith(QLatin1Char(';'))) s.chop(1);
     s = s.trimmed();
     if (s == QLatin1String("begin") || s == QLatin1String("begin work") ||
-        s.startsWith(QLatin1String("start transaction")))
+        s.startsWith(QLatin1String("start transaction"))) {
         inTransaction_ = true;
-    else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
-             s == QLatin1String("commit work") || s == QLatin1String("rollback work"))
+        savepoint_.clear();
+    } else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
+               s == QLatin1String("commit work") || s == QLatin1String("rollback work")) {
         inTransaction_ = false;
+        savepoint_.clear();
+    } else if (s.startsWith(QLatin1String("savepoint "))) {
+        if (inTransaction_) savepoint_ = s.mid(10).trimmed();
+    } else if (s.startsWith(QLatin1String("release savepoint "))) {
+        if (s.mid(18).trimmed() == savepoint_) savepoint_.clear();
+    }
     else if (s.startsWith(QLatin1String("set")) && s.contains(QLatin1String("autocommit"))) {
         // Typed in the SQL console: with autocommit off every statement is
         // part of an open transaction.
@@ -477,6 +504,7 @@ bool OdbcQuery::send(Want want, qint64* affected) {
             QString odbc = odbcConnectionString(connectionString_);
             connection_ = std::make_unique<OdbcConnection>(odbc);
             inTransaction_ = false;
+            savepoint_.clear();
             manualCommit_ = false;
         }
         // Such a statement is checked for values the server cut; on its own it

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "pdf/FirstPage.h"
 #include "pdf/PdfFacts.h"
 #include "pdf/PdfFiles.h"
 #include "pdf/TextLines.h"
@@ -71,9 +72,14 @@ int main(int argc, char** argv) {
     p.addOption({QStringLiteral("folder"), QStringLiteral("time every PDF under this folder"), QStringLiteral("dir")});
     p.addOption({QStringLiteral("reader"), QStringLiteral("reader program"), QStringLiteral("path")});
     p.addOption({QStringLiteral("verbose"), QStringLiteral("print every reading")});
+    p.addOption({QStringLiteral("names"), QStringLiteral("the names found in one author line"), QStringLiteral("text")});
     p.addOption({QStringLiteral("lines"), QStringLiteral("print the first page's lines of one file"), QStringLiteral("pdf")});
     p.process(app);
 
+    if (p.isSet(QStringLiteral("names"))) {
+        QTextStream(stdout) << pdf::namesInLine(p.value(QStringLiteral("names"))).join(QStringLiteral("; ")) << "\n";
+        return 0;
+    }
     if (p.isSet(QStringLiteral("lines"))) {
         QProcess reader;
         reader.start(p.isSet(QStringLiteral("reader")) ? p.value(QStringLiteral("reader")) : pdf::ReaderProcess::defaultProgram(), QStringList());

@@ -118,12 +118,15 @@ QStringList namesInLine(const QString& line) {
     if (isDateLine(line) || line.startsWith(QLatin1Char('(')) || line.startsWith(QChar(0xFF08))) return {};
     QString s = line;
     static const RE email(QStringLiteral("\\S+@\\S+"));
-    static const RE ieee(QStringLiteral(",?\\s*(Senior |Student |Life |Graduate Student )?(Member|Fellow),?\\s*IEEE"),
+    static const RE ieee(QStringLiteral(",?\\s*(Senior |Student |Life |Graduate Student |Associate )?(Member|Fellow),?\\s*"
+                                        "(IEEE|ASCE|ASME|AIAA|SPIE|OSA|ACM|APS|SIAM)"),
                          RE::CaseInsensitiveOption);
+    static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔)(?=$|[\\s,，、;；])"));
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
     static const RE by(QStringLiteral("^(by|authors?:|作者[:：]?)\\s+"), RE::CaseInsensitiveOption);
     s.remove(email);
     s.remove(ieee);
+    s.remove(role);
     s.remove(marks);
     s.remove(by);
     static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\band\\b|\\bund\\b|\\bet\\b|&|\\s·\\s|\\s{2,}|\\x{3000}|和|与)\\s*"));
@@ -212,18 +215,18 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight) {
             first = i;
             break;
         }
-    auto titleSized = [&](const Line& l) { return std::abs(l.size - maxSize) <= 0.12 * maxSize; };
+    auto titleSized = [&](const Line& l, double tolerance) { return std::abs(l.size - maxSize) <= tolerance * maxSize; };
     int titleEnd = first;  // index of the last title line
     if (first >= 0) {
         // a title line set a little smaller just above the largest one
-        while (first > 0 && titleSized(lines[first - 1]) && candidate(lines[first - 1]) &&
+        while (first > 0 && titleSized(lines[first - 1], 0.12) && candidate(lines[first - 1]) &&
                lines[first].y0 - lines[first - 1].y1 < 0.8 * maxSize)
             --first;
         QStringList parts{lines[first].text};
         double bottom = lines[first].y1;
         for (int i = first + 1; i < int(lines.size()); ++i) {
             const Line& l = lines[i];
-            if (!titleSized(l)) {
+            if (!titleSized(l, 0.05) || l.bold != lines[first].bold) {
                 // a line of a side column beside the title does not end it
                 if (l.y0 < bottom - 0.2 * maxSize) continue;
                 break;
@@ -242,17 +245,25 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight) {
         const double titleBottom = bottom;
         bool sawNames = false;
         int misses = 0;
+        double lastNames = titleBottom;  // bottom of the last line with names
         for (int i = titleEnd + 1; i < int(lines.size()); ++i) {
             const Line& l = lines[i];
             if (l.y0 < titleBottom - 0.2 * maxSize) continue;
             if (l.y0 > 0.75 * h || startsSection(l.text)) break;
-            if (l.size >= 0.97 * maxSize && letters(l.text) >= 4) break;
+            // the author block follows the title closely and has no wide gaps
+            if (!sawNames && l.y0 - titleBottom > 0.25 * h) break;
+            if (sawNames && l.y0 - lastNames > 6 * l.size) break;
+            if (l.size >= 0.97 * maxSize && letters(l.text) >= 4) {
+                if (sawNames) break;
+                continue;  // a subtitle
+            }
             // a line that starts with a raised mark is an affiliation or a footnote
             const bool marked = !l.rawText.isEmpty() && !l.text.isEmpty() && l.rawText.front() != l.text.front();
             const QStringList names = marked ? QStringList() : namesInLine(l.text);
             if (!names.isEmpty()) {
                 r.authors << names;
                 sawNames = true;
+                lastNames = l.y1;
                 misses = 0;
                 continue;
             }

@@ -56,10 +56,10 @@ exchange::PaperRecord toRecord(const PdfFacts& f) {
     else
         r.title = page.title;
 
-    // The metadata's authors when the page has none or starts with the same name.
+    // The metadata's authors when the page has none, or fewer of the same.
     if (!meta.authors.isEmpty() &&
         (page.authors.isEmpty() || (squeeze(meta.authors.first()) == squeeze(page.authors.first()) &&
-                                    meta.authors.size() >= page.authors.size())))
+                                    meta.authors.size() > page.authors.size())))
         r.authors = meta.authors;
     else
         r.authors = page.authors;

@@ -65,7 +65,10 @@ void finish(Line& line) {
         if (std::abs(w.size - line.size) < 0.05 * line.size) baseBottom = std::max(baseBottom, w.y1);
     for (int i = 0; i < int(line.words.size()); ++i) {
         const Word& w = line.words[i];
-        bool mark = w.size < 0.85 * line.size && w.y1 < baseBottom - 0.15 * line.size;
+        static const QRegularExpression markText(
+            QStringLiteral("^[0-9a-z,;*?()\\x{2020}\\x{2021}\\x{00A7}\\x{00B6}\\x{2217}\\x{22C6}#\\x{2016}\\x{00AC}\\x{00AD}\\x{00AE}\\x{2662}\\x{2663}\\x{2660}\\x{2661}\\x{266E}\\x{266F}\\x{2709}]+$"));
+        bool mark = w.size < 0.85 * line.size && w.y1 < baseBottom - 0.15 * line.size &&
+                    (markText.match(w.text).hasMatch() || (w.text.size() == 1 && w.text != QLatin1String("+")));
         if (mark && prev && i + 1 < int(line.words.size()) && w.text.front().isUpper()) {
             // the raised small A of the LaTeX logo touches both neighbours
             const Word& next = line.words[i + 1];
@@ -82,7 +85,7 @@ void finish(Line& line) {
             if (!line.text.isEmpty() && !line.text.endsWith(QLatin1Char(' '))) line.text += QLatin1Char(' ');
         } else {
             if (prev && !line.text.isEmpty() && !line.text.endsWith(QLatin1Char(' '))) {
-                const bool gap = w.x0 - prev->x1 > 0.2 * std::min(prev->size, w.size);
+                const bool gap = w.x0 - prev->x1 > 0.1 * std::min(prev->size, w.size);
                 const bool cjkJoin = isCjk(line.text.back()) && isCjk(w.text.front());
                 if (gap || (prev->spaceAfter && !cjkJoin)) line.text += QLatin1Char(' ');
             }

@@ -98,10 +98,10 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
     layout->addLayout(left, 1);
     layout->addLayout(right);
 
-    QWidget* order[] = {Edit_title,  Edit_author,  Edit_date,    Edit_filename, Button_pdf, Edit_dir,
+    QWidget* order[] = {Edit_title,  Edit_author,  Edit_date,    Edit_filename, Edit_dir,
                         CheckBox1,   Edit_kwords,  CheckBox2,    Edit_authors,  CheckBox3,
                         Edit_catalog, CheckBox4,   Edit_remark,  Button_yes,    Button_no,
-                        Button_a_info};
+                        Button_a_info, Button_pdf};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     Edit_title->setFocus();
 

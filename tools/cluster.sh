@@ -8,7 +8,7 @@
 #   rejoin N [DIR] start node N again and wait until it is synced
 #   sql N [DIR] [mariadb args]  the command-line client on node N as root
 # DIR/env names the ports and the ODBC files: HAPROXY_PORT, NODE1_PORT..NODE3_PORT, ODBCINI,
-# ODBCSYSINI, DSN (papercluster). The nodes run as the account mysql (the rsync state transfer
+# ODBCSYSINI, DSN (papercluster, through HAProxy; papercluster_node1..3 reach one node each). The nodes run as the account mysql (the rsync state transfer
 # cannot run as root), so their folders belong to it.
 set -euo pipefail
 
@@ -119,10 +119,18 @@ CFG
     echo "    server node$n 127.0.0.1:$(cat "$(node_dir "$n")/port") check" >>"$DIR/haproxy.cfg"
   done
   "$TOOLS/odbc.sh" write "$DIR" "$HAPROXY_PORT" "$DSN"
+  # Besides: "paperdb" (the name the settings file holds by default) through HAProxy as well, and
+  # one data source straight to each node (tests, and for looking at one node).
+  printf '\n[paperdb]\nDriver = MariaDB\nServer = 127.0.0.1\nPort = %s\nDatabase = paperdb\nCharset = utf8mb4\nOption = 2\n' \
+    "$HAPROXY_PORT" >>"$DIR/odbc.ini"
+  for n in "${NODES[@]}"; do
+    printf '\n[%s_node%s]\nDriver = MariaDB\nServer = 127.0.0.1\nPort = %s\nDatabase = paperdb\nCharset = utf8mb4\nOption = 2\n' \
+      "$DSN" "$n" "$(cat "$(node_dir "$n")/port")" >>"$DIR/odbc.ini"
+  done
   {
     printf 'HAPROXY_PORT=%s\nPORT=%s\n' "$HAPROXY_PORT" "$HAPROXY_PORT"
     for n in "${NODES[@]}"; do printf 'NODE%s_PORT=%s\nNODE%s_CNF=%s\n' "$n" "$(cat "$(node_dir "$n")/port")" "$n" "$(node_dir "$n")/my.cnf"; done
-    printf 'ODBCINI=%s\nODBCSYSINI=%s\nDSN=%s\n' "$DIR/odbc.ini" "$DIR" "$DSN"
+    printf 'ODBCINI=%s\nODBCSYSINI=%s\nDSN=%s\nCNF=%s\n' "$DIR/odbc.ini" "$DIR" "$DSN" "$(node_dir 1)/my.cnf"
   } >"$DIR/env"
 }
 

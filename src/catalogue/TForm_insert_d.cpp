@@ -12,6 +12,7 @@
 #include "db/Messages.h"
 #include "db/Widgets.h"
 #include "scripting/ScriptEngine.h"
+#include "db/RetryOnConflict.h"
 
 TForm_insert_d::TForm_insert_d(QWidget* parent)
     : db::Form(QStringLiteral("Form_insert_d"), parent),
@@ -129,7 +130,10 @@ void TForm_insert_d::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
         const catalogue::Notice n =
-            catalogue::entry::insertPaper(query(), *hooks_, entry(), userName(), catalogue::entry::today());
+            db::retryOnConflict([&] {
+                return catalogue::entry::insertPaper(query(), *hooks_, entry(), userName(),
+                                                     catalogue::entry::today());
+            });
         db::messages::show(n.text, n.caption);
     });
 }

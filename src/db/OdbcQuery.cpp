@@ -37,8 +37,8 @@ QString fromWide(const SQLWCHAR* text, qsizetype length) {
 struct Diagnostic {
     QString text;
     bool connectionLost = false;
-    QString state;   // SQLSTATE of the first record
-    int native = 0;  // the server's or the driver's error code of the first record
+    QString sqlState;  // of the first record
+    int nativeCode = 0;
 };
 
 Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
@@ -54,8 +54,8 @@ Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
         if (!SQL_SUCCEEDED(rc)) break;
         QString s = fromWide(state, 5);
         if (i == 1) {
-            d.state = s;
-            d.native = int(native);
+            d.sqlState = s;
+            d.nativeCode = int(native);
         }
         texts << fromWide(message, std::min<qsizetype>(length, std::size(message) - 1));
         // gone away, lost during a query, lost at reading, killed, idle too long
@@ -111,7 +111,7 @@ SQLULEN& boundCellLimit() {
 // statement time-out has its own error code.
 void explainTimeOut(Diagnostic& d, qint64 waitedMs) {
     const OdbcQuery::Timeouts& t = timeouts();
-    if (d.native == 1969)
+    if (d.nativeCode == 1969)
         d.text = QStringLiteral("语句执行超过 %1 秒，已被服务器中止（超时）。").arg(t.statementSeconds) + d.text;
     else if (d.connectionLost && waitedMs >= qint64(t.readSeconds) * 1000 - 250)
         d.text = QStringLiteral("数据库服务器 %1 秒内没有应答，连接已断开（超时）。").arg(t.readSeconds) + d.text;
@@ -181,7 +181,7 @@ public:
         for (qint64 r = 0; r < w.rows->rowCount(); ++r) {
             const int code = w.rows->text(r, 1).toInt();
             if (code == 1265 || code == 1264 || code == 1292 || code == 1366 || code == 1406)
-                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false}};
+                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false, {}, 0}};
         }
     }
 
@@ -200,7 +200,7 @@ public:
         // short there: it is refused instead (typed values reach the server as
         // the escape \0).
         if (statement.contains(QChar(0)))
-            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false}};
+            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false, {}, 0}};
         sinceUse_.start();
         try {
             return run(statement, wantRows);
@@ -261,6 +261,14 @@ private:
         // to answer "option value changed" and never applies it: the server
         // ends a statement that runs too long itself.
         execute(QStringLiteral("set session max_statement_time=%1").arg(timeouts().statementSeconds), false);
+        // On a node of a replicated (Galera) cluster every statement first waits
+        // until the node has applied what the cluster committed before it: a
+        // read, an update or a delete right after a change made through another
+        // node sees that change, as on a single server. Elsewhere there is
+        // nothing to wait for and the setting is left alone.
+        Outcome wsrep = execute(QStringLiteral("show variables like 'wsrep_on'"), true);
+        if (wsrep.rows && wsrep.rows->rowCount() > 0 && wsrep.rows->text(0, 1) == QLatin1String("ON"))
+            execute(QStringLiteral("set session wsrep_sync_wait=15"), false);
     }
 
     struct Statement {
@@ -384,7 +392,7 @@ private:
                 if (status[r] == SQL_ROW_ERROR || status[r] == SQL_ROW_NOROW)
                     throw Failure{{QStringLiteral("读取结果的第 %1 行失败。").arg(result.rowCount() + 1) +
                                        diagnose(SQL_HANDLE_STMT, st.handle).text,
-                                   false}};
+                                   false, {}, 0}};
                 for (std::size_t c = 0; c < columns.size(); ++c) {
                     const Column& col = columns[c];
                     const SQLLEN ind = col.indicator[r];
@@ -399,7 +407,7 @@ private:
                         throw Failure{{QStringLiteral("结果第 %1 行“%2”列的值比驱动报告的列宽更长，未能完整读取")
                                            .arg(result.rowCount() + 1)
                                            .arg(col.name),
-                                       false}};
+                                       false, {}, 0}};
                     } else {
                         result.appendCell(col.buffer.get() + r * col.width, std::size_t(std::max<SQLLEN>(ind, 0)));
                     }
@@ -471,6 +479,7 @@ void OdbcQuery::setConnectionString(const QString& text) {
     close();
     connection_.reset();  // the server rolls back whatever was open
     inTransaction_ = false;
+    savepoint_.clear();
     connectionString_ = text;
 }
 
@@ -490,6 +499,24 @@ void OdbcQuery::setSql(const QString& statement) {
 void OdbcQuery::fail(const QString& message, bool connectionLost, const QString& sqlState, int nativeCode) {
     if (connectionLost) {
         connection_.reset();  // reopened at the next statement
+    } else if (inTransaction_ && connection_ && !savepoint_.isEmpty()) {
+        // Undo what came after the savepoint (the failing part of a batch);
+        // the transaction stays open with what came before it. If even that
+        // fails, nothing of the transaction stays.
+        try {
+            connection_->execute(QStringLiteral("rollback to savepoint ") + savepoint_, false);
+            throw DbError(message, sqlState, nativeCode);
+        } catch (const Failure& f) {
+            if (f.diagnostic.connectionLost) {
+                connection_.reset();
+            } else {
+                try {
+                    connection_->execute(QStringLiteral("rollback"), false);
+                } catch (const Failure& g) {
+                    if (g.diagnostic.connectionLost) connection_.reset();
+                }
+            }
+        }
     } else if ((inTransaction_ || manualCommit_) && connection_) {
         // Never leave half a change open for a later statement to commit.
         try {
@@ -499,6 +526,7 @@ void OdbcQuery::fail(const QString& message, bool connectionLost, const QString&
         }
     }
     inTransaction_ = false;
+    savepoint_.clear();
     throw DbError(message, sqlState, nativeCode);
 }
 
@@ -513,11 +541,18 @@ void OdbcQuery::trackTransaction(const QString& statement) {
     if (s.endsWith(QLatin1Char(';'))) s.chop(1);
     s = s.trimmed();
     if (s == QLatin1String("begin") || s == QLatin1String("begin work") ||
-        s.startsWith(QLatin1String("start transaction")))
+        s.startsWith(QLatin1String("start transaction"))) {
         inTransaction_ = true;
-    else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
-             s == QLatin1String("commit work") || s == QLatin1String("rollback work"))
+        savepoint_.clear();
+    } else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
+               s == QLatin1String("commit work") || s == QLatin1String("rollback work")) {
         inTransaction_ = false;
+        savepoint_.clear();
+    } else if (s.startsWith(QLatin1String("savepoint "))) {
+        if (inTransaction_) savepoint_ = s.mid(10).trimmed();
+    } else if (s.startsWith(QLatin1String("release savepoint "))) {
+        if (s.mid(18).trimmed() == savepoint_) savepoint_.clear();
+    }
     else if (s.startsWith(QLatin1String("set")) && s.contains(QLatin1String("autocommit")) && connection_) {
         // Typed in the SQL console: with autocommit off every statement is
         // part of an open transaction. The server says which it is now (the
@@ -568,6 +603,7 @@ bool OdbcQuery::send(Want want, qint64* affected) {
             QString odbc = odbcConnectionString(connectionString_);
             connection_ = std::make_unique<OdbcConnection>(odbc);
             inTransaction_ = false;
+            savepoint_.clear();
             manualCommit_ = false;
         }
         // Such a statement is checked for values the server cut; on its own it
@@ -587,7 +623,7 @@ bool OdbcQuery::send(Want want, qint64* affected) {
         }
     } catch (const Failure& f) {
         fail(f.diagnostic.text, f.diagnostic.connectionLost || (connection_ && connection_->dead()),
-             f.diagnostic.state, f.diagnostic.native);
+             f.diagnostic.sqlState, f.diagnostic.nativeCode);
     } catch (const DbError& e) {
         fail(e.message(), false);
     } catch (const std::exception& e) {

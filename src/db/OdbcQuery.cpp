@@ -37,6 +37,8 @@ QString fromWide(const SQLWCHAR* text, qsizetype length) {
 struct Diagnostic {
     QString text;
     bool connectionLost = false;
+    QString sqlState;  // of the first record
+    int nativeCode = 0;
 };
 
 Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
@@ -51,6 +53,10 @@ Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
                                       SQLSMALLINT(std::size(message)), &length);
         if (!SQL_SUCCEEDED(rc)) break;
         QString s = fromWide(state, 5);
+        if (i == 1) {
+            d.sqlState = s;
+            d.nativeCode = int(native);
+        }
         texts << fromWide(message, std::min<qsizetype>(length, std::size(message) - 1));
         // gone away, lost during a query, lost at reading, killed, idle too long
         if (native == 2006 || native == 2013 || native == 2055 || native == 1927 || native == 4031 ||
@@ -144,7 +150,7 @@ public:
         for (qint64 r = 0; r < w.rows->rowCount(); ++r) {
             const int code = w.rows->text(r, 1).toInt();
             if (code == 1265 || code == 1264 || code == 1292 || code == 1366 || code == 1406)
-                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false}};
+                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false, {}, 0}};
         }
     }
 
@@ -163,7 +169,7 @@ public:
         // short there: it is refused instead (typed values reach the server as
         // the escape \0).
         if (statement.contains(QChar(0)))
-            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false}};
+            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false, {}, 0}};
         sinceUse_.start();
         Statement st(dbc_);
         std::u16string text = statement.toStdU16String();
@@ -211,6 +217,14 @@ private:
         }
         if (changed) execute(QStringLiteral("set session sql_mode='") + modes.join(QLatin1Char(',')) + QLatin1Char('\''), false);
         if (now.rows->text(0, 1) != QLatin1String("1")) execute(QStringLiteral("set session autocommit=1"), false);
+        // On a node of a replicated (Galera) cluster every statement first waits
+        // until the node has applied what the cluster committed before it: a
+        // read, an update or a delete right after a change made through another
+        // node sees that change, as on a single server. Elsewhere there is
+        // nothing to wait for and the setting is left alone.
+        Outcome wsrep = execute(QStringLiteral("show variables like 'wsrep_on'"), true);
+        if (wsrep.rows && wsrep.rows->rowCount() > 0 && wsrep.rows->text(0, 1) == QLatin1String("ON"))
+            execute(QStringLiteral("set session wsrep_sync_wait=15"), false);
     }
 
     struct Statement {
@@ -401,7 +415,7 @@ void OdbcQuery::setSql(const QString& statement) {
     sql_ = statement;
 }
 
-void OdbcQuery::fail(const QString& message, bool connectionLost) {
+void OdbcQuery::fail(const QString& message, bool connectionLost, const QString& sqlState, int nativeCode) {
     if (connectionLost) {
         connection_.reset();  // reopened at the next statement
     } else if (inTransaction_ && connection_ && !savepoint_.isEmpty()) {
@@ -410,7 +424,7 @@ void OdbcQuery::fail(const QString& message, bool connectionLost) {
         // fails, nothing of the transaction stays.
         try {
             connection_->execute(QStringLiteral("rollback to savepoint ") + savepoint_, false);
-            throw DbError(message);
+            throw DbError(message, sqlState, nativeCode);
         } catch (const Failure& f) {
             if (f.diagnostic.connectionLost) {
                 connection_.reset();
@@ -432,7 +446,7 @@ void OdbcQuery::fail(const QString& message, bool connectionLost) {
     }
     inTransaction_ = false;
     savepoint_.clear();
-    throw DbError(message);
+    throw DbError(message, sqlState, nativeCode);
 }
 
 void OdbcQuery::trackTransaction(const QString& statement) {
@@ -523,7 +537,8 @@ bool OdbcQuery::send(Want want, qint64* affected) {
             inTransaction_ = false;
         }
     } catch (const Failure& f) {
-        fail(f.diagnostic.text, f.diagnostic.connectionLost || (connection_ && connection_->dead()));
+        fail(f.diagnostic.text, f.diagnostic.connectionLost || (connection_ && connection_->dead()),
+             f.diagnostic.sqlState, f.diagnostic.nativeCode);
     } catch (const DbError& e) {
         fail(e.message(), false);
     } catch (const std::exception& e) {

@@ -55,7 +55,8 @@ private:
     enum class Want { Rows, Count, Either };
     bool send(Want want, qint64* affected);
     void trackTransaction(const QString& statement);
-    [[noreturn]] void fail(const QString& message, bool connectionLost);
+    [[noreturn]] void fail(const QString& message, bool connectionLost, const QString& sqlState = {},
+                           int nativeCode = 0);
 
     QString connectionString_;
     QString sql_;

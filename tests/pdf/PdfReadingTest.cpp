@@ -207,7 +207,7 @@ QString fakeReader(const QTemporaryDir& dir) {
             "  case \"$path\" in\n"
             "    *hang*) exec sleep 30 ;;\n"
             "    *crash*) kill -SEGV $$ ;;\n"
-            "    *) printf '{\"path\":\"%s\",\"pages\":1,\"words\":[]}\\n' \"$path\" ;;\n"
+            "    *) printf '{\"title\":\"%s\",\"authors\":[]}\\n' \"$path\" ;;\n"
             "  esac\n"
             "done\n");
     f.close();
@@ -227,6 +227,7 @@ TEST_F(PdfReading, AFileThatHangsOrCrashesTheReaderCostsOnlyThatFile) {
     EXPECT_EQ(r[3].error, QStringLiteral("读取此文件时PDF库崩溃"));
     EXPECT_EQ(r[4].error, QString());
     EXPECT_EQ(r[4].filename, QStringLiteral("c.pdf"));
+    EXPECT_EQ(r[4].title, path("c.pdf"));  // the answer as the reader wrote it
 }
 
 TEST_F(PdfReading, AMissingReaderProgramGivesEveryFileAnError) {

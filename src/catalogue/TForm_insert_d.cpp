@@ -14,6 +14,7 @@
 #include "db/Widgets.h"
 #include "pdf/EntryFromPdf.h"
 #include "scripting/ScriptEngine.h"
+#include "db/RetryOnConflict.h"
 
 TForm_insert_d::TForm_insert_d(QWidget* parent)
     : db::Form(QStringLiteral("Form_insert_d"), parent),
@@ -145,7 +146,10 @@ void TForm_insert_d::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
         const catalogue::Notice n =
-            catalogue::entry::insertPaper(query(), *hooks_, entry(), userName(), catalogue::entry::today());
+            db::retryOnConflict([&] {
+                return catalogue::entry::insertPaper(query(), *hooks_, entry(), userName(),
+                                                     catalogue::entry::today());
+            });
         db::messages::show(n.text, n.caption);
     });
 }

@@ -37,6 +37,8 @@ QString fromWide(const SQLWCHAR* text, qsizetype length) {
 struct Diagnostic {
     QString text;
     bool connectionLost = false;
+    QString sqlState;  // of the first record
+    int nativeCode = 0;
 };
 
 Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
@@ -51,6 +53,10 @@ Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
                                       SQLSMALLINT(std::size(message)), &length);
         if (!SQL_SUCCEEDED(rc)) break;
         QString s = fromWide(state, 5);
+        if (i == 1) {
+            d.sqlState = s;
+            d.nativeCode = int(native);
+        }
         texts << fromWide(message, std::min<qsizetype>(length, std::size(message) - 1));
         // gone away, lost during a query, lost at reading, killed, idle too long
         if (native == 2006 || native == 2013 || native == 2055 || native == 1927 || native == 4031 ||
@@ -144,7 +150,7 @@ public:
         for (qint64 r = 0; r < w.rows->rowCount(); ++r) {
             const int code = w.rows->text(r, 1).toInt();
             if (code == 1265 || code == 1264 || code == 1292 || code == 1366 || code == 1406)
-                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false}};
+                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false, {}, 0}};
         }
     }
 
@@ -163,7 +169,7 @@ public:
         // short there: it is refused instead (typed values reach the server as
         // the escape \0).
         if (statement.contains(QChar(0)))
-            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false}};
+            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false, {}, 0}};
         sinceUse_.start();
         Statement st(dbc_);
         std::u16string text = statement.toStdU16String();
@@ -211,6 +217,14 @@ private:
         }
         if (changed) execute(QStringLiteral("set session sql_mode='") + modes.join(QLatin1Char(',')) + QLatin1Char('\''), false);
         if (now.rows->text(0, 1) != QLatin1String("1")) execute(QStringLiteral("set session autocommit=1"), false);
+        // On a node of a replicated (Galera) cluster every statement first waits
+        // until the node has applied what the cluster committed before it: a
+        // read, an update or a delete right after a change made through another
+        // node sees that change, as on a single server. Elsewhere there is
+        // nothing to wait for and the setting is left alone.
+        Outcome wsrep = execute(QStringLiteral("show variables like 'wsrep_on'"), true);
+        if (wsrep.rows && wsrep.rows->rowCount() > 0 && wsrep.rows->text(0, 1) == QLatin1String("ON"))
+            execute(QStringLiteral("set session wsrep_sync_wait=15"), false);
     }
 
     struct Statement {
@@ -384,6 +398,7 @@ void OdbcQuery::setConnectionString(const QString& text) {
     close();
     connection_.reset();  // the server rolls back whatever was open
     inTransaction_ = false;
+    savepoint_.clear();
     connectionString_ = text;
 }
 
@@ -400,9 +415,27 @@ void OdbcQuery::setSql(const QString& statement) {
     sql_ = statement;
 }
 
-void OdbcQuery::fail(const QString& message, bool connectionLost) {
+void OdbcQuery::fail(const QString& message, bool connectionLost, const QString& sqlState, int nativeCode) {
     if (connectionLost) {
         connection_.reset();  // reopened at the next statement
+    } else if (inTransaction_ && connection_ && !savepoint_.isEmpty()) {
+        // Undo what came after the savepoint (the failing part of a batch);
+        // the transaction stays open with what came before it. If even that
+        // fails, nothing of the transaction stays.
+        try {
+            connection_->execute(QStringLiteral("rollback to savepoint ") + savepoint_, false);
+            throw DbError(message, sqlState, nativeCode);
+        } catch (const Failure& f) {
+            if (f.diagnostic.connectionLost) {
+                connection_.reset();
+            } else {
+                try {
+                    connection_->execute(QStringLiteral("rollback"), false);
+                } catch (const Failure& g) {
+                    if (g.diagnostic.connectionLost) connection_.reset();
+                }
+            }
+        }
     } else if (inTransaction_ && connection_) {
         // Never leave half a change open for a later statement to commit.
         try {
@@ -412,7 +445,8 @@ void OdbcQuery::fail(const QString& message, bool connectionLost) {
         }
     }
     inTransaction_ = false;
-    throw DbError(message);
+    savepoint_.clear();
+    throw DbError(message, sqlState, nativeCode);
 }
 
 void OdbcQuery::trackTransaction(const QString& statement) {
@@ -426,11 +460,18 @@ void OdbcQuery::trackTransaction(const QString& statement) {
     if (s.endsWith(QLatin1Char(';'))) s.chop(1);
     s = s.trimmed();
     if (s == QLatin1String("begin") || s == QLatin1String("begin work") ||
-        s.startsWith(QLatin1String("start transaction")))
+        s.startsWith(QLatin1String("start transaction"))) {
         inTransaction_ = true;
-    else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
-             s == QLatin1String("commit work") || s == QLatin1String("rollback work"))
+        savepoint_.clear();
+    } else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
+               s == QLatin1String("commit work") || s == QLatin1String("rollback work")) {
         inTransaction_ = false;
+        savepoint_.clear();
+    } else if (s.startsWith(QLatin1String("savepoint "))) {
+        if (inTransaction_) savepoint_ = s.mid(10).trimmed();
+    } else if (s.startsWith(QLatin1String("release savepoint "))) {
+        if (s.mid(18).trimmed() == savepoint_) savepoint_.clear();
+    }
     else if (s.startsWith(QLatin1String("set")) && s.contains(QLatin1String("autocommit"))) {
         // Typed in the SQL console: with autocommit off every statement is
         // part of an open transaction.
@@ -477,6 +518,7 @@ bool OdbcQuery::send(Want want, qint64* affected) {
             QString odbc = odbcConnectionString(connectionString_);
             connection_ = std::make_unique<OdbcConnection>(odbc);
             inTransaction_ = false;
+            savepoint_.clear();
             manualCommit_ = false;
         }
         // Such a statement is checked for values the server cut; on its own it
@@ -495,7 +537,8 @@ bool OdbcQuery::send(Want want, qint64* affected) {
             inTransaction_ = false;
         }
     } catch (const Failure& f) {
-        fail(f.diagnostic.text, f.diagnostic.connectionLost || (connection_ && connection_->dead()));
+        fail(f.diagnostic.text, f.diagnostic.connectionLost || (connection_ && connection_->dead()),
+             f.diagnostic.sqlState, f.diagnostic.nativeCode);
     } catch (const DbError& e) {
         fail(e.message(), false);
     } catch (const std::exception& e) {

@@ -13,6 +13,8 @@ class OdbcConnection;
 // into a compact ResultSet and the driver's statement is freed right after.
 // A "begin" sent through it is tracked: an error before the matching "commit"
 // or "rollback" rolls the transaction back before the error is reported, and
+// a "savepoint" sent inside it narrows that to a "rollback to savepoint"
+// (the transaction stays open with what came before the savepoint), and
 // a connection the server dropped is reopened at the next statement (outside
 // a transaction and after a pause, before that statement fails on it). A
 // value the server would store cut (blanks beyond its column) is refused with
@@ -40,6 +42,8 @@ public:
     std::shared_ptr<const ResultSet> result() const override { return result_; }
 
     bool inTransaction() const { return inTransaction_; }
+    // The savepoint that a failing statement rolls back to, or empty.
+    const QString& savepoint() const { return savepoint_; }
 
     // Called with each statement just before it is sent (fault tests use it
     // to stop the server at a chosen statement); empty by default.
@@ -51,7 +55,8 @@ private:
     enum class Want { Rows, Count, Either };
     bool send(Want want, qint64* affected);
     void trackTransaction(const QString& statement);
-    [[noreturn]] void fail(const QString& message, bool connectionLost);
+    [[noreturn]] void fail(const QString& message, bool connectionLost, const QString& sqlState = {},
+                           int nativeCode = 0);
 
     QString connectionString_;
     QString sql_;
@@ -60,6 +65,7 @@ private:
     qint64 row_ = 0;
     bool inTransaction_ = false;
     bool manualCommit_ = false;  // autocommit switched off in this session
+    QString savepoint_;          // the latest savepoint of the open transaction
 };
 
 }  // namespace db

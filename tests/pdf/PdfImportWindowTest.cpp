@@ -7,7 +7,15 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QThread>
+
+#include "catalogue/TForm_insert_d.h"
 #include "db/Form.h"
+#include "db/SqlText.h"
+#include "pdf/PdfFiles.h"
 #include "pdf/PdfSamples.h"
 #include "pdf/TForm_pdf_import.h"
 #include "support/Recorder.h"
@@ -109,6 +117,54 @@ TEST_F(PdfImportWindow, CancelKeepsWhatWasReadAndNoPdfIsSaid) {
     QDir(dir.path()).mkpath(QStringLiteral("empty"));
     w->readPaths({dir.filePath(QStringLiteral("empty"))});
     EXPECT_EQ(recorder::lines(), QStringList{QStringLiteral("注意/所选位置没有PDF文件")});
+}
+
+}  // namespace
+
+namespace {
+
+// Screenshots of a real window: PAPER_SHOTS names the folder for them,
+// PAPER_PDF_SHOT_DIR a folder of PDF files to read (else the samples made here).
+// Under a display (Xvfb) the whole screen is taken with ImageMagick's "import".
+void screenshot(QWidget* w, const QString& name) {
+    const QString path = qEnvironmentVariable("PAPER_SHOTS") + QLatin1Char('/') + name;
+    w->show();
+    w->raise();
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(25);
+    }
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    else
+        w->grab().save(path);
+}
+
+TEST_F(PdfImportWindow, Screenshots) {
+    if (!qEnvironmentVariableIsSet("PAPER_SHOTS")) GTEST_SKIP() << "set PAPER_SHOTS to save screenshots";
+    const QString folder = qEnvironmentVariable("PAPER_PDF_SHOT_DIR", dir.path());
+    const QStringList files = pdf::pdfFiles({folder});
+    ASSERT_FALSE(files.isEmpty());
+    testdb::exec(QStringLiteral("insert into address values ('old','") + db::sqlQuote(QFileInfo(files.first()).fileName()) +
+                 QStringLiteral("','") + db::sqlQuote(QDir::toNativeSeparators(QFileInfo(files.first()).absolutePath())) +
+                 QStringLiteral("',null,null)"));
+    w->move(10, 10);
+    w->resize(1260, 740);
+    readAndWait({folder});
+    w->Grid_preview->resizeColumnsToContents();
+    for (int c = 0; c < exchange::PreviewModel::ColumnCount; ++c)
+        w->Grid_preview->setColumnWidth(c, std::min(w->Grid_preview->columnWidth(c), 260));
+    screenshot(w, QStringLiteral("pdf_import.png"));
+
+    TForm_insert_d entry;
+    entry.move(10, 10);
+    entry.pdfReader().setProgram(QStringLiteral(BINARY_DIR "/paper_pdf_reader"));
+    entry.setPdfChooser([&] { return files.value(1, files.first()); });
+    QSignalSpy done(&entry.pdfReader(), &pdf::ReaderProcess::finished);
+    entry.Button_pdf->click();
+    ASSERT_TRUE(done.wait(20000));
+    w->hide();
+    screenshot(&entry, QStringLiteral("insert_d_from_pdf.png"));
 }
 
 }  // namespace

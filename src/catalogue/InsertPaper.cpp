@@ -85,9 +85,11 @@ PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEnt
 Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& typist,
                    const QString& date) {
     const QString key = schema::paperKey(e.title, e.author, e.date);
+    bool committed = false;
     db::Transaction change(q);
     const PaperCounts c = sendPaper(q, hooks, e, key, typist, date);
-    return change.finish({c[0], c[1], c[2], c[3], c[4]}) ? kSuccess : kFailure;
+    committed = change.finish({c[0], c[1], c[2], c[3], c[4]});
+    return committed ? kSuccess : kFailure;
 }
 
 }  // namespace catalogue::entry

@@ -257,10 +257,6 @@ private:
         }
         if (changed) execute(QStringLiteral("set session sql_mode='") + modes.join(QLatin1Char(',')) + QLatin1Char('\''), false);
         if (now.rows->text(0, 1) != QLatin1String("1")) execute(QStringLiteral("set session autocommit=1"), false);
-        // The command time-out. The driver takes SQL_ATTR_QUERY_TIMEOUT only
-        // to answer "option value changed" and never applies it: the server
-        // ends a statement that runs too long itself.
-        execute(QStringLiteral("set session max_statement_time=%1").arg(timeouts().statementSeconds), false);
         // On a node of a replicated (Galera) cluster every statement first waits
         // until the node has applied what the cluster committed before it: a
         // read, an update or a delete right after a change made through another
@@ -269,6 +265,10 @@ private:
         Outcome wsrep = execute(QStringLiteral("show variables like 'wsrep_on'"), true);
         if (wsrep.rows && wsrep.rows->rowCount() > 0 && wsrep.rows->text(0, 1) == QLatin1String("ON"))
             execute(QStringLiteral("set session wsrep_sync_wait=15"), false);
+        // The command time-out. The driver takes SQL_ATTR_QUERY_TIMEOUT only
+        // to answer "option value changed" and never applies it: the server
+        // ends a statement that runs too long itself.
+        execute(QStringLiteral("set session max_statement_time=%1").arg(timeouts().statementSeconds), false);
     }
 
     struct Statement {

@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "admin/TForm_user_table.h"
+#include "catalogue/TForm_select_d.h"
+#include "db/Form.h"
+#include "exchange/ExportMenu.h"
 #include "catalogue/SelectStatements.h"
 #include "db/OdbcQuery.h"
 #include "db/SqlText.h"
@@ -104,6 +108,37 @@ TEST(ExportImport, EachFormatGivesBackTheSamePapersRowForRow) {
         const QStringList after = catalogue();
         for (int t = 0; t < before.size(); ++t) EXPECT_EQ(after[t].toStdString(), before[t].toStdString());
     }
+}
+
+}  // namespace
+
+
+namespace {
+
+using namespace exchange;
+
+TEST(GridExportMenu, TheQuickSearchSavesCsvBibtexAndRisAndTheUserTableCsvOnly) {
+    testdb::loadSample();
+    QTemporaryDir dir;
+    auto* search = db::Form::open<TForm_select_d>(QStringLiteral("editor"), testdb::paperConnection());
+    search->Button_scan->click();
+    const QString csv = dir.filePath(QStringLiteral("s.csv"));
+    EXPECT_EQ(ExportMenu::exportTo(*search->DBGrid1, csv), QString());
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF论文题目,论文一作,发表时间,论文文件名,保存文件夹\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 13);  // the titles and twelve papers
+    EXPECT_EQ(ExportMenu::exportTo(*search->DBGrid1, dir.filePath(QStringLiteral("s.bib"))), QString());
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("s.bib"))).records.size(), 12);
+    EXPECT_EQ(ExportMenu::exportTo(*search->DBGrid1, dir.filePath(QStringLiteral("s.ris"))), QString());
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("s.ris"))).records.size(), 12);
+
+    auto* users = db::Form::open<TForm_user_table>(QStringLiteral("admin"), testdb::paperConnection());
+    EXPECT_EQ(ExportMenu::exportTo(*users->DBGrid1, dir.filePath(QStringLiteral("u.csv"))), QString());
+    EXPECT_FALSE(ExportMenu::exportTo(*users->DBGrid1, dir.filePath(QStringLiteral("u.bib"))).isEmpty());
+    delete search;
+    delete users;
 }
 
 }  // namespace

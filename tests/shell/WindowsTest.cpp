@@ -134,12 +134,11 @@ TEST_F(WindowsTest, TheServerGoneAtSignInIsReportedAndTheWindowStaysUsable) {
 
 TEST_F(WindowsTest, MenuCommandsOpenANewWindowEachTimeWithTheTwoTextsCopiedIn) {
     ASSERT_TRUE(signIn(QStringLiteral("admin"), QStringLiteral("admin123")));
-    QStringList routed;
     for (const char* item : {"menu11", "menu12", "menu31", "menu32", "menu33", "menu34", "menu4", "menu21",
                              "menu22", "menu51", "menu52", "menu53", "menu610", "menu611", "menu612", "menu613",
                              "menu62"}) {
-        if (!db::FormRegistry::find(QString::fromLatin1(item))) continue;
-        routed << QString::fromLatin1(item);
+        // every one of these commands has its window: a missing route fails here
+        ASSERT_TRUE(db::FormRegistry::find(QString::fromLatin1(item))) << item << " opens no window";
         const auto before = QApplication::topLevelWidgets().size();
         main.findChild<QAction*>(QString::fromLatin1(item))->trigger();
         main.findChild<QAction*>(QString::fromLatin1(item))->trigger();
@@ -155,9 +154,6 @@ TEST_F(WindowsTest, MenuCommandsOpenANewWindowEachTimeWithTheTwoTextsCopiedIn) {
         }
         QApplication::processEvents();
     }
-    // every command of the menu opens its window
-    EXPECT_EQ(routed.size(), 17);
-    std::cout << "routed: " << routed.join(QLatin1Char(' ')).toStdString() << "\n";
 }
 
 TEST_F(WindowsTest, ClosingTheMainWindowOrExitEndsTheProgram) {

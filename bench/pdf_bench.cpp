@@ -3,8 +3,11 @@
 //
 //   paper_pdf_bench --truth bench/pdf_truth.tsv --root <folder the listed paths are under>
 //   paper_pdf_bench --folder <folder>            (time only, every PDF under it)
+//   paper_pdf_bench --window <folder>            (the import window reading the folder; ODBCINI and
+//                                                 ODBCSYSINI of a running test server)
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -16,7 +19,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "db/ConnectionString.h"
+#include "db/Credentials.h"
 #include "pdf/FirstPage.h"
+#include "pdf/TForm_pdf_import.h"
 #include "pdf/PdfFacts.h"
 #include "pdf/PdfFiles.h"
 #include "pdf/TextLines.h"
@@ -66,18 +72,72 @@ double median(QList<double> v) {
 
 }  // namespace
 
+// Reads a folder in the PDF import window (offscreen) and notes the longest
+// time its event loop could not run, and how long the rows took to show.
+int windowRun(const QString& folder, const QString& reader) {
+    TForm_pdf_import* w = db::Form::open<TForm_pdf_import>(
+        QStringLiteral("bench"), db::buildConnectionString(QStringLiteral("MSDASQL.1"), QLatin1String(db::kOpenShelf),
+                                                           QStringLiteral("paper_user"), QStringLiteral("paperdb")));
+    if (!reader.isEmpty()) w->reader().setProgram(reader);
+    QTimer tick;
+    QElapsedTimer sinceTick, total;
+    double longestGap = 0;
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.restart();
+    });
+    QEventLoop loop;
+    QObject::connect(&w->reader(), &pdf::ReaderProcess::finished, &loop, &QEventLoop::quit);
+    sinceTick.start();
+    tick.start();
+    {  // the same measure with nothing to do, for the machine's own noise
+        QEventLoop idle;
+        QTimer::singleShot(3000, &idle, &QEventLoop::quit);
+        idle.exec();
+    }
+    const double idleGap = longestGap;
+    longestGap = 0;
+    // the longest time the window spent moving read files into the preview
+    double longestFlush = 0;
+    QElapsedTimer flushClock;
+    QObject::connect(&w->preview(), &QAbstractItemModel::modelAboutToBeReset, [&] { flushClock.start(); });
+    QObject::connect(&w->preview(), &QAbstractItemModel::modelReset,
+                     [&] { longestFlush = std::max(longestFlush, flushClock.nsecsElapsed() / 1e6); });
+    total.start();
+    w->readPaths({folder});
+    const double startMs = total.nsecsElapsed() / 1e6;
+    if (w->isReading()) loop.exec();
+    QTextStream(stdout) << QStringLiteral("window: %1 rows in the preview after %2 ms (%3 ms before the first file was "
+                                          "sent); longest gap between 10 ms timer ticks %4 ms (3 s idle before: %7 ms); longest preview "
+                                          "refresh (check and reset) %8 ms\n%5\n%6\n")
+                               .arg(w->preview().rowCount())
+                               .arg(total.nsecsElapsed() / 1e6, 0, 'f', 0)
+                               .arg(startMs, 0, 'f', 0)
+                               .arg(longestGap, 0, 'f', 1)
+                               .arg(w->Label_progress->text(), w->Label_counts->text())
+                               .arg(idleGap, 0, 'f', 1)
+                               .arg(longestFlush, 0, 'f', 1);
+    delete w;
+    return 0;
+}
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QCommandLineParser p;
     p.addOption({QStringLiteral("truth"), QStringLiteral("list of files with titles and authors"), QStringLiteral("tsv")});
     p.addOption({QStringLiteral("root"), QStringLiteral("folder the listed paths are under"), QStringLiteral("dir")});
     p.addOption({QStringLiteral("folder"), QStringLiteral("time every PDF under this folder"), QStringLiteral("dir")});
     p.addOption({QStringLiteral("reader"), QStringLiteral("reader program"), QStringLiteral("path")});
     p.addOption({QStringLiteral("verbose"), QStringLiteral("print every reading")});
+    p.addOption({QStringLiteral("window"), QStringLiteral("read this folder in the import window (needs the test "
+                                                          "server: ODBCINI, ODBCSYSINI)"), QStringLiteral("dir")});
     p.addOption({QStringLiteral("names"), QStringLiteral("the names found in one author line"), QStringLiteral("text")});
     p.addOption({QStringLiteral("lines"), QStringLiteral("print the first page's lines of one file"), QStringLiteral("pdf")});
     p.process(app);
 
+    if (p.isSet(QStringLiteral("window"))) return windowRun(p.value(QStringLiteral("window")), p.value(QStringLiteral("reader")));
     if (p.isSet(QStringLiteral("names"))) {
         QTextStream(stdout) << pdf::namesInLine(p.value(QStringLiteral("names"))).join(QStringLiteral("; ")) << "\n";
         return 0;

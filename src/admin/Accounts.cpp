@@ -2,6 +2,7 @@
 
 #include "db/Schema.h"
 #include "db/SqlText.h"
+#include "db/Transaction.h"
 
 namespace admin {
 
@@ -84,12 +85,11 @@ bool canSignIn(const QString& name) {
 }
 
 bool runAllOrNothing(db::Query& query, const QStringList& statements) {
-    query.execSql(QStringLiteral("begin"));
+    db::Transaction change(query);
     bool every = true;
     for (const QString& statement : statements)
         if (query.execSql(statement) < 1) every = false;
-    query.execSql(every ? QStringLiteral("commit") : QStringLiteral("rollback"));
-    return every;
+    return change.finish(every);
 }
 
 QStringList loadUserChoices(db::Query& query) {

@@ -4,17 +4,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "db/Notice.h"
 #include "db/Query.h"
 
 // Statements and handler flows of the user account windows, without widgets.
 namespace admin {
 
 // One message box the window shows: caption and text.
-struct Notice {
-    QString caption;
-    QString text;
-    bool operator==(const Notice&) const = default;
-};
+using Notice = db::Notice;
 
 // What a handler leaves for its window: the message boxes to show, in order,
 // and whether the window closes afterwards.

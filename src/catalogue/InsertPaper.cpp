@@ -86,11 +86,9 @@ Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry&
                    const QString& date) {
     const QString key = schema::paperKey(e.title, e.author, e.date);
     bool committed = false;
-    q.execSql(QStringLiteral("begin"));
-    runChange(q, [&] {
-        const PaperCounts c = sendPaper(q, hooks, e, key, typist, date);
-        committed = finishChange(q, {c[0], c[1], c[2], c[3], c[4]});
-    });
+    db::Transaction change(q);
+    const PaperCounts c = sendPaper(q, hooks, e, key, typist, date);
+    committed = change.finish({c[0], c[1], c[2], c[3], c[4]});
     return committed ? kSuccess : kFailure;
 }
 

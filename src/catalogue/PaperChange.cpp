@@ -1,39 +1,10 @@
 #include "catalogue/PaperChange.h"
 
 #include <QRegularExpression>
-#include <algorithm>
 
-#include "db/DbError.h"
 #include "scripting/HookCaller.h"
 
 namespace catalogue {
-
-namespace {
-
-void abandon(db::Query& query) {
-    try {
-        query.execSql(QStringLiteral("rollback"));
-    } catch (...) {
-        // the first error is the one to report; a dropped connection has
-        // already ended the transaction on the server
-    }
-}
-
-}  // namespace
-
-void runChange(db::Query& query, const std::function<void()>& statements) {
-    try {
-        statements();
-    } catch (const scripting::HookError&) {
-        abandon(query);
-        throw;
-    } catch (const db::DbError&) {
-        throw;  // the query object has rolled back already
-    } catch (...) {
-        abandon(query);
-        throw;
-    }
-}
 
 QString hookStatement(scripting::HookCaller& hooks, const scripting::Hook& hook, const QStringList& args,
                       const QString& verb, const QString& table) {
@@ -49,12 +20,6 @@ QString hookStatement(scripting::HookCaller& hooks, const scripting::Hook& hook,
                                             verb == QLatin1String("insert") ? QStringLiteral("insert into") : verb, table,
                                             statement.left(80)));
     return statement;
-}
-
-bool finishChange(db::Query& query, std::initializer_list<qint64> counts) {
-    const bool ok = std::all_of(counts.begin(), counts.end(), [](qint64 c) { return c >= 1; });
-    query.execSql(ok ? QStringLiteral("commit") : QStringLiteral("rollback"));
-    return ok;
 }
 
 }  // namespace catalogue

@@ -17,14 +17,10 @@ QStringList deleteStatements(const QString& key) {
 Notice removePaper(db::Query& q, const QString& title, const QString& author, const QString& date) {
     const QString key = schema::paperKey(title, author, date);
     const QStringList deletes = deleteStatements(key);
-    bool committed = false;
-    q.execSql(QStringLiteral("begin"));
-    runChange(q, [&] {
-        qint64 counts[5] = {};
-        for (int i = 0; i < 5; ++i) counts[i] = q.execSql(deletes[i]);
-        committed = finishChange(q, {counts[0], counts[1], counts[2], counts[3], counts[4]});
-    });
-    return committed ? kSuccess : kFailure;
+    db::Transaction change(q);
+    qint64 counts[5] = {};
+    for (int i = 0; i < 5; ++i) counts[i] = q.execSql(deletes[i]);
+    return change.finish({counts[0], counts[1], counts[2], counts[3], counts[4]}) ? kSuccess : kFailure;
 }
 
 }  // namespace catalogue::removal

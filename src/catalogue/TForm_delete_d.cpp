@@ -14,15 +14,9 @@
 TForm_delete_d::TForm_delete_d(QWidget* parent) : db::Form(QStringLiteral("Form_delete_d"), parent) {
     setWindowTitle(QStringLiteral("删除元组"));
 
-    auto makeEdit = [this](const char* name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMinimumWidth(260);
-        return e;
-    };
-    Edit_title = makeEdit("Edit_title");
-    Edit_author = makeEdit("Edit_author");
-    Edit_date = makeEdit("Edit_date");
+    Edit_title = db::widgets::edit(this, "Edit_title", 260);
+    Edit_author = db::widgets::edit(this, "Edit_author", 260);
+    Edit_date = db::widgets::edit(this, "Edit_date", 260);
     Button_yes = db::widgets::button(this, QStringLiteral("删除"), "Button_yes");
     Button1 = db::widgets::button(this, QStringLiteral("返回"), "Button1");
     Button2 = db::widgets::button(this, QStringLiteral("删除作者信息"), "Button2");

@@ -1,32 +1,20 @@
 #include "catalogue/TForm_delete_d_a.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
-
 #include "catalogue/AuthorDirectory.h"
 #include "catalogue/AuthorList.h"
 #include "db/Messages.h"
+#include "db/Widgets.h"
 
 TForm_delete_d_a::TForm_delete_d_a(QWidget* parent) : db::Form(QStringLiteral("Form_delete_d_a"), parent) {
     setWindowTitle(QStringLiteral("删除作者信息"));
 
-    Button_yes = new QPushButton(QStringLiteral("删除"), this);
-    Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_yes->setAutoDefault(false);
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
-    Button_no->setObjectName(QStringLiteral("Button_no"));
-    Button_no->setAutoDefault(false);
+    Button_yes = db::widgets::button(this, QStringLiteral("删除"), "Button_yes");
+    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
     ComboBox_author = catalogue::makeAuthorList(this);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("作者名："), ComboBox_author);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button_yes);
-    buttons->addWidget(Button_no);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    db::widgets::rowsAboveButtons(this, form, {Button_yes, Button_no});
 
     setTabOrder(Button_yes, Button_no);
     setTabOrder(Button_no, ComboBox_author);

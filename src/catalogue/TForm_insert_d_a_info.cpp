@@ -1,37 +1,22 @@
 #include "catalogue/TForm_insert_d_a_info.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
-
 #include "catalogue/AuthorDirectory.h"
 #include "db/Messages.h"
+#include "db/Widgets.h"
 
 TForm_insert_d_a_info::TForm_insert_d_a_info(QWidget* parent)
     : db::Form(QStringLiteral("Form_insert_d_a_info"), parent) {
     setWindowTitle(QStringLiteral("插入作者信息"));
 
-    Button_yes = new QPushButton(QStringLiteral("插入"), this);
-    Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_yes->setAutoDefault(false);
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
-    Button_no->setObjectName(QStringLiteral("Button_no"));
-    Button_no->setAutoDefault(false);
-    Edit_email = new QLineEdit(this);
-    Edit_email->setObjectName(QStringLiteral("Edit_email"));
-    Edit_email->setMinimumWidth(220);
-    Edit_author = new QLineEdit(this);
-    Edit_author->setObjectName(QStringLiteral("Edit_author"));
+    Button_yes = db::widgets::button(this, QStringLiteral("插入"), "Button_yes");
+    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Edit_email = db::widgets::edit(this, "Edit_email", 220);
+    Edit_author = db::widgets::edit(this, "Edit_author", 0);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("作者："), Edit_author);
     form->addRow(QStringLiteral("电子邮箱："), Edit_email);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button_yes);
-    buttons->addWidget(Button_no);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    db::widgets::rowsAboveButtons(this, form, {Button_yes, Button_no});
 
     setTabOrder(Button_yes, Button_no);
     setTabOrder(Button_no, Edit_email);

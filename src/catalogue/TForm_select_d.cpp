@@ -14,17 +14,10 @@
 TForm_select_d::TForm_select_d(QWidget* parent) : db::Form(QStringLiteral("Form_select_d"), parent) {
     setWindowTitle(QStringLiteral("快速查询"));
 
-    GroupBox_addr_f = new QGroupBox(QStringLiteral("存放地址查询快速入口"), this);
-    GroupBox_addr_f->setObjectName(QStringLiteral("GroupBox_addr_f"));
-    auto makeEdit = [this](const char* name) {
-        auto* e = new QLineEdit(GroupBox_addr_f);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMinimumWidth(260);
-        return e;
-    };
-    Edit_title = makeEdit("Edit_title");
-    Edit_author_1 = makeEdit("Edit_author_1");
-    Edit_date = makeEdit("Edit_date");
+    GroupBox_addr_f = db::widgets::group(this, QStringLiteral("存放地址查询快速入口"), "GroupBox_addr_f");
+    Edit_title = db::widgets::edit(GroupBox_addr_f, "Edit_title", 260);
+    Edit_author_1 = db::widgets::edit(GroupBox_addr_f, "Edit_author_1", 260);
+    Edit_date = db::widgets::edit(GroupBox_addr_f, "Edit_date", 260);
 
     Button_scan = db::widgets::button(this, QStringLiteral("查询"), "Button_scan");
     Button_yes = db::widgets::button(this, QStringLiteral("进入普通查询"), "Button_yes");

@@ -6,23 +6,17 @@
 #include "catalogue/TForm_update_d_m.h"
 #include "catalogue/TForm_update_d_o.h"
 #include "db/FormRegistry.h"
+#include "db/Widgets.h"
 
 TForm_update_d::TForm_update_d(QWidget* parent) : db::Form(QStringLiteral("Form_update_d"), parent) {
     setWindowTitle(QStringLiteral("更新"));
 
-    Button1 = new QPushButton(QStringLiteral("确定"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(false);
-    RadioGroup1 = new QGroupBox(QStringLiteral("选择更新对象"), this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioButton1 = new QRadioButton(QStringLiteral("题目/一作/发表时间"), RadioGroup1);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("其他"), RadioGroup1);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    Button1 = db::widgets::button(this, QStringLiteral("确定"), "Button1");
+    RadioGroup1 = db::widgets::group(this, QStringLiteral("选择更新对象"), "RadioGroup1");
+    RadioButton1 = db::widgets::radio(RadioGroup1, QStringLiteral("题目/一作/发表时间"), "RadioButton1");
+    RadioButton2 = db::widgets::radio(RadioGroup1, QStringLiteral("其他"), "RadioButton2");
     RadioButton2->setChecked(true);
-    Button2 = new QPushButton(QStringLiteral("返回"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
+    Button2 = db::widgets::button(this, QStringLiteral("返回"), "Button2");
 
     auto* radios = new QVBoxLayout(RadioGroup1);
     radios->addWidget(RadioButton1);

@@ -14,8 +14,7 @@ TForm_update_d_m::TForm_update_d_m(QWidget* parent) : db::Form(QStringLiteral("F
     setWindowTitle(QStringLiteral("更新重要对象"));
 
 
-    GroupBox_old = new QGroupBox(QStringLiteral("待更新对象"), this);
-    GroupBox_old->setObjectName(QStringLiteral("GroupBox_old"));
+    GroupBox_old = db::widgets::group(this, QStringLiteral("待更新对象"), "GroupBox_old");
     Edit_title = db::widgets::edit(GroupBox_old, "Edit_title");
     Edit_author_1 = db::widgets::edit(GroupBox_old, "Edit_author_1");
     Edit_date = db::widgets::edit(GroupBox_old, "Edit_date");
@@ -27,8 +26,7 @@ TForm_update_d_m::TForm_update_d_m(QWidget* parent) : db::Form(QStringLiteral("F
     Button_yes = db::widgets::button(this, QStringLiteral("更新"), "Button_yes");
     Button1 = db::widgets::button(this, QStringLiteral("返回"), "Button1");
 
-    GroupBox_new = new QGroupBox(QStringLiteral("更新为："), this);
-    GroupBox_new->setObjectName(QStringLiteral("GroupBox_new"));
+    GroupBox_new = db::widgets::group(this, QStringLiteral("更新为："), "GroupBox_new");
     CheckBox1 = db::widgets::check(GroupBox_new, QStringLiteral("论文题目："), "CheckBox1");
     CheckBox1->setChecked(true);
     Edit_title_n = db::widgets::edit(GroupBox_new, "Edit_title_n");

@@ -19,8 +19,7 @@ TForm_update_d_o::TForm_update_d_o(QWidget* parent)
     setWindowTitle(QStringLiteral("更新一般对象"));
 
 
-    GroupBox_object = new QGroupBox(QStringLiteral("更新对象"), this);
-    GroupBox_object->setObjectName(QStringLiteral("GroupBox_object"));
+    GroupBox_object = db::widgets::group(this, QStringLiteral("更新对象"), "GroupBox_object");
     Edit_title = db::widgets::edit(GroupBox_object, "Edit_title");
     Edit_author_1 = db::widgets::edit(GroupBox_object, "Edit_author_1");
     Edit_date = db::widgets::edit(GroupBox_object, "Edit_date");
@@ -30,8 +29,7 @@ TForm_update_d_o::TForm_update_d_o(QWidget* parent)
     object->addRow(QStringLiteral("论文一作："), Edit_author_1);
     object->addRow(QStringLiteral("发表时间："), Edit_date);
 
-    GroupBox_items = new QGroupBox(QStringLiteral("更新项"), this);
-    GroupBox_items->setObjectName(QStringLiteral("GroupBox_items"));
+    GroupBox_items = db::widgets::group(this, QStringLiteral("更新项"), "GroupBox_items");
     CheckBox1 = db::widgets::check(GroupBox_items, QStringLiteral("论文文件名"), "CheckBox1");
     CheckBox2 = db::widgets::check(GroupBox_items, QStringLiteral("保存文件夹"), "CheckBox2");
     CheckBox3 = db::widgets::check(GroupBox_items, QStringLiteral("论文分类"), "CheckBox3");
@@ -122,12 +120,7 @@ void TForm_update_d_o::Button_yesClick() {
             return;
         }
         DBGrid_update->bind(&query());
-        if (out.nothingChosen) {
-            const catalogue::Notice& n = catalogue::update::kNothingChosen;
-            db::messages::show(n.text, n.caption);
-            return;
-        }
-        query().openSql(out.select);
+        if (!out.nothingChosen) query().openSql(out.select);
     });
 }
 

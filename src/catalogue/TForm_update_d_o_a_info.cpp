@@ -1,37 +1,23 @@
 #include "catalogue/TForm_update_d_o_a_info.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
-
 #include "catalogue/AuthorDirectory.h"
 #include "catalogue/AuthorList.h"
 #include "db/Messages.h"
+#include "db/Widgets.h"
 
 TForm_update_d_o_a_info::TForm_update_d_o_a_info(QWidget* parent)
     : db::Form(QStringLiteral("Form_update_d_o_a_info"), parent) {
     setWindowTitle(QStringLiteral("更新作者信息"));
 
-    Edit_email = new QLineEdit(this);
-    Edit_email->setObjectName(QStringLiteral("Edit_email"));
-    Edit_email->setMinimumWidth(220);
-    Button_yes = new QPushButton(QStringLiteral("更新"), this);
-    Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_yes->setAutoDefault(false);
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
-    Button_no->setObjectName(QStringLiteral("Button_no"));
-    Button_no->setAutoDefault(false);
+    Edit_email = db::widgets::edit(this, "Edit_email", 220);
+    Button_yes = db::widgets::button(this, QStringLiteral("更新"), "Button_yes");
+    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
     ComboBox_author = catalogue::makeAuthorList(this);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("作者："), ComboBox_author);
     form->addRow(QStringLiteral("电子邮箱："), Edit_email);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button_yes);
-    buttons->addWidget(Button_no);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    db::widgets::rowsAboveButtons(this, form, {Button_yes, Button_no});
 
     setTabOrder(Edit_email, Button_yes);
     setTabOrder(Button_yes, Button_no);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "db/Messages.h"
 #include "db/Schema.h"
 #include "db/SqlText.h"
 
@@ -45,18 +46,14 @@ Notice updateMain(db::Query& q, const MainChange& c) {
     const QString oldKey = schema::paperKey(c.title, c.author, c.date);
     const QString title = newTitle(c), author = newAuthor(c), date = newDate(c);
     const QString newKey = schema::paperKey(title, author, date);
-    bool committed = false;
-    q.execSql(QStringLiteral("begin"));
-    runChange(q, [&] {
-        const qint64 a = q.execSql(mainRowUpdate(oldKey, title, author, date));
-        qint64 b = 1;
-        if (c.authorTicked && !c.newAuthor.isEmpty()) b = q.execSql(firstAuthorUpdate(oldKey, author));
-        const QStringList rewrites = keyRewrites(newKey, oldKey);
-        qint64 k[5] = {};
-        for (int i = 0; i < 5; ++i) k[i] = q.execSql(rewrites[i]);
-        committed = finishChange(q, {a, b, k[0], k[1], k[2], k[3], k[4]});
-    });
-    return committed ? kSuccess : kFailure;
+    db::Transaction change(q);
+    const qint64 a = q.execSql(mainRowUpdate(oldKey, title, author, date));
+    qint64 b = 1;
+    if (c.authorTicked && !c.newAuthor.isEmpty()) b = q.execSql(firstAuthorUpdate(oldKey, author));
+    const QStringList rewrites = keyRewrites(newKey, oldKey);
+    qint64 k[5] = {};
+    for (int i = 0; i < 5; ++i) k[i] = q.execSql(rewrites[i]);
+    return change.finish({a, b, k[0], k[1], k[2], k[3], k[4]}) ? kSuccess : kFailure;
 }
 
 QString addressUpdate(Item item, const QString& key, const QString& text) {
@@ -97,28 +94,28 @@ OtherOutcome updateOther(db::Query& q, scripting::HookCaller& hooks, const Other
     const QString key = schema::paperKey(c.title, c.author, c.date);
     QString list = kListStart;
     OtherOutcome out;
-    q.execSql(QStringLiteral("begin"));
-    runChange(q, [&] {
-        std::array<qint64, ItemCount> counts;
-        counts.fill(1);
-        for (int i = 0; i < ItemCount; ++i) {
-            const Item item = Item(i);
-            if (!c.wanted(item)) continue;
-            QString statement;
-            if (item == Authors)
-                statement = hookStatement(hooks, scripting::kUpdateAuthors, {c.text[item], key},
-                                          QStringLiteral("update"), schema::kAuthorAll);
-            else if (item == Kwords)
-                statement = hookStatement(hooks, scripting::kUpdateKwords, {c.text[item], key},
-                                          QStringLiteral("update"), schema::kKwordAll);
-            else
-                statement = addressUpdate(item, key, c.text[item]);
-            counts[i] = q.execSql(statement);
-            list += listFragment(item);
-        }
-        out.nothingChosen = list == kListStart;
-        out.committed = finishChange(q, {counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]});
-    });
+    db::Transaction change(q);
+    std::array<qint64, ItemCount> counts;
+    counts.fill(1);
+    for (int i = 0; i < ItemCount; ++i) {
+        const Item item = Item(i);
+        if (!c.wanted(item)) continue;
+        QString statement;
+        if (item == Authors)
+            statement = hookStatement(hooks, scripting::kUpdateAuthors, {c.text[item], key},
+                                      QStringLiteral("update"), schema::kAuthorAll);
+        else if (item == Kwords)
+            statement = hookStatement(hooks, scripting::kUpdateKwords, {c.text[item], key},
+                                      QStringLiteral("update"), schema::kKwordAll);
+        else
+            statement = addressUpdate(item, key, c.text[item]);
+        counts[i] = q.execSql(statement);
+        list += listFragment(item);
+    }
+    // The notice comes before the "commit" that follows it.
+    out.nothingChosen = list == kListStart;
+    if (out.nothingChosen) db::messages::show(kNothingChosen.text, kNothingChosen.caption);
+    out.committed = change.finish({counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]});
     if (out.committed && !out.nothingChosen) out.select = finishedSelect(list, key);
     return out;
 }

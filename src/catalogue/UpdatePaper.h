@@ -61,12 +61,13 @@ QString finishedSelect(const QString& list, const QString& key);
 
 struct OtherOutcome {
     bool committed = false;
-    bool nothingChosen = false;  // committed without a change: "请选择更新项"
+    bool nothingChosen = false;  // committed without a change; "请选择更新项" was shown
     QString select;              // the updated row to show, when something changed
 };
 
-// "更新": the chosen items between "begin" and "commit"/"rollback". Errors
-// throw (and leave no part of the change behind).
+// "更新": the chosen items between "begin" and "commit"/"rollback"; with no
+// item chosen, "请选择更新项" is shown before the "commit". Errors throw (and
+// leave no part of the change behind).
 OtherOutcome updateOther(db::Query& query, scripting::HookCaller& hooks, const OtherChange& change);
 
 }  // namespace catalogue::update

@@ -32,7 +32,8 @@ void put(QList<Attribute>& list, const QString& key, const QString& value) {
 }
 
 // Attributes of the MariaDB driver that a value may add: where the server is
-// and how to reach it. Anything else (a statement run at each connect, a
+// and how to reach it. The time-outs are the program's own (the query object
+// adds them). Anything else (a statement run at each connect, a
 // character set, a library or plugin folder to load, files to write, the
 // driver's own reconnect) would change what the program's statements mean or
 // where they go, and is left out.
@@ -41,8 +42,7 @@ bool passedOn(const QString& key) {
         QStringLiteral("SERVER"),     QStringLiteral("SERVERNAME"),    QStringLiteral("PORT"),
         QStringLiteral("DATABASE"),   QStringLiteral("DB"),            QStringLiteral("UID"),
         QStringLiteral("USER"),       QStringLiteral("PWD"),           QStringLiteral("SOCKET"),
-        QStringLiteral("TCPIP"),      QStringLiteral("CONN_TIMEOUT"),  QStringLiteral("READ_TIMEOUT"),
-        QStringLiteral("WRITE_TIMEOUT"), QStringLiteral("DESCRIPTION"), QStringLiteral("NO_PROMPT"),
+        QStringLiteral("TCPIP"),      QStringLiteral("DESCRIPTION"),   QStringLiteral("NO_PROMPT"),
         QStringLiteral("SSLKEY"),     QStringLiteral("SSLCERT"),       QStringLiteral("SSLCA"),
         QStringLiteral("SSLCAPATH"),  QStringLiteral("SSLCIPHER"),     QStringLiteral("SSLVERIFY"),
         QStringLiteral("SSLCRL"),     QStringLiteral("SSLCRLPATH"),    QStringLiteral("SSLFP"),

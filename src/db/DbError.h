@@ -5,7 +5,9 @@
 
 namespace db {
 
-// An error that ends the running handler and goes to the error report.
+// An error that ends the running handler and goes to the error report. An
+// error the server or the driver raised also carries its SQLSTATE and native
+// error code (empty and 0 otherwise).
 class DbError : public std::runtime_error {
 public:
     explicit DbError(const QString& message, const QString& sqlState = {}, int nativeCode = 0)

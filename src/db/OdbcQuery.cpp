@@ -96,18 +96,49 @@ struct Failure {
     Diagnostic diagnostic;
 };
 
+OdbcQuery::Timeouts& timeouts() {
+    static OdbcQuery::Timeouts t;
+    return t;
+}
+
+SQLULEN& boundCellLimit() {
+    static SQLULEN limit = 0;
+    return limit;
+}
+
+// A statement that failed after waiting about as long as the read time-out
+// for the server lost its connection to the time-out; the server's own
+// statement time-out has its own error code.
+void explainTimeOut(Diagnostic& d, qint64 waitedMs) {
+    const OdbcQuery::Timeouts& t = timeouts();
+    if (d.nativeCode == 1969)
+        d.text = QStringLiteral("语句执行超过 %1 秒，已被服务器中止（超时）。").arg(t.statementSeconds) + d.text;
+    else if (d.connectionLost && waitedMs >= qint64(t.readSeconds) * 1000 - 250)
+        d.text = QStringLiteral("数据库服务器 %1 秒内没有应答，连接已断开（超时）。").arg(t.readSeconds) + d.text;
+}
+
 }  // namespace
 
 class OdbcConnection {
 public:
     explicit OdbcConnection(const QString& odbcString) {
+        const OdbcQuery::Timeouts& t = timeouts();
         SQLAllocHandle(SQL_HANDLE_DBC, environment(), &dbc_);
-        SQLSetConnectAttr(dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
-        std::u16string text = odbcString.toStdU16String();
+        SQLSetConnectAttr(dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(t.connectSeconds)), 0);
+        // The driver takes its socket time-outs only from the connection string.
+        std::u16string text = (odbcString + QStringLiteral(";CONN_TIMEOUT=%1;READ_TIMEOUT=%2;WRITE_TIMEOUT=%3")
+                                                .arg(t.connectSeconds)
+                                                .arg(t.readSeconds)
+                                                .arg(t.writeSeconds))
+                                   .toStdU16String();
+        QElapsedTimer clock;
+        clock.start();
         SQLRETURN rc = SQLDriverConnectW(dbc_, nullptr, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS,
                                          nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
         if (!SQL_SUCCEEDED(rc)) {
             Diagnostic d = diagnose(SQL_HANDLE_DBC, dbc_);
+            if (clock.elapsed() >= qint64(t.connectSeconds) * 1000 - 250)
+                d.text = QStringLiteral("连接数据库服务器超时（%1 秒内没有应答）。").arg(t.connectSeconds) + d.text;
             SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
             dbc_ = SQL_NULL_HDBC;
             throw Failure{d};
@@ -171,6 +202,16 @@ public:
         if (statement.contains(QChar(0)))
             throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false, {}, 0}};
         sinceUse_.start();
+        try {
+            return run(statement, wantRows);
+        } catch (Failure& f) {
+            explainTimeOut(f.diagnostic, sinceUse_.elapsed());
+            throw;
+        }
+    }
+
+private:
+    Outcome run(const QString& statement, bool wantRows) {
         Statement st(dbc_);
         std::u16string text = statement.toStdU16String();
         SQLRETURN rc = SQLExecDirectW(st.handle, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
@@ -201,7 +242,6 @@ public:
         return out;
     }
 
-private:
     // The program escapes values with backslashes, relies on the server
     // refusing values too long for their columns, and commits each statement
     // outside "begin"/"commit" by itself. A session set up otherwise (by the
@@ -225,6 +265,10 @@ private:
         Outcome wsrep = execute(QStringLiteral("show variables like 'wsrep_on'"), true);
         if (wsrep.rows && wsrep.rows->rowCount() > 0 && wsrep.rows->text(0, 1) == QLatin1String("ON"))
             execute(QStringLiteral("set session wsrep_sync_wait=15"), false);
+        // The command time-out. The driver takes SQL_ATTR_QUERY_TIMEOUT only
+        // to answer "option value changed" and never applies it: the server
+        // ends a statement that runs too long itself.
+        execute(QStringLiteral("set session max_statement_time=%1").arg(timeouts().statementSeconds), false);
     }
 
     struct Statement {
@@ -238,10 +282,15 @@ private:
             if (!SQL_SUCCEEDED(rc)) fail();
         }
         // Finishes every pending result (a procedure call leaves a status
-        // result behind), so that the next statement can be sent.
+        // result behind), so that the next statement can be sent. A later
+        // result that failed (a procedure that returned rows, then raised an
+        // error) fails the statement.
+        // (SQLCloseCursor first would let this driver drop that error.)
         void drain() {
-            SQLCloseCursor(handle);
-            while (SQL_SUCCEEDED(SQLMoreResults(handle))) {
+            for (;;) {
+                const SQLRETURN rc = SQLMoreResults(handle);
+                if (rc == SQL_NO_DATA) return;
+                if (!SQL_SUCCEEDED(rc)) fail();
             }
         }
         SQLHSTMT handle = SQL_NULL_HSTMT;
@@ -284,6 +333,7 @@ private:
                 default:
                     width = std::max<SQLULEN>(size, 64) * 4 + 1;
             }
+            if (boundCellLimit() > 0) width = std::min(width, boundCellLimit());
             if (width == 0 || size == 0 || width > kBoundColumnLimit) bound = false;
             columns[c].width = width;
             rowBytes += width + sizeof(SQLLEN);
@@ -300,16 +350,32 @@ private:
         return result;
     }
 
+    // Leaves no pointer of this frame with the statement, whichever way the
+    // fetch ends.
+    struct BlockAttributes {
+        explicit BlockAttributes(Statement& st) : st_(st) {}
+        ~BlockAttributes() {
+            SQLSetStmtAttr(st_.handle, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+            SQLSetStmtAttr(st_.handle, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
+            SQLSetStmtAttr(st_.handle, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
+            SQLFreeStmt(st_.handle, SQL_UNBIND);
+        }
+        Statement& st_;
+    };
+
     static void fetchBlocks(Statement& st, std::vector<Column>& columns, SQLULEN rowBytes,
                             ResultSet& result) {
         SQLULEN blockRows = std::clamp<SQLULEN>(kBlockBytes / std::max<SQLULEN>(rowBytes, 1), 1,
                                                 kMaxBlockRows);
         SQLULEN fetched = 0;
+        std::vector<SQLUSMALLINT> status(blockRows, SQL_ROW_NOROW);
+        BlockAttributes reset(st);
         st.check(SQLSetStmtAttr(st.handle, SQL_ATTR_ROW_BIND_TYPE,
                                 reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0));
         st.check(SQLSetStmtAttr(st.handle, SQL_ATTR_ROW_ARRAY_SIZE,
                                 reinterpret_cast<SQLPOINTER>(blockRows), 0));
         st.check(SQLSetStmtAttr(st.handle, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0));
+        st.check(SQLSetStmtAttr(st.handle, SQL_ATTR_ROW_STATUS_PTR, status.data(), 0));
         for (std::size_t c = 0; c < columns.size(); ++c) {
             Column& col = columns[c];
             col.buffer = std::make_unique_for_overwrite<char[]>(col.width * blockRows);
@@ -322,51 +388,62 @@ private:
             if (rc == SQL_NO_DATA) break;
             if (!SQL_SUCCEEDED(rc)) st.fail();
             for (SQLULEN r = 0; r < fetched; ++r) {
-                for (Column& col : columns) {
-                    SQLLEN ind = col.indicator[r];
+                // A row the driver did not fill holds nothing to read.
+                if (status[r] == SQL_ROW_ERROR || status[r] == SQL_ROW_NOROW)
+                    throw Failure{{QStringLiteral("读取结果的第 %1 行失败。").arg(result.rowCount() + 1) +
+                                       diagnose(SQL_HANDLE_STMT, st.handle).text,
+                                   false}};
+                for (std::size_t c = 0; c < columns.size(); ++c) {
+                    const Column& col = columns[c];
+                    const SQLLEN ind = col.indicator[r];
                     if (ind == SQL_NULL_DATA) {
                         result.appendNull();
+                    } else if (ind == SQL_NO_TOTAL || ind > SQLLEN(col.width) - 1) {
+                        // Longer than its cell: the driver gave a column size
+                        // too small, and says nothing of the cut (no 01004,
+                        // no row status). Reading the value again is no way
+                        // out: after SQLSetPos this driver (3.1.15) reads
+                        // another row and loses rows of the next block.
+                        throw Failure{{QStringLiteral("结果第 %1 行“%2”列的值比驱动报告的列宽更长，未能完整读取")
+                                           .arg(result.rowCount() + 1)
+                                           .arg(col.name),
+                                       false}};
                     } else {
-                        SQLLEN length = std::min<SQLLEN>(ind, SQLLEN(col.width) - 1);
-                        if (length < 0) length = 0;
-                        result.appendCell(col.buffer.get() + r * col.width, std::size_t(length));
+                        result.appendCell(col.buffer.get() + r * col.width, std::size_t(std::max<SQLLEN>(ind, 0)));
                     }
                 }
             }
         }
-        SQLSetStmtAttr(st.handle, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
-        SQLFreeStmt(st.handle, SQL_UNBIND);
+    }
+
+    // Reads one value of the current row whole; true for NULL.
+    static bool readCell(Statement& st, SQLUSMALLINT column, std::string& cell) {
+        char piece[65536];
+        cell.clear();
+        for (;;) {
+            SQLLEN ind = 0;
+            const SQLRETURN rc = SQLGetData(st.handle, column, SQL_C_CHAR, piece, SQLLEN(sizeof piece), &ind);
+            if (rc == SQL_NO_DATA) return false;
+            if (!SQL_SUCCEEDED(rc)) st.fail();
+            if (ind == SQL_NULL_DATA) return true;
+            const SQLLEN room = SQLLEN(sizeof piece) - 1;
+            if (ind == SQL_NO_TOTAL || ind > room) {
+                cell.append(piece, std::size_t(room));
+                continue;  // more to read
+            }
+            cell.append(piece, std::size_t(ind));
+            return false;
+        }
     }
 
     static void fetchCells(Statement& st, SQLSMALLINT count, ResultSet& result) {
-        std::vector<char> piece(65536);
         std::string cell;
         for (;;) {
             SQLRETURN rc = SQLFetch(st.handle);
             if (rc == SQL_NO_DATA) break;
             if (!SQL_SUCCEEDED(rc)) st.fail();
             for (SQLSMALLINT c = 1; c <= count; ++c) {
-                cell.clear();
-                bool isNull = false;
-                for (;;) {
-                    SQLLEN ind = 0;
-                    rc = SQLGetData(st.handle, SQLUSMALLINT(c), SQL_C_CHAR, piece.data(),
-                                    SQLLEN(piece.size()), &ind);
-                    if (rc == SQL_NO_DATA) break;
-                    if (!SQL_SUCCEEDED(rc)) st.fail();
-                    if (ind == SQL_NULL_DATA) {
-                        isNull = true;
-                        break;
-                    }
-                    SQLLEN room = SQLLEN(piece.size()) - 1;
-                    if (ind == SQL_NO_TOTAL || ind > room) {
-                        cell.append(piece.data(), std::size_t(room));
-                        continue;  // more to read
-                    }
-                    cell.append(piece.data(), std::size_t(ind));
-                    break;
-                }
-                if (isNull) result.appendNull();
+                if (readCell(st, SQLUSMALLINT(c), cell)) result.appendNull();
                 else result.appendCell(cell.data(), cell.size());
             }
         }
@@ -382,6 +459,10 @@ std::function<void(const QString&)>& beforeSend() {
     return callback;
 }
 }  // namespace
+
+void OdbcQuery::setTimeouts(const Timeouts& t) { timeouts() = t; }
+
+void OdbcQuery::setBoundCellLimit(std::size_t bytes) { boundCellLimit() = SQLULEN(bytes); }
 
 void OdbcQuery::setBeforeSend(std::function<void(const QString&)> callback) {
     beforeSend() = std::move(callback);
@@ -436,7 +517,7 @@ void OdbcQuery::fail(const QString& message, bool connectionLost, const QString&
                 }
             }
         }
-    } else if (inTransaction_ && connection_) {
+    } else if ((inTransaction_ || manualCommit_) && connection_) {
         // Never leave half a change open for a later statement to commit.
         try {
             connection_->execute(QStringLiteral("rollback"), false);
@@ -472,12 +553,16 @@ void OdbcQuery::trackTransaction(const QString& statement) {
     } else if (s.startsWith(QLatin1String("release savepoint "))) {
         if (s.mid(18).trimmed() == savepoint_) savepoint_.clear();
     }
-    else if (s.startsWith(QLatin1String("set")) && s.contains(QLatin1String("autocommit"))) {
+    else if (s.startsWith(QLatin1String("set")) && s.contains(QLatin1String("autocommit")) && connection_) {
         // Typed in the SQL console: with autocommit off every statement is
-        // part of an open transaction.
-        QString value = s.section(QLatin1Char('='), -1).trimmed();
-        manualCommit_ = value == QLatin1String("0") || value == QLatin1String("off") ||
-                        value == QLatin1String("false");
+        // part of an open transaction. The server says which it is now (the
+        // text may set it among other variables, through an expression...).
+        manualCommit_ = true;  // when the server cannot say, errors roll back
+        try {
+            const OdbcConnection::Outcome now = connection_->execute(QStringLiteral("select @@session.autocommit"), true);
+            manualCommit_ = !now.rows || now.rows->rowCount() < 1 || now.rows->text(0, 0) != QLatin1String("1");
+        } catch (const Failure&) {
+        }
     }
 }
 
@@ -565,6 +650,13 @@ bool OdbcQuery::send(Want want, qint64* affected) {
 void OdbcQuery::open() { send(Want::Rows, nullptr); }
 
 qint64 OdbcQuery::execSql() {
+    // With no connection held nothing is open (the server rolled back what
+    // was open when the connection went): a "rollback" has nothing to undo
+    // and opens no connection (the server may not be answering).
+    if (!connection_ && sql_.trimmed().compare(QLatin1String("rollback"), Qt::CaseInsensitive) == 0) {
+        close();
+        return 0;
+    }
     qint64 affected = 0;
     send(Want::Count, &affected);
     return affected;

@@ -45,6 +45,24 @@ public:
     // The savepoint that a failing statement rolls back to, or empty.
     const QString& savepoint() const { return savepoint_; }
 
+    // How long the program waits for the server, in seconds. A statement may
+    // run for 30 seconds on the server (the command time-out; the server ends
+    // it then). A connection waits 40 seconds for an answer or for the server
+    // to take what is sent (the statement's 30 seconds plus room for the
+    // answer to arrive): after that the server counts as gone. Opening a
+    // connection waits 10 seconds. Tests shorten them.
+    struct Timeouts {
+        int connectSeconds = 10;
+        int readSeconds = 40;
+        int writeSeconds = 40;
+        int statementSeconds = 30;
+    };
+    // Applies to connections opened afterwards.
+    static void setTimeouts(const Timeouts& timeouts);
+    // Caps the cells of the block fetch at this many bytes (0: no cap), as a
+    // driver that under-reports column sizes would (tests).
+    static void setBoundCellLimit(std::size_t bytes);
+
     // Called with each statement just before it is sent (fault tests use it
     // to stop the server at a chosen statement); empty by default.
     static void setBeforeSend(std::function<void(const QString&)> callback);

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <initializer_list>
 
 // Small makers for the controls of the windows: each gets its objectName.
 namespace db::widgets {
@@ -15,9 +20,10 @@ inline QLineEdit* edit(QWidget* parent, const char* name, int minimumWidth = 240
     return e;
 }
 
-inline QCheckBox* check(QWidget* parent, const QString& caption, const char* name) {
+inline QCheckBox* check(QWidget* parent, const QString& caption, const char* name, bool ticked = false) {
     auto* c = new QCheckBox(caption, parent);
     c->setObjectName(QString::fromLatin1(name));
+    c->setChecked(ticked);
     return c;
 }
 
@@ -33,6 +39,22 @@ inline QGroupBox* group(QWidget* parent, const QString& caption, const char* nam
     auto* g = new QGroupBox(caption, parent);
     g->setObjectName(QString::fromLatin1(name));
     return g;
+}
+
+inline QRadioButton* radio(QWidget* parent, const QString& caption, const char* name) {
+    auto* r = new QRadioButton(caption, parent);
+    r->setObjectName(QString::fromLatin1(name));
+    return r;
+}
+
+// Lays a window out as its labelled rows above a row of buttons on the right.
+inline void rowsAboveButtons(QWidget* window, QFormLayout* rows, std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : buttons) row->addWidget(b);
+    auto* layout = new QVBoxLayout(window);
+    layout->addLayout(rows);
+    layout->addLayout(row);
 }
 
 }  // namespace db::widgets

@@ -21,9 +21,9 @@ PreviewGrid::PreviewGrid(QWidget* parent) : QTableView(parent) {
     setColumnWidth(PreviewModel::Key, 220);
     setColumnWidth(PreviewModel::Title, 220);
     setColumnWidth(PreviewModel::Date, 80);
-    setColumnWidth(PreviewModel::Notes, 240);
+    setColumnWidth(PreviewModel::Notes, 200);
     setColumnWidth(PreviewModel::Line, 50);
-    setColumnWidth(PreviewModel::Result, 160);
+    setColumnWidth(PreviewModel::Result, 90);
 }
 
 void PreviewGrid::tickAll(bool ticked) { model_.setAllTicked(ticked); }

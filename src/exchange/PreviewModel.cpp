@@ -75,8 +75,10 @@ void PreviewModel::setOutcomes(const QVector<PaperOutcome>& outcomes) {
     for (const PaperOutcome& o : outcomes) {
         if (o.index < 0 || o.index >= results_.size()) continue;
         results_[o.index] = outcomeText(o.outcome) + (o.reason.isEmpty() ? QString() : QStringLiteral("：") + o.reason);
+        if (o.outcome == Outcome::Imported || o.outcome == Outcome::Updated) ticked_[o.index] = false;
     }
-    if (!papers_.isEmpty()) emit dataChanged(index(0, Result), index(papers_.size() - 1, Result));
+    if (!papers_.isEmpty()) emit dataChanged(index(0, 0), index(papers_.size() - 1, ColumnCount - 1));
+    emit checked();
 }
 
 int PreviewModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : papers_.size(); }

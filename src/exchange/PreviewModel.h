@@ -18,8 +18,9 @@ namespace exchange {
 class PreviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Tick, State, Key, Title, Author, Authors, Date, Kwords, Catalog, Remark, Filename, Dir, Notes,
-                  Line, Result, ColumnCount };
+    // Title to Dir are the editable cells, in this order.
+    enum Column { Tick, State, Result, Notes, Key, Title, Author, Authors, Date, Kwords, Catalog, Remark, Filename,
+                  Dir, Line, ColumnCount };
 
     explicit PreviewModel(QObject* parent = nullptr);
 
@@ -45,7 +46,8 @@ public:
 
     // The ticked, usable rows for the writer, in order.
     QVector<WriteJob> jobs() const;
-    // Shows what became of each row in the result column.
+    // Shows what became of each row in the result column and unticks the
+    // rows written, so that a second run does not write them again.
     void setOutcomes(const QVector<PaperOutcome>& outcomes);
 
     int rowCount(const QModelIndex& parent = {}) const override;

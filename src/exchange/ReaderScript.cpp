@@ -130,48 +130,56 @@ def _person(p):
     return name
 
 
-def read_bibtex(text):
-    import pybtex.errors
-    from pybtex.database.input import bibtex as bibtex_input
-    from pybtex import database as bibdb
+_CHUNK = re.compile(r"^[ \t]*@", re.M)
 
-    problems = []
+
+def read_bibtex(text):
+    """Each entry is parsed on its own (an entry starts with "@" at the start
+    of a line), with the macros of the file carried from one to the next, so
+    that an unbalanced brace costs only its own entry."""
+    import pybtex.errors
+    from pybtex import database as bibdb
+    from pybtex.database.input import bibtex as bibtex_input
+
+    current = {"line": 0, "key": ""}
+    problems = []  # (line of the entry, key, error)
 
     def report(error):
-        problems.append(error)
+        problems.append((current["line"], current["key"], error))
 
     pybtex.errors.set_strict_mode(False)
-    saved = (pybtex.errors.report_error, bibtex_input.report_error if hasattr(bibtex_input, "report_error") else None,
-             bibdb.report_error)
-    pybtex.errors.report_error = report
-    bibdb.report_error = report
-    if saved[1] is not None:
-        bibtex_input.report_error = report
-    try:
-        data = bibtex_input.Parser().parse_string(text)
-    finally:
-        pybtex.errors.report_error = saved[0]
-        bibdb.report_error = saved[2]
-        if saved[1] is not None:
-            bibtex_input.report_error = saved[1]
-
-    # Where each entry starts, for line numbers and for placing syntax errors.
-    starts = []
+    saved = pybtex.errors.report_error, bibdb.report_error
+    pybtex.errors.report_error = bibdb.report_error = report
+    parser = bibtex_input.Parser()
     first_line = {}
-    line = 1
-    pos = 0
-    for m in _ENTRY_START.finditer(text):
-        line += text.count("\n", pos, m.start())
-        pos = m.start()
-        kind = m.group(1).lower()
-        if kind in ("string", "comment", "preamble"):
-            continue
-        starts.append((line, m.group(2)))
-        first_line.setdefault(m.group(2).lower(), line)
+    lost = []  # entries the parser gave up on: (key, line)
+    try:
+        starts = [m.start() for m in _CHUNK.finditer(text)]
+        line, pos = 1, 0
+        for i, start in enumerate(starts):
+            end = starts[i + 1] if i + 1 < len(starts) else len(text)
+            line += text.count("\n", pos, start)
+            pos = start
+            chunk = text[start:end]
+            m = _ENTRY_START.match(chunk.lstrip())
+            kind = m.group(1).lower() if m else ""
+            key = m.group(2) if m else ""
+            current["line"], current["key"] = line, key
+            before = len(parser.data.entries)
+            parser.parse_string(chunk)
+            if kind in ("string", "comment", "preamble") or not m:
+                continue
+            first_line.setdefault(key.lower(), line)
+            if len(parser.data.entries) == before:
+                lost.append((key, line))
+    finally:
+        pybtex.errors.report_error, bibdb.report_error = saved
+    data = parser.data
 
     warnings = {}
+    errors = {}
     general = []
-    for p in problems:
+    for start, key, p in problems:
         message = str(p)
         m = re.search(r"entry with key (\S+) has a duplicate (\S+) field", message)
         if m:
@@ -179,24 +187,21 @@ def read_bibtex(text):
             continue
         m = re.search(r"repeated bibliograhpy entry: (\S+)", message)
         if m:
-            general.append("重复的条目键 %s，只读了第一个" % m.group(1))
+            errors.setdefault(key.lower() + "@%d" % start, "第 %d 行：条目键 %s 与前面的条目重复，未读入" % (start, m.group(1)))
             continue
         lineno = getattr(p, "lineno", None)
         if lineno is None:
             m = re.search(r"line (\d+)", message)
             lineno = int(m.group(1)) if m else None
-        owner = None
-        if lineno is not None:
-            for start, key in starts:
-                if start < lineno:
-                    owner = key
-                else:
-                    break
-        text_of = "第 %s 行：%s" % (lineno, message) if lineno else message
-        if owner is not None:
-            warnings.setdefault(owner.lower(), []).append("语法错误，" + text_of)
+        at = start + lineno - 1 if lineno else start
+        message = re.sub(r"^syntax error in line \d+: ", "", message)
+        message = message.replace("premature end of file", "条目没有结束（括号不配对？）")
+        text_of = "语法错误，第 %d 行：%s" % (at, message)
+        if key:
+            warnings.setdefault(key.lower(), []).append(text_of)
+            errors.setdefault(key.lower() + "@%d" % start, text_of)
         else:
-            general.append("语法错误，" + text_of)
+            general.append(text_of)
 
     entries = data.entries
     out = []
@@ -231,9 +236,14 @@ def read_bibtex(text):
         entry_warnings = list(warnings.get(key.lower(), []))
         if ref and parent is None:
             entry_warnings.append("交叉引用 %s 不在文件中" % ref)
-        out.append(record(key, first_line.get(key.lower(), 0), delatex(field("title") or ""), authors, date,
-                          keywords, category, remark, file, entry_warnings))
-    return RS.join(out), "\n".join(general)
+        at = first_line.get(key.lower(), 0)
+        out.append((at, record(key, at, delatex(field("title") or ""), authors, date,
+                          keywords, category, remark, file, entry_warnings)))
+    for key, line in lost:
+        out.append((line, record(key, line, error=errors.get(key.lower() + "@%d" % line,
+                                                             "语法错误，第 %d 行起的条目无法读出" % line))))
+    out.sort(key=lambda x: x[0])
+    return RS.join(r for _, r in out), "\n".join(general)
 
 
 # ---- RIS ----

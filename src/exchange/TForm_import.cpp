@@ -319,9 +319,9 @@ void TForm_import::Button_yesClick() {
                                     .arg(summary_.failed));
         Memo_messages->setPlainText(reportText());
         Button_report->setEnabled(true);
-        // The papers now in the catalogue count as present for a second run.
+        // A second run finds the papers written now in the catalogue; the
+        // statuses stay as previewed, beside what became of each row.
         preview().setPresentKeys(catalogueKeys(query()));
-        preview().recheck();
         db::messages::show(summary_.text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("导入完成"));
     });
 }

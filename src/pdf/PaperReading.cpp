@@ -18,20 +18,18 @@ QString squeeze(const QString& s) {
     return out;
 }
 
-bool sameText(const QString& a, const QString& b) {
-    const QString x = squeeze(a), y = squeeze(b);
-    if (x.isEmpty() || y.isEmpty()) return false;
-    return x == y;
-}
-
 }  // namespace
+
+void placeRecord(exchange::PaperRecord& r, const QString& path) {
+    r.sourceKey = path;
+    const QFileInfo fi(path);
+    r.filename = fi.fileName();
+    r.dir = QDir::toNativeSeparators(fi.absolutePath());
+}
 
 exchange::PaperRecord toRecord(const PdfFacts& f) {
     exchange::PaperRecord r;
-    r.sourceKey = f.path;
-    const QFileInfo fi(f.path);
-    r.filename = fi.fileName();
-    r.dir = QDir::toNativeSeparators(fi.absolutePath());
+    placeRecord(r, f.path);
     if (!f.error.isEmpty()) {
         r.error = f.error;
         return r;

@@ -9,5 +9,7 @@ namespace pdf {
 // metadata where it is plausible and agrees with the page, else the first
 // page's layout. File name and folder are where the file is.
 exchange::PaperRecord toRecord(const PdfFacts& facts);
+// Sets the record's source, file name and folder from the file's path.
+void placeRecord(exchange::PaperRecord& record, const QString& path);
 
 }  // namespace pdf

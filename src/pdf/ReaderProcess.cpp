@@ -6,6 +6,7 @@
 
 #include "pdf/PaperReading.h"
 #include "pdf/PdfFacts.h"
+#include "pdf/RecordJson.h"
 
 namespace pdf {
 
@@ -98,10 +99,10 @@ void ReaderProcess::readAnswers() {
         buffer_.remove(0, end + 1);
         timer_.stop();
         waiting_ = false;
-        PdfFacts facts = fromJsonLine(line);
-        facts.path = files_[next_];
+        exchange::PaperRecord record = recordFromJsonLine(line);
+        placeRecord(record, files_[next_]);
         ++next_;
-        emit fileRead(next_ - 1, toRecord(facts));
+        emit fileRead(next_ - 1, record);
         sendNext();
     }
 }

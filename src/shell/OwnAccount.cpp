@@ -3,6 +3,7 @@
 #include "db/DbError.h"
 #include "db/Messages.h"
 #include "db/SqlText.h"
+#include "db/Transaction.h"
 #include "shell/Settings.h"
 
 namespace shell {
@@ -63,15 +64,13 @@ AccountOutcome changePassword(db::Query& query, const QString& userName, const Q
 
 AccountOutcome cancelAccount(db::Query& query, const QString& userName) {
     AccountOutcome out;
-    query.execSql(QStringLiteral("begin"));
+    db::Transaction change(query);
     const qint64 a = query.execSql(deleteOwnPasswordRowSql(userName));
     const qint64 b = query.execSql(deleteOwnRightRowSql(userName));
-    if (a >= 1 && b >= 1) {
-        query.execSql(QStringLiteral("commit"));
+    if (change.finish({a, b})) {
         out.notices << Notice{QStringLiteral("成功"), QStringLiteral("注销成功")};
         out.quitProgram = true;
     } else {
-        query.execSql(QStringLiteral("rollback"));
         out.notices << Notice{QStringLiteral("失败"), QStringLiteral("注销失败（未知错误）")};
     }
     return out;

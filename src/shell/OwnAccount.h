@@ -3,17 +3,14 @@
 #include <QList>
 #include <QString>
 
+#include "db/Notice.h"
 #include "db/Query.h"
 
 // The signed-in user's own account: password change and cancellation, and the
 // data source test, without widgets.
 namespace shell {
 
-struct Notice {
-    QString caption;
-    QString text;
-    bool operator==(const Notice&) const = default;
-};
+using Notice = db::Notice;
 
 struct AccountOutcome {
     QList<Notice> notices;   // message boxes, in order

@@ -2,6 +2,9 @@
 
 #include <iconv.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,7 +18,9 @@ namespace shell::profile {
 
 namespace {
 
-QByteArray convert(const char* to, const char* from, const QByteArray& in) {
+// Converts with iconv; a byte that is no character of `from` becomes U+FFFD
+// (in UTF-8) and is counted in *bad.
+QByteArray convert(const char* to, const char* from, const QByteArray& in, int* bad = nullptr) {
     iconv_t cd = iconv_open(to, from);
     if (cd == iconv_t(-1)) return {};
     QByteArray out(in.size() * 4 + 16, '\0');
@@ -25,8 +30,12 @@ QByteArray convert(const char* to, const char* from, const QByteArray& in) {
     size_t outLeft = size_t(out.size());
     while (inLeft > 0) {
         if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) {
-            if (errno == EILSEQ || errno == EINVAL) {
-                // An invalid byte: keep going past it.
+            if ((errno == EILSEQ || errno == EINVAL) && outLeft >= 3) {
+                // An invalid byte: marked, counted, and passed.
+                std::memcpy(outPtr, "\xEF\xBF\xBD", 3);
+                outPtr += 3;
+                outLeft -= 3;
+                if (bad) ++*bad;
                 ++inPtr;
                 --inLeft;
                 continue;
@@ -84,21 +93,61 @@ QList<QByteArray> splitLines(const QByteArray& bytes) {
 
 }  // namespace
 
-QString decode(const QByteArray& bytes, bool* isUtf8) {
-    QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(body);
-    if (!utf8.hasError()) {
-        if (isUtf8) *isUtf8 = true;
-        return text;
+namespace {
+
+constexpr char kBom[] = "\xEF\xBB\xBF";
+
+// True when the bytes are valid UTF-8 holding a sequence of three or four
+// bytes. GBK text is made of pairs, and a pair of a lead byte C2-DF and a
+// trail byte 80-BF is also a two-byte UTF-8 sequence ("迅" is D1 B8 in GBK and
+// "Ѹ" in UTF-8): such a file alone says nothing, and the settings file is GBK
+// unless it says otherwise. Chinese text in UTF-8 is three bytes a character.
+bool looksUtf8(const QByteArray& bytes) {
+    bool longSequence = false;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const uchar b = uchar(bytes[i]);
+        const int length = b < 0x80 ? 1 : b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3
+                                        : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+        if (length == 0 || i + length > bytes.size()) return false;
+        for (int k = 1; k < length; ++k)
+            if ((uchar(bytes[i + k]) & 0xC0) != 0x80) return false;
+        if (length >= 3) longSequence = true;
+        i += length;
     }
-    if (isUtf8) *isUtf8 = false;
-    return QString::fromUtf8(convert("UTF-8", "GBK", body));
+    if (!longSequence) return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+QString decodeAs(const QByteArray& bytes, bool utf8, int* bad = nullptr) {
+    return utf8 ? QString::fromUtf8(bytes) : QString::fromUtf8(convert("UTF-8", "GBK", bytes, bad));
+}
+
+}  // namespace
+
+QString decode(const QByteArray& bytes, bool* isUtf8, int* badBytes) {
+    const bool bom = bytes.startsWith(kBom);
+    const QByteArray body = bom ? bytes.mid(3) : bytes;
+    const bool utf8 = bom || looksUtf8(body);
+    if (isUtf8) *isUtf8 = utf8;
+    int bad = 0;
+    QString text = decodeAs(body, utf8, &bad);
+    if (badBytes) *badBytes = bad;
+    return text;
+}
+
+QString cut(const QString& value) {
+    QString out = value.left(kMaxValueLength);
+    // never half of a character outside the BMP
+    if (!out.isEmpty() && out.back().isHighSurrogate() && value.size() > out.size()) out.chop(1);
+    return out;
 }
 
 QString readFrom(const QByteArray& bytes, const QString& section, const QString& key,
                  const QString& defaultValue) {
-    QString text = decode(bytes);
+    int bad = 0;
+    QString text = decode(bytes, nullptr, &bad);
     bool inSection = false;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         QString name = sectionName(line);
@@ -117,15 +166,18 @@ QString readFrom(const QByteArray& bytes, const QString& section, const QString&
             if ((q == QLatin1Char('"') || q == QLatin1Char('\'')) && value.back() == q)
                 value = value.mid(1, value.size() - 2);
         }
-        return value.left(kMaxValueLength);
+        // A byte that is no GBK is not passed over as if it were not there.
+        if (bad > 0 && value.contains(QChar::ReplacementCharacter))
+            throw db::DbError(QStringLiteral("设置文件中“%1”的值含有不是GBK编码的字节").arg(key));
+        return cut(value);
     }
-    return defaultValue.left(kMaxValueLength);
+    return cut(defaultValue);
 }
 
 QString read(const QString& path, const QString& section, const QString& key,
              const QString& defaultValue) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return defaultValue.left(kMaxValueLength);
+    if (!file.open(QIODevice::ReadOnly)) return cut(defaultValue);
     return readFrom(file.readAll(), section, key, defaultValue);
 }
 
@@ -133,6 +185,10 @@ QByteArray writeTo(const QByteArray& bytes, const QString& section, const QStrin
                    const QString& value) {
     bool isUtf8 = true;
     decode(bytes, &isUtf8);
+    const qsizetype bom = bytes.startsWith(kBom) ? 3 : 0;
+    // A file of plain ASCII (or none) is written as UTF-8, as a file made on
+    // this system is.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) isUtf8 = true;
     auto encode = [isUtf8](const QString& s) {
         return isUtf8 ? s.toUtf8() : convert("GBK", "UTF-8", s.toUtf8());
     };
@@ -155,16 +211,14 @@ QByteArray writeTo(const QByteArray& bytes, const QString& section, const QStrin
             throw db::DbError(QStringLiteral("设置文件是GBK编码，写不下“%1”的值中的字符“%2”").arg(key, lost));
         }
     }
-    // A GBK file whose only bytes that are no UTF-8 sat in the replaced line
-    // would be read as UTF-8 next time, new GBK text included: then the file
-    // is written as UTF-8 text, which the reader takes as such.
-    auto finish = [isUtf8](const QByteArray& out) {
-        if (isUtf8) return out;
-        bool readAsUtf8 = false;
-        decode(out, &readAsUtf8);
-        if (!readAsUtf8) return out;
-        const qsizetype bom = out.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-        return out.left(bom) + convert("UTF-8", "GBK", out.mid(bom));
+    // The next read must take the file in the code page it was written in:
+    // a UTF-8 file whose only long sequences sat in the replaced line, or a
+    // GBK file whose new bytes look like UTF-8, would be taken in the other
+    // one. Such a file is written as UTF-8 with a byte order mark.
+    auto finish = [isUtf8, bom](const QByteArray& out) {
+        const QByteArray body = out.mid(bom);
+        if (decode(out) == decodeAs(body, isUtf8)) return out;
+        return QByteArray(kBom) + (isUtf8 ? body : convert("UTF-8", "GBK", body));
     };
     QList<QByteArray> lines = splitLines(bytes);
     QByteArray eol = bytes.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
@@ -173,7 +227,7 @@ QByteArray writeTo(const QByteArray& bytes, const QString& section, const QStrin
     qsizetype sectionLine = -1;  // index of the matching section header
     qsizetype lastInSection = -1;  // last non-blank line of that section
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = decode(lines[i]);
+        QString line = decodeAs(i == 0 ? lines[i].mid(bom) : lines[i], isUtf8);
         QString name = sectionName(line);
         if (!name.isNull()) {
             if (sectionLine >= 0) break;
@@ -217,8 +271,9 @@ void write(const QString& path, const QString& section, const QString& key, cons
     // write that fails half-way (a full disk) leaves the old file whole.
     if (file.exists() && !QFileInfo(path).isWritable())
         throw db::DbError(QStringLiteral("Unable to write to %1").arg(path));
+    // No writing in place where the folder takes no new file: a write that
+    // failed half-way there would leave a cut file.
     QSaveFile save(path);
-    save.setDirectWriteFallback(true);  // a folder that takes no new file
     // Unbuffered: a failed write shows at write() (a buffered one failed
     // unseen at commit and the cut file took the old one's place).
     if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || save.write(out) != out.size() || !save.commit())

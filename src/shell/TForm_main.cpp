@@ -52,7 +52,7 @@ TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
     QMenu* extra = addMenu(nullptr, QStringLiteral("扩展功能"), "menu5");
     addCommand(extra, QStringLiteral("使用SQL语言操作"), "menu51");
     addCommand(extra, QStringLiteral("从文件批量插入元组到数据库"), "menu52");
-    addCommand(extra, QStringLiteral("自动解析论文并导入数据库（待完成）"), "menu53");
+    addCommand(extra, QStringLiteral("自动解析论文并导入数据库"), "menu53");
 
     QMenu* admin = addMenu(nullptr, QStringLiteral("管理员功能"), "menu6");
     QMenu* accounts = addMenu(admin, QStringLiteral("用户帐户管理"), "menu61");

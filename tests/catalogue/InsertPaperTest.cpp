@@ -145,14 +145,15 @@ TEST(InsertPaperStatements, AHookErrorRollsBackAndEndsTheClick) {
     EXPECT_EQ(q.statements(), (QStringList{QStringLiteral("begin"), kMain, QStringLiteral("rollback")}));
 }
 
-TEST(InsertPaperStatements, ADatabaseErrorEndsTheClickAndLeavesTheRollbackToTheQueryObject) {
-    FakeQuery q;
+TEST(InsertPaperStatements, ADatabaseErrorEndsTheClickAndRollsBackWhatWasSent) {
+    FakeQuery q;  // a query object that rolls back nothing by itself
     q.errorFor = [](const QString& s) {
-        return s.startsWith(QLatin1String("insert into main")) ? QStringLiteral("Duplicate entry") : QString();
+        return s.startsWith(QLatin1String("insert into address")) ? QStringLiteral("Data too long") : QString();
     };
     FakeHooks hooks;
     EXPECT_THROW(run(q, hooks, basic()), db::DbError);
-    EXPECT_EQ(q.statements(), (QStringList{QStringLiteral("begin"), kMain}));
+    EXPECT_EQ(q.statements(), (QStringList{QStringLiteral("begin"), kMain, kAuthors,
+                                           kAddressStart + QStringLiteral("',null,null)"), QStringLiteral("rollback")}));
 }
 
 TEST(InsertPaperStatements, ValuesAreEscapedAndTheKeyIsBuiltFromTheRawTexts) {

@@ -88,13 +88,22 @@ OtherChange other(const QString& t, const QString& a, const QString& d) {
     return c;
 }
 
-TEST(UpdateOtherStatements, NothingChosenCommitsAnEmptyChange) {
+TEST(UpdateOtherStatements, NothingChosenShowsTheNoticeThenCommitsAnEmptyChange) {
     FakeQuery q;
     papertest::FakeHooks hooks;
     OtherChange c = other(QStringLiteral("T"), QStringLiteral("A"), QStringLiteral("D"));
     c.ticked[Authors] = true;  // ticked but empty
     c.text[Remark] = QStringLiteral("not ticked");
+    recorder::clear();
+    qsizetype sentBeforeNotice = -1;
+    db::messages::setRecorder([&](const db::messages::Shown& s) {
+        recorder::shown().append(s);
+        sentBeforeNotice = q.sent.size();
+    });
     OtherOutcome out = updateOther(q, hooks, c);
+    db::messages::setRecorder([](const db::messages::Shown& s) { recorder::shown().append(s); });
+    EXPECT_EQ(recorder::lines(), QStringList{QStringLiteral("注意/请选择更新项")});
+    EXPECT_EQ(sentBeforeNotice, 1);  // "begin" only: the notice comes before the "commit"
     EXPECT_EQ(q.statements(), (QStringList{QStringLiteral("begin"), QStringLiteral("commit")}));
     EXPECT_TRUE(out.committed);
     EXPECT_TRUE(out.nothingChosen);

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QRegularExpression>
 #include <QFile>
+#include <QProcess>
+#include <QThread>
 #include <QPointer>
 #include <QTemporaryDir>
 
@@ -57,6 +63,8 @@ TEST_F(ImportWindow, PreviewsMarksImportsAndSavesTheReport) {
               (QStringList{QStringLiteral("editor"), QStringLiteral("editor")}));
     EXPECT_EQ(m.data(m.index(0, PreviewModel::Result)).toString(), QStringLiteral("已导入"));
     EXPECT_EQ(m.data(m.index(2, PreviewModel::Result)).toString(), QStringLiteral("已跳过"));
+    EXPECT_FALSE(m.isTicked(0));  // written: a second run leaves it alone
+    EXPECT_TRUE(m.isTicked(2));
     EXPECT_TRUE(w->Button_report->isEnabled());
     const QString report = dir.filePath(QStringLiteral("report.txt"));
     ASSERT_TRUE(w->saveReport(report));
@@ -86,6 +94,77 @@ TEST_F(ImportWindow, CancelKeepsWhatWasCommittedAndBadFilesSayWhy) {
     EXPECT_TRUE(recorder::shown().first().text.contains(QStringLiteral("论文题目")));
     // the match can be corrected by hand
     EXPECT_FALSE(w->findChild<QWidget*>(QStringLiteral("Panel_mapping"))->isHidden());
+}
+
+}  // namespace
+
+namespace {
+
+// Pictures of the window on a real display (PAPER_SHOTS=folder, with
+// QT_QPA_PLATFORM=xcb and DISPLAY set): the preview with marked rows, then
+// the summary after the import.
+TEST_F(ImportWindow, Screenshots) {
+    const QString out = qEnvironmentVariable("PAPER_SHOTS");
+    if (out.isEmpty()) GTEST_SKIP() << "set PAPER_SHOTS to a folder to save screenshots";
+    testdb::loadSample();
+    const QByteArray bib =
+        "@string{jos = {软件学报}}\n"
+        "@article{wang2019, title={基于深度学习的图像识别研究}, author={张伟}, year=2019, month=mar, day=15}\n"
+        "@article{knuth84, title={Literate Programming}, author={Knuth, Donald E.}, year=1984, month=may,\n"
+        "  journal={The Computer Journal}, keywords={programming, documentation}, file={:papers/knuth84.pdf:PDF}}\n"
+        "@inproceedings{many, title={Caf{\\'e} Systems at Scale}, author={A. One and B. Two and C. Three and D. Four\n"
+        "  and E. Five and F. Six and G. Seven}, year=2020, note={seven authors}}\n"
+        "@article{li2021, title={分布式事务的一致性}, author={李娜 and 王强}, year=2021, journal=jos, keywords={事务；一致性}}\n"
+        "@article{li2021b, title={分布式事务的一致性}, author={李娜 and 王强}, year=2021}\n"
+        "@misc{noyear, title={A Note Without a Year}, author={Smith, John}}\n"
+        "@article{dup, title={Duplicate Fields}, title={Second Title}, author={Doe, Jane}, year=2018}\n"
+        "@article{broken, title={Unbalanced {brace, author={X}, year=2000}\n"
+        "@book{gbk, title={数据库系统概论}, author={王珊 and 萨师煊}, year=2014, publisher={高等教育出版社}}\n";
+    w->resize(1240, 700);
+    w->move(10, 10);
+    w->openFile(file(QStringLiteral("文献.bib"), bib));
+    auto shot = [&](const QString& name) {
+        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+        QThread::msleep(300);
+        QCoreApplication::processEvents();
+        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                                      out + QLatin1Char('/') + name});
+    };
+    shot(QStringLiteral("import_preview.png"));
+    w->Button_yes->click();
+    shot(QStringLiteral("import_summary.png"));
+}
+
+}  // namespace
+
+namespace {
+
+// A real bibliography end to end (PAPER_REAL_BIB=path): read, previewed,
+// imported; prints what was offered, imported and marked, and why.
+TEST_F(ImportWindow, RealBibliography) {
+    const QString path = qEnvironmentVariable("PAPER_REAL_BIB");
+    if (path.isEmpty()) GTEST_SKIP() << "set PAPER_REAL_BIB to a BibTeX file";
+    QElapsedTimer t;
+    t.start();
+    w->openFile(path);
+    const qint64 previewMs = t.elapsed();
+    const PreviewModel& m = w->preview();
+    QMap<QString, int> reasons;
+    for (const CheckedPaper& p : m.papers())
+        for (const QString& n : p.notes) {
+            QString kind = n;
+            kind.remove(QRegularExpression(QStringLiteral("[0-9]+"))).truncate(40);
+            ++reasons[statusText(p.status) + QStringLiteral(" / ") + kind];
+        }
+    std::printf("offered %d, preview %lld ms: %s\n", int(m.rowCount()), previewMs, w->Label_counts->text().toUtf8().constData());
+    for (auto it = reasons.begin(); it != reasons.end(); ++it)
+        std::printf("  %6d  %s\n", it.value(), it.key().toUtf8().constData());
+    std::printf("file problems: %s\n", w->Memo_messages->toPlainText().left(2000).toUtf8().constData());
+    t.restart();
+    w->Button_yes->click();
+    std::printf("import %lld ms: %s\n", t.elapsed(), w->summary().text().left(3000).toUtf8().constData());
+    EXPECT_EQ(testdb::count(QStringLiteral("main")), w->summary().imported);
+    EXPECT_EQ(testdb::count(QStringLiteral("type_in")), w->summary().imported);
 }
 
 }  // namespace

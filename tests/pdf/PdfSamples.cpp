@@ -88,4 +88,60 @@ QByteArray xmp(const QString& title, const QStringList& creators, const QString&
         .toUtf8();
 }
 
+namespace {
+QString hei() { return QStringLiteral("WenQuanYi Zen Hei"); }
+}  // namespace
+
+// One column: a two-line title, authors with affiliation marks, e-mails,
+// a footnote, a Keywords line and a copyright line.
+void englishArticle(QPainter& p, int) {
+    centred(p, 90, 17, {QStringLiteral("Reading Paper Records from Scanned")}, true);
+    centred(p, 112, 17, {QStringLiteral("Catalogues of Small Libraries")}, true);
+    centred(p, 145, 11,
+                     {QStringLiteral("Alice M. Smith"), QStringLiteral("^1,*"), QStringLiteral(", Bob Jones"),
+                      QStringLiteral("^2"), QStringLiteral(" and Carol van der Berg"), QStringLiteral("^1")});
+    centred(p, 165, 9, {QStringLiteral("^1"), QStringLiteral("Department of Computing, Example University, Springfield, USA")});
+    centred(p, 177, 9, {QStringLiteral("^2"), QStringLiteral("Institute of Records, Shelbyville")});
+    centred(p, 189, 9, {QStringLiteral("alice@example.edu, bob@records.org")});
+    run(p, 72, 220, 10, {QStringLiteral("Abstract")}, true);
+    body(p, 72, 235, 450, 300);
+    run(p, 72, 315, 9, {QStringLiteral("Keywords: record linkage; library catalogues; OCR")});
+    body(p, 72, 340, 450, 720);
+    run(p, 72, 760, 7, {QStringLiteral("* Corresponding author. Copyright © 2019 the authors.")});
+}
+
+// Two columns under a heading that spans the page, author blocks side by
+// side with their affiliations, an "Index Terms" line and a conference line.
+void conferencePaper(QPainter& p, int) {
+    run(p, 72, 40, 8, {QStringLiteral("Proceedings of the Workshop on Catalogues, Springfield, 2021")});
+    centred(p, 90, 20, {QStringLiteral("Fast Import of Bibliographic Data")});
+    const char* names[] = {"Wei Zhang", "Maria Garcia", "John O'Neil"};
+    for (int i = 0; i < 3; ++i) {
+        const double x = 90 + i * 160;
+        run(p, x, 130, 11, {QString::fromLatin1(names[i])});
+        run(p, x, 144, 9, {QStringLiteral("Dept. of Informatics")});
+        run(p, x, 156, 9, {QStringLiteral("Example University")});
+        run(p, x, 168, 9, {QStringLiteral("name%1@example.org").arg(i)});
+    }
+    run(p, 50, 200, 9, {QStringLiteral("Abstract—We import many records at once.")}, true);
+    body(p, 50, 215, 235, 280);
+    run(p, 50, 292, 9, {QStringLiteral("Index Terms—databases, import, PDF")}, true);
+    body(p, 50, 310, 235, 780);
+    body(p, 310, 200, 235, 780);
+}
+
+void chineseArticle(QPainter& p, int) {
+    centred(p, 90, 18, {QStringLiteral("基于版面分析的论文元数据自动提取")}, true, hei());
+    centred(p, 125, 11,
+                     {QStringLiteral("张三"), QStringLiteral("^1"), QStringLiteral("，李四"), QStringLiteral("^2"),
+                      QStringLiteral("，王小五"), QStringLiteral("^1")},
+                     false, hei());
+    centred(p, 145, 9, {QStringLiteral("（1. 清华大学 计算机科学与技术系，北京 100084；2. 北京大学 信息学院，北京 100871）")},
+                     false, hei());
+    run(p, 72, 175, 9, {QStringLiteral("摘要：本文研究从论文文件中自动提取题目、作者和关键词的方法。")}, false, hei());
+    run(p, 72, 195, 9, {QStringLiteral("关键词：元数据；版面分析；文献管理")}, false, hei());
+    body(p, 72, 220, 450, 700, hei());
+    run(p, 72, 760, 7, {QStringLiteral("收稿日期：2020年3月5日")}, false, hei());
+}
+
 }  // namespace samples

@@ -29,6 +29,13 @@ void centred(QPainter& p, double y, double size, const QStringList& parts, bool 
 // Lines of body text filling a column from y down to bottom.
 void body(QPainter& p, double x, double y, double width, double bottom, const QString& family = QString());
 
+// First pages of three kinds: one column with marks, e-mails, a footnote,
+// keywords and a copyright line; two columns with author blocks side by side,
+// "Index Terms" and a conference line; Chinese with 关键词 and a date.
+void englishArticle(QPainter& p, int page);
+void conferencePaper(QPainter& p, int page);
+void chineseArticle(QPainter& p, int page);
+
 QByteArray xmp(const QString& title, const QStringList& creators, const QString& date);
 
 }  // namespace samples

@@ -18,13 +18,7 @@ namespace {
 
 using Run = std::function<QString(db::Query&, scripting::HookCaller&, const QString&)>;
 
-QString joined(const QList<shell::Notice>& notices) {
-    QStringList out;
-    for (const auto& n : notices) out << n.caption + QLatin1Char('/') + n.text;
-    return out.join(QLatin1Char('|'));
-}
-
-QString joined(const QList<admin::Notice>& notices) {
+QString joined(const QList<db::Notice>& notices) {
     QStringList out;
     for (const auto& n : notices) out << n.caption + QLatin1Char('/') + n.text;
     return out.join(QLatin1Char('|'));

@@ -69,7 +69,7 @@ TEST(Fuzz, TheSettingsReaderAndWriterHoldUnderRandomFiles) {
     const QByteArray pieces[] = {"[", "]", "=", "\n", "\r\n", "\"", "'", " ", "\t", ";", "database_info", "Database_Info",
                                  "DATA SOURCE", "data source", "provider", "Provider", "MSDASQL.1", "\xC0", "\xFF",
                                  "\xCA\xFD", "论", QByteArray(1, '\0'), "[database_info]\n", "\nprovider=MSDASQL.1\n"};
-    qint64 problems = 0, refused = 0;
+    qint64 problems = 0, refused = 0, unreadable = 0;
     QString first;
     const qint64 rounds = rel::forSeconds(seconds(), [&](qint64) {
         QByteArray bytes;
@@ -80,7 +80,14 @@ TEST(Fuzz, TheSettingsReaderAndWriterHoldUnderRandomFiles) {
             else bytes += pieces[rng.bounded(int(std::size(pieces)))];
         }
         const QString section = QStringLiteral("database_info");
-        const QString providerBefore = shell::profile::readFrom(bytes, section, QStringLiteral("provider"), QStringLiteral("none"));
+        QString providerBefore;
+        try {
+            providerBefore = shell::profile::readFrom(bytes, section, QStringLiteral("provider"), QStringLiteral("none"));
+        } catch (const db::DbError&) {
+            // a value with a byte that is no GBK is refused, not passed over
+            ++unreadable;
+            return;
+        }
         if (providerBefore.size() > shell::profile::kMaxValueLength) ++problems;
         // A typed data source, as the database change window writes it.
         QString value = randomText(rng);
@@ -127,6 +134,7 @@ TEST(Fuzz, TheSettingsReaderAndWriterHoldUnderRandomFiles) {
         }
     });
     rel::add(QStringLiteral("fuzz.settings.refused"), refused);
+    rel::add(QStringLiteral("fuzz.settings.unreadable"), unreadable);
     rel::add(QStringLiteral("fuzz.settings.rounds"), rounds);
     rel::add(QStringLiteral("fuzz.settings.problems"), problems);
     rel::add(QStringLiteral("fuzz.settings.milliseconds"), qint64(seconds() * 1000));

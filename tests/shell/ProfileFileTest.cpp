@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/fsuid.h>
 
 #include "db/DbError.h"
 #include "shell/ProfileFile.h"
@@ -52,6 +53,55 @@ TEST(ProfileFile, GbkFilesAreReadAsGbk) {
     EXPECT_EQ(read(gbk, QStringLiteral("data source")), QStringLiteral("数据源"));
     EXPECT_EQ(read("[database_info]\ndata source=数据源\n", QStringLiteral("data source")),
               QStringLiteral("数据源"));
+}
+
+TEST(ProfileFile, AGbkFileThatIsAlsoValidUtf8IsGbkAndABadByteIsAnError) {
+    // "迅" is D1 B8 in GBK, which is also the UTF-8 of "Ѹ"
+    EXPECT_EQ(read("[database_info]\ndata source=\xD1\xB8\n", QStringLiteral("data source")), QStringLiteral("迅"));
+    EXPECT_EQ(read("[database_info]\ndata source=\xCA\xFD\xD1\xB8\n", QStringLiteral("data source")),
+              QStringLiteral("数迅"));
+    // UTF-8: Chinese text (three bytes a character), or a byte order mark
+    EXPECT_EQ(read("[database_info]\ndata source=数据迅\n", QStringLiteral("data source")), QStringLiteral("数据迅"));
+    EXPECT_EQ(read("\xEF\xBB\xBF[database_info]\ndata source=\xD1\xB8\n", QStringLiteral("data source")),
+              QStringLiteral("Ѹ"));
+    // a byte that is no GBK is not skipped without a word
+    EXPECT_THROW(read("[database_info]\ndata source=a\xFFz\n", QStringLiteral("data source")), db::DbError);
+    EXPECT_EQ(read("[database_info]\ndata source=a\nx=\xFF\n", QStringLiteral("data source")), QStringLiteral("a"));
+    // the 2047 cut keeps a character outside the BMP whole or leaves it out
+    QByteArray emoji = "[database_info]\nprovider=" + (QString(2046, QLatin1Char('p')) + QStringLiteral("😀")).toUtf8();
+    EXPECT_EQ(read(emoji, QStringLiteral("provider")), QString(2046, QLatin1Char('p')));
+}
+
+TEST(ProfileFile, WhatIsWrittenReadsBackInTheSameCodePage) {
+    const auto roundTrip = [](const QByteArray& file, const QString& value) {
+        return read(profile::writeTo(file, QStringLiteral("database_info"), QStringLiteral("data source"), value),
+                    QStringLiteral("data source"));
+    };
+    EXPECT_EQ(roundTrip("", QStringLiteral("迅")), QStringLiteral("迅"));
+    EXPECT_EQ(roundTrip("[database_info]\ndata source=数据\n", QStringLiteral("Ѹ")), QStringLiteral("Ѹ"));
+    EXPECT_EQ(roundTrip("[database_info]\nprovider=\xCA\xFD\n", QStringLiteral("迅")), QStringLiteral("迅"));
+    EXPECT_EQ(roundTrip("[database_info]\n", QStringLiteral("😀")), QStringLiteral("😀"));
+}
+
+TEST(ProfileFile, AFolderThatTakesNoNewFileLeavesTheFileAsItWas) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.ini"));
+    const QByteArray before = "[database_info]\ndata source=old\n";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(before);
+    f.close();
+    f.setPermissions(QFileDevice::Permissions(0x6666));  // anyone may write the file...
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));  // ...but not add one beside it
+    // as an ordinary user for file access (this thread only), so that root's
+    // rights do not open the folder
+    const int root = setfsuid(65534);
+    EXPECT_THROW(profile::write(path, QStringLiteral("database_info"), QStringLiteral("data source"),
+                                QStringLiteral("new")),
+                 db::DbError);
+    setfsuid(root);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);  // no write in place that a full disk could cut
 }
 
 TEST(ProfileFile, WritingOneKeyKeepsEveryOtherLineByteForByte) {

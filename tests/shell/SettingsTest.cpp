@@ -34,13 +34,16 @@ TEST(Settings, TheThreeConnectionStringsHaveTheirTenPieces) {
     EXPECT_TRUE(paperConnectionString(defaults).endsWith(QStringLiteral(";Data Source=no_source")));
 }
 
-TEST(Settings, TheOdbcMappingUsesTheDataSourceAndLetsSmuggledAttributesThrough) {
+TEST(Settings, TheOdbcMappingUsesTheDataSourceAndPassesOnOnlyWhereTheServerIs) {
     QString odbc = db::odbcConnectionString(
         QStringLiteral("Provider=MSDASQL.1;Password=pw;Persist Security Info=false;User ID=u;Data Source=dsn"));
     EXPECT_EQ(odbc, QStringLiteral("DSN=dsn;UID=u;PWD=pw;OPTION=2;CHARSET=utf8mb4"));
-    odbc = db::odbcConnectionString(
-        QStringLiteral("Provider=msdasql.1;Password=pw;Persist Security Info=false;User ID=u;Data Source=dsn;Option=0"));
-    EXPECT_EQ(odbc, QStringLiteral("DSN=dsn;UID=u;PWD=pw;OPTION=2;CHARSET=utf8mb4"));  // matched rows stay on
+    // Smuggled in through the data source: the server's place passes, the
+    // program's own options (matched rows, time-outs, start statement) do not.
+    odbc = db::odbcConnectionString(QStringLiteral(
+        "Provider=msdasql.1;Password=pw;Persist Security Info=false;User ID=u;Data Source=dsn;Option=0;"
+        "PORT=3400;READ_TIMEOUT=0;CONN_TIMEOUT=0;INITSTMT=set autocommit=0"));
+    EXPECT_EQ(odbc, QStringLiteral("DSN=dsn;UID=u;PWD=pw;OPTION=2;CHARSET=utf8mb4;PORT=3400"));
     EXPECT_THROW(db::odbcConnectionString(QStringLiteral("Provider=no_provider;Data Source=x")), db::DbError);
     EXPECT_THROW(db::odbcConnectionString(QString()), db::DbError);
 }

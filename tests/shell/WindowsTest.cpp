@@ -134,11 +134,11 @@ TEST_F(WindowsTest, TheServerGoneAtSignInIsReportedAndTheWindowStaysUsable) {
 
 TEST_F(WindowsTest, MenuCommandsOpenANewWindowEachTimeWithTheTwoTextsCopiedIn) {
     ASSERT_TRUE(signIn(QStringLiteral("admin"), QStringLiteral("admin123")));
-    QStringList routed;
     for (const char* item : {"menu11", "menu12", "menu31", "menu32", "menu33", "menu34", "menu4", "menu21",
-                             "menu22", "menu51", "menu52", "menu610", "menu611", "menu612", "menu613", "menu62"}) {
-        if (!db::FormRegistry::find(QString::fromLatin1(item))) continue;
-        routed << QString::fromLatin1(item);
+                             "menu22", "menu51", "menu52", "menu53", "menu610", "menu611", "menu612", "menu613",
+                             "menu62"}) {
+        // every one of these commands has its window: a missing route fails here
+        ASSERT_TRUE(db::FormRegistry::find(QString::fromLatin1(item))) << item << " opens no window";
         const auto before = QApplication::topLevelWidgets().size();
         main.findChild<QAction*>(QString::fromLatin1(item))->trigger();
         main.findChild<QAction*>(QString::fromLatin1(item))->trigger();
@@ -154,11 +154,6 @@ TEST_F(WindowsTest, MenuCommandsOpenANewWindowEachTimeWithTheTwoTextsCopiedIn) {
         }
         QApplication::processEvents();
     }
-    // the command still to come does nothing
-    const auto before = QApplication::topLevelWidgets().size();
-    main.findChild<QAction*>(QStringLiteral("menu53"))->trigger();
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), before);
-    std::cout << "routed: " << routed.join(QLatin1Char(' ')).toStdString() << "\n";
 }
 
 TEST_F(WindowsTest, ClosingTheMainWindowOrExitEndsTheProgram) {

@@ -1,7 +1,9 @@
 // The PDF reader process: reads one file path per line on standard input
-// (UTF-8) and answers each with one JSON line on standard output. It runs
-// apart from the program so that a file that crashes or hangs the PDF
-// library takes down only this process.
+// (UTF-8) and answers each with one JSON line on standard output: the paper
+// read from it, or with "--facts" what the PDF library reported (words of
+// the first page, metadata). It runs apart from the program so that a file
+// that crashes or hangs the PDF library takes down only this process, and
+// so that the reading costs the program's window nothing.
 #include <poppler-global.h>
 #include <sys/resource.h>
 
@@ -9,6 +11,8 @@
 #include <iostream>
 #include <string>
 
+#include "pdf/PaperReading.h"
+#include "pdf/RecordJson.h"
 #include "pdf/reader/PopplerReader.h"
 
 namespace {
@@ -25,7 +29,8 @@ void limitMemory() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const bool factsOnly = argc > 1 && std::string(argv[1]) == "--facts";
     limitMemory();
     poppler::set_debug_error_function(quiet, nullptr);
     std::ios::sync_with_stdio(false);
@@ -35,12 +40,13 @@ int main() {
         if (path.empty()) continue;
         QByteArray line;
         try {
-            line = pdf::toJsonLine(pdf::reader::readFile(path));
+            const pdf::PdfFacts facts = pdf::reader::readFile(path);
+            line = factsOnly ? pdf::toJsonLine(facts) : pdf::recordToJsonLine(pdf::toRecord(facts));
         } catch (const std::exception& e) {
             pdf::PdfFacts f;
             f.path = QString::fromStdString(path);
             f.error = QStringLiteral("PDF文件无法读取：") + QString::fromLocal8Bit(e.what());
-            line = pdf::toJsonLine(f);
+            line = factsOnly ? pdf::toJsonLine(f) : pdf::recordToJsonLine(pdf::toRecord(f));
         }
         std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
         std::fflush(stdout);

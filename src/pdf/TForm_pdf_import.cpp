@@ -1,0 +1,321 @@
+#include "pdf/TForm_pdf_import.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "catalogue/InsertPaper.h"
+#include "db/FormRegistry.h"
+#include "db/Messages.h"
+#include "db/Widgets.h"
+#include "pdf/KnownFiles.h"
+#include "pdf/PdfFiles.h"
+#include "scripting/ScriptEngine.h"
+
+using namespace exchange;
+
+TForm_pdf_import::TForm_pdf_import(QWidget* parent)
+    : db::Form(QStringLiteral("Form_pdf_import"), parent),
+      hooks_(std::make_unique<scripting::ScriptEngine>()),
+      reader_(new pdf::ReaderProcess(this)) {
+    setWindowTitle(QStringLiteral("自动解析论文并导入数据库"));
+    setAcceptDrops(true);
+    resize(1180, 720);
+
+    Edit_source = db::widgets::edit(this, "Edit_source", 360);
+    Edit_source->setReadOnly(true);
+    Edit_source->setPlaceholderText(QStringLiteral("选择或拖入PDF文件或文件夹（含子文件夹）"));
+    Button_files = db::widgets::button(this, QStringLiteral("选择文件…"), "Button_files");
+    Button_folder = db::widgets::button(this, QStringLiteral("选择文件夹…"), "Button_folder");
+    RadioButton_skip = new QRadioButton(QStringLiteral("跳过"), this);
+    RadioButton_skip->setObjectName(QStringLiteral("RadioButton_skip"));
+    RadioButton_skip->setChecked(true);
+    RadioButton_update = new QRadioButton(QStringLiteral("更新"), this);
+    RadioButton_update->setObjectName(QStringLiteral("RadioButton_update"));
+    Label_counts = new QLabel(this);
+    Label_counts->setObjectName(QStringLiteral("Label_counts"));
+    Grid_preview = new PreviewGrid(this);
+    Memo_messages = new QPlainTextEdit(this);
+    Memo_messages->setObjectName(QStringLiteral("Memo_messages"));
+    Memo_messages->setReadOnly(true);
+    Memo_messages->setMaximumHeight(90);
+    Button_all = db::widgets::button(this, QStringLiteral("全选"), "Button_all");
+    Button_none = db::widgets::button(this, QStringLiteral("全不选"), "Button_none");
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setValue(0);
+    Label_progress = new QLabel(this);
+    Label_progress->setObjectName(QStringLiteral("Label_progress"));
+    Button_yes = db::widgets::button(this, QStringLiteral("导入"), "Button_yes");
+    Button_cancel = db::widgets::button(this, QStringLiteral("取消"), "Button_cancel");
+    Button_cancel->setEnabled(false);
+    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+
+    auto* sourceRow = new QHBoxLayout;
+    sourceRow->addWidget(new QLabel(QStringLiteral("PDF文件："), this));
+    sourceRow->addWidget(Edit_source, 1);
+    sourceRow->addWidget(Button_files);
+    sourceRow->addWidget(Button_folder);
+    sourceRow->addSpacing(16);
+    sourceRow->addWidget(new QLabel(QStringLiteral("已在库中的论文："), this));
+    sourceRow->addWidget(RadioButton_skip);
+    sourceRow->addWidget(RadioButton_update);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button_all);
+    buttons->addWidget(Button_none);
+    buttons->addWidget(ProgressBar1, 1);
+    buttons->addWidget(Label_progress);
+    buttons->addWidget(Button_yes);
+    buttons->addWidget(Button_cancel);
+    buttons->addWidget(Button_no);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sourceRow);
+    layout->addWidget(Label_counts);
+    layout->addWidget(Grid_preview, 1);
+    layout->addWidget(Memo_messages);
+    layout->addLayout(buttons);
+
+    // A reading is a guess: every cell can be corrected before the import.
+    preview().setEditable(true);
+    preview().setExtraCheck([this](const PaperRecord& r, const CheckedPaper&) -> std::optional<Mark> {
+        if (known_.contains(pdf::placeKey(r.dir, r.filename)))
+            return Mark{Status::Repeated, QStringLiteral("此文件已在库中（文件夹和文件名相同）")};
+        if (!r.warnings.isEmpty()) return Mark{Status::Attention, r.warnings.join(QStringLiteral("；"))};
+        return std::nullopt;
+    });
+
+    connect(Button_files, &QPushButton::clicked, this, &TForm_pdf_import::Button_filesClick);
+    connect(Button_folder, &QPushButton::clicked, this, &TForm_pdf_import::Button_folderClick);
+    connect(Button_yes, &QPushButton::clicked, this, &TForm_pdf_import::Button_yesClick);
+    connect(Button_cancel, &QPushButton::clicked, this, &TForm_pdf_import::Button_cancelClick);
+    connect(Button_no, &QPushButton::clicked, this, &TForm_pdf_import::Button_noClick);
+    connect(Button_all, &QPushButton::clicked, this, [this] { Grid_preview->tickAll(true); });
+    connect(Button_none, &QPushButton::clicked, this, [this] { Grid_preview->tickAll(false); });
+    connect(&preview(), &PreviewModel::checked, this, &TForm_pdf_import::updateCounts);
+    connect(reader_, &pdf::ReaderProcess::fileRead, this, &TForm_pdf_import::fileRead);
+    connect(reader_, &pdf::ReaderProcess::finished, this, &TForm_pdf_import::readingFinished);
+    flushTimer_.setInterval(1000);
+    connect(&flushTimer_, &QTimer::timeout, this, &TForm_pdf_import::flush);
+
+    chooseFiles_ = [this] {
+        return QFileDialog::getOpenFileNames(this, QStringLiteral("选择论文PDF文件"), QString(),
+                                             QStringLiteral("PDF文件 (*.pdf *.PDF)"));
+    };
+    chooseFolder_ = [this] { return QFileDialog::getExistingDirectory(this, QStringLiteral("选择存放论文的文件夹")); };
+    updateCounts();
+}
+
+TForm_pdf_import::~TForm_pdf_import() = default;
+
+void TForm_pdf_import::setHooks(std::unique_ptr<scripting::HookCaller> hooks) { hooks_ = std::move(hooks); }
+
+void TForm_pdf_import::setChoosers(std::function<QStringList()> files, std::function<QString()> folder) {
+    chooseFiles_ = std::move(files);
+    chooseFolder_ = std::move(folder);
+}
+
+void TForm_pdf_import::Button_filesClick() {
+    const QStringList files = chooseFiles_();
+    if (!files.isEmpty()) readPaths(files);
+}
+
+void TForm_pdf_import::Button_folderClick() {
+    const QString folder = chooseFolder_();
+    if (!folder.isEmpty()) readPaths({folder});
+}
+
+void TForm_pdf_import::readPaths(const QStringList& paths) {
+    if (isReading() || writing_) return;
+    handle([&] {
+        const QStringList files = pdf::pdfFiles(paths);
+        Edit_source->setText(paths.size() == 1 ? QDir::toNativeSeparators(paths.first())
+                                               : QStringLiteral("%1 个文件或文件夹").arg(paths.size()));
+        Memo_messages->clear();
+        if (files.isEmpty()) {
+            db::messages::show(QStringLiteral("所选位置没有PDF文件"), QStringLiteral("注意"));
+            return;
+        }
+        query().setConnectionString(connectionString());
+        known_.clear();
+        checkKnown_ = true;
+        preview().setPresentKeys(catalogueKeys(query()));
+        preview().setRecords({});
+        pending_.clear();
+        errors_ = 0;
+        ProgressBar1->setRange(0, int(files.size()));
+        ProgressBar1->setValue(0);
+        Label_progress->setText(QStringLiteral("已读取 0 / %1").arg(files.size()));
+        setBusy(true);
+        flushTimer_.start();
+        reader_->start(files);
+    });
+}
+
+void TForm_pdf_import::fileRead(int index, const PaperRecord& record) {
+    pending_ << record;
+    if (!record.error.isEmpty()) {
+        ++errors_;
+        Memo_messages->appendPlainText(QDir::toNativeSeparators(record.sourceKey) + QStringLiteral("：") + record.error);
+    }
+    ProgressBar1->setValue(index + 1);
+    Label_progress->setText(QStringLiteral("已读取 %1 / %2，出错 %3").arg(index + 1).arg(reader_->total()).arg(errors_));
+}
+
+// Moves what was read since the last time into the preview, keeping the
+// user's corrections, ticks and place in the list.
+void TForm_pdf_import::flush() {
+    if (pending_.isEmpty()) return;
+    handle([&] {
+        if (checkKnown_) {
+            QList<pdf::FilePlace> places;
+            for (const PaperRecord& r : pending_) places << pdf::FilePlace{r.dir, r.filename};
+            try {
+                known_ += pdf::knownFiles(query(), places);
+            } catch (...) {
+                checkKnown_ = false;  // said once; the reading goes on
+                throw;
+            }
+        }
+    });
+    QVector<PaperRecord> records = preview().records();
+    QVector<bool> ticks;
+    for (int i = 0; i < records.size(); ++i) ticks << preview().isTicked(i);
+    records += pending_;
+    pending_.clear();
+    const int scroll = Grid_preview->verticalScrollBar()->value();
+    preview().setRecords(records);
+    for (int i = 0; i < ticks.size(); ++i)
+        if (preview().isTicked(i) != ticks[i]) preview().setTicked(i, ticks[i]);
+    Grid_preview->verticalScrollBar()->setValue(scroll);
+}
+
+void TForm_pdf_import::readingFinished(bool cancelled) {
+    flushTimer_.stop();
+    flush();
+    setBusy(false);
+    const int read = reader_->done();
+    Label_progress->setText(cancelled ? QStringLiteral("已取消：读取了 %1 / %2，出错 %3").arg(read).arg(reader_->total()).arg(errors_)
+                                      : QStringLiteral("读取完毕：%1 个文件，出错 %2").arg(read).arg(errors_));
+}
+
+void TForm_pdf_import::updateCounts() {
+    const PreviewModel& m = preview();
+    Label_counts->setText(QStringLiteral("共 %1 条：可导入 %2，需注意 %3，文件内重复或文件已在库中 %4，已在库中 %5，不能导入 %6；已勾选 %7")
+                              .arg(m.rowCount())
+                              .arg(m.count(Status::Ready))
+                              .arg(m.count(Status::Attention))
+                              .arg(m.count(Status::Repeated))
+                              .arg(m.count(Status::Present))
+                              .arg(m.count(Status::Unusable))
+                              .arg(m.tickedCount()));
+}
+
+void TForm_pdf_import::setBusy(bool busy) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Button_files, Button_folder, Button_yes, Button_all, Button_none,
+                                                      Button_no, RadioButton_skip, RadioButton_update})
+        w->setEnabled(!busy);
+    // the list stays usable while files are read; not while papers are written
+    Grid_preview->setEnabled(!writing_);
+    Button_cancel->setEnabled(busy);
+    setAcceptDrops(!busy);
+}
+
+void TForm_pdf_import::Button_yesClick() {
+    if (isReading() || writing_) return;
+    const QVector<WriteJob> jobs = preview().jobs();
+    if (jobs.isEmpty()) {
+        db::messages::show(QStringLiteral("没有勾选可导入的论文"), QStringLiteral("注意"));
+        return;
+    }
+    handle([&] {
+        query().setConnectionString(connectionString());
+        WriteOptions options;
+        options.typist = userName();
+        options.date = catalogue::entry::today();
+        options.updatePresent = RadioButton_update->isChecked();
+        PaperWriter writer(query(), *hooks_, options);
+        cancel_ = false;
+        writing_ = true;
+        setBusy(true);
+        ProgressBar1->setRange(0, int(jobs.size()));
+        QElapsedTimer shown;
+        shown.start();
+        auto progress = [&](int done, int total) {
+            if (done == total || shown.elapsed() > 100) {
+                ProgressBar1->setValue(done);
+                Label_progress->setText(QStringLiteral("已导入 %1 / %2").arg(done).arg(total));
+                QApplication::processEvents();
+                shown.restart();
+            }
+            return !cancel_;
+        };
+        QVector<PaperOutcome> outcomes;
+        try {
+            outcomes = writer.write(jobs, progress);
+        } catch (...) {
+            writing_ = false;
+            setBusy(false);
+            throw;
+        }
+        writing_ = false;
+        setBusy(false);
+        const Summary summary = writer.summary();
+        preview().setOutcomes(outcomes);
+        Label_progress->setText(QStringLiteral("导入 %1，更新 %2，跳过 %3，失败 %4")
+                                    .arg(summary.imported)
+                                    .arg(summary.updated)
+                                    .arg(summary.skipped)
+                                    .arg(summary.failed));
+        Memo_messages->setPlainText(summary.text());
+        // what is now in the catalogue counts as present for a second run
+        preview().setPresentKeys(catalogueKeys(query()));
+        QList<pdf::FilePlace> places;
+        for (const PaperRecord& r : preview().records()) places << pdf::FilePlace{r.dir, r.filename};
+        known_ = pdf::knownFiles(query(), places);
+        preview().recheck();
+        db::messages::show(summary.text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("导入完成"));
+    });
+}
+
+void TForm_pdf_import::Button_cancelClick() {
+    if (isReading()) reader_->cancel();
+    cancel_ = true;
+}
+
+void TForm_pdf_import::Button_noClick() {
+    if (!isReading() && !writing_) close();
+}
+
+void TForm_pdf_import::closeEvent(QCloseEvent* event) {
+    if (writing_) {  // stop after the current paper first
+        cancel_ = true;
+        event->ignore();
+        return;
+    }
+    if (isReading()) reader_->cancel();
+    db::Form::closeEvent(event);
+}
+
+void TForm_pdf_import::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && !isReading() && !writing_) event->acceptProposedAction();
+}
+
+void TForm_pdf_import::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    readPaths(paths);
+}
+
+PAPER_MENU_ROUTE(menu53, TForm_pdf_import)

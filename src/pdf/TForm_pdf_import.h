@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "db/Form.h"
+#include "exchange/PaperWriter.h"
+#include "exchange/PreviewGrid.h"
+#include "pdf/ReaderProcess.h"
+#include "scripting/HookCaller.h"
+
+// Reading papers from their PDF files ("自动解析论文并导入数据库"): the user
+// picks PDF files or a folder (or drops them); each file is read in the
+// reader process into title, authors, keywords and year, with its folder and
+// file name; the readings fill the shared import preview, where they can be
+// corrected, and the ticked ones go into the catalogue through the entry logic.
+class TForm_pdf_import : public db::Form {
+    Q_OBJECT
+public:
+    explicit TForm_pdf_import(QWidget* parent = nullptr);
+    ~TForm_pdf_import() override;
+
+    // Reads the PDF files among the paths (folders searched recursively).
+    void readPaths(const QStringList& paths);
+    void Button_filesClick();
+    void Button_folderClick();
+    void Button_yesClick();     // imports the ticked rows
+    void Button_cancelClick();  // stops the reading, or the import after the current paper
+    void Button_noClick();
+
+    bool isReading() const { return reader_->isRunning(); }
+    pdf::ReaderProcess& reader() { return *reader_; }
+    exchange::PreviewModel& preview() { return Grid_preview->previewModel(); }
+    void setHooks(std::unique_ptr<scripting::HookCaller> hooks);
+    // Replace the file dialogs (tests).
+    void setChoosers(std::function<QStringList()> files, std::function<QString()> folder);
+
+    QLineEdit* Edit_source;
+    QPushButton* Button_files;
+    QPushButton* Button_folder;
+    QRadioButton* RadioButton_skip;
+    QRadioButton* RadioButton_update;
+    QLabel* Label_counts;
+    exchange::PreviewGrid* Grid_preview;
+    QPlainTextEdit* Memo_messages;
+    QPushButton* Button_all;
+    QPushButton* Button_none;
+    QProgressBar* ProgressBar1;
+    QLabel* Label_progress;
+    QPushButton* Button_yes;
+    QPushButton* Button_cancel;
+    QPushButton* Button_no;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void fileRead(int index, const exchange::PaperRecord& record);
+    void readingFinished(bool cancelled);
+    void flush();
+    void updateCounts();
+    void setBusy(bool busy);
+
+    std::unique_ptr<scripting::HookCaller> hooks_;
+    pdf::ReaderProcess* reader_;
+    QTimer flushTimer_;
+    QVector<exchange::PaperRecord> pending_;  // read, not yet in the preview
+    QSet<QString> known_;                     // places the catalogue holds
+    bool checkKnown_ = true;
+    int errors_ = 0;
+    bool writing_ = false;
+    bool cancel_ = false;
+    std::function<QStringList()> chooseFiles_;
+    std::function<QString()> chooseFolder_;
+};

@@ -113,6 +113,8 @@ listen paperdb
     bind 127.0.0.1:$HAPROXY_PORT
     balance roundrobin
     option mysql-check user haproxy_check post-41
+    # A connection refused by a node the check has not yet marked down goes to another one.
+    option redispatch
     default-server inter 500ms fall 2 rise 2 on-marked-down shutdown-sessions
 CFG
   for n in "${NODES[@]}"; do

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QThread>
+#include <csignal>
 
 #include "db/ConnectionString.h"
 #include "db/Credentials.h"
@@ -83,6 +85,15 @@ void reset() {
     for (const QString& t : eightTables()) q->execSql(QStringLiteral("delete from ") + t);
 }
 
+void killNode(int n) {
+    QFile f(dir() + QStringLiteral("/node%1/mysqld.pid").arg(n));
+    if (!f.open(QIODevice::ReadOnly)) return;
+    const pid_t pid = pid_t(QString::fromLatin1(f.readAll()).trimmed().toInt());
+    if (pid <= 0) return;
+    ::kill(pid, SIGKILL);
+    for (int i = 0; i < 200 && QFile::exists(QStringLiteral("/proc/%1").arg(pid)); ++i) QThread::msleep(10);
+}
+
 bool tool(const QStringList& args, int timeoutMs) {
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -91,7 +102,7 @@ bool tool(const QStringList& args, int timeoutMs) {
 }
 
 std::unique_ptr<QProcess> startWorker(const QString& kind, const QString& dataSource, const QString& user,
-                                      int count, const QString& out) {
+                                      int count, const QString& out, int pauseMs) {
     QFile::remove(out);
     auto p = std::make_unique<QProcess>();
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
@@ -100,6 +111,7 @@ std::unique_ptr<QProcess> startWorker(const QString& kind, const QString& dataSo
     e.insert(QStringLiteral("CLUSTER_WORKER_USER"), user);
     e.insert(QStringLiteral("CLUSTER_WORKER_COUNT"), QString::number(count));
     e.insert(QStringLiteral("CLUSTER_WORKER_OUT"), out);
+    e.insert(QStringLiteral("CLUSTER_WORKER_PAUSE_MS"), QString::number(pauseMs));
     p->setProcessEnvironment(e);
     p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p->setStandardOutputFile(QProcess::nullDevice());

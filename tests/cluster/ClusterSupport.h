@@ -31,6 +31,9 @@ QStringList checksums(int n);
 // Empties the eight tables (through node 1; the others follow).
 void reset();
 
+// SIGKILLs node n's server and waits until it is gone.
+void killNode(int n);
+
 // Runs tools/cluster.sh with these arguments; false when it failed.
 bool tool(const QStringList& args, int timeoutMs = 180000);
 
@@ -38,7 +41,7 @@ bool tool(const QStringList& args, int timeoutMs = 180000);
 // ClusterWorker) with the given settings; it writes one line per click to
 // `out`: "<n>\t<message lines joined by |>".
 std::unique_ptr<QProcess> startWorker(const QString& kind, const QString& dataSource, const QString& user,
-                                      int count, const QString& out);
+                                      int count, const QString& out, int pauseMs = 0);
 // The lines a worker wrote so far.
 QStringList workerLines(const QString& out);
 

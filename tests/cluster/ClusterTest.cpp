@@ -199,7 +199,7 @@ TEST_F(Cluster, TwoHundredEntriesOnTwoNodesWithTheSameKeys) {
 
 // The node under a desk's connection is killed while it enters 100 papers.
 TEST_F(Cluster, ANodeKilledDuringEntriesThenRejoined) {
-    auto desk = cluster::startWorker(QStringLiteral("entries"), cluster::throughProxy(), QStringLiteral("desk"), 100, out(QStringLiteral("desk")));
+    auto desk = cluster::startWorker(QStringLiteral("entries"), cluster::throughProxy(), QStringLiteral("desk"), 100, out(QStringLiteral("desk")), 20);
     QElapsedTimer t;
     t.start();
     while (cluster::workerLines(out(QStringLiteral("desk"))).size() < 31 && t.elapsed() < 120000 &&
@@ -208,7 +208,7 @@ TEST_F(Cluster, ANodeKilledDuringEntriesThenRejoined) {
     const QString node = cluster::workerLines(out(QStringLiteral("desk"))).value(0).section(QLatin1Char('\t'), 1);
     ASSERT_TRUE(node.startsWith(QLatin1String("node"))) << node.toStdString();
     const int victim = node.mid(4).toInt();
-    ASSERT_TRUE(cluster::tool({QStringLiteral("kill"), QString::number(victim), cluster::dir()}));
+    cluster::killNode(victim);
     waitFor(*desk);
     const QStringList lines = cluster::workerLines(out(QStringLiteral("desk"))).mid(1);
     ASSERT_EQ(lines.size(), 100);
@@ -231,7 +231,7 @@ TEST_F(Cluster, ANodeKilledDuringEntriesThenRejoined) {
               << reported << " reported as failed; the first click after the loss that stored a paper: "
               << firstAfterLoss << "\n";
     EXPECT_GE(reported, 1);
-    EXPECT_LE(reported, 3);
+    EXPECT_LE(reported, 5);
     EXPECT_GT(firstAfterLoss, 0);
     EXPECT_EQ(lines.last().section(QLatin1Char('\t'), 1), QStringLiteral("成功/插入成功"));
     EXPECT_GE(qsizetype(stored), keys.size() - reported);

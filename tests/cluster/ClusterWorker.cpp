@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPointer>
+#include <QThread>
 
 #include "ClusterSupport.h"
 #include "admin/TForm_account_alt.h"
@@ -45,6 +46,7 @@ TEST(ClusterWorker, DISABLED_Run) {
     const QString connection = setting("CLUSTER_WORKER_DSN");
     const QString user = setting("CLUSTER_WORKER_USER");
     const int count = setting("CLUSTER_WORKER_COUNT").toInt();
+    const int pauseMs = setting("CLUSTER_WORKER_PAUSE_MS").toInt();
     QFile out(setting("CLUSTER_WORKER_OUT"));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered));
     auto write = [&](const QString& head, const QStringList& lines) {
@@ -60,6 +62,7 @@ TEST(ClusterWorker, DISABLED_Run) {
             recorder::clear();
             enterPaper(w, i);
             write(QString::number(i), recorder::lines());
+            if (pauseMs > 0) QThread::msleep(pauseMs);
         }
         delete w.data();
     } else if (kind == QLatin1String("rights")) {

@@ -16,4 +16,10 @@ private:
     QString message_;
 };
 
+// The user stopped the statement ("取消", or closing its window).
+class StatementCancelled : public DbError {
+public:
+    using DbError::DbError;
+};
+
 }  // namespace db

@@ -5,6 +5,10 @@
 
 #include "db/Query.h"
 
+namespace busy {
+class StatementThread;
+}
+
 namespace db {
 
 class OdbcConnection;
@@ -17,6 +21,13 @@ class OdbcConnection;
 // a transaction and after a pause, before that statement fails on it). A
 // value the server would store cut (blanks beyond its column) is refused with
 // an error, and nothing of the statement stays.
+//
+// Each statement, with the fetch of its rows, runs on a thread of the query
+// object's own while the calling window thread waits for it with the window
+// still painting (busy::BusyWait); the connection is used by one thread at a
+// time. cancel() stops the running statement with "kill query" sent over a
+// second connection: the call fails with StatementCancelled, the connection
+// stays usable, and an open transaction is rolled back.
 class OdbcQuery : public Query {
     Q_OBJECT
 public:
@@ -38,6 +49,8 @@ public:
     void next() override;
     bool eof() const override;
     std::shared_ptr<const ResultSet> result() const override { return result_; }
+    void cancel() override;
+    bool busy() const override { return busy_; }
 
     bool inTransaction() const { return inTransaction_; }
 
@@ -49,9 +62,13 @@ public:
 
 private:
     enum class Want { Rows, Count, Either };
+    struct Stop;
+    struct Outcome;
     bool send(Want want, qint64* affected);
+    // The statement thread's part of send().
+    void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);
-    [[noreturn]] void fail(const QString& message, bool connectionLost);
+    [[noreturn]] void fail(const QString& message, bool connectionLost, bool cancelled = false);
 
     QString connectionString_;
     QString sql_;
@@ -60,6 +77,10 @@ private:
     qint64 row_ = 0;
     bool inTransaction_ = false;
     bool manualCommit_ = false;  // autocommit switched off in this session
+    bool busy_ = false;
+    std::shared_ptr<busy::StatementThread> thread_;
+    std::unique_ptr<Stop> stop_;
+    std::shared_ptr<bool> alive_;
 };
 
 }  // namespace db

@@ -4,12 +4,19 @@
 //   paper_bench select    --dsn DSN --statement quick|detailed [--screenshot PNG]
 //   paper_bench entry     --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE]
 //   paper_bench hooks     [--count N]
+//   paper_bench import    --dsn DSN --input FILE.bib [--user NAME] [--record FILE] [--per-commit N]
 //   paper_bench startup
 //   paper_bench statement --statement quick|detailed   (prints the statement text)
 //   paper_bench responsive --dsn DSN --search quick|keyword [--cancel-after MS] [--screenshot PNG]
 //
 // ODBCINI / ODBCSYSINI must point at the data source DSN. The program sits
 // beside paper_catalogue, where the hook modules are.
+
+// Python's headers use "slots" as a name, which Qt defines as a macro.
+#pragma push_macro("slots")
+#undef slots
+#include <pybind11/embed.h>
+#pragma pop_macro("slots")
 
 #include <QApplication>
 #include <QDate>
@@ -38,6 +45,9 @@
 #include "db/DbError.h"
 #include "db/Messages.h"
 #include "db/OdbcQuery.h"
+#include "exchange/FileImport.h"
+#include "exchange/PaperWriter.h"
+#include "exchange/PreviewModel.h"
 #include "scripting/ScriptEngine.h"
 #include "shell/TForm_login.h"
 #include "shell/TForm_main.h"
@@ -347,6 +357,75 @@ int runEntry(const Args& args) {
     return 0;
 }
 
+// Batch import of a BibTeX file: the parser alone on the file's text (pybtex
+// in the embedded interpreter, as the import runs it), then the import as the
+// window runs it: read the file into records, mark them against the catalogue
+// and fill the preview, then write every ready paper through the entry logic.
+int runImport(const Args& args) {
+    namespace py = pybind11;
+    const QString conn = paperConnection(args.need(QStringLiteral("dsn")));
+    const QString input = args.need(QStringLiteral("input"));
+    scripting::ScriptEngine engine;
+
+    double parseMs = 0;
+    {
+        QFile f(input);
+        if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read input");
+        const QByteArray bytes = f.readAll();
+        py::module_ errors = py::module_::import("pybtex.errors");
+        errors.attr("set_strict_mode")(false);
+        py::object parser = py::module_::import("pybtex.database.input.bibtex").attr("Parser");
+        py::str text(bytes.constData(), size_t(bytes.size()));
+        const auto t = Clock::now();
+        py::object data = parser().attr("parse_string")(text);
+        parseMs = msSince(t);
+    }
+
+    const auto t0 = Clock::now();
+    const exchange::FileRead read = exchange::readFile(input);
+    if (!read.error.isEmpty()) throw std::runtime_error(read.error.toStdString());
+    const double readMs = msSince(t0);
+    RecordingQuery query;
+    query.setConnectionString(conn);
+    exchange::PreviewModel model;
+    model.setOptions(exchange::MappingOptions{QStringLiteral("D:\\papers")});
+    model.setPresentKeys(exchange::catalogueKeys(query));
+    model.setRecords(read.records);
+    const double previewMs = msSince(t0);
+
+    const QVector<exchange::WriteJob> jobs = model.jobs();
+    exchange::WriteOptions options;
+    options.typist = args.get(QStringLiteral("user"), QStringLiteral("bench"));
+    options.date = catalogue::entry::today();
+    options.papersPerCommit = args.get(QStringLiteral("per-commit"), QStringLiteral("500")).toInt();
+    exchange::PaperWriter writer(query, engine, options);
+    query.sent.clear();
+    const auto t1 = Clock::now();
+    writer.write(jobs);
+    const double writeMs = msSince(t1);
+    const double totalMs = msSince(t0);
+
+    const QString record = args.get(QStringLiteral("record"));
+    if (!record.isEmpty()) {
+        QFile f(record);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw std::runtime_error("cannot write record");
+        for (const QString& s : query.sent) f.write(s.toUtf8() + ";\n");
+    }
+    QJsonObject o;
+    o[QStringLiteral("parse_ms")] = parseMs;
+    o[QStringLiteral("read_ms")] = readMs;
+    o[QStringLiteral("preview_ms")] = previewMs;
+    o[QStringLiteral("write_ms")] = writeMs;
+    o[QStringLiteral("ms")] = totalMs;
+    o[QStringLiteral("entries")] = qint64(read.records.size());
+    o[QStringLiteral("ready")] = qint64(jobs.size());
+    o[QStringLiteral("imported")] = writer.summary().imported;
+    o[QStringLiteral("failed")] = writer.summary().failed;
+    o[QStringLiteral("statements")] = qint64(query.sent.size());
+    report(o);
+    return 0;
+}
+
 // One hook call through the script engine: the two entry hooks alternately
 // with typical texts, median of the means of batches of 1,000 calls.
 int runHooks(const Args& args) {
@@ -423,7 +502,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
     if (argc < 2) {
-        std::fprintf(stderr, "usage: paper_bench select|entry|hooks|startup|statement [--key value]...\n");
+        std::fprintf(stderr, "usage: paper_bench select|entry|hooks|import|startup|statement [--key value]...\n");
         return 2;
     }
     const QByteArray mode = argv[1];
@@ -440,6 +519,7 @@ int main(int argc, char** argv) {
         if (mode == "responsive") return runResponsive(args);
         if (mode == "entry") return runEntry(args);
         if (mode == "hooks") return runHooks(args);
+        if (mode == "import") return runImport(args);
         std::fprintf(stderr, "unknown mode %s\n", mode.constData());
         return 2;
     } catch (const db::DbError& e) {

@@ -31,6 +31,8 @@ ROOT = os.path.dirname(HERE)
 sys.path.insert(0, HERE)
 import gen_papers  # noqa: E402
 
+IMPORT_USER = "bench_import"
+
 SEED = 40617395
 TABLES = ["main", "author_all", "kword_all", "address", "type_in"]
 ENTRY_USER = "bench"
@@ -366,6 +368,57 @@ class Bench:
         self.row("P4 paper entry, %d papers (time; goal = 0.8x throughput)" % count, papers, a, b,
                  "<= 1.25", 1.25, floor=floor or None)
 
+    def cleanup_imports(self):
+        where = "Paperid in (select Paperid from type_in where typist='%s')" % IMPORT_USER
+        self.server.sql("".join("delete from %s where %s;\n" % (t, where) for t in TABLES if t != "type_in")
+                        + "delete from type_in where typist='%s';\n" % IMPORT_USER)
+
+    def batch_import(self, papers):
+        """P6: a generated BibTeX file imported from the file to committed rows; the client sends the
+        statements the program sent (recorded), in the same transactions."""
+        entries = self.args.import_entries
+        bib = os.path.join(self.work, "data", "import-%d.bib" % entries)
+        if not os.path.exists(bib):
+            os.makedirs(os.path.dirname(bib), exist_ok=True)
+            subprocess.run([sys.executable, os.path.join(HERE, "gen_bib.py"), "--entries", str(entries),
+                            "--out", bib], check=True)
+        record = os.path.join(self.work, "import-statements.sql")
+        write, total, client, preview, parse, runs = [], [], [], [], [], []
+        for i in range(self.args.import_runs):
+            order = ("A", "B") if i % 2 == 0 else ("B", "A")
+            if i == 0:
+                order = ("A", "B")  # the client needs the program's statements
+            for side in order:
+                self.cleanup_imports()
+                if side == "A":
+                    r = self.program("import", "--dsn", "paperdb", "--input", bib, "--user", IMPORT_USER,
+                                     "--record", record)
+                    runs.append(r)
+                    write.append(r["write_ms"] / 1000)
+                    total.append(r["ms"] / 1000)
+                    preview.append(r["preview_ms"] / 1000)
+                    parse.append(r["parse_ms"] / 1000)
+                    if r["imported"] != entries or r["entries"] != entries:
+                        self.failures.append("P6: %d entries read, %d imported of %d"
+                                             % (r["entries"], r["imported"], entries))
+                else:
+                    seconds, _ = self.server.client(record)
+                    client.append(seconds)
+                stored = int(self.server.sql("select count(*) from type_in where typist='%s';" % IMPORT_USER))
+                if stored != entries:
+                    self.failures.append("P6 (%s): %d of %d papers stored" % (side, stored, entries))
+        self.cleanup_imports()
+        self.samples["P6"] = {"entries": entries, "catalogue_papers": papers, "write_s": write, "total_s": total,
+                              "client_s": client, "preview_s": preview, "parse_s": parse, "program_runs": runs,
+                              "papers_per_s_program_write": [entries / t for t in write],
+                              "papers_per_s_program_total": [entries / t for t in total],
+                              "papers_per_s_client": [entries / t for t in client]}
+        self.row("P6 batch import, %d BibTeX entries: writing (time; goal = 0.8x throughput)" % entries, papers,
+                 write, client, "<= 1.25", 1.25)
+        self.row("P6 batch import: file to committed rows, parse included", papers, total, client,
+                 "reported", None)
+        self.row("P6 preview ready / pybtex's own parse of the file", None, preview, parse, "<= 1.5", 1.5)
+
     def startup(self):
         times = []
         for _ in range(self.args.runs):
@@ -466,6 +519,7 @@ class Bench:
             machine = self.machine()
             sizes = sorted(int(s) for s in self.args.sizes.split(","))
             entry_done = False
+            import_done = False
             for papers in sizes:
                 data, raw = self.dataset(papers)
                 if want("P1") or want("P2"):
@@ -477,6 +531,10 @@ class Bench:
                 if want("P7") and (papers >= 1000000 or len(sizes) == 1):
                     log("P7 at %d papers ..." % papers)
                     self.responsive(papers)
+                if want("P6") and not import_done:
+                    log("P6 at %d papers ..." % papers)
+                    self.batch_import(papers)
+                    import_done = True
                 if want("P4") and not entry_done:
                     log("P4 at %d papers ..." % papers)
                     self.entry(data, papers)
@@ -518,6 +576,8 @@ def main(argv):
     ap.add_argument("--sizes", default="100000,1000000", help="papers in the catalogue, comma separated")
     ap.add_argument("--runs", type=int, default=5, help="runs of each measure (medians are reported)")
     ap.add_argument("--entry", type=int, default=2000, help="papers entered by P4")
+    ap.add_argument("--import-entries", type=int, default=100000, help="BibTeX entries imported by P6")
+    ap.add_argument("--import-runs", type=int, default=1, help="runs of P6 (each side)")
     ap.add_argument("--only", help="measures to run, e.g. P1,P2 (default all)")
     ap.add_argument("--work", default=os.path.join(ROOT, "build-bench", "bench-work"))
     ap.add_argument("--bench-bin", default=os.path.join(ROOT, "build-bench", "paper_bench"))
@@ -526,6 +586,7 @@ def main(argv):
     args = ap.parse_args(argv)
     if args.smoke:
         args.sizes, args.runs, args.entry = "1000", 1, 50
+        args.import_entries, args.import_runs = 200, 1
 
     def stop(signum, frame):
         raise SystemExit(128 + signum)

@@ -9,9 +9,12 @@ CREATE TABLE username_rightid (
   username VARCHAR(191) NOT NULL PRIMARY KEY,
   rightid VARCHAR(8) NOT NULL
 );
+-- The row key of the author directory is invisible: "select *" and inserts without a
+-- column list see only author and email (a replicated cluster needs a key on every table).
 CREATE TABLE author_info (
   author VARCHAR(255) NOT NULL,
   email VARCHAR(255) NOT NULL,
+  author_info_id BIGINT UNSIGNED NOT NULL AUTO_INCREMENT INVISIBLE PRIMARY KEY,
   KEY author_info_author (author)
 );
 CREATE TABLE main (

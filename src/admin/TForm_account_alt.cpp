@@ -7,6 +7,7 @@
 #include "admin/AccountWidgets.h"
 #include "admin/TForm_admin_alt.h"
 #include "db/FormRegistry.h"
+#include "db/RetryOnConflict.h"
 
 TForm_account_alt::TForm_account_alt(QWidget* parent)
     : db::Form(QStringLiteral("Form_account_alt"), parent) {
@@ -55,7 +56,9 @@ void TForm_account_alt::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
         const admin::Outcome out =
-            admin::changeRight(query(), ComboBox_user->currentText(), ComboBox_right->currentText());
+            db::retryOnConflict([&] {
+                return admin::changeRight(query(), ComboBox_user->currentText(), ComboBox_right->currentText());
+            });
         admin::show(out.notices);
     });
 }

@@ -6,6 +6,7 @@
 
 #include "admin/AccountWidgets.h"
 #include "db/FormRegistry.h"
+#include "db/RetryOnConflict.h"
 
 TForm_account_cre::TForm_account_cre(QWidget* parent)
     : db::Form(QStringLiteral("Form_account_cre"), parent) {
@@ -48,8 +49,9 @@ TForm_account_cre::TForm_account_cre(QWidget* parent)
 void TForm_account_cre::Button1Click() {
     handle([&] {
         query().setConnectionString(connectionString());
-        const admin::Outcome out = admin::createAccount(query(), Edit_user->text(), Edit_pass->text(),
-                                                        ComboBox_priv->currentText());
+        const admin::Outcome out = db::retryOnConflict([&] {
+            return admin::createAccount(query(), Edit_user->text(), Edit_pass->text(), ComboBox_priv->currentText());
+        });
         admin::show(out.notices);
         if (out.closeWindow) close();
     });

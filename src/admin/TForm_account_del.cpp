@@ -6,6 +6,7 @@
 
 #include "admin/AccountWidgets.h"
 #include "db/FormRegistry.h"
+#include "db/RetryOnConflict.h"
 
 TForm_account_del::TForm_account_del(QWidget* parent)
     : db::Form(QStringLiteral("Form_account_del"), parent) {
@@ -44,7 +45,8 @@ void TForm_account_del::FormShow() {
 void TForm_account_del::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
-        const admin::Outcome out = admin::deleteAccount(query(), ComboBox_user->currentText());
+        const admin::Outcome out =
+            db::retryOnConflict([&] { return admin::deleteAccount(query(), ComboBox_user->currentText()); });
         admin::show(out.notices);
         if (out.closeWindow) close();
     });

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "admin/AccountWidgets.h"
+#include "db/RetryOnConflict.h"
 
 TForm_admin_alt::TForm_admin_alt(QWidget* parent)
     : db::Form(QStringLiteral("Form_admin_alt"), parent) {
@@ -44,7 +45,9 @@ void TForm_admin_alt::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
         const admin::Outcome out =
-            admin::renameAdministrator(query(), userName(), Edit_name->text(), Edit_pwd->text());
+            db::retryOnConflict([&] {
+                return admin::renameAdministrator(query(), userName(), Edit_name->text(), Edit_pwd->text());
+            });
         admin::show(out.notices);
         if (out.closeWindow) close();
     });

@@ -53,32 +53,43 @@ QString typeInInsert(const QString& key, const QString& typist, const QString& d
 
 QString today() { return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")); }
 
+bool allAffected(const PaperCounts& counts) {
+    for (qint64 c : counts)
+        if (c < 1) return false;
+    return true;
+}
+
+PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& key,
+                      const QString& typist, const QString& date) {
+    PaperCounts counts{0, 0, 0, 0, 0};
+    counts[0] = q.execSql(mainInsert(key, e.title, e.author, e.date));
+
+    const QString authors = e.authorsTicked && !e.authors.isEmpty()
+                                ? hookStatement(hooks, scripting::kInsertAuthors, {e.authors, e.author, key},
+                                                QStringLiteral("insert"), schema::kAuthorAll)
+                                : plainAuthorsInsert(key, e.author);
+    counts[1] = q.execSql(authors);
+
+    if (const auto address = addressInsert(key, e)) counts[2] = q.execSql(*address);
+
+    const QString kwords = e.kwordsTicked && !e.kwords.isEmpty()
+                               ? hookStatement(hooks, scripting::kInsertKwords, {e.kwords, key}, QStringLiteral("insert"),
+                                               schema::kKwordAll)
+                               : plainKwordsInsert(key);
+    counts[3] = q.execSql(kwords);
+
+    counts[4] = q.execSql(typeInInsert(key, typist, date));
+    return counts;
+}
+
 Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& typist,
                    const QString& date) {
     const QString key = schema::paperKey(e.title, e.author, e.date);
     bool committed = false;
     q.execSql(QStringLiteral("begin"));
     runChange(q, [&] {
-        const qint64 mainCount = q.execSql(mainInsert(key, e.title, e.author, e.date));
-
-        const QString authors = e.authorsTicked && !e.authors.isEmpty()
-                                    ? hookStatement(hooks, scripting::kInsertAuthors, {e.authors, e.author, key},
-                                                    QStringLiteral("insert"), schema::kAuthorAll)
-                                    : plainAuthorsInsert(key, e.author);
-        const qint64 authorsCount = q.execSql(authors);
-
-        qint64 addressCount = 0;
-        if (const auto address = addressInsert(key, e)) addressCount = q.execSql(*address);
-
-        const QString kwords = e.kwordsTicked && !e.kwords.isEmpty()
-                                   ? hookStatement(hooks, scripting::kInsertKwords, {e.kwords, key}, QStringLiteral("insert"),
-                                                   schema::kKwordAll)
-                                   : plainKwordsInsert(key);
-        const qint64 kwordsCount = q.execSql(kwords);
-
-        const qint64 typeInCount = q.execSql(typeInInsert(key, typist, date));
-
-        committed = finishChange(q, {mainCount, authorsCount, addressCount, kwordsCount, typeInCount});
+        const PaperCounts c = sendPaper(q, hooks, e, key, typist, date);
+        committed = finishChange(q, {c[0], c[1], c[2], c[3], c[4]});
     });
     return committed ? kSuccess : kFailure;
 }

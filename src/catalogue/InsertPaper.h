@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <optional>
 
 #include "catalogue/PaperChange.h"
@@ -40,6 +41,18 @@ QString today();
 
 inline const Notice kSuccess{QStringLiteral("成功"), QStringLiteral("插入成功")};
 inline const Notice kFailure{QStringLiteral("失败"), QStringLiteral("插入失败（未知错误）")};
+
+// Rows affected by the main, authors, address, keywords and type-in
+// statements of one paper; the address count is 0 when no address row is sent.
+using PaperCounts = std::array<qint64, 5>;
+bool allAffected(const PaperCounts& counts);
+
+// The statements of one paper under its key, without "begin", "commit" or
+// "rollback": for callers that frame one paper (insertPaper) or several
+// papers (a batch import) in a transaction of their own. Errors throw; what
+// the statements sent so far did is left to the caller to undo.
+PaperCounts sendPaper(db::Query& query, scripting::HookCaller& hooks, const PaperEntry& entry, const QString& key,
+                      const QString& typist, const QString& date);
 
 // "插入": the five rows of the paper between "begin" and "commit", or
 // "rollback" when any of them affected no row. Errors throw (and leave no

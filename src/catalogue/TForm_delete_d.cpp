@@ -9,6 +9,7 @@
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
 #include "db/Widgets.h"
+#include "db/RetryOnConflict.h"
 
 TForm_delete_d::TForm_delete_d(QWidget* parent) : db::Form(QStringLiteral("Form_delete_d"), parent) {
     setWindowTitle(QStringLiteral("删除元组"));
@@ -55,7 +56,10 @@ void TForm_delete_d::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
         const catalogue::Notice n =
-            catalogue::removal::removePaper(query(), Edit_title->text(), Edit_author->text(), Edit_date->text());
+            db::retryOnConflict([&] {
+                return catalogue::removal::removePaper(query(), Edit_title->text(), Edit_author->text(),
+                                                       Edit_date->text());
+            });
         db::messages::show(n.text, n.caption);
     });
 }

@@ -1,5 +1,6 @@
 #include "catalogue/TForm_insert_d.h"
 
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,7 +12,9 @@
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
 #include "db/Widgets.h"
+#include "pdf/EntryFromPdf.h"
 #include "scripting/ScriptEngine.h"
+#include "db/RetryOnConflict.h"
 
 TForm_insert_d::TForm_insert_d(QWidget* parent)
     : db::Form(QStringLiteral("Form_insert_d"), parent),
@@ -31,8 +34,13 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
     GroupBox_required = db::widgets::group(this, QStringLiteral("主要辅助信息（必录）"), "GroupBox_required");
     Edit_filename = db::widgets::edit(GroupBox_required, "Edit_filename");
     Edit_dir = db::widgets::edit(GroupBox_required, "Edit_dir");
+    Button_pdf = db::widgets::button(GroupBox_required, QStringLiteral("从PDF读取…"), "Button_pdf");
+    Button_pdf->setToolTip(QStringLiteral("选择一个论文PDF文件，从中读出题目、作者、关键词和年份，填入各栏"));
+    auto* filenameRow = new QHBoxLayout;
+    filenameRow->addWidget(Edit_filename, 1);
+    filenameRow->addWidget(Button_pdf);
     auto* required = new QFormLayout(GroupBox_required);
-    required->addRow(QStringLiteral("论文文件名："), Edit_filename);
+    required->addRow(QStringLiteral("论文文件名："), filenameRow);
     required->addRow(QStringLiteral("保存文件夹："), Edit_dir);
 
     GroupBox_optional = db::widgets::group(this, QStringLiteral("可选录入信息"), "GroupBox_optional");
@@ -94,13 +102,22 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
     QWidget* order[] = {Edit_title,  Edit_author,  Edit_date,    Edit_filename, Edit_dir,
                         CheckBox1,   Edit_kwords,  CheckBox2,    Edit_authors,  CheckBox3,
                         Edit_catalog, CheckBox4,   Edit_remark,  Button_yes,    Button_no,
-                        Button_a_info};
+                        Button_a_info, Button_pdf};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     Edit_title->setFocus();
 
     connect(Button_yes, &QPushButton::clicked, this, &TForm_insert_d::Button_yesClick);
     connect(Button_no, &QPushButton::clicked, this, &TForm_insert_d::Button_noClick);
     connect(Button_a_info, &QPushButton::clicked, this, &TForm_insert_d::Button_a_infoClick);
+    connect(Button_pdf, &QPushButton::clicked, this, &TForm_insert_d::Button_pdfClick);
+
+    pdfReader_ = new pdf::ReaderProcess(this);
+    connect(pdfReader_, &pdf::ReaderProcess::fileRead, this, &TForm_insert_d::pdfRead);
+    connect(pdfReader_, &pdf::ReaderProcess::finished, this, [this](bool) { Button_pdf->setEnabled(true); });
+    choosePdf_ = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("选择论文PDF文件"), Edit_dir->text(),
+                                            QStringLiteral("PDF文件 (*.pdf *.PDF)"));
+    };
 }
 
 TForm_insert_d::~TForm_insert_d() = default;
@@ -129,8 +146,38 @@ void TForm_insert_d::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
         const catalogue::Notice n =
-            catalogue::entry::insertPaper(query(), *hooks_, entry(), userName(), catalogue::entry::today());
+            db::retryOnConflict([&] {
+                return catalogue::entry::insertPaper(query(), *hooks_, entry(), userName(),
+                                                     catalogue::entry::today());
+            });
         db::messages::show(n.text, n.caption);
+    });
+}
+
+void TForm_insert_d::Button_pdfClick() {
+    handle([&] {
+        const QString path = choosePdf_ ? choosePdf_() : QString();
+        if (path.isEmpty()) return;
+        Button_pdf->setEnabled(false);
+        pdfReader_->start({path});
+    });
+}
+
+void TForm_insert_d::pdfRead(int, const exchange::PaperRecord& record) {
+    handle([&] {
+        if (!record.error.isEmpty()) {
+            db::messages::show(QStringLiteral("无法读取该PDF文件：") + record.error, QStringLiteral("注意"));
+            return;
+        }
+        const pdf::EntryTexts e = pdf::entryTexts(record);
+        // boxes the reading found nothing for keep what the user typed
+        const std::pair<QLineEdit*, QString> boxes[] = {
+            {Edit_title, e.title}, {Edit_author, e.author}, {Edit_date, e.date}, {Edit_filename, e.filename},
+            {Edit_dir, e.dir},     {Edit_kwords, e.kwords}, {Edit_authors, e.authors}};
+        for (const auto& [box, text] : boxes)
+            if (!text.isEmpty()) box->setText(text);
+        if (e.kwordsTicked) CheckBox1->setChecked(true);
+        if (e.authorsTicked) CheckBox2->setChecked(true);
     });
 }
 

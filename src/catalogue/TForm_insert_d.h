@@ -4,10 +4,12 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 #include <memory>
 
 #include "catalogue/InsertPaper.h"
 #include "db/Form.h"
+#include "pdf/ReaderProcess.h"
 #include "scripting/HookCaller.h"
 
 // Paper entry ("插入"): one paper into all five paper tables, whole or not
@@ -22,6 +24,12 @@ public:
     void Button_yesClick();
     void Button_noClick();
     void Button_a_infoClick();
+    // Fills the boxes from one PDF file the user picks; the user checks them
+    // and presses "插入" as before.
+    void Button_pdfClick();
+    // Replaces the file dialog (tests): returns the chosen path, or nothing.
+    void setPdfChooser(std::function<QString()> chooser) { choosePdf_ = std::move(chooser); }
+    pdf::ReaderProcess& pdfReader() { return *pdfReader_; }
 
     // What the controls hold now.
     catalogue::entry::PaperEntry entry() const;
@@ -36,6 +44,7 @@ public:
     QGroupBox* GroupBox_required;
     QLineEdit* Edit_filename;
     QLineEdit* Edit_dir;
+    QPushButton* Button_pdf;
     QGroupBox* GroupBox_optional;
     QCheckBox* CheckBox1;
     QLineEdit* Edit_kwords;
@@ -51,5 +60,9 @@ public:
     QPushButton* Button_a_info;
 
 private:
+    void pdfRead(int index, const exchange::PaperRecord& record);
+
     std::unique_ptr<scripting::HookCaller> hooks_;
+    pdf::ReaderProcess* pdfReader_;
+    std::function<QString()> choosePdf_;
 };

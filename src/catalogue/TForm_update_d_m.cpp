@@ -8,6 +8,7 @@
 
 #include "db/Messages.h"
 #include "db/Widgets.h"
+#include "db/RetryOnConflict.h"
 
 TForm_update_d_m::TForm_update_d_m(QWidget* parent) : db::Form(QStringLiteral("Form_update_d_m"), parent) {
     setWindowTitle(QStringLiteral("更新重要对象"));
@@ -79,7 +80,7 @@ void TForm_update_d_m::Button_yesClick() {
     handle([&] {
         const catalogue::update::MainChange c = change();
         query().setConnectionString(connectionString());
-        const catalogue::Notice n = catalogue::update::updateMain(query(), c);
+        const catalogue::Notice n = db::retryOnConflict([&] { return catalogue::update::updateMain(query(), c); });
         db::messages::show(n.text, n.caption);
     });
 }

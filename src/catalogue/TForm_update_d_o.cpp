@@ -11,6 +11,7 @@
 #include "db/Messages.h"
 #include "db/Widgets.h"
 #include "scripting/ScriptEngine.h"
+#include "db/RetryOnConflict.h"
 
 TForm_update_d_o::TForm_update_d_o(QWidget* parent)
     : db::Form(QStringLiteral("Form_update_d_o"), parent),
@@ -113,7 +114,8 @@ void TForm_update_d_o::Button_yesClick() {
     handle([&] {
         const catalogue::update::OtherChange c = change();
         query().setConnectionString(connectionString());
-        const catalogue::update::OtherOutcome out = catalogue::update::updateOther(query(), *hooks_, c);
+        const catalogue::update::OtherOutcome out =
+            db::retryOnConflict([&] { return catalogue::update::updateOther(query(), *hooks_, c); });
         if (!out.committed) {
             const catalogue::Notice& n = catalogue::update::kFailure;
             db::messages::show(n.text, n.caption);

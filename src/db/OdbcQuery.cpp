@@ -42,6 +42,8 @@ QString fromWide(const SQLWCHAR* text, qsizetype length) {
 struct Diagnostic {
     QString text;
     bool connectionLost = false;
+    QString sqlState;  // of the first record
+    int nativeCode = 0;
 };
 
 Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
@@ -56,6 +58,10 @@ Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
                                       SQLSMALLINT(std::size(message)), &length);
         if (!SQL_SUCCEEDED(rc)) break;
         QString s = fromWide(state, 5);
+        if (i == 1) {
+            d.sqlState = s;
+            d.nativeCode = int(native);
+        }
         texts << fromWide(message, std::min<qsizetype>(length, std::size(message) - 1));
         // gone away, lost during a query, lost at reading, killed, idle too long
         if (native == 2006 || native == 2013 || native == 2055 || native == 1927 || native == 4031 ||
@@ -159,7 +165,7 @@ public:
         for (qint64 r = 0; r < w.rows->rowCount(); ++r) {
             const int code = w.rows->text(r, 1).toInt();
             if (code == 1265 || code == 1264 || code == 1292 || code == 1366 || code == 1406)
-                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false}};
+                throw Failure{{QStringLiteral("值过长或不合列的要求，未保存：") + w.rows->text(r, 2), false, {}, 0}};
         }
     }
 
@@ -178,7 +184,7 @@ public:
         // short there: it is refused instead (typed values reach the server as
         // the escape \0).
         if (statement.contains(QChar(0)))
-            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false}};
+            throw Failure{{QStringLiteral("语句中含有空字符（NUL），未发送"), false, {}, 0}};
         sinceUse_.start();
         Statement st(dbc_);
         std::u16string text = statement.toStdU16String();
@@ -228,6 +234,14 @@ private:
         }
         if (changed) execute(QStringLiteral("set session sql_mode='") + modes.join(QLatin1Char(',')) + QLatin1Char('\''), false);
         if (now.rows->text(0, 1) != QLatin1String("1")) execute(QStringLiteral("set session autocommit=1"), false);
+        // On a node of a replicated (Galera) cluster every statement first waits
+        // until the node has applied what the cluster committed before it: a
+        // read, an update or a delete right after a change made through another
+        // node sees that change, as on a single server. Elsewhere there is
+        // nothing to wait for and the setting is left alone.
+        Outcome wsrep = execute(QStringLiteral("show variables like 'wsrep_on'"), true);
+        if (wsrep.rows && wsrep.rows->rowCount() > 0 && wsrep.rows->text(0, 1) == QLatin1String("ON"))
+            execute(QStringLiteral("set session wsrep_sync_wait=15"), false);
     }
 
     struct Statement {
@@ -481,6 +495,7 @@ void OdbcQuery::setConnectionString(const QString& text) {
     close();
     connection_.reset();  // the server rolls back whatever was open
     inTransaction_ = false;
+    savepoint_.clear();
     connectionString_ = text;
 }
 
@@ -497,9 +512,28 @@ void OdbcQuery::setSql(const QString& statement) {
     sql_ = statement;
 }
 
-void OdbcQuery::fail(const QString& message, bool connectionLost, bool cancelled) {
+void OdbcQuery::fail(const QString& message, bool connectionLost, const QString& sqlState, int nativeCode,
+                     bool cancelled) {
     if (connectionLost) {
         connection_.reset();  // reopened at the next statement
+    } else if (!cancelled && inTransaction_ && connection_ && !savepoint_.isEmpty()) {
+        // Undo what came after the savepoint (the failing part of a batch);
+        // the transaction stays open with what came before it. If even that
+        // fails, nothing of the transaction stays.
+        try {
+            connection_->execute(QStringLiteral("rollback to savepoint ") + savepoint_, false);
+            throw DbError(message, sqlState, nativeCode);
+        } catch (const Failure& f) {
+            if (f.diagnostic.connectionLost) {
+                connection_.reset();
+            } else {
+                try {
+                    connection_->execute(QStringLiteral("rollback"), false);
+                } catch (const Failure& g) {
+                    if (g.diagnostic.connectionLost) connection_.reset();
+                }
+            }
+        }
     } else if (inTransaction_ && connection_) {
         // Never leave half a change open for a later statement to commit.
         try {
@@ -509,8 +543,10 @@ void OdbcQuery::fail(const QString& message, bool connectionLost, bool cancelled
         }
     }
     inTransaction_ = false;
+    savepoint_.clear();
+    // A stop asked for by the user ends the whole transaction.
     if (cancelled) throw StatementCancelled(kCancelled);
-    throw DbError(message);
+    throw DbError(message, sqlState, nativeCode);
 }
 
 void OdbcQuery::trackTransaction(const QString& statement) {
@@ -524,11 +560,18 @@ void OdbcQuery::trackTransaction(const QString& statement) {
     if (s.endsWith(QLatin1Char(';'))) s.chop(1);
     s = s.trimmed();
     if (s == QLatin1String("begin") || s == QLatin1String("begin work") ||
-        s.startsWith(QLatin1String("start transaction")))
+        s.startsWith(QLatin1String("start transaction"))) {
         inTransaction_ = true;
-    else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
-             s == QLatin1String("commit work") || s == QLatin1String("rollback work"))
+        savepoint_.clear();
+    } else if (s == QLatin1String("commit") || s == QLatin1String("rollback") ||
+               s == QLatin1String("commit work") || s == QLatin1String("rollback work")) {
         inTransaction_ = false;
+        savepoint_.clear();
+    } else if (s.startsWith(QLatin1String("savepoint "))) {
+        if (inTransaction_) savepoint_ = s.mid(10).trimmed();
+    } else if (s.startsWith(QLatin1String("release savepoint "))) {
+        if (s.mid(18).trimmed() == savepoint_) savepoint_.clear();
+    }
     else if (s.startsWith(QLatin1String("set")) && s.contains(QLatin1String("autocommit"))) {
         // Typed in the SQL console: with autocommit off every statement is
         // part of an open transaction.
@@ -614,9 +657,10 @@ void OdbcQuery::perform(Want want, Outcome& outcome) {
             connection_ = std::make_unique<OdbcConnection>(odbc);
             stop_->setTarget(odbc, connection_->id());
             inTransaction_ = false;
+            savepoint_.clear();
             manualCommit_ = false;
         }
-        if (!stop_->enter()) fail(kCancelled, false, true);
+        if (!stop_->enter()) fail(kCancelled, false, {}, 0, true);
         // Such a statement is checked for values the server cut; on its own it
         // runs in a transaction of its own, so that a refused value leaves
         // nothing behind.
@@ -629,26 +673,26 @@ void OdbcQuery::perform(Want want, Outcome& outcome) {
         static_cast<OdbcConnection::Outcome&>(outcome) = connection_->execute(sql_, want != Want::Count);
         if (stores && outcome.affected > 0) connection_->refuseAlteredValues();
         if (own) {
-            if (stop_->isRequested()) fail(kCancelled, false, true);
+            if (stop_->isRequested()) fail(kCancelled, false, {}, 0, true);
             connection_->execute(QStringLiteral("commit"), false);
             inTransaction_ = false;
         }
         stop_->leave();
     } catch (const Failure& f) {
         const bool lost = f.diagnostic.connectionLost || (connection_ && connection_->dead());
-        fail(f.diagnostic.text, lost, stop_->isRequested());
+        fail(f.diagnostic.text, lost, f.diagnostic.sqlState, f.diagnostic.nativeCode, stop_->isRequested());
     } catch (const StatementCancelled&) {
         throw;
     } catch (const DbError& e) {
-        fail(e.message(), false, stop_->isRequested());
+        fail(e.message(), false, e.sqlState(), e.nativeCode(), stop_->isRequested());
     } catch (const std::exception& e) {
-        fail(QString::fromLocal8Bit(e.what()), false, stop_->isRequested());
+        fail(QString::fromLocal8Bit(e.what()), false, {}, 0, stop_->isRequested());
     }
     // A stop that came after the server had finished: rows that were asked
     // for are not shown, and a change inside a transaction is rolled back;
     // a change outside one is done and stays reported as done.
     if (stop_->isRequested() && (outcome.rows || outcome.hadRows || (inTransaction_ && !endsTransaction(sql_))))
-        fail(kCancelled, false, true);
+        fail(kCancelled, false, {}, 0, true);
     if (want == Want::Rows && !outcome.rows) fail(QStringLiteral("语句没有返回结果集"), false);
 #ifdef __GLIBC__
     // The driver held its own copy of the whole result until the statement

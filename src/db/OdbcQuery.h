@@ -17,6 +17,8 @@ class OdbcConnection;
 // into a compact ResultSet and the driver's statement is freed right after.
 // A "begin" sent through it is tracked: an error before the matching "commit"
 // or "rollback" rolls the transaction back before the error is reported, and
+// a "savepoint" sent inside it narrows that to a "rollback to savepoint"
+// (the transaction stays open with what came before the savepoint), and
 // a connection the server dropped is reopened at the next statement (outside
 // a transaction and after a pause, before that statement fails on it). A
 // value the server would store cut (blanks beyond its column) is refused with
@@ -53,6 +55,8 @@ public:
     bool busy() const override { return busy_; }
 
     bool inTransaction() const { return inTransaction_; }
+    // The savepoint that a failing statement rolls back to, or empty.
+    const QString& savepoint() const { return savepoint_; }
 
     // Called with each statement just before it is sent (fault tests use it
     // to stop the server at a chosen statement); empty by default.
@@ -68,7 +72,8 @@ private:
     // The statement thread's part of send().
     void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);
-    [[noreturn]] void fail(const QString& message, bool connectionLost, bool cancelled = false);
+    [[noreturn]] void fail(const QString& message, bool connectionLost, const QString& sqlState = {},
+                           int nativeCode = 0, bool cancelled = false);
 
     QString connectionString_;
     QString sql_;
@@ -81,6 +86,7 @@ private:
     std::shared_ptr<busy::StatementThread> thread_;
     std::unique_ptr<Stop> stop_;
     std::shared_ptr<bool> alive_;
+    QString savepoint_;          // the latest savepoint of the open transaction
 };
 
 }  // namespace db

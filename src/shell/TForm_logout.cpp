@@ -7,6 +7,7 @@
 #include "db/FormRegistry.h"
 #include "shell/OwnAccount.h"
 #include "shell/Program.h"
+#include "db/RetryOnConflict.h"
 
 TForm_logout::TForm_logout(QWidget* parent) : db::Form(QStringLiteral("Form_logout"), parent) {
     setWindowTitle(QStringLiteral("用户注销"));
@@ -34,7 +35,8 @@ TForm_logout::TForm_logout(QWidget* parent) : db::Form(QStringLiteral("Form_logo
 void TForm_logout::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
-        const shell::AccountOutcome out = shell::cancelAccount(query(), userName());
+        const shell::AccountOutcome out =
+            db::retryOnConflict([&] { return shell::cancelAccount(query(), userName()); });
         shell::show(out.notices);
         if (out.quitProgram) {
             emit quitRequested();

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "db/FormRegistry.h"
+#include "exchange/ExportMenu.h"
 #include "shell/Program.h"
 
 TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
@@ -50,7 +51,7 @@ TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
 
     QMenu* extra = addMenu(nullptr, QStringLiteral("扩展功能"), "menu5");
     addCommand(extra, QStringLiteral("使用SQL语言操作"), "menu51");
-    addCommand(extra, QStringLiteral("从文件批量插入元组到数据库（待完成）"), "menu52");
+    addCommand(extra, QStringLiteral("从文件批量插入元组到数据库"), "menu52");
     addCommand(extra, QStringLiteral("自动解析论文并导入数据库（待完成）"), "menu53");
 
     QMenu* admin = addMenu(nullptr, QStringLiteral("管理员功能"), "menu6");
@@ -62,6 +63,9 @@ TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
     addCommand(admin, QStringLiteral("数据库更改"), "menu62");
 
     addCommand(nullptr, QStringLiteral("退出"), "menu_exit");
+
+    // Every result grid of the program can save its rows.
+    exchange::ExportMenu::install();
 }
 
 QMenu* TForm_main::addMenu(QMenu* parent, const QString& title, const char* name) {

@@ -6,6 +6,7 @@
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
 #include "shell/OwnAccount.h"
+#include "db/RetryOnConflict.h"
 
 namespace {
 QLineEdit* passwordBox(QWidget* parent, const QString& name) {
@@ -61,8 +62,10 @@ void TForm_password_update::Button_yesClick() {
     handle([&] {
         query().setConnectionString(connectionString());
         const shell::AccountOutcome out =
-            shell::changePassword(query(), userName(), Edit_pre_password->text(),
-                                  Edit_new_password->text(), Edit_cof_password->text());
+            db::retryOnConflict([&] {
+                return shell::changePassword(query(), userName(), Edit_pre_password->text(),
+                                             Edit_new_password->text(), Edit_cof_password->text());
+            });
         shell::show(out.notices);
         if (out.closeWindow) close();
     });

@@ -136,7 +136,7 @@ TEST_F(WindowsTest, MenuCommandsOpenANewWindowEachTimeWithTheTwoTextsCopiedIn) {
     ASSERT_TRUE(signIn(QStringLiteral("admin"), QStringLiteral("admin123")));
     QStringList routed;
     for (const char* item : {"menu11", "menu12", "menu31", "menu32", "menu33", "menu34", "menu4", "menu21",
-                             "menu22", "menu51", "menu610", "menu611", "menu612", "menu613", "menu62"}) {
+                             "menu22", "menu51", "menu52", "menu610", "menu611", "menu612", "menu613", "menu62"}) {
         if (!db::FormRegistry::find(QString::fromLatin1(item))) continue;
         routed << QString::fromLatin1(item);
         const auto before = QApplication::topLevelWidgets().size();
@@ -154,9 +154,8 @@ TEST_F(WindowsTest, MenuCommandsOpenANewWindowEachTimeWithTheTwoTextsCopiedIn) {
         }
         QApplication::processEvents();
     }
-    // the two commands still to come do nothing
+    // the command still to come does nothing
     const auto before = QApplication::topLevelWidgets().size();
-    main.findChild<QAction*>(QStringLiteral("menu52"))->trigger();
     main.findChild<QAction*>(QStringLiteral("menu53"))->trigger();
     EXPECT_EQ(QApplication::topLevelWidgets().size(), before);
     std::cout << "routed: " << routed.join(QLatin1Char(' ')).toStdString() << "\n";

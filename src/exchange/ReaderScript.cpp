@@ -1,0 +1,355 @@
+#include "exchange/ReaderScript.h"
+
+namespace exchange {
+
+// The readers run in the embedded interpreter: pybtex for BibTeX (with
+// latexcodec for accents), the csv module for CSV, a few lines for RIS.
+const char* readerScript() {
+    return R"PY(
+"""Readers of bibliography files for the paper catalogue's batch import.
+
+Each reader takes the whole text of a file and returns the records as one
+string: records separated by RS (0x1d), fields by GS (0x1e), list items by
+US (0x1f). Fields: key, line, title, authors, date, keywords, category,
+remark, file, warnings, error.
+"""
+import codecs
+import functools
+
+import latexcodec  # registers the "ulatex" codec
+import csv
+import io
+import re
+
+RS, FS, US = "\x1d", "\x1e", "\x1f"
+_CTRL = re.compile("[\x00-\x08\x0b\x0c\x0e-\x1f\x7f]")
+_SPACE = re.compile(r"\s+")
+_YEAR = re.compile(r"(\d{4})")
+_MONTHS = {m: i + 1 for i, m in enumerate(
+    ["jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"])}
+_LIST = re.compile("[,;\uff1b\uff0c]")
+
+
+def clean(text):
+    """One line of text: control characters and runs of blanks become one blank."""
+    return _SPACE.sub(" ", _CTRL.sub(" ", text or "")).strip()
+
+
+_ESCAPED = {"\\{": "\ue001", "\\}": "\ue002", "\\$": "\ue003", "\\textasciicircum{}": "\ue004",
+            "\\textasciicircum": "\ue004"}
+_BARE = re.compile(r"[{}$]")
+# \"{U} and \'{\i}: the codec reads an accent on a braced letter less well
+# than on a bare one.
+_ACCENT_BRACES = re.compile(r"(\\[\'\"`^~=.uvHckbdrt])\s*\{\s*(\\?[A-Za-z])\s*\}")
+
+
+@functools.lru_cache(maxsize=1 << 16)
+def delatex(text):
+    """LaTeX accents and commands to Unicode; grouping braces and math dollars go.
+    Names, keywords and journal titles repeat, so results are kept."""
+    if not text:
+        return ""
+    if "\\" not in text:
+        if any(c in text for c in "{}$~"):
+            text = _BARE.sub("", text).replace("~", " ")
+    else:
+        for k, v in _ESCAPED.items():
+            text = text.replace(k, v)
+        text = _ACCENT_BRACES.sub(
+            lambda m: "{%s%s%s}" % (m.group(1), " " if m.group(1)[-1].isalpha() else "", m.group(2)), text)
+        try:
+            text = codecs.decode(text, "ulatex")
+        except Exception:
+            pass
+        text = _BARE.sub("", text).replace("\u00a0", " ")
+        text = text.replace("\ue001", "{").replace("\ue002", "}").replace("\ue003", "$").replace("\ue004", "^")
+    return clean(text)
+
+
+def month_number(text):
+    text = (text or "").strip().lower()
+    if text.isdigit() and 1 <= int(text) <= 12:
+        return int(text)
+    return _MONTHS.get(text[:3])
+
+
+def make_date(year, month="", day=""):
+    """"YYYY-MM-DD", "YYYY-MM" or "YYYY" from what the entry has."""
+    m = _YEAR.search(year or "")
+    if not m:
+        return ""
+    out = m.group(1)
+    mon = month_number(month)
+    if mon:
+        out += "-%02d" % mon
+        d = (day or "").strip()
+        if d.isdigit() and 1 <= int(d) <= 31:
+            out += "-%02d" % int(d)
+    return out
+
+
+def split_list(text):
+    return [t for t in (clean(x) for x in _LIST.split(text or "")) if t]
+
+
+def file_path(text):
+    """The path of a file field: a JabRef field "description:path:type" (the
+    first of several) gives its path; a path or URL stays as it is."""
+    text = (text or "").strip()
+    if text.startswith(("http://", "https://", "ftp://", "file://")):
+        return text
+    if ";" in text:
+        text = text.split(";")[0]
+    parts = re.split(r"(?<!\\):", text)
+    if len(parts) == 3:
+        text = parts[1]
+    return text.replace("\\:", ":").strip()
+
+
+def record(key="", line=0, title="", authors=(), date="", keywords=(), category="", remark="",
+           file="", warnings=(), error=""):
+    fields = [key, str(line), title, US.join(authors), date, US.join(keywords), category, remark, file,
+              US.join(warnings), error]
+    return FS.join(f.replace(RS, " ").replace(FS, " ").replace(US, " ") if i not in (3, 5, 9) else f
+                   for i, f in enumerate(fields))
+
+
+# ---- BibTeX ----
+
+_ENTRY_START = re.compile(r"@\s*([A-Za-z]+)\s*[{(]\s*([^,\s{}()]*)")
+
+
+def _person(p):
+    last = " ".join(p.prelast_names + p.last_names)
+    first = " ".join(p.first_names + p.middle_names)
+    name = delatex(last)
+    if p.lineage_names:
+        name += ", " + delatex(" ".join(p.lineage_names))
+    if first:
+        name += ", " + delatex(first)
+    return name
+
+
+def read_bibtex(text):
+    import pybtex.errors
+    from pybtex.database.input import bibtex as bibtex_input
+    from pybtex import database as bibdb
+
+    problems = []
+
+    def report(error):
+        problems.append(error)
+
+    pybtex.errors.set_strict_mode(False)
+    saved = (pybtex.errors.report_error, bibtex_input.report_error if hasattr(bibtex_input, "report_error") else None,
+             bibdb.report_error)
+    pybtex.errors.report_error = report
+    bibdb.report_error = report
+    if saved[1] is not None:
+        bibtex_input.report_error = report
+    try:
+        data = bibtex_input.Parser().parse_string(text)
+    finally:
+        pybtex.errors.report_error = saved[0]
+        bibdb.report_error = saved[2]
+        if saved[1] is not None:
+            bibtex_input.report_error = saved[1]
+
+    # Where each entry starts, for line numbers and for placing syntax errors.
+    starts = []
+    first_line = {}
+    line = 1
+    pos = 0
+    for m in _ENTRY_START.finditer(text):
+        line += text.count("\n", pos, m.start())
+        pos = m.start()
+        kind = m.group(1).lower()
+        if kind in ("string", "comment", "preamble"):
+            continue
+        starts.append((line, m.group(2)))
+        first_line.setdefault(m.group(2).lower(), line)
+
+    warnings = {}
+    general = []
+    for p in problems:
+        message = str(p)
+        m = re.search(r"entry with key (\S+) has a duplicate (\S+) field", message)
+        if m:
+            warnings.setdefault(m.group(1).lower(), []).append("重复字段 %s，用第一个值" % m.group(2))
+            continue
+        m = re.search(r"repeated bibliograhpy entry: (\S+)", message)
+        if m:
+            general.append("重复的条目键 %s，只读了第一个" % m.group(1))
+            continue
+        lineno = getattr(p, "lineno", None)
+        if lineno is None:
+            m = re.search(r"line (\d+)", message)
+            lineno = int(m.group(1)) if m else None
+        owner = None
+        if lineno is not None:
+            for start, key in starts:
+                if start < lineno:
+                    owner = key
+                else:
+                    break
+        text_of = "第 %s 行：%s" % (lineno, message) if lineno else message
+        if owner is not None:
+            warnings.setdefault(owner.lower(), []).append("语法错误，" + text_of)
+        else:
+            general.append("语法错误，" + text_of)
+
+    entries = data.entries
+    out = []
+    for key, entry in entries.items():
+        fields = entry.fields
+        parent = None
+        ref = fields.get("crossref")
+        if ref:
+            parent = entries.get(ref)
+
+        def field(name):
+            value = fields.get(name)
+            if value is None and parent is not None:
+                value = parent.fields.get(name)
+            return value
+
+        persons = entry.persons.get("author") or entry.persons.get("editor")
+        if not persons and parent is not None:
+            persons = parent.persons.get("author") or parent.persons.get("editor")
+        authors = [_person(p) for p in persons or []]
+        date_field = field("date")
+        if date_field is not None:
+            date = clean(date_field)
+        else:
+            date = make_date(field("year"), field("month"), field("day"))
+        keywords = split_list(delatex(field("keywords") or field("keyword") or ""))
+        category = fields.get("category")
+        category = delatex(category) if category is not None else entry.type.lower()
+        note = field("note")
+        remark = delatex(note if note else field("abstract") or "")
+        file = file_path(field("file") or field("pdf") or field("url") or "")
+        entry_warnings = list(warnings.get(key.lower(), []))
+        if ref and parent is None:
+            entry_warnings.append("交叉引用 %s 不在文件中" % ref)
+        out.append(record(key, first_line.get(key.lower(), 0), delatex(field("title") or ""), authors, date,
+                          keywords, category, remark, file, entry_warnings))
+    return RS.join(out), "\n".join(general)
+
+
+# ---- RIS ----
+
+_RIS_TAG = re.compile(r"^([A-Z][A-Z0-9])  -(?: (.*))?$")
+_RIS_TYPES = {"JOUR": "article", "JFULL": "article", "EJOUR": "article", "MGZN": "article",
+              "CONF": "inproceedings", "CPAPER": "inproceedings", "BOOK": "book", "EBOOK": "book",
+              "CHAP": "incollection", "ECHAP": "incollection", "THES": "phdthesis", "RPRT": "techreport",
+              "GEN": "misc", "UNPB": "unpublished", "PAT": "patent", "ELEC": "online"}
+
+
+def ris_date(text):
+    parts = (text or "").strip().split("/")
+    if len(parts) == 1:
+        parts = (text or "").strip().split("-")
+    year = parts[0] if parts else ""
+    month = parts[1] if len(parts) > 1 else ""
+    day = parts[2] if len(parts) > 2 else ""
+    return make_date(year, month, day)
+
+
+def read_ris(text):
+    out = []
+    general = []
+    current = None
+    start = 0
+    last = None
+    for number, raw in enumerate(text.splitlines(), 1):
+        line = raw.rstrip()
+        m = _RIS_TAG.match(line)
+        if not m:
+            if current is not None and last is not None and line.strip():
+                current[last][-1] += " " + line.strip()  # a value continued on the next line
+            elif line.strip():
+                general.append("第 %d 行不是 RIS 标签行，已忽略" % number)
+            continue
+        tag, value = m.group(1), (m.group(2) or "").strip()
+        if tag == "TY":
+            if current is not None:
+                out.append(_ris_record(current, start, ["条目没有以 ER 结束"]))
+            current = {"TY": [value]}
+            start = number
+            last = "TY"
+        elif tag == "ER":
+            if current is None:
+                general.append("第 %d 行的 ER 前没有 TY" % number)
+            else:
+                out.append(_ris_record(current, start, []))
+            current = None
+            last = None
+        elif current is None:
+            general.append("第 %d 行在条目之外，已忽略" % number)
+        else:
+            current.setdefault(tag, []).append(value)
+            last = tag
+    if current is not None:
+        out.append(_ris_record(current, start, ["文件在条目中间结束（第 %d 行起）" % start]))
+    return RS.join(out), "\n".join(general)
+
+
+def _ris_record(tags, line, warnings):
+    def first(*names):
+        for n in names:
+            if tags.get(n):
+                return tags[n][0]
+        return ""
+
+    authors = []
+    for n in ("AU", "A1"):
+        authors += [clean(a) for a in tags.get(n, []) if clean(a)]
+    if not authors:
+        authors = [clean(a) for a in tags.get("A2", []) + tags.get("ED", []) if clean(a)]
+    keywords = []
+    for k in tags.get("KW", []):
+        keywords += split_list(k)
+    date = ""
+    if "DA" in tags and "PY" not in tags and "Y1" not in tags:
+        date = ris_date(first("DA"))
+    elif "PY" in tags or "Y1" in tags:
+        date = ris_date(first("PY", "Y1"))
+        if "DA" in tags:
+            fuller = ris_date(first("DA"))
+            if fuller.startswith(date):
+                date = fuller
+    if "M3" in tags:
+        category = clean(first("M3"))
+    else:
+        ty = first("TY").upper()
+        category = _RIS_TYPES.get(ty, ty.lower())
+    remark = clean(" ".join(tags.get("N1", []))) or clean(first("AB", "N2"))
+    file = first("L1", "UR", "L2")
+    if file.startswith("file://"):
+        file = file[7:]
+    return record(clean(first("ID")), line, clean(first("TI", "T1", "CT")), authors, date, keywords, category,
+                  remark, file, warnings)
+
+
+# ---- CSV ----
+
+def read_csv(text, delimiter=""):
+    """Header and rows as one string: rows separated by RS, cells by FS; the
+    first cell of each row is the line where the row starts."""
+    if not delimiter:
+        head = text[:4096].split("\n", 1)[0]
+        delimiter = "\t" if head.count("\t") > head.count(",") else ","
+    reader = csv.reader(io.StringIO(text, newline=""), delimiter=delimiter, strict=True)
+    rows = []
+    line = 1
+    try:
+        for row in reader:
+            rows.append(FS.join([str(line)] + [c.replace(RS, " ").replace(FS, " ") for c in row]))
+            line = reader.line_num + 1
+    except csv.Error as e:
+        return RS.join(rows), "第 %d 行：%s" % (reader.line_num, e)
+    return RS.join(rows), ""
+)PY";
+}
+
+}  // namespace exchange

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "exchange/PaperRecord.h"
+
+namespace exchange {
+
+// The entries of a file and what was wrong with the file outside them (each
+// message names its line).
+struct ReadResult {
+    QVector<PaperRecord> records;
+    QStringList problems;
+};
+
+// BibTeX through pybtex: @string and month macros, crossref (missing fields
+// come from the referenced entry), comments; a duplicate field or a syntax
+// error is a warning on the entry where it happened. LaTeX accents become
+// Unicode and grouping braces go. Authors are written "Last, First" ("von
+// Last, Jr, First"); a one-part name (a Chinese name) stays as it is.
+ReadResult readBibtex(const QString& text);
+
+// RIS: TY ... ER entries; repeated AU and KW lines in order.
+ReadResult readRis(const QString& text);
+
+// A CSV or TSV file as read by Python's csv module: the header row, the rows
+// and the line where each row starts; `error` names the line where reading
+// stopped (the rows before it are kept).
+struct CsvTable {
+    QStringList header;
+    QVector<QStringList> rows;
+    QVector<int> lines;
+    QString error;
+};
+// delimiter 0: tab when the first line has more tabs than commas, else comma.
+CsvTable readCsv(const QString& text, QChar delimiter = QChar());
+
+}  // namespace exchange

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "pdf/TextLines.h"
+
+namespace pdf {
+
+// What the first page shows, read the way a reader would: the title is the
+// largest text near the top, the authors the name lines under it, the
+// keywords a "Keywords"/"Index Terms"/"关键词" line, the year a copyright,
+// conference or date line.
+struct PageReading {
+    QString title;
+    QStringList authors;
+    QStringList keywords;
+    QString year;
+};
+
+PageReading readFirstPage(const QList<Line>& lines, double pageHeight);
+
+// The person names in one line of an author block ("A. Smith1, B. Jones*
+// and C. Wu"), without marks, e-mail addresses and joining words; empty when
+// the line is not a list of names.
+QStringList namesInLine(const QString& line);
+// Whether a text looks like a person's name (Latin or Chinese).
+bool isPersonName(const QString& name);
+// Splits a keyword list on its separators.
+QStringList splitKeywords(const QString& text);
+// The year of a publication found in a text, or an empty text.
+QString yearIn(const QString& text);
+
+}  // namespace pdf

@@ -1,0 +1,147 @@
+#include "pdf/TextLines.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+namespace pdf {
+
+bool isCjk(QChar c) {
+    const ushort u = c.unicode();
+    return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3400 && u <= 0x4DBF) || (u >= 0x3000 && u <= 0x303F) ||
+           (u >= 0xFF00 && u <= 0xFFEF) || (u >= 0xF900 && u <= 0xFAFF);
+}
+
+namespace {
+
+double height(const Word& w) { return std::max(w.y1 - w.y0, 0.1); }
+
+bool boldFont(const QString& font) {
+    static const char* marks[] = {"Bold", "bold", "Black", "Heavy", "Semibold", "CMBX", "-B", "Demi", "Hei"};
+    for (const char* m : marks)
+        if (font.contains(QLatin1String(m))) return true;
+    return false;
+}
+
+// Whether the word belongs on the line: it overlaps the line's height
+// enough and follows it closely from the left.
+bool continues(const Line& line, const Word& w) {
+    const Word& last = line.words.last();
+    const double overlap = std::min(line.y1, w.y1) - std::max(line.y0, w.y0);
+    if (overlap < 0.3 * std::min(height(w), line.y1 - line.y0)) return false;
+    const double size = std::max(std::max(w.size, last.size), 1.0);
+    if (w.x0 < last.x1 - 0.5 * size) return false;
+    return w.x0 - last.x1 < 2.2 * size;
+}
+
+// The TeX logos as people write them: "LATEX" -> "LaTeX", "XƎTEX" -> "XeTeX",
+// unless the whole line is in capitals.
+QString logos(QString text) {
+    static const QRegularExpression xe(QStringLiteral("X\\x{018E}(LA)?TEX"));
+    text.replace(xe, QStringLiteral("Xe\\1TEX"));
+    bool lower = false;
+    for (QChar c : text) lower = lower || c.isLower();
+    if (!lower) return text;
+    static const QRegularExpression latex(QStringLiteral("\\bLATEX"));
+    static const QRegularExpression tex(QStringLiteral("\\b([A-Z]{0,5})TEX\\b"));
+    text.replace(latex, QStringLiteral("LaTeX"));
+    text.replace(tex, QStringLiteral("\\1TeX"));
+    text.replace(QStringLiteral("XeLATeX"), QStringLiteral("XeLaTeX"));
+    return text;
+}
+
+void finish(Line& line) {
+    QHash<int, int> chars;  // size in tenths of a point -> characters
+    for (const Word& w : line.words) chars[int(std::lround(w.size * 10))] += int(w.text.size());
+    int best = 0, bestCount = -1;
+    for (auto it = chars.begin(); it != chars.end(); ++it)
+        if (it.value() > bestCount || (it.value() == bestCount && it.key() > best)) best = it.key(), bestCount = it.value();
+    line.size = best / 10.0;
+    int boldChars = 0, allChars = 0;
+    const Word* prev = nullptr;
+    double baseBottom = 0;
+    for (const Word& w : line.words)
+        if (std::abs(w.size - line.size) < 0.05 * line.size) baseBottom = std::max(baseBottom, w.y1);
+    for (int i = 0; i < int(line.words.size()); ++i) {
+        const Word& w = line.words[i];
+        static const QRegularExpression markText(
+            QStringLiteral("^[0-9a-z,;*?()\\x{2020}\\x{2021}\\x{00A7}\\x{00B6}\\x{2217}\\x{22C6}#\\x{2016}\\x{00AC}\\x{00AD}\\x{00AE}\\x{2662}\\x{2663}\\x{2660}\\x{2661}\\x{266E}\\x{266F}\\x{2709}]+$"));
+        bool mark = w.size < 0.85 * line.size && w.y1 < baseBottom - 0.15 * line.size &&
+                    (markText.match(w.text).hasMatch() || (w.text.size() == 1 && w.text != QLatin1String("+")));
+        if (mark && prev && i + 1 < int(line.words.size()) && w.text.front().isUpper()) {
+            // the raised small A of the LaTeX logo touches both neighbours
+            const Word& next = line.words[i + 1];
+            if (w.x0 - prev->x1 < 0.1 * line.size && next.x0 - w.x1 < 0.1 * line.size) mark = false;
+        }
+        if (prev) {
+            const bool gap = w.x0 - prev->x1 > 0.2 * std::max(prev->size, w.size);
+            const bool cjkJoin = !prev->text.isEmpty() && isCjk(prev->text.back()) && isCjk(w.text.front());
+            if (gap || (prev->spaceAfter && !cjkJoin)) line.rawText += QLatin1Char(' ');
+        }
+        line.rawText += w.text;
+        if (mark) {
+            // keeps word boundaries: "Smith1 Jones" reads "Smith Jones"
+            if (!line.text.isEmpty() && !line.text.endsWith(QLatin1Char(' '))) line.text += QLatin1Char(' ');
+        } else {
+            if (prev && !line.text.isEmpty() && !line.text.endsWith(QLatin1Char(' '))) {
+                const bool gap = w.x0 - prev->x1 > 0.1 * std::min(prev->size, w.size);
+                const bool cjkJoin = isCjk(line.text.back()) && isCjk(w.text.front());
+                if (gap || (prev->spaceAfter && !cjkJoin)) line.text += QLatin1Char(' ');
+            }
+            line.text += w.text;
+            allChars += int(w.text.size());
+            if (boldFont(w.font)) boldChars += int(w.text.size());
+        }
+        prev = &w;
+    }
+    line.text = logos(line.text.simplified());
+    line.rawText = line.rawText.simplified();
+    line.bold = allChars > 0 && boldChars * 2 > allChars;
+}
+
+}  // namespace
+
+QList<Line> groupLines(const QList<Word>& words) {
+    QList<Line> lines;
+    for (const Word& w : words) {
+        bool placed = false;
+        // The library's order keeps a line's words together; a raised mark may
+        // come after a following word, so look back a few lines as well.
+        for (int i = int(lines.size()) - 1; i >= 0 && i >= int(lines.size()) - 3; --i) {
+            if (continues(lines[i], w)) {
+                Line& l = lines[i];
+                l.words.append(w);
+                l.x0 = std::min(l.x0, w.x0);
+                l.x1 = std::max(l.x1, w.x1);
+                l.y0 = std::min(l.y0, w.y0);
+                l.y1 = std::max(l.y1, w.y1);
+                placed = true;
+                break;
+            }
+        }
+        if (!placed) {
+            Line l;
+            l.words.append(w);
+            l.x0 = w.x0, l.x1 = w.x1, l.y0 = w.y0, l.y1 = w.y1;
+            lines.append(l);
+        }
+    }
+    for (Line& l : lines) finish(l);
+    lines.removeIf([](const Line& l) { return l.text.isEmpty(); });
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const Line& a, const Line& b) { return a.y0 + a.y1 < b.y0 + b.y1; });
+    // Lines whose middles are on one height read left to right.
+    for (int start = 0; start < int(lines.size());) {
+        const double mid = (lines[start].y0 + lines[start].y1) / 2;
+        const double tolerance = 0.3 * (lines[start].y1 - lines[start].y0);
+        int end = start + 1;
+        while (end < int(lines.size()) && (lines[end].y0 + lines[end].y1) / 2 - mid < tolerance) ++end;
+        std::stable_sort(lines.begin() + start, lines.begin() + end,
+                         [](const Line& a, const Line& b) { return a.x0 < b.x0; });
+        start = end;
+    }
+    return lines;
+}
+
+}  // namespace pdf

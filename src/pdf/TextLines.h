@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "pdf/PdfFacts.h"
+
+namespace pdf {
+
+// A run of words on one baseline, as a reader sees it: words far apart on
+// the same height (columns, author blocks side by side) are separate lines.
+struct Line {
+    QString text;      // words joined, small raised marks left out
+    QString rawText;   // every word, marks included
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    double size = 0;   // the font size of most of its characters
+    bool bold = false;
+    QList<Word> words;
+};
+
+// Groups the words (in the library's reading order) into lines and sorts
+// them top to bottom, left to right.
+QList<Line> groupLines(const QList<Word>& words);
+
+bool isCjk(QChar c);
+
+}  // namespace pdf

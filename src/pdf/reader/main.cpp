@@ -1,0 +1,49 @@
+// The PDF reader process: reads one file path per line on standard input
+// (UTF-8) and answers each with one JSON line on standard output. It runs
+// apart from the program so that a file that crashes or hangs the PDF
+// library takes down only this process.
+#include <poppler-global.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "pdf/reader/PopplerReader.h"
+
+namespace {
+
+void quiet(const std::string&, void*) {}
+
+// A crafted file may make the library allocate without end: keep the
+// process's address space bounded so that it fails instead.
+void limitMemory() {
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = rlim_t(2048) * 1024 * 1024;
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+}  // namespace
+
+int main() {
+    limitMemory();
+    poppler::set_debug_error_function(quiet, nullptr);
+    std::ios::sync_with_stdio(false);
+    std::string path;
+    while (std::getline(std::cin, path)) {
+        if (!path.empty() && path.back() == '\r') path.pop_back();
+        if (path.empty()) continue;
+        QByteArray line;
+        try {
+            line = pdf::toJsonLine(pdf::reader::readFile(path));
+        } catch (const std::exception& e) {
+            pdf::PdfFacts f;
+            f.path = QString::fromStdString(path);
+            f.error = QStringLiteral("PDF文件无法读取：") + QString::fromLocal8Bit(e.what());
+            line = pdf::toJsonLine(f);
+        }
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/InsertPaper.h"
+#include "db/DbError.h"
+#include "db/OdbcQuery.h"
+#include "exchange/PaperCheck.h"
+#include "exchange/PaperWriter.h"
+#include "scripting/ScriptEngine.h"
+#include "support/TestDb.h"
+
+namespace {
+
+using namespace exchange;
+
+PaperRecord record(const QString& title, const QString& remark = {}) {
+    PaperRecord r;
+    r.sourceKey = title.toLower();
+    r.title = title;
+    r.authors = {QStringLiteral("张三"), QStringLiteral("Knuth, Donald E."), QStringLiteral("李四")};
+    r.date = QStringLiteral("2020-05");
+    r.keywords = {QStringLiteral("数据库"), QStringLiteral("import")};
+    r.category = QStringLiteral("article");
+    r.remark = remark;
+    return r;
+}
+
+// The rows of a key in main, address, type_in, author_all, kword_all.
+QList<qint64> rowsOf(const QString& key) {
+    QList<qint64> n;
+    for (const char* t : {"main", "address", "type_in", "author_all", "kword_all"})
+        n << testdb::count(QString::fromLatin1(t), QStringLiteral("Paperid='") + key + QLatin1Char('\''));
+    return n;
+}
+const QList<qint64> kWhole{1, 1, 1, 1, 1};
+const QList<qint64> kNone{0, 0, 0, 0, 0};
+
+// The real hooks, failing on purpose for a paper whose key names "hook fails".
+class Hooks : public scripting::HookCaller {
+public:
+    QString call(const QString& module, const QString& function, const QStringList& args) override {
+        if (args.last().contains(QLatin1String("hook fails")))
+            throw scripting::HookError(QStringLiteral("ValueError: 钩子出错"));
+        return engine_.call(module, function, args);
+    }
+
+private:
+    scripting::ScriptEngine engine_;
+};
+
+class WriterDb : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testdb::reset();
+        q.setConnectionString(testdb::paperConnection());
+        options.typist = QStringLiteral("importer");
+        options.date = QStringLiteral("2026-01-02");
+        options.defaultDir = QStringLiteral("D:\\papers");
+    }
+    QVector<PaperOutcome> write(const QVector<PaperRecord>& records, const PaperWriter::Progress& progress = {}) {
+        const QSet<QString> present = catalogueKeys(q);
+        papers = checkRecords(records, MappingOptions{options.defaultDir}, present);
+        QVector<WriteJob> jobs;
+        for (int i = 0; i < papers.size(); ++i) jobs.push_back({i, &papers[i], present.contains(papers[i].key)});
+        PaperWriter writer(q, hooks, WriteOptions{options.typist, options.date, options.update, options.perCommit});
+        auto out = writer.write(jobs, progress);
+        summary = writer.summary();
+        return out;
+    }
+    struct {
+        QString typist, date, defaultDir;
+        bool update = false;
+        int perCommit = 500;
+    } options;
+    db::OdbcQuery q;
+    Hooks hooks;
+    QVector<CheckedPaper> papers;
+    Summary summary;
+};
+
+TEST_F(WriterDb, WritesEachPaperThroughTheEntryLogicWithHooksTypistAndDate) {
+    const auto out = write({record(QStringLiteral("First"), QStringLiteral("note"))});
+    ASSERT_EQ(out.size(), 1);
+    EXPECT_EQ(out[0].outcome, Outcome::Imported) << out[0].reason.toStdString();
+    const QString key = QStringLiteral("First$张三$2020-05");
+    EXPECT_EQ(rowsOf(key), kWhole);
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select concat(author_2,'|',author_3,'|',coalesce(author_4,'-')) from author_all")),
+              QStringLiteral("Knuth, Donald E.|李四|-"));
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select concat(kword_1,'|',kword_2) from kword_all")), QStringLiteral("数据库|import"));
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select concat(filename,'|',dir,'|',catalog,'|',remark) from address")),
+              QStringLiteral("first.pdf|D:\\papers|article|note"));
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select concat(typist,'|',type_time) from type_in")),
+              QStringLiteral("importer|2026-01-02"));
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select @@in_transaction")), QStringLiteral("0"));
+}
+
+TEST_F(WriterDb, AFailingPaperIsRolledBackAloneAndTheOthersCommit) {
+    // The second paper's type_in row is already there: its main, author,
+    // address and keyword rows go in first and must be undone.
+    testdb::exec(QStringLiteral("insert into type_in values ('Second$张三$2020-05','x','2000-01-01')"));
+    options.perCommit = 2;
+    const auto out = write({record(QStringLiteral("First")), record(QStringLiteral("Second")),
+                            record(QStringLiteral("hook fails")), record(QStringLiteral("Fourth")),
+                            record(QStringLiteral("Fifth"))});
+    ASSERT_EQ(out.size(), 5);
+    EXPECT_EQ(out[0].outcome, Outcome::Imported);
+    EXPECT_EQ(out[1].outcome, Outcome::Failed);
+    EXPECT_TRUE(out[1].reason.contains(QLatin1String("Duplicate"))) << out[1].reason.toStdString();
+    EXPECT_EQ(out[2].outcome, Outcome::Failed);
+    EXPECT_EQ(out[2].reason, QStringLiteral("ValueError: 钩子出错"));
+    EXPECT_EQ(out[3].outcome, Outcome::Imported);
+    EXPECT_EQ(out[4].outcome, Outcome::Imported);
+    EXPECT_EQ(rowsOf(QStringLiteral("First$张三$2020-05")), kWhole);
+    EXPECT_EQ(rowsOf(QStringLiteral("Second$张三$2020-05")), (QList<qint64>{0, 0, 1, 0, 0}));
+    EXPECT_EQ(rowsOf(QStringLiteral("hook fails$张三$2020-05")), kNone);
+    EXPECT_EQ(rowsOf(QStringLiteral("Fifth$张三$2020-05")), kWhole);
+    EXPECT_EQ(summary.imported, 3);
+    EXPECT_EQ(summary.failed, 2);
+    EXPECT_TRUE(summary.text().contains(QStringLiteral("hook fails$张三$2020-05：ValueError: 钩子出错")));
+}
+
+TEST_F(WriterDb, CancelStopsAfterTheCurrentPaperAndKeepsWhatWasWritten) {
+    const auto out = write({record(QStringLiteral("A1")), record(QStringLiteral("A2")), record(QStringLiteral("A3")),
+                            record(QStringLiteral("A4"))},
+                           [](int done, int) { return done < 2; });
+    EXPECT_EQ(out[1].outcome, Outcome::Imported);
+    EXPECT_EQ(out[2].outcome, Outcome::NotWritten);
+    EXPECT_EQ(testdb::count(QStringLiteral("main")), 2);
+    EXPECT_EQ(testdb::count(QStringLiteral("type_in")), 2);
+    EXPECT_EQ(summary.notWritten, 2);
+    EXPECT_EQ(summary.stopReason, QStringLiteral("用户取消"));
+}
+
+TEST_F(WriterDb, PapersAlreadyPresentAreSkippedOrUpdated) {
+    write({record(QStringLiteral("Kept"), QStringLiteral("old"))});
+    const QString key = QStringLiteral("Kept$张三$2020-05");
+    auto out = write({record(QStringLiteral("Kept"), QStringLiteral("new")), record(QStringLiteral("Other"))});
+    EXPECT_EQ(papers[0].status, Status::Present);
+    EXPECT_EQ(out[0].outcome, Outcome::Skipped);
+    EXPECT_EQ(out[1].outcome, Outcome::Imported);
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select remark from address where Paperid='") + key + "'"), QStringLiteral("old"));
+
+    options.update = true;
+    PaperRecord changed = record(QStringLiteral("Kept"), QStringLiteral("new"));
+    changed.authors << QStringLiteral("王五");
+    out = write({changed});
+    EXPECT_EQ(out[0].outcome, Outcome::Updated) << out[0].reason.toStdString();
+    EXPECT_EQ(rowsOf(key), kWhole);
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select remark from address where Paperid='") + key + "'"), QStringLiteral("new"));
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select author_4 from author_all where Paperid='") + key + "'"), QStringLiteral("王五"));
+    EXPECT_EQ(summary.updated, 1);
+}
+
+TEST(QuerySavepoint, AFailureAfterASavepointUndoesOnlyWhatFollowsIt) {
+    testdb::reset();
+    db::OdbcQuery q;
+    q.setConnectionString(testdb::paperConnection());
+    q.execSql(QStringLiteral("begin"));
+    q.execSql(QStringLiteral("insert into author_info values ('a','a@x')"));
+    q.execSql(QStringLiteral("savepoint paper"));
+    q.execSql(QStringLiteral("insert into author_info values ('b','b@x')"));
+    EXPECT_THROW(q.execSql(QStringLiteral("insert into no_such_table values (1)")), db::DbError);
+    EXPECT_TRUE(q.inTransaction());
+    q.execSql(QStringLiteral("commit"));
+    EXPECT_EQ(testdb::column(QStringLiteral("select author from author_info order by author")), QStringList{QStringLiteral("a")});
+
+    // Without a savepoint a failure still ends the whole transaction.
+    q.execSql(QStringLiteral("begin"));
+    q.execSql(QStringLiteral("insert into author_info values ('c','c@x')"));
+    EXPECT_THROW(q.execSql(QStringLiteral("insert into no_such_table values (1)")), db::DbError);
+    EXPECT_FALSE(q.inTransaction());
+    q.execSql(QStringLiteral("commit"));
+    EXPECT_EQ(testdb::count(QStringLiteral("author_info")), 1);
+}
+
+}  // namespace

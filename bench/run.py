@@ -439,6 +439,31 @@ class Bench:
         self.row("P5 interpreter start (first hook window)", None,
                  [h["interpreter_start_ms"] / 1000 for h in hooks], None, "reported", None, absolute=True)
 
+    def responsive(self, papers):
+        """P7: the window keeps painting during the two searches, and "取消" gives control back."""
+        runs = max(1, self.args.runs)
+        self.program("responsive", "--dsn", "paperdb", "--search", "keyword")  # warm
+        samples = {}
+        for search, label in (("quick", "quick search, all boxes empty"), ("keyword", "detailed query, keyword search")):
+            full = [self.program("responsive", "--dsn", "paperdb", "--search", search) for _ in range(runs)]
+            for r in full:
+                if r["rows"] <= 0:
+                    self.failures.append("P7 %s: no rows" % search)
+            cancel_after = int(min(r["ms"] for r in full) / 2)
+            cut = []
+            if cancel_after >= 600:  # the indicator shows after half a second
+                cut = [self.program("responsive", "--dsn", "paperdb", "--search", search,
+                                    "--cancel-after", str(cancel_after)) for _ in range(runs)]
+            samples[search] = {"full": full, "cancelled": cut, "cancel_after_ms": cancel_after}
+            self.row("P7 longest repaint gap, %s" % label, papers, [r["max_gap_ms"] / 1000 for r in full + cut],
+                     None, "<= 100 ms", 0.100, absolute=True)
+            self.row("P7 the search itself (for reference), %s" % label, papers, [r["ms"] / 1000 for r in full],
+                     None, "reported", None, absolute=True)
+            if cut:
+                self.row("P7 \"取消\" to control back, %s (pressed after %d ms)" % (label, cancel_after), papers,
+                         [r["cancel_ms"] / 1000 for r in cut], None, "<= 300 ms", 0.300, absolute=True)
+        self.samples.setdefault("P7", {})[papers] = samples
+
     # --- table ----------------------------------------------------------------------------
 
     def row(self, label, papers, a, b, goal, limit, floor=None, unit="s", absolute=False):
@@ -503,6 +528,9 @@ class Bench:
                 if want("P3") and (papers <= 100000 or len(sizes) == 1):
                     log("P3 at %d papers ..." % papers)
                     self.select("P3", "detailed", papers, raw, with_memory=False)
+                if want("P7") and (papers >= 1000000 or len(sizes) == 1):
+                    log("P7 at %d papers ..." % papers)
+                    self.responsive(papers)
                 if want("P6") and not import_done:
                     log("P6 at %d papers ..." % papers)
                     self.batch_import(papers)

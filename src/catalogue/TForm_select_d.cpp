@@ -10,6 +10,7 @@
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
 #include "db/Widgets.h"
+#include "grid/PaperFile.h"
 
 TForm_select_d::TForm_select_d(QWidget* parent) : db::Form(QStringLiteral("Form_select_d"), parent) {
     setWindowTitle(QStringLiteral("快速查询"));
@@ -27,6 +28,7 @@ TForm_select_d::TForm_select_d(QWidget* parent) : db::Form(QStringLiteral("Form_
     DBGrid1 = new db::ResultGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->bind(&query());
+    new grid::PaperFileOpener(DBGrid1);  // a double-click opens the paper's file
     connect(this, &db::Form::queryReplaced, this, [this] { DBGrid1->bind(&query()); });
 
     auto* fields = new QGridLayout(GroupBox_addr_f);

@@ -8,6 +8,7 @@
 #include "catalogue/TForm_select_d_c_a.h"
 #include "db/Messages.h"
 #include "db/Widgets.h"
+#include "grid/PaperFile.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ TForm_select_d_c::TForm_select_d_c(QWidget* parent) : db::Form(QStringLiteral("F
     DBGrid1 = new db::ResultGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->bind(&query());
+    new grid::PaperFileOpener(DBGrid1);  // a double-click opens the paper's file
     connect(this, &db::Form::queryReplaced, this, [this] { DBGrid1->bind(&query()); });
 
     Button_yes = db::widgets::button(this, QStringLiteral("查询"), "Button_yes");

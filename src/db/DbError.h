@@ -24,4 +24,10 @@ private:
     int nativeCode_ = 0;
 };
 
+// The user stopped the statement ("取消", or closing its window).
+class StatementCancelled : public DbError {
+public:
+    using DbError::DbError;
+};
+
 }  // namespace db

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 
+#include "db/DbError.h"
 #include "db/Messages.h"
 #include "db/OdbcQuery.h"
 
@@ -34,8 +35,32 @@ void Form::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) handle([this] { formShow(); });
 }
 
-void Form::closeEvent(QCloseEvent* event) { event->accept(); }
+void Form::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // A statement still running for this window is stopped.
+    if (query_ && query_->busy()) query_->cancel();
+    // Closed by its own running handler, or while that handler waits for a
+    // statement: the window goes once the handler has returned.
+    if (handling_ > 0 && testAttribute(Qt::WA_DeleteOnClose)) {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        deleteAfterHandler_ = true;
+    }
+}
 
-void Form::handle(const std::function<void()>& handler) { guarded(handler); }
+void Form::handle(const std::function<void()>& handler) {
+    ++handling_;
+    guarded([&] {
+        try {
+            handler();
+        } catch (const StatementCancelled&) {
+            if (isVisible()) throw;  // reported; a closed window says nothing
+        }
+    });
+    if (--handling_ == 0 && deleteAfterHandler_) {
+        deleteAfterHandler_ = false;
+        if (isHidden()) deleteLater();
+        else setAttribute(Qt::WA_DeleteOnClose, true);  // shown again meanwhile
+    }
+}
 
 }  // namespace db

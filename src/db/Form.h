@@ -44,16 +44,20 @@ protected:
     // Runs when the window is shown, after the two texts are in place.
     virtual void formShow() {}
     void showEvent(QShowEvent* event) override;
-    // Closing hides the window (and destroys it). QDialog's own close event
-    // would call reject(), which closes again and so refuses the close.
+    // Closing hides the window (and destroys it), and stops its running
+    // statement. QDialog's own close event would call reject(), which closes
+    // again and so refuses the close.
     void closeEvent(QCloseEvent* event) override;
     // Runs a handler: an error goes to the error report, the window stays.
+    // A statement stopped because the window was closed is not reported.
     void handle(const std::function<void()>& handler);
 
 private:
     QString userName_;
     QString connectionString_;
     Query* query_ = nullptr;
+    int handling_ = 0;  // handlers running (nested while one waits)
+    bool deleteAfterHandler_ = false;
 };
 
 }  // namespace db

@@ -10,7 +10,12 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <algorithm>
+#include <mutex>
+#include <thread>
 #include <vector>
+
+#include "busy/BusyWait.h"
+#include "busy/StatementThread.h"
 
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
@@ -172,6 +177,16 @@ public:
     // Milliseconds since the last statement on this connection.
     qint64 idleMs() const { return sinceUse_.elapsed(); }
 
+    // The server's id of this connection.
+    quint64 id() const { return id_; }
+
+    // Stops the statement that connection `id` is running, from a connection
+    // of its own: callable from any thread while that connection is busy.
+    static void killQuery(const QString& odbcString, quint64 id) {
+        OdbcConnection killer(odbcString);
+        killer.execute(QStringLiteral("kill query %1").arg(id), false);
+    }
+
     // Refuses a change that the server made only in part: a value cut to its
     // column (trailing blanks beyond the column length are cut with a mere
     // note, whatever the SQL mode) or otherwise altered on the way in.
@@ -247,8 +262,10 @@ private:
     // outside "begin"/"commit" by itself. A session set up otherwise (by the
     // data source's start statement or the server's defaults) is put right.
     void settle() {
-        Outcome now = execute(QStringLiteral("select @@session.sql_mode, @@session.autocommit"), true);
+        Outcome now = execute(
+            QStringLiteral("select @@session.sql_mode, @@session.autocommit, connection_id()"), true);
         if (!now.rows || now.rows->rowCount() < 1) return;
+        id_ = now.rows->text(0, 2).toULongLong();
         QStringList modes = now.rows->text(0, 0).split(QLatin1Char(','), Qt::SkipEmptyParts);
         bool changed = modes.removeAll(QStringLiteral("NO_BACKSLASH_ESCAPES")) > 0;
         if (!modes.contains(QLatin1String("STRICT_TRANS_TABLES")) && !modes.contains(QLatin1String("STRICT_ALL_TABLES"))) {
@@ -451,6 +468,64 @@ private:
 
     SQLHDBC dbc_ = SQL_NULL_HDBC;
     QElapsedTimer sinceUse_;
+    quint64 id_ = 0;
+};
+
+struct OdbcQuery::Outcome : OdbcConnection::Outcome {};
+
+// What cancel() and the statement thread share: whether a stop was asked
+// for, whether a statement is at the server, and which connection to stop.
+struct OdbcQuery::Stop {
+    std::mutex mutex;
+    bool requested = false;
+    bool running = false;
+    QString odbcString;
+    quint64 id = 0;
+    std::thread killer;
+
+    // Before a statement: waits for a stop still on its way and starts afresh.
+    void reset() {
+        join();
+        std::lock_guard lock(mutex);
+        requested = running = false;
+    }
+    void join() {
+        if (killer.joinable()) killer.join();
+    }
+    bool isRequested() {
+        std::lock_guard lock(mutex);
+        return requested;
+    }
+    void setTarget(const QString& odbc, quint64 connectionId) {
+        std::lock_guard lock(mutex);
+        odbcString = odbc;
+        id = connectionId;
+    }
+    // The statements go to the server from here on; false when a stop was
+    // asked for already.
+    bool enter() {
+        std::lock_guard lock(mutex);
+        if (requested) return false;
+        running = true;
+        return true;
+    }
+    void leave() {
+        std::lock_guard lock(mutex);
+        running = false;
+    }
+    void request() {
+        std::lock_guard lock(mutex);
+        if (requested) return;
+        requested = true;
+        if (!running || id == 0 || killer.joinable()) return;
+        killer = std::thread([odbc = odbcString, target = id] {
+            try {
+                OdbcConnection::killQuery(odbc, target);
+            } catch (...) {
+                // The statement ends by itself (or by the time-out) instead.
+            }
+        });
+    }
 };
 
 namespace {
@@ -468,9 +543,31 @@ void OdbcQuery::setBeforeSend(std::function<void(const QString&)> callback) {
     beforeSend() = std::move(callback);
 }
 
-OdbcQuery::OdbcQuery(QObject* parent) : Query(parent) {}
+namespace {
+const QString kCancelled = QStringLiteral("语句已取消：服务器上的执行已被停止");
+}  // namespace
 
-OdbcQuery::~OdbcQuery() = default;
+OdbcQuery::OdbcQuery(QObject* parent)
+    : Query(parent),
+      thread_(std::make_shared<busy::StatementThread>()),
+      stop_(std::make_unique<Stop>()),
+      alive_(std::make_shared<bool>(true)) {}
+
+OdbcQuery::~OdbcQuery() {
+    // Destroyed while its statement runs (its window went away): the
+    // statement is stopped and waited for; the waiting call sees that the
+    // object is gone.
+    *alive_ = false;
+    if (busy_) {
+        stop_->request();
+        thread_->wait();
+    }
+    stop_->join();
+}
+
+void OdbcQuery::cancel() {
+    if (busy_) stop_->request();
+}
 
 bool OdbcQuery::isConnected() const { return connection_ != nullptr; }
 
@@ -496,10 +593,11 @@ void OdbcQuery::setSql(const QString& statement) {
     sql_ = statement;
 }
 
-void OdbcQuery::fail(const QString& message, bool connectionLost, const QString& sqlState, int nativeCode) {
+void OdbcQuery::fail(const QString& message, bool connectionLost, const QString& sqlState, int nativeCode,
+                     bool cancelled) {
     if (connectionLost) {
         connection_.reset();  // reopened at the next statement
-    } else if (inTransaction_ && connection_ && !savepoint_.isEmpty()) {
+    } else if (!cancelled && inTransaction_ && connection_ && !savepoint_.isEmpty()) {
         // Undo what came after the savepoint (the failing part of a batch);
         // the transaction stays open with what came before it. If even that
         // fails, nothing of the transaction stays.
@@ -527,6 +625,8 @@ void OdbcQuery::fail(const QString& message, bool connectionLost, const QString&
     }
     inTransaction_ = false;
     savepoint_.clear();
+    // A stop asked for by the user ends the whole transaction.
+    if (cancelled) throw StatementCancelled(kCancelled);
     throw DbError(message, sqlState, nativeCode);
 }
 
@@ -586,54 +686,38 @@ bool mayCutBlanks(const QString& statement) {
 // longer than this).
 constexpr qint64 kIdleBeforeCheckMs = 250;
 
+// "commit" or "rollback": a statement that ends a transaction.
+bool endsTransaction(const QString& statement) {
+    const QString s = statement.trimmed().toLower();
+    return s.startsWith(QLatin1String("commit")) || s.startsWith(QLatin1String("rollback"));
+}
+
 }  // namespace
 
 bool OdbcQuery::send(Want want, qint64* affected) {
+    if (busy_) throw DbError(QStringLiteral("这个窗口的上一条语句还没有执行完"));
     close();
     if (beforeSend()) beforeSend()(sql_);
-    BusyCursor busy;
-    OdbcConnection::Outcome outcome;
-    try {
-        const bool open = inTransaction_ || manualCommit_;
-        // Outside a transaction a connection that the server dropped in the
-        // meantime (a restart) is replaced at once: nothing is lost with it.
-        if (connection_ && !open && connection_->idleMs() > kIdleBeforeCheckMs && connection_->dead())
-            connection_.reset();
-        if (!connection_) {
-            QString odbc = odbcConnectionString(connectionString_);
-            connection_ = std::make_unique<OdbcConnection>(odbc);
-            inTransaction_ = false;
-            savepoint_.clear();
-            manualCommit_ = false;
+    BusyCursor cursor;
+    stop_->reset();
+    Outcome outcome;
+    std::exception_ptr error;
+    busy_ = true;
+    const std::shared_ptr<busy::StatementThread> thread = thread_;
+    const std::shared_ptr<bool> alive = alive_;
+    thread->start([&] {
+        try {
+            perform(want, outcome);
+        } catch (...) {
+            error = std::current_exception();
         }
-        // Such a statement is checked for values the server cut; on its own it
-        // runs in a transaction of its own, so that a refused value leaves
-        // nothing behind.
-        const bool stores = mayCutBlanks(sql_);
-        const bool own = stores && !inTransaction_ && !manualCommit_;
-        if (own) {
-            connection_->execute(QStringLiteral("begin"), false);
-            inTransaction_ = true;
-        }
-        outcome = connection_->execute(sql_, want != Want::Count);
-        if (stores && outcome.affected > 0) connection_->refuseAlteredValues();
-        if (own) {
-            connection_->execute(QStringLiteral("commit"), false);
-            inTransaction_ = false;
-        }
-    } catch (const Failure& f) {
-        fail(f.diagnostic.text, f.diagnostic.connectionLost || (connection_ && connection_->dead()),
-             f.diagnostic.sqlState, f.diagnostic.nativeCode);
-    } catch (const DbError& e) {
-        fail(e.message(), false);
-    } catch (const std::exception& e) {
-        fail(QString::fromLocal8Bit(e.what()), false);
-    }
-#ifdef __GLIBC__
-    // The driver held its own copy of the whole result until the statement
-    // was freed; the allocator keeps such memory unless asked to return it.
-    if (outcome.rows && outcome.rows->bytesReserved() >= kTrimAfterBytes) malloc_trim(0);
-#endif
+    });
+    busy::BusyWait::wait(*thread, this, [this] { cancel(); });
+    if (!*alive) throw StatementCancelled(kCancelled);  // the query object is gone
+    busy_ = false;
+    stop_->join();  // a stop on its way must not reach the next statement
+    if (error) std::rethrow_exception(error);
+
     trackTransaction(sql_);
     if (affected) *affected = outcome.affected;
     if (outcome.hadRows) return true;  // rows were not wanted here
@@ -643,8 +727,63 @@ bool OdbcQuery::send(Want want, qint64* affected) {
         emit resultChanged();
         return true;
     }
-    if (want == Want::Rows) fail(QStringLiteral("语句没有返回结果集"), false);
     return false;
+}
+
+void OdbcQuery::perform(Want want, Outcome& outcome) {
+    try {
+        const bool open = inTransaction_ || manualCommit_;
+        // Outside a transaction a connection that the server dropped in the
+        // meantime (a restart) is replaced at once: nothing is lost with it.
+        if (connection_ && !open && connection_->idleMs() > kIdleBeforeCheckMs && connection_->dead())
+            connection_.reset();
+        if (!connection_) {
+            QString odbc = odbcConnectionString(connectionString_);
+            connection_ = std::make_unique<OdbcConnection>(odbc);
+            stop_->setTarget(odbc, connection_->id());
+            inTransaction_ = false;
+            savepoint_.clear();
+            manualCommit_ = false;
+        }
+        if (!stop_->enter()) fail(kCancelled, false, {}, 0, true);
+        // Such a statement is checked for values the server cut; on its own it
+        // runs in a transaction of its own, so that a refused value leaves
+        // nothing behind.
+        const bool stores = mayCutBlanks(sql_);
+        const bool own = stores && !inTransaction_ && !manualCommit_;
+        if (own) {
+            connection_->execute(QStringLiteral("begin"), false);
+            inTransaction_ = true;
+        }
+        static_cast<OdbcConnection::Outcome&>(outcome) = connection_->execute(sql_, want != Want::Count);
+        if (stores && outcome.affected > 0) connection_->refuseAlteredValues();
+        if (own) {
+            if (stop_->isRequested()) fail(kCancelled, false, {}, 0, true);
+            connection_->execute(QStringLiteral("commit"), false);
+            inTransaction_ = false;
+        }
+        stop_->leave();
+    } catch (const Failure& f) {
+        const bool lost = f.diagnostic.connectionLost || (connection_ && connection_->dead());
+        fail(f.diagnostic.text, lost, f.diagnostic.sqlState, f.diagnostic.nativeCode, stop_->isRequested());
+    } catch (const StatementCancelled&) {
+        throw;
+    } catch (const DbError& e) {
+        fail(e.message(), false, e.sqlState(), e.nativeCode(), stop_->isRequested());
+    } catch (const std::exception& e) {
+        fail(QString::fromLocal8Bit(e.what()), false, {}, 0, stop_->isRequested());
+    }
+    // A stop that came after the server had finished: rows that were asked
+    // for are not shown, and a change inside a transaction is rolled back;
+    // a change outside one is done and stays reported as done.
+    if (stop_->isRequested() && (outcome.rows || outcome.hadRows || (inTransaction_ && !endsTransaction(sql_))))
+        fail(kCancelled, false, {}, 0, true);
+    if (want == Want::Rows && !outcome.rows) fail(QStringLiteral("语句没有返回结果集"), false);
+#ifdef __GLIBC__
+    // The driver held its own copy of the whole result until the statement
+    // was freed; the allocator keeps such memory unless asked to return it.
+    if (outcome.rows && outcome.rows->bytesReserved() >= kTrimAfterBytes) malloc_trim(0);
+#endif
 }
 
 void OdbcQuery::open() { send(Want::Rows, nullptr); }

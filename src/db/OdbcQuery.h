@@ -5,6 +5,10 @@
 
 #include "db/Query.h"
 
+namespace busy {
+class StatementThread;
+}
+
 namespace db {
 
 class OdbcConnection;
@@ -19,6 +23,13 @@ class OdbcConnection;
 // a transaction and after a pause, before that statement fails on it). A
 // value the server would store cut (blanks beyond its column) is refused with
 // an error, and nothing of the statement stays.
+//
+// Each statement, with the fetch of its rows, runs on a thread of the query
+// object's own while the calling window thread waits for it with the window
+// still painting (busy::BusyWait); the connection is used by one thread at a
+// time. cancel() stops the running statement with "kill query" sent over a
+// second connection: the call fails with StatementCancelled, the connection
+// stays usable, and an open transaction is rolled back.
 class OdbcQuery : public Query {
     Q_OBJECT
 public:
@@ -40,6 +51,8 @@ public:
     void next() override;
     bool eof() const override;
     std::shared_ptr<const ResultSet> result() const override { return result_; }
+    void cancel() override;
+    bool busy() const override { return busy_; }
 
     bool inTransaction() const { return inTransaction_; }
     // The savepoint that a failing statement rolls back to, or empty.
@@ -71,10 +84,14 @@ public:
 
 private:
     enum class Want { Rows, Count, Either };
+    struct Stop;
+    struct Outcome;
     bool send(Want want, qint64* affected);
+    // The statement thread's part of send().
+    void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);
     [[noreturn]] void fail(const QString& message, bool connectionLost, const QString& sqlState = {},
-                           int nativeCode = 0);
+                           int nativeCode = 0, bool cancelled = false);
 
     QString connectionString_;
     QString sql_;
@@ -83,6 +100,10 @@ private:
     qint64 row_ = 0;
     bool inTransaction_ = false;
     bool manualCommit_ = false;  // autocommit switched off in this session
+    bool busy_ = false;
+    std::shared_ptr<busy::StatementThread> thread_;
+    std::unique_ptr<Stop> stop_;
+    std::shared_ptr<bool> alive_;
     QString savepoint_;          // the latest savepoint of the open transaction
 };
 

@@ -45,6 +45,13 @@ public:
     // The open result for a grid, or null.
     virtual std::shared_ptr<const ResultSet> result() const = 0;
 
+    // Stops the running statement at the server; the call that sent it then
+    // fails with StatementCancelled. Called on the window thread while the
+    // query object waits for its statement; harmless when none runs.
+    virtual void cancel() {}
+    // True while a statement is on its way or running.
+    virtual bool busy() const { return false; }
+
     // Convenience: close, replace the statement, then open / execute / run.
     void openSql(const QString& statement) { close(); setSql(statement); open(); }
     qint64 execSql(const QString& statement) { close(); setSql(statement); return execSql(); }

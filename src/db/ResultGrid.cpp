@@ -2,12 +2,31 @@
 
 #include <QHeaderView>
 
+#include "grid/CellCopy.h"
+#include "grid/RowCountLabel.h"
+
 namespace db {
 
 ResultGrid::ResultGrid(QWidget* parent) : QTableView(parent) {
-    setModel(&model_);
+    proxy_.setSourceModel(&model_);
+    setModel(&proxy_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    new grid::CellCopy(this);
+
+    // The row count sits under the rows, left of the horizontal scroll bar.
+    rowCount_ = new grid::RowCountLabel(this);
+    rowCount_->setModel(&proxy_);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    addScrollBarWidget(rowCount_, Qt::AlignLeft);
+
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, &proxy_, &grid::SortProxy::clickColumn);
+    connect(&proxy_, &grid::SortProxy::sortChanged, this, [this](int column, Qt::SortOrder order) {
+        horizontalHeader()->setSortIndicatorShown(column >= 0);
+        if (column >= 0) horizontalHeader()->setSortIndicator(column, order);
+    });
     setWordWrap(false);
     // Fixed row heights keep scrolling through a million rows cheap.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -318,6 +318,15 @@ public:
     QStringList sent;
 };
 
+// Writes the statements the program sent, one a line, for the client to send
+// the same; nothing when no file is named.
+void writeRecord(const QString& path, const QStringList& sent) {
+    if (path.isEmpty()) return;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw std::runtime_error("cannot write record");
+    for (const QString& s : sent) f.write(s.toUtf8() + ";\n");
+}
+
 // Paper entry through the entry logic, as the entry window's "插入" runs it.
 int runEntry(const Args& args) {
     const QString conn = paperConnection(args.need(QStringLiteral("dsn")));
@@ -341,12 +350,7 @@ int runEntry(const Args& args) {
     }
     const double ms = msSince(t0);
 
-    const QString record = args.get(QStringLiteral("record"));
-    if (!record.isEmpty()) {
-        QFile f(record);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw std::runtime_error("cannot write record");
-        for (const QString& s : query.sent) f.write(s.toUtf8() + ";\n");
-    }
+    writeRecord(args.get(QStringLiteral("record")), query.sent);
     QJsonObject o;
     o[QStringLiteral("ms")] = ms;
     o[QStringLiteral("papers")] = qint64(entries.size());
@@ -405,12 +409,7 @@ int runImport(const Args& args) {
     const double writeMs = msSince(t1);
     const double totalMs = msSince(t0);
 
-    const QString record = args.get(QStringLiteral("record"));
-    if (!record.isEmpty()) {
-        QFile f(record);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw std::runtime_error("cannot write record");
-        for (const QString& s : query.sent) f.write(s.toUtf8() + ";\n");
-    }
+    writeRecord(args.get(QStringLiteral("record")), query.sent);
     QJsonObject o;
     o[QStringLiteral("parse_ms")] = parseMs;
     o[QStringLiteral("read_ms")] = readMs;

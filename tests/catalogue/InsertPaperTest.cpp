@@ -12,6 +12,7 @@
 #include "support/FakeQuery.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"
+#include "support/EntryForm.h"
 
 namespace {
 
@@ -293,13 +294,8 @@ protected:
         const QList<qint64> before = papertest::tableSizes();
         papertest::Window<TForm_insert_d> w;
         w->setHooks(std::move(hooks));
-        w->Edit_title->setText(QStringLiteral("T"));
-        w->Edit_author->setText(QStringLiteral("A"));
-        w->Edit_date->setText(QStringLiteral("2008-01-02"));
-        w->Edit_filename->setText(QStringLiteral("t.pdf"));
-        w->Edit_dir->setText(QStringLiteral("d"));
-        w->CheckBox2->setChecked(true);
-        w->Edit_authors->setText(QStringLiteral("B；C"));
+        entryform::type(*w, {QStringLiteral("T"), QStringLiteral("A"), QStringLiteral("2008-01-02"),
+                             QStringLiteral("t.pdf"), QStringLiteral("d"), QStringLiteral("B；C")});
         w->Button_yes->click();
         ASSERT_EQ(recorder::lines().size(), 1);
         EXPECT_TRUE(recorder::lines().first().startsWith(QStringLiteral("!"))) << recorder::lines().first().toStdString();

@@ -76,6 +76,7 @@ struct Window {
     explicit Window(const QString& user = QStringLiteral("editor"));
     ~Window() { delete w.data(); }
     W* operator->() { return w.data(); }
+    W& operator*() { return *w.data(); }
 };
 
 }  // namespace papertest

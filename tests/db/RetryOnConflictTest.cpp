@@ -8,6 +8,7 @@
 #include "db/RetryOnConflict.h"
 #include "support/FakeQuery.h"
 #include "support/Recorder.h"
+#include "support/EntryForm.h"
 
 namespace {
 
@@ -45,13 +46,8 @@ struct Entry {
     Entry() {
         w->setQuery(q);
         w->setHooks(std::make_unique<CountingHooks>(&hookCalls));
-        w->Edit_title->setText(QStringLiteral("T"));
-        w->Edit_author->setText(QStringLiteral("A"));
-        w->Edit_date->setText(QStringLiteral("2008-01-02"));
-        w->Edit_filename->setText(QStringLiteral("t.pdf"));
-        w->Edit_dir->setText(QStringLiteral("d"));
-        w->CheckBox2->setChecked(true);
-        w->Edit_authors->setText(QStringLiteral("B"));
+        entryform::type(*w, {QStringLiteral("T"), QStringLiteral("A"), QStringLiteral("2008-01-02"),
+                             QStringLiteral("t.pdf"), QStringLiteral("d"), QStringLiteral("B")});
         recorder::clear();
     }
     ~Entry() { delete w.data(); }

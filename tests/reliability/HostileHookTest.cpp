@@ -13,6 +13,7 @@
 #include "catalogue/TForm_update_d_o.h"
 #include "db/Schema.h"
 #include "scripting/ScriptEngine.h"
+#include "support/EntryForm.h"
 
 // Hook modules that misbehave: raise, return no text or a number, return two
 // statements, return a statement that is no insert or update of their own
@@ -97,13 +98,8 @@ protected:
 
 TEST_F(HostileHooks, AnEntryWithAMisbehavingHookLeavesNoPaperBehind) {
     rel::Window<TForm_insert_d> w;
-    w->Edit_title->setText(QStringLiteral("钩子论文"));
-    w->Edit_author->setText(QStringLiteral("张伟"));
-    w->Edit_date->setText(QStringLiteral("2024-01-02"));
-    w->Edit_filename->setText(QStringLiteral("a.pdf"));
-    w->Edit_dir->setText(QStringLiteral("D:\\论文"));
-    w->CheckBox2->setChecked(true);
-    w->Edit_authors->setText(QStringLiteral("李娜；王强"));
+    entryform::type(*w, {QStringLiteral("钩子论文"), QStringLiteral("张伟"), QStringLiteral("2024-01-02"),
+                         QStringLiteral("a.pdf"), QStringLiteral("D:\\论文"), QStringLiteral("李娜；王强")});
     w->CheckBox1->setChecked(true);
     w->Edit_kwords->setText(QStringLiteral("深度学习；图像"));
     const QString key = schema::paperKey(QStringLiteral("钩子论文"), QStringLiteral("张伟"), QStringLiteral("2024-01-02"));

@@ -16,6 +16,7 @@
 #include "db/SqlText.h"
 #include "shell/TForm_login.h"
 #include "shell/TForm_main.h"
+#include "support/EntryForm.h"
 
 // The server killed (SIGKILL) between two statements of a paper entry, a
 // removal and both updates: after a restart every paper has all five rows or
@@ -124,13 +125,8 @@ protected:
 
 TEST_F(ServerFaults, AnEntryKilledAtAnyStatementLeavesThePaperWholeOrAbsent) {
     rel::Window<TForm_insert_d> w;
-    w->Edit_title->setText(QStringLiteral("断电题目"));
-    w->Edit_author->setText(QStringLiteral("张伟"));
-    w->Edit_date->setText(QStringLiteral("2024-01-02"));
-    w->Edit_filename->setText(QStringLiteral("a.pdf"));
-    w->Edit_dir->setText(QStringLiteral("D:\\论文"));
-    w->CheckBox2->setChecked(true);
-    w->Edit_authors->setText(QStringLiteral("李娜；王强"));
+    entryform::type(*w, {QStringLiteral("断电题目"), QStringLiteral("张伟"), QStringLiteral("2024-01-02"),
+                         QStringLiteral("a.pdf"), QStringLiteral("D:\\论文"), QStringLiteral("李娜；王强")});
     w->CheckBox4->setChecked(true);
     w->Edit_remark->setText(QStringLiteral("备注"));
     const QString key = schema::paperKey(QStringLiteral("断电题目"), QStringLiteral("张伟"), QStringLiteral("2024-01-02"));

@@ -27,6 +27,7 @@ struct Window {
         QApplication::processEvents();
     }
     W* operator->() { return w.data(); }
+    W& operator*() { return *w.data(); }
 };
 
 // Presses a button and returns the boxes it showed ("caption/text", error

@@ -1,0 +1,84 @@
+#include "db/BlankCut.h"
+
+#include <QRegularExpression>
+
+namespace db {
+
+namespace {
+
+// The statement with each quoted text replaced by "?"; `endsInBlank` is set
+// when one of them ends in a blank. Empty when a quote is left open.
+QString skeleton(const QString& statement, bool& endsInBlank) {
+    QString out;
+    out.reserve(statement.size());
+    endsInBlank = false;
+    for (qsizetype i = 0; i < statement.size(); ++i) {
+        const QChar c = statement.at(i);
+        if (c != QLatin1Char('\'') && c != QLatin1Char('"') && c != QLatin1Char('`')) {
+            out += c;
+            continue;
+        }
+        // A quoted text (or a `name`): backslash escapes, a doubled quote.
+        const qsizetype open = i;
+        bool closed = false;
+        for (++i; i < statement.size(); ++i) {
+            const QChar d = statement.at(i);
+            if (d == QLatin1Char('\\') && c != QLatin1Char('`')) {
+                ++i;
+            } else if (d == c) {
+                if (i + 1 < statement.size() && statement.at(i + 1) == c) {
+                    ++i;
+                    continue;
+                }
+                closed = true;
+                break;
+            }
+        }
+        if (!closed) return {};
+        if (c == QLatin1Char('`')) {
+            out += statement.mid(open, i - open + 1);
+        } else {
+            if (i - 1 > open && statement.at(i - 1) == QLatin1Char(' ')) endsInBlank = true;
+            out += QLatin1Char('?');
+        }
+    }
+    return out;
+}
+
+bool onlyLiterals(const QString& skeleton) {
+    static const QString value = QStringLiteral(R"((?:\?|null|default|[-+]?\d+(?:\.\d+)?))");
+    static const QString name = QStringLiteral(R"((?:[\w.]+|`[^`]*`))");
+    static const QString row = QStringLiteral(R"(\(\s*V(?:\s*,\s*V)*\s*\))").replace(QLatin1Char('V'), value);
+    static const QRegularExpression insert(
+        QStringLiteral(R"(^\s*(?:insert|replace)\s+(?:ignore\s+)?(?:into\s+)?N\s*(?:\(\s*N(?:\s*,\s*N)*\s*\))?\s*values?\s*R(?:\s*,\s*R)*\s*;?\s*$)")
+            .replace(QLatin1Char('N'), name)
+            .replace(QLatin1Char('R'), row),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression update(
+        QStringLiteral(R"(^\s*update\s+N\s+set\s+N\s*=\s*V(?:\s*,\s*N\s*=\s*V)*(?:\s+where\s[^;#]*)?\s*;?\s*$)")
+            .replace(QLatin1Char('N'), name)
+            .replace(QLatin1Char('V'), value),
+        QRegularExpression::CaseInsensitiveOption);
+    // A comment could hide anything: such a statement is checked.
+    if (skeleton.contains(QLatin1String("--")) || skeleton.contains(QLatin1String("/*")) ||
+        skeleton.contains(QLatin1Char('#')))
+        return false;
+    return insert.match(skeleton).hasMatch() || update.match(skeleton).hasMatch();
+}
+
+}  // namespace
+
+bool mayCutBlanks(const QString& statement) {
+    qsizetype i = 0;
+    while (i < statement.size() && (statement.at(i).isSpace() || statement.at(i) == QLatin1Char('('))) ++i;
+    const QString head = statement.mid(i, 8).toLower();
+    const bool stores = head.startsWith(QLatin1String("insert")) || head.startsWith(QLatin1String("update")) ||
+                        head.startsWith(QLatin1String("replace"));
+    if (!stores) return false;
+    bool endsInBlank = false;
+    const QString plain = skeleton(statement, endsInBlank);
+    if (plain.isEmpty()) return true;
+    return endsInBlank || !onlyLiterals(plain);
+}
+
+}  // namespace db

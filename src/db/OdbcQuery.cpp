@@ -17,6 +17,7 @@
 #include "busy/BusyWait.h"
 #include "busy/StatementThread.h"
 
+#include "db/BlankCut.h"
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
 
@@ -180,6 +181,10 @@ public:
     // The server's id of this connection.
     quint64 id() const { return id_; }
 
+    // Asked between blocks of fetched rows: true stops the fetch (the user
+    // cancelled while the rows were arriving).
+    void setStopCheck(std::function<bool()> stopped) { stopped_ = std::move(stopped); }
+
     // Stops the statement that connection `id` is running, from a connection
     // of its own: callable from any thread while that connection is busy.
     static void killQuery(const QString& odbcString, quint64 id) {
@@ -238,7 +243,7 @@ private:
             SQLSMALLINT columns = 0;
             st.check(SQLNumResultCols(st.handle, &columns));
             if (columns > 0) {
-                if (wantRows) out.rows = fetch(st, columns);
+                if (wantRows) out.rows = fetch(st, columns, stopped_);
                 else out.hadRows = true;
                 break;
             }
@@ -320,7 +325,13 @@ private:
         std::vector<SQLLEN> indicator;
     };
 
-    static std::shared_ptr<ResultSet> fetch(Statement& st, SQLSMALLINT count) {
+    using StopCheck = std::function<bool()>;
+
+    [[noreturn]] static void stopFetch() {
+        throw Failure{{QStringLiteral("读取结果时已取消"), false, {}, 0}};
+    }
+
+    static std::shared_ptr<ResultSet> fetch(Statement& st, SQLSMALLINT count, const StopCheck& stopped) {
         std::vector<Column> columns(count);
         QStringList names;
         bool bound = true;
@@ -360,9 +371,9 @@ private:
         SQLLEN rows = 0;
         if (SQL_SUCCEEDED(SQLRowCount(st.handle, &rows)) && rows > 0) result->reserveRows(rows);
         if (bound)
-            fetchBlocks(st, columns, rowBytes, *result);
+            fetchBlocks(st, columns, rowBytes, *result, stopped);
         else
-            fetchCells(st, count, *result);
+            fetchCells(st, count, *result, stopped);
         result->squeeze();
         return result;
     }
@@ -381,7 +392,7 @@ private:
     };
 
     static void fetchBlocks(Statement& st, std::vector<Column>& columns, SQLULEN rowBytes,
-                            ResultSet& result) {
+                            ResultSet& result, const StopCheck& stopped) {
         SQLULEN blockRows = std::clamp<SQLULEN>(kBlockBytes / std::max<SQLULEN>(rowBytes, 1), 1,
                                                 kMaxBlockRows);
         SQLULEN fetched = 0;
@@ -401,6 +412,7 @@ private:
                                 SQLLEN(col.width), col.indicator.data()));
         }
         for (;;) {
+            if (stopped && stopped()) stopFetch();
             SQLRETURN rc = SQLFetch(st.handle);
             if (rc == SQL_NO_DATA) break;
             if (!SQL_SUCCEEDED(rc)) st.fail();
@@ -453,9 +465,10 @@ private:
         }
     }
 
-    static void fetchCells(Statement& st, SQLSMALLINT count, ResultSet& result) {
+    static void fetchCells(Statement& st, SQLSMALLINT count, ResultSet& result, const StopCheck& stopped) {
         std::string cell;
-        for (;;) {
+        for (qint64 row = 0;; ++row) {
+            if (row % 256 == 0 && stopped && stopped()) stopFetch();
             SQLRETURN rc = SQLFetch(st.handle);
             if (rc == SQL_NO_DATA) break;
             if (!SQL_SUCCEEDED(rc)) st.fail();
@@ -467,6 +480,7 @@ private:
     }
 
     SQLHDBC dbc_ = SQL_NULL_HDBC;
+    std::function<bool()> stopped_;
     QElapsedTimer sinceUse_;
     quint64 id_ = 0;
 };
@@ -668,19 +682,6 @@ void OdbcQuery::trackTransaction(const QString& statement) {
 
 namespace {
 
-// An insert, update or replace with a value that ends in a blank (a blank
-// right before a quote): the one kind of value the server may cut without an
-// error. Blanks beyond a column's length go with a mere note whatever the SQL
-// mode, while the strict session refuses any other value that does not fit.
-bool mayCutBlanks(const QString& statement) {
-    qsizetype i = 0;
-    while (i < statement.size() && (statement.at(i).isSpace() || statement.at(i) == QLatin1Char('('))) ++i;
-    const QString head = statement.mid(i, 8).toLower();
-    const bool stores = head.startsWith(QLatin1String("insert")) || head.startsWith(QLatin1String("update")) ||
-                        head.startsWith(QLatin1String("replace"));
-    return stores && statement.contains(QLatin1String(" '"));
-}
-
 // A connection unused for this long is asked whether the server is still
 // there before the next statement outside a transaction (a restart takes
 // longer than this).
@@ -741,6 +742,7 @@ void OdbcQuery::perform(Want want, Outcome& outcome) {
             QString odbc = odbcConnectionString(connectionString_);
             connection_ = std::make_unique<OdbcConnection>(odbc);
             stop_->setTarget(odbc, connection_->id());
+            connection_->setStopCheck([stop = stop_.get()] { return stop->isRequested(); });
             inTransaction_ = false;
             savepoint_.clear();
             manualCommit_ = false;

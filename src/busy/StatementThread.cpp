@@ -2,6 +2,23 @@
 
 #include <chrono>
 
+namespace {
+
+// How long a thread keeps looking before it sleeps on the condition.
+constexpr auto kSpin = std::chrono::microseconds(300);
+
+template <typename Ready>
+bool spinFor(Ready ready) {
+    const auto end = std::chrono::steady_clock::now() + kSpin;
+    do {
+        if (ready()) return true;
+        std::this_thread::yield();
+    } while (std::chrono::steady_clock::now() < end);
+    return ready();
+}
+
+}  // namespace
+
 namespace busy {
 
 StatementThread::~StatementThread() {
@@ -19,12 +36,15 @@ void StatementThread::start(std::function<void()> job) {
         job_ = std::move(job);
         pending_ = true;
         finished_ = false;
+        finishedNow_ = false;
+        pendingNow_ = true;
     }
     if (!thread_.joinable()) thread_ = std::thread([this] { loop(); });
     wake_.notify_all();
 }
 
 bool StatementThread::waitFor(int milliseconds) {
+    if (spinFor([this] { return finishedNow_.load(); })) return true;
     std::unique_lock lock(mutex_);
     return wake_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return finished_; });
 }
@@ -42,15 +62,23 @@ bool StatementThread::finished() {
 void StatementThread::loop() {
     std::unique_lock lock(mutex_);
     for (;;) {
+        if (!pending_ && !stop_) {
+            // The next statement of a handler usually follows at once.
+            lock.unlock();
+            spinFor([this] { return pendingNow_.load(); });
+            lock.lock();
+        }
         wake_.wait(lock, [this] { return pending_ || stop_; });
         if (pending_) {
             std::function<void()> job = std::move(job_);
             pending_ = false;
+            pendingNow_ = false;
             lock.unlock();
             job();  // the job catches its own errors
             job = nullptr;
             lock.lock();
             finished_ = true;
+            finishedNow_ = true;
             wake_.notify_all();
             continue;
         }

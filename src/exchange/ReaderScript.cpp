@@ -43,6 +43,46 @@ _BARE = re.compile(r"[{}$]")
 _ACCENT_BRACES = re.compile(r"(\\[\'\"`^~=.uvHckbdrt])\s*\{\s*(\\?[A-Za-z])\s*\}")
 
 
+_WORDS = re.compile(r"(\s+)")
+_ENDS_IN_COMMAND = re.compile(r"\\(?:[A-Za-z]+|)$")
+# What the codec turns into something else: commands, ligatures ("--",
+# "``"), ties.
+_CODEC_WORK = re.compile(r"[\\`'~!?<>-]")
+
+
+@functools.lru_cache(maxsize=1 << 16)
+def _decode(text):
+    try:
+        return codecs.decode(text, "ulatex")
+    except Exception:
+        return text
+
+
+def _decode_words(text):
+    """The codec on each word that it would change: words repeat far more
+    than whole values, and the codec is slow. A word whose braces are still
+    open, or that ends in a command (the blank after it belongs to the
+    command), is decoded together with what follows."""
+    out = []
+    word = ""
+    for piece in _WORDS.split(text):
+        if not piece:
+            continue
+        if piece[0].isspace() and not word:
+            out.append(piece)
+            continue
+        word += piece
+        if piece[0].isspace():
+            continue
+        if word.count("{") != word.count("}") or _ENDS_IN_COMMAND.search(word):
+            continue
+        out.append(_decode(word) if _CODEC_WORK.search(word) else word)
+        word = ""
+    if word:
+        out.append(_decode(word) if _CODEC_WORK.search(word) else word)
+    return "".join(out)
+
+
 @functools.lru_cache(maxsize=1 << 16)
 def delatex(text):
     """LaTeX accents and commands to Unicode; grouping braces and math dollars go.
@@ -57,10 +97,7 @@ def delatex(text):
             text = text.replace(k, v)
         text = _ACCENT_BRACES.sub(
             lambda m: "{%s%s%s}" % (m.group(1), " " if m.group(1)[-1].isalpha() else "", m.group(2)), text)
-        try:
-            text = codecs.decode(text, "ulatex")
-        except Exception:
-            pass
+        text = _decode_words(text)
         text = _BARE.sub("", text).replace("\u00a0", " ")
         text = text.replace("\ue001", "{").replace("\ue002", "}").replace("\ue003", "$").replace("\ue004", "^")
     return clean(text)
@@ -131,12 +168,14 @@ def _person(p):
 
 
 _CHUNK = re.compile(r"^[ \t]*@", re.M)
+_DUPLICATE_FIELD = re.compile(r"entry with key (\S+) has a duplicate (\S+) field")
 
 
 def read_bibtex(text):
-    """Each entry is parsed on its own (an entry starts with "@" at the start
-    of a line), with the macros of the file carried from one to the next, so
-    that an unbalanced brace costs only its own entry."""
+    """The whole text is parsed at once; when that meets any problem, each
+    entry is parsed on its own (an entry starts with "@" at the start of a
+    line), with the macros of the file carried from one to the next, so that
+    an unbalanced brace costs only its own entry."""
     import pybtex.errors
     from pybtex import database as bibdb
     from pybtex.database.input import bibtex as bibtex_input
@@ -150,28 +189,43 @@ def read_bibtex(text):
     pybtex.errors.set_strict_mode(False)
     saved = pybtex.errors.report_error, bibdb.report_error
     pybtex.errors.report_error = bibdb.report_error = report
-    parser = bibtex_input.Parser()
     first_line = {}
     lost = []  # entries the parser gave up on: (key, line)
     try:
+        chunks = []  # (line, start, end, kind, key, matched)
         starts = [m.start() for m in _CHUNK.finditer(text)]
         line, pos = 1, 0
         for i, start in enumerate(starts):
             end = starts[i + 1] if i + 1 < len(starts) else len(text)
             line += text.count("\n", pos, start)
             pos = start
-            chunk = text[start:end]
-            m = _ENTRY_START.match(chunk.lstrip())
-            kind = m.group(1).lower() if m else ""
-            key = m.group(2) if m else ""
-            current["line"], current["key"] = line, key
-            before = len(parser.data.entries)
-            parser.parse_string(chunk)
-            if kind in ("string", "comment", "preamble") or not m:
-                continue
-            first_line.setdefault(key.lower(), line)
-            if len(parser.data.entries) == before:
-                lost.append((key, line))
+            m = _ENTRY_START.match(text, text.index("@", start))
+            chunks.append((line, start, end, m.group(1).lower() if m else "", m.group(2) if m else "", m))
+        entries_expected = [c for c in chunks if c[5] and c[3] not in ("string", "comment", "preamble")]
+
+        # A file without faults is parsed whole, which is much quicker; one
+        # with a fault other than a repeated field is parsed again entry by
+        # entry.
+        parser = bibtex_input.Parser()
+        parser.parse_string(text)
+        whole = parser.data.entries
+        faults = [p for p in problems if not _DUPLICATE_FIELD.search(str(p[2]))]
+        if faults or len(whole) != len(entries_expected) or \
+                any(c[4] not in whole for c in entries_expected):
+            problems.clear()
+            parser = bibtex_input.Parser()
+            for line, start, end, kind, key, m in chunks:
+                current["line"], current["key"] = line, key
+                before = len(parser.data.entries)
+                parser.parse_string(text[start:end])
+                if kind in ("string", "comment", "preamble") or not m:
+                    continue
+                first_line.setdefault(key.lower(), line)
+                if len(parser.data.entries) == before:
+                    lost.append((key, line))
+        else:
+            for line, start, end, kind, key, m in entries_expected:
+                first_line.setdefault(key.lower(), line)
     finally:
         pybtex.errors.report_error, bibdb.report_error = saved
     data = parser.data
@@ -181,7 +235,7 @@ def read_bibtex(text):
     general = []
     for start, key, p in problems:
         message = str(p)
-        m = re.search(r"entry with key (\S+) has a duplicate (\S+) field", message)
+        m = _DUPLICATE_FIELD.search(message)
         if m:
             warnings.setdefault(m.group(1).lower(), []).append("重复字段 %s，用第一个值" % m.group(2))
             continue

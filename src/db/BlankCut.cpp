@@ -6,12 +6,11 @@ namespace db {
 
 namespace {
 
-// The statement with each quoted text replaced by "?"; `endsInBlank` is set
-// when one of them ends in a blank. Empty when a quote is left open.
-QString skeleton(const QString& statement, bool& endsInBlank) {
+// The statement with each quoted text replaced by "?", or by "!" when it ends
+// in a blank. Empty when a quote is left open.
+QString skeleton(const QString& statement) {
     QString out;
     out.reserve(statement.size());
-    endsInBlank = false;
     for (qsizetype i = 0; i < statement.size(); ++i) {
         const QChar c = statement.at(i);
         if (c != QLatin1Char('\'') && c != QLatin1Char('"') && c != QLatin1Char('`')) {
@@ -38,13 +37,15 @@ QString skeleton(const QString& statement, bool& endsInBlank) {
         if (c == QLatin1Char('`')) {
             out += statement.mid(open, i - open + 1);
         } else {
-            if (i - 1 > open && statement.at(i - 1) == QLatin1Char(' ')) endsInBlank = true;
-            out += QLatin1Char('?');
+            const bool blank = i - 1 > open && statement.at(i - 1) == QLatin1Char(' ');
+            out += QLatin1Char(blank ? '!' : '?');
         }
     }
     return out;
 }
 
+// Every stored value a plain literal, none a text ending in a blank (what
+// the "where" of an update compares with stores nothing).
 bool onlyLiterals(const QString& skeleton) {
     static const QString value = QStringLiteral(R"((?:\?|null|default|[-+]?\d+(?:\.\d+)?))");
     static const QString name = QStringLiteral(R"((?:[\w.]+|`[^`]*`))");
@@ -75,10 +76,8 @@ bool mayCutBlanks(const QString& statement) {
     const bool stores = head.startsWith(QLatin1String("insert")) || head.startsWith(QLatin1String("update")) ||
                         head.startsWith(QLatin1String("replace"));
     if (!stores) return false;
-    bool endsInBlank = false;
-    const QString plain = skeleton(statement, endsInBlank);
-    if (plain.isEmpty()) return true;
-    return endsInBlank || !onlyLiterals(plain);
+    const QString plain = skeleton(statement);
+    return plain.isEmpty() || !onlyLiterals(plain);
 }
 
 }  // namespace db

@@ -36,14 +36,14 @@ Format detectFormat(const QString& path, const QString& text) {
     return Format::Unknown;
 }
 
-FileRead readText(const QString& text, Format format) {
+FileRead readText(const QString& text, Format format, const ReadProgress& progress) {
     FileRead r;
     r.format = format;
     try {
         switch (format) {
         case Format::Bibtex:
         case Format::Ris: {
-            ReadResult read = format == Format::Bibtex ? readBibtex(text) : readRis(text);
+            ReadResult read = format == Format::Bibtex ? readBibtex(text, progress) : readRis(text);
             r.records = std::move(read.records);
             r.problems = read.problems;
             if (r.records.isEmpty())
@@ -74,11 +74,16 @@ FileRead readText(const QString& text, Format format) {
         }
     } catch (const db::DbError& e) {
         r.error = QStringLiteral("读取文件失败：") + e.message();
+    } catch (const ReadCancelled&) {
+        r = FileRead{};
+        r.format = format;
+        r.cancelled = true;
+        r.error = QStringLiteral("已停止读取文件，没有读出任何条目");
     }
     return r;
 }
 
-FileRead readFile(const QString& path, Encoding encoding, Format format) {
+FileRead readFile(const QString& path, Encoding encoding, Format format, const ReadProgress& progress) {
     const DecodedText text = loadText(path, encoding);
     if (!text.error.isEmpty()) {
         FileRead r;
@@ -86,7 +91,7 @@ FileRead readFile(const QString& path, Encoding encoding, Format format) {
         return r;
     }
     if (format == Format::Unknown) format = detectFormat(path, text.text);
-    FileRead r = readText(text.text, format);
+    FileRead r = readText(text.text, format, progress);
     r.encoding = text.encoding;
     return r;
 }

@@ -24,6 +24,7 @@ struct FileRead {
     Format format = Format::Unknown;
     QString encoding;
     QString error;        // nothing could be offered
+    bool cancelled = false;  // the user stopped the reading
     QStringList problems; // lines outside any entry, or where reading stopped
     QVector<PaperRecord> records;
     CsvTable table;
@@ -32,8 +33,11 @@ struct FileRead {
 
 // Reads a file in the given format (Unknown: detected) and encoding (Auto:
 // detected).
-FileRead readFile(const QString& path, Encoding encoding = Encoding::Auto, Format format = Format::Unknown);
+// `progress` as for readBibtex (a BibTeX file is read a group of entries at a
+// time); stopped, the result holds no records and says so.
+FileRead readFile(const QString& path, Encoding encoding = Encoding::Auto, Format format = Format::Unknown,
+                  const ReadProgress& progress = {});
 // The same for a text already decoded.
-FileRead readText(const QString& text, Format format);
+FileRead readText(const QString& text, Format format, const ReadProgress& progress = {});
 
 }  // namespace exchange

@@ -171,11 +171,21 @@ _CHUNK = re.compile(r"^[ \t]*@", re.M)
 _DUPLICATE_FIELD = re.compile(r"entry with key (\S+) has a duplicate (\S+) field")
 
 
-def read_bibtex(text):
-    """The whole text is parsed at once; when that meets any problem, each
-    entry is parsed on its own (an entry starts with "@" at the start of a
-    line), with the macros of the file carried from one to the next, so that
-    an unbalanced brace costs only its own entry."""
+class ReadCancelled(Exception):
+    """The user stopped the reading."""
+
+
+# Entries parsed in one go; progress is told after each group.
+_GROUP = 500
+
+
+def read_bibtex(text, progress=None):
+    """The entries are parsed a group at a time; a group that meets any
+    problem other than a repeated field is parsed again entry by entry (an
+    entry starts with "@" at the start of a line), so that an unbalanced brace
+    costs only its own entry. The macros of the file carry from one entry to
+    the next. progress(done, total) is called after each group; when it
+    returns False the reading stops with ReadCancelled."""
     import pybtex.errors
     from pybtex import database as bibdb
     from pybtex.database.input import bibtex as bibtex_input
@@ -201,31 +211,37 @@ def read_bibtex(text):
             pos = start
             m = _ENTRY_START.match(text, text.index("@", start))
             chunks.append((line, start, end, m.group(1).lower() if m else "", m.group(2) if m else "", m))
-        entries_expected = [c for c in chunks if c[5] and c[3] not in ("string", "comment", "preamble")]
 
-        # A file without faults is parsed whole, which is much quicker; one
-        # with a fault other than a repeated field is parsed again entry by
-        # entry.
         parser = bibtex_input.Parser()
-        parser.parse_string(text)
-        whole = parser.data.entries
-        faults = [p for p in problems if not _DUPLICATE_FIELD.search(str(p[2]))]
-        if faults or len(whole) != len(entries_expected) or \
-                any(c[4] not in whole for c in entries_expected):
-            problems.clear()
-            parser = bibtex_input.Parser()
-            for line, start, end, kind, key, m in chunks:
-                current["line"], current["key"] = line, key
-                before = len(parser.data.entries)
-                parser.parse_string(text[start:end])
-                if kind in ("string", "comment", "preamble") or not m:
-                    continue
-                first_line.setdefault(key.lower(), line)
-                if len(parser.data.entries) == before:
-                    lost.append((key, line))
-        else:
-            for line, start, end, kind, key, m in entries_expected:
-                first_line.setdefault(key.lower(), line)
+        entries = parser.data.entries
+        for g in range(0, len(chunks), _GROUP):
+            group = chunks[g:g + _GROUP]
+            expected = [c for c in group if c[5] and c[3] not in ("string", "comment", "preamble")]
+            mark, before = len(problems), list(entries.keys())
+            current["line"], current["key"] = group[0][0], ""
+            parser.parse_string(text[group[0][1]:group[-1][2]])
+            added = len(entries) - len(before)
+            faults = [p for p in problems[mark:] if not _DUPLICATE_FIELD.search(str(p[2]))]
+            if faults or added != len(expected) or any(c[4] not in entries for c in expected):
+                # Undo the group and read it entry by entry.
+                del problems[mark:]
+                kept = {k.lower() for k in before}
+                for k in [k for k in entries.keys() if k.lower() not in kept]:
+                    del entries[k]
+                for line, start, end, kind, key, m in group:
+                    current["line"], current["key"] = line, key
+                    count = len(entries)
+                    parser.parse_string(text[start:end])
+                    if kind in ("string", "comment", "preamble") or not m:
+                        continue
+                    first_line.setdefault(key.lower(), line)
+                    if len(entries) == count:
+                        lost.append((key, line))
+            else:
+                for line, start, end, kind, key, m in expected:
+                    first_line.setdefault(key.lower(), line)
+            if progress is not None and progress(min(g + _GROUP, len(chunks)), len(chunks)) is False:
+                raise ReadCancelled()
     finally:
         pybtex.errors.report_error, bibdb.report_error = saved
     data = parser.data

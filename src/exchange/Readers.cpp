@@ -45,16 +45,23 @@ QString errorText(const py::error_already_set& e) {
 }
 
 // Calls a reader with the text; returns its two strings.
-std::pair<QString, QString> call(const char* function, const QString& text, const QString& extra = {}) {
+std::pair<QString, QString> call(const char* function, const QString& text, const QString& extra = {},
+                                 const ReadProgress& progress = {}) {
+    py::object m;
     try {
-        py::object m = readerModule();
+        m = readerModule();
         const QByteArray utf8 = text.toUtf8();
         py::str arg(utf8.constData(), size_t(utf8.size()));
-        py::tuple result = extra.isNull() ? m.attr(function)(arg) : m.attr(function)(arg, extra.toStdString());
+        py::tuple result;
+        if (progress)
+            result = m.attr(function)(arg, py::cpp_function([&progress](int done, int total) { return progress(done, total); }));
+        else
+            result = extra.isNull() ? m.attr(function)(arg) : m.attr(function)(arg, extra.toStdString());
         const auto a = result[0].cast<std::string>();
         const auto b = result[1].cast<std::string>();
         return {QString::fromUtf8(a.data(), qsizetype(a.size())), QString::fromUtf8(b.data(), qsizetype(b.size()))};
-    } catch (const py::error_already_set& e) {
+    } catch (py::error_already_set& e) {
+        if (m && e.matches(m.attr("ReadCancelled"))) throw ReadCancelled{};
         throw db::DbError(errorText(e));
     }
 }
@@ -99,7 +106,9 @@ ReadResult records(const std::pair<QString, QString>& raw) {
 
 }  // namespace
 
-ReadResult readBibtex(const QString& text) { return records(call("read_bibtex", text)); }
+ReadResult readBibtex(const QString& text, const ReadProgress& progress) {
+    return records(call("read_bibtex", text, {}, progress));
+}
 
 ReadResult readRis(const QString& text) { return records(call("read_ris", text)); }
 

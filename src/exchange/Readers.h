@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 #include "exchange/PaperRecord.h"
 
@@ -20,7 +21,11 @@ struct ReadResult {
 // error is a warning on the entry where it happened. LaTeX accents become
 // Unicode and grouping braces go. Authors are written "Last, First" ("von
 // Last, Jr, First"); a one-part name (a Chinese name) stays as it is.
-ReadResult readBibtex(const QString& text);
+// `progress` hears how many of the file's entries are read, every few hundred
+// of them; when it returns false the reading stops with ReadCancelled.
+using ReadProgress = std::function<bool(int done, int total)>;
+struct ReadCancelled {};
+ReadResult readBibtex(const QString& text, const ReadProgress& progress = {});
 
 // RIS: TY ... ER entries; repeated AU and KW lines in order.
 ReadResult readRis(const QString& text);

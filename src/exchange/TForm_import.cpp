@@ -183,13 +183,32 @@ void TForm_import::read(const QString& path) {
     if (running_) return;
     path_ = path;
     handle([&] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        file_ = readFile(path, Encoding(ComboBox_encoding->currentData().toInt()),
-                         Format(ComboBox_format->currentData().toInt()));
+        // A large file takes a while: the window shows how far the reading
+        // is, keeps painting, and "取消" stops it.
+        cancel_ = false;
+        setRunning(true);
+        auto progress = [&](int done, int total) {
+            ProgressBar1->setRange(0, total);
+            ProgressBar1->setValue(done);
+            Label_progress->setText(QStringLiteral("已读 %1 / %2 条").arg(done).arg(total));
+            QApplication::processEvents();
+            return !cancel_;
+        };
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        try {
+            file_ = readFile(path, Encoding(ComboBox_encoding->currentData().toInt()),
+                             Format(ComboBox_format->currentData().toInt()), progress);
+        } catch (...) {
+            QApplication::restoreOverrideCursor();
+            setRunning(false);
+            throw;
+        }
         QApplication::restoreOverrideCursor();
+        setRunning(false);
+        ProgressBar1->setRange(0, 100);
         showMapping();
         showRecords();
-        if (!file_.error.isEmpty()) db::messages::show(file_.error, QStringLiteral("无法导入"));
+        if (!file_.error.isEmpty() && !file_.cancelled) db::messages::show(file_.error, QStringLiteral("无法导入"));
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 #include <QPointer>
 #include <QTemporaryDir>
 
@@ -94,6 +95,33 @@ TEST_F(ImportWindow, CancelKeepsWhatWasCommittedAndBadFilesSayWhy) {
     EXPECT_TRUE(recorder::shown().first().text.contains(QStringLiteral("论文题目")));
     // the match can be corrected by hand
     EXPECT_FALSE(w->findChild<QWidget*>(QStringLiteral("Panel_mapping"))->isHidden());
+}
+
+// A large file shows how far the reading is while it runs, and "取消" stops
+// it with nothing offered; a second reading goes through whole.
+TEST_F(ImportWindow, ReadingALargeFileShowsProgressAndCanBeStopped) {
+    QByteArray bib;
+    for (int i = 0; i < 1200; ++i)
+        bib += QStringLiteral("@article{k%1, title={Paper %1}, author={M\\\"uller, Hans}, year={2001}}\n")
+                   .arg(i)
+                   .toUtf8();
+    const QString path = file(QStringLiteral("large.bib"), bib);
+    QStringList seen;
+    QTimer::singleShot(0, w, [&] {
+        seen << w->Label_progress->text();
+        EXPECT_FALSE(w->Button_read->isEnabled());
+        w->Button_cancel->click();
+    });
+    w->openFile(path);
+    EXPECT_EQ(seen, QStringList{QStringLiteral("已读 500 / 1200 条")});
+    EXPECT_TRUE(recorder::lines().isEmpty());  // stopped by the user: no error box
+    EXPECT_EQ(w->preview().rowCount(), 0);
+    EXPECT_TRUE(w->Memo_messages->toPlainText().contains(QStringLiteral("已停止读取")));
+    EXPECT_TRUE(w->Button_read->isEnabled());
+
+    w->Button_read->click();
+    EXPECT_EQ(w->preview().rowCount(), 1200);
+    EXPECT_EQ(w->preview().data(w->preview().index(0, PreviewModel::Author)).toString(), QStringLiteral("Müller, Hans"));
 }
 
 }  // namespace

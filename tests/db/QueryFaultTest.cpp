@@ -55,6 +55,18 @@ TEST_F(QueryFaultTest, AResultThatFailsAfterTheFirstOneIsReported) {
     EXPECT_EQ(testdb::count(QStringLiteral("main")), 0);
 }
 
+// The driver crashed reading past a "create trigger" (or event, procedure)
+// whose body holds semicolons, as typed in the SQL console.
+TEST_F(QueryFaultTest, ACompoundCreateWithSemicolonsIsSentAndTheNextStatementWorks) {
+    q.execSql(QStringLiteral("create trigger t_note before insert on author_info for each row "
+                             "begin if new.email = '' then set new.email = 'none'; end if; end"));
+    q.execSql(QStringLiteral("create event e_note on schedule every 1 day do begin set @a = 1; set @b = 2; end"));
+    q.execSql(QStringLiteral("insert into author_info values ('a','')"));
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select email from author_info")), QStringLiteral("none"));
+    q.execSql(QStringLiteral("drop trigger t_note"));
+    q.execSql(QStringLiteral("drop event e_note"));
+}
+
 TEST_F(QueryFaultTest, AValueLongerThanItsBoundCellIsReportedNotCut) {
     // Cells narrower than the values stand for a column whose size the
     // driver under-reports.

@@ -2,30 +2,44 @@
 
 #include "catalogue/RemovePaper.h"
 #include "db/DbError.h"
+#include "db/RetryOnConflict.h"
 
 namespace exchange {
 
 QString outcomeText(Outcome outcome) {
     switch (outcome) {
-    case Outcome::Imported: return QStringLiteral("已导入");
-    case Outcome::Updated: return QStringLiteral("已更新");
-    case Outcome::Skipped: return QStringLiteral("已跳过");
-    case Outcome::Failed: return QStringLiteral("失败");
-    case Outcome::NotWritten: return QStringLiteral("未写入");
+        case Outcome::Imported:
+            return QStringLiteral("已导入");
+        case Outcome::Updated:
+            return QStringLiteral("已更新");
+        case Outcome::Skipped:
+            return QStringLiteral("已跳过");
+        case Outcome::Failed:
+            return QStringLiteral("失败");
+        case Outcome::NotWritten:
+            return QStringLiteral("未写入");
     }
     return {};
 }
 
 void Summary::add(const PaperOutcome& o, const QString& key) {
     switch (o.outcome) {
-    case Outcome::Imported: ++imported; break;
-    case Outcome::Updated: ++updated; break;
-    case Outcome::Skipped: ++skipped; break;
-    case Outcome::Failed:
-        ++failed;
-        failures << key + QStringLiteral("：") + o.reason;
-        break;
-    case Outcome::NotWritten: ++notWritten; break;
+        case Outcome::Imported:
+            ++imported;
+            break;
+        case Outcome::Updated:
+            ++updated;
+            break;
+        case Outcome::Skipped:
+            ++skipped;
+            break;
+        case Outcome::Failed:
+            ++failed;
+            failures << key + QStringLiteral("：") + o.reason;
+            break;
+        case Outcome::NotWritten:
+            ++notWritten;
+            break;
     }
 }
 
@@ -37,7 +51,8 @@ QString Summary::text() const {
                     .arg(failed)
                     .arg(notWritten);
     if (!stopReason.isEmpty()) t += QStringLiteral("\n中途停止：") + stopReason;
-    if (!failures.isEmpty()) t += QStringLiteral("\n失败原因：\n") + failures.join(QLatin1Char('\n'));
+    if (!failures.isEmpty())
+        t += QStringLiteral("\n失败原因：\n") + failures.join(QLatin1Char('\n'));
     return t;
 }
 
@@ -90,68 +105,99 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
         pending.clear();
         open = false;
     };
+    int attemptsOfBatch = 1;
     auto commit = [&] {
         if (!open) return;
         query_.execSql(QStringLiteral("commit"));
         open = false;
         pending.clear();
+        attemptsOfBatch = 1;
     };
 
     int done = 0;
     int next = 0;
+    int batchStart = 0;  // the first job of the open transaction
     try {
-        for (; next < jobs.size(); ++next) {
-            const WriteJob& job = jobs[next];
-            PaperOutcome& out = outcomes[next];
-            const CheckedPaper& p = *job.paper;
-            if (job.present && !options_.updatePresent) {
-                out.outcome = Outcome::Skipped;
-            } else if (p.status == Status::Unusable) {
-                out.outcome = Outcome::Failed;
-                out.reason = p.notes.join(QStringLiteral("；"));
-            } else {
-                if (!open) {
-                    query_.execSql(QStringLiteral("begin"));
-                    open = true;
-                }
-                query_.execSql(kSavepoint);
-                bool undone = false;
-                try {
-                    if (job.present)
-                        for (const QString& d : catalogue::removal::deleteStatements(p.key)) query_.execSql(d);
-                    const auto counts =
-                        catalogue::entry::sendPaper(query_, hooks_, p.entry, p.key, options_.typist, options_.date);
-                    if (catalogue::entry::allAffected(counts)) {
-                        out.outcome = job.present ? Outcome::Updated : Outcome::Imported;
-                        pending << next;
-                    } else {
+        for (;;) {
+            try {
+                for (; next < jobs.size(); ++next) {
+                    const WriteJob& job = jobs[next];
+                    PaperOutcome& out = outcomes[next];
+                    const CheckedPaper& p = *job.paper;
+                    if (job.present && !options_.updatePresent) {
+                        out.outcome = Outcome::Skipped;
+                    } else if (p.status == Status::Unusable) {
                         out.outcome = Outcome::Failed;
-                        out.reason = kNoRow;
-                        undone = true;
-                        undoPaper();
+                        out.reason = p.notes.join(QStringLiteral("；"));
+                    } else {
+                        if (!open) {
+                            query_.execSql(QStringLiteral("begin"));
+                            open = true;
+                            batchStart = next;
+                        }
+                        query_.execSql(kSavepoint);
+                        bool undone = false;
+                        try {
+                            if (job.present)
+                                for (const QString& d : catalogue::removal::deleteStatements(p.key))
+                                    query_.execSql(d);
+                            const auto counts = catalogue::entry::sendPaper(
+                                query_, hooks_, p.entry, p.key, options_.typist, options_.date);
+                            if (catalogue::entry::allAffected(counts)) {
+                                out.outcome = job.present ? Outcome::Updated : Outcome::Imported;
+                                pending << next;
+                            } else {
+                                out.outcome = Outcome::Failed;
+                                out.reason = kNoRow;
+                                undone = true;
+                                undoPaper();
+                            }
+                        } catch (const scripting::HookError& e) {
+                            // The query object knows nothing of a script's failure.
+                            out.outcome = Outcome::Failed;
+                            out.reason = e.message();
+                            if (!undone) undoPaper();
+                        } catch (const db::DbError& e) {
+                            if (db::isConflict(e)) throw;  // the whole batch again
+                            // The query object has rolled back to the savepoint, or
+                            // the whole batch when it could not (a lost connection).
+                            out.outcome = Outcome::Failed;
+                            out.reason = e.message();
+                            if (!stillInTransaction()) loseBatch(kLost);
+                        }
+                        if (open && pending.size() >= options_.papersPerCommit) commit();
                     }
-                } catch (const scripting::HookError& e) {
-                    // The query object knows nothing of a script's failure.
-                    out.outcome = Outcome::Failed;
-                    out.reason = e.message();
-                    if (!undone) undoPaper();
-                } catch (const db::DbError& e) {
-                    // The query object has rolled back to the savepoint, or
-                    // the whole batch when it could not (a lost connection).
-                    out.outcome = Outcome::Failed;
-                    out.reason = e.message();
-                    if (!stillInTransaction()) loseBatch(kLost);
+                    ++done;
+                    if (progress && !progress(done, jobs.size())) {
+                        ++next;
+                        summary_.stopReason = QStringLiteral("用户取消");
+                        break;
+                    }
                 }
-                if (open && pending.size() >= options_.papersPerCommit) commit();
-            }
-            ++done;
-            if (progress && !progress(done, jobs.size())) {
-                ++next;
-                summary_.stopReason = QStringLiteral("用户取消");
+                commit();
                 break;
+            } catch (const db::DbError& e) {
+                // On a cluster a batch can lose to a change committed through another
+                // node (on one server: a deadlock): the server dropped the whole
+                // transaction. It is written again from its first paper, hooks and
+                // all, a few times before the import stops on it.
+                if (!open || !db::isConflict(e)) throw;
+                if (attemptsOfBatch >= db::kConflictAttempts)
+                    throw db::conflictError(e, attemptsOfBatch);
+                try {
+                    query_.execSql(QStringLiteral("rollback"));
+                } catch (const db::DbError&) {
+                }
+                for (int j = batchStart; j < jobs.size() && j <= next; ++j)
+                    outcomes[j] = PaperOutcome{jobs[j].index};
+                pending.clear();
+                open = false;
+                ++attemptsOfBatch;
+                db::detail::pauseBeforeRetry(attemptsOfBatch);
+                next = batchStart;
+                done = batchStart;
             }
         }
-        commit();
     } catch (const db::DbError& e) {
         // The server refused "begin", "commit" or the check itself: what is
         // open cannot be trusted.

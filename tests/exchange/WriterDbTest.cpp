@@ -118,6 +118,35 @@ TEST_F(WriterDb, AFailingPaperIsRolledBackAloneAndTheOthersCommit) {
     EXPECT_TRUE(summary.text().contains(QStringLiteral("hook fails$张三$2020-05：ValueError: 钩子出错")));
 }
 
+// A batch that loses to a conflict (another node's change, or a deadlock) is
+// written again from its first paper; one that keeps losing stops the import.
+// The conflict is raised by a trigger as the server raises it.
+TEST_F(WriterDb, ABatchThatLosesToAConflictIsWrittenAgain) {
+    testdb::exec(QStringLiteral(
+        "create or replace trigger conflict_on_c2 before insert on type_in for each row "
+        "if @conflicts > 0 and new.Paperid like 'C2$%' then set @conflicts = @conflicts - 1; "
+        "signal sqlstate '40001' set mysql_errno = 1213, message_text = 'Deadlock found when trying to get lock'; "
+        "end if"));
+    options.perCommit = 2;
+    const QVector<PaperRecord> records{record(QStringLiteral("C1")), record(QStringLiteral("C2")),
+                                       record(QStringLiteral("C3"))};
+    q.execSql(QStringLiteral("set @conflicts = 1"));
+    auto out = write(records);
+    EXPECT_EQ(summary.imported, 3);
+    for (const char* key : {"C1$张三$2020-05", "C2$张三$2020-05", "C3$张三$2020-05"})
+        EXPECT_EQ(rowsOf(QString::fromUtf8(key)), kWhole) << key;
+
+    testdb::reset();
+    q.execSql(QStringLiteral("set @conflicts = 99"));
+    out = write(records);
+    testdb::exec(QStringLiteral("drop trigger conflict_on_c2"));
+    EXPECT_EQ(out[0].outcome, Outcome::Failed);
+    EXPECT_EQ(out[1].outcome, Outcome::Failed);
+    EXPECT_EQ(out[2].outcome, Outcome::NotWritten);
+    EXPECT_TRUE(summary.stopReason.contains(QLatin1String("Deadlock"))) << summary.stopReason.toStdString();
+    EXPECT_EQ(testdb::count(QStringLiteral("main")), 0);
+}
+
 TEST_F(WriterDb, CancelStopsAfterTheCurrentPaperAndKeepsWhatWasWritten) {
     const auto out = write({record(QStringLiteral("A1")), record(QStringLiteral("A2")), record(QStringLiteral("A3")),
                             record(QStringLiteral("A4"))},

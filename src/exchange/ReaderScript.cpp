@@ -217,16 +217,15 @@ def read_bibtex(text, progress=None):
         for g in range(0, len(chunks), _GROUP):
             group = chunks[g:g + _GROUP]
             expected = [c for c in group if c[5] and c[3] not in ("string", "comment", "preamble")]
-            mark, before = len(problems), list(entries.keys())
+            mark, before = len(problems), len(entries)
             current["line"], current["key"] = group[0][0], ""
             parser.parse_string(text[group[0][1]:group[-1][2]])
-            added = len(entries) - len(before)
+            added = len(entries) - before
             faults = [p for p in problems[mark:] if not _DUPLICATE_FIELD.search(str(p[2]))]
             if faults or added != len(expected) or any(c[4] not in entries for c in expected):
                 # Undo the group and read it entry by entry.
                 del problems[mark:]
-                kept = {k.lower() for k in before}
-                for k in [k for k in entries.keys() if k.lower() not in kept]:
+                for k in list(entries.keys())[before:]:
                     del entries[k]
                 for line, start, end, kind, key, m in group:
                     current["line"], current["key"] = line, key

@@ -7,6 +7,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QScreen>
+
+#include "admin/TForm_sql_oper.h"
 #include "busy/BusyIndicator.h"
 #include "busy/BusyWait.h"
 #include "db/DbError.h"
@@ -159,6 +162,34 @@ TEST_F(CancelTest, TheCancelledStatementIsReportedPlainly) {
     EXPECT_EQ(recorder::shown()[0].kind, db::messages::Kind::ErrorReport);
     EXPECT_TRUE(recorder::shown()[0].text.startsWith(QStringLiteral("语句已取消"))) << recorder::shown()[0].text.toStdString();
     EXPECT_EQ(w.completed, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A picture of the busy indicator over the SQL console running a slow
+// statement (PAPER_SHOTS=folder, with QT_QPA_PLATFORM=xcb and DISPLAY set).
+TEST(BusyIndicatorShot, OverTheSqlConsole) {
+    const QString dir = qEnvironmentVariable("PAPER_SHOTS");
+    if (dir.isEmpty()) GTEST_SKIP() << "set PAPER_SHOTS to a folder to save screenshots";
+    testdb::reset();
+    QPointer<TForm_sql_oper> w = db::Form::open<TForm_sql_oper>(QStringLiteral("admin"), testdb::paperConnection());
+    w->resize(640, 420);
+    w->show();
+    w->Edit_ope->setText(QStringLiteral("select sleep(2.5), count(*) from main"));
+    busy::BusyWait::setIndicatorShown([dir](QWidget* indicator) {
+        QTimer::singleShot(900, indicator, [dir, indicator] {
+            QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/busy_indicator.png"));
+            auto* box = qobject_cast<busy::BusyIndicator*>(indicator);
+            box->cancelButton()->click();
+        });
+    });
+    w->Button_yes->click();
+    busy::BusyWait::setIndicatorShown({});
+    QCoreApplication::processEvents();
+    QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/busy_cancelled.png"));
+    delete w.data();
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ FileRead readText(const QString& text, Format format, const ReadProgress& progre
         switch (format) {
         case Format::Bibtex:
         case Format::Ris: {
-            ReadResult read = format == Format::Bibtex ? readBibtex(text, progress) : readRis(text);
+            ReadResult read = format == Format::Bibtex ? readBibtex(text, progress) : readRis(text, progress);
             r.records = std::move(read.records);
             r.problems = read.problems;
             if (r.records.isEmpty())
@@ -53,7 +53,7 @@ FileRead readText(const QString& text, Format format, const ReadProgress& progre
         }
         case Format::Csv:
         case Format::Tsv: {
-            r.table = readCsv(text, format == Format::Tsv ? QChar(u'\t') : QChar(u','));
+            r.table = readCsv(text, format == Format::Tsv ? QChar(u'\t') : QChar(u','), progress);
             if (!r.table.error.isEmpty()) r.problems << r.table.error;
             r.mapping = guessMapping(r.table.header);
             if (r.table.header.isEmpty()) {

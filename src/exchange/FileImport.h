@@ -33,8 +33,8 @@ struct FileRead {
 
 // Reads a file in the given format (Unknown: detected) and encoding (Auto:
 // detected).
-// `progress` as for readBibtex (a BibTeX file is read a group of entries at a
-// time); stopped, the result holds no records and says so.
+// `progress` as for the readers; stopped, the result holds no records and
+// says so.
 FileRead readFile(const QString& path, Encoding encoding = Encoding::Auto, Format format = Format::Unknown,
                   const ReadProgress& progress = {});
 // The same for a text already decoded.

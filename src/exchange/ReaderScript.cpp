@@ -177,6 +177,8 @@ class ReadCancelled(Exception):
 
 # Entries parsed in one go; progress is told after each group.
 _GROUP = 500
+# RIS and CSV tell their progress every so many lines or rows.
+_PROGRESS_LINES = 5000
 
 
 def read_bibtex(text, progress=None):
@@ -334,13 +336,16 @@ def ris_date(text):
     return make_date(year, month, day)
 
 
-def read_ris(text):
+def read_ris(text, progress=None):
     out = []
     general = []
     current = None
     start = 0
     last = None
-    for number, raw in enumerate(text.splitlines(), 1):
+    lines = text.splitlines()
+    for number, raw in enumerate(lines, 1):
+        if progress is not None and number % _PROGRESS_LINES == 0 and progress(number, len(lines)) is False:
+            raise ReadCancelled()
         line = raw.rstrip()
         m = _RIS_TAG.match(line)
         if not m:
@@ -412,7 +417,7 @@ def _ris_record(tags, line, warnings):
 
 # ---- CSV ----
 
-def read_csv(text, delimiter=""):
+def read_csv(text, delimiter="", progress=None):
     """Header and rows as one string: rows separated by RS, cells by FS; the
     first cell of each row is the line where the row starts."""
     if not delimiter:
@@ -422,7 +427,11 @@ def read_csv(text, delimiter=""):
     rows = []
     line = 1
     try:
+        total = text.count("\n") + 1
         for row in reader:
+            if progress is not None and len(rows) % _PROGRESS_LINES == _PROGRESS_LINES - 1 and \
+                    progress(reader.line_num, total) is False:
+                raise ReadCancelled()
             rows.append(FS.join([str(line)] + [c.replace(RS, " ").replace(FS, " ") for c in row]))
             line = reader.line_num + 1
     except csv.Error as e:

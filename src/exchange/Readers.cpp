@@ -52,11 +52,11 @@ std::pair<QString, QString> call(const char* function, const QString& text, cons
         m = readerModule();
         const QByteArray utf8 = text.toUtf8();
         py::str arg(utf8.constData(), size_t(utf8.size()));
-        py::tuple result;
+        py::dict options;
         if (progress)
-            result = m.attr(function)(arg, py::cpp_function([&progress](int done, int total) { return progress(done, total); }));
-        else
-            result = extra.isNull() ? m.attr(function)(arg) : m.attr(function)(arg, extra.toStdString());
+            options["progress"] = py::cpp_function([&progress](int done, int total) { return progress(done, total); });
+        const py::tuple result = extra.isNull() ? m.attr(function)(arg, **options)
+                                                : m.attr(function)(arg, extra.toStdString(), **options);
         const auto a = result[0].cast<std::string>();
         const auto b = result[1].cast<std::string>();
         return {QString::fromUtf8(a.data(), qsizetype(a.size())), QString::fromUtf8(b.data(), qsizetype(b.size()))};
@@ -110,10 +110,13 @@ ReadResult readBibtex(const QString& text, const ReadProgress& progress) {
     return records(call("read_bibtex", text, {}, progress));
 }
 
-ReadResult readRis(const QString& text) { return records(call("read_ris", text)); }
+ReadResult readRis(const QString& text, const ReadProgress& progress) {
+    return records(call("read_ris", text, {}, progress));
+}
 
-CsvTable readCsv(const QString& text, QChar delimiter) {
-    const auto raw = call("read_csv", text, delimiter.isNull() ? QString(QLatin1String("")) : QString(delimiter));
+CsvTable readCsv(const QString& text, QChar delimiter, const ReadProgress& progress) {
+    const auto raw =
+        call("read_csv", text, delimiter.isNull() ? QString(QLatin1String("")) : QString(delimiter), progress);
     CsvTable t;
     t.error = raw.second;
     if (raw.first.isEmpty()) return t;

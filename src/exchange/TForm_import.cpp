@@ -190,7 +190,7 @@ void TForm_import::read(const QString& path) {
         auto progress = [&](int done, int total) {
             ProgressBar1->setRange(0, total);
             ProgressBar1->setValue(done);
-            Label_progress->setText(QStringLiteral("已读 %1 / %2 条").arg(done).arg(total));
+            Label_progress->setText(QStringLiteral("正在读取 %1 / %2").arg(done).arg(total));
             QApplication::processEvents();
             return !cancel_;
         };

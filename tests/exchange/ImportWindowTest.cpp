@@ -113,7 +113,7 @@ TEST_F(ImportWindow, ReadingALargeFileShowsProgressAndCanBeStopped) {
         w->Button_cancel->click();
     });
     w->openFile(path);
-    EXPECT_EQ(seen, QStringList{QStringLiteral("已读 500 / 1200 条")});
+    EXPECT_EQ(seen, QStringList{QStringLiteral("正在读取 500 / 1200")});
     EXPECT_TRUE(recorder::lines().isEmpty());  // stopped by the user: no error box
     EXPECT_EQ(w->preview().rowCount(), 0);
     EXPECT_TRUE(w->Memo_messages->toPlainText().contains(QStringLiteral("已停止读取")));
@@ -122,6 +122,20 @@ TEST_F(ImportWindow, ReadingALargeFileShowsProgressAndCanBeStopped) {
     w->Button_read->click();
     EXPECT_EQ(w->preview().rowCount(), 1200);
     EXPECT_EQ(w->preview().data(w->preview().index(0, PreviewModel::Author)).toString(), QStringLiteral("Müller, Hans"));
+
+    // A CSV file tells its lines, and stops the same way.
+    QByteArray csv = "title,author,year\n";
+    for (int i = 0; i < 12000; ++i) csv += QStringLiteral("Paper %1,Ann,2001\n").arg(i).toUtf8();
+    seen.clear();
+    QTimer::singleShot(0, w, [&] {
+        seen << w->Label_progress->text();
+        w->Button_cancel->click();
+    });
+    w->openFile(file(QStringLiteral("large.csv"), csv));
+    EXPECT_EQ(seen, QStringList{QStringLiteral("正在读取 5000 / 12002")});
+    EXPECT_EQ(w->preview().rowCount(), 0);
+    w->Button_read->click();
+    EXPECT_EQ(w->preview().rowCount(), 12000);
 }
 
 }  // namespace

@@ -175,6 +175,18 @@ TEST_F(ImportWindow, Screenshots) {
     shot(QStringLiteral("import_preview.png"));
     w->Button_yes->click();
     shot(QStringLiteral("import_summary.png"));
+
+    // A larger file while it is being read.
+    QByteArray large;
+    for (int i = 0; i < 3000; ++i)
+        large += QStringLiteral("@article{k%1, title={论文 %1}, author={作者%1}, year={2001}}\n").arg(i).toUtf8();
+    bool taken = false;
+    QTimer::singleShot(0, w, [&] {
+        w->grab().save(out + QStringLiteral("/import_reading.png"));
+        taken = true;
+    });
+    w->openFile(file(QStringLiteral("大文件.bib"), large));
+    EXPECT_TRUE(taken);
 }
 
 }  // namespace

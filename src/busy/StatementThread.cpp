@@ -34,30 +34,25 @@ void StatementThread::start(std::function<void()> job) {
     {
         std::lock_guard lock(mutex_);
         job_ = std::move(job);
-        pending_ = true;
         finished_ = false;
-        finishedNow_ = false;
-        pendingNow_ = true;
+        pending_ = true;
     }
     if (!thread_.joinable()) thread_ = std::thread([this] { loop(); });
     wake_.notify_all();
 }
 
 bool StatementThread::waitFor(int milliseconds) {
-    if (spinFor([this] { return finishedNow_.load(); })) return true;
+    if (spinFor([this] { return finished_.load(); })) return true;
     std::unique_lock lock(mutex_);
-    return wake_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return finished_; });
+    return wake_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return finished_.load(); });
 }
 
 void StatementThread::wait() {
     std::unique_lock lock(mutex_);
-    wake_.wait(lock, [this] { return finished_; });
+    wake_.wait(lock, [this] { return finished_.load(); });
 }
 
-bool StatementThread::finished() {
-    std::lock_guard lock(mutex_);
-    return finished_;
-}
+bool StatementThread::finished() { return finished_; }
 
 void StatementThread::loop() {
     std::unique_lock lock(mutex_);
@@ -65,20 +60,18 @@ void StatementThread::loop() {
         if (!pending_ && !stop_) {
             // The next statement of a handler usually follows at once.
             lock.unlock();
-            spinFor([this] { return pendingNow_.load(); });
+            spinFor([this] { return pending_.load(); });
             lock.lock();
         }
-        wake_.wait(lock, [this] { return pending_ || stop_; });
+        wake_.wait(lock, [this] { return pending_.load() || stop_; });
         if (pending_) {
             std::function<void()> job = std::move(job_);
             pending_ = false;
-            pendingNow_ = false;
             lock.unlock();
             job();  // the job catches its own errors
             job = nullptr;
             lock.lock();
             finished_ = true;
-            finishedNow_ = true;
             wake_.notify_all();
             continue;
         }

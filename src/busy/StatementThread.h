@@ -32,13 +32,12 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::function<void()> job_;
-    bool pending_ = false;
-    bool finished_ = true;
-    // The same two, read without the lock while spinning briefly: a
-    // statement on a near server ends within a fraction of a millisecond, and
-    // waking a sleeping thread takes about as long again.
-    std::atomic<bool> pendingNow_{false};
-    std::atomic<bool> finishedNow_{true};
+    // Written under the lock (so that no wake-up is lost), also read without
+    // it while spinning briefly: a statement on a near server ends within a
+    // fraction of a millisecond, and waking a sleeping thread takes about as
+    // long again.
+    std::atomic<bool> pending_{false};
+    std::atomic<bool> finished_{true};
     bool stop_ = false;
     std::thread thread_;
 };

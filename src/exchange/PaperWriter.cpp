@@ -90,6 +90,37 @@ bool PaperWriter::stillInTransaction() {
 
 void PaperWriter::undoPaper() { query_.execSql(kRollbackPaper); }
 
+bool PaperWriter::writePaper(const WriteJob& job, PaperOutcome& out) {
+    const CheckedPaper& p = *job.paper;
+    query_.execSql(kSavepoint);
+    try {
+        if (job.present)
+            for (const QString& d : catalogue::removal::deleteStatements(p.key)) query_.execSql(d);
+        const auto counts = catalogue::entry::sendPaper(query_, hooks_, p.entry, p.key,
+                                                        options_.typist, options_.date);
+        if (catalogue::entry::allAffected(counts)) {
+            out.outcome = job.present ? Outcome::Updated : Outcome::Imported;
+        } else {
+            out.outcome = Outcome::Failed;
+            out.reason = kNoRow;
+            undoPaper();
+        }
+    } catch (const scripting::HookError& e) {
+        // The query object knows nothing of a script's failure.
+        out.outcome = Outcome::Failed;
+        out.reason = e.message();
+        undoPaper();
+    } catch (const db::DbError& e) {
+        if (db::isConflict(e)) throw;  // the whole batch again
+        // The query object has rolled back to the savepoint, or the whole
+        // batch when it could not (a lost connection).
+        out.outcome = Outcome::Failed;
+        out.reason = e.message();
+        return stillInTransaction();
+    }
+    return true;
+}
+
 QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Progress& progress) {
     summary_ = Summary{};
     QVector<PaperOutcome> outcomes(jobs.size());
@@ -135,36 +166,10 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                             open = true;
                             batchStart = next;
                         }
-                        query_.execSql(kSavepoint);
-                        bool undone = false;
-                        try {
-                            if (job.present)
-                                for (const QString& d : catalogue::removal::deleteStatements(p.key))
-                                    query_.execSql(d);
-                            const auto counts = catalogue::entry::sendPaper(
-                                query_, hooks_, p.entry, p.key, options_.typist, options_.date);
-                            if (catalogue::entry::allAffected(counts)) {
-                                out.outcome = job.present ? Outcome::Updated : Outcome::Imported;
-                                pending << next;
-                            } else {
-                                out.outcome = Outcome::Failed;
-                                out.reason = kNoRow;
-                                undone = true;
-                                undoPaper();
-                            }
-                        } catch (const scripting::HookError& e) {
-                            // The query object knows nothing of a script's failure.
-                            out.outcome = Outcome::Failed;
-                            out.reason = e.message();
-                            if (!undone) undoPaper();
-                        } catch (const db::DbError& e) {
-                            if (db::isConflict(e)) throw;  // the whole batch again
-                            // The query object has rolled back to the savepoint, or
-                            // the whole batch when it could not (a lost connection).
-                            out.outcome = Outcome::Failed;
-                            out.reason = e.message();
-                            if (!stillInTransaction()) loseBatch(kLost);
-                        }
+                        if (!writePaper(job, out))
+                            loseBatch(kLost);
+                        else if (out.outcome != Outcome::Failed)
+                            pending << next;
                         if (open && pending.size() >= options_.papersPerCommit) commit();
                     }
                     ++done;

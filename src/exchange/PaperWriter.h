@@ -70,6 +70,10 @@ public:
 private:
     bool stillInTransaction();
     void undoPaper();
+    // Writes one paper after a savepoint of its own: out says Imported or
+    // Updated, or Failed and why (the paper undone alone). False when the
+    // failure took the whole open batch with it. A conflict is thrown.
+    bool writePaper(const WriteJob& job, PaperOutcome& out);
 
     db::Query& query_;
     scripting::HookCaller& hooks_;

@@ -17,8 +17,6 @@ public:
 
     void setElapsed(qint64 milliseconds);
     QPushButton* cancelButton() const { return cancel_; }
-    // True once "取消" (or Escape, or the close button) was used.
-    bool cancelling() const { return cancelling_; }
 
     void reject() override;
 

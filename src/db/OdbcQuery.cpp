@@ -133,7 +133,9 @@ void explainTimeOut(Diagnostic& d, qint64 waitedMs) {
 
 class OdbcConnection {
 public:
-    explicit OdbcConnection(const QString& odbcString) {
+    // `settle`: the session is put right for the program's statements (not
+    // needed by a connection that only sends a "kill query").
+    explicit OdbcConnection(const QString& odbcString, bool settle = true) {
         const OdbcQuery::Timeouts& t = timeouts();
         SQLAllocHandle(SQL_HANDLE_DBC, environment(), &dbc_);
         SQLSetConnectAttr(dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(t.connectSeconds)), 0);
@@ -155,8 +157,9 @@ public:
             dbc_ = SQL_NULL_HDBC;
             throw Failure{d};
         }
+        if (!settle) return;
         try {
-            settle();
+            this->settle();
         } catch (...) {
             SQLDisconnect(dbc_);
             SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
@@ -194,7 +197,7 @@ public:
     // Stops the statement that connection `id` is running, from a connection
     // of its own: callable from any thread while that connection is busy.
     static void killQuery(const QString& odbcString, quint64 id) {
-        OdbcConnection killer(odbcString);
+        OdbcConnection killer(odbcString, false);
         killer.execute(QStringLiteral("kill query %1").arg(id), false);
     }
 
@@ -568,6 +571,7 @@ void OdbcQuery::setBeforeSend(std::function<void(const QString&)> callback) {
 
 namespace {
 const QString kCancelled = QStringLiteral("语句已取消：服务器上的执行已被停止");
+const QString kStillRunning = QStringLiteral("这个窗口的上一条语句还没有执行完");
 }  // namespace
 
 OdbcQuery::OdbcQuery(QObject* parent)
@@ -596,6 +600,9 @@ bool OdbcQuery::isConnected() const { return connection_ != nullptr; }
 
 void OdbcQuery::setConnectionString(const QString& text) {
     if (text == connectionString_) return;
+    // A timer or a signal may run a handler of the same window while its
+    // statement runs: the statement's text and connection are not touched.
+    if (busy_) throw DbError(kStillRunning);
     close();
     connection_.reset();  // the server rolls back whatever was open
     inTransaction_ = false;
@@ -612,12 +619,16 @@ void OdbcQuery::close() {
 }
 
 void OdbcQuery::setSql(const QString& statement) {
+    // A timer or a signal may run a handler of the same window while its
+    // statement runs: the statement's text and connection are not touched.
+    if (busy_) throw DbError(kStillRunning);
     close();
     sql_ = statement;
 }
 
 void OdbcQuery::fail(const QString& message, bool connectionLost, const QString& sqlState, int nativeCode,
                      bool cancelled) {
+    stop_->leave();  // what follows is the clean-up: no "kill query" for it
     if (connectionLost) {
         connection_.reset();  // reopened at the next statement
     } else if (!cancelled && inTransaction_ && connection_ && !savepoint_.isEmpty()) {
@@ -698,14 +709,15 @@ constexpr qint64 kIdleBeforeCheckMs = 250;
 
 // "commit" or "rollback": a statement that ends a transaction.
 bool endsTransaction(const QString& statement) {
-    const QString s = statement.trimmed().toLower();
-    return s.startsWith(QLatin1String("commit")) || s.startsWith(QLatin1String("rollback"));
+    const QString s = statement.simplified().toLower();
+    return s.startsWith(QLatin1String("commit")) ||
+           (s.startsWith(QLatin1String("rollback")) && !s.startsWith(QLatin1String("rollback to")));
 }
 
 }  // namespace
 
 bool OdbcQuery::send(Want want, qint64* affected) {
-    if (busy_) throw DbError(QStringLiteral("这个窗口的上一条语句还没有执行完"));
+    if (busy_) throw DbError(kStillRunning);
     close();
     if (beforeSend()) beforeSend()(sql_);
     BusyCursor cursor;
@@ -728,7 +740,6 @@ bool OdbcQuery::send(Want want, qint64* affected) {
     stop_->join();  // a stop on its way must not reach the next statement
     if (error) std::rethrow_exception(error);
 
-    trackTransaction(sql_);
     if (affected) *affected = outcome.affected;
     if (outcome.hadRows) return true;  // rows were not wanted here
     if (outcome.rows) {
@@ -790,6 +801,7 @@ void OdbcQuery::perform(Want want, Outcome& outcome) {
     if (stop_->isRequested() && (outcome.rows || outcome.hadRows || (inTransaction_ && !endsTransaction(sql_))))
         fail(kCancelled, false, {}, 0, true);
     if (want == Want::Rows && !outcome.rows) fail(QStringLiteral("语句没有返回结果集"), false);
+    trackTransaction(sql_);
 #ifdef __GLIBC__
     // The driver held its own copy of the whole result until the statement
     // was freed; the allocator keeps such memory unless asked to return it.

@@ -55,8 +55,6 @@ public:
     bool busy() const override { return busy_; }
 
     bool inTransaction() const { return inTransaction_; }
-    // The savepoint that a failing statement rolls back to, or empty.
-    const QString& savepoint() const { return savepoint_; }
 
     // How long the program waits for the server, in seconds. A statement may
     // run for 30 seconds on the server (the command time-out; the server ends

@@ -148,6 +148,7 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
     int done = 0;
     int next = 0;
     int batchStart = 0;  // the first job of the open transaction
+    bool stopped = false;  // by the user, after job next - 1
     try {
         for (;;) {
             try {
@@ -175,6 +176,7 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                     ++done;
                     if (progress && !progress(done, jobs.size())) {
                         ++next;
+                        stopped = true;
                         summary_.stopReason = QStringLiteral("用户取消");
                         break;
                     }
@@ -214,11 +216,14 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
         }
         loseBatch(kLost);
         summary_.stopReason = e.message();
-        if (next < jobs.size() && outcomes[next].outcome != Outcome::Failed) {
-            outcomes[next].outcome = Outcome::Failed;
-            outcomes[next].reason = e.message();
+        // The job at hand failed with it; after a stop it was never tried.
+        if (!stopped) {
+            if (next < jobs.size() && outcomes[next].outcome != Outcome::Failed) {
+                outcomes[next].outcome = Outcome::Failed;
+                outcomes[next].reason = e.message();
+            }
+            ++next;
         }
-        ++next;
     } catch (...) {
         if (open) {
             try {

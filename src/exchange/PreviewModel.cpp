@@ -202,7 +202,7 @@ bool PreviewModel::setData(const QModelIndex& index, const QVariant& value, int 
     const bool wasUnusable = papers_[row].status == Status::Unusable;
     recheck();
     if (wasUnusable && papers_[row].status != Status::Unusable && papers_[row].status != Status::Repeated)
-        ticked_[row] = true;
+        setTicked(row, true);
     return true;
 }
 

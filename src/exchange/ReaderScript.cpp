@@ -212,6 +212,11 @@ def read_bibtex(text, progress=None):
             line += text.count("\n", pos, start)
             pos = start
             m = _ENTRY_START.match(text, text.index("@", start))
+            if not m and chunks:
+                # "@" at the start of a line inside a value (an address in an
+                # abstract): still the entry before.
+                chunks[-1] = chunks[-1][:2] + (end,) + chunks[-1][3:]
+                continue
             chunks.append((line, start, end, m.group(1).lower() if m else "", m.group(2) if m else "", m))
 
         parser = bibtex_input.Parser()

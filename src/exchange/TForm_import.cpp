@@ -2,22 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QSaveFile>
-#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "catalogue/InsertPaper.h"

@@ -60,7 +60,8 @@ TEST(BibtexReader, ABrokenEntryIsMarkedAtItsLineAndTheRestIsStillRead) {
     const QString text = QStringLiteral(
         "@article{good1, title={One}, author={A}, year={2000}}\n"
         "@article{bad, title = {Unbalanced\n  author = {B},\n}\n"
-        "@article{good2, title={Two}, author={C}, year={2001}}\n"
+        "@article{good2, title={Two}, author={C}, year={2001},\n"
+        "  note={write to\n@someone}}\n"
         "@article{cut, title={Three}, author={D}, ye");
     const ReadResult r = readBibtex(text);
     ASSERT_TRUE(byKey(r.records, QStringLiteral("good1")));
@@ -68,6 +69,8 @@ TEST(BibtexReader, ABrokenEntryIsMarkedAtItsLineAndTheRestIsStillRead) {
     ASSERT_TRUE(byKey(r.records, QStringLiteral("good2")));
     EXPECT_EQ(byKey(r.records, QStringLiteral("good2"))->title, QStringLiteral("Two"));
     EXPECT_EQ(byKey(r.records, QStringLiteral("good2"))->line, 5);
+    // a line of a value that starts with "@" stays in its entry
+    EXPECT_EQ(byKey(r.records, QStringLiteral("good2"))->remark, QStringLiteral("write to @someone"));
     const PaperRecord* bad = byKey(r.records, QStringLiteral("bad"));
     ASSERT_TRUE(bad);
     ASSERT_FALSE(bad->warnings.isEmpty());

@@ -33,8 +33,6 @@ Xmp parseXmp(const QString& xml) {
                 q == QLatin1String("pdf:Keywords") || q == QLatin1String("prism:publicationDate") ||
                 q == QLatin1String("prism:coverDate") || q == QLatin1String("xmp:CreateDate")) {
                 property = q;
-                const auto attr = r.attributes().value(QLatin1String("pdf:Keywords"));
-                Q_UNUSED(attr);
             } else if (q == QLatin1String("rdf:li") && !property.isEmpty()) {
                 const QString text = r.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
                 if (property == QLatin1String("dc:title") && x.title.isEmpty()) x.title = text;

@@ -77,10 +77,14 @@ void ReaderProcess::sendNext() {
             if (!running_) return;
             continue;
         }
-        if (!process_) startProcess();
+        waiting_ = true;
+        if (!process_) {
+            startProcess();
+            // A reader that failed to start at once has answered every file.
+            if (!process_ || !running_) return;
+        }
         QByteArray line = QFileInfo(path).absoluteFilePath().toUtf8();
         line.append('\n');
-        waiting_ = true;
         timer_.start(timeLimit_);
         process_->write(line);
         return;

@@ -25,7 +25,6 @@ public:
     void setProgram(const QString& program) { program_ = program; }
     // Longest time one file may take, in milliseconds.
     void setTimeLimit(int ms) { timeLimit_ = ms; }
-    int timeLimit() const { return timeLimit_; }
 
     // Starts reading the files; fileRead comes once for each, in order, then finished.
     void start(const QStringList& files);

@@ -7,7 +7,6 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMimeData>
 #include <QScrollBar>
@@ -301,7 +300,10 @@ void TForm_pdf_import::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (isReading()) reader_->cancel();
+    if (isReading()) {
+        pending_.clear();  // the window goes: nothing more to show
+        reader_->cancel();
+    }
     db::Form::closeEvent(event);
 }
 

@@ -385,9 +385,8 @@ class Bench:
         record = os.path.join(self.work, "import-statements.sql")
         write, total, client, preview, parse, runs = [], [], [], [], [], []
         for i in range(self.args.import_runs):
+            # the first run starts with the program: the client needs its statements
             order = ("A", "B") if i % 2 == 0 else ("B", "A")
-            if i == 0:
-                order = ("A", "B")  # the client needs the program's statements
             for side in order:
                 self.cleanup_imports()
                 if side == "A":

@@ -34,8 +34,4 @@ void fillUserBox(QComboBox* box, const QStringList& names) {
     box->setEditText(text);
 }
 
-void show(const QList<Notice>& notices) {
-    for (const Notice& n : notices) db::messages::show(n.text, n.caption);
-}
-
 }  // namespace admin

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "admin/Accounts.h"
+#include "db/Messages.h"
 
 // Widget pieces shared by the account windows.
 namespace admin {
@@ -15,7 +16,6 @@ QComboBox* newRightBox(QWidget* parent, const QString& objectName);
 QComboBox* newUserBox(QWidget* parent, const QString& objectName);
 // Adds the names as items and keeps the box's text as it was.
 void fillUserBox(QComboBox* box, const QStringList& names);
-// Shows the message boxes of an outcome, in order.
-void show(const QList<Notice>& notices);
+using db::messages::show;
 
 }  // namespace admin

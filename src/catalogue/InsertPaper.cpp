@@ -85,11 +85,8 @@ PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEnt
 Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& typist,
                    const QString& date) {
     const QString key = schema::paperKey(e.title, e.author, e.date);
-    bool committed = false;
     db::Transaction change(q);
-    const PaperCounts c = sendPaper(q, hooks, e, key, typist, date);
-    committed = change.finish({c[0], c[1], c[2], c[3], c[4]});
-    return committed ? kSuccess : kFailure;
+    return change.finish(allAffected(sendPaper(q, hooks, e, key, typist, date))) ? kSuccess : kFailure;
 }
 
 }  // namespace catalogue::entry

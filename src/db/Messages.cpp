@@ -38,6 +38,10 @@ void show(const QString& text, const QString& caption) {
     box.exec();
 }
 
+void show(const QList<Notice>& notices) {
+    for (const Notice& n : notices) show(n.text, n.caption);
+}
+
 void errorReport(const QString& message) {
     QString text = reportText(message);
     if (recorder()) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
+
+#include "db/Notice.h"
 
 namespace db {
 
@@ -19,6 +22,8 @@ struct Shown {
 
 // A modal box with one OK button and no icon.
 void show(const QString& text, const QString& caption);
+// The boxes of an outcome, in order.
+void show(const QList<Notice>& notices);
 // The application error report: stop icon, program title, the error's
 // message with a full stop added unless it already ends in a character at or
 // below the full stop.

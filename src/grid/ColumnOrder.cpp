@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <numeric>
 #include <string_view>
 
@@ -19,7 +20,8 @@ bool readNumber(std::string_view text, double* value) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     if (text.empty()) return false;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
-    return error == std::errc() && end == text.data() + text.size();
+    // "nan" and "inf" are words here, not numbers.
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(*value);
 }
 
 // The rank of a cell before its value: NULL, then empty, then a value.

@@ -92,8 +92,4 @@ QList<Notice> testDataSource(db::Query& query, const QString& typedDataSource) {
     return out;
 }
 
-void show(const QList<Notice>& notices) {
-    for (const Notice& n : notices) db::messages::show(n.text, n.caption);
-}
-
 }  // namespace shell

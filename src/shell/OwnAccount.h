@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include "db/Messages.h"
 #include "db/Notice.h"
 #include "db/Query.h"
 
@@ -38,7 +39,6 @@ AccountOutcome cancelAccount(db::Query& query, const QString& userName);
 // is caught ("不通过"); no row gives no message.
 QList<Notice> testDataSource(db::Query& query, const QString& typedDataSource);
 
-// Shows the message boxes, in order.
-void show(const QList<Notice>& notices);
+using db::messages::show;
 
 }  // namespace shell

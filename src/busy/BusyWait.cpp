@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "busy/BusyCursor.h"
 #include "busy/BusyIndicator.h"
 #include "busy/StatementThread.h"
 
@@ -61,6 +62,8 @@ void BusyWait::setIndicatorShown(std::function<void(QWidget*)> callback) {
 
 void BusyWait::wait(StatementThread& thread, QObject* context, const std::function<void()>& cancel) {
     if (thread.waitFor(kQuietMs)) return;
+    // A statement that takes a while shows the busy cursor.
+    BusyCursor cursor;
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (!app || QThread::currentThread() != app->thread()) {
         thread.wait();

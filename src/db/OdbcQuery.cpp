@@ -6,9 +6,7 @@
 #include <malloc.h>
 #endif
 
-#include <QCursor>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <algorithm>
 #include <mutex>
 #include <thread>
@@ -83,20 +81,6 @@ SQLHENV environment() {
     }();
     return env;
 }
-
-// Shows the busy cursor while a statement waits for the server.
-class BusyCursor {
-public:
-    BusyCursor() : active_(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        if (active_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~BusyCursor() {
-        if (active_) QGuiApplication::restoreOverrideCursor();
-    }
-
-private:
-    bool active_;
-};
 
 struct Failure {
     Diagnostic diagnostic;
@@ -720,7 +704,6 @@ bool OdbcQuery::send(Want want, qint64* affected) {
     if (busy_) throw DbError(kStillRunning);
     close();
     if (beforeSend()) beforeSend()(sql_);
-    BusyCursor cursor;
     stop_->reset();
     Outcome outcome;
     std::exception_ptr error;

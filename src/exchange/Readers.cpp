@@ -8,6 +8,7 @@
 
 #include "db/DbError.h"
 #include "exchange/ReaderScript.h"
+#include "scripting/PythonError.h"
 #include "scripting/ScriptEngine.h"
 
 namespace py = pybind11;
@@ -33,17 +34,6 @@ py::object readerModule() {
     return m;
 }
 
-QString errorText(const py::error_already_set& e) {
-    QString name = QStringLiteral("Error");
-    QString message;
-    try {
-        if (e.type()) name = QString::fromStdString(py::str(e.type().attr("__name__")).cast<std::string>());
-        if (e.value()) message = QString::fromStdString(py::str(e.value()).cast<std::string>());
-    } catch (const std::exception&) {
-    }
-    return message.isEmpty() ? name : name + QStringLiteral(": ") + message;
-}
-
 // Calls a reader with the text; returns its two strings.
 std::pair<QString, QString> call(const char* function, const QString& text, const QString& extra = {},
                                  const ReadProgress& progress = {}) {
@@ -62,7 +52,7 @@ std::pair<QString, QString> call(const char* function, const QString& text, cons
         return {QString::fromUtf8(a.data(), qsizetype(a.size())), QString::fromUtf8(b.data(), qsizetype(b.size()))};
     } catch (py::error_already_set& e) {
         if (m && e.matches(m.attr("ReadCancelled"))) throw ReadCancelled{};
-        throw db::DbError(errorText(e));
+        throw db::DbError(scripting::errorText(e));
     }
 }
 

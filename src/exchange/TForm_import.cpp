@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
+#include "busy/BusyCursor.h"
 #include "catalogue/InsertPaper.h"
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
@@ -189,16 +190,14 @@ void TForm_import::read(const QString& path) {
             QApplication::processEvents();
             return !cancel_;
         };
-        QApplication::setOverrideCursor(Qt::BusyCursor);
         try {
+            busy::BusyCursor cursor(Qt::BusyCursor);
             file_ = readFile(path, Encoding(ComboBox_encoding->currentData().toInt()),
                              Format(ComboBox_format->currentData().toInt()), progress);
         } catch (...) {
-            QApplication::restoreOverrideCursor();
             setRunning(false);
             throw;
         }
-        QApplication::restoreOverrideCursor();
         setRunning(false);
         ProgressBar1->setRange(0, 100);
         showMapping();

@@ -1,8 +1,7 @@
 #include "grid/SortProxy.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 
+#include "busy/BusyCursor.h"
 #include "db/ResultModel.h"
 #include "grid/ColumnOrder.h"
 
@@ -35,10 +34,8 @@ void SortProxy::sortBy(int column, Qt::SortOrder order) {
     if (!result || column >= result->columnCount()) column = -1;
     std::vector<int> rows;
     if (column >= 0) {
-        const bool cursor = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-        if (cursor) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        busy::BusyCursor cursor;
         rows = sortedRows(*result, column, order);
-        if (cursor) QGuiApplication::restoreOverrideCursor();
     }
     beginResetModel();
     rows_ = std::move(rows);

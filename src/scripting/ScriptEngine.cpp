@@ -5,6 +5,7 @@
 #pragma pop_macro("slots")
 
 #include "scripting/ScriptEngine.h"
+#include "scripting/PythonError.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,7 +25,8 @@ QString fromPython(const py::handle& object) {
     return QString::fromStdString(py::str(object).cast<std::string>());
 }
 
-// "ValueError: message", or the type name alone when the message is empty.
+}  // namespace
+
 QString errorText(const py::error_already_set& e) {
     QString name = QStringLiteral("Error");
     QString message;
@@ -36,8 +38,6 @@ QString errorText(const py::error_already_set& e) {
     }
     return message.isEmpty() ? name : name + QStringLiteral(": ") + message;
 }
-
-}  // namespace
 
 bool interpreterRunning() { return Py_IsInitialized() != 0; }
 

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -16,10 +15,10 @@
 #include <QVBoxLayout>
 
 #include "busy/BusyCursor.h"
-#include "catalogue/InsertPaper.h"
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
 #include "db/Widgets.h"
+#include "exchange/ImportRun.h"
 #include "scripting/ScriptEngine.h"
 
 using namespace exchange;
@@ -215,7 +214,6 @@ void TForm_import::showRecords() {
     preview().setOptions(MappingOptions{Edit_dir->text()});
     preview().setPresentKeys(present);
     preview().setRecords(file_.records);
-    outcomes_.clear();
     QStringList messages;
     if (!file_.error.isEmpty()) messages << file_.error;
     if (file_.format != Format::Unknown)
@@ -265,15 +263,7 @@ void TForm_import::Button_mapClick() {
 }
 
 void TForm_import::updateCounts() {
-    const PreviewModel& m = Grid_preview->previewModel();
-    Label_counts->setText(QStringLiteral("共 %1 条：可导入 %2，需注意 %3，文件内重复 %4，已在库中 %5，不能导入 %6；已勾选 %7")
-                              .arg(m.rowCount())
-                              .arg(m.count(Status::Ready))
-                              .arg(m.count(Status::Attention))
-                              .arg(m.count(Status::Repeated))
-                              .arg(m.count(Status::Present))
-                              .arg(m.count(Status::Unusable))
-                              .arg(m.tickedCount()));
+    Label_counts->setText(countsText(preview(), QStringLiteral("文件内重复")));
 }
 
 void TForm_import::setRunning(bool running) {
@@ -294,42 +284,23 @@ void TForm_import::Button_yesClick() {
     }
     handle([&] {
         query().setConnectionString(connectionString());
-        WriteOptions options;
-        options.typist = userName();
-        options.date = catalogue::entry::today();
-        options.updatePresent = RadioButton_update->isChecked();
-        PaperWriter writer(query(), *hooks_, options);
         cancel_ = false;
         setRunning(true);
-        ProgressBar1->setRange(0, jobs.size());
-        QElapsedTimer shown;
-        shown.start();
-        int imported = 0;
-        auto progress = [&](int done, int total) {
-            if (cancelAfter_ >= 0 && done >= cancelAfter_) cancel_ = true;
-            if (done == total || shown.elapsed() > 100) {
-                ProgressBar1->setValue(done);
-                Label_progress->setText(QStringLiteral("已处理 %1 / %2").arg(done).arg(total));
-                QApplication::processEvents();
-                shown.restart();
-            }
-            ++imported;
-            return !cancel_;
-        };
+        ImportRun run;
         try {
-            outcomes_ = writer.write(jobs, progress);
+            run = writeJobs(query(), *hooks_, jobs, userName(), RadioButton_update->isChecked(), ProgressBar1,
+                            Label_progress, QStringLiteral("已处理 %1 / %2"), [&](int done) {
+                                if (cancelAfter_ >= 0 && done >= cancelAfter_) cancel_ = true;
+                                return cancel_;
+                            });
         } catch (...) {
             setRunning(false);
             throw;
         }
         setRunning(false);
-        summary_ = writer.summary();
-        preview().setOutcomes(outcomes_);
-        Label_progress->setText(QStringLiteral("导入 %1，更新 %2，跳过 %3，失败 %4")
-                                    .arg(summary_.imported)
-                                    .arg(summary_.updated)
-                                    .arg(summary_.skipped)
-                                    .arg(summary_.failed));
+        summary_ = run.summary;
+        preview().setOutcomes(run.outcomes);
+        Label_progress->setText(resultText(summary_));
         Memo_messages->setPlainText(reportText());
         Button_report->setEnabled(true);
         // A second run finds the papers written now in the catalogue; the

@@ -84,7 +84,6 @@ private:
     exchange::FileRead file_;
     QString path_;
     exchange::Summary summary_;
-    QVector<exchange::PaperOutcome> outcomes_;
     bool running_ = false;
     bool cancel_ = false;
     int cancelAfter_ = -1;

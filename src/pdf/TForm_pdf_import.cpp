@@ -5,17 +5,16 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "catalogue/InsertPaper.h"
 #include "db/FormRegistry.h"
 #include "db/Messages.h"
 #include "db/Widgets.h"
+#include "exchange/ImportRun.h"
 #include "pdf/KnownFiles.h"
 #include "pdf/PdfFiles.h"
 #include "scripting/ScriptEngine.h"
@@ -207,15 +206,7 @@ void TForm_pdf_import::readingFinished(bool cancelled) {
 }
 
 void TForm_pdf_import::updateCounts() {
-    const PreviewModel& m = preview();
-    Label_counts->setText(QStringLiteral("共 %1 条：可导入 %2，需注意 %3，文件内重复或文件已在库中 %4，已在库中 %5，不能导入 %6；已勾选 %7")
-                              .arg(m.rowCount())
-                              .arg(m.count(Status::Ready))
-                              .arg(m.count(Status::Attention))
-                              .arg(m.count(Status::Repeated))
-                              .arg(m.count(Status::Present))
-                              .arg(m.count(Status::Unusable))
-                              .arg(m.tickedCount()));
+    Label_counts->setText(countsText(preview(), QStringLiteral("文件内重复或文件已在库中")));
 }
 
 void TForm_pdf_import::setBusy(bool busy) {
@@ -237,29 +228,13 @@ void TForm_pdf_import::Button_yesClick() {
     }
     handle([&] {
         query().setConnectionString(connectionString());
-        WriteOptions options;
-        options.typist = userName();
-        options.date = catalogue::entry::today();
-        options.updatePresent = RadioButton_update->isChecked();
-        PaperWriter writer(query(), *hooks_, options);
         cancel_ = false;
         writing_ = true;
         setBusy(true);
-        ProgressBar1->setRange(0, int(jobs.size()));
-        QElapsedTimer shown;
-        shown.start();
-        auto progress = [&](int done, int total) {
-            if (done == total || shown.elapsed() > 100) {
-                ProgressBar1->setValue(done);
-                Label_progress->setText(QStringLiteral("已导入 %1 / %2").arg(done).arg(total));
-                QApplication::processEvents();
-                shown.restart();
-            }
-            return !cancel_;
-        };
-        QVector<PaperOutcome> outcomes;
+        ImportRun run;
         try {
-            outcomes = writer.write(jobs, progress);
+            run = writeJobs(query(), *hooks_, jobs, userName(), RadioButton_update->isChecked(), ProgressBar1,
+                            Label_progress, QStringLiteral("已导入 %1 / %2"), [&](int) { return cancel_; });
         } catch (...) {
             writing_ = false;
             setBusy(false);
@@ -267,13 +242,9 @@ void TForm_pdf_import::Button_yesClick() {
         }
         writing_ = false;
         setBusy(false);
-        const Summary summary = writer.summary();
-        preview().setOutcomes(outcomes);
-        Label_progress->setText(QStringLiteral("导入 %1，更新 %2，跳过 %3，失败 %4")
-                                    .arg(summary.imported)
-                                    .arg(summary.updated)
-                                    .arg(summary.skipped)
-                                    .arg(summary.failed));
+        const Summary& summary = run.summary;
+        preview().setOutcomes(run.outcomes);
+        Label_progress->setText(resultText(summary));
         Memo_messages->setPlainText(summary.text());
         // what is now in the catalogue counts as present for a second run
         preview().setPresentKeys(catalogueKeys(query()));

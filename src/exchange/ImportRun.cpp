@@ -1,0 +1,54 @@
+#include "exchange/ImportRun.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+
+#include "catalogue/InsertPaper.h"
+
+namespace exchange {
+
+ImportRun writeJobs(db::Query& query, scripting::HookCaller& hooks, const QVector<WriteJob>& jobs,
+                    const QString& typist, bool updatePresent, QProgressBar* bar, QLabel* label,
+                    const QString& progress, const std::function<bool(int done)>& stop) {
+    WriteOptions options;
+    options.typist = typist;
+    options.date = catalogue::entry::today();
+    options.updatePresent = updatePresent;
+    PaperWriter writer(query, hooks, options);
+    bar->setRange(0, int(jobs.size()));
+    QElapsedTimer shown;
+    shown.start();
+    auto tell = [&](int done, int total) {
+        if (done == total || shown.elapsed() > 100) {
+            bar->setValue(done);
+            label->setText(progress.arg(done).arg(total));
+            QApplication::processEvents();  // "取消" may be pressed now
+            shown.restart();
+        }
+        return !stop(done);
+    };
+    ImportRun run;
+    run.outcomes = writer.write(jobs, tell);
+    run.summary = writer.summary();
+    return run;
+}
+
+QString resultText(const Summary& s) {
+    return QStringLiteral("导入 %1，更新 %2，跳过 %3，失败 %4").arg(s.imported).arg(s.updated).arg(s.skipped).arg(s.failed);
+}
+
+QString countsText(const PreviewModel& m, const QString& repeated) {
+    return QStringLiteral("共 %1 条：可导入 %2，需注意 %3，%4 %5，已在库中 %6，不能导入 %7；已勾选 %8")
+        .arg(m.rowCount())
+        .arg(m.count(Status::Ready))
+        .arg(m.count(Status::Attention))
+        .arg(repeated)
+        .arg(m.count(Status::Repeated))
+        .arg(m.count(Status::Present))
+        .arg(m.count(Status::Unusable))
+        .arg(m.tickedCount());
+}
+
+}  // namespace exchange

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +45,19 @@ inline QGroupBox* group(QWidget* parent, const QString& caption, const char* nam
 inline QRadioButton* radio(QWidget* parent, const QString& caption, const char* name) {
     auto* r = new QRadioButton(caption, parent);
     r->setObjectName(QString::fromLatin1(name));
+    return r;
+}
+
+inline QLabel* label(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+// The widgets side by side; `wide` (one of them) takes the room left.
+inline QHBoxLayout* row(std::initializer_list<QWidget*> widgets, QWidget* wide = nullptr) {
+    auto* r = new QHBoxLayout;
+    for (QWidget* w : widgets) r->addWidget(w, w == wide ? 1 : 0);
     return r;
 }
 

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRadioButton>
 
 #include "catalogue/InsertPaper.h"
+#include "db/Widgets.h"
 
 namespace exchange {
 
@@ -33,6 +36,27 @@ ImportRun writeJobs(db::Query& query, scripting::HookCaller& hooks, const QVecto
     run.outcomes = writer.write(jobs, tell);
     run.summary = writer.summary();
     return run;
+}
+
+void presentChoice(QWidget* parent, QRadioButton*& skip, QRadioButton*& update) {
+    skip = db::widgets::radio(parent, QStringLiteral("跳过"), "RadioButton_skip");
+    skip->setChecked(true);
+    update = db::widgets::radio(parent, QStringLiteral("更新"), "RadioButton_update");
+}
+
+QPlainTextEdit* messagePane(QWidget* parent, int maximumHeight) {
+    auto* pane = new QPlainTextEdit(parent);
+    pane->setObjectName(QStringLiteral("Memo_messages"));
+    pane->setReadOnly(true);
+    pane->setMaximumHeight(maximumHeight);
+    return pane;
+}
+
+QProgressBar* progressBar(QWidget* parent) {
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(QStringLiteral("ProgressBar1"));
+    bar->setValue(0);
+    return bar;
 }
 
 QString resultText(const Summary& s) {

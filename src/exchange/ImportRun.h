@@ -8,7 +8,10 @@
 #include "exchange/PreviewModel.h"
 
 class QLabel;
+class QPlainTextEdit;
 class QProgressBar;
+class QRadioButton;
+class QWidget;
 
 namespace exchange {
 
@@ -25,6 +28,13 @@ struct ImportRun {
 ImportRun writeJobs(db::Query& query, scripting::HookCaller& hooks, const QVector<WriteJob>& jobs,
                     const QString& typist, bool updatePresent, QProgressBar* bar, QLabel* label,
                     const QString& progress, const std::function<bool(int done)>& stop);
+
+// The controls both windows have, made in the order given (the tab order).
+// "跳过" (ticked) and "更新": what to do with papers already in the catalogue.
+void presentChoice(QWidget* parent, QRadioButton*& skip, QRadioButton*& update);
+// The read-only pane of messages and the report.
+QPlainTextEdit* messagePane(QWidget* parent, int maximumHeight);
+QProgressBar* progressBar(QWidget* parent);
 
 // "导入 1，更新 0，跳过 2，失败 0"
 QString resultText(const Summary& summary);

@@ -47,11 +47,7 @@ TForm_import::TForm_import(QWidget* parent)
     Button_read = db::widgets::button(this, QStringLiteral("重新读取"), "Button_read");
 
     Edit_dir = db::widgets::edit(this, "Edit_dir", 240);
-    RadioButton_skip = new QRadioButton(QStringLiteral("跳过"), this);
-    RadioButton_skip->setObjectName(QStringLiteral("RadioButton_skip"));
-    RadioButton_skip->setChecked(true);
-    RadioButton_update = new QRadioButton(QStringLiteral("更新"), this);
-    RadioButton_update->setObjectName(QStringLiteral("RadioButton_update"));
+    presentChoice(this, RadioButton_skip, RadioButton_update);
 
     Grid_mapping = new QTableWidget(this);
     Grid_mapping->setObjectName(QStringLiteral("Grid_mapping"));
@@ -62,21 +58,14 @@ TForm_import::TForm_import(QWidget* parent)
     Grid_mapping->setMaximumWidth(330);
     Button_map = db::widgets::button(this, QStringLiteral("按此对应重新读取"), "Button_map");
 
-    Label_counts = new QLabel(this);
-    Label_counts->setObjectName(QStringLiteral("Label_counts"));
-    Memo_messages = new QPlainTextEdit(this);
-    Memo_messages->setObjectName(QStringLiteral("Memo_messages"));
-    Memo_messages->setReadOnly(true);
-    Memo_messages->setMaximumHeight(110);
+    Label_counts = db::widgets::label(this, "Label_counts");
+    Memo_messages = messagePane(this, 110);
     Grid_preview = new PreviewGrid(this);
 
     Button_all = db::widgets::button(this, QStringLiteral("全选"), "Button_all");
     Button_none = db::widgets::button(this, QStringLiteral("全不选"), "Button_none");
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setValue(0);
-    Label_progress = new QLabel(this);
-    Label_progress->setObjectName(QStringLiteral("Label_progress"));
+    ProgressBar1 = progressBar(this);
+    Label_progress = db::widgets::label(this, "Label_progress");
     Button_yes = db::widgets::button(this, QStringLiteral("导入"), "Button_yes");
     Button_cancel = db::widgets::button(this, QStringLiteral("取消"), "Button_cancel");
     Button_cancel->setEnabled(false);
@@ -118,15 +107,9 @@ TForm_import::TForm_import(QWidget* parent)
     middle->addLayout(previewColumn, 1);
     middle->addWidget(mappingBox);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button_all);
-    buttons->addWidget(Button_none);
-    buttons->addWidget(ProgressBar1, 1);
-    buttons->addWidget(Label_progress);
-    buttons->addWidget(Button_yes);
-    buttons->addWidget(Button_cancel);
-    buttons->addWidget(Button_report);
-    buttons->addWidget(Button_no);
+    auto* buttons = db::widgets::row({Button_all, Button_none, ProgressBar1, Label_progress, Button_yes, Button_cancel,
+                                      Button_report, Button_no},
+                                     ProgressBar1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fileRow);

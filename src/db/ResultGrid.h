@@ -28,6 +28,7 @@ public:
     Query* boundQuery() const { return query_; }
     ResultModel& resultModel() { return model_; }
     grid::SortProxy& sortProxy() { return proxy_; }
+    const grid::SortProxy& sortProxy() const { return proxy_; }
     grid::RowCountLabel* rowCountLabel() const { return rowCount_; }
 
 private:

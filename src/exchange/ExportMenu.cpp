@@ -27,10 +27,10 @@ QString ExportMenu::exportTo(const db::ResultGrid& grid, const QString& path) {
     QByteArray bytes;
     if (lower.endsWith(QLatin1String(".bib")) || lower.endsWith(QLatin1String(".ris"))) {
         if (!hasPaperColumns(*result)) return QStringLiteral("结果中没有论文题目、论文一作和发表时间，只能导出为 CSV");
-        const auto rows = paperRows(*result);
+        const auto rows = paperRows(*result, grid.sortProxy().order());
         bytes = (lower.endsWith(QLatin1String(".bib")) ? toBibtex(rows) : toRis(rows)).toUtf8();
     } else {
-        bytes = csvBytes(*result);
+        bytes = csvBytes(*result, grid.sortProxy().order());
     }
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())

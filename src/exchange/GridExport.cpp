@@ -67,12 +67,13 @@ QString path(const PaperRow& p) {
 
 }  // namespace
 
-QByteArray csvBytes(const db::ResultSet& r) {
+QByteArray csvBytes(const db::ResultSet& r, const RowOrder& order) {
     QString text;
     QStringList header;
     for (const QString& c : r.columnNames()) header << csvField(c);
     text += header.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    for (qint64 row = 0; row < r.rowCount(); ++row) {
+    for (qint64 i = 0; i < r.rowCount(); ++i) {
+        const qint64 row = order.empty() ? i : order[std::size_t(i)];
         QStringList cells;
         for (int c = 0; c < r.columnCount(); ++c) cells << csvField(cell(r, row, c));
         text += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
@@ -85,7 +86,7 @@ bool hasPaperColumns(const db::ResultSet& r) {
            columnOf(r, QStringLiteral("发表时间")) >= 0;
 }
 
-QVector<PaperRow> paperRows(const db::ResultSet& r) {
+QVector<PaperRow> paperRows(const db::ResultSet& r, const RowOrder& order) {
     const int title = columnOf(r, QStringLiteral("论文题目"));
     const int date = columnOf(r, QStringLiteral("发表时间"));
     const int category = columnOf(r, QStringLiteral("论文分类"));
@@ -99,7 +100,8 @@ QVector<PaperRow> paperRows(const db::ResultSet& r) {
 
     QVector<PaperRow> out;
     out.reserve(r.rowCount());
-    for (qint64 row = 0; row < r.rowCount(); ++row) {
+    for (qint64 i = 0; i < r.rowCount(); ++i) {
+        const qint64 row = order.empty() ? i : order[std::size_t(i)];
         PaperRow p;
         p.title = cell(r, row, title);
         for (int c : authors)

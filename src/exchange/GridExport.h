@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,10 @@ namespace exchange {
 // A result as CSV: the column titles, then every row; fields quoted when
 // they hold a comma, a quote or a line break; CRLF line ends; UTF-8 with a
 // BOM so that spreadsheets show Chinese right. NULL is an empty field.
-QByteArray csvBytes(const db::ResultSet& result);
+// `order` lists the result's rows in the order the grid shows them (empty:
+// the server's order).
+using RowOrder = std::vector<int>;
+QByteArray csvBytes(const db::ResultSet& result, const RowOrder& order = {});
 
 // A paper as a search result shows it, taken by the grid's column titles
 // ("论文题目", "论文一作" ... "论文五作", "发表时间", "关键词1" ... "关键词10",
@@ -31,7 +36,7 @@ struct PaperRow {
 
 // True when the result has a title, a first author and a publication time.
 bool hasPaperColumns(const db::ResultSet& result);
-QVector<PaperRow> paperRows(const db::ResultSet& result);
+QVector<PaperRow> paperRows(const db::ResultSet& result, const RowOrder& order = {});
 
 // BibTeX: one @category{key, ...} per paper (@misc with category = {} when
 // the category is empty), LaTeX's special characters escaped, each author in

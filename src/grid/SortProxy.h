@@ -19,6 +19,8 @@ public:
     void sortBy(int column, Qt::SortOrder order = Qt::AscendingOrder);
     void clickColumn(int column);
     int sortColumn() const { return column_; }
+    // The source rows in the order shown; empty in the server's order.
+    const std::vector<int>& order() const { return rows_; }
     Qt::SortOrder sortOrder() const { return order_; }
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;

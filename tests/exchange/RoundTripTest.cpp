@@ -127,12 +127,22 @@ TEST(GridExportMenu, TheQuickSearchSavesCsvBibtexAndRisAndTheUserTableCsvOnly) {
     QFile f(csv);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
+    f.close();
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF论文题目,论文一作,发表时间,论文文件名,保存文件夹\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 13);  // the titles and twelve papers
     EXPECT_EQ(ExportMenu::exportTo(*search->DBGrid1, dir.filePath(QStringLiteral("s.bib"))), QString());
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("s.bib"))).records.size(), 12);
     EXPECT_EQ(ExportMenu::exportTo(*search->DBGrid1, dir.filePath(QStringLiteral("s.ris"))), QString());
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("s.ris"))).records.size(), 12);
+    // sorted by a header click, the rows are saved in the order shown
+    search->DBGrid1->sortProxy().sortBy(2, Qt::DescendingOrder);
+    EXPECT_EQ(ExportMenu::exportTo(*search->DBGrid1, csv), QString());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    f.close();
+    const QString newest = search->DBGrid1->model()->index(0, 2).data().toString();
+    EXPECT_EQ(QString::fromUtf8(lines[1]).section(QLatin1Char(','), 2, 2), newest);
+    EXPECT_GE(newest, QString::fromUtf8(lines[12]).section(QLatin1Char(','), 2, 2));
 
     auto* users = db::Form::open<TForm_user_table>(QStringLiteral("admin"), testdb::paperConnection());
     EXPECT_EQ(ExportMenu::exportTo(*users->DBGrid1, dir.filePath(QStringLiteral("u.csv"))), QString());

@@ -20,15 +20,35 @@ QStringList splitList(const QString& text) {
 
 PreviewModel::PreviewModel(QObject* parent) : QAbstractTableModel(parent) {}
 
+namespace {
+bool tickedAtFirst(const CheckedPaper& p) { return p.status != Status::Unusable && p.status != Status::Repeated; }
+}  // namespace
+
 void PreviewModel::setRecords(const QVector<PaperRecord>& records) {
     beginResetModel();
     records_ = records;
     papers_ = checkRecords(records_, options_, presentKeys_, extra_);
     ticked_.resize(papers_.size());
-    for (int i = 0; i < papers_.size(); ++i)
-        ticked_[i] = papers_[i].status != Status::Unusable && papers_[i].status != Status::Repeated;
+    for (int i = 0; i < papers_.size(); ++i) ticked_[i] = tickedAtFirst(papers_[i]);
     results_ = QVector<QString>(papers_.size());
     endResetModel();
+    emit checked();
+}
+
+void PreviewModel::appendRecords(const QVector<PaperRecord>& more) {
+    if (more.isEmpty()) return;
+    const int first = int(records_.size());
+    beginInsertRows({}, first, first + int(more.size()) - 1);
+    records_ += more;
+    papers_ = checkRecords(records_, options_, presentKeys_, extra_);
+    ticked_.resize(papers_.size());
+    for (int i = 0; i < first; ++i)
+        if (papers_[i].status == Status::Unusable) ticked_[i] = false;
+    for (int i = first; i < papers_.size(); ++i) ticked_[i] = tickedAtFirst(papers_[i]);
+    results_.resize(papers_.size());
+    endInsertRows();
+    // the rows before may now be repeated by the new ones, or the other way
+    if (first > 0) emit dataChanged(index(0, 0), index(first - 1, ColumnCount - 1));
     emit checked();
 }
 

@@ -32,6 +32,9 @@ public:
 
     // Replaces the rows: maps and checks every record.
     void setRecords(const QVector<PaperRecord>& records);
+    // Adds rows below those shown, keeping their ticks, edits and the view's
+    // state (an open editor, the selection, the scroll position).
+    void appendRecords(const QVector<PaperRecord>& more);
     // Checks every row again (after a change of options or of the keys in
     // the catalogue); the ticks stay.
     void recheck();

@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "db/FormRegistry.h"
@@ -167,16 +166,8 @@ void TForm_pdf_import::flush() {
             }
         }
     });
-    QVector<PaperRecord> records = preview().records();
-    QVector<bool> ticks;
-    for (int i = 0; i < records.size(); ++i) ticks << preview().isTicked(i);
-    records += pending_;
+    preview().appendRecords(pending_);
     pending_.clear();
-    const int scroll = Grid_preview->verticalScrollBar()->value();
-    preview().setRecords(records);
-    for (int i = 0; i < ticks.size(); ++i)
-        if (preview().isTicked(i) != ticks[i]) preview().setTicked(i, ticks[i]);
-    Grid_preview->verticalScrollBar()->setValue(scroll);
 }
 
 void TForm_pdf_import::readingFinished(bool cancelled) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "exchange/CsvMapping.h"
 #include "exchange/FileImport.h"
 #include "exchange/PaperCheck.h"
+#include "exchange/PreviewModel.h"
 #include "exchange/Readers.h"
 #include "exchange/TextFile.h"
 
@@ -190,6 +192,38 @@ TEST(PaperCheck, OverflowGoesIntoTheRemarkAndMissingValuesMakeARowUnusable) {
     EXPECT_EQ(list[1].status, Status::Present);
     EXPECT_EQ(list[2].status, Status::Repeated);
     EXPECT_TRUE(list[2].notes.contains(QStringLiteral("与第 1 条重复")));
+}
+
+}  // namespace
+
+namespace {
+
+// Rows read while the user works in the list are added below it: the list is
+// not reset (an open editor and the selection stay), untickings stay, and a
+// new row that repeats an old one is marked.
+TEST(PreviewModelAppend, AddsRowsWithoutAResetAndKeepsTicks) {
+    auto paper = [](const QString& title) {
+        PaperRecord r;
+        r.title = title;
+        r.authors = {QStringLiteral("张三")};
+        r.date = QStringLiteral("2020");
+        return r;
+    };
+    exchange::PreviewModel m;
+    m.setOptions(MappingOptions{QStringLiteral("D:")});
+    m.setRecords({paper(QStringLiteral("A")), paper(QStringLiteral("B"))});
+    m.setTicked(0, false);
+    QSignalSpy resets(&m, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&m, &QAbstractItemModel::rowsInserted);
+    m.appendRecords({paper(QStringLiteral("C")), paper(QStringLiteral("B"))});
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(m.rowCount(), 4);
+    EXPECT_FALSE(m.isTicked(0));
+    EXPECT_TRUE(m.isTicked(1));
+    EXPECT_TRUE(m.isTicked(2));
+    EXPECT_FALSE(m.isTicked(3));  // repeats row 2
+    EXPECT_EQ(m.count(Status::Repeated), 1);
 }
 
 }  // namespace

@@ -123,11 +123,9 @@ CFG
   "$TOOLS/odbc.sh" write "$DIR" "$HAPROXY_PORT" "$DSN"
   # Besides: "paperdb" (the name the settings file holds by default) through HAProxy as well, and
   # one data source straight to each node (tests, and for looking at one node).
-  printf '\n[paperdb]\nDriver = MariaDB\nServer = 127.0.0.1\nPort = %s\nDatabase = paperdb\nCharset = utf8mb4\nOption = 2\n' \
-    "$HAPROXY_PORT" >>"$DIR/odbc.ini"
+  "$TOOLS/odbc.sh" add "$DIR" "$HAPROXY_PORT" paperdb
   for n in "${NODES[@]}"; do
-    printf '\n[%s_node%s]\nDriver = MariaDB\nServer = 127.0.0.1\nPort = %s\nDatabase = paperdb\nCharset = utf8mb4\nOption = 2\n' \
-      "$DSN" "$n" "$(cat "$(node_dir "$n")/port")" >>"$DIR/odbc.ini"
+    "$TOOLS/odbc.sh" add "$DIR" "$(cat "$(node_dir "$n")/port")" "${DSN}_node$n"
   done
   {
     printf 'HAPROXY_PORT=%s\nPORT=%s\n' "$HAPROXY_PORT" "$HAPROXY_PORT"

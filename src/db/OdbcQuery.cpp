@@ -86,6 +86,9 @@ struct Failure {
     Diagnostic diagnostic;
 };
 
+// Which server a connection reached.
+const QString kServerName = QStringLiteral("select concat(@@hostname, ':', @@port)");
+
 bool isCreate(const QString& statement) {
     const QStringView text = QStringView(statement).trimmed();
     return text.size() > 6 && text.left(6).compare(QLatin1String("create"), Qt::CaseInsensitive) == 0 &&
@@ -171,18 +174,27 @@ public:
     // Milliseconds since the last statement on this connection.
     qint64 idleMs() const { return sinceUse_.elapsed(); }
 
-    // The server's id of this connection.
+    // The server's id of this connection, and the server it is on.
     quint64 id() const { return id_; }
+    const QString& server() const { return server_; }
 
     // Asked between blocks of fetched rows: true stops the fetch (the user
     // cancelled while the rows were arriving).
     void setStopCheck(std::function<bool()> stopped) { stopped_ = std::move(stopped); }
 
-    // Stops the statement that connection `id` is running, from a connection
-    // of its own: callable from any thread while that connection is busy.
-    static void killQuery(const QString& odbcString, quint64 id) {
-        OdbcConnection killer(odbcString, false);
-        killer.execute(QStringLiteral("kill query %1").arg(id), false);
+    // Stops the statement that connection `id` on `server` is running, from
+    // a connection of its own: callable from any thread while that connection
+    // is busy. Behind a balancer (a cluster) a new connection may reach
+    // another node, where the id is somebody else's: only the same server is
+    // asked to kill, else the statement ends by itself or by its time-out.
+    static void killQuery(const QString& odbcString, quint64 id, const QString& server) {
+        for (int attempt = 0; attempt < 6; ++attempt) {
+            OdbcConnection killer(odbcString, false);
+            const Outcome here = killer.execute(kServerName, true);
+            if (!here.rows || here.rows->rowCount() < 1 || here.rows->text(0, 0) != server) continue;
+            killer.execute(QStringLiteral("kill query %1").arg(id), false);
+            return;
+        }
     }
 
     // Refuses a change that the server made only in part: a value cut to its
@@ -264,9 +276,10 @@ private:
     // data source's start statement or the server's defaults) is put right.
     void settle() {
         Outcome now = execute(
-            QStringLiteral("select @@session.sql_mode, @@session.autocommit, connection_id()"), true);
+            QStringLiteral("select @@session.sql_mode, @@session.autocommit, connection_id(), ") + kServerName.mid(7), true);
         if (!now.rows || now.rows->rowCount() < 1) return;
         id_ = now.rows->text(0, 2).toULongLong();
+        server_ = now.rows->text(0, 3);
         QStringList modes = now.rows->text(0, 0).split(QLatin1Char(','), Qt::SkipEmptyParts);
         bool changed = modes.removeAll(QStringLiteral("NO_BACKSLASH_ESCAPES")) > 0;
         if (!modes.contains(QLatin1String("STRICT_TRANS_TABLES")) && !modes.contains(QLatin1String("STRICT_ALL_TABLES"))) {
@@ -479,6 +492,7 @@ private:
     std::function<bool()> stopped_;
     QElapsedTimer sinceUse_;
     quint64 id_ = 0;
+    QString server_;
 };
 
 struct OdbcQuery::Outcome : OdbcConnection::Outcome {};
@@ -491,6 +505,7 @@ struct OdbcQuery::Stop {
     bool running = false;
     QString odbcString;
     quint64 id = 0;
+    QString server;
     std::thread killer;
 
     // Before a statement: waits for a stop still on its way and starts afresh.
@@ -506,10 +521,11 @@ struct OdbcQuery::Stop {
         std::lock_guard lock(mutex);
         return requested;
     }
-    void setTarget(const QString& odbc, quint64 connectionId) {
+    void setTarget(const QString& odbc, quint64 connectionId, const QString& connectionServer) {
         std::lock_guard lock(mutex);
         odbcString = odbc;
         id = connectionId;
+        server = connectionServer;
     }
     // The statements go to the server from here on; false when a stop was
     // asked for already.
@@ -528,9 +544,9 @@ struct OdbcQuery::Stop {
         if (requested) return;
         requested = true;
         if (!running || id == 0 || killer.joinable()) return;
-        killer = std::thread([odbc = odbcString, target = id] {
+        killer = std::thread([odbc = odbcString, target = id, on = server] {
             try {
-                OdbcConnection::killQuery(odbc, target);
+                OdbcConnection::killQuery(odbc, target, on);
             } catch (...) {
                 // The statement ends by itself (or by the time-out) instead.
             }
@@ -744,7 +760,7 @@ void OdbcQuery::perform(Want want, Outcome& outcome) {
         if (!connection_) {
             QString odbc = odbcConnectionString(connectionString_);
             connection_ = std::make_unique<OdbcConnection>(odbc);
-            stop_->setTarget(odbc, connection_->id());
+            stop_->setTarget(odbc, connection_->id(), connection_->server());
             connection_->setStopCheck([stop = stop_.get()] { return stop->isRequested(); });
             inTransaction_ = false;
             savepoint_.clear();

@@ -5,10 +5,14 @@
 #include <QMap>
 #include <QSet>
 #include <QPointer>
+#include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <iostream>
 
 #include "ClusterSupport.h"
+#include "busy/BusyIndicator.h"
+#include "busy/BusyWait.h"
 #include "catalogue/TForm_update_d_m.h"
 #include "db/DbError.h"
 #include "db/Form.h"
@@ -275,4 +279,23 @@ TEST_F(Cluster, AnAccountChangedOnTwoNodesAtOnce) {
                   cluster::column(*c, QStringLiteral("select username from username_rightid order by username")));
     }
     expectSameEverywhere();
+}
+
+// "取消" through the balancer: the kill must reach the node that runs the
+// statement (a new connection is dealt to the nodes in turn), never another
+// node where the same connection id is somebody else's.
+TEST_F(Cluster, CancelThroughTheBalancerStopsTheStatementOnItsOwnNode) {
+    busy::BusyWait::setIndicatorShown([](QWidget* indicator) {
+        QTimer::singleShot(0, qobject_cast<busy::BusyIndicator*>(indicator)->cancelButton(), &QPushButton::click);
+    });
+    for (int i = 0; i < 3; ++i) {
+        db::OdbcQuery q;
+        q.setConnectionString(cluster::throughProxy());
+        QElapsedTimer t;
+        t.start();
+        EXPECT_THROW(q.openSql(QStringLiteral("select sleep(8)")), db::StatementCancelled);
+        EXPECT_LT(t.elapsed(), 4000) << "attempt " << i;
+        EXPECT_EQ(cluster::scalar(q, QStringLiteral("select 1")), QStringLiteral("1"));
+    }
+    busy::BusyWait::setIndicatorShown({});
 }

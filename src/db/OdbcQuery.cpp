@@ -626,37 +626,27 @@ void OdbcQuery::setSql(const QString& statement) {
     sql_ = statement;
 }
 
+bool OdbcQuery::cleanUp(const QString& statement) {
+    try {
+        connection_->execute(statement, false);
+        return true;
+    } catch (const Failure& f) {
+        if (f.diagnostic.connectionLost) connection_.reset();
+        return false;
+    }
+}
+
 void OdbcQuery::fail(const QString& message, bool connectionLost, const QString& sqlState, int nativeCode,
                      bool cancelled) {
     stop_->leave();  // what follows is the clean-up: no "kill query" for it
-    if (connectionLost) {
-        connection_.reset();  // reopened at the next statement
-    } else if (!cancelled && inTransaction_ && connection_ && !savepoint_.isEmpty()) {
-        // Undo what came after the savepoint (the failing part of a batch);
-        // the transaction stays open with what came before it. If even that
-        // fails, nothing of the transaction stays.
-        try {
-            connection_->execute(QStringLiteral("rollback to savepoint ") + savepoint_, false);
-            throw DbError(message, sqlState, nativeCode);
-        } catch (const Failure& f) {
-            if (f.diagnostic.connectionLost) {
-                connection_.reset();
-            } else {
-                try {
-                    connection_->execute(QStringLiteral("rollback"), false);
-                } catch (const Failure& g) {
-                    if (g.diagnostic.connectionLost) connection_.reset();
-                }
-            }
-        }
-    } else if ((inTransaction_ || manualCommit_) && connection_) {
-        // Never leave half a change open for a later statement to commit.
-        try {
-            connection_->execute(QStringLiteral("rollback"), false);
-        } catch (const Failure& f) {
-            if (f.diagnostic.connectionLost) connection_.reset();
-        }
-    }
+    if (connectionLost) connection_.reset();  // reopened at the next statement
+    // Undo what came after the savepoint (the failing part of a batch); the
+    // transaction stays open with what came before it.
+    if (!cancelled && inTransaction_ && connection_ && !savepoint_.isEmpty() &&
+        cleanUp(QStringLiteral("rollback to savepoint ") + savepoint_))
+        throw DbError(message, sqlState, nativeCode);
+    // Never leave half a change open for a later statement to commit.
+    if ((inTransaction_ || manualCommit_) && connection_) cleanUp(QStringLiteral("rollback"));
     inTransaction_ = false;
     savepoint_.clear();
     // A stop asked for by the user ends the whole transaction.

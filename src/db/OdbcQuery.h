@@ -88,6 +88,9 @@ private:
     // The statement thread's part of send().
     void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);
+    // Sends a statement that undoes part of a failed change; false when it
+    // failed too (a lost connection is let go).
+    bool cleanUp(const QString& statement);
     [[noreturn]] void fail(const QString& message, bool connectionLost, const QString& sqlState = {},
                            int nativeCode = 0, bool cancelled = false);
 

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include "pdf/PaperReading.h"
-#include "pdf/PdfFacts.h"
 #include "pdf/RecordJson.h"
 
 namespace pdf {
@@ -68,12 +67,7 @@ void ReaderProcess::sendNext() {
     while (next_ < files_.size()) {
         const QString& path = files_[next_];
         if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r'))) {
-            PdfFacts facts;
-            facts.path = path;
-            facts.error = QStringLiteral("文件名含有换行符，无法读取");
-            const exchange::PaperRecord r = toRecord(facts);
-            ++next_;
-            emit fileRead(next_ - 1, r);
+            answerWithError(QStringLiteral("文件名含有换行符，无法读取"));
             if (!running_) return;
             continue;
         }
@@ -111,15 +105,19 @@ void ReaderProcess::readAnswers() {
     }
 }
 
+void ReaderProcess::answerWithError(const QString& error) {
+    exchange::PaperRecord r;
+    placeRecord(r, files_[next_]);
+    r.error = error;
+    ++next_;
+    emit fileRead(next_ - 1, r);
+}
+
 void ReaderProcess::fail(const QString& error) {
     timer_.stop();
     waiting_ = false;
     stopProcess();
-    PdfFacts facts;
-    facts.path = files_[next_];
-    facts.error = error;
-    ++next_;
-    emit fileRead(next_ - 1, toRecord(facts));
+    answerWithError(error);
     sendNext();
 }
 
@@ -138,13 +136,7 @@ void ReaderProcess::processEnded() {
         timer_.stop();
         waiting_ = false;
         stopProcess();
-        while (running_ && next_ < files_.size()) {
-            PdfFacts facts;
-            facts.path = files_[next_];
-            facts.error = QStringLiteral("无法启动PDF读取程序");
-            ++next_;
-            emit fileRead(next_ - 1, toRecord(facts));
-        }
+        while (running_ && next_ < files_.size()) answerWithError(QStringLiteral("无法启动PDF读取程序"));
         if (running_) {
             running_ = false;
             emit finished(false);

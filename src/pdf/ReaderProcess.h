@@ -45,6 +45,8 @@ private:
     void processEnded();
     void startProcess();
     void stopProcess();
+    // The file at hand read as this error.
+    void answerWithError(const QString& error);
     void fail(const QString& error);
 
     QString program_;

@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
-#include "exchange/PreviewModel.h"
+#include "exchange/PaperCheck.h"
 
 namespace exchange {
 

@@ -18,12 +18,15 @@ QString statusText(Status status) {
     return {};
 }
 
+
+namespace {
+
+// Raises a status: a worse status replaces a better one.
 void raise(CheckedPaper& paper, Status status, const QString& reason) {
     if (static_cast<int>(status) > static_cast<int>(paper.status)) paper.status = status;
     if (!reason.isEmpty()) paper.notes << reason;
 }
 
-namespace {
 
 // The hooks split lists on "；" and ";": an item must not hold either.
 QString listItem(QString text) {
@@ -39,6 +42,16 @@ bool validDate(const QString& date) {
 }
 
 }  // namespace
+
+QStringList splitList(const QString& text) {
+    static const QRegularExpression seps(QStringLiteral("[,;，；]"));
+    QStringList out;
+    for (const QString& item : text.split(seps)) {
+        const QString t = item.trimmed();
+        if (!t.isEmpty()) out << t;
+    }
+    return out;
+}
 
 CheckedPaper mapRecord(const PaperRecord& r, const MappingOptions& options) {
     CheckedPaper p;
@@ -142,6 +155,9 @@ CheckedPaper mapRecord(const PaperRecord& r, const MappingOptions& options) {
     return p;
 }
 
+namespace {
+
+// The statuses of an already mapped list.
 void markList(QVector<CheckedPaper>& papers, const QVector<PaperRecord>& records, const QSet<QString>& presentKeys,
               const ExtraCheck& extra) {
     QHash<QString, int> first;
@@ -159,6 +175,8 @@ void markList(QVector<CheckedPaper>& papers, const QVector<PaperRecord>& records
             if (const auto mark = extra(records[i], p)) raise(p, mark->status, mark->reason);
     }
 }
+
+}  // namespace
 
 QVector<CheckedPaper> checkRecords(const QVector<PaperRecord>& records, const MappingOptions& options,
                                    const QSet<QString>& presentKeys, const ExtraCheck& extra) {

@@ -67,11 +67,8 @@ CheckedPaper mapRecord(const PaperRecord& record, const MappingOptions& options)
 // the list is repeated, and the extra check may mark it further.
 QVector<CheckedPaper> checkRecords(const QVector<PaperRecord>& records, const MappingOptions& options,
                                    const QSet<QString>& presentKeys, const ExtraCheck& extra = {});
-// The same for an already mapped list (after an edit).
-void markList(QVector<CheckedPaper>& papers, const QVector<PaperRecord>& records, const QSet<QString>& presentKeys,
-              const ExtraCheck& extra = {});
 
-// Raises a status: a worse status replaces a better one.
-void raise(CheckedPaper& paper, Status status, const QString& reason);
+// Splits a list typed by the user on "，" "," ";" "；".
+QStringList splitList(const QString& text);
 
 }  // namespace exchange

@@ -8,15 +8,6 @@
 
 namespace exchange {
 
-QStringList splitList(const QString& text) {
-    static const QRegularExpression seps(QStringLiteral("[,;，；]"));
-    QStringList out;
-    for (const QString& item : text.split(seps)) {
-        const QString t = item.trimmed();
-        if (!t.isEmpty()) out << t;
-    }
-    return out;
-}
 
 PreviewModel::PreviewModel(QObject* parent) : QAbstractTableModel(parent) {}
 

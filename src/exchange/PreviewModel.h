@@ -77,7 +77,4 @@ private:
     QVector<QString> results_;
 };
 
-// Splits a list typed by the user on "，" "," ";" "；".
-QStringList splitList(const QString& text);
-
 }  // namespace exchange

@@ -1,13 +1,19 @@
 #include "pdf/KnownFiles.h"
 
+#include <QSet>
+
 #include "db/SqlText.h"
 
 namespace pdf {
 
 QStringList knownFileStatements(const QList<FilePlace>& files, int batch) {
-    QStringList names;
+    QStringList names;  // each once, in the order met
+    QSet<QString> seen;
     for (const FilePlace& f : files)
-        if (!names.contains(f.filename)) names << f.filename;
+        if (!seen.contains(f.filename)) {
+            seen.insert(f.filename);
+            names << f.filename;
+        }
     QStringList out;
     for (int i = 0; i < names.size(); i += batch) {
         QStringList quoted;

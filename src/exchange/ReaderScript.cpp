@@ -369,7 +369,7 @@ def record(key="", line=0, title="", authors=(), date="", keywords=(), category=
 
 # ---- BibTeX writer ----
 
-_ENTRY_TYPE = re.compile(r"^[a-z]+$")
+_ENTRY_TYPE = re.compile(r"[a-z]+\Z")
 # Entry types that BibTeX reads as something other than an entry.
 _NOT_ENTRIES = ("comment", "string", "preamble")
 

@@ -50,7 +50,8 @@ const QString kRisEscaped = QStringLiteral("paper-catalogue: escaped values");
 // Whether a paper's values need the escapes of the RIS reader: a line break
 // (a RIS value ends at the line's end), a file name holding a separator, a
 // date in RIS's own slash form (which the reader would rewrite), a keyword
-// holding ";" (which the reader splits on).
+// holding ";" (which the reader splits on), a path that starts like a
+// file URL (whose "file://" the reader takes off).
 bool risNeedsEscapes(const PaperRow& p) {
     auto breaks = [](const QString& v) { return v.contains(QLatin1Char('\n')) || v.contains(QLatin1Char('\r')); };
     QStringList all{p.title, p.date, p.category, p.remark, p.dir, p.filename};
@@ -60,7 +61,7 @@ bool risNeedsEscapes(const PaperRow& p) {
     for (const QString& k : p.keywords)
         if (k.contains(QLatin1Char(';')) || k.contains(QChar(0xFF1B))) return true;
     return p.filename.contains(QLatin1Char('/')) || p.filename.contains(QLatin1Char('\\')) ||
-           p.date.contains(QLatin1Char('/')) || p.dir.startsWith(QLatin1String("file://"));
+           p.date.contains(QLatin1Char('/')) || p.dir.startsWith(QLatin1String("file:"));
 }
 
 QString risEscape(QString v) {

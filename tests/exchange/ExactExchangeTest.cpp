@@ -50,6 +50,7 @@ QVector<Case> hardCases() {
              p.dir = QStringLiteral("D:\\论文\\x");
              p.filename = QStringLiteral("a\\b/c.pdf");
          })},
+        {"folder that looks like a file URL", with([](Paper& p) { p.dir = QStringLiteral("file:/"); })},
         {"dates", with([](Paper& p) { p.date = QStringLiteral("2020~2021"); })},
         {"chinese date", with([](Paper& p) { p.date = QStringLiteral("2020年5月"); })},
         {"season date", with([](Paper& p) { p.date = QStringLiteral("Spring 2020"); })},

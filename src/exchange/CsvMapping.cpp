@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include "exchange/GridExport.h"
 #include "exchange/PaperCheck.h"
 
 namespace exchange {
@@ -17,6 +18,7 @@ QString csvFieldName(CsvField field) {
     case CsvField::FurtherAuthor: return QStringLiteral("其他作者（每列一位）");
     case CsvField::Date: return QStringLiteral("发表时间");
     case CsvField::Keywords: return QStringLiteral("关键词");
+    case CsvField::Keyword: return QStringLiteral("关键词（每列一个）");
     case CsvField::Category: return QStringLiteral("论文分类");
     case CsvField::Remark: return QStringLiteral("备注");
     case CsvField::Filename: return QStringLiteral("论文文件名");
@@ -49,10 +51,10 @@ const QHash<QString, CsvField>& headerNames() {
                                       "论文五作"});
         add(CsvField::Date, {"date", "pubtime", "year", "publicationdate", "publicationyear", "发表时间", "年份",
                              "出版时间", "发表日期"});
-        add(CsvField::Keywords, {"keywords", "keyword", "kword1", "kword2", "kword3", "kword4", "kword5", "kword6",
-                                 "kword7", "kword8", "kword9", "kworda", "关键词", "关键字", "关键词1", "关键词2",
-                                 "关键词3", "关键词4", "关键词5", "关键词6", "关键词7", "关键词8", "关键词9",
-                                 "关键词10"});
+        add(CsvField::Keywords, {"keywords", "keyword", "关键词", "关键字"});
+        add(CsvField::Keyword, {"kword1", "kword2", "kword3", "kword4", "kword5", "kword6", "kword7", "kword8",
+                                "kword9", "kworda", "关键词1", "关键词2", "关键词3", "关键词4", "关键词5",
+                                "关键词6", "关键词7", "关键词8", "关键词9", "关键词10"});
         add(CsvField::Category, {"category", "catalog", "type", "论文分类", "分类", "类别"});
         add(CsvField::Remark, {"remark", "note", "notes", "abstract", "备注", "摘要"});
         add(CsvField::Filename, {"filename", "论文文件名", "文件名"});
@@ -72,6 +74,13 @@ QStringList splitAuthors(const QString& text) {
 }
 
 }  // namespace
+
+bool isOwnHeader(const QStringList& header) {
+    QStringList h;
+    for (const QString& c : header) h << (c.startsWith(QChar(0xFEFF)) ? c.mid(1) : c);
+    return h.contains(QStringLiteral("论文题目")) && h.contains(QStringLiteral("论文一作")) &&
+           h.contains(QStringLiteral("发表时间"));
+}
 
 CsvMapping guessMapping(const QStringList& header) {
     CsvMapping m;
@@ -113,7 +122,7 @@ QString normalDate(const QString& text) {
     return out;
 }
 
-QVector<PaperRecord> csvRecords(const CsvTable& table, const CsvMapping& mapping) {
+QVector<PaperRecord> csvRecords(const CsvTable& table, const CsvMapping& mapping, bool exact) {
     QVector<PaperRecord> out;
     out.reserve(table.rows.size());
     for (int i = 0; i < table.rows.size(); ++i) {
@@ -123,13 +132,15 @@ QVector<PaperRecord> csvRecords(const CsvTable& table, const CsvMapping& mapping
         QString first;
         QStringList listed, further;
         for (int c = 0; c < row.size(); ++c) {
-            const QString v = row[c].trimmed();
+            const QString cell = csvUnguard(row[c]);
+            // an exact cell of blanks is a value; elsewhere it is none
+            const QString v = exact ? cell : cell.trimmed();
+            if (v.isEmpty()) continue;
             if (c >= mapping.size()) {
                 if (!v.isEmpty())
                     r.warnings << QStringLiteral("本行有 %1 个值，表头只有 %2 列").arg(row.size()).arg(mapping.size());
                 break;
             }
-            if (v.isEmpty()) continue;
             switch (mapping[c]) {
             case CsvField::Ignore: break;
             case CsvField::Key: r.sourceKey = v; break;
@@ -137,8 +148,9 @@ QVector<PaperRecord> csvRecords(const CsvTable& table, const CsvMapping& mapping
             case CsvField::Authors: listed = splitAuthors(v); break;
             case CsvField::FirstAuthor: first = v; break;
             case CsvField::FurtherAuthor: further << v; break;
-            case CsvField::Date: r.date = normalDate(v); break;
+            case CsvField::Date: r.date = exact ? v : normalDate(v); break;
             case CsvField::Keywords: r.keywords << splitList(v); break;
+            case CsvField::Keyword: r.keywords << v; break;
             case CsvField::Category: r.category = v; break;
             case CsvField::Remark: r.remark = r.remark.isEmpty() ? v : r.remark + QStringLiteral("；") + v; break;
             case CsvField::Filename: r.filename = v; break;

@@ -65,7 +65,7 @@ FileRead readText(const QString& text, Format format, const ReadProgress& progre
                 r.error = QStringLiteral("第 1 行的表头中找不到这些列：%1。请在列对应中指定。").arg(missing);
                 break;
             }
-            r.records = csvRecords(r.table, r.mapping);
+            r.records = csvRecords(r.table, r.mapping, isOwnHeader(r.table.header));
             break;
         }
         case Format::Unknown:
@@ -93,6 +93,7 @@ FileRead readFile(const QString& path, Encoding encoding, Format format, const R
     if (format == Format::Unknown) format = detectFormat(path, text.text);
     FileRead r = readText(text.text, format, progress);
     r.encoding = text.encoding;
+    r.encodingWarning = text.warning;
     return r;
 }
 

@@ -23,6 +23,7 @@ Format detectFormat(const QString& path, const QString& text);
 struct FileRead {
     Format format = Format::Unknown;
     QString encoding;
+    QString encodingWarning;  // the encoding is a guess (names it)
     QString error;        // nothing could be offered
     bool cancelled = false;  // the user stopped the reading
     QStringList problems; // lines outside any entry, or where reading stopped

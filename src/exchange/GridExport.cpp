@@ -1,5 +1,7 @@
 #include "exchange/GridExport.h"
 
+#include "exchange/Readers.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
@@ -7,7 +9,8 @@ namespace exchange {
 
 namespace {
 
-QString csvField(const QString& v) {
+QString csvField(const QString& value) {
+    const QString v = csvGuard(value);
     if (!v.contains(QLatin1Char(',')) && !v.contains(QLatin1Char('"')) && !v.contains(QLatin1Char('\n')) &&
         !v.contains(QLatin1Char('\r')) && !v.contains(QLatin1Char('\t')))
         return v;
@@ -24,48 +27,65 @@ QString cell(const db::ResultSet& r, qint64 row, int column) {
     return column < 0 || r.isNull(row, column) ? QString() : r.text(row, column);
 }
 
-QString bibEscape(const QString& text) {
+// Letters and digits of ASCII only (a key must not break the entry).
+QString keyPart(const QString& text, int length) {
     QString out;
-    out.reserve(text.size() + 8);
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case '\\': out += QStringLiteral("\\textbackslash{}"); break;
-        case '{': out += QStringLiteral("\\{"); break;
-        case '}': out += QStringLiteral("\\}"); break;
-        case '$': out += QStringLiteral("\\$"); break;
-        case '&': out += QStringLiteral("\\&"); break;
-        case '%': out += QStringLiteral("\\%"); break;
-        case '#': out += QStringLiteral("\\#"); break;
-        case '_': out += QStringLiteral("\\_"); break;
-        case '~': out += QStringLiteral("\\textasciitilde{}"); break;
-        case '^': out += QStringLiteral("\\textasciicircum{}"); break;
-        case '"': out += QStringLiteral("{\"}"); break;
-        case '\n':
-        case '\r': out += QLatin1Char(' '); break;
-        default: out += c;
-        }
-    }
+    for (QChar c : text.left(length))
+        if (c.unicode() < 128 && c.isLetterOrNumber()) out += c;
     return out;
 }
 
 QString bibKey(const PaperRow& p, int n, QHash<QString, int>& used) {
-    static const QRegularExpression other(QStringLiteral("[^A-Za-z0-9]"));
-    QString first = p.authors.value(0).section(QLatin1Char(','), 0, 0);
-    first.remove(other);
-    QString key = (first.isEmpty() ? QStringLiteral("paper") : first.left(20)) + p.date.left(4);
-    if (key.isEmpty() || used.contains(key)) key += QLatin1Char('_') + QString::number(n);
-    used.insert(key, n);
+    const QString first = keyPart(p.authors.value(0).section(QLatin1Char(','), 0, 0), 1000).left(20);
+    QString key = (first.isEmpty() ? QStringLiteral("paper") : first) + keyPart(p.date, 4);
+    // BibTeX compares keys without regard to case: Ng2020 and NG2020 are one.
+    if (used.contains(key.toLower())) key += QLatin1Char('_') + QString::number(n);
+    used.insert(key.toLower(), n);
     return key;
 }
 
-QString path(const PaperRow& p) {
-    if (p.filename.isEmpty()) return p.dir;
-    if (p.dir.isEmpty()) return p.filename;
-    const QChar sep = p.dir.contains(QLatin1Char('\\')) ? QLatin1Char('\\') : QLatin1Char('/');
-    return p.dir + sep + p.filename;
+const QString kRisEscapedTag = QStringLiteral("U5");
+const QString kRisEscaped = QStringLiteral("paper-catalogue: escaped values");
+
+// Whether a paper's values need the escapes of the RIS reader: a line break
+// (a RIS value ends at the line's end), a file name holding a separator, a
+// date in RIS's own slash form (which the reader would rewrite), a keyword
+// holding ";" (which the reader splits on), a path that starts like a
+// file URL (whose "file://" the reader takes off).
+bool risNeedsEscapes(const PaperRow& p) {
+    auto breaks = [](const QString& v) { return v.contains(QLatin1Char('\n')) || v.contains(QLatin1Char('\r')); };
+    QStringList all{p.title, p.date, p.category, p.remark, p.dir, p.filename};
+    all << p.authors << p.keywords;
+    for (const QString& v : all)
+        if (breaks(v)) return true;
+    for (const QString& k : p.keywords)
+        if (k.contains(QLatin1Char(';')) || k.contains(QChar(0xFF1B))) return true;
+    return p.filename.contains(QLatin1Char('/')) || p.filename.contains(QLatin1Char('\\')) ||
+           p.date.contains(QLatin1Char('/')) || p.dir.startsWith(QLatin1String("file:"));
+}
+
+QString risEscape(QString v) {
+    v.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    v.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    v.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return v;
+}
+
+bool formulaStart(const QString& v) {
+    qsizetype i = 0;
+    while (i < v.size() && v[i] == QLatin1Char('\'')) ++i;
+    if (i >= v.size()) return false;
+    const char16_t c = v[i].unicode();
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
 }
 
 }  // namespace
+
+QString csvGuard(const QString& value) { return formulaStart(value) ? QLatin1Char('\'') + value : value; }
+
+QString csvUnguard(const QString& value) {
+    return value.startsWith(QLatin1Char('\'')) && formulaStart(value) ? value.mid(1) : value;
+}
 
 QByteArray csvBytes(const db::ResultSet& r, const RowOrder& order) {
     QString text;
@@ -120,43 +140,14 @@ QVector<PaperRow> paperRows(const db::ResultSet& r, const RowOrder& order) {
 }
 
 QString toBibtex(const QVector<PaperRow>& papers) {
-    // BibTeX readers lower-case the entry type: only such a category is one.
-    static const QRegularExpression word(QStringLiteral("^[a-z]+$"));
-    static const QRegularExpression year(QStringLiteral("^(\\d{4})(?:-(\\d{2}))?"));
-    QString out;
+    QVector<BibtexPaper> out;
+    out.reserve(papers.size());
     QHash<QString, int> used;
     int n = 0;
-    for (const PaperRow& p : papers) {
-        ++n;
-        const bool typed = word.match(p.category).hasMatch();
-        out += QLatin1Char('@') + (typed ? p.category : QStringLiteral("misc")) + QLatin1Char('{') + bibKey(p, n, used) +
-               QStringLiteral(",\n");
-        auto field = [&](const char* name, const QString& value) {
-            out += QStringLiteral("  %1 = {%2},\n").arg(QLatin1String(name), value);
-        };
-        field("title", bibEscape(p.title));
-        QStringList names;
-        for (const QString& a : p.authors)
-            names << (a.count(QLatin1Char(',')) == 1 && !a.contains(QLatin1String(" and ")) ? bibEscape(a)
-                                                                                        : QLatin1Char('{') + bibEscape(a) + QLatin1Char('}'));
-        field("author", names.join(QStringLiteral(" and ")));
-        field("date", bibEscape(p.date));
-        if (const auto m = year.match(p.date); m.hasMatch()) {
-            field("year", m.captured(1));
-            if (!m.captured(2).isEmpty()) field("month", QString::number(m.captured(2).toInt()));
-        }
-        if (!p.keywords.isEmpty()) {
-            QStringList k;
-            for (const QString& w : p.keywords) k << bibEscape(w);
-            field("keywords", k.join(QStringLiteral(", ")));
-        }
-        if (!typed && p.hasCategory) field("category", bibEscape(p.category));
-        if (!p.remark.isEmpty()) field("note", bibEscape(p.remark));
-        // The path goes in as it is: a backslash of a Windows folder stays one.
-        if (!p.filename.isEmpty() || !p.dir.isEmpty()) field("file", path(p));
-        out += QStringLiteral("}\n\n");
-    }
-    return out;
+    for (const PaperRow& p : papers)
+        out.push_back(BibtexPaper{bibKey(p, ++n, used), p.title, p.authors, p.date, p.keywords, p.category,
+                                  p.hasCategory, p.remark, p.dir, p.filename});
+    return writeBibtex(out);
 }
 
 QString toRis(const QVector<PaperRow>& papers) {
@@ -165,26 +156,36 @@ QString toRis(const QVector<PaperRow>& papers) {
         {QStringLiteral("book"), QStringLiteral("BOOK")},          {QStringLiteral("incollection"), QStringLiteral("CHAP")},
         {QStringLiteral("phdthesis"), QStringLiteral("THES")},     {QStringLiteral("techreport"), QStringLiteral("RPRT")},
     };
+    static const QRegularExpression year(QStringLiteral("^\\d{4}"));
     QString out;
     QHash<QString, int> used;
     int n = 0;
     for (const PaperRow& p : papers) {
         ++n;
+        const bool escaped = risNeedsEscapes(p);
         auto tag = [&](const char* name, const QString& value) {
-            QString v = value;
-            v.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-            out += QLatin1String(name) + QStringLiteral("  - ") + v + QStringLiteral("\r\n");
+            out += QLatin1String(name) + QStringLiteral("  - ") + (escaped ? risEscape(value) : value) +
+                   QStringLiteral("\r\n");
         };
         tag("TY", types.value(p.category, QStringLiteral("GEN")));
+        if (escaped) out += QStringLiteral("%1  - %2\r\n").arg(kRisEscapedTag, kRisEscaped);
         tag("ID", bibKey(p, n, used));
         tag("TI", p.title);
         for (const QString& a : p.authors) tag("AU", a);
-        tag("PY", p.date.left(4));
+        if (year.match(p.date).hasMatch()) tag("PY", p.date.left(4));
         tag("DA", p.date);
         for (const QString& k : p.keywords) tag("KW", k);
         if (p.hasCategory) tag("M3", p.category);
         if (!p.remark.isEmpty()) tag("N1", p.remark);
-        if (!p.filename.isEmpty() || !p.dir.isEmpty()) tag("L1", path(p));
+        if (!p.filename.isEmpty() || !p.dir.isEmpty()) {
+            // The folder ends at the last "/" that is not escaped.
+            QString name = p.filename;
+            if (escaped) name = risEscape(name).replace(QLatin1Char('/'), QLatin1String("\\/"));
+            const QString dir = escaped ? risEscape(p.dir) : p.dir;
+            const QChar sep = escaped || !p.dir.contains(QLatin1Char('\\')) ? QLatin1Char('/') : QLatin1Char('\\');
+            out += QStringLiteral("L1  - ") + (dir.isEmpty() ? name : name.isEmpty() ? dir : dir + sep + name) +
+                   QStringLiteral("\r\n");
+        }
         out += QStringLiteral("ER  - \r\n\r\n");
     }
     return out;

@@ -28,10 +28,14 @@ void raise(CheckedPaper& paper, Status status, const QString& reason) {
 }
 
 
-// The hooks split lists on "；" and ";": an item must not hold either.
-QString listItem(QString text) {
-    text.replace(QChar(0xFF1B), QLatin1Char(',')).replace(QLatin1Char(';'), QLatin1Char(','));
-    return text.trimmed();
+// The hooks split lists on "；" and ";" (and drop blanks at either end of an
+// item): an item must not hold either separator.
+QString listItem(QString text, bool* changed) {
+    const QString before = text;
+    text.replace(QChar(0xFF1B), QChar(0xFF0C)).replace(QLatin1Char(';'), QLatin1Char(','));
+    text = text.trimmed();
+    if (changed && text != before) *changed = true;
+    return text;
 }
 
 const QString kSep = QStringLiteral("；");
@@ -42,6 +46,20 @@ bool validDate(const QString& date) {
 }
 
 }  // namespace
+
+qsizetype charCount(const QString& text) {
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) ++n;
+    return n;
+}
+
+QString leftChars(const QString& text, qsizetype count) {
+    qsizetype i = 0;
+    for (qsizetype n = 0; i < text.size() && n < count; ++n)
+        i += (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+    return text.left(i);
+}
 
 QStringList splitList(const QString& text) {
     static const QRegularExpression seps(QStringLiteral("[,;，；]"));
@@ -62,49 +80,56 @@ CheckedPaper mapRecord(const PaperRecord& r, const MappingOptions& options) {
     // A value longer than its column: what fits stays, the whole value goes
     // into the remark.
     auto fit = [&](const QString& value, int limit, const QString& label) {
-        if (value.size() <= limit) return value;
+        if (charCount(value) <= limit) return value;
         overflow << label + QStringLiteral("：") + value;
         raise(p, Status::Attention, QStringLiteral("%1超过%2字，全文移入备注").arg(label).arg(limit));
-        return value.left(limit);
+        return leftChars(value, limit);
     };
+    // Values stay as they stand (blanks at either end are part of the paper
+    // key); a value of blanks only counts as missing.
+    auto missing = [](const QString& v) { return v.trimmed().isEmpty(); };
 
-    e.title = fit(r.title.trimmed(), limits::kTitle, schema::label(QStringLiteral("title")));
+    e.title = fit(r.title, limits::kTitle, schema::label(QStringLiteral("title")));
 
-    QStringList authors;
-    for (const QString& a : r.authors) {
-        const QString item = listItem(a);
-        if (!item.isEmpty()) authors << item;
-    }
-    if (!authors.isEmpty()) e.author = fit(authors.first(), limits::kAuthor, schema::label(QStringLiteral("author_1")));
+    // The first author goes into its columns as it is; further authors go
+    // through the hook, which splits on "；" and ";".
+    bool separatorsChanged = false;
     QStringList further;
     QStringList extraAuthors;
-    for (int i = 1; i < authors.size(); ++i) {
-        if (further.size() < limits::kAuthors - 1 && authors[i].size() <= limits::kAuthor)
-            further << authors[i];
+    if (!r.authors.isEmpty() && !missing(r.authors.first()))
+        e.author = fit(r.authors.first(), limits::kAuthor, schema::label(QStringLiteral("author_1")));
+    int furtherCount = 0;
+    for (int i = 1; i < r.authors.size(); ++i) {
+        const QString item = listItem(r.authors[i], &separatorsChanged);
+        if (item.isEmpty()) continue;
+        ++furtherCount;
+        if (further.size() < limits::kAuthors - 1 && charCount(item) <= limits::kAuthor)
+            further << item;
         else
-            extraAuthors << authors[i];
+            extraAuthors << item;
     }
     if (!extraAuthors.isEmpty()) {
         overflow << QStringLiteral("其他作者：") + extraAuthors.join(kSep);
         raise(p, Status::Attention,
-              authors.size() > limits::kAuthors ? QStringLiteral("作者多于%1位，其余移入备注").arg(limits::kAuthors)
-                                                : QStringLiteral("作者姓名超过%1字，移入备注").arg(limits::kAuthor));
+              furtherCount >= limits::kAuthors ? QStringLiteral("作者多于%1位，其余移入备注").arg(limits::kAuthors)
+                                               : QStringLiteral("作者姓名超过%1字，移入备注").arg(limits::kAuthor));
     }
     e.authorsTicked = !further.isEmpty();
     e.authors = further.join(kSep);
 
-    e.date = r.date.trimmed();
-    if (!e.date.isEmpty() && !validDate(e.date)) {
+    e.date = r.date;
+    if (!missing(e.date) && !validDate(e.date)) {
         e.date = fit(e.date, limits::kDate, schema::label(QStringLiteral("pub_time")));
         raise(p, Status::Attention, QStringLiteral("发表时间不是 YYYY-MM-DD、YYYY-MM 或 YYYY"));
     }
 
+    // Keywords in order, a repeated one kept where it stands.
     QStringList kwords;
     QStringList extraKwords;
     for (const QString& k : r.keywords) {
-        const QString item = listItem(k);
-        if (item.isEmpty() || kwords.contains(item)) continue;
-        if (kwords.size() < limits::kKwords && item.size() <= limits::kKword)
+        const QString item = listItem(k, &separatorsChanged);
+        if (item.isEmpty()) continue;
+        if (kwords.size() < limits::kKwords && charCount(item) <= limits::kKword)
             kwords << item;
         else
             extraKwords << item;
@@ -113,41 +138,43 @@ CheckedPaper mapRecord(const PaperRecord& r, const MappingOptions& options) {
         overflow << QStringLiteral("其他关键词：") + extraKwords.join(kSep);
         raise(p, Status::Attention, QStringLiteral("关键词多于%1个或过长，其余移入备注").arg(limits::kKwords));
     }
+    if (separatorsChanged)
+        raise(p, Status::Attention, QStringLiteral("其他作者或关键词中的分号改为逗号，首尾空白已去掉"));
     e.kwordsTicked = !kwords.isEmpty();
     e.kwords = kwords.join(kSep);
 
-    e.catalog = fit(r.category.trimmed(), limits::kCatalog, schema::label(QStringLiteral("catalog")));
+    e.catalog = missing(r.category) ? QString() : fit(r.category, limits::kCatalog, schema::label(QStringLiteral("catalog")));
     e.catalogTicked = !e.catalog.isEmpty();
 
-    QString filename = r.filename.trimmed();
+    QString filename = missing(r.filename) ? QString() : r.filename;
     if (filename.isEmpty()) {
         // No file named: the entry's key, else its title, as a PDF name.
         static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|]"));
-        QString base = r.sourceKey.trimmed().isEmpty() ? e.title : r.sourceKey.trimmed();
+        QString base = r.sourceKey.trimmed().isEmpty() ? e.title.trimmed() : r.sourceKey.trimmed();
         base.replace(unsafe, QStringLiteral("_"));
-        if (!base.isEmpty()) filename = base.left(limits::kFilename - 4) + QStringLiteral(".pdf");
+        if (!base.isEmpty()) filename = leftChars(base, limits::kFilename - 4) + QStringLiteral(".pdf");
     }
     e.filename = fit(filename, limits::kFilename, schema::label(QStringLiteral("filename")));
-    QString dir = r.dir.trimmed();
+    QString dir = missing(r.dir) ? QString() : r.dir;
     if (dir.isEmpty()) dir = options.defaultDir;
     e.dir = fit(dir, limits::kDir, schema::label(QStringLiteral("dir")));
 
     QStringList remark;
-    if (!r.remark.trimmed().isEmpty()) remark << r.remark.trimmed();
+    if (!missing(r.remark)) remark << r.remark;
     remark << overflow;
     QString text = remark.join(QStringLiteral("；"));
-    if (text.size() > limits::kRemark) {
+    if (charCount(text) > limits::kRemark) {
         raise(p, Status::Attention,
-              QStringLiteral("备注超过%1字，截去%2字").arg(limits::kRemark).arg(text.size() - limits::kRemark));
-        text = text.left(limits::kRemark);
+              QStringLiteral("备注超过%1字，截去%2字").arg(limits::kRemark).arg(charCount(text) - limits::kRemark));
+        text = leftChars(text, limits::kRemark);
     }
     e.remark = text;
     e.remarkTicked = !text.isEmpty();
 
     if (!r.error.isEmpty()) raise(p, Status::Unusable, r.error);
-    if (e.title.isEmpty()) raise(p, Status::Unusable, QStringLiteral("缺少论文题目"));
+    if (missing(e.title)) raise(p, Status::Unusable, QStringLiteral("缺少论文题目"));
     if (e.author.isEmpty()) raise(p, Status::Unusable, QStringLiteral("缺少论文一作"));
-    if (e.date.isEmpty()) raise(p, Status::Unusable, QStringLiteral("缺少发表时间"));
+    if (missing(e.date)) raise(p, Status::Unusable, QStringLiteral("缺少发表时间"));
     if (e.filename.isEmpty()) raise(p, Status::Unusable, QStringLiteral("缺少论文文件名"));
     if (e.dir.isEmpty()) raise(p, Status::Unusable, QStringLiteral("缺少保存文件夹"));
 

@@ -53,9 +53,11 @@ struct Mark {
 };
 using ExtraCheck = std::function<std::optional<Mark>(const PaperRecord&, const CheckedPaper&)>;
 
-// Maps one record to the entry's values. Authors go in order, the first as
-// first author and up to four further ones joined by "；"; keywords (up to
-// ten) likewise. What does not fit (a sixth author, an eleventh keyword, a
+// Maps one record to the entry's values, as they stand (a value of blanks
+// only is missing). Authors go in order, the first as first author (an empty
+// first author is missing, the second does not move up) and up to four
+// further ones joined by "；"; keywords (up to ten, a repeated one kept)
+// likewise. What does not fit (a sixth author, an eleventh keyword, a
 // value longer than its column) goes into the remark and marks the entry; a
 // missing title, first author or publication time, or a record that could
 // not be read, makes it unusable. A missing file name becomes the record's
@@ -70,5 +72,10 @@ QVector<CheckedPaper> checkRecords(const QVector<PaperRecord>& records, const Ma
 
 // Splits a list typed by the user on "，" "," ";" "；".
 QStringList splitList(const QString& text);
+
+// Lengths as the columns count them: in characters (code points), so that a
+// character outside the BMP (an emoji) counts one and is never cut in two.
+qsizetype charCount(const QString& text);
+QString leftChars(const QString& text, qsizetype count);
 
 }  // namespace exchange

@@ -2,6 +2,7 @@
 
 #include "catalogue/RemovePaper.h"
 #include "db/DbError.h"
+#include "db/SqlText.h"
 #include "db/RetryOnConflict.h"
 
 namespace exchange {
@@ -110,6 +111,8 @@ bool PaperWriter::writePaper(const WriteJob& job, PaperOutcome& out) {
         out.outcome = Outcome::Failed;
         out.reason = e.message();
         undoPaper();
+    } catch (const db::StatementCancelled&) {
+        throw;  // the whole batch was rolled back: the import stops
     } catch (const db::DbError& e) {
         if (db::isConflict(e)) throw;  // the whole batch again
         // The query object has rolled back to the savepoint, or the whole
@@ -121,6 +124,42 @@ bool PaperWriter::writePaper(const WriteJob& job, PaperOutcome& out) {
     return true;
 }
 
+// "commit" failed without a conflict: the connection may have gone after the
+// server had committed. The papers of the batch are looked up over a new
+// connection and reported as they are stored.
+void PaperWriter::settleCommit(const QVector<WriteJob>& jobs, QVector<PaperOutcome>& outcomes,
+                               const QVector<int>& pending, const QString& error) {
+    QSet<QString> stored;
+    QString unknown;
+    try {
+        for (int from = 0; from < pending.size(); from += 200) {
+            QStringList keys;
+            for (int k = from; k < std::min<int>(from + 200, pending.size()); ++k)
+                keys << QLatin1Char('\'') + db::sqlQuote(jobs[pending[k]].paper->key) + QLatin1Char('\'');
+            query_.openSql(QStringLiteral("select Paperid from type_in where typist='%1' and type_time='%2' and "
+                                          "Paperid in (%3)")
+                               .arg(db::sqlQuote(options_.typist), db::sqlQuote(options_.date),
+                                    keys.join(QLatin1Char(','))));
+            if (const auto rows = query_.result())
+                for (qint64 r = 0; r < rows->rowCount(); ++r) stored.insert(rows->text(r, 0));
+            query_.close();
+        }
+    } catch (const db::DbError& e) {
+        unknown = e.message();
+    }
+    for (int j : pending) {
+        PaperOutcome& out = outcomes[j];
+        if (!unknown.isEmpty()) {
+            out.outcome = Outcome::Failed;
+            out.reason = QStringLiteral("提交时出错（%1），无法确认是否已保存：%2").arg(error, unknown);
+        } else if (!stored.contains(jobs[j].paper->key)) {
+            out.outcome = Outcome::Failed;
+            out.reason = kLost + QStringLiteral("：") + error;
+        }
+        // else: committed after all; Imported or Updated stays
+    }
+}
+
 QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Progress& progress) {
     summary_ = Summary{};
     QVector<PaperOutcome> outcomes(jobs.size());
@@ -128,31 +167,45 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
 
     QVector<int> pending;  // written in the open batch, not yet committed
     bool open = false;
-    auto loseBatch = [&](const QString& reason) {
+    auto loseBatch = [&](const QString& reason, Outcome outcome = Outcome::Failed) {
         for (int j : pending) {
-            outcomes[j].outcome = Outcome::Failed;
+            outcomes[j].outcome = outcome;
             outcomes[j].reason = reason;
         }
         pending.clear();
         open = false;
     };
     int attemptsOfBatch = 1;
+    bool settled = false;  // a failed "commit" was looked into
     auto commit = [&] {
         if (!open) return;
-        query_.execSql(QStringLiteral("commit"));
+        try {
+            query_.execSql(QStringLiteral("commit"));
+        } catch (const db::StatementCancelled&) {
+            throw;
+        } catch (const db::DbError& e) {
+            if (db::isConflict(e)) throw;
+            open = false;
+            settleCommit(jobs, outcomes, pending, e.message());
+            pending.clear();
+            settled = true;
+            throw;
+        }
         open = false;
         pending.clear();
         attemptsOfBatch = 1;
     };
 
+    const QString kCancelledByUser = QStringLiteral("用户取消");
     int done = 0;
     int next = 0;
     int batchStart = 0;  // the first job of the open transaction
+    int end = int(jobs.size());  // after a cancel: where the writing stops
     bool stopped = false;  // by the user, after job next - 1
     try {
         for (;;) {
             try {
-                for (; next < jobs.size(); ++next) {
+                for (; next < end; ++next) {
                     const WriteJob& job = jobs[next];
                     PaperOutcome& out = outcomes[next];
                     const CheckedPaper& p = *job.paper;
@@ -163,9 +216,9 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                         out.reason = p.notes.join(QStringLiteral("；"));
                     } else {
                         if (!open) {
+                            batchStart = next;
                             query_.execSql(QStringLiteral("begin"));
                             open = true;
-                            batchStart = next;
                         }
                         if (!writePaper(job, out))
                             loseBatch(kLost);
@@ -174,15 +227,31 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                         if (open && pending.size() >= options_.papersPerCommit) commit();
                     }
                     ++done;
-                    if (progress && !progress(done, jobs.size())) {
+                    if (end == jobs.size() && progress && !progress(done, jobs.size())) {
                         ++next;
                         stopped = true;
-                        summary_.stopReason = QStringLiteral("用户取消");
+                        summary_.stopReason = kCancelledByUser;
                         break;
                     }
                 }
                 commit();
+                if (end < jobs.size()) {
+                    stopped = true;
+                    summary_.stopReason = kCancelledByUser;
+                }
                 break;
+            } catch (const db::StatementCancelled&) {
+                // "取消" of the busy box stopped a statement: the query object
+                // has rolled the open batch back. As with the window's own
+                // "取消", what came before the stopped paper is kept: the batch
+                // is written again up to it, and the import stops there.
+                if (end < jobs.size()) throw;  // stopped again while doing so
+                pending.clear();
+                open = false;
+                end = next;
+                for (int j = batchStart; j <= next && j < jobs.size(); ++j) outcomes[j] = PaperOutcome{jobs[j].index};
+                next = batchStart;
+                done = batchStart;
             } catch (const db::DbError& e) {
                 // On a cluster a batch can lose to a change committed through another
                 // node (on one server: a deadlock): the server dropped the whole
@@ -205,6 +274,10 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                 done = batchStart;
             }
         }
+    } catch (const db::StatementCancelled&) {
+        loseBatch(kCancelledByUser, Outcome::NotWritten);
+        summary_.stopReason = kCancelledByUser;
+        next = std::min(next, end);
     } catch (const db::DbError& e) {
         // The server refused "begin", "commit" or the check itself: what is
         // open cannot be trusted.
@@ -216,8 +289,11 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
         }
         loseBatch(kLost);
         summary_.stopReason = e.message();
-        // The job at hand failed with it; after a stop it was never tried.
-        if (!stopped) {
+        // The job at hand failed with it; after a stop it was never tried,
+        // and after a failed commit it is what the look-up found.
+        if (settled) {
+            if (next < jobs.size() && outcomes[next].outcome != Outcome::NotWritten) ++next;
+        } else if (!stopped) {
             if (next < jobs.size() && outcomes[next].outcome != Outcome::Failed) {
                 outcomes[next].outcome = Outcome::Failed;
                 outcomes[next].reason = e.message();

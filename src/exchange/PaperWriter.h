@@ -62,8 +62,12 @@ public:
 
     PaperWriter(db::Query& query, scripting::HookCaller& hooks, WriteOptions options);
 
-    // An error that escapes (the server gone while committing) rolls the open
-    // batch back before it is thrown on, so that nothing half-done stays.
+    // An error that escapes rolls the open batch back before it is thrown on,
+    // so that nothing half-done stays. A "commit" that fails (the connection
+    // lost on its way) is followed by a look-up of the batch's papers, which
+    // are reported as the server holds them. A statement stopped by the busy
+    // box's "取消" stops the import like the progress callback does: the papers
+    // before it are written again and committed, the rest is not written.
     QVector<PaperOutcome> write(const QVector<WriteJob>& jobs, const Progress& progress = {});
     const Summary& summary() const { return summary_; }
 
@@ -74,6 +78,8 @@ private:
     // Updated, or Failed and why (the paper undone alone). False when the
     // failure took the whole open batch with it. A conflict is thrown.
     bool writePaper(const WriteJob& job, PaperOutcome& out);
+    void settleCommit(const QVector<WriteJob>& jobs, QVector<PaperOutcome>& outcomes, const QVector<int>& pending,
+                      const QString& error);
 
     db::Query& query_;
     scripting::HookCaller& hooks_;

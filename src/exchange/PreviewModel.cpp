@@ -202,7 +202,9 @@ bool PreviewModel::setData(const QModelIndex& index, const QVariant& value, int 
         break;
     }
     case Date: r.date = text; break;
-    case Kwords: r.keywords = splitList(text); break;
+    case Kwords:  // shown joined by "；": a comma belongs to a keyword
+        r.keywords = text.split(QRegularExpression(QStringLiteral("[;；]")), Qt::SkipEmptyParts);
+        break;
     case Catalog: r.category = text; break;
     case Remark: r.remark = text; break;
     case Filename: r.filename = text; break;

@@ -41,9 +41,7 @@ TForm_import::TForm_import(QWidget* parent)
     ComboBox_format->addItem(QStringLiteral("TSV"), int(Format::Tsv));
     ComboBox_encoding = new QComboBox(this);
     ComboBox_encoding->setObjectName(QStringLiteral("ComboBox_encoding"));
-    ComboBox_encoding->addItem(QStringLiteral("自动识别"), int(Encoding::Auto));
-    ComboBox_encoding->addItem(QStringLiteral("UTF-8"), int(Encoding::Utf8));
-    ComboBox_encoding->addItem(QStringLiteral("GBK"), int(Encoding::Gbk));
+    for (int e = 0; e < kEncodingCount; ++e) ComboBox_encoding->addItem(encodingName(Encoding(e)), e);
     Button_read = db::widgets::button(this, QStringLiteral("重新读取"), "Button_read");
 
     Edit_dir = db::widgets::edit(this, "Edit_dir", 240);
@@ -185,6 +183,7 @@ void TForm_import::read(const QString& path) {
         showMapping();
         showRecords();
         if (!file_.error.isEmpty() && !file_.cancelled) db::messages::show(file_.error, QStringLiteral("无法导入"));
+        else if (!file_.encodingWarning.isEmpty()) db::messages::show(file_.encodingWarning, QStringLiteral("注意"));
     });
 }
 
@@ -202,6 +201,7 @@ void TForm_import::showRecords() {
     if (file_.format != Format::Unknown)
         messages << QStringLiteral("%1 文件，编码 %2，读出 %3 条").arg(formatName(file_.format), file_.encoding)
                         .arg(file_.records.size());
+    if (!file_.encodingWarning.isEmpty()) messages << QStringLiteral("注意：") + file_.encodingWarning;
     messages << file_.problems;
     Memo_messages->setPlainText(messages.join(QLatin1Char('\n')));
     ProgressBar1->setValue(0);
@@ -238,7 +238,7 @@ void TForm_import::Button_mapClick() {
             file_.error = QStringLiteral("列对应中缺少：%1").arg(missing);
         } else {
             file_.error.clear();
-            file_.records = csvRecords(file_.table, mapping);
+            file_.records = csvRecords(file_.table, mapping, isOwnHeader(file_.table.header));
         }
         showRecords();
         if (!file_.error.isEmpty()) db::messages::show(file_.error, QStringLiteral("无法导入"));

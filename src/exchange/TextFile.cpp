@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <iconv.h>
+#include <uchardet/uchardet.h>
 
 namespace exchange {
 
@@ -45,14 +46,15 @@ qsizetype firstBadUtf8(const QByteArray& b) {
     return -1;
 }
 
-// GBK to UTF-16 through iconv; on failure the offset of the bad byte.
-bool fromGbk(const QByteArray& bytes, QString* out, qsizetype* badOffset) {
-    iconv_t cd = iconv_open("UTF-8", "GBK");
+// Bytes of an encoding to UTF-16 through iconv; on failure the offset of the
+// bad byte.
+bool fromCodec(const QByteArray& bytes, const char* codec, QString* out, qsizetype* badOffset) {
+    iconv_t cd = iconv_open("UTF-8", codec);
     if (cd == iconv_t(-1)) {
         *badOffset = 0;
         return false;
     }
-    QByteArray utf8(bytes.size() * 2 + 16, Qt::Uninitialized);
+    QByteArray utf8(bytes.size() * 3 + 16, Qt::Uninitialized);
     char* in = const_cast<char*>(bytes.constData());
     size_t inLeft = size_t(bytes.size());
     char* o = utf8.data();
@@ -68,12 +70,105 @@ bool fromGbk(const QByteArray& bytes, QString* out, qsizetype* badOffset) {
     return true;
 }
 
+// uchardet's guess for the bytes, upper case; empty when it has none.
+QByteArray guessCharset(const QByteArray& bytes) {
+    uchardet_t detector = uchardet_new();
+    uchardet_handle_data(detector, bytes.constData(), size_t(bytes.size()));
+    uchardet_data_end(detector);
+    QByteArray name = QByteArray(uchardet_get_charset(detector)).toUpper();
+    uchardet_delete(detector);
+    return name;
+}
+
+// Below this many bytes outside ASCII a guess is only a guess.
+constexpr qsizetype kSureBytes = 16;
+
+qsizetype nonAscii(const QByteArray& bytes) {
+    qsizetype n = 0;
+    for (char c : bytes) n += (static_cast<unsigned char>(c) >= 0x80);
+    return n;
+}
+
+struct Codec {
+    const char* iconvName;
+    const char* shown;
+};
+
+// The iconv name and the shown name of an encoding the user chose.
+Codec codecOf(Encoding e) {
+    switch (e) {
+    case Encoding::Gbk: return {"GB18030", "GB18030"};
+    case Encoding::Utf16Le: return {"UTF-16LE", "UTF-16LE"};
+    case Encoding::Utf16Be: return {"UTF-16BE", "UTF-16BE"};
+    case Encoding::Big5: return {"BIG5-HKSCS", "BIG5"};
+    case Encoding::Latin1: return {"CP1252", "CP1252"};
+    case Encoding::ShiftJis: return {"CP932", "SHIFT_JIS"};
+    case Encoding::Auto:
+    case Encoding::Utf8: break;
+    }
+    return {"UTF-8", "UTF-8"};
+}
+
+// A detector's name as iconv reads it: the supersets Windows writes.
+QByteArray iconvNameOf(const QByteArray& guess) {
+    if (guess == "ISO-8859-1" || guess == "WINDOWS-1252") return "CP1252";
+    if (guess == "SHIFT_JIS") return "CP932";
+    if (guess == "BIG5") return "BIG5-HKSCS";
+    if (guess == "GB2312" || guess == "GBK") return "GB18030";
+    return guess;
+}
+
+DecodedText decodeWith(const QByteArray& bytes, const char* codec, const QString& shown, const QString& mismatch) {
+    DecodedText d;
+    qsizetype bad = 0;
+    if (fromCodec(bytes, codec, &d.text, &bad)) {
+        d.encoding = shown;
+        return d;
+    }
+    d.text.clear();
+    d.error = mismatch.arg(lineAt(bytes, bad));
+    return d;
+}
+
 }  // namespace
+
+QString encodingName(Encoding e) {
+    switch (e) {
+    case Encoding::Auto: return QStringLiteral("自动识别");
+    case Encoding::Utf8: return QStringLiteral("UTF-8");
+    case Encoding::Gbk: return QStringLiteral("GBK/GB18030");
+    case Encoding::Utf16Le: return QStringLiteral("UTF-16LE");
+    case Encoding::Utf16Be: return QStringLiteral("UTF-16BE");
+    case Encoding::Big5: return QStringLiteral("Big5");
+    case Encoding::Latin1: return QStringLiteral("Latin-1/CP1252");
+    case Encoding::ShiftJis: return QStringLiteral("Shift_JIS");
+    }
+    return {};
+}
 
 DecodedText decodeText(const QByteArray& bytes, Encoding choice) {
     DecodedText d;
     if (bytes.isEmpty()) {
         d.error = QStringLiteral("文件是空的");
+        return d;
+    }
+    // UTF-16 by its byte order mark, or as the user chose (it holds NUL bytes).
+    const bool le = bytes.startsWith("\xFF\xFE"), be = bytes.startsWith("\xFE\xFF");
+    if ((choice == Encoding::Auto && (le || be)) || choice == Encoding::Utf16Le || choice == Encoding::Utf16Be) {
+        const bool little = choice == Encoding::Auto ? le : choice == Encoding::Utf16Le;
+        const bool bom = little ? le : be;
+        const QString shown =
+            QString::fromLatin1(little ? "UTF-16LE" : "UTF-16BE") + (bom ? QStringLiteral(" BOM") : QString());
+        if ((bytes.size() - (bom ? 2 : 0)) % 2 != 0) {
+            d.error = QStringLiteral("文件的字节数不是偶数，不是 %1 文本").arg(shown);
+            return d;
+        }
+        d = decodeWith(bom ? bytes.mid(2) : bytes, little ? "UTF-16LE" : "UTF-16BE", shown,
+                       QStringLiteral("第 %1 行不是有效的 ") + shown + QStringLiteral(" 文本"));
+        if (d.error.isEmpty() && d.text.contains(QChar(0))) {
+            d.text.clear();
+            d.error = QStringLiteral("文件中有空字符（NUL），这不是文本文件");
+        }
         return d;
     }
     const qsizetype nul = bytes.indexOf('\0');
@@ -82,7 +177,7 @@ DecodedText decodeText(const QByteArray& bytes, Encoding choice) {
         return d;
     }
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-    if (choice != Encoding::Gbk) {
+    if (choice == Encoding::Auto || choice == Encoding::Utf8) {
         const QByteArray body = bom ? bytes.mid(3) : bytes;
         const qsizetype bad = firstBadUtf8(body);
         if (bad < 0) {
@@ -95,14 +190,24 @@ DecodedText decodeText(const QByteArray& bytes, Encoding choice) {
             return d;
         }
     }
-    qsizetype bad = 0;
-    if (fromGbk(bytes, &d.text, &bad)) {
-        d.encoding = QStringLiteral("GBK");
-        return d;
+    if (choice != Encoding::Auto) {
+        const Codec c = codecOf(choice);
+        return decodeWith(bytes, c.iconvName, QString::fromLatin1(c.shown),
+                          QStringLiteral("第 %1 行不是有效的 ") + encodingName(choice) + QStringLiteral(" 文本"));
     }
-    d.text.clear();
-    d.error = choice == Encoding::Gbk ? QStringLiteral("第 %1 行不是有效的 GBK 文本").arg(lineAt(bytes, bad))
-                                      : QStringLiteral("第 %1 行既不是 UTF-8 也不是 GBK 文本").arg(lineAt(bytes, bad));
+    // Not UTF-8: the detector guesses; without a guess GB18030 (files from
+    // Chinese Windows) is tried.
+    const QByteArray guess = guessCharset(bytes);
+    const bool none = guess.isEmpty() || guess == "ASCII" || guess == "UTF-8";
+    const QByteArray codec = none ? QByteArray("GB18030") : iconvNameOf(guess);
+    // shown as read: the Windows superset of Latin-1, GB18030 for GBK
+    const QString shown = codec == "CP1252" || codec == "GB18030" ? QString::fromLatin1(codec) : QString::fromLatin1(guess);
+    d = decodeWith(bytes, codec.constData(), shown,
+                   QStringLiteral("第 %1 行不是有效的 ") + shown +
+                       QStringLiteral(" 文本（编码无法确定，请在“编码”中选择）"));
+    if (!d.error.isEmpty()) return d;
+    if (none || nonAscii(bytes) < kSureBytes)
+        d.warning = QStringLiteral("文件编码无法确定，按 %1 读取；如文字显示不对，请在“编码”中选择正确的编码").arg(shown);
     return d;
 }
 
@@ -127,11 +232,13 @@ DecodedText loadText(const QString& path, Encoding choice) {
     return decodeText(f.readAll(), choice);
 }
 
-QByteArray toGbk(const QString& text) {
+QByteArray toGbk(const QString& text) { return encodeAs(text, "GBK"); }
+
+QByteArray encodeAs(const QString& text, const char* codec) {
     const QByteArray utf8 = text.toUtf8();
-    iconv_t cd = iconv_open("GBK", "UTF-8");
+    iconv_t cd = iconv_open(codec, "UTF-8");
     if (cd == iconv_t(-1)) return {};
-    QByteArray out(utf8.size() * 2 + 16, Qt::Uninitialized);
+    QByteArray out(utf8.size() * 4 + 16, Qt::Uninitialized);
     char* in = const_cast<char*>(utf8.constData());
     size_t inLeft = size_t(utf8.size());
     char* o = out.data();

@@ -1,5 +1,7 @@
 #include "pdf/TForm_pdf_import.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -151,23 +153,31 @@ void TForm_pdf_import::fileRead(int index, const PaperRecord& record) {
 }
 
 // Moves what was read since the last time into the preview, keeping the
-// user's corrections, ticks and place in the list.
+// user's corrections, ticks and place in the list. Files read while the
+// catalogue is asked which of them it holds (the window keeps running) wait
+// for the next round: each record is checked before it is shown, and a
+// flush asked for meanwhile (the timer, the end of the reading) is done by
+// the one under way.
 void TForm_pdf_import::flush() {
-    if (pending_.isEmpty()) return;
-    handle([&] {
-        if (checkKnown_) {
-            QList<pdf::FilePlace> places;
-            for (const PaperRecord& r : pending_) places << pdf::FilePlace{r.dir, r.filename};
-            try {
-                known_ += pdf::knownFiles(query(), places);
-            } catch (...) {
-                checkKnown_ = false;  // said once; the reading goes on
-                throw;
+    if (flushing_) return;
+    flushing_ = true;
+    while (!pending_.isEmpty()) {
+        const QVector<PaperRecord> batch = std::exchange(pending_, {});
+        handle([&] {
+            if (checkKnown_) {
+                QList<pdf::FilePlace> places;
+                for (const PaperRecord& r : batch) places << pdf::FilePlace{r.dir, r.filename};
+                try {
+                    known_ += pdf::knownFiles(query(), places);
+                } catch (...) {
+                    checkKnown_ = false;  // said once; the reading goes on
+                    throw;
+                }
             }
-        }
-    });
-    preview().appendRecords(pending_);
-    pending_.clear();
+        });
+        preview().appendRecords(batch);
+    }
+    flushing_ = false;
 }
 
 void TForm_pdf_import::readingFinished(bool cancelled) {

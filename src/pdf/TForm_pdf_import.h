@@ -77,6 +77,7 @@ private:
     QVector<exchange::PaperRecord> pending_;  // read, not yet in the preview
     QSet<QString> known_;                     // places the catalogue holds
     bool checkKnown_ = true;
+    bool flushing_ = false;  // a flush waits for the catalogue
     int errors_ = 0;
     bool writing_ = false;
     bool cancel_ = false;

@@ -13,6 +13,7 @@
 
 #include "db/Form.h"
 #include "exchange/TForm_import.h"
+#include "exchange/TextFile.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"
 
@@ -187,6 +188,12 @@ TEST_F(ImportWindow, Screenshots) {
     });
     w->openFile(file(QStringLiteral("大文件.bib"), large));
     EXPECT_TRUE(taken);
+
+    // A short Latin-1 file: read by the detector's guess, which the window names.
+    w->openFile(file(QStringLiteral("latin1.bib"),
+                     encodeAs(QStringLiteral("@article{m, title={Über Maße}, author={Müller, Jörg}, year=2001}\n"),
+                              "ISO-8859-1")));
+    w->grab().save(out + QStringLiteral("/import_encoding_guess.png"));
 }
 
 }  // namespace

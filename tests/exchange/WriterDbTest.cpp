@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include "catalogue/InsertPaper.h"
 #include "db/DbError.h"
 #include "db/OdbcQuery.h"
 #include "exchange/PaperCheck.h"
 #include "exchange/PaperWriter.h"
+#include "exchange/PreviewModel.h"
 #include "scripting/ScriptEngine.h"
 #include "support/TestDb.h"
 
@@ -177,6 +180,99 @@ TEST_F(WriterDb, PapersAlreadyPresentAreSkippedOrUpdated) {
     EXPECT_EQ(testdb::scalar(QStringLiteral("select remark from address where Paperid='") + key + "'"), QStringLiteral("new"));
     EXPECT_EQ(testdb::scalar(QStringLiteral("select author_4 from author_all where Paperid='") + key + "'"), QStringLiteral("王五"));
     EXPECT_EQ(summary.updated, 1);
+}
+
+
+// "取消" of the busy box while a statement of the import runs (a slow
+// trigger here): the import stops there, as with the window's own "取消";
+// the papers before it stay written, nothing is reported as failed.
+TEST_F(WriterDb, TheBusyBoxCancelStopsTheImportAndKeepsThePapersBefore) {
+    testdb::exec(QStringLiteral("create or replace trigger slow_s3 before insert on type_in for each row "
+                                "if new.Paperid like 'S3$%' then set @slept = sleep(20); end if"));
+    QTimer::singleShot(1500, &q, [this] { q.cancel(); });
+    const auto out = write({record(QStringLiteral("S1")), record(QStringLiteral("S2")), record(QStringLiteral("S3")),
+                            record(QStringLiteral("S4"))});
+    testdb::exec(QStringLiteral("drop trigger slow_s3"));
+    ASSERT_EQ(out.size(), 4);
+    EXPECT_EQ(out[0].outcome, Outcome::Imported) << out[0].reason.toStdString();
+    EXPECT_EQ(out[1].outcome, Outcome::Imported) << out[1].reason.toStdString();
+    EXPECT_EQ(out[2].outcome, Outcome::NotWritten);
+    EXPECT_EQ(out[3].outcome, Outcome::NotWritten);
+    EXPECT_EQ(summary.failed, 0) << summary.text().toStdString();
+    EXPECT_EQ(summary.stopReason, QStringLiteral("用户取消"));
+    EXPECT_EQ(rowsOf(QStringLiteral("S1$张三$2020-05")), kWhole);
+    EXPECT_EQ(rowsOf(QStringLiteral("S2$张三$2020-05")), kWhole);
+    EXPECT_EQ(rowsOf(QStringLiteral("S3$张三$2020-05")), kNone);
+    EXPECT_EQ(testdb::count(QStringLiteral("main")), 2);
+}
+
+// A query object whose connection goes while "commit" is on its way: after
+// the server committed (the answer is lost) or before.
+class LostAtCommit : public db::Query {
+public:
+    LostAtCommit(db::Query& inner, bool committed) : inner_(inner), committed_(committed) {}
+    void setConnectionString(const QString& t) override { inner_.setConnectionString(t); }
+    QString connectionString() const override { return inner_.connectionString(); }
+    void close() override { inner_.close(); }
+    void setSql(const QString& s) override { inner_.setSql(s); }
+    QString sql() const override { return inner_.sql(); }
+    void open() override { inner_.open(); }
+    qint64 execSql() override {
+        if (inner_.sql() == QLatin1String("commit") && !lost_) {
+            lost_ = true;
+            if (committed_) inner_.execSql(); else inner_.execSql(QStringLiteral("rollback"));
+            throw db::DbError(QStringLiteral("Lost connection to server during query"), QStringLiteral("08S01"), 2013);
+        }
+        return inner_.execSql();
+    }
+    using db::Query::execSql;
+    bool run() override { return inner_.run(); }
+    bool isOpen() const override { return inner_.isOpen(); }
+    QString field(int c) const override { return inner_.field(c); }
+    qint64 recordCount() const override { return inner_.recordCount(); }
+    void next() override { inner_.next(); }
+    bool eof() const override { return inner_.eof(); }
+    std::shared_ptr<const db::ResultSet> result() const override { return inner_.result(); }
+
+private:
+    db::Query& inner_;
+    bool committed_;
+    bool lost_ = false;
+};
+
+TEST_F(WriterDb, AConnectionLostDuringCommitReportsWhatTheServerHolds) {
+    for (const bool committed : {true, false}) {
+        SCOPED_TRACE(committed ? "committed" : "not committed");
+        testdb::reset();
+        papers = checkRecords({record(QStringLiteral("L1")), record(QStringLiteral("L2")), record(QStringLiteral("L3"))},
+                              MappingOptions{options.defaultDir}, {});
+        QVector<WriteJob> jobs;
+        for (int i = 0; i < papers.size(); ++i) jobs.push_back({i, &papers[i], false});
+        LostAtCommit lost(q, committed);
+        PaperWriter writer(lost, hooks, WriteOptions{options.typist, options.date, false, 2});
+        const auto out = writer.write(jobs);
+        ASSERT_EQ(out.size(), 3);
+        const Outcome first = committed ? Outcome::Imported : Outcome::Failed;
+        EXPECT_EQ(out[0].outcome, first) << out[0].reason.toStdString();
+        EXPECT_EQ(out[1].outcome, first) << out[1].reason.toStdString();
+        EXPECT_EQ(out[2].outcome, Outcome::NotWritten);
+        EXPECT_EQ(writer.summary().imported, committed ? 2 : 0);
+        EXPECT_EQ(testdb::count(QStringLiteral("main")), committed ? 2 : 0);
+        EXPECT_TRUE(writer.summary().stopReason.contains(QLatin1String("Lost connection")));
+    }
+}
+
+TEST(PreviewEditing, ClearingTheFirstAuthorMarksTheRowInsteadOfMovingTheSecondUp) {
+    PreviewModel m;
+    m.setEditable(true);
+    m.setOptions(MappingOptions{QStringLiteral("D:\\papers")});
+    m.setRecords({record(QStringLiteral("Edited"))});
+    ASSERT_EQ(m.papers()[0].status, Status::Ready);
+    ASSERT_TRUE(m.setData(m.index(0, PreviewModel::Author), QString()));
+    EXPECT_EQ(m.papers()[0].status, Status::Unusable);
+    EXPECT_TRUE(m.papers()[0].notes.contains(QStringLiteral("缺少论文一作")));
+    EXPECT_EQ(m.papers()[0].entry.author, QString());
+    EXPECT_FALSE(m.isTicked(0));
 }
 
 TEST(QuerySavepoint, AFailureAfterASavepointUndoesOnlyWhatFollowsIt) {

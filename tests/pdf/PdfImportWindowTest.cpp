@@ -10,10 +10,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include "catalogue/TForm_insert_d.h"
 #include "db/Form.h"
+#include "db/OdbcQuery.h"
 #include "db/SqlText.h"
 #include "pdf/PdfFiles.h"
 #include "pdf/PdfSamples.h"
@@ -117,6 +120,43 @@ TEST_F(PdfImportWindow, CancelKeepsWhatWasReadAndNoPdfIsSaid) {
     QDir(dir.path()).mkpath(QStringLiteral("empty"));
     w->readPaths({dir.filePath(QStringLiteral("empty"))});
     EXPECT_EQ(recorder::lines(), QStringList{QStringLiteral("注意/所选位置没有PDF文件")});
+}
+
+// Files read while the window asks the catalogue which files it holds (a
+// slow server: the address table is locked here) are checked as well, and a
+// second flush meanwhile (the timer, the end of the reading) is no error.
+TEST_F(PdfImportWindow, FilesReadWhileTheCatalogueIsAskedAreCheckedToo) {
+    readAndWait({dir.filePath(QStringLiteral("english.pdf"))});
+    for (const char* name : {"a.pdf", "b.pdf"})
+        testdb::exec(QStringLiteral("insert into address values ('%1','%1','/known',null,null)").arg(QLatin1String(name)));
+    recorder::clear();
+    auto read = [](const QString& name) {
+        exchange::PaperRecord r;
+        r.sourceKey = QStringLiteral("/known/") + name;
+        r.title = QStringLiteral("Title of ") + name;
+        r.authors = {QStringLiteral("A B")};
+        r.date = QStringLiteral("2001");
+        r.dir = QStringLiteral("/known");
+        r.filename = name;
+        return r;
+    };
+    db::OdbcQuery locker;
+    locker.setConnectionString(testdb::paperConnection());
+    locker.execSql(QStringLiteral("lock tables address write"));
+    emit w->reader().fileRead(1, read(QStringLiteral("a.pdf")));
+    QTimer::singleShot(300, w, [&] {
+        emit w->reader().fileRead(2, read(QStringLiteral("b.pdf")));
+        emit w->reader().finished(false);
+    });
+    QTimer::singleShot(1500, w, [&] { locker.execSql(QStringLiteral("unlock tables")); });
+    emit w->reader().finished(false);
+    for (int i = 0; i < 100 && w->preview().rowCount() < 3; ++i) QTest::qWait(50);
+    ASSERT_EQ(w->preview().rowCount(), 3);
+    for (int row : {1, 2}) {
+        EXPECT_EQ(w->preview().papers()[row].status, exchange::Status::Repeated) << row;
+        EXPECT_TRUE(cell(row, PreviewModel::Notes).contains(QStringLiteral("此文件已在库中"))) << row;
+    }
+    EXPECT_EQ(recorder::lines(), QStringList());
 }
 
 }  // namespace

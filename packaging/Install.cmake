@@ -48,15 +48,14 @@ install(FILES ${PAPER_PKG}/paper-catalogue.svg DESTINATION ${CMAKE_INSTALL_DATAD
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME paper-catalogue)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Paper catalogue maintainers <paper-catalogue@localhost.localdomain>")
+set(CPACK_PACKAGE_CONTACT "Paper catalogue maintainers <paper-catalogue@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "catalogue of academic papers kept in a shared database")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "catalogue of academic papers kept in a shared database
- A desktop program that keeps the titles, authors, keywords and file places of
- academic papers in a MariaDB database reached through ODBC: searches, entry,
- removal and update, batch import from BibTeX, RIS and CSV files and from PDF
- files, export, user accounts with right levels. paper-catalogue-db sets up the
- database on a site's server; paper_catalogue --import and --export run
- without a window for scripts.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A desktop program that keeps the titles, authors, keywords and file places of
+academic papers in a MariaDB database reached through ODBC: searches, entry,
+removal and update, batch import from BibTeX, RIS and CSV files and from PDF
+files, export, user accounts with right levels. paper-catalogue-db sets up the
+database on a site's server; paper_catalogue --import and --export run
+without a window for scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

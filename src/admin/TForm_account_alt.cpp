@@ -11,21 +11,21 @@
 
 TForm_account_alt::TForm_account_alt(QWidget* parent)
     : db::Form(QStringLiteral("Form_account_alt"), parent) {
-    setWindowTitle(QStringLiteral("修改用户"));
+    setWindowTitle(tr("修改用户"));
 
     ComboBox_user = admin::newUserBox(this, QStringLiteral("ComboBox_user"));
     ComboBox_right = admin::newRightBox(this, QStringLiteral("ComboBox_right"));
-    Button_yes = new QPushButton(QStringLiteral("确定"), this);
+    Button_yes = new QPushButton(tr("确定"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no = new QPushButton(tr("返回"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
-    Button_admin = new QPushButton(QStringLiteral("管理员账户修改"), this);
+    Button_admin = new QPushButton(tr("管理员账户修改"), this);
     Button_admin->setObjectName(QStringLiteral("Button_admin"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("用户名："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("用户名："), this), 0, 0);
     grid->addWidget(ComboBox_user, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("修改权限为："), this), 1, 0);
+    grid->addWidget(new QLabel(tr("修改权限为："), this), 1, 0);
     grid->addWidget(ComboBox_right, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button_admin);

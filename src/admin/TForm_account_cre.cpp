@@ -10,25 +10,25 @@
 
 TForm_account_cre::TForm_account_cre(QWidget* parent)
     : db::Form(QStringLiteral("Form_account_cre"), parent) {
-    setWindowTitle(QStringLiteral("添加用户"));
+    setWindowTitle(tr("添加用户"));
 
     Edit_user = new QLineEdit(this);
     Edit_user->setObjectName(QStringLiteral("Edit_user"));
     Edit_pass = new QLineEdit(this);
     Edit_pass->setObjectName(QStringLiteral("Edit_pass"));
     Edit_pass->setEchoMode(QLineEdit::Password);
-    Button1 = new QPushButton(QStringLiteral("添加"), this);
+    Button1 = new QPushButton(tr("添加"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("返回"), this);
+    Button2 = new QPushButton(tr("返回"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     ComboBox_priv = admin::newRightBox(this, QStringLiteral("ComboBox_priv"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("用户名："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("用户名："), this), 0, 0);
     grid->addWidget(Edit_user, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("密码："), this), 1, 0);
+    grid->addWidget(new QLabel(tr("密码："), this), 1, 0);
     grid->addWidget(Edit_pass, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("权限："), this), 2, 0);
+    grid->addWidget(new QLabel(tr("权限："), this), 2, 0);
     grid->addWidget(ComboBox_priv, 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -10,16 +10,16 @@
 
 TForm_account_del::TForm_account_del(QWidget* parent)
     : db::Form(QStringLiteral("Form_account_del"), parent) {
-    setWindowTitle(QStringLiteral("删除用户"));
+    setWindowTitle(tr("删除用户"));
 
     ComboBox_user = admin::newUserBox(this, QStringLiteral("ComboBox_user"));
-    Button_yes = new QPushButton(QStringLiteral("删除"), this);
+    Button_yes = new QPushButton(tr("删除"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no = new QPushButton(tr("返回"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("用户选择："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("用户选择："), this), 0, 0);
     grid->addWidget(ComboBox_user, 0, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

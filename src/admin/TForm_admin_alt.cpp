@@ -9,22 +9,22 @@
 
 TForm_admin_alt::TForm_admin_alt(QWidget* parent)
     : db::Form(QStringLiteral("Form_admin_alt"), parent) {
-    setWindowTitle(QStringLiteral("管理员账户修改"));
+    setWindowTitle(tr("管理员账户修改"));
 
     Edit_name = new QLineEdit(this);
     Edit_name->setObjectName(QStringLiteral("Edit_name"));
     Edit_pwd = new QLineEdit(this);
     Edit_pwd->setObjectName(QStringLiteral("Edit_pwd"));
     Edit_pwd->setEchoMode(QLineEdit::Password);
-    Button_yes = new QPushButton(QStringLiteral("修改"), this);
+    Button_yes = new QPushButton(tr("修改"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no = new QPushButton(tr("返回"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("新账户名："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("新账户名："), this), 0, 0);
     grid->addWidget(Edit_name, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("新密码："), this), 1, 0);
+    grid->addWidget(new QLabel(tr("新密码："), this), 1, 0);
     grid->addWidget(Edit_pwd, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -8,21 +8,28 @@
 #include "db/FormRegistry.h"
 
 namespace {
-const QStringList kWarningLines = {
-    QStringLiteral("列名与约束条件写法："),
-    QStringLiteral("1. 语法：<列名><数据类型>["),
-    QStringLiteral("列级约束条件][,<列名><数据"),
-    QStringLiteral("结构>[列级约束条件][,<表级"),
-    QStringLiteral("完整性约束条件>]"),
-    QStringLiteral("2. 注意事项：注意语句中不能"),
-    QStringLiteral("自己加入换行，注意使用半角"),
-    QStringLiteral("符号,注意表名与列名间的括号"),
-    QStringLiteral("和最后的括号与分号不需写出"),
+const char* const kWarningTexts[] = {
+    QT_TRANSLATE_NOOP("TForm_cre_t", "列名与约束条件写法："),
+    QT_TRANSLATE_NOOP("TForm_cre_t", "1. 语法：<列名><数据类型>["),
+    QT_TRANSLATE_NOOP("TForm_cre_t", "列级约束条件][,<列名><数据"),
+    QT_TRANSLATE_NOOP("TForm_cre_t", "结构>[列级约束条件][,<表级"),
+    QT_TRANSLATE_NOOP("TForm_cre_t", "完整性约束条件>]"),
+    QT_TRANSLATE_NOOP("TForm_cre_t", "2. 注意事项：注意语句中不能"),
+    QT_TRANSLATE_NOOP("TForm_cre_t", "自己加入换行，注意使用半角"),
+    QT_TRANSLATE_NOOP("TForm_cre_t", "符号,注意表名与列名间的括号"),
+    QT_TRANSLATE_NOOP("TForm_cre_t", "和最后的括号与分号不需写出"),
 };
+
+// The lines in the interface's language.
+QStringList warningLines() {
+    QStringList lines;
+    for (const char* text : kWarningTexts) lines << TForm_cre_t::tr(text);
+    return lines;
+}
 }  // namespace
 
 TForm_cre_t::TForm_cre_t(QWidget* parent) : db::Form(QStringLiteral("Form_cre_t"), parent) {
-    setWindowTitle(QStringLiteral("生成表"));
+    setWindowTitle(tr("生成表"));
 
     Memo_cname = new QPlainTextEdit(this);
     Memo_cname->setObjectName(QStringLiteral("Memo_cname"));
@@ -30,14 +37,15 @@ TForm_cre_t::TForm_cre_t(QWidget* parent) : db::Form(QStringLiteral("Form_cre_t"
     Memo_cname->setTabChangesFocus(true);
     Edit_tname = new QLineEdit(this);
     Edit_tname->setObjectName(QStringLiteral("Edit_tname"));
+    const QStringList kWarningLines = warningLines();
     Memo_warning = new QPlainTextEdit(kWarningLines.join(QLatin1Char('\n')), this);
     Memo_warning->setObjectName(QStringLiteral("Memo_warning"));
     Memo_warning->setReadOnly(true);
     Memo_warning->setTabChangesFocus(true);
     Memo_warning->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Button_yes = new QPushButton(QStringLiteral("生成表"), this);
+    Button_yes = new QPushButton(tr("生成表"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no = new QPushButton(tr("返回"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
 
     // The hints are shown whole, without scrolling.
@@ -51,9 +59,9 @@ TForm_cre_t::TForm_cre_t(QWidget* parent) : db::Form(QStringLiteral("Form_cre_t"
     Memo_cname->setMinimumSize(280, fm.lineSpacing() * 8);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("表名："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("表名："), this), 0, 0);
     grid->addWidget(Edit_tname, 0, 1);
-    auto* columnsLabel = new QLabel(QStringLiteral("列名与约束条件："), this);
+    auto* columnsLabel = new QLabel(tr("列名与约束条件："), this);
     grid->addWidget(columnsLabel, 1, 0, Qt::AlignTop);
     grid->addWidget(Memo_cname, 1, 1);
     grid->addWidget(Memo_warning, 0, 2, 2, 1);

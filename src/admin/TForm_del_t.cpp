@@ -8,17 +8,17 @@
 #include "db/FormRegistry.h"
 
 TForm_del_t::TForm_del_t(QWidget* parent) : db::Form(QStringLiteral("Form_del_t"), parent) {
-    setWindowTitle(QStringLiteral("删除表_注意"));
+    setWindowTitle(tr("删除表_注意"));
 
-    Button_yes = new QPushButton(QStringLiteral("继续"), this);
+    Button_yes = new QPushButton(tr("继续"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no = new QPushButton(tr("返回"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("注意：表被删除后将无法复原，"), this));
-    layout->addWidget(new QLabel(QStringLiteral("请确保已备份数据。"), this));
-    layout->addWidget(new QLabel(QStringLiteral("继续吗？"), this));
+    layout->addWidget(new QLabel(tr("注意：表被删除后将无法复原，"), this));
+    layout->addWidget(new QLabel(tr("请确保已备份数据。"), this));
+    layout->addWidget(new QLabel(tr("继续吗？"), this));
     layout->addSpacing(8);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -7,11 +7,11 @@
 #include "admin/TableStatements.h"
 
 TForm_del_t_2::TForm_del_t_2(QWidget* parent) : db::Form(QStringLiteral("Form_del_t_2"), parent) {
-    setWindowTitle(QStringLiteral("删除表"));
+    setWindowTitle(tr("删除表"));
 
-    Button_yes = new QPushButton(QStringLiteral("确定"), this);
+    Button_yes = new QPushButton(tr("确定"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no = new QPushButton(tr("返回"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
     ComboBox_t = new QComboBox(this);
     ComboBox_t->setObjectName(QStringLiteral("ComboBox_t"));
@@ -20,7 +20,7 @@ TForm_del_t_2::TForm_del_t_2(QWidget* parent) : db::Form(QStringLiteral("Form_de
     ComboBox_t->setMinimumWidth(220);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("选择表名："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("选择表名："), this), 0, 0);
     grid->addWidget(ComboBox_t, 0, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -11,27 +11,27 @@
 
 TForm_paper_procedure::TForm_paper_procedure(QWidget* parent)
     : db::Form(QStringLiteral("Form_paper_procedure"), parent) {
-    setWindowTitle(QStringLiteral("存储过程"));
+    setWindowTitle(tr("存储过程"));
     resize(760, 480);
 
-    auto* listGroup = new QGroupBox(QStringLiteral("当前所有存储过程"), this);
+    auto* listGroup = new QGroupBox(tr("当前所有存储过程"), this);
     SpeedButton1 = new QToolButton(listGroup);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("刷新"));
+    SpeedButton1->setText(tr("刷新"));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     DBGrid1 = new db::ResultGrid(listGroup);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->bind(&query());
     connect(this, &db::Form::queryReplaced, DBGrid1, [this] { DBGrid1->bind(&query()); });
 
-    auto* runGroup = new QGroupBox(QStringLiteral("执行存储过程"), this);
+    auto* runGroup = new QGroupBox(tr("执行存储过程"), this);
     Edit_sql = new QLineEdit(QStringLiteral("call "), runGroup);
     Edit_sql->setObjectName(QStringLiteral("Edit_sql"));
-    Button1 = new QPushButton(QStringLiteral("执行"), runGroup);
+    Button1 = new QPushButton(tr("执行"), runGroup);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("返回"), runGroup);
+    Button2 = new QPushButton(tr("返回"), runGroup);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(QStringLiteral("创建/删除存储过程"), runGroup);
+    Button3 = new QPushButton(tr("创建/删除存储过程"), runGroup);
     Button3->setObjectName(QStringLiteral("Button3"));
 
     auto* listLayout = new QVBoxLayout(listGroup);

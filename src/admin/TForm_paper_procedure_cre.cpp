@@ -9,18 +9,18 @@
 
 TForm_paper_procedure_cre::TForm_paper_procedure_cre(QWidget* parent)
     : db::Form(QStringLiteral("Form_paper_procedure_cre"), parent) {
-    setWindowTitle(QStringLiteral("创建/删除存储过程"));
+    setWindowTitle(tr("创建/删除存储过程"));
 
     Memo_proc = new QPlainTextEdit(admin::procedureTemplate(), this);
     Memo_proc->setObjectName(QStringLiteral("Memo_proc"));
     Memo_proc->setTabChangesFocus(true);
     Memo_proc->setMinimumSize(360, 200);
-    Button1 = new QPushButton(QStringLiteral("创建/删除"), this);
+    Button1 = new QPushButton(tr("创建/删除"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("返回"), this);
+    Button2 = new QPushButton(tr("返回"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
 
-    auto* note = new QGroupBox(QStringLiteral("注意"), this);
+    auto* note = new QGroupBox(tr("注意"), this);
     auto* noteLayout = new QVBoxLayout(note);
     noteLayout->setSpacing(2);
     for (const QString& line : admin::procedureNoteLines())

@@ -7,7 +7,7 @@
 #include "db/FormRegistry.h"
 
 TForm_sql_oper::TForm_sql_oper(QWidget* parent) : db::Form(QStringLiteral("Form_sql_oper"), parent) {
-    setWindowTitle(QStringLiteral("SQL语言操作"));
+    setWindowTitle(tr("SQL语言操作"));
     resize(720, 460);
 
     Edit_ope = new QLineEdit(this);
@@ -16,9 +16,9 @@ TForm_sql_oper::TForm_sql_oper(QWidget* parent) : db::Form(QStringLiteral("Form_
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->bind(&query());
     connect(this, &db::Form::queryReplaced, DBGrid1, [this] { DBGrid1->bind(&query()); });
-    Button_yes = new QPushButton(QStringLiteral("操作"), this);
+    Button_yes = new QPushButton(tr("操作"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no = new QPushButton(tr("返回"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
 
     auto* layout = new QVBoxLayout(this);

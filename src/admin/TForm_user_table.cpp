@@ -8,14 +8,14 @@
 
 TForm_user_table::TForm_user_table(QWidget* parent)
     : db::Form(QStringLiteral("Form_user_table"), parent) {
-    setWindowTitle(QStringLiteral("所有用户信息"));
+    setWindowTitle(tr("所有用户信息"));
     resize(620, 340);
 
     DBGrid1 = new db::ResultGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->bind(&query());
     connect(this, &db::Form::queryReplaced, this, [this] { DBGrid1->bind(&query()); });
-    Button_re = new QPushButton(QStringLiteral("返回"), this);
+    Button_re = new QPushButton(tr("返回"), this);
     Button_re->setObjectName(QStringLiteral("Button_re"));
 
     auto* layout = new QVBoxLayout(this);

@@ -12,19 +12,19 @@
 #include "db/RetryOnConflict.h"
 
 TForm_delete_d::TForm_delete_d(QWidget* parent) : db::Form(QStringLiteral("Form_delete_d"), parent) {
-    setWindowTitle(QStringLiteral("删除元组"));
+    setWindowTitle(tr("删除元组"));
 
     Edit_title = db::widgets::edit(this, "Edit_title", 260);
     Edit_author = db::widgets::edit(this, "Edit_author", 260);
     Edit_date = db::widgets::edit(this, "Edit_date", 260);
-    Button_yes = db::widgets::button(this, QStringLiteral("删除"), "Button_yes");
-    Button1 = db::widgets::button(this, QStringLiteral("返回"), "Button1");
-    Button2 = db::widgets::button(this, QStringLiteral("删除作者信息"), "Button2");
+    Button_yes = db::widgets::button(this, tr("删除"), "Button_yes");
+    Button1 = db::widgets::button(this, tr("返回"), "Button1");
+    Button2 = db::widgets::button(this, tr("删除作者信息"), "Button2");
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("论文题目："), Edit_title);
-    fields->addRow(QStringLiteral("论文一作："), Edit_author);
-    fields->addRow(QStringLiteral("发表时间："), Edit_date);
+    fields->addRow(tr("论文题目："), Edit_title);
+    fields->addRow(tr("论文一作："), Edit_author);
+    fields->addRow(tr("发表时间："), Edit_date);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button2);
     buttons->addStretch();

@@ -6,14 +6,14 @@
 #include "db/Widgets.h"
 
 TForm_delete_d_a::TForm_delete_d_a(QWidget* parent) : db::Form(QStringLiteral("Form_delete_d_a"), parent) {
-    setWindowTitle(QStringLiteral("删除作者信息"));
+    setWindowTitle(tr("删除作者信息"));
 
-    Button_yes = db::widgets::button(this, QStringLiteral("删除"), "Button_yes");
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_yes = db::widgets::button(this, tr("删除"), "Button_yes");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
     ComboBox_author = catalogue::makeAuthorList(this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("作者名："), ComboBox_author);
+    form->addRow(tr("作者名："), ComboBox_author);
     db::widgets::rowsAboveButtons(this, form, {Button_yes, Button_no});
 
     setTabOrder(Button_yes, Button_no);

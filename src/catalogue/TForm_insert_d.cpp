@@ -19,38 +19,38 @@
 TForm_insert_d::TForm_insert_d(QWidget* parent)
     : db::Form(QStringLiteral("Form_insert_d"), parent),
       hooks_(std::make_unique<scripting::ScriptEngine>()) {
-    setWindowTitle(QStringLiteral("插入"));
+    setWindowTitle(tr("插入"));
 
 
-    GroupBox_basic = db::widgets::group(this, QStringLiteral("基本录入信息"), "GroupBox_basic");
+    GroupBox_basic = db::widgets::group(this, tr("基本录入信息"), "GroupBox_basic");
     Edit_title = db::widgets::edit(GroupBox_basic, "Edit_title");
     Edit_author = db::widgets::edit(GroupBox_basic, "Edit_author");
     Edit_date = db::widgets::edit(GroupBox_basic, "Edit_date");
     auto* basic = new QFormLayout(GroupBox_basic);
-    basic->addRow(QStringLiteral("论文题目："), Edit_title);
-    basic->addRow(QStringLiteral("论文一作："), Edit_author);
-    basic->addRow(QStringLiteral("发表时间："), Edit_date);
+    basic->addRow(tr("论文题目："), Edit_title);
+    basic->addRow(tr("论文一作："), Edit_author);
+    basic->addRow(tr("发表时间："), Edit_date);
 
-    GroupBox_required = db::widgets::group(this, QStringLiteral("主要辅助信息（必录）"), "GroupBox_required");
+    GroupBox_required = db::widgets::group(this, tr("主要辅助信息（必录）"), "GroupBox_required");
     Edit_filename = db::widgets::edit(GroupBox_required, "Edit_filename");
     Edit_dir = db::widgets::edit(GroupBox_required, "Edit_dir");
-    Button_pdf = db::widgets::button(GroupBox_required, QStringLiteral("从PDF读取…"), "Button_pdf");
-    Button_pdf->setToolTip(QStringLiteral("选择一个论文PDF文件，从中读出题目、作者、关键词和年份，填入各栏"));
+    Button_pdf = db::widgets::button(GroupBox_required, tr("从PDF读取…"), "Button_pdf");
+    Button_pdf->setToolTip(tr("选择一个论文PDF文件，从中读出题目、作者、关键词和年份，填入各栏"));
     auto* filenameRow = new QHBoxLayout;
     filenameRow->addWidget(Edit_filename, 1);
     filenameRow->addWidget(Button_pdf);
     auto* required = new QFormLayout(GroupBox_required);
-    required->addRow(QStringLiteral("论文文件名："), filenameRow);
-    required->addRow(QStringLiteral("保存文件夹："), Edit_dir);
+    required->addRow(tr("论文文件名："), filenameRow);
+    required->addRow(tr("保存文件夹："), Edit_dir);
 
-    GroupBox_optional = db::widgets::group(this, QStringLiteral("可选录入信息"), "GroupBox_optional");
-    CheckBox1 = db::widgets::check(GroupBox_optional, QStringLiteral("关键词："), "CheckBox1");
+    GroupBox_optional = db::widgets::group(this, tr("可选录入信息"), "GroupBox_optional");
+    CheckBox1 = db::widgets::check(GroupBox_optional, tr("关键词："), "CheckBox1");
     Edit_kwords = db::widgets::edit(GroupBox_optional, "Edit_kwords");
-    CheckBox2 = db::widgets::check(GroupBox_optional, QStringLiteral("作者（排除一作）："), "CheckBox2");
+    CheckBox2 = db::widgets::check(GroupBox_optional, tr("作者（排除一作）："), "CheckBox2");
     Edit_authors = db::widgets::edit(GroupBox_optional, "Edit_authors");
-    CheckBox3 = db::widgets::check(GroupBox_optional, QStringLiteral("论文分类："), "CheckBox3");
+    CheckBox3 = db::widgets::check(GroupBox_optional, tr("论文分类："), "CheckBox3");
     Edit_catalog = db::widgets::edit(GroupBox_optional, "Edit_catalog");
-    CheckBox4 = db::widgets::check(GroupBox_optional, QStringLiteral("备注信息："), "CheckBox4");
+    CheckBox4 = db::widgets::check(GroupBox_optional, tr("备注信息："), "CheckBox4");
     Edit_remark = db::widgets::edit(GroupBox_optional, "Edit_remark");
     auto* optional = new QGridLayout(GroupBox_optional);
     const std::pair<QCheckBox*, QLineEdit*> rows[] = {
@@ -60,17 +60,17 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
         optional->addWidget(rows[r].second, r, 1);
     }
 
-    GroupBox_note = db::widgets::group(this, QStringLiteral("注意"), "GroupBox_note");
+    GroupBox_note = db::widgets::group(this, tr("注意"), "GroupBox_note");
     auto* note = new QVBoxLayout(GroupBox_note);
     note->setSpacing(2);
     const QString noteLines[] = {
-        QStringLiteral("数据录入格式："),
-        QStringLiteral("1. 发表时间格式为YYYY-MM-DD，月"),
-        QStringLiteral("份和日期必须给出。"),
-        QStringLiteral("2. 关键词和作者按顺序录入，中间"),
-        QStringLiteral("用“；”（分号）分割,最后不需加"),
-        QStringLiteral("分号。关键词最多10项，作者（排"),
-        QStringLiteral("除一作）最多4项。"),
+        tr("数据录入格式："),
+        tr("1. 发表时间格式为YYYY-MM-DD，月"),
+        tr("份和日期必须给出。"),
+        tr("2. 关键词和作者按顺序录入，中间"),
+        tr("用“；”（分号）分割,最后不需加"),
+        tr("分号。关键词最多10项，作者（排"),
+        tr("除一作）最多4项。"),
     };
     for (int i = 0; i < 7; ++i) {
         auto* label = new QLabel(noteLines[i], GroupBox_note);
@@ -79,9 +79,9 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
     }
     note->addStretch();
 
-    Button_yes = db::widgets::button(this, QStringLiteral("插入"), "Button_yes");
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
-    Button_a_info = db::widgets::button(this, QStringLiteral("插入作者信息"), "Button_a_info");
+    Button_yes = db::widgets::button(this, tr("插入"), "Button_yes");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
+    Button_a_info = db::widgets::button(this, tr("插入作者信息"), "Button_a_info");
 
     auto* left = new QVBoxLayout;
     left->addWidget(GroupBox_basic);
@@ -115,8 +115,8 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
     connect(pdfReader_, &pdf::ReaderProcess::fileRead, this, &TForm_insert_d::pdfRead);
     connect(pdfReader_, &pdf::ReaderProcess::finished, this, [this](bool) { Button_pdf->setEnabled(true); });
     choosePdf_ = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("选择论文PDF文件"), Edit_dir->text(),
-                                            QStringLiteral("PDF文件 (*.pdf *.PDF)"));
+        return QFileDialog::getOpenFileName(this, tr("选择论文PDF文件"), Edit_dir->text(),
+                                            tr("PDF文件 (*.pdf *.PDF)"));
     };
 }
 
@@ -166,7 +166,7 @@ void TForm_insert_d::Button_pdfClick() {
 void TForm_insert_d::pdfRead(int, const exchange::PaperRecord& record) {
     handle([&] {
         if (!record.error.isEmpty()) {
-            db::messages::show(QStringLiteral("无法读取该PDF文件：") + record.error, QStringLiteral("注意"));
+            db::messages::show(tr("无法读取该PDF文件：") + record.error, tr("注意"));
             return;
         }
         const pdf::EntryTexts e = pdf::entryTexts(record);

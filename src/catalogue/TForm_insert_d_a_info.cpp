@@ -6,16 +6,16 @@
 
 TForm_insert_d_a_info::TForm_insert_d_a_info(QWidget* parent)
     : db::Form(QStringLiteral("Form_insert_d_a_info"), parent) {
-    setWindowTitle(QStringLiteral("插入作者信息"));
+    setWindowTitle(tr("插入作者信息"));
 
-    Button_yes = db::widgets::button(this, QStringLiteral("插入"), "Button_yes");
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_yes = db::widgets::button(this, tr("插入"), "Button_yes");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
     Edit_email = db::widgets::edit(this, "Edit_email", 220);
     Edit_author = db::widgets::edit(this, "Edit_author", 0);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("作者："), Edit_author);
-    form->addRow(QStringLiteral("电子邮箱："), Edit_email);
+    form->addRow(tr("作者："), Edit_author);
+    form->addRow(tr("电子邮箱："), Edit_email);
     db::widgets::rowsAboveButtons(this, form, {Button_yes, Button_no});
 
     setTabOrder(Button_yes, Button_no);

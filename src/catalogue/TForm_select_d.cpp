@@ -13,16 +13,16 @@
 #include "grid/PaperFile.h"
 
 TForm_select_d::TForm_select_d(QWidget* parent) : db::Form(QStringLiteral("Form_select_d"), parent) {
-    setWindowTitle(QStringLiteral("快速查询"));
+    setWindowTitle(tr("快速查询"));
 
-    GroupBox_addr_f = db::widgets::group(this, QStringLiteral("存放地址查询快速入口"), "GroupBox_addr_f");
+    GroupBox_addr_f = db::widgets::group(this, tr("存放地址查询快速入口"), "GroupBox_addr_f");
     Edit_title = db::widgets::edit(GroupBox_addr_f, "Edit_title", 260);
     Edit_author_1 = db::widgets::edit(GroupBox_addr_f, "Edit_author_1", 260);
     Edit_date = db::widgets::edit(GroupBox_addr_f, "Edit_date", 260);
 
-    Button_scan = db::widgets::button(this, QStringLiteral("查询"), "Button_scan");
-    Button_yes = db::widgets::button(this, QStringLiteral("进入普通查询"), "Button_yes");
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_scan = db::widgets::button(this, tr("查询"), "Button_scan");
+    Button_yes = db::widgets::button(this, tr("进入普通查询"), "Button_yes");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
     Button_scan->setDefault(true);  // Enter searches
 
     DBGrid1 = new db::ResultGrid(this);
@@ -32,12 +32,12 @@ TForm_select_d::TForm_select_d(QWidget* parent) : db::Form(QStringLiteral("Form_
     connect(this, &db::Form::queryReplaced, this, [this] { DBGrid1->bind(&query()); });
 
     auto* fields = new QGridLayout(GroupBox_addr_f);
-    fields->addWidget(new QLabel(QStringLiteral("（默认查询方式为模糊查询）"), GroupBox_addr_f), 0, 0, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("论文题目："), GroupBox_addr_f), 1, 0);
+    fields->addWidget(new QLabel(tr("（默认查询方式为模糊查询）"), GroupBox_addr_f), 0, 0, 1, 2);
+    fields->addWidget(new QLabel(tr("论文题目："), GroupBox_addr_f), 1, 0);
     fields->addWidget(Edit_title, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("论文一作："), GroupBox_addr_f), 2, 0);
+    fields->addWidget(new QLabel(tr("论文一作："), GroupBox_addr_f), 2, 0);
     fields->addWidget(Edit_author_1, 2, 1);
-    fields->addWidget(new QLabel(QStringLiteral("发表时间："), GroupBox_addr_f), 3, 0);
+    fields->addWidget(new QLabel(tr("发表时间："), GroupBox_addr_f), 3, 0);
     fields->addWidget(Edit_date, 3, 1);
 
     auto* buttons = new QVBoxLayout;

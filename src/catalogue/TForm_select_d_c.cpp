@@ -15,20 +15,20 @@ namespace {
 QLineEdit* edit(QWidget* parent, const char* name) { return db::widgets::edit(parent, name, 180); }
 
 QLabel* note(QWidget* parent) {
-    return new QLabel(QStringLiteral("（请勾选查询条件）"), parent);
+    return new QLabel(TForm_select_d_c::tr("（请勾选查询条件）"), parent);
 }
 
 }  // namespace
 
 TForm_select_d_c::TForm_select_d_c(QWidget* parent) : db::Form(QStringLiteral("Form_select_d_c"), parent) {
-    setWindowTitle(QStringLiteral("普通查询"));
+    setWindowTitle(tr("普通查询"));
 
     // Main criteria.
-    GroupBox_main = db::widgets::group(this, QStringLiteral("主要查询条件"), "GroupBox_main");
-    CheckBox_title = db::widgets::check(GroupBox_main, QStringLiteral("论文题目："), "CheckBox_title");
+    GroupBox_main = db::widgets::group(this, tr("主要查询条件"), "GroupBox_main");
+    CheckBox_title = db::widgets::check(GroupBox_main, tr("论文题目："), "CheckBox_title");
     Edit_title = edit(GroupBox_main, "Edit_title");
-    CheckBox_author_1 = db::widgets::check(GroupBox_main, QStringLiteral("论文一作："), "CheckBox_author_1");
-    CheckBox_date = db::widgets::check(GroupBox_main, QStringLiteral("发表时间："), "CheckBox_date");
+    CheckBox_author_1 = db::widgets::check(GroupBox_main, tr("论文一作："), "CheckBox_author_1");
+    CheckBox_date = db::widgets::check(GroupBox_main, tr("发表时间："), "CheckBox_date");
     Edit_author_1 = edit(GroupBox_main, "Edit_author_1");
     Edit_date = edit(GroupBox_main, "Edit_date");
     auto* mainGrid = new QGridLayout(GroupBox_main);
@@ -42,14 +42,14 @@ TForm_select_d_c::TForm_select_d_c(QWidget* parent) : db::Form(QStringLiteral("F
     mainGrid->setRowStretch(4, 1);
 
     // Auxiliary criteria; the keyword row comes first on screen.
-    GroupBox_aux = db::widgets::group(this, QStringLiteral("辅助查询条件"), "GroupBox_aux");
-    CheckBox_catalog = db::widgets::check(GroupBox_aux, QStringLiteral("论文分类："), "CheckBox_catalog");
+    GroupBox_aux = db::widgets::group(this, tr("辅助查询条件"), "GroupBox_aux");
+    CheckBox_catalog = db::widgets::check(GroupBox_aux, tr("论文分类："), "CheckBox_catalog");
     Edit_kword = edit(GroupBox_aux, "Edit_kword");
-    CheckBox_kword = db::widgets::check(GroupBox_aux, QStringLiteral("关键词："), "CheckBox_kword");
-    CheckBox_name = db::widgets::check(GroupBox_aux, QStringLiteral("论文文件名："), "CheckBox_name");
-    CheckBox_dir = db::widgets::check(GroupBox_aux, QStringLiteral("保存文件夹："), "CheckBox_dir");
-    CheckBox_typist = db::widgets::check(GroupBox_aux, QStringLiteral("录入者："), "CheckBox_typist");
-    CheckBox_type_time = db::widgets::check(GroupBox_aux, QStringLiteral("录入时间："), "CheckBox_type_time");
+    CheckBox_kword = db::widgets::check(GroupBox_aux, tr("关键词："), "CheckBox_kword");
+    CheckBox_name = db::widgets::check(GroupBox_aux, tr("论文文件名："), "CheckBox_name");
+    CheckBox_dir = db::widgets::check(GroupBox_aux, tr("保存文件夹："), "CheckBox_dir");
+    CheckBox_typist = db::widgets::check(GroupBox_aux, tr("录入者："), "CheckBox_typist");
+    CheckBox_type_time = db::widgets::check(GroupBox_aux, tr("录入时间："), "CheckBox_type_time");
     Edit_catalog = edit(GroupBox_aux, "Edit_catalog");
     Edit_name = edit(GroupBox_aux, "Edit_name");
     Edit_dir = edit(GroupBox_aux, "Edit_dir");
@@ -70,18 +70,18 @@ TForm_select_d_c::TForm_select_d_c(QWidget* parent) : db::Form(QStringLiteral("F
     auxGrid->setRowStretch(row, 1);
 
     // Output items.
-    GroupBox_items = db::widgets::group(this, QStringLiteral("查询项"), "GroupBox_items");
-    CheckBox1 = db::widgets::check(GroupBox_items, QStringLiteral("论文题目"), "CheckBox1", true);
-    CheckBox2 = db::widgets::check(GroupBox_items, QStringLiteral("论文一作"), "CheckBox2", true);
-    CheckBox3 = db::widgets::check(GroupBox_items, QStringLiteral("发表时间"), "CheckBox3", true);
-    CheckBox4 = db::widgets::check(GroupBox_items, QStringLiteral("论文文件名"), "CheckBox4");
-    CheckBox5 = db::widgets::check(GroupBox_items, QStringLiteral("保存文件夹"), "CheckBox5");
-    CheckBox6 = db::widgets::check(GroupBox_items, QStringLiteral("论文分类"), "CheckBox6");
-    CheckBox7 = db::widgets::check(GroupBox_items, QStringLiteral("所有作者"), "CheckBox7");
-    CheckBox8 = db::widgets::check(GroupBox_items, QStringLiteral("所有关键词"), "CheckBox8");
-    CheckBox10 = db::widgets::check(GroupBox_items, QStringLiteral("录入者"), "CheckBox10");
-    CheckBox11 = db::widgets::check(GroupBox_items, QStringLiteral("录入时间"), "CheckBox11");
-    CheckBox12 = db::widgets::check(GroupBox_items, QStringLiteral("备注"), "CheckBox12");
+    GroupBox_items = db::widgets::group(this, tr("查询项"), "GroupBox_items");
+    CheckBox1 = db::widgets::check(GroupBox_items, tr("论文题目"), "CheckBox1", true);
+    CheckBox2 = db::widgets::check(GroupBox_items, tr("论文一作"), "CheckBox2", true);
+    CheckBox3 = db::widgets::check(GroupBox_items, tr("发表时间"), "CheckBox3", true);
+    CheckBox4 = db::widgets::check(GroupBox_items, tr("论文文件名"), "CheckBox4");
+    CheckBox5 = db::widgets::check(GroupBox_items, tr("保存文件夹"), "CheckBox5");
+    CheckBox6 = db::widgets::check(GroupBox_items, tr("论文分类"), "CheckBox6");
+    CheckBox7 = db::widgets::check(GroupBox_items, tr("所有作者"), "CheckBox7");
+    CheckBox8 = db::widgets::check(GroupBox_items, tr("所有关键词"), "CheckBox8");
+    CheckBox10 = db::widgets::check(GroupBox_items, tr("录入者"), "CheckBox10");
+    CheckBox11 = db::widgets::check(GroupBox_items, tr("录入时间"), "CheckBox11");
+    CheckBox12 = db::widgets::check(GroupBox_items, tr("备注"), "CheckBox12");
     outputBoxes_ = {CheckBox1, CheckBox2, CheckBox3,  CheckBox4,  CheckBox5, CheckBox6,
                     CheckBox7, CheckBox8, CheckBox10, CheckBox11, CheckBox12};
     auto* itemsGrid = new QGridLayout(GroupBox_items);
@@ -99,9 +99,9 @@ TForm_select_d_c::TForm_select_d_c(QWidget* parent) : db::Form(QStringLiteral("F
     new grid::PaperFileOpener(DBGrid1);  // a double-click opens the paper's file
     connect(this, &db::Form::queryReplaced, this, [this] { DBGrid1->bind(&query()); });
 
-    Button_yes = db::widgets::button(this, QStringLiteral("查询"), "Button_yes");
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
-    Button_a_info = db::widgets::button(this, QStringLiteral("查询作者信息"), "Button_a_info");
+    Button_yes = db::widgets::button(this, tr("查询"), "Button_yes");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
+    Button_a_info = db::widgets::button(this, tr("查询作者信息"), "Button_a_info");
     Button_yes->setDefault(true);  // Enter runs the query
 
     auto* left = new QVBoxLayout;

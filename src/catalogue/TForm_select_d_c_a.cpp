@@ -7,17 +7,17 @@
 
 TForm_select_d_c_a::TForm_select_d_c_a(QWidget* parent)
     : db::Form(QStringLiteral("Form_select_d_c_a"), parent) {
-    setWindowTitle(QStringLiteral("查询作者信息"));
+    setWindowTitle(tr("查询作者信息"));
 
     Edit_email = db::widgets::edit(this, "Edit_email", 220);
     Edit_email->setReadOnly(true);
-    Button_yes = db::widgets::button(this, QStringLiteral("查询"), "Button_yes");
-    Button1 = db::widgets::button(this, QStringLiteral("返回"), "Button1");
+    Button_yes = db::widgets::button(this, tr("查询"), "Button_yes");
+    Button1 = db::widgets::button(this, tr("返回"), "Button1");
     ComboBox_author = catalogue::makeAuthorList(this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("作者："), ComboBox_author);
-    form->addRow(QStringLiteral("邮箱："), Edit_email);
+    form->addRow(tr("作者："), ComboBox_author);
+    form->addRow(tr("邮箱："), Edit_email);
     db::widgets::rowsAboveButtons(this, form, {Button_yes, Button1});
 
     setTabOrder(Edit_email, Button_yes);

@@ -9,14 +9,14 @@
 #include "db/Widgets.h"
 
 TForm_update_d::TForm_update_d(QWidget* parent) : db::Form(QStringLiteral("Form_update_d"), parent) {
-    setWindowTitle(QStringLiteral("更新"));
+    setWindowTitle(tr("更新"));
 
-    Button1 = db::widgets::button(this, QStringLiteral("确定"), "Button1");
-    RadioGroup1 = db::widgets::group(this, QStringLiteral("选择更新对象"), "RadioGroup1");
-    RadioButton1 = db::widgets::radio(RadioGroup1, QStringLiteral("题目/一作/发表时间"), "RadioButton1");
-    RadioButton2 = db::widgets::radio(RadioGroup1, QStringLiteral("其他"), "RadioButton2");
+    Button1 = db::widgets::button(this, tr("确定"), "Button1");
+    RadioGroup1 = db::widgets::group(this, tr("选择更新对象"), "RadioGroup1");
+    RadioButton1 = db::widgets::radio(RadioGroup1, tr("题目/一作/发表时间"), "RadioButton1");
+    RadioButton2 = db::widgets::radio(RadioGroup1, tr("其他"), "RadioButton2");
     RadioButton2->setChecked(true);
-    Button2 = db::widgets::button(this, QStringLiteral("返回"), "Button2");
+    Button2 = db::widgets::button(this, tr("返回"), "Button2");
 
     auto* radios = new QVBoxLayout(RadioGroup1);
     radios->addWidget(RadioButton1);

@@ -11,27 +11,27 @@
 #include "db/RetryOnConflict.h"
 
 TForm_update_d_m::TForm_update_d_m(QWidget* parent) : db::Form(QStringLiteral("Form_update_d_m"), parent) {
-    setWindowTitle(QStringLiteral("更新重要对象"));
+    setWindowTitle(tr("更新重要对象"));
 
 
-    GroupBox_old = db::widgets::group(this, QStringLiteral("待更新对象"), "GroupBox_old");
+    GroupBox_old = db::widgets::group(this, tr("待更新对象"), "GroupBox_old");
     Edit_title = db::widgets::edit(GroupBox_old, "Edit_title");
     Edit_author_1 = db::widgets::edit(GroupBox_old, "Edit_author_1");
     Edit_date = db::widgets::edit(GroupBox_old, "Edit_date");
     auto* old = new QFormLayout(GroupBox_old);
-    old->addRow(QStringLiteral("论文题目："), Edit_title);
-    old->addRow(QStringLiteral("论文一作："), Edit_author_1);
-    old->addRow(QStringLiteral("发表时间："), Edit_date);
+    old->addRow(tr("论文题目："), Edit_title);
+    old->addRow(tr("论文一作："), Edit_author_1);
+    old->addRow(tr("发表时间："), Edit_date);
 
-    Button_yes = db::widgets::button(this, QStringLiteral("更新"), "Button_yes");
-    Button1 = db::widgets::button(this, QStringLiteral("返回"), "Button1");
+    Button_yes = db::widgets::button(this, tr("更新"), "Button_yes");
+    Button1 = db::widgets::button(this, tr("返回"), "Button1");
 
-    GroupBox_new = db::widgets::group(this, QStringLiteral("更新为："), "GroupBox_new");
-    CheckBox1 = db::widgets::check(GroupBox_new, QStringLiteral("论文题目："), "CheckBox1");
+    GroupBox_new = db::widgets::group(this, tr("更新为："), "GroupBox_new");
+    CheckBox1 = db::widgets::check(GroupBox_new, tr("论文题目："), "CheckBox1");
     CheckBox1->setChecked(true);
     Edit_title_n = db::widgets::edit(GroupBox_new, "Edit_title_n");
-    CheckBox2 = db::widgets::check(GroupBox_new, QStringLiteral("论文一作："), "CheckBox2");
-    CheckBox3 = db::widgets::check(GroupBox_new, QStringLiteral("发表时间："), "CheckBox3");
+    CheckBox2 = db::widgets::check(GroupBox_new, tr("论文一作："), "CheckBox2");
+    CheckBox3 = db::widgets::check(GroupBox_new, tr("发表时间："), "CheckBox3");
     Edit_author_1_n = db::widgets::edit(GroupBox_new, "Edit_author_1_n");
     Edit_date_n = db::widgets::edit(GroupBox_new, "Edit_date_n");
     auto* fresh = new QGridLayout(GroupBox_new);

@@ -16,26 +16,26 @@
 TForm_update_d_o::TForm_update_d_o(QWidget* parent)
     : db::Form(QStringLiteral("Form_update_d_o"), parent),
       hooks_(std::make_unique<scripting::ScriptEngine>()) {
-    setWindowTitle(QStringLiteral("更新一般对象"));
+    setWindowTitle(tr("更新一般对象"));
 
 
-    GroupBox_object = db::widgets::group(this, QStringLiteral("更新对象"), "GroupBox_object");
+    GroupBox_object = db::widgets::group(this, tr("更新对象"), "GroupBox_object");
     Edit_title = db::widgets::edit(GroupBox_object, "Edit_title");
     Edit_author_1 = db::widgets::edit(GroupBox_object, "Edit_author_1");
     Edit_date = db::widgets::edit(GroupBox_object, "Edit_date");
     auto* object = new QFormLayout(GroupBox_object);
-    object->addRow(new QLabel(QStringLiteral("（精确查询）"), GroupBox_object));
-    object->addRow(QStringLiteral("论文题目："), Edit_title);
-    object->addRow(QStringLiteral("论文一作："), Edit_author_1);
-    object->addRow(QStringLiteral("发表时间："), Edit_date);
+    object->addRow(new QLabel(tr("（精确查询）"), GroupBox_object));
+    object->addRow(tr("论文题目："), Edit_title);
+    object->addRow(tr("论文一作："), Edit_author_1);
+    object->addRow(tr("发表时间："), Edit_date);
 
-    GroupBox_items = db::widgets::group(this, QStringLiteral("更新项"), "GroupBox_items");
-    CheckBox1 = db::widgets::check(GroupBox_items, QStringLiteral("论文文件名"), "CheckBox1");
-    CheckBox2 = db::widgets::check(GroupBox_items, QStringLiteral("保存文件夹"), "CheckBox2");
-    CheckBox3 = db::widgets::check(GroupBox_items, QStringLiteral("论文分类"), "CheckBox3");
-    CheckBox4 = db::widgets::check(GroupBox_items, QStringLiteral("作者（排除一作）"), "CheckBox4");
-    CheckBox5 = db::widgets::check(GroupBox_items, QStringLiteral("关键词"), "CheckBox5");
-    CheckBox6 = db::widgets::check(GroupBox_items, QStringLiteral("备注信息"), "CheckBox6");
+    GroupBox_items = db::widgets::group(this, tr("更新项"), "GroupBox_items");
+    CheckBox1 = db::widgets::check(GroupBox_items, tr("论文文件名"), "CheckBox1");
+    CheckBox2 = db::widgets::check(GroupBox_items, tr("保存文件夹"), "CheckBox2");
+    CheckBox3 = db::widgets::check(GroupBox_items, tr("论文分类"), "CheckBox3");
+    CheckBox4 = db::widgets::check(GroupBox_items, tr("作者（排除一作）"), "CheckBox4");
+    CheckBox5 = db::widgets::check(GroupBox_items, tr("关键词"), "CheckBox5");
+    CheckBox6 = db::widgets::check(GroupBox_items, tr("备注信息"), "CheckBox6");
     Edit_filename = db::widgets::edit(GroupBox_items, "Edit_filename");
     Edit_dir = db::widgets::edit(GroupBox_items, "Edit_dir");
     Edit_catalog = db::widgets::edit(GroupBox_items, "Edit_catalog");
@@ -50,9 +50,9 @@ TForm_update_d_o::TForm_update_d_o(QWidget* parent)
         items->addWidget(edits[r], r, 1);
     }
 
-    Button_yes = db::widgets::button(this, QStringLiteral("更新"), "Button_yes");
-    Button3 = db::widgets::button(this, QStringLiteral("更新作者信息"), "Button3");
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_yes = db::widgets::button(this, tr("更新"), "Button_yes");
+    Button3 = db::widgets::button(this, tr("更新作者信息"), "Button3");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
 
     DBGrid_update = new db::ResultGrid(this);
     DBGrid_update->setObjectName(QStringLiteral("DBGrid_update"));

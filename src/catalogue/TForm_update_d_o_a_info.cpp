@@ -7,16 +7,16 @@
 
 TForm_update_d_o_a_info::TForm_update_d_o_a_info(QWidget* parent)
     : db::Form(QStringLiteral("Form_update_d_o_a_info"), parent) {
-    setWindowTitle(QStringLiteral("更新作者信息"));
+    setWindowTitle(tr("更新作者信息"));
 
     Edit_email = db::widgets::edit(this, "Edit_email", 220);
-    Button_yes = db::widgets::button(this, QStringLiteral("更新"), "Button_yes");
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_yes = db::widgets::button(this, tr("更新"), "Button_yes");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
     ComboBox_author = catalogue::makeAuthorList(this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("作者："), ComboBox_author);
-    form->addRow(QStringLiteral("电子邮箱："), Edit_email);
+    form->addRow(tr("作者："), ComboBox_author);
+    form->addRow(tr("电子邮箱："), Edit_email);
     db::widgets::rowsAboveButtons(this, form, {Button_yes, Button_no});
 
     setTabOrder(Edit_email, Button_yes);

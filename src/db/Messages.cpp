@@ -24,12 +24,21 @@ QString programTitle() {
     return QFileInfo(path).completeBaseName();
 }
 
+QString translated(const QString& text) {
+    const QByteArray key = text.toUtf8();
+    return QCoreApplication::translate("messages", key.constData());
+}
+
 QString reportText(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() <= '.') return message;
     return message + QLatin1Char('.');
 }
 
-void show(const QString& text, const QString& caption) {
+void show(const QString& shownText, const QString& shownCaption) {
+    // The fixed texts of the outcome rules are translated here, where they
+    // are shown (texts from the windows arrive translated already).
+    const QString text = translated(shownText);
+    const QString caption = translated(shownCaption);
     if (recorder()) {
         recorder()({Kind::Message, caption, text});
         return;

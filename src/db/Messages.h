@@ -29,6 +29,9 @@ void show(const QList<Notice>& notices);
 // below the full stop.
 void errorReport(const QString& message);
 
+// A fixed message text or caption in the interface's language (the texts
+// are listed for the translators in MessageTexts.cpp).
+QString translated(const QString& text);
 // The text the error report shows for a message.
 QString reportText(const QString& message);
 // The program title: the executable's name without extension.

@@ -1,5 +1,7 @@
 #include "db/ResultModel.h"
 
+#include "db/ColumnTitles.h"
+
 #include <limits>
 
 namespace db {
@@ -32,7 +34,7 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || !result_) return {};
     if (orientation == Qt::Horizontal) {
-        if (section >= 0 && section < result_->columnCount()) return result_->columnNames().at(section);
+        if (section >= 0 && section < result_->columnCount()) return shownColumnTitle(result_->columnNames().at(section));
         return {};
     }
     return section + 1;

@@ -39,9 +39,9 @@ ImportRun writeJobs(db::Query& query, scripting::HookCaller& hooks, const QVecto
 }
 
 void presentChoice(QWidget* parent, QRadioButton*& skip, QRadioButton*& update) {
-    skip = db::widgets::radio(parent, QStringLiteral("跳过"), "RadioButton_skip");
+    skip = db::widgets::radio(parent, QCoreApplication::translate("ImportRun", "跳过"), "RadioButton_skip");
     skip->setChecked(true);
-    update = db::widgets::radio(parent, QStringLiteral("更新"), "RadioButton_update");
+    update = db::widgets::radio(parent, QCoreApplication::translate("ImportRun", "更新"), "RadioButton_update");
 }
 
 QPlainTextEdit* messagePane(QWidget* parent, int maximumHeight) {
@@ -60,11 +60,11 @@ QProgressBar* progressBar(QWidget* parent) {
 }
 
 QString resultText(const Summary& s) {
-    return QStringLiteral("导入 %1，更新 %2，跳过 %3，失败 %4").arg(s.imported).arg(s.updated).arg(s.skipped).arg(s.failed);
+    return QCoreApplication::translate("ImportRun", "导入 %1，更新 %2，跳过 %3，失败 %4").arg(s.imported).arg(s.updated).arg(s.skipped).arg(s.failed);
 }
 
 QString countsText(const PreviewModel& m, const QString& repeated) {
-    return QStringLiteral("共 %1 条：可导入 %2，需注意 %3，%4 %5，已在库中 %6，不能导入 %7；已勾选 %8")
+    return QCoreApplication::translate("ImportRun", "共 %1 条：可导入 %2，需注意 %3，%4 %5，已在库中 %6，不能导入 %7；已勾选 %8")
         .arg(m.rowCount())
         .arg(m.count(Status::Ready))
         .arg(m.count(Status::Attention))

@@ -1,5 +1,8 @@
 #include "exchange/PreviewModel.h"
 
+#include "db/ColumnTitles.h"
+#include "db/Messages.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QRegularExpression>
@@ -85,7 +88,7 @@ QVector<WriteJob> PreviewModel::jobs() const {
 void PreviewModel::setOutcomes(const QVector<PaperOutcome>& outcomes) {
     for (const PaperOutcome& o : outcomes) {
         if (o.index < 0 || o.index >= results_.size()) continue;
-        results_[o.index] = outcomeText(o.outcome) + (o.reason.isEmpty() ? QString() : QStringLiteral("：") + o.reason);
+        results_[o.index] = db::messages::translated(outcomeText(o.outcome)) + (o.reason.isEmpty() ? QString() : QStringLiteral("：") + o.reason);
         if (o.outcome == Outcome::Imported || o.outcome == Outcome::Updated) ticked_[o.index] = false;
     }
     if (!papers_.isEmpty()) emit dataChanged(index(0, 0), index(papers_.size() - 1, ColumnCount - 1));
@@ -98,6 +101,12 @@ int PreviewModel::columnCount(const QModelIndex& parent) const { return parent.i
 QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
+    const QString title = columnTitle(section);
+    const QString shown = db::messages::translated(title);
+    return shown != title ? shown : db::shownColumnTitle(title);
+}
+
+QString PreviewModel::columnTitle(int section) {
     switch (section) {
     case Tick: return QStringLiteral("导入");
     case State: return QStringLiteral("状态");
@@ -153,7 +162,7 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole && index.column() == Notes) return p.notes.join(QLatin1Char('\n'));
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
-    case State: return statusText(p.status);
+    case State: return db::messages::translated(statusText(p.status));
     case Key: return p.key;
     case Title: return e.title;
     case Author: return e.author;

@@ -65,6 +65,8 @@ signals:
     void checked();
 
 private:
+    // A column's title in Chinese (headerData shows it translated).
+    static QString columnTitle(int section);
     QString editText(int row, int column) const;
 
     MappingOptions options_;

@@ -25,24 +25,25 @@ using namespace exchange;
 
 TForm_import::TForm_import(QWidget* parent)
     : db::Form(QStringLiteral("Form_import"), parent), hooks_(std::make_unique<scripting::ScriptEngine>()) {
-    setWindowTitle(QStringLiteral("从文件批量插入元组到数据库"));
+    setWindowTitle(tr("从文件批量插入元组到数据库"));
     setAcceptDrops(true);
     resize(1180, 720);
 
     Edit_file = db::widgets::edit(this, "Edit_file", 360);
-    Edit_file->setPlaceholderText(QStringLiteral("选择或拖入一个 .bib、.ris、.csv 或 .tsv 文件"));
-    Button_open = db::widgets::button(this, QStringLiteral("选择文件…"), "Button_open");
+    Edit_file->setPlaceholderText(tr("选择或拖入一个 .bib、.ris、.csv 或 .tsv 文件"));
+    Button_open = db::widgets::button(this, tr("选择文件…"), "Button_open");
     ComboBox_format = new QComboBox(this);
     ComboBox_format->setObjectName(QStringLiteral("ComboBox_format"));
-    ComboBox_format->addItem(QStringLiteral("自动识别"), int(Format::Unknown));
+    ComboBox_format->addItem(tr("自动识别"), int(Format::Unknown));
     ComboBox_format->addItem(QStringLiteral("BibTeX"), int(Format::Bibtex));
     ComboBox_format->addItem(QStringLiteral("RIS"), int(Format::Ris));
     ComboBox_format->addItem(QStringLiteral("CSV"), int(Format::Csv));
     ComboBox_format->addItem(QStringLiteral("TSV"), int(Format::Tsv));
     ComboBox_encoding = new QComboBox(this);
     ComboBox_encoding->setObjectName(QStringLiteral("ComboBox_encoding"));
-    for (int e = 0; e < kEncodingCount; ++e) ComboBox_encoding->addItem(encodingName(Encoding(e)), e);
-    Button_read = db::widgets::button(this, QStringLiteral("重新读取"), "Button_read");
+    for (int e = 0; e < kEncodingCount; ++e)
+        ComboBox_encoding->addItem(Encoding(e) == Encoding::Auto ? tr("自动识别") : encodingName(Encoding(e)), e);
+    Button_read = db::widgets::button(this, tr("重新读取"), "Button_read");
 
     Edit_dir = db::widgets::edit(this, "Edit_dir", 240);
     presentChoice(this, RadioButton_skip, RadioButton_update);
@@ -50,47 +51,47 @@ TForm_import::TForm_import(QWidget* parent)
     Grid_mapping = new QTableWidget(this);
     Grid_mapping->setObjectName(QStringLiteral("Grid_mapping"));
     Grid_mapping->setColumnCount(2);
-    Grid_mapping->setHorizontalHeaderLabels({QStringLiteral("文件中的列"), QStringLiteral("对应")});
+    Grid_mapping->setHorizontalHeaderLabels({tr("文件中的列"), tr("对应")});
     Grid_mapping->horizontalHeader()->setStretchLastSection(true);
     Grid_mapping->verticalHeader()->setVisible(false);
     Grid_mapping->setMaximumWidth(330);
-    Button_map = db::widgets::button(this, QStringLiteral("按此对应重新读取"), "Button_map");
+    Button_map = db::widgets::button(this, tr("按此对应重新读取"), "Button_map");
 
     Label_counts = db::widgets::label(this, "Label_counts");
     Memo_messages = messagePane(this, 110);
     Grid_preview = new PreviewGrid(this);
 
-    Button_all = db::widgets::button(this, QStringLiteral("全选"), "Button_all");
-    Button_none = db::widgets::button(this, QStringLiteral("全不选"), "Button_none");
+    Button_all = db::widgets::button(this, tr("全选"), "Button_all");
+    Button_none = db::widgets::button(this, tr("全不选"), "Button_none");
     ProgressBar1 = progressBar(this);
     Label_progress = db::widgets::label(this, "Label_progress");
-    Button_yes = db::widgets::button(this, QStringLiteral("导入"), "Button_yes");
-    Button_cancel = db::widgets::button(this, QStringLiteral("取消"), "Button_cancel");
+    Button_yes = db::widgets::button(this, tr("导入"), "Button_yes");
+    Button_cancel = db::widgets::button(this, tr("取消"), "Button_cancel");
     Button_cancel->setEnabled(false);
-    Button_report = db::widgets::button(this, QStringLiteral("保存报告…"), "Button_report");
+    Button_report = db::widgets::button(this, tr("保存报告…"), "Button_report");
     Button_report->setEnabled(false);
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
 
     auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(new QLabel(QStringLiteral("文件："), this));
+    fileRow->addWidget(new QLabel(tr("文件："), this));
     fileRow->addWidget(Edit_file, 1);
     fileRow->addWidget(Button_open);
-    fileRow->addWidget(new QLabel(QStringLiteral("格式："), this));
+    fileRow->addWidget(new QLabel(tr("格式："), this));
     fileRow->addWidget(ComboBox_format);
-    fileRow->addWidget(new QLabel(QStringLiteral("编码："), this));
+    fileRow->addWidget(new QLabel(tr("编码："), this));
     fileRow->addWidget(ComboBox_encoding);
     fileRow->addWidget(Button_read);
 
     auto* optionRow = new QHBoxLayout;
-    optionRow->addWidget(new QLabel(QStringLiteral("未注明文件夹的论文保存在："), this));
+    optionRow->addWidget(new QLabel(tr("未注明文件夹的论文保存在："), this));
     optionRow->addWidget(Edit_dir, 1);
     optionRow->addSpacing(16);
-    optionRow->addWidget(new QLabel(QStringLiteral("已在库中的论文："), this));
+    optionRow->addWidget(new QLabel(tr("已在库中的论文："), this));
     optionRow->addWidget(RadioButton_skip);
     optionRow->addWidget(RadioButton_update);
 
     auto* mapping = new QVBoxLayout;
-    mapping->addWidget(new QLabel(QStringLiteral("CSV 列对应："), this));
+    mapping->addWidget(new QLabel(tr("CSV 列对应："), this));
     mapping->addWidget(Grid_mapping, 1);
     mapping->addWidget(Button_map);
     auto* mappingBox = new QWidget(this);
@@ -140,8 +141,8 @@ void TForm_import::setHooks(std::unique_ptr<scripting::HookCaller> hooks) { hook
 
 void TForm_import::Button_openClick() {
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("选择要导入的文件"), QFileInfo(Edit_file->text()).path(),
-        QStringLiteral("文献文件 (*.bib *.ris *.csv *.tsv *.txt);;所有文件 (*)"));
+        this, tr("选择要导入的文件"), QFileInfo(Edit_file->text()).path(),
+        tr("文献文件 (*.bib *.ris *.csv *.tsv *.txt);;所有文件 (*)"));
     if (!path.isEmpty()) openFile(path);
 }
 
@@ -166,7 +167,7 @@ void TForm_import::read(const QString& path) {
         auto progress = [&](int done, int total) {
             ProgressBar1->setRange(0, total);
             ProgressBar1->setValue(done);
-            Label_progress->setText(QStringLiteral("正在读取 %1 / %2").arg(done).arg(total));
+            Label_progress->setText(tr("正在读取 %1 / %2").arg(done).arg(total));
             QApplication::processEvents();
             return !cancel_;
         };
@@ -182,8 +183,8 @@ void TForm_import::read(const QString& path) {
         ProgressBar1->setRange(0, 100);
         showMapping();
         showRecords();
-        if (!file_.error.isEmpty() && !file_.cancelled) db::messages::show(file_.error, QStringLiteral("无法导入"));
-        else if (!file_.encodingWarning.isEmpty()) db::messages::show(file_.encodingWarning, QStringLiteral("注意"));
+        if (!file_.error.isEmpty() && !file_.cancelled) db::messages::show(file_.error, tr("无法导入"));
+        else if (!file_.encodingWarning.isEmpty()) db::messages::show(file_.encodingWarning, tr("注意"));
     });
 }
 
@@ -199,9 +200,9 @@ void TForm_import::showRecords() {
     QStringList messages;
     if (!file_.error.isEmpty()) messages << file_.error;
     if (file_.format != Format::Unknown)
-        messages << QStringLiteral("%1 文件，编码 %2，读出 %3 条").arg(formatName(file_.format), file_.encoding)
+        messages << tr("%1 文件，编码 %2，读出 %3 条").arg(formatName(file_.format), file_.encoding)
                         .arg(file_.records.size());
-    if (!file_.encodingWarning.isEmpty()) messages << QStringLiteral("注意：") + file_.encodingWarning;
+    if (!file_.encodingWarning.isEmpty()) messages << tr("注意：") + file_.encodingWarning;
     messages << file_.problems;
     Memo_messages->setPlainText(messages.join(QLatin1Char('\n')));
     ProgressBar1->setValue(0);
@@ -235,18 +236,18 @@ void TForm_import::Button_mapClick() {
         const QString missing = missingColumns(mapping);
         if (!missing.isEmpty()) {
             file_.records.clear();
-            file_.error = QStringLiteral("列对应中缺少：%1").arg(missing);
+            file_.error = tr("列对应中缺少：%1").arg(missing);
         } else {
             file_.error.clear();
             file_.records = csvRecords(file_.table, mapping, isOwnHeader(file_.table.header));
         }
         showRecords();
-        if (!file_.error.isEmpty()) db::messages::show(file_.error, QStringLiteral("无法导入"));
+        if (!file_.error.isEmpty()) db::messages::show(file_.error, tr("无法导入"));
     });
 }
 
 void TForm_import::updateCounts() {
-    Label_counts->setText(countsText(preview(), QStringLiteral("文件内重复")));
+    Label_counts->setText(countsText(preview(), tr("文件内重复")));
 }
 
 void TForm_import::setRunning(bool running) {
@@ -262,7 +263,7 @@ void TForm_import::Button_yesClick() {
     if (running_) return;
     const QVector<WriteJob> jobs = preview().jobs();
     if (jobs.isEmpty()) {
-        db::messages::show(QStringLiteral("没有勾选可导入的论文"), QStringLiteral("注意"));
+        db::messages::show(tr("没有勾选可导入的论文"), tr("注意"));
         return;
     }
     handle([&] {
@@ -272,7 +273,7 @@ void TForm_import::Button_yesClick() {
         ImportRun run;
         try {
             run = writeJobs(query(), *hooks_, jobs, userName(), RadioButton_update->isChecked(), ProgressBar1,
-                            Label_progress, QStringLiteral("已处理 %1 / %2"), [&](int done) {
+                            Label_progress, tr("已处理 %1 / %2"), [&](int done) {
                                 if (cancelAfter_ >= 0 && done >= cancelAfter_) cancel_ = true;
                                 return cancel_;
                             });
@@ -289,14 +290,14 @@ void TForm_import::Button_yesClick() {
         // A second run finds the papers written now in the catalogue; the
         // statuses stay as previewed, beside what became of each row.
         preview().setPresentKeys(catalogueKeys(query()));
-        db::messages::show(summary_.text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("导入完成"));
+        db::messages::show(summary_.text().section(QLatin1Char('\n'), 0, 0), tr("导入完成"));
     });
 }
 
 void TForm_import::Button_cancelClick() { cancel_ = true; }
 
 QString TForm_import::reportText() const {
-    QString text = QStringLiteral("导入报告\n文件：%1\n时间：%2\n录入者：%3\n\n")
+    QString text = tr("导入报告\n文件：%1\n时间：%2\n录入者：%3\n\n")
                        .arg(QDir::toNativeSeparators(path_),
                             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), userName());
     return text + summary_.text() + QLatin1Char('\n');
@@ -306,7 +307,7 @@ bool TForm_import::saveReport(const QString& path) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return false;
     QString text = reportText();
-    text += QStringLiteral("\n逐条结果：\n");
+    text += tr("\n逐条结果：\n");
     const PreviewModel& m = Grid_preview->previewModel();
     for (int i = 0; i < m.rowCount(); ++i)
         text += QStringLiteral("%1\t%2\t%3\t%4\n")
@@ -319,11 +320,11 @@ bool TForm_import::saveReport(const QString& path) {
 }
 
 void TForm_import::Button_reportClick() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存导入报告"),
-                                                      QFileInfo(path_).path() + QStringLiteral("/导入报告.txt"),
-                                                      QStringLiteral("文本文件 (*.txt)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("保存导入报告"),
+                                                      QFileInfo(path_).path() + tr("/导入报告.txt"),
+                                                      tr("文本文件 (*.txt)"));
     if (path.isEmpty()) return;
-    if (!saveReport(path)) db::messages::show(QStringLiteral("无法写入报告文件：") + path, QStringLiteral("失败"));
+    if (!saveReport(path)) db::messages::show(tr("无法写入报告文件：") + path, tr("失败"));
 }
 
 void TForm_import::Button_noClick() {

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 
+#include "db/ColumnTitles.h"
 #include "db/Messages.h"
 #include "db/Schema.h"
 
@@ -19,8 +20,12 @@ std::function<bool(const QUrl&)>& opener() {
 const QString kCaption = QStringLiteral("打开论文文件");
 
 int columnTitled(const QAbstractItemModel& model, const QString& title) {
-    for (int c = 0; c < model.columnCount(); ++c)
-        if (model.headerData(c, Qt::Horizontal).toString() == title) return c;
+    // The grid shows the title in the interface's language.
+    const QString shown = db::shownColumnTitle(title);
+    for (int c = 0; c < model.columnCount(); ++c) {
+        const QString header = model.headerData(c, Qt::Horizontal).toString();
+        if (header == title || header == shown) return c;
+    }
     return -1;
 }
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "pdf/PaperReading.h"
+#include "shell/Places.h"
 #include "pdf/RecordJson.h"
 
 namespace pdf {
@@ -17,7 +18,7 @@ ReaderProcess::ReaderProcess(QObject* parent) : QObject(parent), program_(defaul
 ReaderProcess::~ReaderProcess() { stopProcess(); }
 
 QString ReaderProcess::defaultProgram() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("paper_pdf_reader"));
+    return shell::places::pdfReader(QCoreApplication::applicationDirPath());
 }
 
 void ReaderProcess::start(const QStringList& files) {

@@ -26,35 +26,35 @@ TForm_pdf_import::TForm_pdf_import(QWidget* parent)
     : db::Form(QStringLiteral("Form_pdf_import"), parent),
       hooks_(std::make_unique<scripting::ScriptEngine>()),
       reader_(new pdf::ReaderProcess(this)) {
-    setWindowTitle(QStringLiteral("自动解析论文并导入数据库"));
+    setWindowTitle(tr("自动解析论文并导入数据库"));
     setAcceptDrops(true);
     resize(1180, 720);
 
     Edit_source = db::widgets::edit(this, "Edit_source", 360);
     Edit_source->setReadOnly(true);
-    Edit_source->setPlaceholderText(QStringLiteral("选择或拖入PDF文件或文件夹（含子文件夹）"));
-    Button_files = db::widgets::button(this, QStringLiteral("选择文件…"), "Button_files");
-    Button_folder = db::widgets::button(this, QStringLiteral("选择文件夹…"), "Button_folder");
+    Edit_source->setPlaceholderText(tr("选择或拖入PDF文件或文件夹（含子文件夹）"));
+    Button_files = db::widgets::button(this, tr("选择文件…"), "Button_files");
+    Button_folder = db::widgets::button(this, tr("选择文件夹…"), "Button_folder");
     presentChoice(this, RadioButton_skip, RadioButton_update);
     Label_counts = db::widgets::label(this, "Label_counts");
     Grid_preview = new PreviewGrid(this);
     Memo_messages = messagePane(this, 90);
-    Button_all = db::widgets::button(this, QStringLiteral("全选"), "Button_all");
-    Button_none = db::widgets::button(this, QStringLiteral("全不选"), "Button_none");
+    Button_all = db::widgets::button(this, tr("全选"), "Button_all");
+    Button_none = db::widgets::button(this, tr("全不选"), "Button_none");
     ProgressBar1 = progressBar(this);
     Label_progress = db::widgets::label(this, "Label_progress");
-    Button_yes = db::widgets::button(this, QStringLiteral("导入"), "Button_yes");
-    Button_cancel = db::widgets::button(this, QStringLiteral("取消"), "Button_cancel");
+    Button_yes = db::widgets::button(this, tr("导入"), "Button_yes");
+    Button_cancel = db::widgets::button(this, tr("取消"), "Button_cancel");
     Button_cancel->setEnabled(false);
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
 
     auto* sourceRow = new QHBoxLayout;
-    sourceRow->addWidget(new QLabel(QStringLiteral("PDF文件："), this));
+    sourceRow->addWidget(new QLabel(tr("PDF文件："), this));
     sourceRow->addWidget(Edit_source, 1);
     sourceRow->addWidget(Button_files);
     sourceRow->addWidget(Button_folder);
     sourceRow->addSpacing(16);
-    sourceRow->addWidget(new QLabel(QStringLiteral("已在库中的论文："), this));
+    sourceRow->addWidget(new QLabel(tr("已在库中的论文："), this));
     sourceRow->addWidget(RadioButton_skip);
     sourceRow->addWidget(RadioButton_update);
     auto* buttons = db::widgets::row(
@@ -70,8 +70,8 @@ TForm_pdf_import::TForm_pdf_import(QWidget* parent)
     preview().setEditable(true);
     preview().setExtraCheck([this](const PaperRecord& r, const CheckedPaper&) -> std::optional<Mark> {
         if (known_.contains(pdf::placeKey(r.dir, r.filename)))
-            return Mark{Status::Repeated, QStringLiteral("此文件已在库中（文件夹和文件名相同）")};
-        if (!r.warnings.isEmpty()) return Mark{Status::Attention, r.warnings.join(QStringLiteral("；"))};
+            return Mark{Status::Repeated, tr("此文件已在库中（文件夹和文件名相同）")};
+        if (!r.warnings.isEmpty()) return Mark{Status::Attention, r.warnings.join(tr("；"))};
         return std::nullopt;
     });
 
@@ -89,10 +89,10 @@ TForm_pdf_import::TForm_pdf_import(QWidget* parent)
     connect(&flushTimer_, &QTimer::timeout, this, &TForm_pdf_import::flush);
 
     chooseFiles_ = [this] {
-        return QFileDialog::getOpenFileNames(this, QStringLiteral("选择论文PDF文件"), QString(),
-                                             QStringLiteral("PDF文件 (*.pdf *.PDF)"));
+        return QFileDialog::getOpenFileNames(this, tr("选择论文PDF文件"), QString(),
+                                             tr("PDF文件 (*.pdf *.PDF)"));
     };
-    chooseFolder_ = [this] { return QFileDialog::getExistingDirectory(this, QStringLiteral("选择存放论文的文件夹")); };
+    chooseFolder_ = [this] { return QFileDialog::getExistingDirectory(this, tr("选择存放论文的文件夹")); };
     updateCounts();
 }
 
@@ -120,10 +120,10 @@ void TForm_pdf_import::readPaths(const QStringList& paths) {
     handle([&] {
         const QStringList files = pdf::pdfFiles(paths);
         Edit_source->setText(paths.size() == 1 ? QDir::toNativeSeparators(paths.first())
-                                               : QStringLiteral("%1 个文件或文件夹").arg(paths.size()));
+                                               : tr("%1 个文件或文件夹").arg(paths.size()));
         Memo_messages->clear();
         if (files.isEmpty()) {
-            db::messages::show(QStringLiteral("所选位置没有PDF文件"), QStringLiteral("注意"));
+            db::messages::show(tr("所选位置没有PDF文件"), tr("注意"));
             return;
         }
         query().setConnectionString(connectionString());
@@ -135,7 +135,7 @@ void TForm_pdf_import::readPaths(const QStringList& paths) {
         errors_ = 0;
         ProgressBar1->setRange(0, int(files.size()));
         ProgressBar1->setValue(0);
-        Label_progress->setText(QStringLiteral("已读取 0 / %1").arg(files.size()));
+        Label_progress->setText(tr("已读取 0 / %1").arg(files.size()));
         setBusy(true);
         flushTimer_.start();
         reader_->start(files);
@@ -146,10 +146,10 @@ void TForm_pdf_import::fileRead(int index, const PaperRecord& record) {
     pending_ << record;
     if (!record.error.isEmpty()) {
         ++errors_;
-        Memo_messages->appendPlainText(QDir::toNativeSeparators(record.sourceKey) + QStringLiteral("：") + record.error);
+        Memo_messages->appendPlainText(QDir::toNativeSeparators(record.sourceKey) + tr("：") + record.error);
     }
     ProgressBar1->setValue(index + 1);
-    Label_progress->setText(QStringLiteral("已读取 %1 / %2，出错 %3").arg(index + 1).arg(reader_->total()).arg(errors_));
+    Label_progress->setText(tr("已读取 %1 / %2，出错 %3").arg(index + 1).arg(reader_->total()).arg(errors_));
 }
 
 // Moves what was read since the last time into the preview, keeping the
@@ -185,12 +185,12 @@ void TForm_pdf_import::readingFinished(bool cancelled) {
     flush();
     setBusy(false);
     const int read = reader_->done();
-    Label_progress->setText(cancelled ? QStringLiteral("已取消：读取了 %1 / %2，出错 %3").arg(read).arg(reader_->total()).arg(errors_)
-                                      : QStringLiteral("读取完毕：%1 个文件，出错 %2").arg(read).arg(errors_));
+    Label_progress->setText(cancelled ? tr("已取消：读取了 %1 / %2，出错 %3").arg(read).arg(reader_->total()).arg(errors_)
+                                      : tr("读取完毕：%1 个文件，出错 %2").arg(read).arg(errors_));
 }
 
 void TForm_pdf_import::updateCounts() {
-    Label_counts->setText(countsText(preview(), QStringLiteral("文件内重复或文件已在库中")));
+    Label_counts->setText(countsText(preview(), tr("文件内重复或文件已在库中")));
 }
 
 void TForm_pdf_import::setBusy(bool busy) {
@@ -207,7 +207,7 @@ void TForm_pdf_import::Button_yesClick() {
     if (isReading() || writing_) return;
     const QVector<WriteJob> jobs = preview().jobs();
     if (jobs.isEmpty()) {
-        db::messages::show(QStringLiteral("没有勾选可导入的论文"), QStringLiteral("注意"));
+        db::messages::show(tr("没有勾选可导入的论文"), tr("注意"));
         return;
     }
     handle([&] {
@@ -218,7 +218,7 @@ void TForm_pdf_import::Button_yesClick() {
         ImportRun run;
         try {
             run = writeJobs(query(), *hooks_, jobs, userName(), RadioButton_update->isChecked(), ProgressBar1,
-                            Label_progress, QStringLiteral("已导入 %1 / %2"), [&](int) { return cancel_; });
+                            Label_progress, tr("已导入 %1 / %2"), [&](int) { return cancel_; });
         } catch (...) {
             writing_ = false;
             setBusy(false);
@@ -236,7 +236,7 @@ void TForm_pdf_import::Button_yesClick() {
         for (const PaperRecord& r : preview().records()) places << pdf::FilePlace{r.dir, r.filename};
         known_ = pdf::knownFiles(query(), places);
         preview().recheck();
-        db::messages::show(summary.text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("导入完成"));
+        db::messages::show(summary.text().section(QLatin1Char('\n'), 0, 0), tr("导入完成"));
     });
 }
 

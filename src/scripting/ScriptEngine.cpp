@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "db/Messages.h"
+#include "shell/Places.h"
 
 namespace py = pybind11;
 
@@ -70,8 +71,12 @@ QString startInterpreter(const QString& pythonHome) {
     }
 
     try {
-        const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-        py::module_::import("sys").attr("path").attr("insert")(0, folder.toStdString());
+        // The folder beside the executable first, then the installed hook
+        // modules.
+        py::object path = py::module_::import("sys").attr("path");
+        const QStringList folders = shell::places::hookDirs(QCoreApplication::applicationDirPath());
+        for (qsizetype i = 0; i < folders.size(); ++i)
+            path.attr("insert")(i, QDir::toNativeSeparators(folders[i]).toStdString());
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     }

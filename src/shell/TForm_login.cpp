@@ -16,14 +16,14 @@
 TForm_login::TForm_login(TForm_main* mainWindow, QWidget* parent)
     : QDialog(parent), main_(mainWindow) {
     setObjectName(QStringLiteral("Form_login"));
-    setWindowTitle(QStringLiteral("登录"));
+    setWindowTitle(tr("登录"));
     ADOQuery1 = new db::OdbcQuery(this);
     ADOQuery1->setObjectName(QStringLiteral("ADOQuery1"));
 
-    Button_yes = new QPushButton(QStringLiteral("确定"), this);
+    Button_yes = new QPushButton(tr("确定"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
     Button_yes->setDefault(true);
-    Button_no = new QPushButton(QStringLiteral("清空"), this);
+    Button_no = new QPushButton(tr("清空"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
     Edit_username = new QLineEdit(QStringLiteral("guest"), this);
     Edit_username->setObjectName(QStringLiteral("Edit_username"));
@@ -32,9 +32,9 @@ TForm_login::TForm_login(TForm_main* mainWindow, QWidget* parent)
     Edit_password->setEchoMode(QLineEdit::Password);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("用户名："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("用户名："), this), 0, 0);
     grid->addWidget(Edit_username, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("密码："), this), 1, 0);
+    grid->addWidget(new QLabel(tr("密码："), this), 1, 0);
     grid->addWidget(Edit_password, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -58,7 +58,7 @@ void TForm_login::Button_yesClick() {
         const shell::SignInOutcome outcome = shell::signIn(
             *ADOQuery1, Edit_username->text(), Edit_password->text(), settings);
         if (!outcome.accepted) {
-            db::messages::show(QStringLiteral("请检查您的用户名和密码"), QStringLiteral("登录错误"));
+            db::messages::show(tr("请检查您的用户名和密码"), tr("登录错误"));
             return;
         }
         main_->applyAccess(outcome.access);

@@ -10,16 +10,16 @@
 #include "db/RetryOnConflict.h"
 
 TForm_logout::TForm_logout(QWidget* parent) : db::Form(QStringLiteral("Form_logout"), parent) {
-    setWindowTitle(QStringLiteral("用户注销"));
+    setWindowTitle(tr("用户注销"));
 
-    Button_yes = new QPushButton(QStringLiteral("确定"), this);
+    Button_yes = new QPushButton(tr("确定"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_no = new QPushButton(QStringLiteral("返回"), this);
+    Button_no = new QPushButton(tr("返回"), this);
     Button_no->setObjectName(QStringLiteral("Button_no"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("注意：注销后用户信息将不可恢复"), this));
-    layout->addWidget(new QLabel(QStringLiteral("确定注销？"), this));
+    layout->addWidget(new QLabel(tr("注意：注销后用户信息将不可恢复"), this));
+    layout->addWidget(new QLabel(tr("确定注销？"), this));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button_yes);

@@ -11,17 +11,17 @@
 
 TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form_main"));
-    setWindowTitle(QStringLiteral("论文管理系统"));
+    setWindowTitle(tr("论文管理系统"));
     resize(640, 360);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    Label_welcome = new QLabel(QStringLiteral("欢迎使用论文管理系统"), central);
+    Label_welcome = new QLabel(tr("欢迎使用论文管理系统"), central);
     Label_welcome->setObjectName(QStringLiteral("Label_welcome"));
     QFont big = Label_welcome->font();
     big.setPointSize(big.pointSize() * 2);
     Label_welcome->setFont(big);
-    Label_user = new QLabel(QStringLiteral("guest 您好，"), central);
+    Label_user = new QLabel(tr("guest 您好，"), central);
     Label_user->setObjectName(QStringLiteral("Label_user"));
     layout->addStretch();
     layout->addWidget(Label_user);
@@ -33,36 +33,36 @@ TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
     bar->setObjectName(QStringLiteral("MainMenu_main"));
     bar->setNativeMenuBar(false);
 
-    QMenu* system = addMenu(nullptr, QStringLiteral("系统"), "menu1");
-    addCommand(system, QStringLiteral("修改密码"), "menu11");
-    addCommand(system, QStringLiteral("用户注销"), "menu12");
+    QMenu* system = addMenu(nullptr, tr("系统"), "menu1");
+    addCommand(system, tr("修改密码"), "menu11");
+    addCommand(system, tr("用户注销"), "menu12");
 
-    QMenu* tables = addMenu(nullptr, QStringLiteral("管理表"), "menu3");
-    addCommand(tables, QStringLiteral("查询"), "menu31");
-    addCommand(tables, QStringLiteral("插入"), "menu32");
-    addCommand(tables, QStringLiteral("删除（元组）"), "menu33");
-    addCommand(tables, QStringLiteral("更新"), "menu34");
+    QMenu* tables = addMenu(nullptr, tr("管理表"), "menu3");
+    addCommand(tables, tr("查询"), "menu31");
+    addCommand(tables, tr("插入"), "menu32");
+    addCommand(tables, tr("删除（元组）"), "menu33");
+    addCommand(tables, tr("更新"), "menu34");
 
-    addCommand(nullptr, QStringLiteral("存储过程"), "menu4");
+    addCommand(nullptr, tr("存储过程"), "menu4");
 
-    QMenu* ddl = addMenu(nullptr, QStringLiteral("增/删表"), "menu2");
-    addCommand(ddl, QStringLiteral("生成表"), "menu21");
-    addCommand(ddl, QStringLiteral("删除表"), "menu22");
+    QMenu* ddl = addMenu(nullptr, tr("增/删表"), "menu2");
+    addCommand(ddl, tr("生成表"), "menu21");
+    addCommand(ddl, tr("删除表"), "menu22");
 
-    QMenu* extra = addMenu(nullptr, QStringLiteral("扩展功能"), "menu5");
-    addCommand(extra, QStringLiteral("使用SQL语言操作"), "menu51");
-    addCommand(extra, QStringLiteral("从文件批量插入元组到数据库"), "menu52");
-    addCommand(extra, QStringLiteral("自动解析论文并导入数据库"), "menu53");
+    QMenu* extra = addMenu(nullptr, tr("扩展功能"), "menu5");
+    addCommand(extra, tr("使用SQL语言操作"), "menu51");
+    addCommand(extra, tr("从文件批量插入元组到数据库"), "menu52");
+    addCommand(extra, tr("自动解析论文并导入数据库"), "menu53");
 
-    QMenu* admin = addMenu(nullptr, QStringLiteral("管理员功能"), "menu6");
-    QMenu* accounts = addMenu(admin, QStringLiteral("用户帐户管理"), "menu61");
-    addCommand(accounts, QStringLiteral("查看所有用户"), "menu610");
-    addCommand(accounts, QStringLiteral("添加用户"), "menu611");
-    addCommand(accounts, QStringLiteral("修改用户"), "menu612");
-    addCommand(accounts, QStringLiteral("删除用户"), "menu613");
-    addCommand(admin, QStringLiteral("数据库更改"), "menu62");
+    QMenu* admin = addMenu(nullptr, tr("管理员功能"), "menu6");
+    QMenu* accounts = addMenu(admin, tr("用户帐户管理"), "menu61");
+    addCommand(accounts, tr("查看所有用户"), "menu610");
+    addCommand(accounts, tr("添加用户"), "menu611");
+    addCommand(accounts, tr("修改用户"), "menu612");
+    addCommand(accounts, tr("删除用户"), "menu613");
+    addCommand(admin, tr("数据库更改"), "menu62");
 
-    addCommand(nullptr, QStringLiteral("退出"), "menu_exit");
+    addCommand(nullptr, tr("退出"), "menu_exit");
 
     // Every result grid of the program can save its rows.
     exchange::ExportMenu::install();
@@ -110,7 +110,7 @@ void TForm_main::menuClick(const QString& item) {
 }
 
 void TForm_main::showEvent(QShowEvent* event) {
-    Label_user->setText(userName_ + QStringLiteral(" 您好，"));
+    Label_user->setText(userName_ + tr(" 您好，"));
     QMainWindow::showEvent(event);
 }
 

@@ -19,26 +19,26 @@ QLineEdit* passwordBox(QWidget* parent, const QString& name) {
 
 TForm_password_update::TForm_password_update(QWidget* parent)
     : db::Form(QStringLiteral("Form_password_update"), parent) {
-    setWindowTitle(QStringLiteral("修改密码"));
+    setWindowTitle(tr("修改密码"));
 
     Edit_pre_password = passwordBox(this, QStringLiteral("Edit_pre_password"));
     Edit_new_password = passwordBox(this, QStringLiteral("Edit_new_password"));
     Edit_cof_password = passwordBox(this, QStringLiteral("Edit_cof_password"));
-    Button_yes = new QPushButton(QStringLiteral("确定"), this);
+    Button_yes = new QPushButton(tr("确定"), this);
     Button_yes->setObjectName(QStringLiteral("Button_yes"));
-    Button_ret = new QPushButton(QStringLiteral("返回"), this);
+    Button_ret = new QPushButton(tr("返回"), this);
     Button_ret->setObjectName(QStringLiteral("Button_ret"));
     Label_password_update = new QLabel(QStringLiteral("guest"), this);
     Label_password_update->setObjectName(QStringLiteral("Label_password_update"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("用户名："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("用户名："), this), 0, 0);
     grid->addWidget(Label_password_update, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("原始密码"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("原始密码"), this), 1, 0);
     grid->addWidget(Edit_pre_password, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("新密码"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("新密码"), this), 2, 0);
     grid->addWidget(Edit_new_password, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("确认新密码："), this), 3, 0);
+    grid->addWidget(new QLabel(tr("确认新密码："), this), 3, 0);
     grid->addWidget(Edit_cof_password, 3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

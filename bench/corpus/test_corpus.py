@@ -1,0 +1,221 @@
+#!/usr/bin/env python3
+"""Checks of the corpus builder's labelling: fields read from TeX, markup cleaning, the page check,
+the split rule. Fast, and independent of the documentation packages and LibreOffice."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+import zlib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import firstpage  # noqa: E402
+import splits  # noqa: E402
+import summary  # noqa: E402
+import texlabels  # noqa: E402
+
+try:
+    import pylatexenc  # noqa: F401
+    HAVE_L2T = True
+except ImportError:
+    HAVE_L2T = False
+
+
+class CleaningTest(unittest.TestCase):
+    def test_furniture_macros_are_dropped(self):
+        cases = {
+            r'A Study of Things\thanks{Supported by grant 42.}': 'A Study of Things',
+            r'Deep \\ Learning\footnote{x}': 'Deep Learning',
+            r'\bfseries The \textsf{xprintlen} package\thanks{v1.0}': 'The xprintlen package',
+            r'\texorpdfstring{$\alpha$-Stable}{alpha-Stable} Laws': '\u03b1-Stable Laws',
+            r'On \LaTeX{} and \TeX\ Fonts': 'On LaTeX and TeX Fonts',
+            r'Title\\[2pt] {\large continued}': 'Title continued',
+        }
+        for src, want in cases.items():
+            with self.subTest(src=src):
+                self.assertEqual(texlabels.clean_markup(src), want)
+
+    @unittest.skipUnless(HAVE_L2T, 'python3-pylatexenc not installed')
+    def test_accents_and_quotes_become_unicode(self):
+        self.assertEqual(texlabels.clean_markup(r"Caf\'e na\"{\i}ve --- G\"odel's ``Theorem''"),
+                         'Caf\u00e9 na\u00efve \u2014 G\u00f6del\'s \u201cTheorem\u201d')
+        self.assertEqual(texlabels.clean_markup(r'Ji\v{r}\'{\i} Ko\v{s}ka and Ren\'e Dubois'),
+                         'Ji\u0159\u00ed Ko\u0161ka and Ren\u00e9 Dubois')
+
+    def test_unknown_bare_macro_makes_a_field_unusable(self):
+        self.assertTrue(texlabels.lossy(r'The \pkgname\ package'))
+        self.assertFalse(texlabels.lossy(r'The \textsf{x} package\thanks{y}'))
+        fields = texlabels.extract_fields(r'\title{The \mypkg\ package}\author{A B}\begin{document}')
+        self.assertEqual(fields['title'], [])
+
+
+class AuthorTest(unittest.TestCase):
+    def test_and_inst_orcid_email_and_address_lines(self):
+        raw = [r'Jane Roe\inst{1}\orcidID{0000-0001-2345-6789} \and John Q. Public\inst{2}'
+               r'\thanks{Corresponding.} \and Ana Lima\\ Dept. of X \\ \email{ana@x.org}']
+        self.assertEqual(texlabels.author_names(raw), ['Jane Roe', 'John Q. Public', 'Ana Lima'])
+
+    def test_lists_in_one_author_field(self):
+        self.assertEqual(texlabels.author_names([r'A. One, B. Two and C. Three']), ['A. One', 'B. Two', 'C. Three'])
+        self.assertEqual(texlabels.author_names([r'张三、李四']), ['张三', '李四'])
+        self.assertEqual(texlabels.author_names([r'Vorname Nachname, BA MA']), ['Vorname Nachname'])
+        self.assertEqual(texlabels.author_names([r'\IEEEauthorblockN{Ann Lee}\IEEEauthorblockA{MIT}']), ['Ann Lee'])
+
+    def test_organisations_and_labels_are_not_names(self):
+        for n in ('Department of Physics', 'x@y.org', '学生：杨敬轩', 'University of Oslo'):
+            self.assertFalse(texlabels.plausible_name(n), n)
+        for n in ('Jürgen Müller', '欧阳明', 'J. R. R. Tolkien'):
+            self.assertTrue(texlabels.plausible_name(n), n)
+
+
+class FieldsTest(unittest.TestCase):
+    def test_article_fields(self):
+        src = texlabels.strip_comments(r'''\documentclass{elsarticle}
+\title{Robust Forecasting\tnoteref{t1}} % a comment \title{Wrong}
+\author[a]{Mary Major\corref{c1}}
+\author[b]{Li Wei}
+\begin{document}
+\begin{keyword} traffic \sep graphs \sep learning \end{keyword}
+\maketitle''')
+        f = texlabels.extract_fields(src)
+        self.assertEqual(f['title'], ['Robust Forecasting'])
+        self.assertEqual(f['authors'][0], ['Mary Major', 'Li Wei'])
+        self.assertEqual(f['keywords'][0], ['traffic', 'graphs', 'learning'])
+
+    def test_thesis_setup_fields(self):
+        src = r'''\documentclass{thuthesis}
+\thusetup{
+  title = {基于图的\\检索方法研究},
+  title* = {Graph Based Retrieval},
+  author = {王小明},
+  supervisor = {李四教授},
+}
+\hypersetup{pdftitle={Not This}}
+\begin{document}
+\begin{tcolorbox}[title=Example] x \end{tcolorbox}'''
+        f = texlabels.extract_fields(src)
+        self.assertEqual(f['title'], ['基于图的检索方法研究'])
+        self.assertEqual(f['title_en'], ['Graph Based Retrieval'])
+        self.assertEqual(f['authors'][0], ['王小明'])
+        self.assertIn('李四教授', f['supervisor'])
+
+    def test_macro_fields_of_chinese_classes(self):
+        f = texlabels.extract_fields(r'\ctitle{中文题目}\etitle{English Title}\cauthor{张三}\begin{document}')
+        self.assertEqual(f['title'][0], '中文题目')
+        self.assertEqual(f['title_en'], ['English Title'])
+        self.assertEqual(f['authors'][0], ['张三'])
+
+    def test_definitions_are_not_uses(self):
+        f = texlabels.extract_fields(r'\renewcommand{\title}[1]{x}\def\author#1{y}\title{Real}\author{R. Eal}')
+        self.assertEqual(f['title'], ['Real'])
+        self.assertEqual(f['authors'][0], ['R. Eal'])
+
+    def test_inputs_and_gzip_sources_are_read(self):
+        d = tempfile.mkdtemp()
+        try:
+            import gzip
+            with gzip.open(os.path.join(d, 'setup.tex.gz'), 'wt', encoding='utf-8') as g:
+                g.write('\\title{From Setup}\n')
+            with open(os.path.join(d, 'main.tex'), 'w', encoding='utf-8') as g:
+                g.write('\\input{setup}\n\\author{A. B}\n% \\title{commented}\n')
+            f = texlabels.extract_fields(texlabels.load_source(os.path.join(d, 'main.tex')))
+            self.assertEqual(f['title'], ['From Setup'])
+        finally:
+            shutil.rmtree(d)
+
+
+def tiny_pdf(lines):
+    """A one-page PDF printing the given ASCII lines (no outside tools needed to write it)."""
+    ops = ['BT /F1 12 Tf 72 720 Td 16 TL']
+    for ln in lines:
+        ops.append('(%s) Tj T*' % ln.replace('\\', '\\\\').replace('(', '\\(').replace(')', '\\)'))
+    ops.append('ET')
+    stream = zlib.compress('\n'.join(ops).encode('latin-1'))
+    objs = [b'<< /Type /Catalog /Pages 2 0 R >>', b'<< /Type /Pages /Kids [3 0 R] /Count 1 >>',
+            b'<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R '
+            b'/Resources << /Font << /F1 5 0 R >> >> >>',
+            b'<< /Length %d /Filter /FlateDecode >>\nstream\n' % len(stream) + stream + b'\nendstream',
+            b'<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>']
+    out = b'%PDF-1.4\n'
+    offsets = []
+    for i, o in enumerate(objs):
+        offsets.append(len(out))
+        out += b'%d 0 obj\n' % (i + 1) + o + b'\nendobj\n'
+    xref = len(out)
+    out += b'xref\n0 %d\n0000000000 65535 f \n' % (len(objs) + 1)
+    out += b''.join(b'%010d 00000 n \n' % off for off in offsets)
+    out += b'trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n' % (len(objs) + 1, xref)
+    return out
+
+
+class FirstPageTest(unittest.TestCase):
+    def test_whole_lines_and_names(self):
+        page = firstpage.Page('Journal of Things 12 (2020)\nA Study of Robust\nForecasting Methods*\n'
+                              'Mary Major, J. R. Smith and Li Wei\n\fAbstract\n')
+        self.assertTrue(page.has_lines('A Study of Robust Forecasting Methods'))
+        self.assertFalse(page.has_lines('Robust Forecasting'), 'a fragment of a title line is not a title')
+        self.assertFalse(page.has_lines('The Study of Robust Forecasting Methods'))
+        self.assertTrue(page.has_name('J.R. Smith'))
+        self.assertTrue(page.has_name('li wei'))
+        self.assertFalse(page.has_name('Wei Li'))
+        self.assertFalse(page.has_name('Smit'), 'a name must match whole words')
+        self.assertEqual(page.years(), [2020])
+
+    def test_chinese_compare_ignores_blanks_and_width(self):
+        page = firstpage.Page('基于 深度学习 的\n图像检索\n王　伟１，李娜\n')
+        self.assertTrue(page.has_lines('基于深度学习的图像检索'))
+        self.assertTrue(page.has_name('王伟'))
+        self.assertTrue(page.has_name('李娜'))
+
+    def test_identifiers(self):
+        self.assertEqual(firstpage.doi_of('see https://doi.org/10.1016/j.patrec.2020.01.002.'),
+                         '10.1016/j.patrec.2020.01.002')
+        self.assertEqual(firstpage.arxiv_of('arXiv:2105.01234v2 [cs.LG]'), '2105.01234v2')
+        self.assertIsNone(firstpage.doi_of('no identifier here'))
+
+    @unittest.skipUnless(shutil.which('pdftotext'), 'poppler-utils not installed')
+    def test_check_on_a_real_pdf(self):
+        d = tempfile.mkdtemp()
+        try:
+            fn = os.path.join(d, 'p.pdf')
+            with open(fn, 'wb') as f:
+                f.write(tiny_pdf(['Proceedings of Nothing 2019', 'Efficient Sparse Regression',
+                                  'for Crop Yields', 'Ann Lee and Bo Chen']))
+            page = firstpage.Page(firstpage.page_text(fn))
+            self.assertTrue(page.has_lines('Efficient Sparse Regression for Crop Yields'))
+            self.assertTrue(page.has_name('Bo Chen'))
+            self.assertFalse(page.has_lines('Sparse Regression for Crop Yields'))
+            self.assertEqual(firstpage.page_text(os.path.join(d, 'missing.pdf')), '')
+        finally:
+            shutil.rmtree(d)
+
+
+class SplitTest(unittest.TestCase):
+    def test_whole_families_fill_parts_by_share(self):
+        fams = {'f%02d' % i: ('tex-en', 10) for i in range(20)}
+        fams.update({'z%d' % i: ('gen-zh', 30) for i in range(8)})
+        parts = splits.assign(fams, forced={'f00': 'train'})
+        self.assertEqual(parts['f00'], 'train')
+        for group, total in (('tex-en', 200), ('gen-zh', 240)):
+            share = {p: sum(n for f, (g, n) in fams.items() if g == group and parts[f] == p) / total
+                     for p in splits.PARTS}
+            self.assertAlmostEqual(share['train'], 0.6, delta=0.13)
+            self.assertGreater(share['dev'], 0)
+            self.assertGreater(share['heldout'], 0.1)
+        self.assertEqual(parts, splits.assign(fams, forced={'f00': 'train'}), 'the rule is stable')
+        fixed = dict(parts, f05='heldout')
+        self.assertEqual(splits.assign(fams, fixed=fixed)['f05'], 'heldout')
+
+    def test_summary_counts(self):
+        truth = [{'split': 'train', 'lang': 'zh', 'source': 'generated', 'family': 'a'},
+                 {'split': 'heldout', 'lang': 'en', 'source': 'tex', 'family': 'b'},
+                 {'split': 'heldout', 'lang': 'en', 'source': 'tex', 'family': 'b'}]
+        text = summary.render(truth, families=True)
+        self.assertIn('files: 3', text)
+        self.assertRegex(text, r'heldout\s+2 /\s+1')
+
+
+if __name__ == '__main__':
+    unittest.main()

@@ -220,6 +220,23 @@ def tech_report(rng):
     return page, record(title, names, year, kws, 'en', None, meta=meta)
 
 
+def book_chapter(rng):
+    """A chapter in an edited book: book line as running head, chapter number, title, authors, abstract."""
+    page, year, title, names, kws = _setup(rng, 1, 4)
+    page.para('In: %s (eds.) Handbook of %s, pp. %d–%d. %s, %d' % (en_person(rng), rng.choice(vocab.EN_OBJECTS),
+                                                               rng.randint(1, 300), rng.randint(301, 600),
+                                                               rng.choice(['Springer', 'Elsevier', 'CRC Press', 'Wiley']),
+                                                               year), size=8.5, italic=True, rule='bottom', after=30)
+    page.para(('Chapter %d' % rng.randint(1, 25), {'size': 14}), align=rng.choice('lr'), after=10)
+    page.para(title_runs(title, rng, False, rng.choice([20, 22, 24]), bold=True), align='l', after=16)
+    for n in names:
+        page.para(n, size=11, after=1, italic=rng.random() < 0.3)
+    _abstract(page, rng, kws, 9.5, label=rng.choice(['Abstract', 'Summary']))
+    _body(page, rng, 2)
+    meta = set_meta(page, rng, title, names, kws)
+    return page, record(title, names, year, kws, 'en', None, meta=meta)
+
+
 TEMPLATES = {
     'gen-en-journal-onecol': journal_one_column,
     'gen-en-journal-twocol': journal_two_column,
@@ -228,4 +245,5 @@ TEMPLATES = {
     'gen-en-thesis-cover': thesis_cover,
     'gen-en-double-blind': double_blind,
     'gen-en-tech-report': tech_report,
+    'gen-en-book-chapter': book_chapter,
 }

@@ -17,7 +17,7 @@ import gen_zh
 TEMPLATES = dict(gen_zh.TEMPLATES)
 TEMPLATES.update(gen_en.TEMPLATES)
 SEED = 20260
-PER_TEMPLATE = {'zh': 34, 'en': 30}
+PER_TEMPLATE = {'zh': 36, 'en': 32}
 
 
 def write_docs(stage, counts=None):
@@ -37,15 +37,21 @@ def write_docs(stage, counts=None):
     return made
 
 
-def convert(directory, profile, timeout=3000):
-    """Convert every .docx in directory to PDF with one soffice run (its start-up is the slow part)."""
-    docs = sorted(f for f in os.listdir(directory) if f.endswith('.docx'))
-    if not docs:
-        return
+def convert(directory, profile, chunk=80, timeout=1200):
+    """Convert every .docx in directory to PDF: one soffice run per chunk of files (its start-up is
+    the slow part); files a run left unconverted (it can stop early) are tried once more."""
     env = dict(os.environ, HOME=profile)
-    subprocess.run(['soffice', '-env:UserInstallation=file://%s' % os.path.join(profile, 'lo'), '--headless',
-                    '--norestore', '--convert-to', 'pdf', '--outdir', directory] + docs,
-                   cwd=directory, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
+    for attempt in range(2):
+        docs = sorted(f for f in os.listdir(directory)
+                      if f.endswith('.docx') and not os.path.exists(os.path.join(directory, f[:-5] + '.pdf')))
+        for i in range(0, len(docs), chunk):
+            try:
+                subprocess.run(['soffice', '-env:UserInstallation=file://%s' % os.path.join(profile, 'lo'),
+                                '--headless', '--norestore', '--convert-to', 'pdf', '--outdir', directory]
+                               + docs[i:i + chunk], cwd=directory, env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, timeout=timeout)
+            except subprocess.TimeoutExpired:
+                pass
 
 
 def verify(pdf, rec):

@@ -322,6 +322,50 @@ def thesis_bilingual(rng):
     return page, record(title, [author], year, (), 'zh', None, meta=meta, supervisor=sup, title_en=et)
 
 
+def course_paper(rng):
+    """A course paper cover: course name, paper title, student fields in a ruled table."""
+    page, year, month, school, title, author, _, sup, _ = _cover_setup(rng)
+    page.para((school[0], {'size': 24, 'bold': True}), align='c', before=30, after=10)
+    page.para((rng.choice(['研究生课程论文', '课程论文', '课程设计报告', '研究生课程考核论文']), {'size': 26, 'bold': True}),
+              align='c', after=40)
+    fields = [(rng.choice(['课程名称', '课程']), rng.choice(['高等数值分析', '机器学习', '现代控制理论', '数据挖掘',
+                                                            '工程伦理', '自然辩证法概论', '矩阵论'])),
+              (rng.choice(['论文题目', '题目', '报告题目']), title),
+              (rng.choice(['姓名', '学生姓名', '研究生姓名']), author),
+              ('学号', '%d%06d' % (year - 1, rng.randint(0, 999999))),
+              (rng.choice(['任课教师', '授课教师', '指导教师']), sup),
+              (rng.choice(['学院', '院系', '所在学院']), rng.choice(vocab.ZH_INSTITUTES)),
+              (rng.choice(['提交日期', '日期']), '%d年%d月%d日' % (year, month, rng.randint(1, 28)))]
+    c = colon(rng)
+    rows = [[spaced_label(k, rng) + (c if rng.random() < 0.5 else ''), v] for k, v in fields]
+    page.table(rows, size=14, align=['c', 'l'], widths_cm=[4, 9], grid=rng.random() < 0.6)
+    page.para('成绩：________　　评阅人：________', align='r', size=11, before=40)
+    meta = set_meta(page, rng, title, [author])
+    return page, record(title, [author], year, (), 'zh', None, meta=meta, supervisor=sup)
+
+
+def conference_paper(rng):
+    """A Chinese conference paper: meeting head, names with units in a footnote block, English block."""
+    page, year, title, people, names, kws = _setup(rng)
+    n = rng.randint(15, 40)
+    page.para('第%d届全国%s学术会议论文集　　%d年%d月　%s' % (n, rng.choice(['信息检索', '控制理论', '结构工程', '计算机视觉',
+                                                               '环境科学', '水利工程']), year, rng.randint(5, 11),
+                                                 rng.choice(vocab.ZH_SCHOOLS)[2]),
+              size=8.5, align='c', rule='bottom', after=12)
+    page.para(title_runs(title, rng, True, rng.choice([16, 18]), bold=True), align='c', after=8)
+    n_units = min(len(names), rng.randint(1, 3))
+    _authors_line(page, rng, names, _marks(rng, len(names), n_units), 12)
+    _abstract_block(page, rng, kws, 9.5, (en_title(rng), [p[1] for p in people], rng.sample(vocab.EN_KW_EXTRA, 3))
+                    if rng.random() < 0.5 else None)
+    page.para(('1　引言', {'bold': True}), size=11, before=4)
+    page.para(vocab.BODY_ZH * 2, indent=21, align='j')
+    for i, (s, d) in enumerate(_units(rng, n_units)):
+        page.para('%s%s%s，%s %s' % ('%d ' % (i + 1) if n_units > 1 else '', s[0], d, s[2], s[3]), size=8,
+                  rule='top' if i == 0 else None, after=0)
+    meta = set_meta(page, rng, title, names, kws)
+    return page, record(title, names, year, kws, 'zh', None, meta=meta)
+
+
 TEMPLATES = {
     'gen-zh-journal-classic': journal_classic,
     'gen-zh-journal-boxed': journal_boxed,
@@ -331,4 +375,6 @@ TEMPLATES = {
     'gen-zh-thesis-master': thesis_master,
     'gen-zh-thesis-bachelor': thesis_bachelor,
     'gen-zh-thesis-bilingual': thesis_bilingual,
+    'gen-zh-course-paper': course_paper,
+    'gen-zh-conference': conference_paper,
 }

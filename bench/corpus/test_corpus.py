@@ -61,6 +61,7 @@ class AuthorTest(unittest.TestCase):
         self.assertEqual(texlabels.author_names([r'A. One, B. Two and C. Three']), ['A. One', 'B. Two', 'C. Three'])
         self.assertEqual(texlabels.author_names([r'张三、李四']), ['张三', '李四'])
         self.assertEqual(texlabels.author_names([r'Vorname Nachname, BA MA']), ['Vorname Nachname'])
+        self.assertEqual(texlabels.author_names([r'Concept by Zebb Prime \and Abby Lee']), ['Zebb Prime', 'Abby Lee'])
         self.assertEqual(texlabels.author_names([r'\IEEEauthorblockN{Ann Lee}\IEEEauthorblockA{MIT}']), ['Ann Lee'])
 
     def test_organisations_and_labels_are_not_names(self):

@@ -65,6 +65,8 @@ def label_one(pdf, src, page=None):
     # a Chinese title comes before an English one of the same document
     titles.sort(key=lambda t: 0 if texlabels.CJK_RE.search(t) else 1)
     title = titles[0]
+    if re.search(r'[\u3040-\u30ff\uac00-\ud7af]', title):
+        return None, 'Japanese or Korean title'
     authors = None
     for names in fields['authors']:
         if names and all(texlabels.plausible_name(n) and page.has_name(n) for n in names):

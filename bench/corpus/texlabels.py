@@ -344,7 +344,7 @@ def split_names(s):
     names = []
     for part in s.split(','):
         part = part.strip(' .*\u2020\u2021\u00a7\u00b6#')
-        part = re.sub(r'^(?:by|von)\s+(?=[A-Z])', '', part) if part.lower().startswith('by ') else part
+        part = re.sub(r'^(?:.*\s)?by\s+(?=[A-Z])', '', part)
         if not part:
             continue
         if part.lower().replace('.', '') in _DEGREES or re.fullmatch(r'(?:[BM]A|M?Sc|PhD|Dr|Prof)(?:\s+(?:[BM]A|M?Sc|PhD))*', part.replace('.', '')):

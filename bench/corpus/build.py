@@ -84,7 +84,7 @@ def assign_splits(records, write_split, log):
         if r['source'] == 'hand':
             continue
         fam = r['family']
-        lang = max(set(langs[fam]), key=langs[fam].count)
+        lang = max(sorted(set(langs[fam])), key=langs[fam].count)
         g = '%s-%s' % ('gen' if r['source'] == 'generated' else 'tex', lang)
         fams[fam] = (g, fams.get(fam, (g, 0))[1] + 1)
     known = splits.load()

@@ -18,15 +18,15 @@ _TRANS = str.maketrans({
 })
 
 
-def norm(s):
-    """The scorer's normalisation."""
+def norm(s, ends=True):
+    """The scorer's normalisation (without stripping end punctuation when ends is false)."""
     if s is None:
         return ''
     s = unicodedata.normalize('NFKC', str(s)).translate(_TRANS).casefold()
     s = re.sub(r'\s+', ' ', s).strip()
     s = re.sub(r' (?=[%s])' % CJK, '', s)
     s = re.sub(r'(?<=[%s]) ' % CJK, '', s)
-    return s.strip(' .,;')
+    return s.strip(' .,;') if ends else s
 
 
 def norm_name(s):
@@ -58,7 +58,7 @@ class Page:
     def lines(self):
         if not hasattr(self, '_lines'):
             raw = re.sub(r'(?<=[a-z])-\n(?=[a-z])', '', self.raw)
-            self._lines = [norm(re.sub(r'[\s\u2217*\u2020\u2021\u00a7\u00b6\u22c6\u00b9\u00b2\u00b3\u2070-\u2079,]+$', '', l))
+            self._lines = [norm(re.sub(r'[\s\u2217*\u2020\u2021\u00a7\u00b6\u22c6\u00b9\u00b2\u00b3\u2070-\u2079]+$', '', l), ends=False)
                            for l in raw.replace('\f', '\n').split('\n')]
             self._lines = [l for l in self._lines if l]
         return self._lines
@@ -69,14 +69,20 @@ class Page:
         if len(n) < 2:
             return False
         ls = self.lines()
-        for i in range(len(ls)):
-            acc = ''
-            for j in range(i, min(i + most, len(ls))):
-                acc = norm(acc + ' ' + ls[j]) if acc else ls[j]
-                if acc == n:
-                    return True
-                if len(acc) > len(n) or not n.startswith(acc):
-                    break
+        # blanks are ignored in a second pass: logos such as LaTeX come out of the text layer
+        # as "L ATEX", and letter-spaced headings with a blank between every letter
+        for squeeze in (False, True):
+            want = re.sub(r'\s+', '', n) if squeeze else n
+            for i in range(len(ls)):
+                acc = ''
+                for j in range(i, min(i + most, len(ls))):
+                    acc = (acc + ' ' + ls[j]) if acc else ls[j]
+                    got = re.sub(r'\s+', '', norm(acc)) if squeeze else norm(acc)
+                    # the squeezed match may only take blanks away from the page, never from the label
+                    if got == want and (not squeeze or n.count(' ') <= norm(acc).count(' ')):
+                        return True
+                    if len(got) > len(want) or not want.startswith(got):
+                        break
         return False
 
     def has(self, label):

@@ -12,6 +12,7 @@ import zlib
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import firstpage  # noqa: E402
+from firstpage import Page  # noqa: E402
 import splits  # noqa: E402
 import summary  # noqa: E402
 import texlabels  # noqa: E402
@@ -32,6 +33,8 @@ class CleaningTest(unittest.TestCase):
             r'\texorpdfstring{$\alpha$-Stable}{alpha-Stable} Laws': '\u03b1-Stable Laws',
             r'On \LaTeX{} and \TeX\ Fonts': 'On LaTeX and TeX Fonts',
             r'Title\\[2pt] {\large continued}': 'Title continued',
+            r'Designing B\kern-.05em I\kern-.025em B\kern-.08em\TeX\ Styles': 'Designing BIBTeX Styles',
+            r'\begin{center}Notes\end{center}': 'Notes',
         }
         for src, want in cases.items():
             with self.subTest(src=src):
@@ -60,12 +63,18 @@ class AuthorTest(unittest.TestCase):
     def test_lists_in_one_author_field(self):
         self.assertEqual(texlabels.author_names([r'A. One, B. Two and C. Three']), ['A. One', 'B. Two', 'C. Three'])
         self.assertEqual(texlabels.author_names([r'张三、李四']), ['张三', '李四'])
+        self.assertEqual(texlabels.author_names([r'Donald Arseneau (asnd@triumf.ca)']), ['Donald Arseneau'])
+        self.assertEqual(texlabels.author_names([r'Scott Pakin <scott@pakin.org>']), ['Scott Pakin'])
+        self.assertEqual(texlabels.author_names([r'Christian Dietrich 2013-2016']), ['Christian Dietrich'])
+        self.assertEqual(texlabels.author_names([r'Arne Henningsen, Institute of Food, Rolighedsvej 25, Denmark']),
+                         ['Arne Henningsen'])
         self.assertEqual(texlabels.author_names([r'Vorname Nachname, BA MA']), ['Vorname Nachname'])
         self.assertEqual(texlabels.author_names([r'Concept by Zebb Prime \and Abby Lee']), ['Zebb Prime', 'Abby Lee'])
         self.assertEqual(texlabels.author_names([r'\IEEEauthorblockN{Ann Lee}\IEEEauthorblockA{MIT}']), ['Ann Lee'])
 
     def test_organisations_and_labels_are_not_names(self):
-        for n in ('Department of Physics', 'x@y.org', '学生：杨敬轩', 'University of Oslo'):
+        for n in ('Department of Physics', 'x@y.org', '学生：杨敬轩', 'University of Oslo', 'Canada',
+                  'based on macros in TUGBoat', 'Academy of Lagado'):
             self.assertFalse(texlabels.plausible_name(n), n)
         for n in ('Jürgen Müller', '欧阳明', 'J. R. R. Tolkien'):
             self.assertTrue(texlabels.plausible_name(n), n)
@@ -158,6 +167,9 @@ class FirstPageTest(unittest.TestCase):
         self.assertTrue(page.has_lines('A Study of Robust Forecasting Methods'))
         self.assertFalse(page.has_lines('Robust Forecasting'), 'a fragment of a title line is not a title')
         self.assertFalse(page.has_lines('The Study of Robust Forecasting Methods'))
+        self.assertTrue(Page('Of Things, Places,\nand People\n').has_lines('Of Things, Places, and People'))
+        self.assertTrue(Page('The L ATEX Companion\n').has_lines('The LaTeX Companion'))
+        self.assertFalse(Page('BibTeXing\n').has_lines('B I BTeX ing'), 'blanks are not taken from the label')
         self.assertTrue(page.has_name('J.R. Smith'))
         self.assertTrue(page.has_name('li wei'))
         self.assertFalse(page.has_name('Wei Li'))

@@ -69,7 +69,8 @@ def label_one(pdf, src, page=None):
         return None, 'Japanese or Korean title'
     authors = None
     for names in fields['authors']:
-        if names and all(texlabels.plausible_name(n) and page.has_name(n) for n in names):
+        if names and len(set(names)) == len(names) and \
+                all(texlabels.plausible_name(n) and page.has_name(n) for n in names):
             authors = names
             break
     if authors is None:

@@ -297,6 +297,8 @@ def clean_markup(s):
     s = unwrap_macro(s, 'texorpdfstring', 0)
     s = re.sub(r'\\(?:and|AND|And)(?![A-Za-z])', ', ', s)
     s = re.sub(r'\\href\s*\{[^{}]*\}', '', s)
+    s = re.sub(r'\\(?:kern|hskip|vskip|mkern|hspace\*?|vspace\*?)\s*\{?\s*-?[\d.]+\s*(?:em|ex|pt|mm|cm|in|bp|mu)\}?\s?', '', s)
+    s = re.sub(r'\\(?:begin|end)\s*\{[A-Za-z*]+\}', ' ', s)
     for name in _DROP_ARG:
         s = drop_macro(s, name)
     s = re.sub(r'\$\^\{?[^$]*\}?\$', '', s)          # $^{1,2}$ marks
@@ -332,7 +334,8 @@ def clean_markup(s):
 
 _NOT_NAME = re.compile(r'@|https?:|www\.|\b(university|universit[äé]t|department|dept\.|institute|'
                        r'laboratory|school of|college|faculty|inc\.|corporation|gmbh|street|'
-                       r'road|avenue|box \d|abstract)\b|\d{3,}', re.I)
+                       r'road|avenue|box \d|abstract|academy|society|association|centre|center|group|team|'
+                       r'project|press|committee|based on|macros)\b|\d{3,}', re.I)
 _DEGREES = {'phd', 'md', 'msc', 'bsc', 'ba', 'ma', 'ba ma', 'dipl-ing', 'mba'}
 _SUFFIX = {'jr', 'jr.', 'sr', 'sr.', 'ii', 'iii', 'iv'}
 
@@ -369,7 +372,15 @@ def author_names(raw_list):
             if lossy(first):
                 return []
             first = clean_markup(first)
-            names.extend(split_names(first))
+            first = re.sub(r'\([^()]*@[^()]*\)|<[^<>]*@[^<>]*>|\S+@\S+', ' ', first)
+            first = re.sub(r'(?:,?\s*(?:\(c\)|©)?\s*(?:19|20)\d\d(?:\s*[-–]\s*(?:19|20)?\d\d)?)+\s*$', '', first)
+            found = split_names(first.strip())
+            # an address written after the names (no line break between) ends the list
+            for k, n in enumerate(found):
+                if k and _NOT_NAME.search(n):
+                    found = found[:k]
+                    break
+            names.extend(found)
     return names
 
 
@@ -379,7 +390,8 @@ def plausible_name(n):
     if CJK_RE.search(n):
         return 2 <= len(n.replace(' ', '')) <= 12
     words = n.split()
-    return 1 <= len(words) <= 7 and any(c.isalpha() for c in n)
+    # a Latin-script name has a given name and a family name and starts with a capital
+    return 2 <= len(words) <= 7 and n[0].isupper()
 
 
 # --- the fields ---------------------------------------------------------------

@@ -2,6 +2,7 @@
 """Checks of the corpus builder's labelling: fields read from TeX, markup cleaning, the page check,
 the split rule. Fast, and independent of the documentation packages and LibreOffice."""
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -228,6 +229,95 @@ class SplitTest(unittest.TestCase):
         text = summary.render(truth, families=True)
         self.assertIn('files: 3', text)
         self.assertRegex(text, r'heldout\s+2 /\s+1')
+
+
+try:
+    import docx  # noqa: F401
+    HAVE_DOCX = True
+except ImportError:
+    HAVE_DOCX = False
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class GeneratorTest(unittest.TestCase):
+    """Every template writes a document whose text carries its record's labels."""
+
+    def doc_text(self, page):
+        d = page.doc
+        parts = [p.text for p in d.paragraphs]
+        for t in d.tables:
+            for row in t.rows:
+                parts.extend(c.text for c in row.cells)
+        return re.sub(r'\s+', '', ''.join(parts))
+
+    def test_templates_print_their_labels(self):
+        import random
+        import gen_pages
+        for fam, make in sorted(gen_pages.TEMPLATES.items()):
+            for i in range(3):
+                with self.subTest(family=fam, i=i):
+                    page, rec = make(random.Random('%s/%d' % (fam, i)))
+                    text = self.doc_text(page)
+                    self.assertIn(re.sub(r'\s+', '', rec['title']), text)
+                    for a in rec['authors']:
+                        self.assertTrue(all(ch in text for ch in a.replace(' ', '')), a)
+                    self.assertEqual(rec['first_author'], rec['authors'][0] if rec['authors'] else None)
+                    self.assertEqual(rec['lang'], 'zh' if fam.startswith('gen-zh') else 'en')
+                    self.assertEqual(firstpage.is_cjk(rec['title']), rec['lang'] == 'zh')
+                    if rec['year'] is not None:
+                        self.assertTrue(1990 <= rec['year'] <= 2030)
+
+    def test_same_seed_same_page(self):
+        import random
+        import gen_zh
+        a = gen_zh.thesis_doctor(random.Random(7))[1]
+        b = gen_zh.thesis_doctor(random.Random(7))[1]
+        self.assertEqual(a, b)
+
+    def test_double_blind_prints_no_author_but_may_leak_one(self):
+        import random
+        import gen_en
+        page, rec = gen_en.double_blind(random.Random(3))
+        self.assertEqual(rec['authors'], [])
+        self.assertIsNone(rec['first_author'])
+
+    def test_two_line_titles_and_chinese_dates(self):
+        import random
+        import genbase
+        rng = random.Random(1)
+        a, b = genbase.split_two('A Study of Robust Forecasting Methods', rng, False)
+        self.assertEqual(a + ' ' + b, 'A Study of Robust Forecasting Methods')
+        a, b = genbase.split_two('基于深度学习的遥感影像分类方法', rng, True)
+        self.assertEqual(a + b, '基于深度学习的遥感影像分类方法')
+        self.assertTrue(a and b)
+        self.assertEqual(genbase.zh_date(2023, 5), '二〇二三年五月')
+
+
+class BuildTest(unittest.TestCase):
+    def test_hand_lists_and_swap(self):
+        import build
+        d = tempfile.mkdtemp()
+        try:
+            tsv = os.path.join(d, 'hand.tsv')
+            with open(tsv, 'w', encoding='utf-8') as f:
+                f.write('# comment\nlatex/x/x.pdf\tA Title\tAnn Lee; Bo Chen\nxelatex/y/y.pdf\t中文题目\t张三\n')
+            recs = build.read_hand([tsv], root=d)
+            self.assertEqual([r['authors'] for r in recs], [['Ann Lee', 'Bo Chen'], ['张三']])
+            self.assertEqual([r['lang'] for r in recs], ['en', 'zh'])
+            self.assertEqual([r['family'] for r in recs], ['x', 'y'])
+            out = build.finish(dict(recs[0], split='hand'), 'hand/latex/x/x.pdf')
+            self.assertEqual(list(out)[:12], list(build.FIELDS))
+            # the new corpus takes the place of the old one, which stays beside it
+            outdir, new = os.path.join(d, 'corpus'), os.path.join(d, 'corpus.new')
+            os.makedirs(outdir)
+            open(os.path.join(outdir, 'old'), 'w').close()
+            os.makedirs(new)
+            open(os.path.join(new, 'truth.json'), 'w').close()
+            build.swap_in(new, outdir)
+            self.assertTrue(os.path.exists(os.path.join(outdir, 'truth.json')))
+            self.assertTrue(os.path.exists(os.path.join(d, 'corpus.prev', 'old')))
+        finally:
+            shutil.rmtree(d)
 
 
 if __name__ == '__main__':

@@ -434,53 +434,34 @@ def extract_fields(text):
         if v and v not in lst:
             lst.append(v)
 
-    # thesis classes: Chinese title and author first, then the English ones
-    for key in TITLE_ZH_KEYS:
-        for v in macro_args(head, key):
-            add(titles, v)
-        for b in blocks:
-            for v in kv_values(b, key):
-                add(titles, v)
-    for b in blocks:
-        for v in kv_values(b, 'title'):
-            add(titles, v)
-    for v in macro_args(head, 'title'):
-        add(titles, v)
-    for key in TITLE_EN_KEYS:
-        for v in macro_args(head, key):
-            add(titles_en, v)
-        for b in blocks:
-            for v in kv_values(b, key):
-                add(titles_en, v)
-    for b in blocks:
-        for v in kv_values(b, 'title*'):
-            add(titles_en, v)
-        for v in kv_values(b, 'entitle'):
-            add(titles_en, v)
+    def values(keys, macros=True):
+        """Arguments of \\key{...} and values of key=... in the setup blocks, key by key."""
+        for key in keys:
+            if macros:
+                yield from macro_args(head, key)
+            for b in blocks:
+                yield from kv_values(b, key)
 
-    for key in AUTHOR_ZH_KEYS:
-        vals = macro_args(head, key) + [v for b in blocks for v in kv_values(b, key)]
-        for v in vals:
-            names = author_names([v])
-            if names and names not in author_lists:
-                author_lists.append(names)
-    vals = [v for b in blocks for v in kv_values(b, 'author')]
-    for v in vals:
-        names = author_names([v])
+    # thesis classes: Chinese title and author first, then the English ones
+    for v in list(values(TITLE_ZH_KEYS)) + list(values(['title'], macros=False)) + macro_args(head, 'title'):
+        add(titles, v)
+    for v in list(values(TITLE_EN_KEYS)) + list(values(['title*', 'entitle'], macros=False)):
+        add(titles_en, v)
+
+    def add_names(raw_list):
+        names = author_names(raw_list)
         if names and names not in author_lists:
             author_lists.append(names)
+
+    for v in list(values(AUTHOR_ZH_KEYS)) + list(values(['author'], macros=False)):
+        add_names([v])
     vals = macro_args(head, 'author')
     if vals:
-        names = author_names(vals)
-        if names and names not in author_lists:
-            author_lists.append(names)
+        add_names(vals)
         if len(vals) > 1:  # only the first \author printed on the title page
-            names = author_names(vals[:1])
-            if names and names not in author_lists:
-                author_lists.append(names)
-    for key in SUPERVISOR_KEYS:
-        for v in macro_args(head, key) + [v for b in blocks for v in kv_values(b, key)]:
-            add(supervisors, v)
+            add_names(vals[:1])
+    for v in values(SUPERVISOR_KEYS):
+        add(supervisors, v)
 
     kw_raw = macro_args(head, 'keywords') + macro_args(head, 'keyword') + env_bodies(head, 'keyword') \
         + env_bodies(head, 'keywords') + env_bodies(head, 'IEEEkeywords')

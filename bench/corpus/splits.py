@@ -12,17 +12,22 @@ SHARE = {'train': 0.60, 'dev': 0.15, 'heldout': 0.25}
 SPLIT_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'split.tsv')
 
 
-def load(path=SPLIT_FILE):
-    parts = {}
+def load_rows(path=SPLIT_FILE):
+    """{family: (part, group, files)} as written in the split file."""
+    rows = {}
     if not os.path.exists(path):
-        return parts
+        return rows
     with open(path, encoding='utf-8') as f:
         for line in f:
             if line.startswith('#') or not line.strip():
                 continue
-            fam, part = line.rstrip('\n').split('\t')[:2]
-            parts[fam] = part
-    return parts
+            cols = line.rstrip('\n').split('\t') + ['?', '0']
+            rows[cols[0]] = (cols[1], cols[2], int(cols[3]) if cols[3].isdigit() else 0)
+    return rows
+
+
+def load(path=SPLIT_FILE):
+    return {fam: row[0] for fam, row in load_rows(path).items()}
 
 
 def _order(fam):
@@ -58,6 +63,13 @@ def assign(families, fixed=None, forced=None):
 
 
 def write(parts, families, path=SPLIT_FILE):
+    """Write the assignment; families of the file that this build did not see are kept as they were."""
+    old = load_rows(path)
+    parts = dict(parts)
+    families = dict(families)
+    for fam, (part, group, n) in old.items():
+        parts.setdefault(fam, part)
+        families.setdefault(fam, (group, n))
     with open(path, 'w', encoding='utf-8') as f:
         f.write('# family<TAB>part<TAB>group<TAB>files when assigned\n')
         f.write('# Whole families go to one part; fixed before any tuning. Do not edit to move a family.\n')

@@ -222,6 +222,17 @@ class SplitTest(unittest.TestCase):
         fixed = dict(parts, f05='heldout')
         self.assertEqual(splits.assign(fams, fixed=fixed)['f05'], 'heldout')
 
+    def test_split_file_keeps_families_a_build_did_not_see(self):
+        d = tempfile.mkdtemp()
+        try:
+            fn = os.path.join(d, 'split.tsv')
+            splits.write({'a': 'train', 'b': 'heldout'}, {'a': ('tex-en', 3), 'b': ('tex-en', 2)}, fn)
+            splits.write({'a': 'train', 'c': 'dev'}, {'a': ('tex-en', 3), 'c': ('gen-zh', 9)}, fn)
+            self.assertEqual(splits.load(fn), {'a': 'train', 'b': 'heldout', 'c': 'dev'})
+            self.assertEqual(splits.load_rows(fn)['c'], ('dev', 'gen-zh', 9))
+        finally:
+            shutil.rmtree(d)
+
     def test_summary_counts(self):
         truth = [{'split': 'train', 'lang': 'zh', 'source': 'generated', 'family': 'a'},
                  {'split': 'heldout', 'lang': 'en', 'source': 'tex', 'family': 'b'},

@@ -118,6 +118,10 @@ class FieldsTest(unittest.TestCase):
         self.assertEqual(f['title_en'], ['English Title'])
         self.assertEqual(f['authors'][0], ['张三'])
 
+    def test_every_author_command_counts(self):
+        f = texlabels.extract_fields(r'\author*{John Smith}\address{U}\author{Tom F. Johnson}\title{T}')
+        self.assertEqual(f['authors'], [['John Smith', 'Tom F. Johnson']])
+
     def test_definitions_are_not_uses(self):
         f = texlabels.extract_fields(r'\renewcommand{\title}[1]{x}\def\author#1{y}\title{Real}\author{R. Eal}')
         self.assertEqual(f['title'], ['Real'])

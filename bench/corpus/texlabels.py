@@ -135,13 +135,14 @@ def _skip_optional(text, i):
 
 
 def macro_args(text, name, star=False):
-    """The first mandatory argument of every use of \\name (\\name* when star) in text."""
+    """The first mandatory argument of every use of \\name in text: only \\name* when star is
+    true, only the plain form when false, both when None."""
     out = []
     for m in re.finditer(r'\\%s(?![A-Za-z@])' % re.escape(name), text):
         i = m.end()
         j = _skip_space(text, i)
         has_star = j < len(text) and text[j] == '*'
-        if has_star != star:
+        if star is not None and has_star != star:
             continue
         i = _skip_optional(text, i)
         g = read_group(text, i)
@@ -455,11 +456,9 @@ def extract_fields(text):
 
     for v in list(values(AUTHOR_ZH_KEYS)) + list(values(['author'], macros=False)):
         add_names([v])
-    vals = macro_args(head, 'author')
+    vals = macro_args(head, 'author', star=None)  # \author* marks the corresponding author
     if vals:
         add_names(vals)
-        if len(vals) > 1:  # only the first \author printed on the title page
-            add_names(vals[:1])
     for v in values(SUPERVISOR_KEYS):
         add(supervisors, v)
 

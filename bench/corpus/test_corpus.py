@@ -335,5 +335,79 @@ class BuildTest(unittest.TestCase):
             shutil.rmtree(d)
 
 
+@unittest.skipUnless(shutil.which('pdftotext'), 'poppler-utils not installed')
+class LabelPairTest(unittest.TestCase):
+    """A source and the PDF beside it, as the documentation packages ship them."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp()
+
+    def tearDown(self):
+        shutil.rmtree(self.dir)
+
+    def pair(self, name, source, lines):
+        pdf = os.path.join(self.dir, name + '.pdf')
+        with open(pdf, 'wb') as f:
+            f.write(tiny_pdf(lines))
+        src = os.path.join(self.dir, name + '.tex')
+        with open(src, 'w', encoding='utf-8') as f:
+            f.write(source)
+        return pdf, src
+
+    def test_a_printed_title_and_authors_make_a_record(self):
+        import tex_part
+        pdf, src = self.pair('paper', r"""\documentclass{article}
+\title{Efficient Sparse Regression\\ for Crop Yields\thanks{Grant 7.}}
+\author{Ann Lee\inst{1} \and Bo Chen\inst{2}}
+\date{May 2019}
+\keywords{sparse models, crops}
+\begin{document}\maketitle""", ['Efficient Sparse Regression', 'for Crop Yields*', 'Ann Lee and Bo Chen',
+                                  'May 2019', 'Keywords: sparse models, crops', 'doi:10.1000/xyz.123'])
+        rec, why = tex_part.label_one(pdf, src)
+        self.assertEqual(why, 'ok')
+        self.assertEqual(rec['title'], 'Efficient Sparse Regression for Crop Yields')
+        self.assertEqual(rec['authors'], ['Ann Lee', 'Bo Chen'])
+        self.assertEqual((rec['first_author'], rec['year'], rec['lang']), ('Ann Lee', 2019, 'en'))
+        self.assertEqual(rec['keywords'], ['sparse models', 'crops'])
+        self.assertEqual(rec['doi'], '10.1000/xyz.123')
+
+    def test_labels_not_on_page_one_drop_the_file(self):
+        import tex_part
+        pdf, src = self.pair('a', r'\title{A Title Here}\author{Ann Lee \and Carl Mohr}\begin{document}',
+                             ['A Title Here', 'Ann Lee'])
+        rec, why = tex_part.label_one(pdf, src)
+        self.assertIsNone(rec)
+        self.assertIn('authors not on page 1', why)
+        pdf, src = self.pair('b', r'\title{Another Title}\author{Ann Lee}\begin{document}',
+                             ['Another Title of Something', 'Ann Lee'])
+        self.assertIn('title not on page 1', tex_part.label_one(pdf, src)[1])
+        pdf, src = self.pair('c', r'\author{Ann Lee}\begin{document}', ['Ann Lee'])
+        self.assertEqual(tex_part.label_one(pdf, src), (None, 'no title in source'))
+
+    def test_unprinted_keywords_are_left_empty_and_years_offered(self):
+        import tex_part
+        pdf, src = self.pair('k', r'\title{Plain Title}\author{Ann Lee}\keywords{alpha, beta}\begin{document}',
+                             ['Plain Title', 'Ann Lee', 'Printed 2021', 'alpha'])
+        rec, _ = tex_part.label_one(pdf, src)
+        self.assertEqual(rec['keywords'], [])
+        self.assertIsNone(rec['year'])
+        self.assertEqual(rec['alt']['year'], [2021, None])
+
+    def test_pairs_are_found_by_name(self):
+        import tex_part
+        self.pair('x', r'\title{T}', ['T'])
+        open(os.path.join(self.dir, 'lonely.pdf'), 'wb').close()
+        pairs = tex_part.find_pairs(self.dir)
+        self.assertEqual([os.path.basename(p) for p, _ in pairs], ['x.pdf'])
+        self.assertEqual(tex_part.family_of('latex/acmart/samples/x.pdf'), 'acmart')
+
+    def test_generated_page_check(self):
+        import gen_pages
+        pdf, _ = self.pair('g', '', ['Journal of Things', 'Robust Forecasting', 'Ann Lee, Bo Chen'])
+        rec = {'title': 'Robust Forecasting', 'authors': ['Ann Lee', 'Bo Chen']}
+        self.assertIsNone(gen_pages.verify(pdf, rec))
+        self.assertIn('Carl Mohr', gen_pages.verify(pdf, dict(rec, authors=['Carl Mohr'])))
+
+
 if __name__ == '__main__':
     unittest.main()

@@ -1,0 +1,99 @@
+"""Pages made by a word processor: documents written from the templates, converted by LibreOffice.
+
+Every template is seeded from the corpus seed and its own name, so a rebuild writes the same
+documents. All documents of a template are converted by one soffice call (with a private
+profile), and a page is kept only when its labels are printed on page 1 of the result.
+"""
+import os
+import random
+import shutil
+import subprocess
+import sys
+
+import firstpage
+import gen_en
+import gen_zh
+
+TEMPLATES = dict(gen_zh.TEMPLATES)
+TEMPLATES.update(gen_en.TEMPLATES)
+SEED = 20260
+PER_TEMPLATE = {'zh': 36, 'en': 32}
+
+
+def write_docs(stage, counts=None):
+    """Write the .docx files into stage; returns {family: [(stem, record), ...]}."""
+    made = {}
+    os.makedirs(stage, exist_ok=True)
+    for fam in sorted(TEMPLATES):
+        lang = 'zh' if fam.startswith('gen-zh') else 'en'
+        n = (counts or {}).get(fam, PER_TEMPLATE[lang])
+        made[fam] = []
+        for i in range(n):
+            rng = random.Random('%d/%s/%d' % (SEED, fam, i))
+            page, rec = TEMPLATES[fam](rng)
+            stem = '%s-%03d' % (fam[4:], i)
+            page.save(os.path.join(stage, stem + '.docx'))
+            made[fam].append((stem, rec))
+    return made
+
+
+def convert(directory, profile, chunk=80, timeout=1200):
+    """Convert every .docx in directory to PDF: one soffice run per chunk of files (its start-up is
+    the slow part); files a run left unconverted (it can stop early) are tried once more."""
+    env = dict(os.environ, HOME=profile)
+    for attempt in range(2):
+        docs = sorted(f for f in os.listdir(directory)
+                      if f.endswith('.docx') and not os.path.exists(os.path.join(directory, f[:-5] + '.pdf')))
+        for i in range(0, len(docs), chunk):
+            try:
+                subprocess.run(['soffice', '-env:UserInstallation=file://%s' % os.path.join(profile, 'lo'),
+                                '--headless', '--norestore', '--convert-to', 'pdf', '--outdir', directory]
+                               + docs[i:i + chunk], cwd=directory, env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, timeout=timeout)
+            except subprocess.TimeoutExpired:
+                pass
+
+
+def verify(pdf, rec):
+    """Why the printed page does not carry the record's labels, or None when it does.
+
+    Names are checked loosely: a Chinese name printed with a blank between its characters
+    can come out of the text layer in pieces, so each of its characters must be there.
+    """
+    page = firstpage.Page(firstpage.page_text(pdf))
+    if not page.text:
+        return 'no text'
+    if not page.has(rec['title']) and not all(w in page.tight for w in rec['title'].lower().split()):
+        return 'title not printed'
+    for a in rec['authors']:
+        if not page.has_name(a) and not (firstpage.is_cjk(a) and all(ch in page.tight for ch in a)):
+            return 'author %s not printed' % a
+    return None
+
+
+def build(outdir, log=sys.stderr, counts=None):
+    """Records for the generated pages under outdir/<family>/ (rel paths <family>/<name>.pdf)."""
+    stage = os.path.join(outdir, '.stage')
+    made = write_docs(stage, counts)
+    profile = os.path.join(outdir, '.soffice')
+    os.makedirs(profile, exist_ok=True)
+    convert(stage, profile)
+    records = []
+    for fam, items in made.items():
+        d = os.path.join(outdir, fam)
+        os.makedirs(d, exist_ok=True)
+        kept = 0
+        for stem, rec in items:
+            src = os.path.join(stage, stem + '.pdf')
+            why = verify(src, rec) if os.path.exists(src) else 'not converted'
+            if why:
+                print('drop gen %s/%s: %s' % (fam, stem, why), file=log)
+                continue
+            os.rename(src, os.path.join(d, stem + '.pdf'))
+            rec.update({'rel': '%s/%s.pdf' % (fam, stem), 'family': fam, 'source': 'generated'})
+            records.append(rec)
+            kept += 1
+        print('gen %s: %d of %d kept' % (fam, kept, len(items)), file=log)
+    shutil.rmtree(stage, ignore_errors=True)
+    shutil.rmtree(profile, ignore_errors=True)
+    return records

@@ -1,0 +1,413 @@
+#!/usr/bin/env python3
+"""Checks of the corpus builder's labelling: fields read from TeX, markup cleaning, the page check,
+the split rule. Fast, and independent of the documentation packages and LibreOffice."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+import zlib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import firstpage  # noqa: E402
+from firstpage import Page  # noqa: E402
+import splits  # noqa: E402
+import summary  # noqa: E402
+import texlabels  # noqa: E402
+
+try:
+    import pylatexenc  # noqa: F401
+    HAVE_L2T = True
+except ImportError:
+    HAVE_L2T = False
+
+
+class CleaningTest(unittest.TestCase):
+    def test_furniture_macros_are_dropped(self):
+        cases = {
+            r'A Study of Things\thanks{Supported by grant 42.}': 'A Study of Things',
+            r'Deep \\ Learning\footnote{x}': 'Deep Learning',
+            r'\bfseries The \textsf{xprintlen} package\thanks{v1.0}': 'The xprintlen package',
+            r'\texorpdfstring{$\alpha$-Stable}{alpha-Stable} Laws': '\u03b1-Stable Laws',
+            r'On \LaTeX{} and \TeX\ Fonts': 'On LaTeX and TeX Fonts',
+            r'Title\\[2pt] {\large continued}': 'Title continued',
+            r'Designing B\kern-.05em I\kern-.025em B\kern-.08em\TeX\ Styles': 'Designing BIBTeX Styles',
+            r'\begin{center}Notes\end{center}': 'Notes',
+        }
+        for src, want in cases.items():
+            with self.subTest(src=src):
+                self.assertEqual(texlabels.clean_markup(src), want)
+
+    @unittest.skipUnless(HAVE_L2T, 'python3-pylatexenc not installed')
+    def test_accents_and_quotes_become_unicode(self):
+        self.assertEqual(texlabels.clean_markup(r"Caf\'e na\"{\i}ve --- G\"odel's ``Theorem''"),
+                         'Caf\u00e9 na\u00efve \u2014 G\u00f6del\'s \u201cTheorem\u201d')
+        self.assertEqual(texlabels.clean_markup(r'Ji\v{r}\'{\i} Ko\v{s}ka and Ren\'e Dubois'),
+                         'Ji\u0159\u00ed Ko\u0161ka and Ren\u00e9 Dubois')
+
+    def test_unknown_bare_macro_makes_a_field_unusable(self):
+        self.assertTrue(texlabels.lossy(r'The \pkgname\ package'))
+        self.assertFalse(texlabels.lossy(r'The \textsf{x} package\thanks{y}'))
+        fields = texlabels.extract_fields(r'\title{The \mypkg\ package}\author{A B}\begin{document}')
+        self.assertEqual(fields['title'], [])
+
+
+class AuthorTest(unittest.TestCase):
+    def test_and_inst_orcid_email_and_address_lines(self):
+        raw = [r'Jane Roe\inst{1}\orcidID{0000-0001-2345-6789} \and John Q. Public\inst{2}'
+               r'\thanks{Corresponding.} \and Ana Lima\\ Dept. of X \\ \email{ana@x.org}']
+        self.assertEqual(texlabels.author_names(raw), ['Jane Roe', 'John Q. Public', 'Ana Lima'])
+
+    def test_lists_in_one_author_field(self):
+        self.assertEqual(texlabels.author_names([r'A. One, B. Two and C. Three']), ['A. One', 'B. Two', 'C. Three'])
+        self.assertEqual(texlabels.author_names([r'张三、李四']), ['张三', '李四'])
+        self.assertEqual(texlabels.author_names([r'Donald Arseneau (asnd@triumf.ca)']), ['Donald Arseneau'])
+        self.assertEqual(texlabels.author_names([r'Scott Pakin <scott@pakin.org>']), ['Scott Pakin'])
+        self.assertEqual(texlabels.author_names([r'Christian Dietrich 2013-2016']), ['Christian Dietrich'])
+        self.assertEqual(texlabels.author_names([r'Arne Henningsen, Institute of Food, Rolighedsvej 25, Denmark']),
+                         ['Arne Henningsen'])
+        self.assertEqual(texlabels.author_names([r'Vorname Nachname, BA MA']), ['Vorname Nachname'])
+        self.assertEqual(texlabels.author_names([r'Concept by Zebb Prime \and Abby Lee']), ['Zebb Prime', 'Abby Lee'])
+        self.assertEqual(texlabels.author_names([r'\IEEEauthorblockN{Ann Lee}\IEEEauthorblockA{MIT}']), ['Ann Lee'])
+
+    def test_organisations_and_labels_are_not_names(self):
+        for n in ('Department of Physics', 'x@y.org', '学生：杨敬轩', 'University of Oslo', 'Canada',
+                  'based on macros in TUGBoat', 'Academy of Lagado'):
+            self.assertFalse(texlabels.plausible_name(n), n)
+        for n in ('Jürgen Müller', '欧阳明', 'J. R. R. Tolkien'):
+            self.assertTrue(texlabels.plausible_name(n), n)
+
+
+class FieldsTest(unittest.TestCase):
+    def test_article_fields(self):
+        src = texlabels.strip_comments(r'''\documentclass{elsarticle}
+\title{Robust Forecasting\tnoteref{t1}} % a comment \title{Wrong}
+\author[a]{Mary Major\corref{c1}}
+\author[b]{Li Wei}
+\begin{document}
+\begin{keyword} traffic \sep graphs \sep learning \end{keyword}
+\maketitle''')
+        f = texlabels.extract_fields(src)
+        self.assertEqual(f['title'], ['Robust Forecasting'])
+        self.assertEqual(f['authors'][0], ['Mary Major', 'Li Wei'])
+        self.assertEqual(f['keywords'][0], ['traffic', 'graphs', 'learning'])
+
+    def test_thesis_setup_fields(self):
+        src = r'''\documentclass{thuthesis}
+\thusetup{
+  title = {基于图的\\检索方法研究},
+  title* = {Graph Based Retrieval},
+  author = {王小明},
+  supervisor = {李四教授},
+}
+\hypersetup{pdftitle={Not This}}
+\begin{document}
+\begin{tcolorbox}[title=Example] x \end{tcolorbox}'''
+        f = texlabels.extract_fields(src)
+        self.assertEqual(f['title'], ['基于图的检索方法研究'])
+        self.assertEqual(f['title_en'], ['Graph Based Retrieval'])
+        self.assertEqual(f['authors'][0], ['王小明'])
+        self.assertIn('李四教授', f['supervisor'])
+
+    def test_macro_fields_of_chinese_classes(self):
+        f = texlabels.extract_fields(r'\ctitle{中文题目}\etitle{English Title}\cauthor{张三}\begin{document}')
+        self.assertEqual(f['title'][0], '中文题目')
+        self.assertEqual(f['title_en'], ['English Title'])
+        self.assertEqual(f['authors'][0], ['张三'])
+
+    def test_every_author_command_counts(self):
+        f = texlabels.extract_fields(r'\author*{John Smith}\address{U}\author{Tom F. Johnson}\title{T}')
+        self.assertEqual(f['authors'], [['John Smith', 'Tom F. Johnson']])
+
+    def test_definitions_are_not_uses(self):
+        f = texlabels.extract_fields(r'\renewcommand{\title}[1]{x}\def\author#1{y}\title{Real}\author{R. Eal}')
+        self.assertEqual(f['title'], ['Real'])
+        self.assertEqual(f['authors'][0], ['R. Eal'])
+
+    def test_inputs_and_gzip_sources_are_read(self):
+        d = tempfile.mkdtemp()
+        try:
+            import gzip
+            with gzip.open(os.path.join(d, 'setup.tex.gz'), 'wt', encoding='utf-8') as g:
+                g.write('\\title{From Setup}\n')
+            with open(os.path.join(d, 'main.tex'), 'w', encoding='utf-8') as g:
+                g.write('\\input{setup}\n\\author{A. B}\n% \\title{commented}\n')
+            f = texlabels.extract_fields(texlabels.load_source(os.path.join(d, 'main.tex')))
+            self.assertEqual(f['title'], ['From Setup'])
+        finally:
+            shutil.rmtree(d)
+
+
+def tiny_pdf(lines):
+    """A one-page PDF printing the given ASCII lines (no outside tools needed to write it)."""
+    ops = ['BT /F1 12 Tf 72 720 Td 16 TL']
+    for ln in lines:
+        ops.append('(%s) Tj T*' % ln.replace('\\', '\\\\').replace('(', '\\(').replace(')', '\\)'))
+    ops.append('ET')
+    stream = zlib.compress('\n'.join(ops).encode('latin-1'))
+    objs = [b'<< /Type /Catalog /Pages 2 0 R >>', b'<< /Type /Pages /Kids [3 0 R] /Count 1 >>',
+            b'<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R '
+            b'/Resources << /Font << /F1 5 0 R >> >> >>',
+            b'<< /Length %d /Filter /FlateDecode >>\nstream\n' % len(stream) + stream + b'\nendstream',
+            b'<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>']
+    out = b'%PDF-1.4\n'
+    offsets = []
+    for i, o in enumerate(objs):
+        offsets.append(len(out))
+        out += b'%d 0 obj\n' % (i + 1) + o + b'\nendobj\n'
+    xref = len(out)
+    out += b'xref\n0 %d\n0000000000 65535 f \n' % (len(objs) + 1)
+    out += b''.join(b'%010d 00000 n \n' % off for off in offsets)
+    out += b'trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n' % (len(objs) + 1, xref)
+    return out
+
+
+class FirstPageTest(unittest.TestCase):
+    def test_whole_lines_and_names(self):
+        page = firstpage.Page('Journal of Things 12 (2020)\nA Study of Robust\nForecasting Methods*\n'
+                              'Mary Major, J. R. Smith and Li Wei\n\fAbstract\n')
+        self.assertTrue(page.has_lines('A Study of Robust Forecasting Methods'))
+        self.assertFalse(page.has_lines('Robust Forecasting'), 'a fragment of a title line is not a title')
+        self.assertFalse(page.has_lines('The Study of Robust Forecasting Methods'))
+        self.assertTrue(Page('Of Things, Places,\nand People\n').has_lines('Of Things, Places, and People'))
+        self.assertTrue(Page('The L ATEX Companion\n').has_lines('The LaTeX Companion'))
+        self.assertFalse(Page('BibTeXing\n').has_lines('B I BTeX ing'), 'blanks are not taken from the label')
+        self.assertTrue(page.has_name('J.R. Smith'))
+        self.assertTrue(page.has_name('li wei'))
+        self.assertFalse(page.has_name('Wei Li'))
+        self.assertFalse(page.has_name('Smit'), 'a name must match whole words')
+        self.assertEqual(page.years(), [2020])
+
+    def test_chinese_compare_ignores_blanks_and_width(self):
+        page = firstpage.Page('基于 深度学习 的\n图像检索\n王　伟１，李娜\n')
+        self.assertTrue(page.has_lines('基于深度学习的图像检索'))
+        self.assertTrue(page.has_name('王伟'))
+        self.assertTrue(page.has_name('李娜'))
+
+    def test_identifiers(self):
+        self.assertEqual(firstpage.doi_of('see https://doi.org/10.1016/j.patrec.2020.01.002.'),
+                         '10.1016/j.patrec.2020.01.002')
+        self.assertEqual(firstpage.arxiv_of('arXiv:2105.01234v2 [cs.LG]'), '2105.01234v2')
+        self.assertIsNone(firstpage.doi_of('no identifier here'))
+
+    @unittest.skipUnless(shutil.which('pdftotext'), 'poppler-utils not installed')
+    def test_check_on_a_real_pdf(self):
+        d = tempfile.mkdtemp()
+        try:
+            fn = os.path.join(d, 'p.pdf')
+            with open(fn, 'wb') as f:
+                f.write(tiny_pdf(['Proceedings of Nothing 2019', 'Efficient Sparse Regression',
+                                  'for Crop Yields', 'Ann Lee and Bo Chen']))
+            page = firstpage.Page(firstpage.page_text(fn))
+            self.assertTrue(page.has_lines('Efficient Sparse Regression for Crop Yields'))
+            self.assertTrue(page.has_name('Bo Chen'))
+            self.assertFalse(page.has_lines('Sparse Regression for Crop Yields'))
+            self.assertEqual(firstpage.page_text(os.path.join(d, 'missing.pdf')), '')
+        finally:
+            shutil.rmtree(d)
+
+
+class SplitTest(unittest.TestCase):
+    def test_whole_families_fill_parts_by_share(self):
+        fams = {'f%02d' % i: ('tex-en', 10) for i in range(20)}
+        fams.update({'z%d' % i: ('gen-zh', 30) for i in range(8)})
+        parts = splits.assign(fams, forced={'f00': 'train'})
+        self.assertEqual(parts['f00'], 'train')
+        for group, total in (('tex-en', 200), ('gen-zh', 240)):
+            share = {p: sum(n for f, (g, n) in fams.items() if g == group and parts[f] == p) / total
+                     for p in splits.PARTS}
+            self.assertAlmostEqual(share['train'], 0.6, delta=0.13)
+            self.assertGreater(share['dev'], 0)
+            self.assertGreater(share['heldout'], 0.1)
+        self.assertEqual(parts, splits.assign(fams, forced={'f00': 'train'}), 'the rule is stable')
+        fixed = dict(parts, f05='heldout')
+        self.assertEqual(splits.assign(fams, fixed=fixed)['f05'], 'heldout')
+
+    def test_split_file_keeps_families_a_build_did_not_see(self):
+        d = tempfile.mkdtemp()
+        try:
+            fn = os.path.join(d, 'split.tsv')
+            splits.write({'a': 'train', 'b': 'heldout'}, {'a': ('tex-en', 3), 'b': ('tex-en', 2)}, fn)
+            splits.write({'a': 'train', 'c': 'dev'}, {'a': ('tex-en', 3), 'c': ('gen-zh', 9)}, fn)
+            self.assertEqual(splits.load(fn), {'a': 'train', 'b': 'heldout', 'c': 'dev'})
+            self.assertEqual(splits.load_rows(fn)['c'], ('dev', 'gen-zh', 9))
+        finally:
+            shutil.rmtree(d)
+
+    def test_summary_counts(self):
+        truth = [{'split': 'train', 'lang': 'zh', 'source': 'generated', 'family': 'a'},
+                 {'split': 'heldout', 'lang': 'en', 'source': 'tex', 'family': 'b'},
+                 {'split': 'heldout', 'lang': 'en', 'source': 'tex', 'family': 'b'}]
+        text = summary.render(truth, families=True)
+        self.assertIn('files: 3', text)
+        self.assertRegex(text, r'heldout\s+2 /\s+1')
+
+
+try:
+    import docx  # noqa: F401
+    HAVE_DOCX = True
+except ImportError:
+    HAVE_DOCX = False
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class GeneratorTest(unittest.TestCase):
+    """Every template writes a document whose text carries its record's labels."""
+
+    def doc_text(self, page):
+        d = page.doc
+        parts = [p.text for p in d.paragraphs]
+        for t in d.tables:
+            for row in t.rows:
+                parts.extend(c.text for c in row.cells)
+        return re.sub(r'\s+', '', ''.join(parts))
+
+    def test_templates_print_their_labels(self):
+        import random
+        import gen_pages
+        for fam, make in sorted(gen_pages.TEMPLATES.items()):
+            for i in range(3):
+                with self.subTest(family=fam, i=i):
+                    page, rec = make(random.Random('%s/%d' % (fam, i)))
+                    text = self.doc_text(page)
+                    self.assertIn(re.sub(r'\s+', '', rec['title']), text)
+                    for a in rec['authors']:
+                        self.assertTrue(all(ch in text for ch in a.replace(' ', '')), a)
+                    self.assertEqual(rec['first_author'], rec['authors'][0] if rec['authors'] else None)
+                    self.assertEqual(rec['lang'], 'zh' if fam.startswith('gen-zh') else 'en')
+                    self.assertEqual(firstpage.is_cjk(rec['title']), rec['lang'] == 'zh')
+                    if rec['year'] is not None:
+                        self.assertTrue(1990 <= rec['year'] <= 2030)
+
+    def test_same_seed_same_page(self):
+        import random
+        import gen_zh
+        a = gen_zh.thesis_doctor(random.Random(7))[1]
+        b = gen_zh.thesis_doctor(random.Random(7))[1]
+        self.assertEqual(a, b)
+
+    def test_double_blind_prints_no_author_but_may_leak_one(self):
+        import random
+        import gen_en
+        page, rec = gen_en.double_blind(random.Random(3))
+        self.assertEqual(rec['authors'], [])
+        self.assertIsNone(rec['first_author'])
+
+    def test_two_line_titles_and_chinese_dates(self):
+        import random
+        import genbase
+        rng = random.Random(1)
+        a, b = genbase.split_two('A Study of Robust Forecasting Methods', rng, False)
+        self.assertEqual(a + ' ' + b, 'A Study of Robust Forecasting Methods')
+        a, b = genbase.split_two('基于深度学习的遥感影像分类方法', rng, True)
+        self.assertEqual(a + b, '基于深度学习的遥感影像分类方法')
+        self.assertTrue(a and b)
+        self.assertEqual(genbase.zh_date(2023, 5), '二〇二三年五月')
+
+
+class BuildTest(unittest.TestCase):
+    def test_hand_lists_and_swap(self):
+        import build
+        d = tempfile.mkdtemp()
+        try:
+            tsv = os.path.join(d, 'hand.tsv')
+            with open(tsv, 'w', encoding='utf-8') as f:
+                f.write('# comment\nlatex/x/x.pdf\tA Title\tAnn Lee; Bo Chen\nxelatex/y/y.pdf\t中文题目\t张三\n')
+            recs = build.read_hand([tsv], root=d)
+            self.assertEqual([r['authors'] for r in recs], [['Ann Lee', 'Bo Chen'], ['张三']])
+            self.assertEqual([r['lang'] for r in recs], ['en', 'zh'])
+            self.assertEqual([r['family'] for r in recs], ['x', 'y'])
+            out = build.finish(dict(recs[0], split='hand'), 'hand/latex/x/x.pdf')
+            self.assertEqual(list(out)[:12], list(build.FIELDS))
+            # the new corpus takes the place of the old one, which stays beside it
+            outdir, new = os.path.join(d, 'corpus'), os.path.join(d, 'corpus.new')
+            os.makedirs(outdir)
+            open(os.path.join(outdir, 'old'), 'w').close()
+            os.makedirs(new)
+            open(os.path.join(new, 'truth.json'), 'w').close()
+            build.swap_in(new, outdir)
+            self.assertTrue(os.path.exists(os.path.join(outdir, 'truth.json')))
+            self.assertTrue(os.path.exists(os.path.join(d, 'corpus.prev', 'old')))
+        finally:
+            shutil.rmtree(d)
+
+
+@unittest.skipUnless(shutil.which('pdftotext'), 'poppler-utils not installed')
+class LabelPairTest(unittest.TestCase):
+    """A source and the PDF beside it, as the documentation packages ship them."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp()
+
+    def tearDown(self):
+        shutil.rmtree(self.dir)
+
+    def pair(self, name, source, lines):
+        pdf = os.path.join(self.dir, name + '.pdf')
+        with open(pdf, 'wb') as f:
+            f.write(tiny_pdf(lines))
+        src = os.path.join(self.dir, name + '.tex')
+        with open(src, 'w', encoding='utf-8') as f:
+            f.write(source)
+        return pdf, src
+
+    def test_a_printed_title_and_authors_make_a_record(self):
+        import tex_part
+        pdf, src = self.pair('paper', r"""\documentclass{article}
+\title{Efficient Sparse Regression\\ for Crop Yields\thanks{Grant 7.}}
+\author{Ann Lee\inst{1} \and Bo Chen\inst{2}}
+\date{May 2019}
+\keywords{sparse models, crops}
+\begin{document}\maketitle""", ['Efficient Sparse Regression', 'for Crop Yields*', 'Ann Lee and Bo Chen',
+                                  'May 2019', 'Keywords: sparse models, crops', 'doi:10.1000/xyz.123'])
+        rec, why = tex_part.label_one(pdf, src)
+        self.assertEqual(why, 'ok')
+        self.assertEqual(rec['title'], 'Efficient Sparse Regression for Crop Yields')
+        self.assertEqual(rec['authors'], ['Ann Lee', 'Bo Chen'])
+        self.assertEqual((rec['first_author'], rec['year'], rec['lang']), ('Ann Lee', 2019, 'en'))
+        self.assertEqual(rec['keywords'], ['sparse models', 'crops'])
+        self.assertEqual(rec['doi'], '10.1000/xyz.123')
+
+    def test_labels_not_on_page_one_drop_the_file(self):
+        import tex_part
+        pdf, src = self.pair('a', r'\title{A Title Here}\author{Ann Lee \and Carl Mohr}\begin{document}',
+                             ['A Title Here', 'Ann Lee'])
+        rec, why = tex_part.label_one(pdf, src)
+        self.assertIsNone(rec)
+        self.assertIn('authors not on page 1', why)
+        pdf, src = self.pair('b', r'\title{Another Title}\author{Ann Lee}\begin{document}',
+                             ['Another Title of Something', 'Ann Lee'])
+        self.assertIn('title not on page 1', tex_part.label_one(pdf, src)[1])
+        pdf, src = self.pair('c', r'\author{Ann Lee}\begin{document}', ['Ann Lee'])
+        self.assertEqual(tex_part.label_one(pdf, src), (None, 'no title in source'))
+
+    def test_unprinted_keywords_are_left_empty_and_years_offered(self):
+        import tex_part
+        pdf, src = self.pair('k', r'\title{Plain Title}\author{Ann Lee}\keywords{alpha, beta}\begin{document}',
+                             ['Plain Title', 'Ann Lee', 'Printed 2021', 'alpha'])
+        rec, _ = tex_part.label_one(pdf, src)
+        self.assertEqual(rec['keywords'], [])
+        self.assertIsNone(rec['year'])
+        self.assertEqual(rec['alt']['year'], [2021, None])
+
+    def test_pairs_are_found_by_name(self):
+        import tex_part
+        self.pair('x', r'\title{T}', ['T'])
+        open(os.path.join(self.dir, 'lonely.pdf'), 'wb').close()
+        pairs = tex_part.find_pairs(self.dir)
+        self.assertEqual([os.path.basename(p) for p, _ in pairs], ['x.pdf'])
+        self.assertEqual(tex_part.family_of('latex/acmart/samples/x.pdf'), 'acmart')
+
+    def test_generated_page_check(self):
+        import gen_pages
+        pdf, _ = self.pair('g', '', ['Journal of Things', 'Robust Forecasting', 'Ann Lee, Bo Chen'])
+        rec = {'title': 'Robust Forecasting', 'authors': ['Ann Lee', 'Bo Chen']}
+        self.assertIsNone(gen_pages.verify(pdf, rec))
+        self.assertIn('Carl Mohr', gen_pages.verify(pdf, dict(rec, authors=['Carl Mohr'])))
+
+
+if __name__ == '__main__':
+    unittest.main()

@@ -470,6 +470,34 @@ _GROUP = 500
 _PROGRESS_LINES = 5000
 
 
+def _case_aliases(text):
+    """pybtex takes keys that differ only in case for one key. An entry whose
+    key differs from an earlier one in case alone is parsed under a stand-in
+    key and reported under its own; a key repeated exactly stays a repeat."""
+    exact, lowered, aliases, parts, pos = set(), set(), {}, [], 0
+    for c in _CHUNK.finditer(text):
+        m = _ENTRY_START.match(text, text.index("@", c.start()))
+        if not m or m.group(1).lower() in ("string", "comment", "preamble") or not m.group(2):
+            continue
+        key = m.group(2)
+        if key not in exact and key.lower() in lowered:
+            n = 1
+            while ("%s~%d" % (key, n)).lower() in lowered:
+                n += 1
+            alias = "%s~%d" % (key, n)
+            aliases[alias] = key
+            lowered.add(alias.lower())
+            parts.append(text[pos:m.start(2)])
+            parts.append(alias)
+            pos = m.end(2)
+        exact.add(key)
+        lowered.add(key.lower())
+    if not aliases:
+        return text, aliases
+    parts.append(text[pos:])
+    return "".join(parts), aliases
+
+
 def read_bibtex(text, progress=None):
     """The entries are parsed a group at a time; a group that meets any
     problem other than a repeated field is parsed again entry by entry (an
@@ -481,6 +509,7 @@ def read_bibtex(text, progress=None):
     from pybtex import database as bibdb
     from pybtex.database.input import bibtex as bibtex_input
 
+    text, aliases = _case_aliases(text)
     current = {"line": 0, "key": ""}
     problems = []  # (line of the entry, key, error)
 
@@ -602,10 +631,10 @@ def read_bibtex(text, progress=None):
         if ref and parent is None:
             entry_warnings.append("交叉引用 %s 不在文件中" % ref)
         at = first_line.get(key.lower(), 0)
-        out.append((at, record(key, at, delatex(field("title") or ""), authors, date,
+        out.append((at, record(aliases.get(key, key), at, delatex(field("title") or ""), authors, date,
                           keywords, category, remark, place, entry_warnings)))
     for key, line in lost:
-        out.append((line, record(key, line, error=errors.get(key.lower() + "@%d" % line,
+        out.append((line, record(aliases.get(key, key), line, error=errors.get(key.lower() + "@%d" % line,
                                                              "语法错误，第 %d 行起的条目无法读出" % line))))
     out.sort(key=lambda x: x[0])
     return [r for _, r in out], general

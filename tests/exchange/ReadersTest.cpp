@@ -83,6 +83,27 @@ TEST(BibtexReader, ABrokenEntryIsMarkedAtItsLineAndTheRestIsStillRead) {
     EXPECT_EQ(unusable, 2);  // the broken entry and the one cut off at the end
 }
 
+TEST(BibtexReader, KeysThatDifferOnlyInCaseAreEachReadAndAnExactRepeatIsStillRefused) {
+    const QString text = QStringLiteral(
+        "@article{Ng2020, title={One}, author={Ng, A}, year={2020}}\n"
+        "@article{NG2020, title={Two}, author={Ng, B}, year={2020}}\n"
+        "@article{ng2020, title={Three}, author={Ng, C}, year={2020}}\n"
+        "@article{NG2020, title={Four}, author={Ng, D}, year={2020}}\n");
+    const ReadResult r = readBibtex(text);
+    ASSERT_EQ(r.records.size(), 4);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(r.records[i].error.isEmpty()) << r.records[i].error.toStdString();
+        EXPECT_EQ(r.records[i].line, i + 1);
+    }
+    EXPECT_EQ(r.records[0].sourceKey, QStringLiteral("Ng2020"));
+    EXPECT_EQ(r.records[1].sourceKey, QStringLiteral("NG2020"));
+    EXPECT_EQ(r.records[1].title, QStringLiteral("Two"));
+    EXPECT_EQ(r.records[2].sourceKey, QStringLiteral("ng2020"));
+    EXPECT_EQ(r.records[2].title, QStringLiteral("Three"));
+    EXPECT_EQ(r.records[3].sourceKey, QStringLiteral("NG2020"));
+    EXPECT_FALSE(r.records[3].error.isEmpty());
+}
+
 TEST(RisReader, RepeatedAuthorAndKeywordLinesInOrder) {
     const QString text = QStringLiteral(
         "TY  - JOUR\r\nID  - r1\r\nTI  - A RIS paper\r\nAU  - Smith, John\r\nAU  - 李四\r\nAU  - Doe, J.\r\n"

@@ -2,6 +2,75 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>BusyIndicator</name>
+    <message>
+        <source>正在执行</source>
+        <translation>Running</translation>
+    </message>
+    <message>
+        <source>正在执行数据库语句，请稍候……</source>
+        <translation>Running a database statement, please wait…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>已用时 %1 秒</source>
+        <translation>%1 s so far</translation>
+    </message>
+    <message>
+        <source>正在取消……</source>
+        <translation>Cancelling…</translation>
+    </message>
+</context>
+<context>
+    <name>CellCopy</name>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+</context>
+<context>
+    <name>ExportMenu</name>
+    <message>
+        <source>没有可导出的结果</source>
+        <translation>No result to export</translation>
+    </message>
+    <message>
+        <source>结果中没有论文题目、论文一作和发表时间，只能导出为 CSV</source>
+        <translation>The result lacks title, first author and publication time; it can only be exported as CSV</translation>
+    </message>
+    <message>
+        <source>无法写入文件：</source>
+        <translation>Cannot write the file: </translation>
+    </message>
+    <message>
+        <source>导出为 CSV…</source>
+        <translation>Export as CSV…</translation>
+    </message>
+    <message>
+        <source>导出为 BibTeX…</source>
+        <translation>Export as BibTeX…</translation>
+    </message>
+    <message>
+        <source>导出为 RIS…</source>
+        <translation>Export as RIS…</translation>
+    </message>
+    <message>
+        <source>导出结果</source>
+        <translation>Export result</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Export failed</translation>
+    </message>
+</context>
+<context>
     <name>ImportRun</name>
     <message>
         <source>跳过</source>
@@ -18,6 +87,13 @@
     <message>
         <source>共 %1 条：可导入 %2，需注意 %3，%4 %5，已在库中 %6，不能导入 %7；已勾选 %8</source>
         <translation>%1 entries: %2 ready, %3 need attention, %4 %5, %6 in the catalogue, %7 not importable; %8 ticked</translation>
+    </message>
+</context>
+<context>
+    <name>RowCountLabel</name>
+    <message>
+        <source>共 %1 行</source>
+        <translation>%1 rows</translation>
     </message>
 </context>
 <context>

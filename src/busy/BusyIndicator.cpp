@@ -1,5 +1,6 @@
 #include "busy/BusyIndicator.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,14 +11,14 @@ namespace busy {
 
 BusyIndicator::BusyIndicator(QWidget* window) : QDialog(window) {
     setObjectName(QStringLiteral("BusyIndicator"));
-    setWindowTitle(QStringLiteral("正在执行"));
+    setWindowTitle(QCoreApplication::translate("BusyIndicator", "正在执行"));
     setWindowModality(Qt::WindowModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* what = new QLabel(QStringLiteral("正在执行数据库语句，请稍候……"), this);
+    auto* what = new QLabel(QCoreApplication::translate("BusyIndicator", "正在执行数据库语句，请稍候……"), this);
     elapsed_ = new QLabel(this);
     elapsed_->setObjectName(QStringLiteral("Label_elapsed"));
-    cancel_ = new QPushButton(QStringLiteral("取消"), this);
+    cancel_ = new QPushButton(QCoreApplication::translate("BusyIndicator", "取消"), this);
     cancel_->setObjectName(QStringLiteral("Button_cancel"));
     cancel_->setAutoDefault(false);
 
@@ -34,7 +35,7 @@ BusyIndicator::BusyIndicator(QWidget* window) : QDialog(window) {
 }
 
 void BusyIndicator::setElapsed(qint64 milliseconds) {
-    elapsed_->setText(QStringLiteral("已用时 %1 秒").arg(double(milliseconds) / 1000.0, 0, 'f', 1));
+    elapsed_->setText(QCoreApplication::translate("BusyIndicator", "已用时 %1 秒").arg(double(milliseconds) / 1000.0, 0, 'f', 1));
 }
 
 void BusyIndicator::reject() { requestCancel(); }
@@ -49,7 +50,7 @@ void BusyIndicator::requestCancel() {
     if (cancelling_) return;
     cancelling_ = true;
     cancel_->setEnabled(false);
-    cancel_->setText(QStringLiteral("正在取消……"));
+    cancel_->setText(QCoreApplication::translate("BusyIndicator", "正在取消……"));
     emit cancelRequested();
 }
 

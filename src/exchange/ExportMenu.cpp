@@ -1,5 +1,6 @@
 #include "exchange/ExportMenu.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileDialog>
@@ -22,11 +23,11 @@ void ExportMenu::install() {
 QString ExportMenu::exportTo(const db::ResultGrid& grid, const QString& path) {
     const db::Query* query = grid.boundQuery();
     const auto result = query ? query->result() : nullptr;
-    if (!result) return QStringLiteral("没有可导出的结果");
+    if (!result) return QCoreApplication::translate("ExportMenu", "没有可导出的结果");
     const QString lower = path.toLower();
     QByteArray bytes;
     if (lower.endsWith(QLatin1String(".bib")) || lower.endsWith(QLatin1String(".ris"))) {
-        if (!hasPaperColumns(*result)) return QStringLiteral("结果中没有论文题目、论文一作和发表时间，只能导出为 CSV");
+        if (!hasPaperColumns(*result)) return QCoreApplication::translate("ExportMenu", "结果中没有论文题目、论文一作和发表时间，只能导出为 CSV");
         const auto rows = paperRows(*result, grid.sortProxy().order());
         bytes = (lower.endsWith(QLatin1String(".bib")) ? toBibtex(rows) : toRis(rows)).toUtf8();
     } else {
@@ -34,7 +35,7 @@ QString ExportMenu::exportTo(const db::ResultGrid& grid, const QString& path) {
     }
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        return QStringLiteral("无法写入文件：") + path;
+        return QCoreApplication::translate("ExportMenu", "无法写入文件：") + path;
     return {};
 }
 
@@ -46,12 +47,12 @@ bool ExportMenu::eventFilter(QObject* watched, QEvent* event) {
     const db::Query* query = grid->boundQuery();
     const auto result = query ? query->result() : nullptr;
     QMenu menu(grid);
-    QAction* csv = menu.addAction(QStringLiteral("导出为 CSV…"));
+    QAction* csv = menu.addAction(QCoreApplication::translate("ExportMenu", "导出为 CSV…"));
     QAction* bib = nullptr;
     QAction* ris = nullptr;
     if (result && hasPaperColumns(*result)) {
-        bib = menu.addAction(QStringLiteral("导出为 BibTeX…"));
-        ris = menu.addAction(QStringLiteral("导出为 RIS…"));
+        bib = menu.addAction(QCoreApplication::translate("ExportMenu", "导出为 BibTeX…"));
+        ris = menu.addAction(QCoreApplication::translate("ExportMenu", "导出为 RIS…"));
     }
     csv->setEnabled(result != nullptr);
     QAction* chosen = menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
@@ -60,11 +61,11 @@ bool ExportMenu::eventFilter(QObject* watched, QEvent* event) {
                            : chosen == ris ? QStringLiteral("RIS (*.ris)")
                                            : QStringLiteral("CSV (*.csv)");
     const QString suffix = chosen == bib ? QStringLiteral(".bib") : chosen == ris ? QStringLiteral(".ris") : QStringLiteral(".csv");
-    QString path = QFileDialog::getSaveFileName(grid, QStringLiteral("导出结果"), QStringLiteral("结果") + suffix, filter);
+    QString path = QFileDialog::getSaveFileName(grid, QCoreApplication::translate("ExportMenu", "导出结果"), QCoreApplication::translate("ExportMenu", "结果") + suffix, filter);
     if (path.isEmpty()) return true;
     if (!path.toLower().endsWith(suffix)) path += suffix;
     const QString why = exportTo(*grid, path);
-    if (!why.isEmpty()) db::messages::show(why, QStringLiteral("导出失败"));
+    if (!why.isEmpty()) db::messages::show(why, QCoreApplication::translate("ExportMenu", "导出失败"));
     return true;
 }
 

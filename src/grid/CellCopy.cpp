@@ -1,5 +1,6 @@
 #include "grid/CellCopy.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
@@ -39,7 +40,7 @@ QString selectionText(const QModelIndexList& selected) {
 }
 
 CellCopy::CellCopy(QAbstractItemView* view) : QObject(view), view_(view) {
-    auto* action = new QAction(QStringLiteral("复制"), view);
+    auto* action = new QAction(QCoreApplication::translate("CellCopy", "复制"), view);
     action->setObjectName(QStringLiteral("Action_copy"));
     action->setShortcut(QKeySequence::Copy);
     action->setShortcutContext(Qt::WidgetShortcut);

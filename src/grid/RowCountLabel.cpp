@@ -1,5 +1,6 @@
 #include "grid/RowCountLabel.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemModel>
 
 namespace grid {
@@ -9,7 +10,7 @@ RowCountLabel::RowCountLabel(QWidget* parent) : QLabel(parent) {
     setContentsMargins(6, 0, 6, 0);
 }
 
-QString RowCountLabel::countText(qint64 rows) { return QStringLiteral("共 %1 行").arg(rows); }
+QString RowCountLabel::countText(qint64 rows) { return QCoreApplication::translate("RowCountLabel", "共 %1 行").arg(rows); }
 
 void RowCountLabel::setModel(QAbstractItemModel* model) {
     if (model_) disconnect(model_, nullptr, this, nullptr);

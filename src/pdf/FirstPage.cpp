@@ -1,5 +1,8 @@
 #include "pdf/FirstPage.h"
 
+#include "pdf/LineFeatures.h"
+#include "pdf/LineWords.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <algorithm>
@@ -14,52 +17,6 @@ int letters(const QString& s) {
     int n = 0;
     for (QChar c : s) n += c.isLetter() ? (isCjk(c) ? 2 : 1) : 0;
     return n;
-}
-
-bool hasCjk(const QString& s) { return std::any_of(s.begin(), s.end(), [](QChar c) { return isCjk(c) && c.isLetter(); }); }
-
-// Running heads, journal lines and stamps that are not the title.
-bool isPageFurniture(const QString& text) {
-    static const RE re(QStringLiteral(
-                           "^(arxiv|preprint|submitted|accepted|published|journal of|proceedings|vol\\.|volume|doi|"
-                           "https?:|www\\.|issn|isbn|copyright|©|manuscript|received|draft|to appear|technical report|"
-                           "page \\d|ieee transactions|acm reference|pacs|msc|\\d+\\s*$)|"
-                           "^((research|original|review) )?(article|letter|paper|report|communication)$"),
-                       RE::CaseInsensitiveOption);
-    if (re.match(text).hasMatch()) return true;
-    // a paper number or a running head of one word: "IMECE2023-XXXX"
-    if (!text.contains(QLatin1Char(' ')) && !hasCjk(text)) return true;
-    return false;
-}
-
-bool startsSection(const QString& text) {
-    static const RE re(QStringLiteral("^(abstract|a b s t r a c t|summary|摘\\s*要|key\\s*words|keywords|index terms|"
-                                      "关键词|关键字|introduction|contents|目\\s*录|[1I]\\.?\\s+introduction|"
-                                      "1\\s+引言|引言|一、|article info|a r t i c l e)"),
-                       RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch();
-}
-
-bool isAffiliation(const QString& text) {
-    static const RE re(
-        QStringLiteral("\\b(universit|institut|department|dept\\b|laborator|lab\\b|school|college|cent(er|re)\\b|faculty|"
-                       "academy|inc\\b|corp|ltd|gmbh|research|hospital|observatory|foundation|division|street|road|"
-                       "avenue|campus|usa\\b|u\\.s\\.a|china\\b|germany|france|japan|canada|italy|spain|"
-                       "kingdom|australia|netherlands|switzerland|sweden|india|korea|brazil|email|e-mail|corresponding|"
-                       "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
-                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
-                       "邮编|省|市|区|通讯作者|电子邮件|邮箱"),
-        RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch() || text.contains(QLatin1Char('@'));
-}
-
-// Lines under the title that are not authors but do not end the block.
-bool isNoiseUnderTitle(const QString& text) {
-    static const RE re(QStringLiteral("^(\\(|（|\\[|received|accepted|published|date|version|submitted|revised|"
-                                      "communicated|dedicated|in memory|to appear|supervisor|advisor|draft|preprint|"
-                                      "http|doi|arxiv|orcid|\\d)"),
-                       RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch();
 }
 
 QString joinTitle(const QStringList& parts) {
@@ -78,14 +35,6 @@ QString joinTitle(const QStringList& parts) {
         }
     }
     return out.simplified();
-}
-
-bool isDateLine(const QString& text) {
-    static const RE re(QStringLiteral("(19|20)\\d\\d\\s*年|(19|20)\\d\\d\\s*[/.-]\\s*\\d{1,2}|\\d{1,2},?\\s+(19|20)\\d\\d|"
-                                      "\\b(jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|dec)[a-z]*\\.?\\s+\\d|"
-                                      "\\b\\d{1,2}\\s+(jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|dec)[a-z]*\\b"),
-                       RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch();
 }
 
 }  // namespace
@@ -188,6 +137,15 @@ QString yearIn(const QString& text) {
     static const RE event(QStringLiteral("(?:conference|proceedings|symposium|workshop|journal|vol\\.|volume|"
                                          "transactions|received|published|accepted)[^\\n]*?\\b((?:19|20)\\d\\d)\\b"),
                           RE::CaseInsensitiveOption);
+    // a Chinese cover's date in Chinese numerals: "二〇二三年五月"
+    static const RE numerals(QStringLiteral("([〇零一二三四五六七八九]{4})\\s*年"));
+    const auto m = numerals.match(text);
+    if (m.hasMatch()) {
+        static const QString digits = QStringLiteral("〇一二三四五六七八九");
+        QString y;
+        for (QChar c : m.captured(1)) y += QChar('0' + (c == QChar(0x96F6) ? 0 : int(digits.indexOf(c))));
+        if (ok(y) && !chinese.match(text).hasMatch()) return y;
+    }
     for (const RE* re : {&copyright, &chinese, &dated, &event}) {
         auto it = re->globalMatch(text);
         while (it.hasNext()) {
@@ -199,79 +157,90 @@ QString yearIn(const QString& text) {
     return {};
 }
 
-PageReading readFirstPage(const QList<Line>& lines, double pageHeight) {
+namespace {
+
+// Names in an author line that the name rules do not take: the line split
+// on its separators, marks and labels gone, parts that are short enough.
+QStringList looseNames(const QString& line) {
+    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\band\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    QString s = line;
+    s.remove(marks);
+    QStringList out;
+    for (QString p : s.split(sep, Qt::SkipEmptyParts)) {
+        p = p.simplified();
+        while (!p.isEmpty() && (p.back().isPunct() || p.back().isSymbol()) && p.back() != QLatin1Char('.')) p.chop(1);
+        while (!p.isEmpty() && (p.front().isPunct() || p.front().isSymbol())) p.remove(0, 1);
+        p = p.simplified();
+        if (hasCjk(p)) p.remove(QLatin1Char(' '));
+        const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+        if (p.isEmpty() || words > 5 || p.size() > 40 || (hasCjk(p) && p.size() > 6)) continue;
+        out << p;
+    }
+    return out;
+}
+
+double kindOf(const std::vector<float>& kinds, int line, LineKind kind) {
+    const size_t at = size_t(line) * kLineKinds + size_t(kind);
+    return at < kinds.size() ? kinds[at] : 0.0;
+}
+
+}  // namespace
+
+PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std::vector<float>& kinds) {
     PageReading r;
     if (lines.isEmpty()) return r;
     const double h = pageHeight > 0 ? pageHeight : 842;
+    const int n = int(lines.size());
+    auto title = [&](int i) { return kindOf(kinds, i, LineKind::Title); };
+    auto author = [&](int i) { return kindOf(kinds, i, LineKind::Author); };
 
-    // Title: the largest text in the upper part of the page.
-    auto candidate = [&](const Line& l) { return l.y0 < 0.6 * h && letters(l.text) >= 4 && !isPageFurniture(l.text); };
-    double maxSize = 0;
-    for (const Line& l : lines)
-        if (candidate(l)) maxSize = std::max(maxSize, l.size);
-    int first = -1;
-    for (int i = 0; i < int(lines.size()) && maxSize > 0; ++i)
-        if (candidate(lines[i]) && lines[i].size >= 0.97 * maxSize) {
-            first = i;
-            break;
-        }
-    auto titleSized = [&](const Line& l, double tolerance) { return std::abs(l.size - maxSize) <= tolerance * maxSize; };
-    int titleEnd = first;  // index of the last title line
-    if (first >= 0) {
-        // a title line set a little smaller just above the largest one
-        while (first > 0 && titleSized(lines[first - 1], 0.12) && candidate(lines[first - 1]) &&
-               lines[first].y0 - lines[first - 1].y1 < 0.8 * maxSize)
-            --first;
-        QStringList parts{lines[first].text};
-        double bottom = lines[first].y1;
-        for (int i = first + 1; i < int(lines.size()); ++i) {
+    // Title: the line most likely a title, and the likely title lines that
+    // follow it closely above and below, in reading order.
+    int seed = -1;
+    for (int i = 0; i < n; ++i)
+        if (letters(withoutLabel(lines[i].text)) >= 2 && (seed < 0 || title(i) > title(seed))) seed = i;
+    if (seed >= 0 && title(seed) >= 0.2) {
+        const double size = std::max(lines[seed].size, 1.0);
+        QList<int> parts{seed};
+        double top = lines[seed].y0, bottom = lines[seed].y1;
+        for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if (!titleSized(l, 0.05) || l.bold != lines[first].bold) {
-                // a line of a side column beside the title does not end it
-                if (l.y0 < bottom - 0.2 * maxSize) continue;
+            if (title(i) >= 0.3 && l.y0 - bottom < 1.6 * size && std::abs(l.size - size) < 0.25 * size) {
+                parts << i;
+                bottom = std::max(bottom, l.y1);
+            } else if (l.y0 >= bottom - 0.2 * size) {
+                break;  // a line beside the title (a side column) does not end it
+            }
+        }
+        for (int i = seed - 1; i >= 0; --i) {
+            const Line& l = lines[i];
+            if (title(i) >= 0.3 && top - l.y1 < 1.6 * size && std::abs(l.size - size) < 0.25 * size) {
+                parts.prepend(i);
+                top = std::min(top, l.y0);
+            } else if (l.y1 <= top + 0.2 * size) {
                 break;
             }
-            if (l.y0 - bottom > 1.0 * maxSize) break;
-            parts << l.text;
-            bottom = std::max(bottom, l.y1);
-            titleEnd = i;
         }
-        r.title = joinTitle(parts);
+        QStringList texts;
+        for (int i : parts) {
+            const QString t = labelOf(lines[i].text) == LineLabel::Title ? withoutLabel(lines[i].text) : lines[i].text;
+            if (!t.isEmpty()) texts << t;
+        }
+        r.title = joinTitle(texts);
         static const RE trailingMark(QStringLiteral("[*∗†‡§¶⋆]+$"));
         r.title.remove(trailingMark);
         r.title = r.title.trimmed();
+    }
 
-        // Authors: the name lines under the title, before the abstract.
-        const double titleBottom = bottom;
-        bool sawNames = false;
-        int misses = 0;
-        double lastNames = titleBottom;  // bottom of the last line with names
-        for (int i = titleEnd + 1; i < int(lines.size()); ++i) {
-            const Line& l = lines[i];
-            if (l.y0 < titleBottom - 0.2 * maxSize) continue;
-            if (l.y0 > 0.75 * h || startsSection(l.text)) break;
-            // the author block follows the title closely and has no wide gaps
-            if (!sawNames && l.y0 - titleBottom > 0.25 * h) break;
-            if (sawNames && l.y0 - lastNames > 6 * l.size) break;
-            if (l.size >= 0.97 * maxSize && letters(l.text) >= 4) {
-                if (sawNames) break;
-                continue;  // a subtitle
-            }
-            // a line that starts with a raised mark is an affiliation or a footnote
-            const bool marked = !l.rawText.isEmpty() && !l.text.isEmpty() && l.rawText.front() != l.text.front();
-            const QStringList names = marked ? QStringList() : namesInLine(l.text);
-            if (!names.isEmpty()) {
-                r.authors << names;
-                sawNames = true;
-                lastNames = l.y1;
-                misses = 0;
-                continue;
-            }
-            if (isAffiliation(l.text) || isNoiseUnderTitle(l.text) || letters(l.text) < 3) continue;
-            // a subtitle or a line of prose: after the names it ends the block
-            if (sawNames && ++misses > 2) break;
-            if (!sawNames && l.text.split(QLatin1Char(' ')).size() > 14) break;
-        }
+    // Authors: the likely author lines in reading order, split into names.
+    for (int i = 0; i < n; ++i) {
+        if (author(i) < 0.4 || lines[i].y0 > 0.8 * h) continue;
+        const QString text = withoutLabel(lines[i].text);
+        QStringList names = namesInLine(text);
+        if (names.isEmpty()) names = looseNames(text);
+        for (const QString& name : names)
+            if (!r.authors.contains(name)) r.authors << name;
     }
 
     // Keywords.
@@ -286,7 +255,9 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight) {
             const Line& n = lines[j];
             if (n.y0 - prev->y1 > 0.8 * prev->size || std::abs(n.size - prev->size) > 0.1 * prev->size) break;
             if (n.x0 > prev->x1 || n.x1 < prev->x0) continue;  // the other column
-            if (startsSection(n.text) || text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x3002))) break;
+            if (startsSection(n.text) || labelOf(n.text) != LineLabel::None || text.endsWith(QLatin1Char('.')) ||
+                text.endsWith(QChar(0x3002)))
+                break;
             text += (text.endsWith(QLatin1Char('-')) ? QString() : QStringLiteral(" ")) + n.text;
             prev = &n;
         }

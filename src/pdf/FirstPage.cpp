@@ -180,6 +180,46 @@ QStringList looseNames(const QString& line) {
     return out;
 }
 
+// The value of a labelled field ("题目：X", or "题目" with X beside it on
+// its row) and the index of the line that holds it.
+std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
+    const QString v = withoutLabel(lines[i].text);
+    if (!v.isEmpty()) return {v, i};
+    const Line& l = lines[i];
+    int best = -1;
+    for (int j = 0; j < int(lines.size()); ++j) {
+        const Line& o = lines[j];
+        if (std::abs((o.y0 + o.y1) / 2 - (l.y0 + l.y1) / 2) > 0.4 * (l.y1 - l.y0) || o.x0 < l.x1) continue;
+        if (best < 0 || o.x0 < lines[best].x0) best = j;
+    }
+    if (best < 0 || labelOf(lines[best].text) != LineLabel::None) return {};
+    return {lines[best].text, best};
+}
+
+// A cover's labelled title, with the lines under its value that carry it on.
+QString labelledTitle(const QList<Line>& lines) {
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const QString text = lines[i].text.trimmed();
+        if (labelOf(text) != LineLabel::Title || text.startsWith(QChar(0x82F1)) /* 英文题目 */) continue;
+        auto [value, at] = labelledValue(lines, i);
+        if (letters(value) < 2) continue;
+        QStringList parts{value};
+        const Line* last = &lines[at];
+        for (int j = at + 1; j < int(lines.size()) && parts.size() < 3; ++j) {
+            const Line& n = lines[j];
+            const double size = std::max(last->size, 1.0);
+            if (n.y0 < last->y1 - 0.2 * size) continue;  // the rest of the label's row
+            if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
+                std::abs(n.x0 - last->x0) > 2 * size || labelOf(n.text) != LineLabel::None)
+                break;
+            parts << n.text;
+            last = &n;
+        }
+        return joinTitle(parts);
+    }
+    return {};
+}
+
 double kindOf(const std::vector<float>& kinds, int line, LineKind kind) {
     const size_t at = size_t(line) * kLineKinds + size_t(kind);
     return at < kinds.size() ? kinds[at] : 0.0;
@@ -202,11 +242,13 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (letters(withoutLabel(lines[i].text)) >= 2 && (seed < 0 || title(i) > title(seed))) seed = i;
     if (seed >= 0 && title(seed) >= 0.2) {
         const double size = std::max(lines[seed].size, 1.0);
+        // a title's lines share its type: a subtitle under it is set apart by size or weight
+        auto sameType = [&](const Line& l) { return std::abs(l.size - size) < 0.1 * size && l.bold == lines[seed].bold; };
         QList<int> parts{seed};
         double top = lines[seed].y0, bottom = lines[seed].y1;
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if (title(i) >= 0.3 && l.y0 - bottom < 1.6 * size && std::abs(l.size - size) < 0.25 * size) {
+            if (title(i) >= 0.3 && l.y0 - bottom < 1.6 * size && sameType(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
             } else if (l.y0 >= bottom - 0.2 * size) {
@@ -215,7 +257,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
         for (int i = seed - 1; i >= 0; --i) {
             const Line& l = lines[i];
-            if (title(i) >= 0.3 && top - l.y1 < 1.6 * size && std::abs(l.size - size) < 0.25 * size) {
+            if (title(i) >= 0.3 && top - l.y1 < 1.6 * size && sameType(l)) {
                 parts.prepend(i);
                 top = std::min(top, l.y0);
             } else if (l.y1 <= top + 0.2 * size) {
@@ -233,9 +275,38 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         r.title = r.title.trimmed();
     }
 
-    // Authors: the likely author lines in reading order, split into names.
+    // A cover's fields after their labels: the title, the author (never the
+    // supervisor, whom the label names as such).
+    const QString labelled = labelledTitle(lines);
+    if (!labelled.isEmpty()) r.title = labelled;
     for (int i = 0; i < n; ++i) {
-        if (author(i) < 0.4 || lines[i].y0 > 0.8 * h) continue;
+        if (labelOf(lines[i].text) != LineLabel::Author) continue;
+        const QString value = labelledValue(lines, i).first;
+        QStringList names = namesInLine(value);
+        if (names.isEmpty()) names = looseNames(value);
+        if (!names.isEmpty()) {
+            r.authors = names;
+            break;
+        }
+    }
+
+    // Authors: the likely author lines in reading order, split into names;
+    // with them the less certain lines set like them (same size and weight)
+    // that hold nothing but names: the rest of an author grid.
+    const bool authorsLabelled = !r.authors.isEmpty();
+    QList<int> sure;
+    for (int i = 0; i < n; ++i)
+        if (author(i) >= 0.4 && lines[i].y0 <= 0.8 * h) sure << i;
+    auto likeSure = [&](int i) {
+        if (author(i) < 0.1 || namesInLine(lines[i].text).isEmpty()) return false;
+        for (int j : sure)
+            if (std::abs(lines[j].size - lines[i].size) < 0.05 * lines[j].size && lines[j].bold == lines[i].bold &&
+                std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h)
+                return true;
+        return false;
+    };
+    for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
+        if (!sure.contains(i) && !likeSure(i)) continue;
         const QString text = withoutLabel(lines[i].text);
         QStringList names = namesInLine(text);
         if (names.isEmpty()) names = looseNames(text);

@@ -109,9 +109,15 @@ LineFeatures::LineFeatures(const QList<Line>& lines, double pageWidth, double pa
     // The line's own features.
     const int ownCount = int(kOwn.size());
     std::vector<float> own(size_t(n) * size_t(ownCount), 0.0f);
-    auto ownAt = [&](int i, const QString& name) -> float& { return own[size_t(i) * ownCount + size_t(kOwn.indexOf(name))]; };
+    static const QHash<QString, int> column = [] {
+        QHash<QString, int> c;
+        for (int k = 0; k < int(kOwn.size()); ++k) c.insert(kOwn[k], k);
+        return c;
+    }();
+    auto ownAt = [&](int i, const QString& name) -> float& { return own[size_t(i) * ownCount + size_t(column.value(name))]; };
     static const RE email(QStringLiteral("e-?mail|邮箱|电子邮件"), RE::CaseInsensitiveOption);
     static const RE year(QStringLiteral("\\b(19|20)\\d\\d\\b|(19|20)\\d\\d年"));
+    static const RE orcid(QStringLiteral("\\d{4}-\\d{4}-\\d{4}-\\d{3}[\\dX]"));
     static const RE joiner(QStringLiteral("\\band\\b|&|、|，|和|与"));
     for (int i = 0; i < n; ++i) {
         const Line& l = lines[i];
@@ -191,10 +197,10 @@ LineFeatures::LineFeatures(const QList<Line>& lines, double pageWidth, double pa
         ownAt(i, QStringLiteral("marks")) = float(marks);
         ownAt(i, QStringLiteral("at")) = t.contains(QLatin1Char('@'));
         ownAt(i, QStringLiteral("orcid")) = l.rawText.contains(QLatin1String("orcid"), Qt::CaseInsensitive) ||
-                                            l.rawText.contains(QRegularExpression(QStringLiteral("\\d{4}-\\d{4}-\\d{4}-\\d{3}[\\dX]")));
+                                            l.rawText.contains(orcid);
         ownAt(i, QStringLiteral("commas")) = float(t.count(QLatin1Char(',')) + t.count(QChar(0xFF0C)) + t.count(QChar(0x3001)));
         ownAt(i, QStringLiteral("joiners")) = float(t.count(joiner));
-        ownAt(i, QStringLiteral("names")) = float(namesInLine(withoutLabel(t)).size());
+        ownAt(i, QStringLiteral("names")) = t.size() > 200 ? 0.0f : float(namesInLine(withoutLabel(t)).size());
         ownAt(i, QStringLiteral("person_name")) = isPersonName(withoutLabel(t));
         ownAt(i, QStringLiteral("affiliation")) = isAffiliation(t);
         ownAt(i, QStringLiteral("furniture")) = isPageFurniture(t);

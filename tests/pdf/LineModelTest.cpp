@@ -123,8 +123,14 @@ TEST(FieldAssembly, TitleLinesMergeInOrderAndAuthorLinesSplitIntoNames) {
     const auto c = pdf::readFirstPage(cover, 842, marked({K::Other, K::Title, K::Author, K::Other}));
     EXPECT_EQ(c.title, QStringLiteral("城市图书馆藏书的自动编目研究"));
     EXPECT_EQ(c.authors, (QStringList{"陈晓明"}));
-    // nothing likely a title: no title rather than a guess
-    EXPECT_TRUE(pdf::readFirstPage(cover, 842, marked({K::Other, K::Other, K::Other, K::Other})).title.isEmpty());
+    // the labels hold whatever the lines are taken for
+    const auto unmarked = pdf::readFirstPage(cover, 842, marked({K::Other, K::Other, K::Other, K::Other}));
+    EXPECT_EQ(unmarked.title, c.title);
+    EXPECT_EQ(unmarked.authors, c.authors);
+    // nothing likely a title and no label: no title rather than a guess
+    const auto none = pdf::readFirstPage(lines, 842, marked(QList<K>(lines.size(), K::Other)));
+    EXPECT_TRUE(none.title.isEmpty());
+    EXPECT_TRUE(none.authors.isEmpty());
 }
 
 TEST(TextLayer, LigatureCodesAreMappedBackAndSymbolTextIsRefused) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Retrains the PDF reader's line classifier and gives its figures (bench/RESULTS.md):
 #   bash bench/pdf_train.sh [CORPUS/truth.json] [more options of pdf_train.py, e.g. --heldout]
-# The corpus is rebuilt from the installed packages by its builder; the hand-labelled lists of
-# bench/ are scored beside it. Fixed seed, one thread: the same corpus gives the same model.
+# The corpus is rebuilt from the installed packages by its builder; its "hand" part (the
+# hand-labelled lists of bench/) is scored beside the development part. Fixed seed, one thread: the same corpus gives the same model.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash bench/pdf_train_deps.sh
@@ -10,6 +10,5 @@ corpus=${1:-/work/corpus/truth.json}
 shift || true
 cmake --build build-test -j2 --target paper_pdf_reader >/dev/null
 /usr/bin/python3 bench/pdf_train.py --corpus "$corpus" \
-  --hand bench/pdf_truth.tsv:/usr/share/doc/texlive-doc --hand bench/pdf_heldout.tsv:/usr/share/doc/texlive-doc \
   --reader build-test/paper_pdf_reader --model src/pdf/reader/pdf_line_model.ubj --work build-test/pdf_train "$@"
 cp src/pdf/reader/pdf_line_model.ubj build-test/pdf_line_model.ubj

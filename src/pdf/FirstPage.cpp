@@ -174,7 +174,10 @@ QStringList looseNames(const QString& line) {
         p = p.simplified();
         if (hasCjk(p)) p.remove(QLatin1Char(' '));
         const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
-        if (p.isEmpty() || words > 5 || p.size() > 40 || (hasCjk(p) && p.size() > 6)) continue;
+        if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p)) continue;
+        // a name's words start with capitals (or are particles); prose does not
+        static const RE lowerWord(QStringLiteral("(^|\\s)(?!(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)\\b)\\p{Ll}"));
+        if (!hasCjk(p) && p.contains(lowerWord)) continue;
         out << p;
     }
     return out;
@@ -297,6 +300,13 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     QList<int> sure;
     for (int i = 0; i < n; ++i)
         if (author(i) >= 0.4 && lines[i].y0 <= 0.8 * h) sure << i;
+    if (sure.isEmpty()) {
+        // no sure line: the likeliest one, if it holds names
+        int best = -1;
+        for (int i = 0; i < n; ++i)
+            if (lines[i].y0 <= 0.8 * h && (best < 0 || author(i) > author(best))) best = i;
+        if (best >= 0 && author(best) >= 0.15 && !namesInLine(withoutLabel(lines[best].text)).isEmpty()) sure << best;
+    }
     auto likeSure = [&](int i) {
         if (author(i) < 0.1 || namesInLine(lines[i].text).isEmpty()) return false;
         for (int j : sure)

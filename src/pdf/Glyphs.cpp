@@ -46,7 +46,8 @@ QString textLayerProblem(const QList<Word>& words) {
             else if (c.isLetterOrNumber() || isCjk(c)) ++readable;
         }
     if (chars == 0) return QStringLiteral("第一页没有文字（可能是扫描件）");
-    if (symbols * 3 > chars || readable * 2 < chars)
+    // (dot leaders of a table of contents are punctuation, not symbols)
+    if (symbols * 3 > chars || readable * 5 < chars)
         return QStringLiteral("第一页的文字层由符号字形组成，无法识别");
     return {};
 }

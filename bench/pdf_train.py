@@ -148,6 +148,7 @@ def label_lines(page, truth):
 
 
 FEATURE = {}
+FAMILY_MIN = 5
 
 
 def matrix(pages, labels):
@@ -202,7 +203,11 @@ def report(scorer, name, records, preds, out):
     fams = collections.OrderedDict()
     for r in sorted(records, key=lambda r: r.get('family', '')):
         fams.setdefault(r.get('family', '?'), []).append(r)
-    groups += [('family ' + f, rs) for f, rs in fams.items()]
+    small = [r for f, rs in fams.items() if len(rs) < FAMILY_MIN for r in rs]
+    groups += [('family ' + f, rs) for f, rs in fams.items() if len(rs) >= FAMILY_MIN]
+    if small:
+        groups.append(('%d smaller families (under %d files each), pooled' %
+                       (sum(1 for rs in fams.values() if len(rs) < FAMILY_MIN), FAMILY_MIN), small))
     by_path = {p['path']: p for p in preds}
     for label, rs in groups:
         if not rs:
@@ -273,6 +278,15 @@ def main():
         with open(os.path.join(a.work, 'truth-%s.json' % split), 'w', encoding='utf-8') as f:
             json.dump([{k: v for k, v in r.items() if k != 'file'} for r in rs], f, ensure_ascii=False, indent=1)
         report(a.scorer, split, rs, preds, out)
+        # every family, however small, for the record
+        with open(os.path.join(a.work, 'families-%s.md' % split), 'w', encoding='utf-8') as f:
+            fams = collections.defaultdict(list)
+            for r in rs:
+                fams[r.get('family', '?')].append(r)
+            by_path = {p['path']: p for p in preds}
+            for fam, frs in sorted(fams.items()):
+                res, _ = score(a.scorer, frs, [by_path[r['path']] for r in frs])
+                f.write('| %s | %d | %s | %s |\n' % (fam, len(frs), pct(res['title']), pct(res['first_author'])))
     out.flush()
     return 0
 

@@ -89,10 +89,19 @@ QStringList namesInLine(const QString& line) {
         p = p.simplified();
         if (p.isEmpty()) continue;
         if (hasCjk(p) && p.contains(QLatin1Char(' '))) {
-            // Chinese names set apart by blanks: "张三 李四"; "张 三" is one name.
+            // Chinese names set apart by blanks: "张三 李四"; "张 三" is one name,
+            // and so is a run of single characters among longer names:
+            // "熊瑞思 余晓浩 徐 明" (a two-character name spaced to the width of three).
             const QStringList bits = p.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            if (std::all_of(bits.begin(), bits.end(), [](const QString& b) { return b.size() >= 2; })) {
+            if (std::any_of(bits.begin(), bits.end(), [](const QString& b) { return b.size() >= 2; })) {
+                QStringList merged;
+                bool run = false;
                 for (const QString& b : bits) {
+                    if (b.size() == 1 && run) merged.last() += b;
+                    else merged << b;
+                    run = b.size() == 1;
+                }
+                for (const QString& b : merged) {
                     if (!isPersonName(b)) return {};
                     names << b;
                 }
@@ -115,8 +124,12 @@ QStringList namesInLine(const QString& line) {
 
 QStringList splitKeywords(const QString& text) {
     static const RE sep(QStringLiteral("\\s*(?:;|,|，|；|、|·|•|\\s{3,}|\\s—\\s|\\x{3000})\\s*"));
+    QStringList parts = text.split(sep, Qt::SkipEmptyParts);
+    // Chinese keywords set apart by blanks only: "城市热岛 参数辨识 实时性"
+    if (parts.size() == 1 && hasCjk(text) && text.trimmed().contains(QLatin1Char(' ')))
+        parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList out;
-    for (QString k : text.split(sep, Qt::SkipEmptyParts)) {
+    for (QString k : parts) {
         k = k.trimmed();
         while (!k.isEmpty() && (k.back() == QLatin1Char('.') || k.back() == QChar(0x3002))) k.chop(1);
         if (!k.isEmpty()) out << k.simplified();
@@ -213,7 +226,7 @@ QString labelledTitle(const QList<Line>& lines) {
             const double size = std::max(last->size, 1.0);
             if (n.y0 < last->y1 - 0.2 * size) continue;  // the rest of the label's row
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
-                std::abs(n.x0 - last->x0) > 2 * size || labelOf(n.text) != LineLabel::None)
+                n.x0 < last->x0 - size || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
                 break;
             parts << n.text;
             last = &n;
@@ -221,6 +234,41 @@ QString labelledTitle(const QList<Line>& lines) {
         return joinTitle(parts);
     }
     return {};
+}
+
+// A cover's title without a label: the largest text between the document
+// type ("博士学位论文") and the first labelled field, in the document type's
+// script (the English title under a Chinese one is not it), with the lines
+// of its size that carry it on.
+QString coverTitle(const QList<Line>& lines, double pageHeight) {
+    int type = -1;
+    for (int i = 0; i < int(lines.size()) && type < 0; ++i)
+        if (labelOf(lines[i].text) == LineLabel::DocumentType && lines[i].y0 < 0.6 * pageHeight) type = i;
+    if (type < 0) return {};
+    const bool chinese = hasCjk(lines[type].text);
+    static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$"));
+    int best = -1;
+    int end = int(lines.size());
+    for (int i = type + 1; i < end; ++i) {
+        const QString& t = lines[i].text;
+        if (labelOf(t) != LineLabel::None) {
+            end = i;  // the labelled fields begin
+            break;
+        }
+        if (hasCjk(t) != chinese || letters(t) < 4 || school.match(t).hasMatch() || lines[i].y0 > 0.75 * pageHeight) continue;
+        if (best < 0 || lines[i].size > 1.05 * lines[best].size) best = i;
+    }
+    if (best < 0) return {};
+    QStringList parts{lines[best].text};
+    for (int i = best + 1; i < end; ++i) {
+        const Line& l = lines[i];
+        const Line& prev = lines[i - 1];
+        if (std::abs(l.size - lines[best].size) > 0.05 * lines[best].size || hasCjk(l.text) != chinese ||
+            l.y0 - prev.y1 > 1.5 * std::max(l.size, 1.0))
+            break;
+        parts << l.text;
+    }
+    return joinTitle(parts);
 }
 
 double kindOf(const std::vector<float>& kinds, int line, LineKind kind) {
@@ -240,10 +288,18 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
 
     // Title: the line most likely a title, and the likely title lines that
     // follow it closely above and below, in reading order.
+    // Never the title: a document type ("博士学位论文", "Master's Thesis") or
+    // the school's name alone on a cover.
+    auto eligible = [&](int i) {
+        const QString t = withoutLabel(lines[i].text);
+        if (letters(t) < 2 || labelOf(lines[i].text) == LineLabel::DocumentType) return false;
+        static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
+        return !school.match(t).hasMatch();
+    };
     int seed = -1;
     for (int i = 0; i < n; ++i)
-        if (letters(withoutLabel(lines[i].text)) >= 2 && (seed < 0 || title(i) > title(seed))) seed = i;
-    if (seed >= 0 && title(seed) >= 0.2) {
+        if (eligible(i) && (seed < 0 || title(i) > title(seed))) seed = i;
+    if (seed >= 0 && title(seed) >= 0.05) {
         const double size = std::max(lines[seed].size, 1.0);
         // a title's lines share its type: a subtitle under it is set apart by size or weight
         auto sameType = [&](const Line& l) { return std::abs(l.size - size) < 0.1 * size && l.bold == lines[seed].bold; };
@@ -251,7 +307,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         double top = lines[seed].y0, bottom = lines[seed].y1;
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if (title(i) >= 0.3 && l.y0 - bottom < 1.6 * size && sameType(l)) {
+            if (title(i) >= 0.3 && eligible(i) && l.y0 - bottom < 1.6 * size && sameType(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
             } else if (l.y0 >= bottom - 0.2 * size) {
@@ -260,7 +316,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
         for (int i = seed - 1; i >= 0; --i) {
             const Line& l = lines[i];
-            if (title(i) >= 0.3 && top - l.y1 < 1.6 * size && sameType(l)) {
+            if (title(i) >= 0.3 && eligible(i) && top - l.y1 < 1.6 * size && sameType(l)) {
                 parts.prepend(i);
                 top = std::min(top, l.y0);
             } else if (l.y1 <= top + 0.2 * size) {
@@ -280,7 +336,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
 
     // A cover's fields after their labels: the title, the author (never the
     // supervisor, whom the label names as such).
-    const QString labelled = labelledTitle(lines);
+    QString labelled = labelledTitle(lines);
+    if (labelled.isEmpty()) labelled = coverTitle(lines, h);
     if (!labelled.isEmpty()) r.title = labelled;
     for (int i = 0; i < n; ++i) {
         if (labelOf(lines[i].text) != LineLabel::Author) continue;
@@ -325,7 +382,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     }
 
     // Keywords.
-    static const RE kw(QStringLiteral("^(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[:：—–\\-.]?\\s*(.*)$"),
+    static const RE kw(QStringLiteral("^[\\[【〔]?\\s*(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[\\]】〕]?\\s*"
+                                      "[:：—–\\-.]?\\s*(.*)$"),
                        RE::CaseInsensitiveOption);
     for (int i = 0; i < int(lines.size()); ++i) {
         const auto m = kw.match(lines[i].text);

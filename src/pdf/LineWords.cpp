@@ -20,7 +20,7 @@ const RE& titleLabel() {
 }
 
 const RE& authorLabel() {
-    static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|研\\s*究\\s*生|申\\s*请\\s*人|硕\\s*士\\s*生|"
+    static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|申\\s*请\\s*人|硕\\s*士\\s*生|"
                                       "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|authors?|by)"
                                       "(?:\\s*[:：、]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);

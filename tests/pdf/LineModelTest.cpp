@@ -133,6 +133,37 @@ TEST(FieldAssembly, TitleLinesMergeInOrderAndAuthorLinesSplitIntoNames) {
     EXPECT_TRUE(none.authors.isEmpty());
 }
 
+TEST(FieldAssembly, CoverTitleAfterTheDocumentTypeAndChineseListsSetApartByBlanks) {
+    using K = pdf::LineKind;
+    // no label before the title: the largest Chinese text between the
+    // document type and the fields, not the school nor the English title
+    const auto cover = page({
+        {word("四川大学", 230, 170, 32)},
+        {word("博士学位论文", 220, 226, 26)},
+        {word("多尺度知识图谱在", 225, 308, 18)},
+        {word("风电机组异常检测中的应用研究", 171, 338, 18)},
+        {word("Knowledge", 150, 370, 18), word("Graphs", 250, 370, 18), word("for", 330, 370, 18),
+         word("Wind", 370, 370, 18)},
+        {word("申请人：司马雪建", 240, 420, 16)},
+        {word("指导教师：胡桂霞", 240, 450, 16)},
+    });
+    ASSERT_EQ(cover.size(), 7);
+    const auto c = pdf::readFirstPage(cover, 842, marked(QList<K>(cover.size(), K::Other)));
+    EXPECT_EQ(c.title, QStringLiteral("多尺度知识图谱在风电机组异常检测中的应用研究"));
+    EXPECT_EQ(c.authors, QStringList{QStringLiteral("司马雪建")});
+    // the model's title never is a document type or a school alone
+    QList<K> wrong(cover.size(), K::Other);
+    wrong[0] = wrong[1] = K::Title;
+    EXPECT_EQ(pdf::readFirstPage(cover, 842, marked(wrong)).title, c.title);
+
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("熊瑞思 余晓浩 徐 明")), (QStringList{"熊瑞思", "余晓浩", "徐明"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("张 三")), QStringList{QStringLiteral("张三")});
+    EXPECT_EQ(pdf::splitKeywords(QStringLiteral("城市热岛 参数辨识 实时性")), (QStringList{"城市热岛", "参数辨识", "实时性"}));
+    const auto journal = page({{word("【关键词】卷积神经网络；锂离子电池", 72, 200, 9)}});
+    EXPECT_EQ(pdf::readFirstPage(journal, 842, marked({K::Keywords})).keywords,
+              (QStringList{"卷积神经网络", "锂离子电池"}));
+}
+
 TEST(TextLayer, LigatureCodesAreMappedBackAndSymbolTextIsRefused) {
     EXPECT_EQ(pdf::mendLigatures(QStringLiteral("e\x0B" "ect \x0C" "nd \x0D" "ow o\x0E" "ce ba\x0F" "e"), QStringLiteral("ABCDEF+CMR10")),
               QStringLiteral("effect find flow office baffle"));

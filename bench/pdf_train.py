@@ -128,8 +128,11 @@ def label_lines(page, truth):
         if kinds[i]:
             continue
         t = texts[i]
-        covered = sum(len(a) for a in names if a and a in t)
-        if t and names and covered >= 0.45 * len(t) and i < header_end + 2:
+        # a line of names, or one that starts with a name (its mail or affiliation after it)
+        bare = squeeze(re.sub(r'\S+@\S+|\([^)]*\)', '', LABEL.sub('', raw[i], count=1)))
+        covered = sum(len(a) for a in names if a and a in bare)
+        starts = any(bare.startswith(a) for a in names if len(a) >= 4)
+        if bare and names and (covered >= 0.45 * len(bare) or starts) and i < header_end + 2:
             kinds[i] = 2
         elif KEYWORDS.match(raw[i]):
             kinds[i] = 4

@@ -362,7 +362,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         int best = -1;
         for (int i = 0; i < n; ++i)
             if (lines[i].y0 <= 0.8 * h && (best < 0 || author(i) > author(best))) best = i;
-        if (best >= 0 && author(best) >= 0.15 && !namesInLine(withoutLabel(lines[best].text)).isEmpty()) sure << best;
+        if (best >= 0 && author(best) >= 0.08 && !namesInLine(withoutLabel(lines[best].text)).isEmpty()) sure << best;
     }
     auto likeSure = [&](int i) {
         if (author(i) < 0.1 || namesInLine(lines[i].text).isEmpty()) return false;

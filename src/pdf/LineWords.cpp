@@ -114,7 +114,9 @@ LineLabel labelOf(const QString& text) {
                                            "第\\s*\\d+\\s*[卷期]|\\bissn\\b|\\bcn\\s*\\d|\\bno\\.\\s*\\d"),
                            RE::CaseInsensitiveOption);
     if (journal.match(t).hasMatch()) return LineLabel::JournalField;
-    static const RE docType(QStringLiteral("^(?:(?:博\\s*士|硕\\s*士|学\\s*士|本\\s*科|专\\s*业)?\\s*(?:学\\s*位\\s*)?"
+    // with the school's name before it or not: "四川大学硕士学位论文"
+    static const RE docType(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{2,12}(?:大\\s*学|学\\s*院)\\s*)?"
+                                           "(?:(?:博\\s*士|硕\\s*士|学\\s*士|本\\s*科|专\\s*业)?\\s*(?:学\\s*位\\s*)?"
                                            "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*设\\s*计\\s*[)）])?|"
                                            "(?:(?:ph\\.?\\s*d|doctoral|master'?s?|bachelor'?s?|diploma|senior)\\s+)?"
                                            "(?:thesis|dissertation))$"),

@@ -178,6 +178,12 @@ void TForm_insert_d::pdfRead(int, const exchange::PaperRecord& record) {
             if (!text.isEmpty()) box->setText(text);
         if (e.kwordsTicked) CheckBox1->setChecked(true);
         if (e.authorsTicked) CheckBox2->setChecked(true);
+        // the identifiers join what the remark holds, as the import joins them
+        if (!e.remark.isEmpty() && !Edit_remark->text().contains(e.remark)) {
+            const QString typed = Edit_remark->text().trimmed();
+            Edit_remark->setText(typed.isEmpty() ? e.remark : typed + QStringLiteral("；") + e.remark);
+            CheckBox4->setChecked(true);
+        }
     });
 }
 

@@ -15,6 +15,7 @@ EntryTexts entryTexts(const exchange::PaperRecord& r) {
     const QStringList kwords = r.keywords.mid(0, 10);
     e.kwordsTicked = !kwords.isEmpty();
     e.kwords = kwords.join(QStringLiteral("；"));
+    e.remark = r.remark;
     return e;
 }
 

@@ -15,6 +15,7 @@ struct EntryTexts {
     QString kwords;
     bool authorsTicked = false;
     QString authors;
+    QString remark;  // the identifiers read (DOI, arXiv), for the remark box
 };
 
 EntryTexts entryTexts(const exchange::PaperRecord& record);

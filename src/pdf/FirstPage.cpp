@@ -1,5 +1,8 @@
 #include "pdf/FirstPage.h"
 
+#include "pdf/LineFeatures.h"
+#include "pdf/LineWords.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <algorithm>
@@ -14,52 +17,6 @@ int letters(const QString& s) {
     int n = 0;
     for (QChar c : s) n += c.isLetter() ? (isCjk(c) ? 2 : 1) : 0;
     return n;
-}
-
-bool hasCjk(const QString& s) { return std::any_of(s.begin(), s.end(), [](QChar c) { return isCjk(c) && c.isLetter(); }); }
-
-// Running heads, journal lines and stamps that are not the title.
-bool isPageFurniture(const QString& text) {
-    static const RE re(QStringLiteral(
-                           "^(arxiv|preprint|submitted|accepted|published|journal of|proceedings|vol\\.|volume|doi|"
-                           "https?:|www\\.|issn|isbn|copyright|©|manuscript|received|draft|to appear|technical report|"
-                           "page \\d|ieee transactions|acm reference|pacs|msc|\\d+\\s*$)|"
-                           "^((research|original|review) )?(article|letter|paper|report|communication)$"),
-                       RE::CaseInsensitiveOption);
-    if (re.match(text).hasMatch()) return true;
-    // a paper number or a running head of one word: "IMECE2023-XXXX"
-    if (!text.contains(QLatin1Char(' ')) && !hasCjk(text)) return true;
-    return false;
-}
-
-bool startsSection(const QString& text) {
-    static const RE re(QStringLiteral("^(abstract|a b s t r a c t|summary|摘\\s*要|key\\s*words|keywords|index terms|"
-                                      "关键词|关键字|introduction|contents|目\\s*录|[1I]\\.?\\s+introduction|"
-                                      "1\\s+引言|引言|一、|article info|a r t i c l e)"),
-                       RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch();
-}
-
-bool isAffiliation(const QString& text) {
-    static const RE re(
-        QStringLiteral("\\b(universit|institut|department|dept\\b|laborator|lab\\b|school|college|cent(er|re)\\b|faculty|"
-                       "academy|inc\\b|corp|ltd|gmbh|research|hospital|observatory|foundation|division|street|road|"
-                       "avenue|campus|usa\\b|u\\.s\\.a|china\\b|germany|france|japan|canada|italy|spain|"
-                       "kingdom|australia|netherlands|switzerland|sweden|india|korea|brazil|email|e-mail|corresponding|"
-                       "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
-                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
-                       "邮编|省|市|区|通讯作者|电子邮件|邮箱"),
-        RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch() || text.contains(QLatin1Char('@'));
-}
-
-// Lines under the title that are not authors but do not end the block.
-bool isNoiseUnderTitle(const QString& text) {
-    static const RE re(QStringLiteral("^(\\(|（|\\[|received|accepted|published|date|version|submitted|revised|"
-                                      "communicated|dedicated|in memory|to appear|supervisor|advisor|draft|preprint|"
-                                      "http|doi|arxiv|orcid|\\d)"),
-                       RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch();
 }
 
 QString joinTitle(const QStringList& parts) {
@@ -78,14 +35,6 @@ QString joinTitle(const QStringList& parts) {
         }
     }
     return out.simplified();
-}
-
-bool isDateLine(const QString& text) {
-    static const RE re(QStringLiteral("(19|20)\\d\\d\\s*年|(19|20)\\d\\d\\s*[/.-]\\s*\\d{1,2}|\\d{1,2},?\\s+(19|20)\\d\\d|"
-                                      "\\b(jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|dec)[a-z]*\\.?\\s+\\d|"
-                                      "\\b\\d{1,2}\\s+(jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|dec)[a-z]*\\b"),
-                       RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch();
 }
 
 }  // namespace
@@ -140,10 +89,19 @@ QStringList namesInLine(const QString& line) {
         p = p.simplified();
         if (p.isEmpty()) continue;
         if (hasCjk(p) && p.contains(QLatin1Char(' '))) {
-            // Chinese names set apart by blanks: "张三 李四"; "张 三" is one name.
+            // Chinese names set apart by blanks: "张三 李四"; "张 三" is one name,
+            // and so is a run of single characters among longer names:
+            // "熊瑞思 余晓浩 徐 明" (a two-character name spaced to the width of three).
             const QStringList bits = p.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            if (std::all_of(bits.begin(), bits.end(), [](const QString& b) { return b.size() >= 2; })) {
+            if (std::any_of(bits.begin(), bits.end(), [](const QString& b) { return b.size() >= 2; })) {
+                QStringList merged;
+                bool run = false;
                 for (const QString& b : bits) {
+                    if (b.size() == 1 && run) merged.last() += b;
+                    else merged << b;
+                    run = b.size() == 1;
+                }
+                for (const QString& b : merged) {
                     if (!isPersonName(b)) return {};
                     names << b;
                 }
@@ -166,8 +124,12 @@ QStringList namesInLine(const QString& line) {
 
 QStringList splitKeywords(const QString& text) {
     static const RE sep(QStringLiteral("\\s*(?:;|,|，|；|、|·|•|\\s{3,}|\\s—\\s|\\x{3000})\\s*"));
+    QStringList parts = text.split(sep, Qt::SkipEmptyParts);
+    // Chinese keywords set apart by blanks only: "城市热岛 参数辨识 实时性"
+    if (parts.size() == 1 && hasCjk(text) && text.trimmed().contains(QLatin1Char(' ')))
+        parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList out;
-    for (QString k : text.split(sep, Qt::SkipEmptyParts)) {
+    for (QString k : parts) {
         k = k.trimmed();
         while (!k.isEmpty() && (k.back() == QLatin1Char('.') || k.back() == QChar(0x3002))) k.chop(1);
         if (!k.isEmpty()) out << k.simplified();
@@ -188,6 +150,15 @@ QString yearIn(const QString& text) {
     static const RE event(QStringLiteral("(?:conference|proceedings|symposium|workshop|journal|vol\\.|volume|"
                                          "transactions|received|published|accepted)[^\\n]*?\\b((?:19|20)\\d\\d)\\b"),
                           RE::CaseInsensitiveOption);
+    // a Chinese cover's date in Chinese numerals: "二〇二三年五月"
+    static const RE numerals(QStringLiteral("([〇零一二三四五六七八九]{4})\\s*年"));
+    const auto m = numerals.match(text);
+    if (m.hasMatch()) {
+        static const QString digits = QStringLiteral("〇一二三四五六七八九");
+        QString y;
+        for (QChar c : m.captured(1)) y += QChar('0' + (c == QChar(0x96F6) ? 0 : int(digits.indexOf(c))));
+        if (ok(y) && !chinese.match(text).hasMatch()) return y;
+    }
     for (const RE* re : {&copyright, &chinese, &dated, &event}) {
         auto it = re->globalMatch(text);
         while (it.hasNext()) {
@@ -199,83 +170,220 @@ QString yearIn(const QString& text) {
     return {};
 }
 
-PageReading readFirstPage(const QList<Line>& lines, double pageHeight) {
+namespace {
+
+// Names in an author line that the name rules do not take: the line split
+// on its separators, marks and labels gone, parts that are short enough.
+QStringList looseNames(const QString& line) {
+    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\band\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    QString s = line;
+    s.remove(marks);
+    QStringList out;
+    for (QString p : s.split(sep, Qt::SkipEmptyParts)) {
+        p = p.simplified();
+        while (!p.isEmpty() && (p.back().isPunct() || p.back().isSymbol()) && p.back() != QLatin1Char('.')) p.chop(1);
+        while (!p.isEmpty() && (p.front().isPunct() || p.front().isSymbol())) p.remove(0, 1);
+        p = p.simplified();
+        if (hasCjk(p)) p.remove(QLatin1Char(' '));
+        const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+        if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p)) continue;
+        // a name's words start with capitals (or are particles); prose does not
+        static const RE lowerWord(QStringLiteral("(^|\\s)(?!(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)\\b)\\p{Ll}"));
+        if (!hasCjk(p) && p.contains(lowerWord)) continue;
+        out << p;
+    }
+    return out;
+}
+
+// The value of a labelled field ("题目：X", or "题目" with X beside it on
+// its row) and the index of the line that holds it.
+std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
+    const QString v = withoutLabel(lines[i].text);
+    if (!v.isEmpty()) return {v, i};
+    const Line& l = lines[i];
+    int best = -1;
+    for (int j = 0; j < int(lines.size()); ++j) {
+        const Line& o = lines[j];
+        if (std::abs((o.y0 + o.y1) / 2 - (l.y0 + l.y1) / 2) > 0.4 * (l.y1 - l.y0) || o.x0 < l.x1) continue;
+        if (best < 0 || o.x0 < lines[best].x0) best = j;
+    }
+    if (best < 0 || labelOf(lines[best].text) != LineLabel::None) return {};
+    return {lines[best].text, best};
+}
+
+// A cover's labelled title, with the lines under its value that carry it on.
+QString labelledTitle(const QList<Line>& lines) {
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const QString text = lines[i].text.trimmed();
+        if (labelOf(text) != LineLabel::Title || text.startsWith(QChar(0x82F1)) /* 英文题目 */) continue;
+        auto [value, at] = labelledValue(lines, i);
+        if (letters(value) < 2) continue;
+        QStringList parts{value};
+        const Line* last = &lines[at];
+        for (int j = at + 1; j < int(lines.size()) && parts.size() < 3; ++j) {
+            const Line& n = lines[j];
+            const double size = std::max(last->size, 1.0);
+            if (n.y0 < last->y1 - 0.2 * size) continue;  // the rest of the label's row
+            if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
+                n.x0 < last->x0 - size || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
+                break;
+            parts << n.text;
+            last = &n;
+        }
+        return joinTitle(parts);
+    }
+    return {};
+}
+
+// A cover's title without a label: the largest text between the document
+// type ("博士学位论文") and the first labelled field, in the document type's
+// script (the English title under a Chinese one is not it), with the lines
+// of its size that carry it on.
+QString coverTitle(const QList<Line>& lines, double pageHeight) {
+    int type = -1;
+    for (int i = 0; i < int(lines.size()) && type < 0; ++i)
+        if (labelOf(lines[i].text) == LineLabel::DocumentType && lines[i].y0 < 0.6 * pageHeight) type = i;
+    if (type < 0) return {};
+    const bool chinese = hasCjk(lines[type].text);
+    static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$"));
+    int best = -1;
+    int end = int(lines.size());
+    for (int i = type + 1; i < end; ++i) {
+        const QString& t = lines[i].text;
+        if (labelOf(t) != LineLabel::None) {
+            end = i;  // the labelled fields begin
+            break;
+        }
+        if (hasCjk(t) != chinese || letters(t) < 4 || school.match(t).hasMatch() || lines[i].y0 > 0.75 * pageHeight) continue;
+        if (best < 0 || lines[i].size > 1.05 * lines[best].size) best = i;
+    }
+    if (best < 0) return {};
+    QStringList parts{lines[best].text};
+    for (int i = best + 1; i < end; ++i) {
+        const Line& l = lines[i];
+        const Line& prev = lines[i - 1];
+        if (std::abs(l.size - lines[best].size) > 0.05 * lines[best].size || hasCjk(l.text) != chinese ||
+            l.y0 - prev.y1 > 1.5 * std::max(l.size, 1.0))
+            break;
+        parts << l.text;
+    }
+    return joinTitle(parts);
+}
+
+double kindOf(const std::vector<float>& kinds, int line, LineKind kind) {
+    const size_t at = size_t(line) * kLineKinds + size_t(kind);
+    return at < kinds.size() ? kinds[at] : 0.0;
+}
+
+}  // namespace
+
+PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std::vector<float>& kinds) {
     PageReading r;
     if (lines.isEmpty()) return r;
     const double h = pageHeight > 0 ? pageHeight : 842;
+    const int n = int(lines.size());
+    auto title = [&](int i) { return kindOf(kinds, i, LineKind::Title); };
+    auto author = [&](int i) { return kindOf(kinds, i, LineKind::Author); };
 
-    // Title: the largest text in the upper part of the page.
-    auto candidate = [&](const Line& l) { return l.y0 < 0.6 * h && letters(l.text) >= 4 && !isPageFurniture(l.text); };
-    double maxSize = 0;
-    for (const Line& l : lines)
-        if (candidate(l)) maxSize = std::max(maxSize, l.size);
-    int first = -1;
-    for (int i = 0; i < int(lines.size()) && maxSize > 0; ++i)
-        if (candidate(lines[i]) && lines[i].size >= 0.97 * maxSize) {
-            first = i;
-            break;
-        }
-    auto titleSized = [&](const Line& l, double tolerance) { return std::abs(l.size - maxSize) <= tolerance * maxSize; };
-    int titleEnd = first;  // index of the last title line
-    if (first >= 0) {
-        // a title line set a little smaller just above the largest one
-        while (first > 0 && titleSized(lines[first - 1], 0.12) && candidate(lines[first - 1]) &&
-               lines[first].y0 - lines[first - 1].y1 < 0.8 * maxSize)
-            --first;
-        QStringList parts{lines[first].text};
-        double bottom = lines[first].y1;
-        for (int i = first + 1; i < int(lines.size()); ++i) {
+    // Title: the line most likely a title, and the likely title lines that
+    // follow it closely above and below, in reading order.
+    // Never the title: a document type ("博士学位论文", "Master's Thesis") or
+    // the school's name alone on a cover.
+    auto eligible = [&](int i) {
+        const QString t = withoutLabel(lines[i].text);
+        if (letters(t) < 2 || labelOf(lines[i].text) == LineLabel::DocumentType) return false;
+        static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
+        return !school.match(t).hasMatch();
+    };
+    int seed = -1;
+    for (int i = 0; i < n; ++i)
+        if (eligible(i) && (seed < 0 || title(i) > title(seed))) seed = i;
+    if (seed >= 0 && title(seed) >= 0.05) {
+        const double size = std::max(lines[seed].size, 1.0);
+        // a title's lines share its type: a subtitle under it is set apart by size or weight
+        auto sameType = [&](const Line& l) { return std::abs(l.size - size) < 0.1 * size && l.bold == lines[seed].bold; };
+        QList<int> parts{seed};
+        double top = lines[seed].y0, bottom = lines[seed].y1;
+        for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if (!titleSized(l, 0.05) || l.bold != lines[first].bold) {
-                // a line of a side column beside the title does not end it
-                if (l.y0 < bottom - 0.2 * maxSize) continue;
+            if (title(i) >= 0.3 && eligible(i) && l.y0 - bottom < 1.6 * size && sameType(l)) {
+                parts << i;
+                bottom = std::max(bottom, l.y1);
+            } else if (l.y0 >= bottom - 0.2 * size) {
+                break;  // a line beside the title (a side column) does not end it
+            }
+        }
+        for (int i = seed - 1; i >= 0; --i) {
+            const Line& l = lines[i];
+            if (title(i) >= 0.3 && eligible(i) && top - l.y1 < 1.6 * size && sameType(l)) {
+                parts.prepend(i);
+                top = std::min(top, l.y0);
+            } else if (l.y1 <= top + 0.2 * size) {
                 break;
             }
-            if (l.y0 - bottom > 1.0 * maxSize) break;
-            parts << l.text;
-            bottom = std::max(bottom, l.y1);
-            titleEnd = i;
         }
-        r.title = joinTitle(parts);
+        QStringList texts;
+        for (int i : parts) {
+            const QString t = labelOf(lines[i].text) == LineLabel::Title ? withoutLabel(lines[i].text) : lines[i].text;
+            if (!t.isEmpty()) texts << t;
+        }
+        r.title = joinTitle(texts);
         static const RE trailingMark(QStringLiteral("[*∗†‡§¶⋆]+$"));
         r.title.remove(trailingMark);
         r.title = r.title.trimmed();
+    }
 
-        // Authors: the name lines under the title, before the abstract.
-        const double titleBottom = bottom;
-        bool sawNames = false;
-        int misses = 0;
-        double lastNames = titleBottom;  // bottom of the last line with names
-        for (int i = titleEnd + 1; i < int(lines.size()); ++i) {
-            const Line& l = lines[i];
-            if (l.y0 < titleBottom - 0.2 * maxSize) continue;
-            if (l.y0 > 0.75 * h || startsSection(l.text)) break;
-            // the author block follows the title closely and has no wide gaps
-            if (!sawNames && l.y0 - titleBottom > 0.25 * h) break;
-            if (sawNames && l.y0 - lastNames > 6 * l.size) break;
-            if (l.size >= 0.97 * maxSize && letters(l.text) >= 4) {
-                if (sawNames) break;
-                continue;  // a subtitle
-            }
-            // a line that starts with a raised mark is an affiliation or a footnote
-            const bool marked = !l.rawText.isEmpty() && !l.text.isEmpty() && l.rawText.front() != l.text.front();
-            const QStringList names = marked ? QStringList() : namesInLine(l.text);
-            if (!names.isEmpty()) {
-                r.authors << names;
-                sawNames = true;
-                lastNames = l.y1;
-                misses = 0;
-                continue;
-            }
-            if (isAffiliation(l.text) || isNoiseUnderTitle(l.text) || letters(l.text) < 3) continue;
-            // a subtitle or a line of prose: after the names it ends the block
-            if (sawNames && ++misses > 2) break;
-            if (!sawNames && l.text.split(QLatin1Char(' ')).size() > 14) break;
+    // A cover's fields after their labels: the title, the author (never the
+    // supervisor, whom the label names as such).
+    QString labelled = labelledTitle(lines);
+    if (labelled.isEmpty()) labelled = coverTitle(lines, h);
+    if (!labelled.isEmpty()) r.title = labelled;
+    for (int i = 0; i < n; ++i) {
+        if (labelOf(lines[i].text) != LineLabel::Author) continue;
+        const QString value = labelledValue(lines, i).first;
+        QStringList names = namesInLine(value);
+        if (names.isEmpty()) names = looseNames(value);
+        if (!names.isEmpty()) {
+            r.authors = names;
+            break;
         }
     }
 
+    // Authors: the likely author lines in reading order, split into names;
+    // with them the less certain lines set like them (same size and weight)
+    // that hold nothing but names: the rest of an author grid.
+    const bool authorsLabelled = !r.authors.isEmpty();
+    QList<int> sure;
+    for (int i = 0; i < n; ++i)
+        if (author(i) >= 0.4 && lines[i].y0 <= 0.8 * h) sure << i;
+    if (sure.isEmpty()) {
+        // no sure line: the likeliest one, if it holds names
+        int best = -1;
+        for (int i = 0; i < n; ++i)
+            if (lines[i].y0 <= 0.8 * h && (best < 0 || author(i) > author(best))) best = i;
+        if (best >= 0 && author(best) >= 0.08 && !namesInLine(withoutLabel(lines[best].text)).isEmpty()) sure << best;
+    }
+    auto likeSure = [&](int i) {
+        if (author(i) < 0.1 || namesInLine(lines[i].text).isEmpty()) return false;
+        for (int j : sure)
+            if (std::abs(lines[j].size - lines[i].size) < 0.05 * lines[j].size && lines[j].bold == lines[i].bold &&
+                std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h)
+                return true;
+        return false;
+    };
+    for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
+        if (!sure.contains(i) && !likeSure(i)) continue;
+        const QString text = withoutLabel(lines[i].text);
+        QStringList names = namesInLine(text);
+        if (names.isEmpty()) names = looseNames(text);
+        for (const QString& name : names)
+            if (!r.authors.contains(name)) r.authors << name;
+    }
+
     // Keywords.
-    static const RE kw(QStringLiteral("^(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[:：—–\\-.]?\\s*(.*)$"),
+    static const RE kw(QStringLiteral("^[\\[【〔]?\\s*(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[\\]】〕]?\\s*"
+                                      "[:：—–\\-.]?\\s*(.*)$"),
                        RE::CaseInsensitiveOption);
     for (int i = 0; i < int(lines.size()); ++i) {
         const auto m = kw.match(lines[i].text);
@@ -286,7 +394,9 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight) {
             const Line& n = lines[j];
             if (n.y0 - prev->y1 > 0.8 * prev->size || std::abs(n.size - prev->size) > 0.1 * prev->size) break;
             if (n.x0 > prev->x1 || n.x1 < prev->x0) continue;  // the other column
-            if (startsSection(n.text) || text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x3002))) break;
+            if (startsSection(n.text) || labelOf(n.text) != LineLabel::None || text.endsWith(QLatin1Char('.')) ||
+                text.endsWith(QChar(0x3002)))
+                break;
             text += (text.endsWith(QLatin1Char('-')) ? QString() : QStringLiteral(" ")) + n.text;
             prev = &n;
         }

@@ -3,15 +3,16 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "pdf/TextLines.h"
 
 namespace pdf {
 
-// What the first page shows, read the way a reader would: the title is the
-// largest text near the top, the authors the name lines under it, the
-// keywords a "Keywords"/"Index Terms"/"关键词" line, the year a copyright,
-// conference or date line.
+// What the first page shows: the title and author lines as the line
+// classifier marked them (kinds: a row of kLineKinds likelihoods per line),
+// assembled in reading order; the keywords a "Keywords"/"Index Terms"/"关键词"
+// line, the year a copyright, conference or date line.
 struct PageReading {
     QString title;
     QStringList authors;
@@ -19,7 +20,7 @@ struct PageReading {
     QString year;
 };
 
-PageReading readFirstPage(const QList<Line>& lines, double pageHeight);
+PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std::vector<float>& kinds);
 
 // The person names in one line of an author block ("A. Smith1, B. Jones*
 // and C. Wu"), without marks, e-mail addresses and joining words; empty when

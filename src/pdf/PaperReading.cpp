@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "pdf/FirstPage.h"
+#include "pdf/Glyphs.h"
+#include "pdf/Identifiers.h"
 #include "pdf/Metadata.h"
 #include "pdf/TextLines.h"
 
@@ -27,16 +30,42 @@ void placeRecord(exchange::PaperRecord& r, const QString& path) {
     r.dir = QDir::toNativeSeparators(fi.absolutePath());
 }
 
-exchange::PaperRecord toRecord(const PdfFacts& f) {
+exchange::PaperRecord toRecord(const PdfFacts& f, const LineClassifier& classifier) {
     exchange::PaperRecord r;
     placeRecord(r, f.path);
     if (!f.error.isEmpty()) {
         r.error = f.error;
         return r;
     }
-    const QList<Line> lines = groupLines(f.words);
-    const PageReading page = readFirstPage(lines, f.pageHeight);
     const MetaReading meta = readMetadata(f);
+    const QString problem = textLayerProblem(f.words);
+    const QList<Line> lines = problem.isEmpty() ? groupLines(f.words) : QList<Line>();
+    QString pageText;
+    for (const Line& l : lines) pageText += l.text + QLatin1Char('\n');
+    r.remark = identifierRemark(f, pageText);
+
+    if (!problem.isEmpty()) {
+        // Nothing on the page to check the metadata against: it is taken
+        // where it is plausible, and the row says so.
+        r.title = meta.title;
+        r.authors = meta.authors;
+        r.keywords = meta.keywords;
+        r.date = meta.year;
+        r.warnings << problem + (r.title.isEmpty() ? QStringLiteral("，未能读出题目")
+                                                   : QStringLiteral("，题目和作者取自文件的元数据，请核对"));
+        if (r.authors.isEmpty()) r.warnings << QStringLiteral("未能读出作者");
+        if (r.date.isEmpty()) r.warnings << QStringLiteral("未能读出年份");
+        return r;
+    }
+
+    const LineFeatures features(lines, f.pageWidth, f.pageHeight);
+    std::vector<float> kinds;
+    QString error;
+    if (!classifier.classify(features, kinds, error)) {
+        r.error = error;
+        return r;
+    }
+    const PageReading page = readFirstPage(lines, f.pageHeight, kinds);
 
     // The metadata title when the page bears it out (it has no broken
     // ligatures or hyphens), unless the page's title holds it and more.
@@ -54,10 +83,16 @@ exchange::PaperRecord toRecord(const PdfFacts& f) {
     else
         r.title = page.title;
 
-    // The metadata's authors when the page has none, or fewer of the same.
-    if (!meta.authors.isEmpty() &&
-        (page.authors.isEmpty() || (squeeze(meta.authors.first()) == squeeze(page.authors.first()) &&
-                                    meta.authors.size() > page.authors.size())))
+    // The metadata's authors only where the page prints them (a paper sent
+    // for blind review names nobody, whatever its metadata says): when the
+    // page's list is the same but shorter.
+    const QString squeezedPage = squeeze(pageText);
+    const bool metaAuthorsOnPage =
+        !meta.authors.isEmpty() && std::all_of(meta.authors.begin(), meta.authors.end(), [&](const QString& a) {
+            return squeezedPage.contains(squeeze(a));
+        });
+    if (metaAuthorsOnPage && !page.authors.isEmpty() && squeeze(meta.authors.first()) == squeeze(page.authors.first()) &&
+        meta.authors.size() > page.authors.size())
         r.authors = meta.authors;
     else
         r.authors = page.authors;
@@ -65,7 +100,6 @@ exchange::PaperRecord toRecord(const PdfFacts& f) {
     r.keywords = !page.keywords.isEmpty() ? page.keywords : meta.keywords;
     r.date = !page.year.isEmpty() ? page.year : meta.year;
 
-    if (lines.isEmpty()) r.warnings << QStringLiteral("第一页没有文字（可能是扫描件）");
     if (r.title.isEmpty()) r.warnings << QStringLiteral("未能读出题目");
     if (r.authors.isEmpty()) r.warnings << QStringLiteral("未能读出作者");
     if (r.date.isEmpty()) r.warnings << QStringLiteral("未能读出年份");

@@ -16,7 +16,7 @@ QByteArray toJsonLine(const PdfFacts& f) {
     const std::pair<const char*, const QString*> info[] = {
         {"title", &f.title},       {"author", &f.author},   {"subject", &f.subject},
         {"keywords", &f.keywords}, {"creator", &f.creator}, {"producer", &f.producer},
-        {"created", &f.creationDate}, {"xmp", &f.xmp}};
+        {"created", &f.creationDate}, {"xmp", &f.xmp}, {"margin", &f.marginText}};
     for (const auto& [key, value] : info)
         if (!value->isEmpty()) o.insert(QLatin1String(key), *value);
     QJsonArray words;
@@ -45,7 +45,7 @@ PdfFacts fromJsonLine(const QByteArray& line) {
     const std::pair<const char*, QString*> info[] = {
         {"title", &f.title},       {"author", &f.author},   {"subject", &f.subject},
         {"keywords", &f.keywords}, {"creator", &f.creator}, {"producer", &f.producer},
-        {"created", &f.creationDate}, {"xmp", &f.xmp}};
+        {"created", &f.creationDate}, {"xmp", &f.xmp}, {"margin", &f.marginText}};
     for (const auto& [key, value] : info) *value = o.value(QLatin1String(key)).toString();
     for (const QJsonValue& v : o.value(QStringLiteral("words")).toArray()) {
         const QJsonArray a = v.toArray();

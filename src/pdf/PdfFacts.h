@@ -26,6 +26,7 @@ struct PdfFacts {
     QString title, author, subject, keywords, creator, producer, creationDate;
     QString xmp;
     QList<Word> words;
+    QString marginText;  // words set sideways on the first page (an arXiv stamp), one line
 };
 
 // One line of the reader process's answer (JSON, no line breaks) and back.

@@ -23,6 +23,7 @@ QByteArray recordToJsonLine(const exchange::PaperRecord& r) {
     o.insert(QStringLiteral("authors"), array(r.authors));
     o.insert(QStringLiteral("date"), r.date);
     o.insert(QStringLiteral("keywords"), array(r.keywords));
+    if (!r.remark.isEmpty()) o.insert(QStringLiteral("remark"), r.remark);
     o.insert(QStringLiteral("warnings"), array(r.warnings));
     if (!r.error.isEmpty()) o.insert(QStringLiteral("error"), r.error);
     QByteArray line = QJsonDocument(o).toJson(QJsonDocument::Compact);
@@ -42,6 +43,7 @@ exchange::PaperRecord recordFromJsonLine(const QByteArray& line) {
     r.authors = list(o.value(QStringLiteral("authors")));
     r.date = o.value(QStringLiteral("date")).toString();
     r.keywords = list(o.value(QStringLiteral("keywords")));
+    r.remark = o.value(QStringLiteral("remark")).toString();
     r.warnings = list(o.value(QStringLiteral("warnings")));
     r.error = o.value(QStringLiteral("error")).toString();
     return r;

@@ -31,7 +31,7 @@ TEST(EntryFromPdf, OnePdfFillsTheEntryBoxes) {
         samples::centred(p, 120, 11, {QStringLiteral("Ann Lee"), QStringLiteral("^1"), QStringLiteral(", Bo Chen"),
                                       QStringLiteral("^2"), QStringLiteral(" and Cy Young")});
         samples::run(p, 72, 160, 9, {QStringLiteral("Keywords: catalogues; indexing")});
-        samples::run(p, 72, 760, 7, {QStringLiteral("© 2016 The Authors")});
+        samples::run(p, 72, 760, 7, {QStringLiteral("© 2016 The Authors. doi:10.5555/cat.2016.7")});
     });
     recorder::clear();
     TForm_insert_d w;
@@ -46,7 +46,9 @@ TEST(EntryFromPdf, OnePdfFillsTheEntryBoxes) {
     EXPECT_EQ(w.Edit_authors->text(), QStringLiteral("Bo Chen；Cy Young"));
     EXPECT_TRUE(w.CheckBox1->isChecked());
     EXPECT_EQ(w.Edit_kwords->text(), QStringLiteral("catalogues；indexing"));
-    EXPECT_EQ(w.Edit_remark->text(), QStringLiteral("kept"));
+    // the identifier joins what was typed in the remark
+    EXPECT_EQ(w.Edit_remark->text(), QStringLiteral("kept；DOI：10.5555/cat.2016.7"));
+    EXPECT_TRUE(w.CheckBox4->isChecked());
     EXPECT_TRUE(recorder::lines().isEmpty());  // nothing inserted, nothing said
 }
 
@@ -75,6 +77,8 @@ TEST(EntryFromPdf, FurtherAuthorsAndKeywordsStopAtTheEntryLimits) {
     EXPECT_EQ(e.authors, QStringLiteral("B；C；D；E"));
     EXPECT_EQ(e.kwords.count(QStringLiteral("；")), 9);
     EXPECT_FALSE(pdf::entryTexts(exchange::PaperRecord{}).authorsTicked);
+    r.remark = QStringLiteral("DOI：10.1234/abc.5");
+    EXPECT_EQ(pdf::entryTexts(r).remark, QStringLiteral("DOI：10.1234/abc.5"));
 }
 
 }  // namespace

@@ -145,3 +145,132 @@ void chineseArticle(QPainter& p, int) {
 }
 
 }  // namespace samples
+
+namespace samples {
+
+void preprintTitle(QPainter& p, int) {
+    run(p, 72, 40, 8, {QStringLiteral("Preprint submitted to the Journal of Records, 12 March 2022")});
+    centred(p, 100, 16, {QStringLiteral("Preprint Servers and the Speed of")}, true);
+    centred(p, 120, 16, {QStringLiteral("Scientific Communication")}, true);
+    centred(p, 150, 11, {QStringLiteral("Hannah Arendt"), QStringLiteral("^a"), QStringLiteral(", Kurt Gödel"), QStringLiteral("^b")});
+    centred(p, 168, 9, {QStringLiteral("^a"), QStringLiteral("New School, New York, USA")});
+    centred(p, 180, 9, {QStringLiteral("^b"), QStringLiteral("Institute for Advanced Study, Princeton, USA")});
+    run(p, 72, 215, 10, {QStringLiteral("Abstract")}, true);
+    body(p, 72, 230, 450, 740);
+}
+
+void runningHead(QPainter& p, int) {
+    run(p, 72, 36, 9, {QStringLiteral("Journal of Catalogue Studies, Volume 0 (9999), No. 0")});
+    run(p, 470, 36, 9, {QStringLiteral("pp. 1–12")});
+    run(p, 72, 70, 10, {QStringLiteral("RESEARCH ARTICLE")}, true);
+    run(p, 72, 105, 18, {QStringLiteral("Shelf Marks as Evidence of Reading")}, true);
+    run(p, 72, 135, 11, {QStringLiteral("Marta Kowalska"), QStringLiteral("^1"), QStringLiteral(" and Pierre Dubois"),
+                         QStringLiteral("^2")});
+    run(p, 72, 152, 8, {QStringLiteral("^1"), QStringLiteral("University of Warsaw, Poland")});
+    run(p, 72, 163, 8, {QStringLiteral("^2"), QStringLiteral("Sorbonne University, Paris, France")});
+    run(p, 72, 195, 10, {QStringLiteral("ABSTRACT")}, true);
+    body(p, 72, 210, 450, 300);
+    run(p, 72, 320, 10, {QStringLiteral("1 INTRODUCTION")}, true);
+    body(p, 72, 335, 450, 740);
+}
+
+void authorGrid(QPainter& p, int) {
+    centred(p, 90, 17, {QStringLiteral("Learning to Read Title Pages")});
+    const char* names[] = {"Olga Petrova", "Tomás Ruiz", "Aiko Tanaka", "Liam Byrne"};
+    for (int i = 0; i < 4; ++i) {
+        const double x = 110 + (i % 2) * 220, y = 130 + (i / 2) * 60;
+        run(p, x, y, 11, {QString::fromUtf8(names[i])});
+        run(p, x, y + 13, 9, {QStringLiteral("Example University")});
+        run(p, x, y + 25, 9, {QStringLiteral("Springfield, USA")});
+    }
+    run(p, 72, 270, 10, {QStringLiteral("Abstract")}, true);
+    body(p, 72, 285, 450, 740);
+}
+
+void chineseCover(QPainter& p, int) {
+    const QString f = hei();
+    centred(p, 90, 14, {QStringLiteral("学校代码：10001　　　　学号：2019123456")}, false, f);
+    centred(p, 170, 28, {QStringLiteral("南方理工大学")}, true, f);
+    centred(p, 230, 24, {QStringLiteral("本科毕业论文（设计）")}, true, f);
+    run(p, 120, 330, 15, {QStringLiteral("题　　目：")}, false, f);
+    run(p, 210, 330, 15, {QStringLiteral("城市图书馆藏书的自动编目研究")}, false, f);
+    run(p, 120, 370, 15, {QStringLiteral("学生姓名：")}, false, f);
+    run(p, 210, 370, 15, {QStringLiteral("陈晓明")}, false, f);
+    run(p, 120, 410, 15, {QStringLiteral("指导教师：")}, false, f);
+    run(p, 210, 410, 15, {QStringLiteral("刘建国 教授")}, false, f);
+    run(p, 120, 450, 15, {QStringLiteral("专　　业：")}, false, f);
+    run(p, 210, 450, 15, {QStringLiteral("信息管理与信息系统")}, false, f);
+    centred(p, 540, 13, {QStringLiteral("Automatic Cataloguing of City Library Holdings")});
+    centred(p, 700, 15, {QStringLiteral("二〇二三年五月")}, false, f);
+}
+
+void chineseJournal(QPainter& p, int) {
+    const QString f = hei();
+    run(p, 60, 40, 8, {QStringLiteral("第40卷 第3期　　　　　　　　　　　　情报科学学报　　　　　　　　　　　　Vol.40 No.3")}, false, f);
+    run(p, 60, 62, 8, {QStringLiteral("文章编号：1001-0000(2021)03-0001-08　　DOI：10.1234/j.issn.1001-0000.2021.03.001")}, false, f);
+    centred(p, 110, 20, {QStringLiteral("面向数字图书馆的题录信息抽取方法")}, true, f);
+    centred(p, 145, 12,
+            {QStringLiteral("王海燕"), QStringLiteral("^1,2"), QStringLiteral("，周志强"), QStringLiteral("^1"),
+             QStringLiteral("，孙丽"), QStringLiteral("^2")}, false, f);
+    centred(p, 168, 9, {QStringLiteral("（1. 武汉大学 信息管理学院，武汉 430072；2. 湖北省图书馆，武汉 430071）")}, false, f);
+    run(p, 72, 200, 9, {QStringLiteral("摘　要：题录信息抽取是数字图书馆建设的基础工作，本文提出一种新的方法。")}, false, f);
+    run(p, 72, 218, 9, {QStringLiteral("关键词：题录抽取；数字图书馆；版面分析")}, false, f);
+    run(p, 72, 236, 9, {QStringLiteral("中图分类号：G250　　　文献标识码：A")}, false, f);
+    centred(p, 270, 13, {QStringLiteral("Extracting Bibliographic Records for Digital Libraries")}, true);
+    centred(p, 290, 10, {QStringLiteral("WANG Haiyan, ZHOU Zhiqiang, SUN Li")});
+    body(p, 72, 330, 450, 740, f);
+}
+
+namespace {
+
+const char* const kTitles[] = {
+    "Indexing Historical Newspapers at Scale", "A Study of Citation Habits in Small Fields",
+    "Noise Robust Matching of Author Names", "Graph Methods for Library Loans",
+    "Fast Approximate Search in Catalogues", "What Readers Borrow and Why",
+};
+const char* const kNames[] = {"Ingrid Larsen", "Kofi Mensah", "Elena Rossi", "David Cohen", "Sara Lindqvist",
+                              "Ahmed Haddad", "Julia Novak", "Marco Bianchi"};
+const char* const kZhTitles[] = {"基于深度学习的古籍版面分析", "高校图书馆借阅数据的聚类研究", "面向学术论文的作者消歧方法",
+                                 "数字档案长期保存策略研究"};
+const char* const kZhNames[] = {"李明", "赵静", "孙伟", "周婷", "吴刚", "郑丽"};
+
+}  // namespace
+
+QString Generated::title(int i) {
+    return i % 4 == 3 ? QString::fromUtf8(kZhTitles[(i / 4) % 4]) : QString::fromUtf8(kTitles[i % 6]);
+}
+
+QString Generated::firstAuthor(int i) {
+    return i % 4 == 3 ? QString::fromUtf8(kZhNames[i % 6]) : QString::fromUtf8(kNames[i % 8]);
+}
+
+void Generated::page(QPainter& p, int i) {
+    const double size = 15 + (i * 7) % 6;
+    const double top = 70 + (i * 13) % 50;
+    const QString second = QString::fromUtf8(i % 4 == 3 ? kZhNames[(i + 1) % 6] : kNames[(i + 3) % 8]);
+    if (i % 4 == 3) {  // a Chinese journal page
+        const QString f = hei();
+        run(p, 60, 40, 8, {QStringLiteral("第%1卷 第%2期　　　　　　图书馆论坛").arg(10 + i).arg(1 + i % 6)}, false, f);
+        centred(p, top + 30, size + 2, {title(i)}, true, f);
+        centred(p, top + 60, 11, {firstAuthor(i), QStringLiteral("^1"), QStringLiteral("，") + second, QStringLiteral("^2")}, false, f);
+        centred(p, top + 80, 9, {QStringLiteral("（1. 南京大学 信息管理学院，南京 210023；2. 江苏省图书馆，南京 210018）")}, false, f);
+        run(p, 72, top + 110, 9, {QStringLiteral("摘　要：本文研究图书馆数据的处理方法。")}, false, f);
+        run(p, 72, top + 128, 9, {QStringLiteral("关键词：图书馆；数据；方法")}, false, f);
+        body(p, 72, top + 160, 450, 740, f);
+        return;
+    }
+    const bool left = i % 3 == 1;
+    auto line = [&](double y, double s, const QStringList& parts, bool bold) {
+        if (left) run(p, 72, y, s, parts, bold);
+        else centred(p, y, s, parts, bold);
+    };
+    if (i % 2 == 0) run(p, 72, 36, 8, {QStringLiteral("Journal of Library Science, Vol. %1, No. %2, 20%3").arg(i + 3).arg(i % 4 + 1).arg(10 + i)});
+    line(top, size, {title(i)}, i % 3 != 2);
+    line(top + size + 16, 11, {firstAuthor(i), QStringLiteral("^1"), QStringLiteral(", ") + second, QStringLiteral("^2")}, false);
+    line(top + size + 32, 9, {QStringLiteral("^1"), QStringLiteral("Department of Information Science, Example University")}, false);
+    line(top + size + 43, 9, {QStringLiteral("^2"), QStringLiteral("National Library, Oslo, Norway")}, false);
+    run(p, 72, top + size + 75, 10, {QStringLiteral("Abstract")}, true);
+    body(p, 72, top + size + 90, 450, 740);
+}
+
+}  // namespace samples

@@ -36,6 +36,27 @@ void englishArticle(QPainter& p, int page);
 void conferencePaper(QPainter& p, int page);
 void chineseArticle(QPainter& p, int page);
 
+// Layouts the old keyword rules got wrong: a two-line title whose first
+// line starts with "Preprint"; a journal's running head above the title and
+// a capitalised section line; a grid of four authors in two rows; a Chinese
+// thesis cover (document type, school, labelled fields, English title); a
+// Chinese journal page (head, 文章编号, numbered author marks, the unit line
+// in brackets, 摘要, 关键词, 中图分类号, the English title under it).
+void preprintTitle(QPainter& p, int page);
+void runningHead(QPainter& p, int page);
+void authorGrid(QPainter& p, int page);
+void chineseCover(QPainter& p, int page);
+void chineseJournal(QPainter& p, int page);
+
+// A small varied set: page i of n, drawn from a few layouts with changing
+// sizes, places, names and titles; title() and firstAuthor() of the same i.
+struct Generated {
+    static void page(QPainter& p, int i);
+    static QString title(int i);
+    static QString firstAuthor(int i);
+    static constexpr int kCount = 16;
+};
+
 QByteArray xmp(const QString& title, const QStringList& creators, const QString& date);
 
 }  // namespace samples

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "pdf/Glyphs.h"
+
 namespace pdf::reader {
 namespace {
 
@@ -91,17 +93,21 @@ PdfFacts readFile(const std::string& path, int maxWords) {
     std::vector<poppler::text_box> boxes = page->text_list(poppler::page::text_list_include_font);
     for (const poppler::text_box& b : boxes) {
         if (int(f.words.size()) >= maxWords) break;
-        if (b.rotation() != 0) continue;  // margin stamps written sideways
+        const QString font = b.has_font_info() ? QString::fromLatin1(b.get_font_name().c_str()) : QString();
+        if (b.rotation() != 0) {  // margin stamps written sideways
+            if (f.marginText.size() < 200) f.marginText += fromU(b.text()) + QLatin1Char(' ');
+            continue;
+        }
         const poppler::rectf r = b.bbox();
         Word w;
-        w.text = plainLetters(fromU(b.text()));
+        w.text = mendLigatures(plainLetters(fromU(b.text())), font);
         if (w.text.trimmed().isEmpty()) continue;
         w.x0 = r.left();
         w.y0 = r.top();
         w.x1 = r.right();
         w.y1 = r.bottom();
         w.size = b.has_font_info() ? b.get_font_size() : r.height();
-        w.font = b.has_font_info() ? QString::fromLatin1(b.get_font_name().c_str()) : QString();
+        w.font = font;
         w.spaceAfter = b.has_space_after();
         f.words.append(w);
     }

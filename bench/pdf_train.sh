@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Retrains the PDF reader's line classifier and gives its figures (bench/RESULTS.md):
+#   bash bench/pdf_train.sh [CORPUS/truth.json] [more options of pdf_train.py, e.g. --heldout]
+# The corpus is rebuilt from the installed packages by its builder; its "hand" part (the
+# hand-labelled lists of bench/) is scored beside the development part. Fixed seed, one thread: the same corpus gives the same model.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash bench/pdf_train_deps.sh
+corpus=${1:-/work/corpus/truth.json}
+shift || true
+cmake --build build-test -j2 --target paper_pdf_reader >/dev/null
+/usr/bin/python3 bench/pdf_train.py --corpus "$corpus" \
+  --reader build-test/paper_pdf_reader --model src/pdf/reader/pdf_line_model.ubj --work build-test/pdf_train "$@"
+cp src/pdf/reader/pdf_line_model.ubj build-test/pdf_line_model.ubj

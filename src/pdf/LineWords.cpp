@@ -1,0 +1,137 @@
+#include "pdf/LineWords.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "pdf/TextLines.h"
+
+namespace pdf {
+namespace {
+
+using RE = QRegularExpression;
+
+// A label, then a colon or blanks; labels of Chinese covers are often set
+// apart letter by letter ("题　　目").
+const RE& titleLabel() {
+    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|英\\s*文\\s*)?"
+                                      "(?:题\\s*目|名\\s*称)(?:\\s*[:：、]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
+                       RE::CaseInsensitiveOption);
+    return re;
+}
+
+const RE& authorLabel() {
+    static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|申\\s*请\\s*人|硕\\s*士\\s*生|"
+                                      "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|authors?|by)"
+                                      "(?:\\s*[:：、]\\s*|\\s+|$)"),
+                       RE::CaseInsensitiveOption);
+    return re;
+}
+
+const RE& supervisorLabel() {
+    static const RE re(QStringLiteral("^(?:(?:指\\s*导|合\\s*作)?\\s*(?:导\\s*师|教\\s*师|老\\s*师)(?:\\s*姓\\s*名)?|"
+                                      "supervisors?|advisors?|directed by)(?:\\s*[:：、]\\s*|\\s+|$)"),
+                       RE::CaseInsensitiveOption);
+    return re;
+}
+
+const RE& coverFieldLabel() {
+    static const RE re(QStringLiteral(
+                           "^(?:学\\s*号|专\\s*业(?:\\s*名\\s*称)?|学\\s*科(?:\\s*专\\s*业)?|培\\s*养\\s*单\\s*位|所\\s*在\\s*学\\s*院|"
+                           "学\\s*院|院\\s*系|系\\s*别|研\\s*究\\s*方\\s*向|学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
+                           "(?:答\\s*辩|提\\s*交|完\\s*成|授\\s*予)?\\s*日\\s*期|分\\s*类\\s*号|密\\s*级|udc|"
+                           "(?:学\\s*校|单\\s*位)\\s*代\\s*码|年\\s*级|班\\s*级|学\\s*位\\s*级\\s*别|工\\s*程\\s*领\\s*域)"
+                           "(?:\\s*[:：、]\\s*|\\s+|$)"),
+                       RE::CaseInsensitiveOption);
+    return re;
+}
+
+}  // namespace
+
+bool hasCjk(const QString& s) {
+    return std::any_of(s.begin(), s.end(), [](QChar c) { return isCjk(c) && c.isLetter(); });
+}
+
+bool isPageFurniture(const QString& text) {
+    static const RE re(QStringLiteral(
+                           "^(arxiv|preprint|submitted|accepted|published|journal of|proceedings|vol\\.|volume|doi|"
+                           "https?:|www\\.|issn|isbn|copyright|©|manuscript|received|draft|to appear|technical report|"
+                           "page \\d|ieee transactions|acm reference|pacs|msc|\\d+\\s*$)|"
+                           "^((research|original|review) )?(article|letter|paper|report|communication)$"),
+                       RE::CaseInsensitiveOption);
+    if (re.match(text).hasMatch()) return true;
+    // a paper number or a running head of one word: "IMECE2023-XXXX"
+    return !text.contains(QLatin1Char(' ')) && !hasCjk(text);
+}
+
+bool startsSection(const QString& text) {
+    static const RE re(QStringLiteral("^(abstract|a b s t r a c t|summary|摘\\s*要|key\\s*words|keywords|index terms|"
+                                      "关键词|关键字|introduction|contents|目\\s*录|[1I]\\.?\\s+introduction|"
+                                      "1\\s+引言|引言|一、|article info|a r t i c l e)"),
+                       RE::CaseInsensitiveOption);
+    return re.match(text).hasMatch();
+}
+
+bool isAffiliation(const QString& text) {
+    static const RE re(
+        QStringLiteral("\\b(universit|institut|department|dept\\b|laborator|lab\\b|school|college|cent(er|re)\\b|faculty|"
+                       "academy|inc\\b|corp|ltd|gmbh|research|hospital|observatory|foundation|division|street|road|"
+                       "avenue|campus|usa\\b|u\\.s\\.a|china\\b|germany|france|japan|canada|italy|spain|"
+                       "kingdom|australia|netherlands|switzerland|sweden|india|korea|brazil|email|e-mail|corresponding|"
+                       "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
+                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
+                       "邮编|省|市|区|通讯作者|电子邮件|邮箱"),
+        RE::CaseInsensitiveOption);
+    return re.match(text).hasMatch() || text.contains(QLatin1Char('@'));
+}
+
+bool isDateLine(const QString& text) {
+    static const RE re(QStringLiteral("(19|20)\\d\\d\\s*年|[二〇零一三四五六七八九]{4}\\s*年|(19|20)\\d\\d\\s*[/.-]\\s*\\d{1,2}|"
+                                      "\\d{1,2},?\\s+(19|20)\\d\\d|"
+                                      "\\b(jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|dec)[a-z]*\\.?\\s+\\d|"
+                                      "\\b\\d{1,2}\\s+(jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|dec)[a-z]*\\b"),
+                       RE::CaseInsensitiveOption);
+    return re.match(text).hasMatch();
+}
+
+// Ideographic blanks set labels apart ("题　　目") like ordinary ones.
+static QString plainBlanks(const QString& text) {
+    QString t = text;
+    t.replace(QChar(0x3000), QLatin1Char(' '));
+    return t.trimmed();
+}
+
+LineLabel labelOf(const QString& text) {
+    const QString t = plainBlanks(text);
+    if (supervisorLabel().match(t).hasMatch()) return LineLabel::Supervisor;
+    if (titleLabel().match(t).hasMatch()) return LineLabel::Title;
+    if (authorLabel().match(t).hasMatch()) return LineLabel::Author;
+    if (coverFieldLabel().match(t).hasMatch()) return LineLabel::CoverField;
+    static const RE keywords(QStringLiteral("^(关\\s*键\\s*[词字]|key\\s*words?|index\\s+terms)"), RE::CaseInsensitiveOption);
+    if (keywords.match(t).hasMatch()) return LineLabel::Keywords;
+    static const RE abstract(QStringLiteral("^(摘\\s*要|abstract|a b s t r a c t|summary)"), RE::CaseInsensitiveOption);
+    if (abstract.match(t).hasMatch()) return LineLabel::Abstract;
+    static const RE journal(QStringLiteral("中图分类号|文献标识码|文章编号|^doi\\b|arxiv:|\\bvol\\.|\\bvolume\\s+\\d|"
+                                           "第\\s*\\d+\\s*[卷期]|\\bissn\\b|\\bcn\\s*\\d|\\bno\\.\\s*\\d"),
+                           RE::CaseInsensitiveOption);
+    if (journal.match(t).hasMatch()) return LineLabel::JournalField;
+    // with the school's name before it or not: "四川大学硕士学位论文"
+    static const RE docType(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{2,12}(?:大\\s*学|学\\s*院)\\s*)?"
+                                           "(?:(?:博\\s*士|硕\\s*士|学\\s*士|本\\s*科|专\\s*业)?\\s*(?:学\\s*位\\s*)?"
+                                           "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*设\\s*计\\s*[)）])?|"
+                                           "(?:(?:ph\\.?\\s*d|doctoral|master'?s?|bachelor'?s?|diploma|senior)\\s+)?"
+                                           "(?:thesis|dissertation))$"),
+                           RE::CaseInsensitiveOption);
+    if (docType.match(t).hasMatch()) return LineLabel::DocumentType;
+    return LineLabel::None;
+}
+
+QString withoutLabel(const QString& text) {
+    const QString t = plainBlanks(text);
+    for (const RE* re : {&supervisorLabel(), &titleLabel(), &authorLabel(), &coverFieldLabel()}) {
+        const auto m = re->match(t);
+        if (m.hasMatch()) return t.mid(m.capturedLength()).trimmed();
+    }
+    return t;
+}
+
+}  // namespace pdf

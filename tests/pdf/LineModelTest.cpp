@@ -1,0 +1,206 @@
+// The parts of the learned reader that need no file: layout features of
+// lines, label words, the assembly of fields from marked lines, ligature
+// codes, unreadable text layers and identifiers.
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include "pdf/FirstPage.h"
+#include "pdf/Glyphs.h"
+#include "pdf/Identifiers.h"
+#include "pdf/LineFeatures.h"
+#include "pdf/LineWords.h"
+#include "pdf/TextLines.h"
+
+namespace {
+
+// A word at x, baseline y, in the given size (a box of that height).
+pdf::Word word(const QString& text, double x, double y, double size, bool bold = false) {
+    const double w = text.size() * size * (text.front().unicode() > 0x2E80 ? 1.0 : 0.5);
+    return pdf::Word{text, x, y - size, x + w, y, size, bold ? QStringLiteral("Serif-Bold") : QStringLiteral("Serif"), true};
+}
+
+// A page of lines: each a list of words laid left to right.
+QList<pdf::Line> page(const QList<QList<pdf::Word>>& rows) {
+    QList<pdf::Word> words;
+    for (const auto& r : rows) words << r;
+    return pdf::groupLines(words);
+}
+
+float feature(const pdf::LineFeatures& f, int line, const char* name) {
+    const int column = int(pdf::LineFeatures::names().indexOf(QString::fromLatin1(name)));
+    EXPECT_GE(column, 0) << name;
+    return f.row(line)[column];
+}
+
+// Likelihoods for each line: the kind given gets 0.9.
+std::vector<float> marked(const QList<pdf::LineKind>& kinds) {
+    std::vector<float> out;
+    for (pdf::LineKind k : kinds)
+        for (int i = 0; i < pdf::kLineKinds; ++i) out.push_back(i == int(k) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+    return out;
+}
+
+TEST(LineFeatures, DescribeSizeRankPlaceLabelsAndNeighbours) {
+    const auto lines = page({
+        {word("Journal", 72, 40, 8), word("of", 110, 40, 8), word("Records,", 125, 40, 8), word("Vol.", 170, 40, 8),
+         word("3", 190, 40, 8)},
+        {word("Reading", 150, 100, 18, true), word("Title", 230, 100, 18, true), word("Pages", 290, 100, 18, true)},
+        {word("Ann", 200, 140, 11), word("Lee", 230, 140, 11), word("and", 260, 140, 11), word("Bo", 290, 140, 11),
+         word("Yu", 310, 140, 11)},
+        {word("作者：", 72, 200, 12), word("张三", 300, 200, 12)},
+        {word("body", 72, 300, 10), word("text", 100, 300, 10), word("of", 130, 300, 10), word("the", 150, 300, 10),
+         word("paper", 180, 300, 10)},
+    });
+    ASSERT_EQ(lines.size(), 6);  // the label and its value stand apart
+    const pdf::LineFeatures f(lines, 595, 842);
+    ASSERT_EQ(f.rows(), 6);
+    EXPECT_EQ(f.values().size(), size_t(6 * pdf::LineFeatures::count()));
+    EXPECT_EQ(pdf::LineFeatures::names().size(), QSet<QString>(pdf::LineFeatures::names().begin(),
+                                                               pdf::LineFeatures::names().end()).size());
+
+    EXPECT_EQ(feature(f, 1, "size_rank"), 0);  // the largest
+    EXPECT_FLOAT_EQ(feature(f, 1, "size_rel_max"), 1.0f);
+    EXPECT_EQ(feature(f, 1, "bold"), 1);
+    EXPECT_EQ(feature(f, 0, "label"), float(pdf::LineLabel::JournalField));
+    EXPECT_EQ(feature(f, 2, "names"), 2);
+    EXPECT_EQ(feature(f, 2, "prev_size_rel_max"), 1.0f);  // the title above it
+    EXPECT_EQ(feature(f, 0, "prev_size_rel_max"), -1.0f);  // nothing above the first line
+    EXPECT_EQ(feature(f, 3, "label"), float(pdf::LineLabel::Author));
+    EXPECT_EQ(feature(f, 4, "left_label"), float(pdf::LineLabel::Author));  // 张三 right of its label
+    EXPECT_EQ(feature(f, 4, "row_lines"), 2);
+    EXPECT_EQ(feature(f, 4, "cjk"), 1.0f);
+    EXPECT_LT(feature(f, 0, "top"), feature(f, 1, "top"));
+    EXPECT_GT(feature(f, 1, "gap_below"), 0);
+}
+
+TEST(LineFeatures, LabelWordsOfCoversAndJournalPages) {
+    using pdf::LineLabel;
+    const std::pair<const char*, LineLabel> cases[] = {
+        {"题　　目：城市图书馆研究", LineLabel::Title}, {"论文题目", LineLabel::Title},
+        {"作者姓名：陈晓明", LineLabel::Author},      {"研究生：王五", LineLabel::Author},
+        {"申请人：李四", LineLabel::Author},          {"指导教师：刘建国 教授", LineLabel::Supervisor},
+        {"导　师：赵六", LineLabel::Supervisor},      {"学号：2019123456", LineLabel::CoverField},
+        {"培养单位：信息学院", LineLabel::CoverField}, {"关键词：数据库；检索", LineLabel::Keywords},
+        {"Keywords: OCR, layout", LineLabel::Keywords}, {"摘　要：本文", LineLabel::Abstract},
+        {"中图分类号：G250", LineLabel::JournalField}, {"本科毕业论文（设计）", LineLabel::DocumentType},
+        {"博士学位论文", LineLabel::DocumentType},     {"Master's Thesis", LineLabel::DocumentType},
+        {"Title Pages in the Wild", LineLabel::None},  {"A Study of Subtitles", LineLabel::None},
+    };
+    for (const auto& [text, label] : cases) EXPECT_EQ(pdf::labelOf(QString::fromUtf8(text)), label) << text;
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("题　　目：城市图书馆研究")), QStringLiteral("城市图书馆研究"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("作者姓名 陈晓明")), QStringLiteral("陈晓明"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("Reading Title Pages")), QStringLiteral("Reading Title Pages"));
+}
+
+TEST(FieldAssembly, TitleLinesMergeInOrderAndAuthorLinesSplitIntoNames) {
+    using K = pdf::LineKind;
+    const auto lines = page({
+        {word("Manuscript", 72, 40, 8), word("submitted", 116, 40, 8)},
+        {word("Preprint", 120, 100, 16), word("Servers", 200, 100, 16), word("and", 270, 100, 16)},
+        {word("the", 150, 120, 16), word("Speed", 190, 120, 16), word("of", 250, 120, 16)},
+        {word("Communication", 150, 140, 16)},
+        {word("Alice", 150, 170, 11), word("Smith", 185, 170, 11), word("1", 222, 165, 6), word(",", 226, 170, 11),
+         word("Bob", 240, 170, 11), word("Jones", 268, 170, 11)},
+        {word("Example", 150, 185, 9), word("University", 190, 185, 9)},
+        {word("Carol", 150, 200, 11), word("Wu", 185, 200, 11)},
+    });
+    ASSERT_EQ(lines.size(), 7);
+    const auto r = pdf::readFirstPage(lines, 842, marked({K::Furniture, K::Title, K::Title, K::Title, K::Author,
+                                                          K::Affiliation, K::Author}));
+    EXPECT_EQ(r.title, QStringLiteral("Preprint Servers and the Speed of Communication"));
+    EXPECT_EQ(r.authors, (QStringList{"Alice Smith", "Bob Jones", "Carol Wu"}));
+
+    // A title line not marked in the middle keeps the lines apart; a cover's
+    // labelled title and author lose their labels.
+    const auto cover = page({
+        {word("本科毕业论文（设计）", 150, 150, 24)},
+        {word("题目：", 100, 300, 15), word("城市图书馆藏书的自动编目研究", 100 + 15 * 3, 300, 15)},
+        {word("学生姓名：陈晓明", 100, 340, 15)},
+        {word("指导教师：刘建国", 100, 380, 15)},
+    });
+    ASSERT_EQ(cover.size(), 4);
+    const auto c = pdf::readFirstPage(cover, 842, marked({K::Other, K::Title, K::Author, K::Other}));
+    EXPECT_EQ(c.title, QStringLiteral("城市图书馆藏书的自动编目研究"));
+    EXPECT_EQ(c.authors, (QStringList{"陈晓明"}));
+    // the labels hold whatever the lines are taken for
+    const auto unmarked = pdf::readFirstPage(cover, 842, marked({K::Other, K::Other, K::Other, K::Other}));
+    EXPECT_EQ(unmarked.title, c.title);
+    EXPECT_EQ(unmarked.authors, c.authors);
+    // nothing likely a title and no label: no title rather than a guess
+    const auto none = pdf::readFirstPage(lines, 842, marked(QList<K>(lines.size(), K::Other)));
+    EXPECT_TRUE(none.title.isEmpty());
+    EXPECT_TRUE(none.authors.isEmpty());
+}
+
+TEST(FieldAssembly, CoverTitleAfterTheDocumentTypeAndChineseListsSetApartByBlanks) {
+    using K = pdf::LineKind;
+    // no label before the title: the largest Chinese text between the
+    // document type and the fields, not the school nor the English title
+    const auto cover = page({
+        {word("四川大学", 230, 170, 32)},
+        {word("博士学位论文", 220, 226, 26)},
+        {word("多尺度知识图谱在", 225, 308, 18)},
+        {word("风电机组异常检测中的应用研究", 171, 338, 18)},
+        {word("Knowledge", 150, 370, 18), word("Graphs", 250, 370, 18), word("for", 330, 370, 18),
+         word("Wind", 370, 370, 18)},
+        {word("申请人：司马雪建", 240, 420, 16)},
+        {word("指导教师：胡桂霞", 240, 450, 16)},
+    });
+    ASSERT_EQ(cover.size(), 7);
+    const auto c = pdf::readFirstPage(cover, 842, marked(QList<K>(cover.size(), K::Other)));
+    EXPECT_EQ(c.title, QStringLiteral("多尺度知识图谱在风电机组异常检测中的应用研究"));
+    EXPECT_EQ(c.authors, QStringList{QStringLiteral("司马雪建")});
+    // the model's title never is a document type or a school alone
+    QList<K> wrong(cover.size(), K::Other);
+    wrong[0] = wrong[1] = K::Title;
+    EXPECT_EQ(pdf::readFirstPage(cover, 842, marked(wrong)).title, c.title);
+
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("熊瑞思 余晓浩 徐 明")), (QStringList{"熊瑞思", "余晓浩", "徐明"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("张 三")), QStringList{QStringLiteral("张三")});
+    EXPECT_EQ(pdf::splitKeywords(QStringLiteral("城市热岛 参数辨识 实时性")), (QStringList{"城市热岛", "参数辨识", "实时性"}));
+    const auto journal = page({{word("【关键词】卷积神经网络；锂离子电池", 72, 200, 9)}});
+    EXPECT_EQ(pdf::readFirstPage(journal, 842, marked({K::Keywords})).keywords,
+              (QStringList{"卷积神经网络", "锂离子电池"}));
+}
+
+TEST(TextLayer, LigatureCodesAreMappedBackAndSymbolTextIsRefused) {
+    EXPECT_EQ(pdf::mendLigatures(QStringLiteral("e\x0B" "ect \x0C" "nd \x0D" "ow o\x0E" "ce ba\x0F" "e"), QStringLiteral("ABCDEF+CMR10")),
+              QStringLiteral("effect find flow office baffle"));
+    EXPECT_EQ(pdf::mendLigatures(QStringLiteral("e\x1B" "ect \x1C" "nd"), QStringLiteral("SFRM1000")), QStringLiteral("effect find"));
+    EXPECT_EQ(pdf::mendLigatures(QStringLiteral("C\x1B" "ur"), QStringLiteral("CMR10")), QString::fromUtf8("Cœur"));
+    EXPECT_EQ(pdf::mendLigatures(QStringLiteral("plain"), QStringLiteral("CMR10")), QStringLiteral("plain"));
+
+    auto words = [](const QString& text) {
+        QList<pdf::Word> out;
+        for (const QString& t : text.split(QLatin1Char(' '))) out << word(t, 72, 100, 10);
+        return out;
+    };
+    EXPECT_EQ(pdf::textLayerProblem(words(QStringLiteral("A readable title of a paper"))), QString());
+    EXPECT_EQ(pdf::textLayerProblem(words(QStringLiteral("基于版面分析的论文元数据"))), QString());
+    EXPECT_FALSE(pdf::textLayerProblem({}).isEmpty());
+    EXPECT_FALSE(pdf::textLayerProblem(words(QString::fromUtf8("\uE001\uE002\uE003 \uE004\uE005 \uE006"))).isEmpty());
+    EXPECT_FALSE(pdf::textLayerProblem(words(QStringLiteral("!\"# $%& '()* +,-./"))).isEmpty());
+}
+
+TEST(Identifiers, DoiAndArxivFromPageMarginAndMetadata) {
+    EXPECT_EQ(pdf::doiIn(QStringLiteral("doi: 10.1145/3292500.3330701.")), QStringLiteral("10.1145/3292500.3330701"));
+    EXPECT_EQ(pdf::doiIn(QStringLiteral("https://doi.org/10.1002/(SICI)1097-4571(199806)49:8<693::AID-ASI4>3.0.CO;2-0")),
+              QStringLiteral("10.1002/(SICI)1097-4571(199806)49:8"));
+    EXPECT_EQ(pdf::doiIn(QStringLiteral("(DOI 10.1234/abc.5)")), QStringLiteral("10.1234/abc.5"));
+    EXPECT_EQ(pdf::arxivIn(QStringLiteral("arXiv:2101.01234v2 [cs.CL] 5 Jan 2021")), QStringLiteral("2101.01234v2"));
+    EXPECT_EQ(pdf::arxivIn(QStringLiteral("arXiv:hep-th/9901001")), QStringLiteral("hep-th/9901001"));
+    EXPECT_EQ(pdf::arxivIn(QStringLiteral("see https://arxiv.org/abs/1706.03762")), QStringLiteral("1706.03762"));
+    EXPECT_EQ(pdf::arxivIn(QStringLiteral("no identifier 2101.01234")), QString());
+
+    pdf::PdfFacts f;
+    f.marginText = QStringLiteral("arXiv:1901.00001v1 [math.AG] 1 Jan 2019");
+    EXPECT_EQ(pdf::identifierRemark(f, QStringLiteral("DOI：10.1234/j.issn.1001-0000.2021.03.001\n")),
+              QStringLiteral("DOI：10.1234/j.issn.1001-0000.2021.03.001；arXiv：1901.00001v1"));
+    pdf::PdfFacts meta;
+    meta.subject = QStringLiteral("doi:10.5555/12345678");
+    EXPECT_EQ(pdf::identifierRemark(meta, QStringLiteral("a page without one")), QStringLiteral("DOI：10.5555/12345678"));
+    EXPECT_EQ(pdf::identifierRemark(pdf::PdfFacts(), QString()), QString());
+}
+
+}  // namespace

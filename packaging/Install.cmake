@@ -1,6 +1,6 @@
 # What the package installs, and the Debian package itself (tools/package.sh).
 #   /usr/bin/paper_catalogue, /usr/bin/paper-catalogue-db
-#   /usr/lib/paper-catalogue/paper_pdf_reader
+#   /usr/lib/paper-catalogue/paper_pdf_reader and its line model
 #   /usr/share/paper-catalogue/{hooks,sql,translations}
 #   the man pages, the desktop entry, the AppStream metainfo and the icons.
 set(PAPER_PKG ${CMAKE_SOURCE_DIR}/packaging)
@@ -8,6 +8,7 @@ set(PAPER_DATA ${CMAKE_INSTALL_DATADIR}/paper-catalogue)
 
 install(TARGETS paper_catalogue RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS paper_pdf_reader RUNTIME DESTINATION lib/paper-catalogue)
+install(FILES ${PDF_LINE_MODEL} DESTINATION lib/paper-catalogue)
 install(FILES ${HOOK_MODULES} DESTINATION ${PAPER_DATA}/hooks)
 file(GLOB PAPER_SQL_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sql/schema.sql ${CMAKE_SOURCE_DIR}/sql/upgrade-*.sql)
 install(FILES ${PAPER_SQL_FILES} DESTINATION ${PAPER_DATA}/sql)

@@ -29,7 +29,7 @@ echo "Depends: $depends"
 check "depends on the libraries and the runtime packages" \
   $([[ $depends == *libqt6widgets6* && $depends == *libodbc* && $depends == *odbc-mariadb* &&
        $depends == *python3-pybtex* && $depends == *libpoppler-cpp* ]]; echo $?)
-for f in usr/bin/paper_catalogue usr/bin/paper-catalogue-db usr/lib/paper-catalogue/paper_pdf_reader \
+for f in usr/bin/paper_catalogue usr/bin/paper-catalogue-db usr/lib/paper-catalogue/paper_pdf_reader usr/lib/paper-catalogue/pdf_line_model.ubj \
          usr/share/paper-catalogue/hooks/insert_d_a.py usr/share/paper-catalogue/sql/schema.sql \
          usr/share/paper-catalogue/translations/paper_catalogue_en.qm usr/share/man/man1/paper_catalogue.1.gz \
          usr/share/applications/org.papercatalogue.PaperCatalogue.desktop \

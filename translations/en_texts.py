@@ -134,4 +134,5 @@ EN = {
 "导入 %1，更新 %2，跳过 %3，失败 %4": "imported %1, updated %2, skipped %3, failed %4",
 "共 %1 条：可导入 %2，需注意 %3，%4 %5，已在库中 %6，不能导入 %7；已勾选 %8": "%1 entries: %2 ready, %3 need attention, %4 %5, %6 in the catalogue, %7 not importable; %8 ticked",
 "已用时 %1 秒": "%1 s so far", "共 %1 行": "%1 rows",
+"注意：": "Note: ",
 }

@@ -554,6 +554,10 @@ Each entry:
         <source>失败</source>
         <translation>Failed</translation>
     </message>
+    <message>
+        <source>注意：</source>
+        <translation>Note: </translation>
+    </message>
 </context>
 <context>
     <name>TForm_insert_d</name>

@@ -56,3 +56,29 @@ CREATE TABLE type_in (
   typist VARCHAR(191) NOT NULL,
   type_time VARCHAR(20) NOT NULL
 );
+-- The duplicate finder's index of the catalogue (one row per paper, kept in step by the entry,
+-- update and removal) and the pairs of papers marked "不是重复".
+CREATE TABLE paper_match (
+  Paperid VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL PRIMARY KEY,
+  title_norm VARCHAR(500) NOT NULL,
+  title_main VARCHAR(500) NOT NULL,
+  title_block VARCHAR(20) NOT NULL,
+  title_extra VARCHAR(255) NOT NULL DEFAULT '',
+  author_key VARCHAR(100) NOT NULL,
+  author_alt VARCHAR(100) NOT NULL DEFAULT '',
+  pub_year SMALLINT NOT NULL DEFAULT 0,
+  doi VARCHAR(200) NOT NULL DEFAULT '',
+  arxiv VARCHAR(40) NOT NULL DEFAULT '',
+  KEY paper_match_block (title_block),
+  KEY paper_match_author (author_key, pub_year),
+  KEY paper_match_alt (author_alt, pub_year),
+  KEY paper_match_doi (doi),
+  KEY paper_match_arxiv (arxiv)
+) ENGINE=InnoDB;
+CREATE TABLE paper_distinct (
+  pair_id CHAR(40) NOT NULL PRIMARY KEY,
+  Paperid_a VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL,
+  Paperid_b VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL,
+  KEY paper_distinct_a (Paperid_a),
+  KEY paper_distinct_b (Paperid_b)
+) ENGINE=InnoDB;

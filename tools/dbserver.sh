@@ -93,6 +93,8 @@ cmd_load() {
                     WHERE table_schema='paperdb' AND table_name='main'")" == 0 ]]; then
     client paperdb <"$ROOT/sql/schema.sql"
   fi
+  # tables added since the first schema; the upgrade leaves what is there alone
+  client paperdb <"$ROOT/sql/upgrade-duplicates.sql"
   local door shelf host sql=""
   door="$(password_sql kDoorCode)"
   shelf="$(password_sql kOpenShelf)"

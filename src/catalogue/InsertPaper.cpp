@@ -4,6 +4,7 @@
 
 #include "db/Schema.h"
 #include "db/SqlText.h"
+#include "duplicates/MatchIndex.h"
 
 namespace catalogue::entry {
 
@@ -53,6 +54,10 @@ QString typeInInsert(const QString& key, const QString& typist, const QString& d
 
 QString today() { return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")); }
 
+QString matchInsert(const QString& key, const PaperEntry& e) {
+    return duplicates::index::matchInsert(key, e.title, e.author, e.date, e.remarkTicked ? e.remark : QString());
+}
+
 bool allAffected(const PaperCounts& counts) {
     for (qint64 c : counts)
         if (c < 1) return false;
@@ -61,7 +66,7 @@ bool allAffected(const PaperCounts& counts) {
 
 PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& key,
                       const QString& typist, const QString& date) {
-    PaperCounts counts{0, 0, 0, 0, 0};
+    PaperCounts counts{0, 0, 0, 0, 0, 0};
     counts[0] = q.execSql(mainInsert(key, e.title, e.author, e.date));
 
     const QString authors = e.authorsTicked && !e.authors.isEmpty()
@@ -79,6 +84,7 @@ PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEnt
     counts[3] = q.execSql(kwords);
 
     counts[4] = q.execSql(typeInInsert(key, typist, date));
+    counts[5] = q.execSql(matchInsert(key, e));
     return counts;
 }
 

@@ -43,9 +43,13 @@ inline const Notice kSuccess{QStringLiteral("成功"), QStringLiteral("插入成
 inline const Notice kFailure{QStringLiteral("失败"), QStringLiteral("插入失败（未知错误）")};
 
 // Rows affected by the main, authors, address, keywords and type-in
-// statements of one paper; the address count is 0 when no address row is sent.
-using PaperCounts = std::array<qint64, 5>;
+// statements of one paper and by its row of the duplicate finder's index;
+// the address count is 0 when no address row is sent.
+using PaperCounts = std::array<qint64, 6>;
 bool allAffected(const PaperCounts& counts);
+
+// The duplicate finder's index row of an entry.
+QString matchInsert(const QString& key, const PaperEntry& entry);
 
 // The statements of one paper under its key, without "begin", "commit" or
 // "rollback": for callers that frame one paper (insertPaper) or several

@@ -2,6 +2,7 @@
 
 #include "db/Schema.h"
 #include "db/SqlText.h"
+#include "duplicates/MatchIndex.h"
 
 namespace catalogue::removal {
 
@@ -11,6 +12,7 @@ QStringList deleteStatements(const QString& key) {
                                  schema::kTypeIn})
         out << QStringLiteral("delete from ") + table + QStringLiteral(" where Paperid='") + db::sqlQuote(key) +
                    QLatin1Char('\'');
+    out << duplicates::index::matchDelete(key) << duplicates::index::distinctDelete(key);
     return out;
 }
 
@@ -20,6 +22,7 @@ Notice removePaper(db::Query& q, const QString& title, const QString& author, co
     db::Transaction change(q);
     qint64 counts[5] = {};
     for (int i = 0; i < 5; ++i) counts[i] = q.execSql(deletes[i]);
+    for (int i = 5; i < deletes.size(); ++i) q.execSql(deletes[i]);
     return change.finish({counts[0], counts[1], counts[2], counts[3], counts[4]}) ? kSuccess : kFailure;
 }
 

@@ -8,8 +8,10 @@
 
 namespace catalogue::removal {
 
-// The five deletes of a paper key, in the order they are sent: main,
-// address, author_all, kword_all, type_in.
+// The deletes of a paper key, in the order they are sent: main, address,
+// author_all, kword_all, type_in, then its row of the duplicate finder's
+// index and its "不是重复" marks (a paper entered before the index was made
+// may have neither, so their counts do not decide the outcome).
 QStringList deleteStatements(const QString& key);
 
 inline const Notice kSuccess{QStringLiteral("成功"), QStringLiteral("删除成功")};

@@ -83,8 +83,15 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
     Button_no = db::widgets::button(this, tr("返回"), "Button_no");
     Button_a_info = db::widgets::button(this, tr("插入作者信息"), "Button_a_info");
 
+    SimilarPapers = new duplicates::SimilarPapersBox(this, Edit_title, Edit_author, Edit_date, [this]() -> db::Query* {
+        if (connectionString().isEmpty()) return nullptr;
+        query().setConnectionString(connectionString());
+        return &query();
+    });
+
     auto* left = new QVBoxLayout;
     left->addWidget(GroupBox_basic);
+    left->addWidget(SimilarPapers);
     left->addWidget(GroupBox_required);
     left->addWidget(GroupBox_optional);
     auto* buttons = new QHBoxLayout;

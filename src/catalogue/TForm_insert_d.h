@@ -9,6 +9,7 @@
 
 #include "catalogue/InsertPaper.h"
 #include "db/Form.h"
+#include "duplicates/SimilarPapersBox.h"
 #include "pdf/ReaderProcess.h"
 #include "scripting/HookCaller.h"
 
@@ -58,6 +59,8 @@ public:
     QPushButton* Button_yes;
     QPushButton* Button_no;
     QPushButton* Button_a_info;
+    // Papers already in the catalogue that look like the one typed.
+    duplicates::SimilarPapersBox* SimilarPapers;
 
 private:
     void pdfRead(int index, const exchange::PaperRecord& record);

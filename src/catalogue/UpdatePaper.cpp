@@ -5,6 +5,7 @@
 #include "db/Messages.h"
 #include "db/Schema.h"
 #include "db/SqlText.h"
+#include "duplicates/MatchIndex.h"
 
 namespace catalogue::update {
 
@@ -53,6 +54,9 @@ Notice updateMain(db::Query& q, const MainChange& c) {
     const QStringList rewrites = keyRewrites(newKey, oldKey);
     qint64 k[5] = {};
     for (int i = 0; i < 5; ++i) k[i] = q.execSql(rewrites[i]);
+    // the duplicate finder's index follows; a paper not yet indexed has no row to move
+    q.execSql(duplicates::index::matchRewrite(oldKey, newKey, title, author, date));
+    if (newKey != oldKey) q.execSql(duplicates::index::distinctDelete(oldKey));
     return change.finish({a, b, k[0], k[1], k[2], k[3], k[4]}) ? kSuccess : kFailure;
 }
 
@@ -110,6 +114,7 @@ OtherOutcome updateOther(db::Query& q, scripting::HookCaller& hooks, const Other
         else
             statement = addressUpdate(item, key, c.text[item]);
         counts[i] = q.execSql(statement);
+        if (item == Remark) q.execSql(duplicates::index::identifiersUpdate(key, c.text[item]));
         list += listFragment(item);
     }
     // The notice comes before the "commit" that follows it.

@@ -8,6 +8,8 @@ namespace db::messages {
 namespace {
 [[maybe_unused]] const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("messages", "注意"),
+    QT_TRANSLATE_NOOP("messages", "（更新库中论文）"),
+    QT_TRANSLATE_NOOP("messages", "可能重复"),
     QT_TRANSLATE_NOOP("messages", "必须选择权限"),
     QT_TRANSLATE_NOOP("messages", "用户名首尾不能有空白，也不能是guest"),
     QT_TRANSLATE_NOOP("messages", "用户名和密码不能为空"),

@@ -64,10 +64,12 @@ QString resultText(const Summary& s) {
 }
 
 QString countsText(const PreviewModel& m, const QString& repeated) {
-    return QCoreApplication::translate("ImportRun", "共 %1 条：可导入 %2，需注意 %3，%4 %5，已在库中 %6，不能导入 %7；已勾选 %8")
+    const int similar = m.count(Status::Similar);
+    return QCoreApplication::translate("ImportRun", "共 %1 条：可导入 %2，需注意 %3，%4%5 %6，已在库中 %7，不能导入 %8；已勾选 %9")
         .arg(m.rowCount())
         .arg(m.count(Status::Ready))
         .arg(m.count(Status::Attention))
+        .arg(similar ? QCoreApplication::translate("ImportRun", "可能重复 %1（未勾选），").arg(similar) : QString())
         .arg(repeated)
         .arg(m.count(Status::Repeated))
         .arg(m.count(Status::Present))

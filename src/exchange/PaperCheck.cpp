@@ -11,6 +11,7 @@ QString statusText(Status status) {
     switch (status) {
     case Status::Ready: return QStringLiteral("可导入");
     case Status::Attention: return QStringLiteral("需注意");
+    case Status::Similar: return QStringLiteral("可能重复");
     case Status::Repeated: return QStringLiteral("文件内重复");
     case Status::Present: return QStringLiteral("已在库中");
     case Status::Unusable: return QStringLiteral("不能导入");

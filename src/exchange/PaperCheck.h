@@ -13,8 +13,8 @@
 namespace exchange {
 
 // What the preview says of an entry, from best to worst.
-enum class Status { Ready, Attention, Repeated, Present, Unusable };
-// "可导入", "需注意", "文件内重复", "已在库中", "不能导入".
+enum class Status { Ready, Attention, Similar, Repeated, Present, Unusable };
+// "可导入", "需注意", "可能重复", "文件内重复", "已在库中", "不能导入".
 QString statusText(Status status);
 
 // Column lengths of the paper tables: a value longer than its column does not

@@ -97,10 +97,12 @@ bool PaperWriter::writePaper(const WriteJob& job, PaperOutcome& out) {
     try {
         if (job.present)
             for (const QString& d : catalogue::removal::deleteStatements(p.key)) query_.execSql(d);
+        if (!job.replaces.isEmpty() && job.replaces != p.key)
+            for (const QString& d : catalogue::removal::deleteStatements(job.replaces)) query_.execSql(d);
         const auto counts = catalogue::entry::sendPaper(query_, hooks_, p.entry, p.key,
                                                         options_.typist, options_.date);
         if (catalogue::entry::allAffected(counts)) {
-            out.outcome = job.present ? Outcome::Updated : Outcome::Imported;
+            out.outcome = job.present || !job.replaces.isEmpty() ? Outcome::Updated : Outcome::Imported;
         } else {
             out.outcome = Outcome::Failed;
             out.reason = kNoRow;

@@ -36,6 +36,7 @@ struct WriteJob {
     int index = 0;
     const CheckedPaper* paper = nullptr;
     bool present = false;
+    QString replaces;  // a catalogue paper this one is written over ("可能重复", updated), or empty
 };
 
 // The counts of an import and each failure with its reason.

@@ -15,12 +15,16 @@ namespace exchange {
 PreviewModel::PreviewModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 namespace {
-bool tickedAtFirst(const CheckedPaper& p) { return p.status != Status::Unusable && p.status != Status::Repeated; }
+// A paper like one in the catalogue is skipped unless the user ticks it.
+bool tickedAtFirst(const CheckedPaper& p) {
+    return p.status != Status::Unusable && p.status != Status::Repeated && p.status != Status::Similar;
+}
 }  // namespace
 
 void PreviewModel::setRecords(const QVector<PaperRecord>& records) {
     beginResetModel();
     records_ = records;
+    replaces_.clear();
     papers_ = checkRecords(records_, options_, presentKeys_, extra_);
     ticked_.resize(papers_.size());
     for (int i = 0; i < papers_.size(); ++i) ticked_[i] = tickedAtFirst(papers_[i]);
@@ -68,6 +72,14 @@ void PreviewModel::setAllTicked(bool ticked) {
     emit checked();
 }
 
+void PreviewModel::setReplacing(int row, const QString& key) {
+    if (row < 0 || row >= papers_.size()) return;
+    if (key.isEmpty()) replaces_.remove(row);
+    else replaces_.insert(row, key);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    emit checked();
+}
+
 int PreviewModel::count(Status status) const {
     int n = 0;
     for (const auto& p : papers_) n += p.status == status;
@@ -80,7 +92,7 @@ QVector<WriteJob> PreviewModel::jobs() const {
     QVector<WriteJob> jobs;
     for (int i = 0; i < papers_.size(); ++i) {
         if (!ticked_[i] || papers_[i].status == Status::Unusable) continue;
-        jobs.push_back(WriteJob{i, &papers_[i], presentKeys_.contains(papers_[i].key)});
+        jobs.push_back(WriteJob{i, &papers_[i], presentKeys_.contains(papers_[i].key), replaces_.value(i)});
     }
     return jobs;
 }
@@ -153,6 +165,7 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const {
         switch (p.status) {
         case Status::Ready: return {};
         case Status::Attention: return QBrush(QColor(255, 244, 200));
+        case Status::Similar: return QBrush(QColor(240, 220, 255));
         case Status::Repeated: return QBrush(QColor(255, 221, 187));
         case Status::Present: return QBrush(QColor(214, 230, 255));
         case Status::Unusable: return QBrush(QColor(255, 205, 205));
@@ -162,7 +175,11 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole && index.column() == Notes) return p.notes.join(QLatin1Char('\n'));
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
-    case State: return db::messages::translated(statusText(p.status));
+    case State: {
+        const QString status = db::messages::translated(statusText(p.status));
+        return replaces_.contains(index.row()) ? status + db::messages::translated(QStringLiteral("（更新库中论文）"))
+                                               : status;
+    }
     case Key: return p.key;
     case Title: return e.title;
     case Author: return e.author;
@@ -223,7 +240,8 @@ bool PreviewModel::setData(const QModelIndex& index, const QVariant& value, int 
     // An edit may make a row usable or a repeat of another: check them all.
     const bool wasUnusable = papers_[row].status == Status::Unusable;
     recheck();
-    if (wasUnusable && papers_[row].status != Status::Unusable && papers_[row].status != Status::Repeated)
+    if (wasUnusable && papers_[row].status != Status::Unusable && papers_[row].status != Status::Repeated &&
+        papers_[row].status != Status::Similar)
         setTicked(row, true);
     return true;
 }

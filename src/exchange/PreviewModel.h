@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QSet>
 #include <QVector>
 
@@ -44,6 +45,10 @@ public:
     bool isTicked(int row) const { return ticked_.value(row); }
     void setTicked(int row, bool ticked);
     void setAllTicked(bool ticked);
+    // Row `row` is written over the catalogue's paper `key` (a "可能重复" row
+    // the user chose to update that paper with); an empty key undoes it.
+    void setReplacing(int row, const QString& key);
+    QString replacing(int row) const { return replaces_.value(row); }
     int count(Status status) const;
     int tickedCount() const;
 
@@ -77,6 +82,7 @@ private:
     QVector<CheckedPaper> papers_;
     QVector<bool> ticked_;
     QVector<QString> results_;
+    QHash<int, QString> replaces_;
 };
 
 }  // namespace exchange

@@ -16,6 +16,7 @@
 
 #include "busy/BusyCursor.h"
 #include "db/FormRegistry.h"
+#include "duplicates/SimilarChoices.h"
 #include "db/Messages.h"
 #include "db/Widgets.h"
 #include "exchange/ImportRun.h"
@@ -124,6 +125,7 @@ TForm_import::TForm_import(QWidget* parent)
     connect(Button_cancel, &QPushButton::clicked, this, &TForm_import::Button_cancelClick);
     connect(Button_report, &QPushButton::clicked, this, &TForm_import::Button_reportClick);
     connect(Button_no, &QPushButton::clicked, this, &TForm_import::Button_noClick);
+    duplicates::offerChoices(Grid_preview, preview(), similar_);  // "可能重复": skip, import anyway, update
     connect(Button_all, &QPushButton::clicked, this, [this] { Grid_preview->tickAll(true); });
     connect(Button_none, &QPushButton::clicked, this, [this] { Grid_preview->tickAll(false); });
     connect(&preview(), &PreviewModel::checked, this, &TForm_import::updateCounts);
@@ -196,6 +198,8 @@ void TForm_import::showRecords() {
     }
     preview().setOptions(MappingOptions{Edit_dir->text()});
     preview().setPresentKeys(present);
+    similar_.clear();
+    preview().setExtraCheck([this](const PaperRecord&, const CheckedPaper& p) { return similar_(p); });
     preview().setRecords(file_.records);
     QStringList messages;
     if (!file_.error.isEmpty()) messages << file_.error;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "db/Form.h"
+#include "duplicates/ImportCheck.h"
 #include "exchange/FileImport.h"
 #include "exchange/PaperWriter.h"
 #include "exchange/PreviewGrid.h"
@@ -74,6 +75,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // "可能重复": papers like one already in the catalogue.
+    duplicates::ImportCheck similar_{[this]() -> db::Query* {
+        query().setConnectionString(connectionString());
+        return &query();
+    }};
     void read(const QString& path);
     void showRecords();
     void showMapping();

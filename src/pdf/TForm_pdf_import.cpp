@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "db/FormRegistry.h"
+#include "duplicates/SimilarChoices.h"
 #include "db/Messages.h"
 #include "db/Widgets.h"
 #include "exchange/ImportRun.h"
@@ -68,11 +69,11 @@ TForm_pdf_import::TForm_pdf_import(QWidget* parent)
 
     // A reading is a guess: every cell can be corrected before the import.
     preview().setEditable(true);
-    preview().setExtraCheck([this](const PaperRecord& r, const CheckedPaper&) -> std::optional<Mark> {
+    preview().setExtraCheck([this](const PaperRecord& r, const CheckedPaper& p) -> std::optional<Mark> {
         if (known_.contains(pdf::placeKey(r.dir, r.filename)))
             return Mark{Status::Repeated, tr("此文件已在库中（文件夹和文件名相同）")};
         if (!r.warnings.isEmpty()) return Mark{Status::Attention, r.warnings.join(tr("；"))};
-        return std::nullopt;
+        return similar_(p);
     });
 
     connect(Button_files, &QPushButton::clicked, this, &TForm_pdf_import::Button_filesClick);
@@ -80,6 +81,7 @@ TForm_pdf_import::TForm_pdf_import(QWidget* parent)
     connect(Button_yes, &QPushButton::clicked, this, &TForm_pdf_import::Button_yesClick);
     connect(Button_cancel, &QPushButton::clicked, this, &TForm_pdf_import::Button_cancelClick);
     connect(Button_no, &QPushButton::clicked, this, &TForm_pdf_import::Button_noClick);
+    duplicates::offerChoices(Grid_preview, preview(), similar_);  // "可能重复": skip, import anyway, update
     connect(Button_all, &QPushButton::clicked, this, [this] { Grid_preview->tickAll(true); });
     connect(Button_none, &QPushButton::clicked, this, [this] { Grid_preview->tickAll(false); });
     connect(&preview(), &PreviewModel::checked, this, &TForm_pdf_import::updateCounts);
@@ -128,6 +130,7 @@ void TForm_pdf_import::readPaths(const QStringList& paths) {
         }
         query().setConnectionString(connectionString());
         known_.clear();
+        similar_.clear();
         checkKnown_ = true;
         preview().setPresentKeys(catalogueKeys(query()));
         preview().setRecords({});

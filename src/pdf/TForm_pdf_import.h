@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "db/Form.h"
+#include "duplicates/ImportCheck.h"
 #include "exchange/PaperWriter.h"
 #include "exchange/PreviewGrid.h"
 #include "pdf/ReaderProcess.h"
@@ -65,6 +66,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // "可能重复": papers like one already in the catalogue.
+    duplicates::ImportCheck similar_{[this]() -> db::Query* {
+        query().setConnectionString(connectionString());
+        return &query();
+    }};
     void fileRead(int index, const exchange::PaperRecord& record);
     void readingFinished(bool cancelled);
     void flush();

@@ -56,6 +56,7 @@ QHash<QString, bool> menuVisibility(Access access) {
         {"menu53", -1, -1, 1, 1},   {"menu6", 0, 0, 0, 1},      {"menu61", -1, -1, -1, 1},
         {"menu610", -1, -1, -1, -1}, {"menu611", -1, -1, -1, 1}, {"menu612", -1, -1, -1, 1},
         {"menu613", -1, -1, -1, 1}, {"menu62", -1, -1, -1, 1},  {"menu_exit", 1, 1, 1, 1},
+        {"menu39", 0, 0, 1, 1},  // 查找重复论文
     };
     QHash<QString, bool> out;
     for (const Row& r : rows) {

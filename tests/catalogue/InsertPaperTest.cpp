@@ -37,6 +37,9 @@ const QString kAuthors = QStringLiteral("insert into author_all (Paperid,author_
 const QString kAddressStart = QStringLiteral("insert into address values ('T$A$2008-01-02','t.pdf','D:\\\\论文\\\\new");
 const QString kKwords = QStringLiteral("insert into kword_all (Paperid) values ('T$A$2008-01-02')");
 const QString kTypeIn = QStringLiteral("insert into type_in values ('T$A$2008-01-02','editor','2024-06-01')");
+// the duplicate finder's index row, in the same transaction
+const QString kIndex = QStringLiteral(
+    "replace into paper_match values ('T$A$2008-01-02','t','t','t','0|0|||','a','','2008','','')");
 
 QStringList run(FakeQuery& q, FakeHooks& hooks, const PaperEntry& e, Notice* notice = nullptr) {
     Notice n = insertPaper(q, hooks, e, QStringLiteral("editor"), kToday);
@@ -52,7 +55,7 @@ TEST(InsertPaperStatements, NothingTickedSendsTheFivePlainInsertsAndCommits) {
     Notice n;
     EXPECT_EQ(run(q, hooks, basic(), &n),
               (QStringList{QStringLiteral("begin"), kMain, kAuthors, kAddressStart + QStringLiteral("',null,null)"),
-                           kKwords, kTypeIn, QStringLiteral("commit")}));
+                           kKwords, kTypeIn, kIndex, QStringLiteral("commit")}));
     EXPECT_EQ(n.caption, QStringLiteral("成功"));
     EXPECT_EQ(n.text, QStringLiteral("插入成功"));
     EXPECT_TRUE(hooks.calls.isEmpty());
@@ -64,7 +67,7 @@ TEST(InsertPaperStatements, AMissingFileNameOrFolderOrATickedEmptyBoxSendsNoAddr
         FakeHooks hooks;
         Notice n;
         const QStringList sent = run(q, hooks, e, &n);
-        EXPECT_EQ(sent, (QStringList{QStringLiteral("begin"), kMain, kAuthors, kKwords, kTypeIn,
+        EXPECT_EQ(sent, (QStringList{QStringLiteral("begin"), kMain, kAuthors, kKwords, kTypeIn, kIndex,
                                      QStringLiteral("rollback")}));
         EXPECT_EQ(n.caption + QLatin1Char('/') + n.text, QStringLiteral("失败/插入失败（未知错误）"));
     };
@@ -116,7 +119,7 @@ TEST(InsertPaperStatements, TickedListsGoThroughTheHooksAndEmptyOnesDoNot) {
     EXPECT_EQ(run(q2, hooks, e),
               (QStringList{QStringLiteral("begin"), kMain, papertest::fakeHookStatement(QStringLiteral("insert_d_a")),
                            kAddressStart + QStringLiteral("',null,null)"), papertest::fakeHookStatement(QStringLiteral("insert_d_k")),
-                           kTypeIn, QStringLiteral("commit")}));
+                           kTypeIn, kIndex, QStringLiteral("commit")}));
     EXPECT_EQ(hooks.calls,
               (QStringList{QStringLiteral("insert_d_a.KT40617395_insert_d_a(B；C|A|T$A$2008-01-02)"),
                            QStringLiteral("insert_d_k.KT40617395_insert_d_k(k1；k2|T$A$2008-01-02)")}));

@@ -24,6 +24,9 @@ TEST(RemovePaperStatements, FiveDeletesInOrderThenCommitOrRollback) {
                                            QStringLiteral("delete from author_all where Paperid='T$A$D'"),
                                            QStringLiteral("delete from kword_all where Paperid='T$A$D'"),
                                            QStringLiteral("delete from type_in where Paperid='T$A$D'"),
+                                           QStringLiteral("delete from paper_match where Paperid='T$A$D'"),
+                                           QStringLiteral("delete from paper_distinct where Paperid_a='T$A$D' or "
+                                                          "Paperid_b='T$A$D'"),
                                            QStringLiteral("commit")}));
     EXPECT_EQ(n.caption + QLatin1Char('/') + n.text, QStringLiteral("成功/删除成功"));
 
@@ -31,7 +34,7 @@ TEST(RemovePaperStatements, FiveDeletesInOrderThenCommitOrRollback) {
     FakeQuery q2;
     q2.countFor = [](const QString& s) { return s.contains(QLatin1String("type_in")) ? 0 : 2; };
     n = removePaper(q2, QStringLiteral("It's"), QStringLiteral("A\\B"), QStringLiteral(""));
-    EXPECT_EQ(q2.statements().size(), 7);
+    EXPECT_EQ(q2.statements().size(), 9);
     EXPECT_EQ(q2.statements().at(1), QStringLiteral("delete from main where Paperid='It\\'s$A\\\\B$'"));
     EXPECT_EQ(q2.statements().last(), QStringLiteral("rollback"));
     EXPECT_EQ(n.caption + QLatin1Char('/') + n.text, QStringLiteral("失败/元组不存在/未知错误"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "duplicates/MatchIndex.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -40,7 +42,10 @@ TEST(UpdateMainStatements, NothingGivenRewritesTheKeyToItself) {
     Notice n = updateMain(q, c);
     QStringList expected{QStringLiteral("begin"),
                          QStringLiteral("update main set title='T',author_1='A',pub_time='D' where Paperid='T$A$D'")};
-    expected << keyRewritesOf(QStringLiteral("T$A$D"), QStringLiteral("T$A$D")) << QStringLiteral("commit");
+    expected << keyRewritesOf(QStringLiteral("T$A$D"), QStringLiteral("T$A$D"))
+             << duplicates::index::matchRewrite(QStringLiteral("T$A$D"), QStringLiteral("T$A$D"), QStringLiteral("T"),
+                                                QStringLiteral("A"), QStringLiteral("D"))
+             << QStringLiteral("commit");
     EXPECT_EQ(q.statements(), expected);
     EXPECT_EQ(n.caption + QLatin1Char('/') + n.text, QStringLiteral("成功/更新成功"));
 }
@@ -57,14 +62,18 @@ TEST(UpdateMainStatements, ANewFirstAuthorAlsoUpdatesAuthorAllBeforeTheKeyRewrit
     QStringList expected{QStringLiteral("begin"),
                          QStringLiteral("update main set title='T2',author_1='O\\'B',pub_time='D' where Paperid='T$A$D'"),
                          QStringLiteral("update author_all set author_1='O\\'B' where Paperid='T$A$D'")};
-    expected << keyRewritesOf(QStringLiteral("T2$O\\'B$D"), QStringLiteral("T$A$D")) << QStringLiteral("commit");
+    expected << keyRewritesOf(QStringLiteral("T2$O\\'B$D"), QStringLiteral("T$A$D"))
+             << duplicates::index::matchRewrite(QStringLiteral("T$A$D"), QStringLiteral("T2$O'B$D"), QStringLiteral("T2"),
+                                                QStringLiteral("O'B"), QStringLiteral("D"))
+             << QStringLiteral("delete from paper_distinct where Paperid_a='T$A$D' or Paperid_b='T$A$D'")
+             << QStringLiteral("commit");
     EXPECT_EQ(q.statements(), expected);
 
     // a ticked box left empty keeps the old value and sends no author_all update
     FakeQuery q2;
     c.newAuthor.clear();
     updateMain(q2, c);
-    EXPECT_EQ(q2.statements().size(), 8);
+    EXPECT_EQ(q2.statements().size(), 10);
     EXPECT_EQ(q2.statements().at(1),
               QStringLiteral("update main set title='T2',author_1='A',pub_time='D' where Paperid='T$A$D'"));
 }
@@ -73,7 +82,7 @@ TEST(UpdateMainStatements, AnyStatementWithoutARowRollsBack) {
     FakeQuery q;
     q.countFor = [](const QString& s) { return s.startsWith(QLatin1String("update type_in")) ? 0 : 1; };
     Notice n = updateMain(q, paper(QStringLiteral("T"), QStringLiteral("A"), QStringLiteral("D")));
-    EXPECT_EQ(q.statements().size(), 8);  // everything is still sent
+    EXPECT_EQ(q.statements().size(), 9);  // everything is still sent
     EXPECT_EQ(q.statements().last(), QStringLiteral("rollback"));
     EXPECT_EQ(n.caption + QLatin1Char('/') + n.text, QStringLiteral("失败/更新失败（未知错误）"));
 }
@@ -124,6 +133,7 @@ TEST(UpdateOtherStatements, FileNameAndRemarkGiveTwoUpdatesAndTheirSelect) {
               (QStringList{QStringLiteral("begin"),
                            QStringLiteral("update address set filename='new.pdf' where Paperid='T$A$D'"),
                            QStringLiteral("update address set remark='D:\\\\论文' where Paperid='T$A$D'"),
+                           QStringLiteral("update paper_match set doi='',arxiv='' where Paperid='T$A$D'"),
                            QStringLiteral("commit")}));
     EXPECT_EQ(out.select,
               QStringLiteral("select title '论文题目',main.author_1 '论文一作',pub_time '发表时间',filename '论文文件名',"
@@ -148,6 +158,7 @@ TEST(UpdateOtherStatements, AllItemsInOrderWithTheHooks) {
                            QStringLiteral("update address set catalog='v2' where Paperid='T$A$D'"),
                            papertest::fakeHookStatement(QStringLiteral("update_d_o_a")), papertest::fakeHookStatement(QStringLiteral("update_d_o_k")),
                            QStringLiteral("update address set remark='v5' where Paperid='T$A$D'"),
+                           QStringLiteral("update paper_match set doi='',arxiv='' where Paperid='T$A$D'"),
                            QStringLiteral("commit")}));
     EXPECT_EQ(hooks.calls, (QStringList{QStringLiteral("update_d_o_a.KT40617395_update_d_o_a(v3|T$A$D)"),
                                         QStringLiteral("update_d_o_k.KT40617395_update_d_o_k(v4|T$A$D)")}));

@@ -25,7 +25,8 @@ qint64 count(const QString& table, const QString& where = {});
 // Column 0 of every row.
 QStringList column(const QString& sql);
 
-// Empties the eight tables and drops every other table and every procedure.
+// Empties the eight tables and the duplicate finder's two, and drops every other table and
+// every procedure.
 void reset();
 // reset() plus the sample accounts, authors and papers.
 void loadSample();

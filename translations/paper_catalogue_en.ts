@@ -85,8 +85,12 @@
         <translation>imported %1, updated %2, skipped %3, failed %4</translation>
     </message>
     <message>
-        <source>共 %1 条：可导入 %2，需注意 %3，%4 %5，已在库中 %6，不能导入 %7；已勾选 %8</source>
-        <translation>%1 entries: %2 ready, %3 need attention, %4 %5, %6 in the catalogue, %7 not importable; %8 ticked</translation>
+        <source>共 %1 条：可导入 %2，需注意 %3，%4%5 %6，已在库中 %7，不能导入 %8；已勾选 %9</source>
+        <translation>%1 entries: %2 ready, %3 need attention, %4%5 %6, %7 in the catalogue, %8 not importable; %9 ticked</translation>
+    </message>
+    <message>
+        <source>可能重复 %1（未勾选），</source>
+        <translation>%1 possible duplicates (not ticked), </translation>
     </message>
 </context>
 <context>
@@ -384,6 +388,169 @@
     <message>
         <source>作者名：</source>
         <translation>Author name:</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_dup_find</name>
+    <message>
+        <source>保留此篇</source>
+        <translation>Keep this one</translation>
+    </message>
+    <message>
+        <source>论文题目</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>论文一作</source>
+        <translation>First author</translation>
+    </message>
+    <message>
+        <source>发表时间</source>
+        <translation>Published</translation>
+    </message>
+    <message>
+        <source>论文文件名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>保存文件夹</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>论文分类</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>其他作者</source>
+        <translation>Further authors</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Keywords</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>录入者</source>
+        <translation>Entered by</translation>
+    </message>
+    <message>
+        <source>录入时间</source>
+        <translation>Entered on</translation>
+    </message>
+    <message>
+        <source>查找重复论文</source>
+        <translation>Find duplicate papers</translation>
+    </message>
+    <message>
+        <source>开始查找</source>
+        <translation>Start search</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>查找全部论文中可能重复的论文。</source>
+        <translation>Find papers in the whole catalogue that may be duplicates.</translation>
+    </message>
+    <message>
+        <source>点“保留此篇”一行选择保留的论文；点题目至分类各行的格子，选择合并后取哪一篇的值。其他作者与关键词合并去重，备注连在一起。</source>
+        <translation>Click in the "Keep this one" row to choose the paper to keep; click a cell in the rows from title to category to choose which paper's value the merged paper takes. Further authors and keywords are merged without repeats, remarks are joined.</translation>
+    </message>
+    <message>
+        <source>合并本组</source>
+        <translation>Merge this group</translation>
+    </message>
+    <message>
+        <source>不是重复</source>
+        <translation>Not a duplicate</translation>
+    </message>
+    <message>
+        <source>保留最早录入的</source>
+        <translation>Keep the earliest entered</translation>
+    </message>
+    <message>
+        <source>保留信息最全的</source>
+        <translation>Keep the most complete</translation>
+    </message>
+    <message>
+        <source>合并勾选的组</source>
+        <translation>Merge ticked groups</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>批量合并：</source>
+        <translation>Merge many:</translation>
+    </message>
+    <message>
+        <source>已取消。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>%1（%2 篇）</source>
+        <translation>%1 (%2 papers)</translation>
+    </message>
+    <message>
+        <source>共 %1 篇论文，找到 %2 组可能重复的论文。勾选的组可按所选规则一并合并。</source>
+        <translation>%1 papers, %2 groups of possible duplicates found. Ticked groups can be merged together by the chosen rule.</translation>
+    </message>
+    <message>
+        <source>论文 %1</source>
+        <translation>Paper %1</translation>
+    </message>
+    <message>
+        <source>合并后</source>
+        <translation>Merged</translation>
+    </message>
+    <message>
+        <source>● 保留</source>
+        <translation>● keep</translation>
+    </message>
+    <message>
+        <source>○ 删除</source>
+        <translation>○ remove</translation>
+    </message>
+    <message>
+        <source>合并结果</source>
+        <translation>Merged result</translation>
+    </message>
+    <message>
+        <source>请勾选要合并的组</source>
+        <translation>Tick the groups to merge</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>正在合并第 %1 组，共 %2 组…</source>
+        <translation>Merging group %1 of %2…</translation>
+    </message>
+    <message>
+        <source>已合并 %1 组</source>
+        <translation>%1 groups merged</translation>
+    </message>
+    <message>
+        <source>，%1 组未合并（论文已被删除或修改）</source>
+        <translation>, %1 groups not merged (papers were removed or changed)</translation>
+    </message>
+    <message>
+        <source>，其余已取消</source>
+        <translation>, the rest cancelled</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>批量合并</source>
+        <translation>Merge many</translation>
     </message>
 </context>
 <context>
@@ -864,6 +1031,10 @@ Each entry:
     <message>
         <source> 您好，</source>
         <translation>, hello</translation>
+    </message>
+    <message>
+        <source>查找重复论文</source>
+        <translation>Find duplicate papers</translation>
     </message>
 </context>
 <context>
@@ -1525,6 +1696,52 @@ Each entry:
     </message>
 </context>
 <context>
+    <name>duplicates</name>
+    <message>
+        <source>跳过</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>仍然导入</source>
+        <translation>Import anyway</translation>
+    </message>
+    <message>
+        <source>更新库中那篇论文</source>
+        <translation>Update that paper in the catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>duplicates::SimilarPapersBox</name>
+    <message>
+        <source>库中可能已有这篇论文（仅作提示，“插入”照常进行）：</source>
+        <translation>The catalogue may already hold this paper (a hint only; "Insert" works as usual):</translation>
+    </message>
+    <message>
+        <source>论文题目</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>论文一作</source>
+        <translation>First author</translation>
+    </message>
+    <message>
+        <source>发表时间</source>
+        <translation>Published</translation>
+    </message>
+    <message>
+        <source>保存文件夹</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>论文文件名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>依据</source>
+        <translation>Why</translation>
+    </message>
+</context>
+<context>
     <name>messages</name>
     <message>
         <source>注意</source>
@@ -2105,6 +2322,14 @@ Each entry:
     <message>
         <source>测试通过</source>
         <translation>Test passed</translation>
+    </message>
+    <message>
+        <source>（更新库中论文）</source>
+        <translation> (updates the paper in the catalogue)</translation>
+    </message>
+    <message>
+        <source>可能重复</source>
+        <translation>Possible duplicate</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "duplicates/SimilarChoices.h"
 
 #include <QAbstractProxyModel>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace duplicates {
@@ -22,9 +23,9 @@ void offerChoices(QTableView* grid, exchange::PreviewModel& model, const ImportC
         const int row = at.isValid() && at.model() == &model ? at.row() : -1;
         if (row < 0 || model.papers()[row].status != exchange::Status::Similar) return;
         QMenu menu(grid);
-        QAction* skip = menu.addAction(QStringLiteral("跳过"));
-        QAction* anyway = menu.addAction(QStringLiteral("仍然导入"));
-        QAction* update = menu.addAction(QStringLiteral("更新库中那篇论文"));
+        QAction* skip = menu.addAction(QCoreApplication::translate("duplicates", "跳过"));
+        QAction* anyway = menu.addAction(QCoreApplication::translate("duplicates", "仍然导入"));
+        QAction* update = menu.addAction(QCoreApplication::translate("duplicates", "更新库中那篇论文"));
         for (QAction* a : {skip, anyway, update}) a->setCheckable(true);
         const bool ticked = model.isTicked(row);
         (!ticked ? skip : model.replacing(row).isEmpty() ? anyway : update)->setChecked(true);

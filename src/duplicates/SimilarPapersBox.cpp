@@ -11,14 +11,14 @@ SimilarPapersBox::SimilarPapersBox(QWidget* parent, QLineEdit* title, QLineEdit*
                                    QueryOf query)
     : QWidget(parent), title_(title), author_(author), date_(date), query_(std::move(query)) {
     setObjectName(QStringLiteral("SimilarPapers"));
-    Label_similar = new QLabel(QStringLiteral("库中可能已有这篇论文（仅作提示，“插入”照常进行）："), this);
+    Label_similar = new QLabel(tr("库中可能已有这篇论文（仅作提示，“插入”照常进行）："), this);
     Label_similar->setObjectName(QStringLiteral("Label_similar"));
     Label_similar->setStyleSheet(QStringLiteral("color: #a04000;"));
     List_similar = new QTreeWidget(this);
     List_similar->setObjectName(QStringLiteral("List_similar"));
     List_similar->setRootIsDecorated(false);
-    List_similar->setHeaderLabels({QStringLiteral("论文题目"), QStringLiteral("论文一作"), QStringLiteral("发表时间"),
-                                   QStringLiteral("保存文件夹"), QStringLiteral("论文文件名"), QStringLiteral("依据")});
+    List_similar->setHeaderLabels({tr("论文题目"), tr("论文一作"), tr("发表时间"),
+                                   tr("保存文件夹"), tr("论文文件名"), tr("依据")});
     List_similar->header()->setStretchLastSection(false);
     List_similar->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     List_similar->header()->setMinimumSectionSize(40);

@@ -20,8 +20,20 @@ namespace {
 
 // Rows of the side-by-side grid: the choice of the paper that stays, the six
 // fields taken from one paper, then what is merged or only shown.
-const char* const kRowLabels[] = {"保留此篇", "论文题目", "论文一作", "发表时间", "论文文件名", "保存文件夹",
-                                  "论文分类", "其他作者", "关键词",   "备注",     "录入者",     "录入时间"};
+const char* const kRowLabels[] = {
+    QT_TRANSLATE_NOOP("TForm_dup_find", "保留此篇"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "论文题目"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "论文一作"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "发表时间"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "论文文件名"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "保存文件夹"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "论文分类"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "其他作者"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "关键词"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "备注"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "录入者"),
+    QT_TRANSLATE_NOOP("TForm_dup_find", "录入时间"),
+};
 constexpr int kRows = int(std::size(kRowLabels));
 constexpr int kFirstFieldRow = 1;
 
@@ -33,8 +45,8 @@ QString cellText(const StoredPaper& p, int row) {
         case 4: return p.filename;
         case 5: return p.dir;
         case 6: return p.catalog;
-        case 7: return p.authors.join(QStringLiteral("；"));
-        case 8: return p.kwords.join(QStringLiteral("；"));
+        case 7: return p.authors.join(tr("；"));
+        case 8: return p.kwords.join(tr("；"));
         case 9: return p.remark;
         case 10: return p.typist;
         case 11: return p.typeTime;
@@ -61,17 +73,17 @@ QString mergedText(const MergedPaper& m, int row) {
 
 TForm_dup_find::TForm_dup_find(QWidget* parent)
     : db::Form(QStringLiteral("Form_dup_find"), parent), hooks_(std::make_unique<scripting::ScriptEngine>()) {
-    setWindowTitle(QStringLiteral("查找重复论文"));
+    setWindowTitle(tr("查找重复论文"));
     resize(1100, 620);
 
-    Button_scan = db::widgets::button(this, QStringLiteral("开始查找"), "Button_scan");
-    Button_cancel = db::widgets::button(this, QStringLiteral("取消"), "Button_cancel");
+    Button_scan = db::widgets::button(this, tr("开始查找"), "Button_scan");
+    Button_cancel = db::widgets::button(this, tr("取消"), "Button_cancel");
     Button_cancel->setEnabled(false);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 1000);
     ProgressBar1->setTextVisible(false);
-    Label_status = new QLabel(QStringLiteral("查找全部论文中可能重复的论文。"), this);
+    Label_status = new QLabel(tr("查找全部论文中可能重复的论文。"), this);
     Label_status->setObjectName(QStringLiteral("Label_status"));
 
     List_groups = new QListWidget(this);
@@ -83,17 +95,17 @@ TForm_dup_find::TForm_dup_find(QWidget* parent)
     Grid_group->setWordWrap(true);
     Grid_group->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int r = 0; r < kRows; ++r)
-        Grid_group->setVerticalHeaderItem(r, new QTableWidgetItem(QString::fromUtf8(kRowLabels[r])));
-    Grid_group->setToolTip(QStringLiteral("点“保留此篇”一行选择保留的论文；点题目至分类各行的格子，选择合并后取哪一篇的值。"
+        Grid_group->setVerticalHeaderItem(r, new QTableWidgetItem(tr(kRowLabels[r])));
+    Grid_group->setToolTip(tr("点“保留此篇”一行选择保留的论文；点题目至分类各行的格子，选择合并后取哪一篇的值。"
                                           "其他作者与关键词合并去重，备注连在一起。"));
 
-    Button_merge = db::widgets::button(this, QStringLiteral("合并本组"), "Button_merge");
-    Button_distinct = db::widgets::button(this, QStringLiteral("不是重复"), "Button_distinct");
+    Button_merge = db::widgets::button(this, tr("合并本组"), "Button_merge");
+    Button_distinct = db::widgets::button(this, tr("不是重复"), "Button_distinct");
     ComboBox_rule = new QComboBox(this);
     ComboBox_rule->setObjectName(QStringLiteral("ComboBox_rule"));
-    ComboBox_rule->addItems({QStringLiteral("保留最早录入的"), QStringLiteral("保留信息最全的")});
-    Button_merge_all = db::widgets::button(this, QStringLiteral("合并勾选的组"), "Button_merge_all");
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    ComboBox_rule->addItems({tr("保留最早录入的"), tr("保留信息最全的")});
+    Button_merge_all = db::widgets::button(this, tr("合并勾选的组"), "Button_merge_all");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
 
     auto* top = new QHBoxLayout;
     top->addWidget(Button_scan);
@@ -107,7 +119,7 @@ TForm_dup_find::TForm_dup_find(QWidget* parent)
     bottom->addWidget(Button_merge);
     bottom->addWidget(Button_distinct);
     bottom->addStretch();
-    bottom->addWidget(new QLabel(QStringLiteral("批量合并："), this));
+    bottom->addWidget(new QLabel(tr("批量合并："), this));
     bottom->addWidget(ComboBox_rule);
     bottom->addWidget(Button_merge_all);
     bottom->addSpacing(24);
@@ -169,7 +181,7 @@ void TForm_dup_find::Button_scanClick() {
             throw;
         }
         if (out.cancelled) {
-            Label_status->setText(QStringLiteral("已取消。"));
+            Label_status->setText(tr("已取消。"));
             ProgressBar1->setValue(0);
             setRunning(false);
             return;
@@ -177,12 +189,12 @@ void TForm_dup_find::Button_scanClick() {
         groups_ = out.groups;
         for (int i = 0; i < groups_.size(); ++i) {
             const QString title = groups_[i].first().section(QLatin1Char('$'), 0, -3);
-            auto* item = new QListWidgetItem(QStringLiteral("%1（%2 篇）").arg(title).arg(groups_[i].size()), List_groups);
+            auto* item = new QListWidgetItem(tr("%1（%2 篇）").arg(title).arg(groups_[i].size()), List_groups);
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(Qt::Checked);
         }
         ProgressBar1->setValue(1000);
-        Label_status->setText(QStringLiteral("共 %1 篇论文，找到 %2 组可能重复的论文。勾选的组可按所选规则一并合并。")
+        Label_status->setText(tr("共 %1 篇论文，找到 %2 组可能重复的论文。勾选的组可按所选规则一并合并。")
                                   .arg(out.papers)
                                   .arg(groups_.size()));
         setRunning(false);
@@ -206,10 +218,10 @@ void TForm_dup_find::showGroup(int row) {
     plan_ = MergePlan::keeping(shown_.isEmpty() ? 0 : duplicates::chooseKeep(shown_, KeepRule(ComboBox_rule->currentIndex())));
     Grid_group->setColumnCount(int(shown_.size()) + 1);
     for (int c = 0; c < shown_.size(); ++c) {
-        Grid_group->setHorizontalHeaderItem(c, new QTableWidgetItem(QStringLiteral("论文 %1").arg(c + 1)));
+        Grid_group->setHorizontalHeaderItem(c, new QTableWidgetItem(tr("论文 %1").arg(c + 1)));
         for (int r = kFirstFieldRow; r < kRows; ++r) Grid_group->setItem(r, c, new QTableWidgetItem(cellText(shown_[c], r)));
     }
-    Grid_group->setHorizontalHeaderItem(int(shown_.size()), new QTableWidgetItem(QStringLiteral("合并后")));
+    Grid_group->setHorizontalHeaderItem(int(shown_.size()), new QTableWidgetItem(tr("合并后")));
     paintChoices();
     setRunning(false);
 }
@@ -236,7 +248,7 @@ void TForm_dup_find::paintChoices() {
     if (shown_.isEmpty()) return;
     const QColor chosen(0xd8, 0xf0, 0xd0);
     for (int c = 0; c < shown_.size(); ++c) {
-        auto* keep = new QTableWidgetItem(c == plan_.keep ? QStringLiteral("● 保留") : QStringLiteral("○ 删除"));
+        auto* keep = new QTableWidgetItem(c == plan_.keep ? tr("● 保留") : tr("○ 删除"));
         if (c == plan_.keep) keep->setBackground(chosen);
         Grid_group->setItem(0, c, keep);
         for (int f = 0; f < kFieldCount; ++f) {
@@ -250,7 +262,7 @@ void TForm_dup_find::paintChoices() {
     }
     const MergedPaper m = mergedPaper(shown_, plan_);
     const int last = int(shown_.size());
-    Grid_group->setItem(0, last, new QTableWidgetItem(QStringLiteral("合并结果")));
+    Grid_group->setItem(0, last, new QTableWidgetItem(tr("合并结果")));
     for (int r = kFirstFieldRow; r < kRows; ++r) Grid_group->setItem(r, last, new QTableWidgetItem(mergedText(m, r)));
     Grid_group->resizeRowsToContents();
 }
@@ -291,7 +303,7 @@ void TForm_dup_find::Button_merge_allClick() {
         for (int i = 0; i < List_groups->count(); ++i)
             if (List_groups->item(i)->checkState() == Qt::Checked) rows << i;
         if (rows.isEmpty()) {
-            db::messages::show(QStringLiteral("请勾选要合并的组"), QStringLiteral("注意"));
+            db::messages::show(tr("请勾选要合并的组"), tr("注意"));
             return;
         }
         const KeepRule rule = KeepRule(ComboBox_rule->currentIndex());
@@ -302,7 +314,7 @@ void TForm_dup_find::Button_merge_allClick() {
         QList<int> done;
         try {
             for (int i = 0; i < rows.size() && !cancelRequested_; ++i) {
-                stepShown(QStringLiteral("正在合并第 %1 组，共 %2 组…").arg(i + 1).arg(rows.size()), double(i) / rows.size());
+                stepShown(tr("正在合并第 %1 组，共 %2 组…").arg(i + 1).arg(rows.size()), double(i) / rows.size());
                 query().openSql(storedSelect(groups_[rows[i]]));
                 const QVector<StoredPaper> group = readStored(query());
                 if (group.size() < 2) {
@@ -325,12 +337,12 @@ void TForm_dup_find::Button_merge_allClick() {
         }
         for (int k = int(done.size()) - 1; k >= 0; --k) dropGroup(done[k]);
         ProgressBar1->setValue(1000);
-        const QString text = QStringLiteral("已合并 %1 组").arg(merged) +
-                             (failed ? QStringLiteral("，%1 组未合并（论文已被删除或修改）").arg(failed) : QString()) +
-                             (cancelRequested_ ? QStringLiteral("，其余已取消") : QString());
-        Label_status->setText(text + QStringLiteral("。"));
+        const QString text = tr("已合并 %1 组").arg(merged) +
+                             (failed ? tr("，%1 组未合并（论文已被删除或修改）").arg(failed) : QString()) +
+                             (cancelRequested_ ? tr("，其余已取消") : QString());
+        Label_status->setText(text + tr("。"));
         setRunning(false);
-        db::messages::show(text, QStringLiteral("批量合并"));
+        db::messages::show(text, tr("批量合并"));
         if (List_groups->count() > 0) List_groups->setCurrentRow(0);
     });
 }

@@ -165,7 +165,7 @@ EN = {
 '批量合并': 'Merge many',
 '仍然导入': 'Import anyway',
 '更新库中那篇论文': 'Update that paper in the catalogue',
-'库中可能已有这篇论文（仅作提示，“插入”照常进行）：': 'The catalogue may already hold this paper (a hint only; "Insert" works as usual):',
+'库中可能已有这篇论文（仅作提示，“插入”照常进行）：': 'The catalogue may already hold this paper (a hint only; "Enter" works as usual):',
 '依据': 'Why',
 '（更新库中论文）': ' (updates the paper in the catalogue)',
 '可能重复': 'Possible duplicate',

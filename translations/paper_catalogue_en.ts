@@ -1714,7 +1714,7 @@ Each entry:
     <name>duplicates::SimilarPapersBox</name>
     <message>
         <source>库中可能已有这篇论文（仅作提示，“插入”照常进行）：</source>
-        <translation>The catalogue may already hold this paper (a hint only; "Insert" works as usual):</translation>
+        <translation>The catalogue may already hold this paper (a hint only; "Enter" works as usual):</translation>
     </message>
     <message>
         <source>论文题目</source>

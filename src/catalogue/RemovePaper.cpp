@@ -2,6 +2,7 @@
 
 #include "db/Schema.h"
 #include "db/SqlText.h"
+#include "fulltext/IndexTables.h"
 
 namespace catalogue::removal {
 
@@ -20,6 +21,7 @@ Notice removePaper(db::Query& q, const QString& title, const QString& author, co
     db::Transaction change(q);
     qint64 counts[5] = {};
     for (int i = 0; i < 5; ++i) counts[i] = q.execSql(deletes[i]);
+    fulltext::forgetPaper(q, key);
     return change.finish({counts[0], counts[1], counts[2], counts[3], counts[4]}) ? kSuccess : kFailure;
 }
 

@@ -5,6 +5,7 @@
 #include "db/Messages.h"
 #include "db/Schema.h"
 #include "db/SqlText.h"
+#include "fulltext/IndexTables.h"
 
 namespace catalogue::update {
 
@@ -53,6 +54,7 @@ Notice updateMain(db::Query& q, const MainChange& c) {
     const QStringList rewrites = keyRewrites(newKey, oldKey);
     qint64 k[5] = {};
     for (int i = 0; i < 5; ++i) k[i] = q.execSql(rewrites[i]);
+    fulltext::followKey(q, oldKey, newKey);
     return change.finish({a, b, k[0], k[1], k[2], k[3], k[4]}) ? kSuccess : kFailure;
 }
 
@@ -112,6 +114,8 @@ OtherOutcome updateOther(db::Query& q, scripting::HookCaller& hooks, const Other
         counts[i] = q.execSql(statement);
         list += listFragment(item);
     }
+    // another file: the index of the one before goes with the change
+    if (c.wanted(Filename) || c.wanted(Dir)) fulltext::forgetPaper(q, key);
     // The notice comes before the "commit" that follows it.
     out.nothingChosen = list == kListStart;
     if (out.nothingChosen) db::messages::show(kNothingChosen.text, kNothingChosen.caption);

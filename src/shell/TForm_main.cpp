@@ -42,6 +42,7 @@ TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
     addCommand(tables, QStringLiteral("插入"), "menu32");
     addCommand(tables, QStringLiteral("删除（元组）"), "menu33");
     addCommand(tables, QStringLiteral("更新"), "menu34");
+    addCommand(tables, QStringLiteral("全文检索"), "menu36");
 
     addCommand(nullptr, QStringLiteral("存储过程"), "menu4");
 

@@ -18,6 +18,7 @@
 #include "pdf/PaperReading.h"
 #include "pdf/RecordJson.h"
 #include "pdf/reader/PopplerReader.h"
+#include "pdf/reader/TextMode.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     limitMemory();
     poppler::set_debug_error_function(quiet, nullptr);
     std::ios::sync_with_stdio(false);
+    if (argc > 1 && std::string(argv[1]) == "--text") return pdf::reader::runTextMode(argc, argv);
     std::string path;
     while (std::getline(std::cin, path)) {
         if (!path.empty() && path.back() == '\r') path.pop_back();

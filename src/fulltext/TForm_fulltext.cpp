@@ -31,6 +31,7 @@ TForm_fulltext::TForm_fulltext(QWidget* parent) : db::Form(QStringLiteral("Form_
     Label_size = db::widgets::label(this, "Label_size");
     Label_progress = db::widgets::label(this, "Label_progress");
     ProgressBar_index = exchange::progressBar(this);
+    ProgressBar_index->setTextVisible(false);  // a percentage only while a run is under way
     Memo_messages = exchange::messagePane(this, 90);
 
     DBGrid_fulltext = new db::ResultGrid(this);
@@ -117,6 +118,7 @@ void TForm_fulltext::indexStarted(bool wholeCatalogue) {
 void TForm_fulltext::indexProgress(int done, int total) {
     ProgressBar_index->setRange(0, total);
     ProgressBar_index->setValue(done);
+    ProgressBar_index->setTextVisible(true);
     Label_progress->setText(QStringLiteral("已读 %1 / %2 个文件").arg(done).arg(total));
 }
 
@@ -124,6 +126,7 @@ void TForm_fulltext::indexFinished(const fulltext::IndexSummary& summary) {
     Button_cancel->setEnabled(fulltext::IndexService::instance().isRunning());
     ProgressBar_index->setRange(0, 1);
     ProgressBar_index->setValue(1);
+    ProgressBar_index->setTextVisible(false);
     Label_progress->setText(fulltext::summaryLine(summary));
     for (const QString& line : fulltext::summaryDetails(summary)) Memo_messages->appendPlainText(line);
     if (!query().busy()) handle([&] { showSize(); });

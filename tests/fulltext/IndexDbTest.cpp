@@ -3,12 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QPointer>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include "FulltextFixture.h"
 #include "catalogue/RemovePaper.h"
 #include "catalogue/UpdatePaper.h"
+#include "exchange/PaperCheck.h"
+#include "exchange/PaperWriter.h"
+#include "fulltext/AfterChange.h"
+#include "support/EntryForm.h"
 #include "fulltext/IndexService.h"
 #include "fulltext/IndexTables.h"
 #include "fulltext/SearchEngine.h"
@@ -204,6 +209,37 @@ TEST_F(IndexRunDb, ACancelledRunStopsAndKeepsWhatWasCommitted) {
     EXPECT_LT(docs, 6);
     // the next run completes the rest
     EXPECT_EQ(build().indexed, 6 - docs);
+}
+
+TEST_F(IndexRunDb, PapersEnteredOrImportedAreIndexedAfterTheirCommit) {
+    writeSample(dir.filePath(QStringLiteral("entered.pdf")), QStringLiteral("enteredword"));
+    QPointer<TForm_insert_d> w = db::Form::open<TForm_insert_d>(QStringLiteral("editor"), testdb::paperConnection());
+    entryform::type(*w, {QStringLiteral("entered"), QStringLiteral("作者"), QStringLiteral("2024"),
+                         QStringLiteral("entered.pdf"), dir.path(), QString()});
+    w->Button_yes->click();
+    fulltext::IndexService::instance().waitUntilIdle();
+    delete w.data();
+    ASSERT_EQ(summaries.size(), 1);
+    EXPECT_EQ(summaries.first().indexed, 1);
+    EXPECT_EQ(found(QStringLiteral("enteredword")), QStringList{keyOf(QStringLiteral("entered"))});
+
+    writeSample(dir.filePath(QStringLiteral("imported.pdf")), QStringLiteral("importedword"));
+    addPaper(QStringLiteral("imported"), dir.path(), QStringLiteral("imported.pdf"));
+    exchange::CheckedPaper paper;
+    paper.key = keyOf(QStringLiteral("imported"));
+    paper.entry.filename = QStringLiteral("imported.pdf");
+    exchange::WriteJob job;
+    job.paper = &paper;
+    exchange::PaperOutcome skipped, imported;
+    skipped.outcome = exchange::Outcome::Skipped;
+    imported.outcome = exchange::Outcome::Imported;
+    summaries.clear();
+    fulltext::indexImported(testdb::paperConnection(), {job}, {skipped});
+    fulltext::IndexService::instance().waitUntilIdle();
+    EXPECT_TRUE(summaries.isEmpty());
+    fulltext::indexImported(testdb::paperConnection(), {job}, {imported});
+    fulltext::IndexService::instance().waitUntilIdle();
+    EXPECT_EQ(found(QStringLiteral("importedword")), QStringList{keyOf(QStringLiteral("imported"))});
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The program's side of the full-text benchmarks (bench/fulltext_run.py):
 // one measurement per process, its figures printed as "RESULT {json}".
 //
-//   paper_fulltext_bench load  --dsn DSN --papers N [--pages 10] [--chars 500] [--seed S] [--first K]
+//   paper_fulltext_bench load  --dsn DSN --papers N [--pages 10] [--chars 500] [--seed S] [--first K] [--batch 1000]
 //       generated papers into the catalogue and the index (tokenising and storing timed)
 //   paper_fulltext_bench query --dsn DSN --queries N [--seed S] [--record DIR]
 //       queries drawn from the stored text, each timed; with --record, the statements
@@ -69,8 +69,9 @@ int load(const QStringList& args, const QString& conn) {
     q.setConnectionString(conn);
     double generating = 0, storing = 0;
     qint64 textChars = 0, textBytes = 0;
-    for (int at = first; at < first + papers; at += 200) {
-        const int n = std::min(200, first + papers - at);
+    const int perBatch = arg(args, QStringLiteral("batch"), QStringLiteral("1000")).toInt();
+    for (int at = first; at < first + papers; at += perBatch) {
+        const int n = std::min(perBatch, first + papers - at);
         auto t0 = Clock::now();
         QVector<fulltext::ExtractedFile> batch;
         for (int i = at; i < at + n; ++i) {

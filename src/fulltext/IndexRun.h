@@ -23,7 +23,7 @@ namespace fulltext {
 struct IndexLimits {
     int maxPages = 100;
     int maxChars = 500000;
-    int batchFiles = 200;          // files written as one segment
+    int batchFiles = 1000;         // files written as one segment
     int batchChars = 8 << 20;      // or this much text, whichever comes first
     int timeLimitMs = 20000;       // longest time one file may take to read
 };

@@ -82,3 +82,33 @@ CREATE TABLE paper_distinct (
   KEY paper_distinct_a (Paperid_a),
   KEY paper_distinct_b (Paperid_b)
 ) ENGINE=InnoDB;
+
+-- The full-text index of the papers' files: one row per indexed file, the text of each
+-- page as indexed, and the postings (for each term and segment, the packed list of pages
+-- holding the term). Ordinary InnoDB tables, so that a replicated cluster copies them; the
+-- two large ones compressed (about half the size).
+CREATE TABLE IF NOT EXISTS fulltext_doc (
+  doc_id BIGINT UNSIGNED NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  Paperid VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL,
+  seg BIGINT UNSIGNED NOT NULL DEFAULT 0,
+  file_size BIGINT NOT NULL,
+  file_mtime BIGINT NOT NULL,
+  file_hash CHAR(40) CHARACTER SET ascii NOT NULL,
+  pages INT NOT NULL,
+  tokens INT NOT NULL,
+  error VARCHAR(200) NULL DEFAULT NULL,
+  UNIQUE KEY fulltext_doc_paper (Paperid),
+  KEY fulltext_doc_seg (seg)
+) ENGINE=InnoDB;
+CREATE TABLE IF NOT EXISTS fulltext_page (
+  doc_id BIGINT UNSIGNED NOT NULL,
+  page INT UNSIGNED NOT NULL,
+  body MEDIUMTEXT NOT NULL,
+  PRIMARY KEY (doc_id, page)
+) ENGINE=InnoDB ROW_FORMAT=COMPRESSED KEY_BLOCK_SIZE=8;
+CREATE TABLE IF NOT EXISTS fulltext_posting (
+  term VARCHAR(64) COLLATE utf8mb4_bin NOT NULL,
+  seg BIGINT UNSIGNED NOT NULL,
+  data MEDIUMBLOB NOT NULL,
+  PRIMARY KEY (term, seg)
+) ENGINE=InnoDB ROW_FORMAT=COMPRESSED KEY_BLOCK_SIZE=8;

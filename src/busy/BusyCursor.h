@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QThread>
 
 namespace busy {
 
@@ -11,7 +12,8 @@ namespace busy {
 class BusyCursor {
 public:
     explicit BusyCursor(Qt::CursorShape shape = Qt::WaitCursor)
-        : active_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        : active_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr &&
+                  QThread::currentThread() == QCoreApplication::instance()->thread()) {
         if (active_) QGuiApplication::setOverrideCursor(QCursor(shape));
     }
     ~BusyCursor() {

@@ -3,6 +3,7 @@
 #include "db/Schema.h"
 #include "db/SqlText.h"
 #include "duplicates/MatchIndex.h"
+#include "fulltext/IndexTables.h"
 
 namespace catalogue::removal {
 
@@ -23,6 +24,7 @@ Notice removePaper(db::Query& q, const QString& title, const QString& author, co
     qint64 counts[5] = {};
     for (int i = 0; i < 5; ++i) counts[i] = q.execSql(deletes[i]);
     for (int i = 5; i < deletes.size(); ++i) q.execSql(deletes[i]);
+    fulltext::forgetPaper(q, key);
     return change.finish({counts[0], counts[1], counts[2], counts[3], counts[4]}) ? kSuccess : kFailure;
 }
 

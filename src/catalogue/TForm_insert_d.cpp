@@ -15,6 +15,8 @@
 #include "pdf/EntryFromPdf.h"
 #include "scripting/ScriptEngine.h"
 #include "db/RetryOnConflict.h"
+#include "db/Schema.h"
+#include "fulltext/AfterChange.h"
 
 TForm_insert_d::TForm_insert_d(QWidget* parent)
     : db::Form(QStringLiteral("Form_insert_d"), parent),
@@ -157,6 +159,9 @@ void TForm_insert_d::Button_yesClick() {
                 return catalogue::entry::insertPaper(query(), *hooks_, entry(), userName(),
                                                      catalogue::entry::today());
             });
+        if (n.text == catalogue::entry::kSuccess.text && !Edit_filename->text().isEmpty())
+            fulltext::indexPaper(connectionString(),
+                                 schema::paperKey(Edit_title->text(), Edit_author->text(), Edit_date->text()));
         db::messages::show(n.text, n.caption);
     });
 }

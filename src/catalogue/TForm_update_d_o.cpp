@@ -12,6 +12,8 @@
 #include "db/Widgets.h"
 #include "scripting/ScriptEngine.h"
 #include "db/RetryOnConflict.h"
+#include "db/Schema.h"
+#include "fulltext/AfterChange.h"
 
 TForm_update_d_o::TForm_update_d_o(QWidget* parent)
     : db::Form(QStringLiteral("Form_update_d_o"), parent),
@@ -119,6 +121,8 @@ void TForm_update_d_o::Button_yesClick() {
             db::messages::show(n.text, n.caption);
             return;
         }
+        if (c.wanted(catalogue::update::Filename) || c.wanted(catalogue::update::Dir))
+            fulltext::indexPaper(connectionString(), schema::paperKey(c.title, c.author, c.date));
         DBGrid_update->bind(&query());
         if (!out.nothingChosen) query().openSql(out.select);
     });

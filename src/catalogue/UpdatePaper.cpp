@@ -6,6 +6,7 @@
 #include "db/Schema.h"
 #include "db/SqlText.h"
 #include "duplicates/MatchIndex.h"
+#include "fulltext/IndexTables.h"
 
 namespace catalogue::update {
 
@@ -57,6 +58,7 @@ Notice updateMain(db::Query& q, const MainChange& c) {
     // the duplicate finder's index follows; a paper not yet indexed has no row to move
     q.execSql(duplicates::index::matchRewrite(oldKey, newKey, title, author, date));
     if (newKey != oldKey) q.execSql(duplicates::index::distinctDelete(oldKey));
+    fulltext::followKey(q, oldKey, newKey);
     return change.finish({a, b, k[0], k[1], k[2], k[3], k[4]}) ? kSuccess : kFailure;
 }
 
@@ -117,6 +119,8 @@ OtherOutcome updateOther(db::Query& q, scripting::HookCaller& hooks, const Other
         if (item == Remark) q.execSql(duplicates::index::identifiersUpdate(key, c.text[item]));
         list += listFragment(item);
     }
+    // another file: the index of the one before goes with the change
+    if (c.wanted(Filename) || c.wanted(Dir)) fulltext::forgetPaper(q, key);
     // The notice comes before the "commit" that follows it.
     out.nothingChosen = list == kListStart;
     if (out.nothingChosen) db::messages::show(kNothingChosen.text, kNothingChosen.caption);

@@ -1,5 +1,8 @@
 #include "db/OdbcQuery.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 #include <sql.h>
 #include <sqlext.h>
 #ifdef __GLIBC__
@@ -709,7 +712,9 @@ bool endsTransaction(const QString& statement) {
 bool OdbcQuery::send(Want want, qint64* affected) {
     if (busy_) throw DbError(kStillRunning);
     close();
-    if (beforeSend()) beforeSend()(sql_);
+    // only what the windows send: work on a thread of its own (the indexer) is not counted
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (beforeSend() && (!app || QThread::currentThread() == app->thread())) beforeSend()(sql_);
     stop_->reset();
     Outcome outcome;
     std::exception_ptr error;

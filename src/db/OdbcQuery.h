@@ -74,8 +74,9 @@ public:
     // driver that under-reports column sizes would (tests).
     static void setBoundCellLimit(std::size_t bytes);
 
-    // Called with each statement just before it is sent (fault tests use it
-    // to stop the server at a chosen statement); empty by default.
+    // Called with each statement sent from the program's main thread, just
+    // before it is sent (fault tests use it to stop the server at a chosen
+    // statement); empty by default.
     static void setBeforeSend(std::function<void(const QString&)> callback);
     // True while a connection to the server is held.
     bool isConnected() const;

@@ -9,6 +9,7 @@
 
 #include "catalogue/InsertPaper.h"
 #include "db/Widgets.h"
+#include "fulltext/AfterChange.h"
 
 namespace exchange {
 
@@ -35,6 +36,7 @@ ImportRun writeJobs(db::Query& query, scripting::HookCaller& hooks, const QVecto
     ImportRun run;
     run.outcomes = writer.write(jobs, tell);
     run.summary = writer.summary();
+    fulltext::indexImported(query.connectionString(), jobs, run.outcomes);
     return run;
 }
 

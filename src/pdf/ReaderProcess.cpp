@@ -41,6 +41,7 @@ void ReaderProcess::cancel() {
 void ReaderProcess::startProcess() {
     process_ = new QProcess(this);
     process_->setProgram(program_);
+    process_->setArguments(arguments_);
     process_->setStandardErrorFile(QProcess::nullDevice());
     connect(process_, &QProcess::readyReadStandardOutput, this, &ReaderProcess::readAnswers);
     connect(process_, &QProcess::finished, this, &ReaderProcess::processEnded);
@@ -98,6 +99,12 @@ void ReaderProcess::readAnswers() {
         buffer_.remove(0, end + 1);
         timer_.stop();
         waiting_ = false;
+        if (!arguments_.isEmpty()) {
+            ++next_;
+            emit lineRead(next_ - 1, line);
+            sendNext();
+            continue;
+        }
         exchange::PaperRecord record = recordFromJsonLine(line);
         placeRecord(record, files_[next_]);
         ++next_;

@@ -25,6 +25,10 @@ public:
     void setProgram(const QString& program) { program_ = program; }
     // Longest time one file may take, in milliseconds.
     void setTimeLimit(int ms) { timeLimit_ = ms; }
+    // Arguments of the reader program (a reading mode); each answer then comes
+    // as lineRead with the line as the reader wrote it. Files that fail
+    // outside the reader (time limit, crash) still come as fileRead with an error.
+    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
 
     // Starts reading the files; fileRead comes once for each, in order, then finished.
     void start(const QStringList& files);
@@ -36,6 +40,7 @@ public:
 
 signals:
     void fileRead(int index, const exchange::PaperRecord& record);
+    void lineRead(int index, const QByteArray& line);
     void finished(bool cancelled);
 
 private:
@@ -50,6 +55,7 @@ private:
     void fail(const QString& error);
 
     QString program_;
+    QStringList arguments_;
     int timeLimit_ = 10000;
     QProcess* process_ = nullptr;
     QTimer timer_;

@@ -42,6 +42,7 @@ TForm_main::TForm_main(QWidget* parent) : QMainWindow(parent) {
     addCommand(tables, tr("插入"), "menu32");
     addCommand(tables, tr("删除（元组）"), "menu33");
     addCommand(tables, tr("更新"), "menu34");
+    addCommand(tables, tr("全文检索"), "menu36");
     addCommand(tables, tr("查找重复论文"), "menu39");
 
     addCommand(nullptr, tr("存储过程"), "menu4");

@@ -30,6 +30,7 @@
 #include "pdf/RecordJson.h"
 #include "pdf/reader/PopplerReader.h"
 #include "pdf/reader/XgbLineClassifier.h"
+#include "pdf/reader/TextMode.h"
 
 namespace {
 
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
         mode == Mode::Records ? (modelFile.isEmpty() ? pdf::reader::XgbLineClassifier::defaultModelFile() : modelFile)
                               : QString());
     std::ios::sync_with_stdio(false);
+    if (argc > 1 && std::string(argv[1]) == "--text") return pdf::reader::runTextMode(argc, argv);
     std::string path;
     while (std::getline(std::cin, path)) {
         if (!path.empty() && path.back() == '\r') path.pop_back();

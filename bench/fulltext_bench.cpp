@@ -1,0 +1,210 @@
+// The program's side of the full-text benchmarks (bench/fulltext_run.py):
+// one measurement per process, its figures printed as "RESULT {json}".
+//
+//   paper_fulltext_bench load  --dsn DSN --papers N [--pages 10] [--chars 500] [--seed S] [--first K] [--batch 1000]
+//       generated papers into the catalogue and the index (tokenising and storing timed)
+//   paper_fulltext_bench query --dsn DSN --queries N [--seed S] [--record DIR]
+//       queries drawn from the stored text, each timed; with --record, the statements
+//       each query sent, one file per query, for the client to run the same
+//   paper_fulltext_bench pdf   --dsn DSN --folder DIR --papers N [--pages 10] [--first K]
+//       PDF files written, catalogued and indexed end to end through the reader process
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "../tests/fulltext/Corpus.h"
+#include "db/ConnectionString.h"
+#include "db/Credentials.h"
+#include "db/OdbcQuery.h"
+#include "db/SqlText.h"
+#include "fulltext/IndexService.h"
+#include "fulltext/IndexWriter.h"
+#include "fulltext/SearchEngine.h"
+#include "fulltext/Tokenizer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+double secondsSince(Clock::time_point t0) { return std::chrono::duration<double>(Clock::now() - t0).count(); }
+
+QString arg(const QStringList& args, const QString& name, const QString& fallback = {}) {
+    const int i = int(args.indexOf(QStringLiteral("--") + name));
+    return i >= 0 && i + 1 < args.size() ? args[i + 1] : fallback;
+}
+
+void result(const QJsonObject& o) {
+    std::printf("RESULT %s\n", QJsonDocument(o).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout);
+}
+
+QString keyOf(int i) { return QStringLiteral("全文基准论文%1$作者%2$2024").arg(i).arg(i % 97); }
+
+// The catalogue rows of papers first..first+count-1, filed in folder.
+void addPapers(db::Query& q, int first, int count, const QString& folder) {
+    QStringList main, address;
+    for (int i = first; i < first + count; ++i) {
+        const QString k = db::sqlQuote(keyOf(i));
+        main << QStringLiteral("('%1','全文基准论文%2','作者%3','2024')").arg(k).arg(i).arg(i % 97);
+        address << QStringLiteral("('%1','p%2.pdf','%3',null,null)").arg(k).arg(i).arg(db::sqlQuote(folder));
+    }
+    q.execSql(QStringLiteral("insert into main values ") + main.join(QLatin1Char(',')));
+    q.execSql(QStringLiteral("insert into address values ") + address.join(QLatin1Char(',')));
+}
+
+int load(const QStringList& args, const QString& conn) {
+    const int papers = arg(args, QStringLiteral("papers"), QStringLiteral("1000")).toInt();
+    const int pages = arg(args, QStringLiteral("pages"), QStringLiteral("10")).toInt();
+    const int chars = arg(args, QStringLiteral("chars"), QStringLiteral("500")).toInt();
+    const int first = arg(args, QStringLiteral("first"), QStringLiteral("0")).toInt();
+    corpus::Generator gen(arg(args, QStringLiteral("seed"), QStringLiteral("1")).toUInt() + unsigned(first));
+    db::OdbcQuery q;
+    q.setConnectionString(conn);
+    double generating = 0, storing = 0;
+    qint64 textChars = 0, textBytes = 0;
+    const int perBatch = arg(args, QStringLiteral("batch"), QStringLiteral("1000")).toInt();
+    for (int at = first; at < first + papers; at += perBatch) {
+        const int n = std::min(perBatch, first + papers - at);
+        auto t0 = Clock::now();
+        QVector<fulltext::ExtractedFile> batch;
+        for (int i = at; i < at + n; ++i) {
+            fulltext::ExtractedFile f;
+            f.key = keyOf(i);
+            f.dir = QStringLiteral("/bench");
+            f.filename = QStringLiteral("p%1.pdf").arg(i);
+            f.hash = QStringLiteral("%1").arg(i);
+            f.pages = gen.paper(pages, chars, (i % 10) / 10.0 + 0.05);
+            for (const QString& p : f.pages) {
+                textChars += p.size();
+                textBytes += p.toUtf8().size();
+            }
+            batch.append(f);
+        }
+        generating += secondsSince(t0);
+        t0 = Clock::now();
+        addPapers(q, at, n, QStringLiteral("/bench"));
+        fulltext::writeBatch(q, batch);
+        storing += secondsSince(t0);
+    }
+    result({{"papers", papers}, {"pages", papers * pages}, {"generate_s", generating}, {"store_s", storing},
+            {"pages_per_s", papers * pages / storing}, {"text_chars", double(textChars)}, {"text_bytes", double(textBytes)}});
+    return 0;
+}
+
+int query(const QStringList& args, const QString& conn) {
+    const int count = arg(args, QStringLiteral("queries"), QStringLiteral("200")).toInt();
+    const QString record = arg(args, QStringLiteral("record"));
+    std::mt19937 r(arg(args, QStringLiteral("seed"), QStringLiteral("7")).toUInt());
+    db::OdbcQuery q;
+    q.setConnectionString(conn);
+    // pages to draw from
+    q.openSql(QStringLiteral("select body from fulltext_page order by rand(%1) limit %2").arg(r() % 1000).arg(count));
+    QStringList pages;
+    for (; !q.eof(); q.next()) pages << q.field(0);
+    q.close();
+    QStringList statements;
+    db::OdbcQuery::setBeforeSend([&](const QString& s) { statements << s; });
+    QVector<double> ms;
+    QJsonObject perKind;
+    int found = 0;
+    for (int i = 0; i < count && !pages.isEmpty(); ++i) {
+        const QString& page = pages[i % pages.size()];
+        const QVector<fulltext::Token> t = fulltext::tokenize(page);
+        if (t.size() < 8) continue;
+        // Chinese 2-6 characters, a word, a phrase of two or three words
+        const int kind = i % 3;
+        QString text;
+        for (int attempt = 0; attempt < 100 && text.isEmpty(); ++attempt) {
+            const int len = kind == 0 ? 2 + int(r() % 5) : kind == 1 ? 1 : 2 + int(r() % 2);
+            const int at = int(r() % (t.size() - len));
+            bool ok = true;
+            for (int k = at; k < at + len; ++k) ok = ok && t[k].cjk == (kind == 0);
+            if (!ok) continue;
+            QStringList parts;
+            for (int k = at; k < at + len; ++k) parts << t[k].text;
+            text = kind == 0 ? parts.join(QString()) : QLatin1Char('"') + parts.join(QLatin1Char(' ')) + QLatin1Char('"');
+        }
+        if (text.isEmpty()) continue;
+        statements.clear();
+        const auto t0 = Clock::now();
+        const fulltext::SearchOutcome out = fulltext::search(q, text);
+        fulltext::resultRows(q, out.matches);
+        ms << secondsSince(t0) * 1000;
+        found += out.matches.size();
+        if (!record.isEmpty()) {
+            QFile f(QDir(record).filePath(QStringLiteral("q%1.sql").arg(ms.size(), 4, 10, QLatin1Char('0'))));
+            f.open(QIODevice::WriteOnly);
+            for (const QString& s : statements) f.write((s + QStringLiteral(";\n")).toUtf8());
+        }
+    }
+    db::OdbcQuery::setBeforeSend({});
+    QVector<double> sorted = ms;
+    std::sort(sorted.begin(), sorted.end());
+    auto pct = [&](double p) { return sorted.isEmpty() ? 0.0 : sorted[std::min<int>(sorted.size() - 1, int(p * sorted.size()))]; };
+    QJsonArray all;
+    for (double v : ms) all.append(v);
+    result({{"queries", int(ms.size())}, {"median_ms", pct(0.5)}, {"p95_ms", pct(0.95)}, {"max_ms", pct(1.0)},
+            {"mean_found", ms.isEmpty() ? 0.0 : double(found) / ms.size()}, {"ms", all}});
+    return 0;
+}
+
+int pdfs(const QStringList& args, const QString& conn) {
+    const int papers = arg(args, QStringLiteral("papers"), QStringLiteral("100")).toInt();
+    const int pages = arg(args, QStringLiteral("pages"), QStringLiteral("10")).toInt();
+    const int first = arg(args, QStringLiteral("first"), QStringLiteral("1000000")).toInt();
+    const QString folder = QDir(arg(args, QStringLiteral("folder"))).absolutePath();
+    QDir().mkpath(folder);
+    corpus::Generator gen(99);
+    auto t0 = Clock::now();
+    for (int i = first; i < first + papers; ++i) {
+        QPdfWriter writer(QDir(folder).filePath(QStringLiteral("p%1.pdf").arg(i)));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(72);
+        QPainter p(&writer);
+        p.setFont(QFont(QStringLiteral("WenQuanYi Zen Hei"), 9));
+        for (int k = 0; k < pages; ++k) {
+            if (k) writer.newPage();
+            p.drawText(QRectF(50, 50, 495, 740), Qt::TextWordWrap, gen.page(2500, 0.5));
+        }
+    }
+    const double writing = secondsSince(t0);
+    db::OdbcQuery q;
+    q.setConnectionString(conn);
+    for (int at = first; at < first + papers; at += 500) addPapers(q, at, std::min(500, first + papers - at), folder);
+    QStringList keys;
+    for (int i = first; i < first + papers; ++i) keys << keyOf(i);
+    fulltext::IndexService& service = fulltext::IndexService::instance();
+    service.setReaderProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/paper_pdf_reader"));
+    fulltext::IndexSummary summary;
+    QObject::connect(&service, &fulltext::IndexService::finished, [&](const fulltext::IndexSummary& s) { summary = s; });
+    t0 = Clock::now();
+    service.request(conn, keys);
+    service.waitUntilIdle(3600 * 1000);
+    const double indexing = secondsSince(t0);
+    result({{"papers", papers}, {"pages", papers * pages}, {"write_pdf_s", writing}, {"index_s", indexing},
+            {"pages_per_s", papers * pages / indexing}, {"indexed", summary.indexed},
+            {"failed", int(summary.failed.size())}, {"error", summary.error}});
+    return summary.indexed == papers ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString conn = db::buildConnectionString(QStringLiteral("MSDASQL.1"), QLatin1String(db::kOpenShelf),
+                                                   QStringLiteral("paper_user"), arg(args, QStringLiteral("dsn"), QStringLiteral("paperdb")));
+    const QString mode = args.value(1);
+    if (mode == QLatin1String("load")) return load(args, conn);
+    if (mode == QLatin1String("query")) return query(args, conn);
+    if (mode == QLatin1String("pdf")) return pdfs(args, conn);
+    std::fprintf(stderr, "usage: paper_fulltext_bench load|query|pdf --dsn DSN ...\n");
+    return 2;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include "fulltext/Tokenizer.h"
+
+namespace fulltext {
+
+// One part of a query: units that must stand together, in this order, on one
+// page of a paper (a word, a phrase in double quotes, a Chinese string of any
+// length, or anything written without a blank such as "CNN模型"); with a
+// leading "-" the paper must not hold it anywhere.
+struct Clause {
+    QVector<Token> units;
+    bool excluded = false;
+    QString text;  // as typed, for messages
+};
+
+// The parts of a query text. Blanks separate parts outside quotes; an
+// unclosed quote runs to the end; parts without any unit are dropped.
+QVector<Clause> parseQuery(const QString& text);
+
+// How the index is asked for a clause: terms that each page holding it must
+// hold ("exact": the term itself; else a CJK character standing alone in the
+// query, looked up as every term that starts with it), and whether the pages
+// so found must still be checked against their text.
+struct TermLookup {
+    QString term;
+    bool prefix = false;
+};
+struct ClausePlan {
+    QVector<TermLookup> terms;
+    bool verify = false;
+};
+ClausePlan planClause(const Clause& clause);
+
+// Where the clause's units stand in a page's units: the index of each first
+// unit of an occurrence.
+QVector<int> occurrences(const QVector<Token>& page, const Clause& clause);
+
+}  // namespace fulltext

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPointer>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include "FulltextFixture.h"
+#include "catalogue/RemovePaper.h"
+#include "catalogue/UpdatePaper.h"
+#include "exchange/PaperCheck.h"
+#include "exchange/PaperWriter.h"
+#include "fulltext/AfterChange.h"
+#include "support/EntryForm.h"
+#include "fulltext/IndexService.h"
+#include "fulltext/IndexTables.h"
+#include "fulltext/SearchEngine.h"
+#include "scripting/ScriptEngine.h"
+#include "support/TestDb.h"
+
+namespace {
+
+class IndexDb : public FulltextDb {};
+
+qint64 postingRows() { return testdb::count(QStringLiteral("fulltext_posting")); }
+
+TEST_F(IndexDb, TheUpgradeScriptRunsTwiceKeepsTheIndexAndLeavesOtherTablesAlone) {
+    addPaper(QStringLiteral("a"));
+    fulltext::writeBatch(q, {file(QStringLiteral("a"), {QStringLiteral("hello world")})});
+    const QString accounts = testdb::scalar(QStringLiteral("select count(*) from username_password"));
+    const QString create = testdb::column(QStringLiteral("show create table username_rightid")).value(0);
+    testdb::runFile(QStringLiteral("sql/upgrade-fulltext.sql"));
+    testdb::runFile(QStringLiteral("sql/upgrade-fulltext.sql"));
+    EXPECT_EQ(found(QStringLiteral("world")), QStringList{keyOf(QStringLiteral("a"))});
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select count(*) from username_password")), accounts);
+    EXPECT_EQ(testdb::column(QStringLiteral("show create table username_rightid")).value(0), create);
+    // InnoDB, each with a primary key
+    EXPECT_EQ(testdb::scalar(QStringLiteral(
+                  "select count(*) from information_schema.tables t join information_schema.table_constraints c "
+                  "on c.table_schema=t.table_schema and c.table_name=t.table_name and c.constraint_type='PRIMARY KEY' "
+                  "where t.table_schema=database() and t.table_name like 'fulltext%' and t.engine='InnoDB'")),
+              QStringLiteral("3"));
+}
+
+TEST_F(IndexDb, ChangesOfAPaperTakeItsIndexAlongInTheSameTransaction) {
+    scripting::ScriptEngine hooks;
+    for (const char* t : {"first", "second", "third"}) addPaper(QString::fromLatin1(t));
+    addPaper(QStringLiteral("alone"));
+    fulltext::writeBatch(q, {file(QStringLiteral("first"), {QStringLiteral("shared alpha")}),
+                             file(QStringLiteral("second"), {QStringLiteral("shared beta")}),
+                             file(QStringLiteral("third"), {QStringLiteral("shared gamma 伽马")})});
+    fulltext::writeBatch(q, {file(QStringLiteral("alone"), {QStringLiteral("solitary words only here")})});
+
+    // a new title: the document follows the new key
+    catalogue::update::MainChange m;
+    m.title = QStringLiteral("first");
+    m.author = QStringLiteral("作者");
+    m.date = QStringLiteral("2024");
+    m.newTitle = QStringLiteral("renamed");
+    ASSERT_EQ(catalogue::update::updateMain(q, m).caption, QStringLiteral("成功"));
+    EXPECT_EQ(found(QStringLiteral("alpha")), QStringList{keyOf(QStringLiteral("renamed"))});
+
+    // another file: postings of the old one are gone from the shared segment
+    catalogue::update::OtherChange o;
+    o.title = QStringLiteral("second");
+    o.author = QStringLiteral("作者");
+    o.date = QStringLiteral("2024");
+    o.ticked[catalogue::update::Filename] = true;
+    o.text[catalogue::update::Filename] = QStringLiteral("other.pdf");
+    const qint64 before = postingRows();
+    ASSERT_TRUE(catalogue::update::updateOther(q, hooks, o).committed);
+    EXPECT_TRUE(found(QStringLiteral("beta")).isEmpty());
+    EXPECT_EQ(postingRows(), before - 1);  // "beta" was only there; "shared" stays for two
+    EXPECT_EQ(found(QStringLiteral("shared")).size(), 2);
+    EXPECT_EQ(testdb::count(QStringLiteral("fulltext_page"), QStringLiteral("doc_id not in (select doc_id from fulltext_doc)")), 0);
+
+    // a removal that is rolled back keeps the index; one that commits drops it
+    testdb::exec(QStringLiteral("delete from type_in where Paperid='") + keyOf(QStringLiteral("third")) + QLatin1Char('\''));
+    EXPECT_EQ(catalogue::removal::removePaper(q, QStringLiteral("third"), QStringLiteral("作者"), QStringLiteral("2024")).caption,
+              QStringLiteral("失败"));
+    EXPECT_EQ(found(QStringLiteral("伽马")), QStringList{keyOf(QStringLiteral("third"))});
+    const qint64 withAlone = postingRows();
+    ASSERT_EQ(catalogue::removal::removePaper(q, QStringLiteral("alone"), QStringLiteral("作者"), QStringLiteral("2024")).caption,
+              QStringLiteral("成功"));
+    EXPECT_EQ(postingRows(), withAlone - 4);  // the segment of its own went whole
+    EXPECT_EQ(testdb::count(QStringLiteral("fulltext_doc")), 2);
+}
+
+TEST_F(IndexDb, WithoutTheIndexTablesPaperChangesWorkAsBefore) {
+    testdb::exec(QStringLiteral("drop table fulltext_posting"));
+    addPaper(QStringLiteral("plain"));
+    EXPECT_EQ(catalogue::removal::removePaper(q, QStringLiteral("plain"), QStringLiteral("作者"), QStringLiteral("2024")).caption,
+              QStringLiteral("成功"));
+}
+
+// A PDF of three pages: English, Chinese, English.
+void writeSample(const QString& path, const QString& extra = {}) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(72);
+    QPainter p(&writer);
+    p.setFont(QFont(QStringLiteral("WenQuanYi Zen Hei"), 12));
+    p.drawText(QPointF(50, 100), QStringLiteral("Searching inside catalogued papers ") + extra);
+    writer.newPage();
+    p.drawText(QPointF(50, 100), QStringLiteral("中文全文检索的第二页"));
+    writer.newPage();
+    p.drawText(QPointF(50, 100), QStringLiteral("Third page mentions quantum entanglement"));
+}
+
+class IndexRunDb : public FulltextDb {
+protected:
+    void SetUp() override {
+        FulltextDb::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        auto& service = fulltext::IndexService::instance();
+        service.setReaderProgram(QStringLiteral(BINARY_DIR "/paper_pdf_reader"));
+        service.setLimits({});
+        connection = QObject::connect(&service, &fulltext::IndexService::finished,
+                             [this](const fulltext::IndexSummary& s) { summaries.append(s); });
+    }
+    void TearDown() override { QObject::disconnect(connection); }
+    fulltext::IndexSummary build(const QStringList& keys = {}) {
+        summaries.clear();
+        fulltext::IndexService::instance().request(testdb::paperConnection(), keys);
+        fulltext::IndexService::instance().waitUntilIdle();
+        EXPECT_EQ(summaries.size(), 1);
+        return summaries.value(0);
+    }
+    QTemporaryDir dir;
+    QVector<fulltext::IndexSummary> summaries;
+    QMetaObject::Connection connection;
+};
+
+TEST_F(IndexRunDb, FilesAreReadThroughTheReaderAndOnlyChangedOnesReadAgain) {
+    writeSample(dir.filePath(QStringLiteral("paper.pdf")));
+    QFile notPdf(dir.filePath(QStringLiteral("notes.pdf")));
+    ASSERT_TRUE(notPdf.open(QIODevice::WriteOnly));
+    notPdf.write("just text");
+    notPdf.close();
+    addPaper(QStringLiteral("paper"), dir.path(), QStringLiteral("paper.pdf"));
+    addPaper(QStringLiteral("notes"), dir.path(), QStringLiteral("notes.pdf"));
+    addPaper(QStringLiteral("missing"), dir.path(), QStringLiteral("missing.pdf"));
+
+    fulltext::IndexSummary s = build();
+    EXPECT_TRUE(s.error.isEmpty()) << s.error.toStdString();
+    EXPECT_EQ(s.indexed, 2);
+    // the sample papers' files are not on this machine either
+    EXPECT_EQ(s.notFound.filter(dir.path()), QStringList{keyOf(QStringLiteral("missing")) + QStringLiteral("：") +
+                                                         dir.filePath(QStringLiteral("missing.pdf"))});
+    ASSERT_EQ(s.failed.size(), 1);
+    EXPECT_TRUE(s.failed.first().endsWith(QStringLiteral("不是PDF文件")));
+    EXPECT_EQ(found(QStringLiteral("全文检索")), QStringList{keyOf(QStringLiteral("paper"))});
+    const fulltext::SearchOutcome out = fulltext::search(q, QStringLiteral("\"quantum entanglement\""));
+    ASSERT_EQ(out.matches.size(), 1);
+    EXPECT_EQ(out.matches.first().page, 3);
+
+    // nothing changed: nothing read
+    s = build();
+    EXPECT_EQ(s.indexed, 0);
+    EXPECT_EQ(s.unchanged, 2);
+    // a new time, the same content: the hash says unchanged
+    QFile f(dir.filePath(QStringLiteral("paper.pdf")));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    f.close();
+    s = build({keyOf(QStringLiteral("paper"))});
+    EXPECT_EQ(s.indexed, 0);
+    EXPECT_EQ(s.unchanged, 1);
+    EXPECT_EQ(build().unchanged, 2);
+    // new content: read again, the old text gone
+    writeSample(dir.filePath(QStringLiteral("paper.pdf")), QStringLiteral("revised"));
+    s = build();
+    EXPECT_EQ(s.indexed, 1);
+    EXPECT_EQ(found(QStringLiteral("revised")), QStringList{keyOf(QStringLiteral("paper"))});
+    EXPECT_EQ(testdb::count(QStringLiteral("fulltext_doc")), 2);
+
+    // the page limit
+    fulltext::IndexLimits limits;
+    limits.maxPages = 1;
+    fulltext::IndexService::instance().setLimits(limits);
+    writeSample(dir.filePath(QStringLiteral("paper.pdf")), QStringLiteral("again"));
+    build();
+    EXPECT_TRUE(found(QStringLiteral("全文检索")).isEmpty());
+    EXPECT_EQ(found(QStringLiteral("again")).size(), 1);
+}
+
+TEST_F(IndexRunDb, ACancelledRunStopsAndKeepsWhatWasCommitted) {
+    for (int i = 0; i < 6; ++i) {
+        writeSample(dir.filePath(QStringLiteral("p%1.pdf").arg(i)));
+        addPaper(QStringLiteral("p%1").arg(i), dir.path(), QStringLiteral("p%1.pdf").arg(i));
+    }
+    fulltext::IndexLimits limits;
+    limits.batchFiles = 1;
+    fulltext::IndexService& service = fulltext::IndexService::instance();
+    service.setLimits(limits);
+    summaries.clear();
+    const auto c = QObject::connect(&service, &fulltext::IndexService::progress, [&](int done, int) {
+        if (done == 2) service.cancel();
+    });
+    service.request(testdb::paperConnection());
+    service.waitUntilIdle();
+    QObject::disconnect(c);
+    ASSERT_EQ(summaries.size(), 1);
+    EXPECT_TRUE(summaries.first().cancelled);
+    const qint64 docs = testdb::count(QStringLiteral("fulltext_doc"));
+    EXPECT_GE(docs, 1);
+    EXPECT_LT(docs, 6);
+    // the next run completes the rest
+    EXPECT_EQ(build().indexed, 6 - docs);
+}
+
+TEST_F(IndexRunDb, PapersEnteredOrImportedAreIndexedAfterTheirCommit) {
+    writeSample(dir.filePath(QStringLiteral("entered.pdf")), QStringLiteral("enteredword"));
+    QPointer<TForm_insert_d> w = db::Form::open<TForm_insert_d>(QStringLiteral("editor"), testdb::paperConnection());
+    entryform::type(*w, {QStringLiteral("entered"), QStringLiteral("作者"), QStringLiteral("2024"),
+                         QStringLiteral("entered.pdf"), dir.path(), QString()});
+    w->Button_yes->click();
+    fulltext::IndexService::instance().waitUntilIdle();
+    delete w.data();
+    ASSERT_EQ(summaries.size(), 1);
+    EXPECT_EQ(summaries.first().indexed, 1);
+    EXPECT_EQ(found(QStringLiteral("enteredword")), QStringList{keyOf(QStringLiteral("entered"))});
+
+    writeSample(dir.filePath(QStringLiteral("imported.pdf")), QStringLiteral("importedword"));
+    addPaper(QStringLiteral("imported"), dir.path(), QStringLiteral("imported.pdf"));
+    exchange::CheckedPaper paper;
+    paper.key = keyOf(QStringLiteral("imported"));
+    paper.entry.filename = QStringLiteral("imported.pdf");
+    exchange::WriteJob job;
+    job.paper = &paper;
+    exchange::PaperOutcome skipped, imported;
+    skipped.outcome = exchange::Outcome::Skipped;
+    imported.outcome = exchange::Outcome::Imported;
+    summaries.clear();
+    fulltext::indexImported(testdb::paperConnection(), {job}, {skipped});
+    fulltext::IndexService::instance().waitUntilIdle();
+    EXPECT_TRUE(summaries.isEmpty());
+    fulltext::indexImported(testdb::paperConnection(), {job}, {imported});
+    fulltext::IndexService::instance().waitUntilIdle();
+    EXPECT_EQ(found(QStringLiteral("importedword")), QStringList{keyOf(QStringLiteral("imported"))});
+}
+
+}  // namespace

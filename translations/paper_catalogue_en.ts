@@ -554,6 +554,61 @@
     </message>
 </context>
 <context>
+    <name>TForm_fulltext</name>
+    <message>
+        <source>全文检索</source>
+        <translation>Full-text search</translation>
+    </message>
+    <message>
+        <source>检索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>建立全文索引</source>
+        <translation>Build full-text index</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>检索词：</source>
+        <translation>Search for:</translation>
+    </message>
+    <message>
+        <source>数据库中还没有全文索引表</source>
+        <translation>The database has no full-text index tables yet</translation>
+    </message>
+    <message>
+        <source>数据库中没有全文索引表，请先建立</source>
+        <translation>The database has no full-text index tables; create them first</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>正在检查论文文件…</source>
+        <translation>Checking the papers' files…</translation>
+    </message>
+    <message>
+        <source>正在索引新论文…</source>
+        <translation>Indexing new papers…</translation>
+    </message>
+    <message>
+        <source>已读 %1 / %2 个文件</source>
+        <translation>Read %1 / %2 files</translation>
+    </message>
+    <message>
+        <source>词、"整句"、中文词句；-词 表示排除</source>
+        <translation>words, "a phrase", Chinese text; -word leaves out</translation>
+    </message>
+</context>
+<context>
     <name>TForm_import</name>
     <message>
         <source>从文件批量插入元组到数据库</source>
@@ -1035,6 +1090,10 @@ Each entry:
     <message>
         <source>查找重复论文</source>
         <translation>Find duplicate papers</translation>
+    </message>
+    <message>
+        <source>全文检索</source>
+        <translation>Full-text search</translation>
     </message>
 </context>
 <context>
@@ -1694,6 +1753,14 @@ Each entry:
         <source>权限（4,3,2分别为管理员、高级用户、普通用户）</source>
         <translation>Right (4 administrator, 3 senior user, 2 ordinary user)</translation>
     </message>
+    <message>
+        <source>页码</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>摘录</source>
+        <translation>Excerpt</translation>
+    </message>
 </context>
 <context>
     <name>duplicates</name>
@@ -1739,6 +1806,45 @@ Each entry:
     <message>
         <source>依据</source>
         <translation>Why</translation>
+    </message>
+</context>
+<context>
+    <name>fulltext</name>
+    <message>
+        <source>已索引 %1 篇论文、%2 页，索引共占 %3</source>
+        <translation>%1 papers and %2 pages indexed; the index takes %3</translation>
+    </message>
+    <message>
+        <source>找到 %1 篇论文</source>
+        <translation>%1 papers found</translation>
+    </message>
+    <message>
+        <source>，显示前 %1 篇</source>
+        <translation>, the first %1 shown</translation>
+    </message>
+    <message>
+        <source>索引中断：</source>
+        <translation>Indexing stopped: </translation>
+    </message>
+    <message>
+        <source>%1：新索引 %2 个文件，未变 %3 个，未找到 %4 个，无法读取 %5 个</source>
+        <translation>%1: %2 files newly indexed, %3 unchanged, %4 not found, %5 unreadable</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>索引完成</source>
+        <translation>Indexing done</translation>
+    </message>
+    <message>
+        <source>未找到文件：</source>
+        <translation>File not found: </translation>
+    </message>
+    <message>
+        <source>无法读取：</source>
+        <translation>Cannot read: </translation>
     </message>
 </context>
 <context>

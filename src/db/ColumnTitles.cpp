@@ -9,6 +9,8 @@ namespace {
 // themselves never change with the language), listed for the translators.
 [[maybe_unused]] const char* const kTitles[] = {
     QT_TRANSLATE_NOOP("columns", "论文题目"),
+    QT_TRANSLATE_NOOP("columns", "页码"),
+    QT_TRANSLATE_NOOP("columns", "摘录"),
     QT_TRANSLATE_NOOP("columns", "论文一作"),
     QT_TRANSLATE_NOOP("columns", "论文二作"),
     QT_TRANSLATE_NOOP("columns", "论文三作"),

@@ -45,8 +45,8 @@ QString cellText(const StoredPaper& p, int row) {
         case 4: return p.filename;
         case 5: return p.dir;
         case 6: return p.catalog;
-        case 7: return p.authors.join(tr("；"));
-        case 8: return p.kwords.join(tr("；"));
+        case 7: return p.authors.join(QStringLiteral("；"));
+        case 8: return p.kwords.join(QStringLiteral("；"));
         case 9: return p.remark;
         case 10: return p.typist;
         case 11: return p.typeTime;

@@ -18,15 +18,15 @@ constexpr int kShown = 500;
 }
 
 TForm_fulltext::TForm_fulltext(QWidget* parent) : db::Form(QStringLiteral("Form_fulltext"), parent) {
-    setWindowTitle(QStringLiteral("全文检索"));
+    setWindowTitle(tr("全文检索"));
     Edit_query = db::widgets::edit(this, "Edit_query", 360);
-    Edit_query->setPlaceholderText(QStringLiteral("词、\"整句\"、中文词句；-词 表示排除"));
-    Button_search = db::widgets::button(this, QStringLiteral("检索"), "Button_search");
+    Edit_query->setPlaceholderText(tr("词、\"整句\"、中文词句；-词 表示排除"));
+    Button_search = db::widgets::button(this, tr("检索"), "Button_search");
     Button_search->setDefault(true);  // Enter searches
-    Button_build = db::widgets::button(this, QStringLiteral("建立全文索引"), "Button_build");
-    Button_cancel = db::widgets::button(this, QStringLiteral("取消"), "Button_cancel");
+    Button_build = db::widgets::button(this, tr("建立全文索引"), "Button_build");
+    Button_cancel = db::widgets::button(this, tr("取消"), "Button_cancel");
     Button_cancel->setEnabled(false);
-    Button_no = db::widgets::button(this, QStringLiteral("返回"), "Button_no");
+    Button_no = db::widgets::button(this, tr("返回"), "Button_no");
     Label_result = db::widgets::label(this, "Label_result");
     Label_size = db::widgets::label(this, "Label_size");
     Label_progress = db::widgets::label(this, "Label_progress");
@@ -40,7 +40,7 @@ TForm_fulltext::TForm_fulltext(QWidget* parent) : db::Form(QStringLiteral("Form_
     new grid::PaperFileOpener(DBGrid_fulltext);  // a double-click opens the paper's file
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(db::widgets::row({new QLabel(QStringLiteral("检索词："), this), Edit_query, Button_search},
+    layout->addLayout(db::widgets::row({new QLabel(tr("检索词："), this), Edit_query, Button_search},
                                        Edit_query));
     layout->addWidget(Label_result);
     layout->addWidget(DBGrid_fulltext, 1);
@@ -69,7 +69,7 @@ void TForm_fulltext::formShow() {
 
 void TForm_fulltext::showSize() {
     if (!fulltext::indexPresent(query())) {
-        Label_size->setText(QStringLiteral("数据库中还没有全文索引表"));
+        Label_size->setText(tr("数据库中还没有全文索引表"));
         return;
     }
     query().openSql(fulltext::sizeStatement());
@@ -82,12 +82,12 @@ void TForm_fulltext::Button_searchClick() {
     handle([&] {
         query().setConnectionString(connectionString());
         if (!fulltext::indexPresent(query())) {
-            db::messages::show(QStringLiteral("数据库中没有全文索引表，请先建立"), QStringLiteral("注意"));
+            db::messages::show(tr("数据库中没有全文索引表，请先建立"), tr("注意"));
             return;
         }
         const fulltext::SearchOutcome out = fulltext::search(query(), Edit_query->text(), kShown);
         if (!out.problem.isEmpty()) {
-            db::messages::show(out.problem, QStringLiteral("注意"));
+            db::messages::show(out.problem, tr("注意"));
             return;
         }
         const auto rows = fulltext::resultRows(query(), out.matches, kShown);
@@ -112,14 +112,14 @@ void TForm_fulltext::Button_noClick() {
 void TForm_fulltext::indexStarted(bool wholeCatalogue) {
     Button_cancel->setEnabled(true);
     ProgressBar_index->setRange(0, 0);
-    Label_progress->setText(wholeCatalogue ? QStringLiteral("正在检查论文文件…") : QStringLiteral("正在索引新论文…"));
+    Label_progress->setText(wholeCatalogue ? tr("正在检查论文文件…") : tr("正在索引新论文…"));
 }
 
 void TForm_fulltext::indexProgress(int done, int total) {
     ProgressBar_index->setRange(0, total);
     ProgressBar_index->setValue(done);
     ProgressBar_index->setTextVisible(true);
-    Label_progress->setText(QStringLiteral("已读 %1 / %2 个文件").arg(done).arg(total));
+    Label_progress->setText(tr("已读 %1 / %2 个文件").arg(done).arg(total));
 }
 
 void TForm_fulltext::indexFinished(const fulltext::IndexSummary& summary) {

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(qt6-base-dev libqt6sql6-odbc libqt6sql6-mysql mariadb-server odbc-mariadb unixodbc unixodbc-dev
   python3-dev pybind11-dev libgtest-dev cmake g++ make xvfb xauth x11-apps imagemagick fonts-wqy-zenhei ccache
-  python3-pybtex python3-latexcodec python3-pylatexenc libuchardet-dev libpoppler-cpp-dev libxgboost-dev poppler-utils qpdf galera-4 haproxy rsync
+  python3-pybtex python3-latexcodec python3-pylatexenc python3-docx libuchardet-dev libpoppler-cpp-dev libxgboost-dev poppler-utils qpdf galera-4 haproxy rsync
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools desktop-file-utils appstream lintian mariadb-client dpkg-dev)
 
 missing=()

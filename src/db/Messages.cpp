@@ -52,7 +52,7 @@ void show(const QList<Notice>& notices) {
 }
 
 void errorReport(const QString& message) {
-    QString text = reportText(message);
+    QString text = reportText(translated(message));  // the program's own texts; a server's pass unchanged
     if (recorder()) {
         recorder()({Kind::ErrorReport, programTitle(), text});
         return;

@@ -57,12 +57,12 @@ void openPaperFile(const QAbstractItemModel& model, int row) {
     const QString path = paperFilePath(folder, name);
     const QFileInfo file(path);
     if (!file.isFile()) {
-        db::messages::show(QStringLiteral("文件不存在：") + path, kCaption);
+        db::messages::show(db::messages::translated(QStringLiteral("文件不存在：")) + path, kCaption);
         return;
     }
     const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
     const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
-    if (!opened) db::messages::show(QStringLiteral("没有能打开这个文件的程序：") + path, kCaption);
+    if (!opened) db::messages::show(db::messages::translated(QStringLiteral("没有能打开这个文件的程序：")) + path, kCaption);
 }
 
 PaperFileOpener::PaperFileOpener(QAbstractItemView* view) : QObject(view) {

@@ -61,8 +61,8 @@ def read_truth(args):
                 t = dict(t)
                 t['file'] = os.path.join(root, t['path'])
                 records.append(t)
-    for spec in args.hand or []:
-        tsv, root = spec.split(':', 1)
+    for listing in args.hand or []:
+        tsv, root = listing.split(':', 1)
         split = 'hand'
         if '=' in tsv:  # SPLIT=TSV:ROOT puts the list into another part
             split, tsv = tsv.split('=', 1)

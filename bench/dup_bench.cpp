@@ -3,12 +3,14 @@
 //       precision and recall of the matcher on the labelled pairs (bench/dupset);
 //       the tuning part only unless --heldout is given
 //   dup_bench fill N DIR
-//       writes N generated papers (30 % Chinese) as tab-separated files for LOAD DATA,
-//       one per paper table and one for the finder's index
-//   dup_bench check [--runs N]
+//       writes N generated papers (30 % Chinese, one in fifty a variant of an earlier one)
+//       as tab-separated files for LOAD DATA, one per paper table and one for the finder's
+//       index, and the planted pairs (planted.tsv)
+//   dup_bench check [--runs N] [--statements FILE]
 //       the check before saving one paper (findCandidates), N papers, one query object
-//   dup_bench scan
-//       the whole-catalogue scan (scanCatalogue), with its progress
+//   dup_bench scan [--planted FILE]
+//       the whole-catalogue scan (scanCatalogue), with its progress; how many planted
+//       pairs it put into one group
 // check and scan reach the server through the data source paperdb of $ODBCINI.
 #include <QCoreApplication>
 #include <QDir>
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <unordered_set>
 
 #include "db/ConnectionString.h"
 #include "db/Credentials.h"
@@ -28,6 +31,8 @@
 #include "duplicates/CatalogueScan.h"
 #include "duplicates/MatchIndex.h"
 #include "duplicates/Matcher.h"
+#include "duplicates/TitleSketch.h"
+#include "dup_catalogue.h"
 
 using namespace duplicates;
 
@@ -56,14 +61,21 @@ int eval(const QStringList& args) {
     std::map<QString, Score> kinds;
     QTextStream s(&in);
     s.readLine();
+    int joined = 0, lost = 0;
     while (!s.atEnd()) {
         const QStringList c = s.readLine().split(QLatin1Char('\t'));
         if (c.size() < 11) continue;
         const QString& split = c[0];
         if (split == QLatin1String("heldout") && !heldout) continue;
         const bool label = c[3] == QLatin1String("1");
-        const Match m = match(paperFacts(c[5], c[6], c[7]), paperFacts(c[8], c[9], c[10]));
+        const PaperFacts fa = paperFacts(c[5], c[6], c[7]), fb = paperFacts(c[8], c[9], c[10]);
+        const Match m = match(fa, fb);
         const bool said = m.verdict == Verdict::Same;
+        // the scan's first test must let through every pair the matcher joins
+        if (said) {
+            ++joined;
+            lost += mayBeSame(fa, titleSketch(fa), fb, titleSketch(fb)) ? 0 : 1;
+        }
         for (const QString& k : {split + QStringLiteral(" ") + c[1], split + QStringLiteral(" all")}) {
             Score& sc = scores[k];
             (label ? (said ? sc.tp : sc.fn) : (said ? sc.fp : sc.tn))++;
@@ -78,6 +90,7 @@ int eval(const QStringList& args) {
     for (const auto& [k, sc] : scores)
         std::printf("| %s | %d | %d | %.3f | %.3f |\n", qPrintable(k), sc.tp + sc.fp + sc.fn + sc.tn, sc.tp + sc.fn,
                     sc.precision(), sc.recall());
+    std::printf("\npairs the matcher joins that the scan's sketches would keep from it: %d of %d\n", lost, joined);
     std::printf("\n| part and kind | pairs | wrong |\n|---|---|---|\n");
     for (const auto& [k, sc] : kinds)
         std::printf("| %s | %d | %d |\n", qPrintable(k), sc.tp + sc.fp + sc.fn + sc.tn, sc.fp + sc.fn);
@@ -86,87 +99,66 @@ int eval(const QStringList& args) {
 
 // ---- generated catalogue ----
 
-const char* const kLatinWords[] = {
-    "learning", "graph", "network", "neural", "deep", "model", "analysis", "data", "system", "optimal", "control",
-    "random", "linear", "fast", "algorithm", "theory", "search", "image", "language", "quantum", "robust",
-    "estimation", "inference", "sparse", "distributed", "parallel", "stochastic", "dynamic", "adaptive", "efficient",
-    "approximate", "query", "database", "memory", "cache", "compiler", "type", "program", "logic", "proof",
-    "protein", "climate", "energy", "market", "signal", "sensor", "wireless", "security", "privacy", "vision"};
-const char* const kHanChars =
-    "基于深度学习的图像分割方法研究神经网络模型分析数据系统优化控制随机线性快速算法理论搜索语言量子鲁棒估计推断稀疏"
-    "分布式并行动态自适应高效近似查询数据库内存编译类型程序逻辑证明蛋白质气候能源市场信号传感无线安全隐私视觉";
-const char* const kSurnames[] = {"Smith", "Wang", "Li", "Zhang", "Garcia", "Müller", "Kim", "Nguyen", "Brown",
-                                 "Chen", "Liu", "Tanaka", "Rossi", "Silva", "Novak", "Cohen"};
-
-struct Generated {
-    QString title, author, date;
-};
-
-Generated generate(QRandomGenerator& r) {
-    Generated g;
-    if (r.bounded(10) < 3) {
-        const QString han = QString::fromUtf8(kHanChars);
-        const int n = 8 + r.bounded(14);
-        for (int i = 0; i < n; ++i) g.title += han.at(r.bounded(int(han.size())));
-        const QString names = QStringLiteral("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑谢韩唐冯");
-        const QString given = QStringLiteral("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉兰鹏辉飞欣宇");
-        g.author = QString(names.at(r.bounded(int(names.size())))) + given.at(r.bounded(int(given.size()))) +
-                   (r.bounded(2) ? QString(given.at(r.bounded(int(given.size())))) : QString());
-    } else {
-        const int n = 4 + r.bounded(8);
-        for (int i = 0; i < n; ++i)
-            g.title += (i ? QStringLiteral(" ") : QString()) +
-                       QString::fromLatin1(kLatinWords[r.bounded(int(std::size(kLatinWords)))]);
-        g.title[0] = g.title[0].toUpper();
-        g.author = QString::fromUtf8(kSurnames[r.bounded(int(std::size(kSurnames)))]) + QStringLiteral(", ") +
-                   QChar('A' + r.bounded(26)) + QStringLiteral(".");
-    }
-    g.date = QStringLiteral("%1-%2-%3")
-                 .arg(1980 + r.bounded(45))
-                 .arg(1 + r.bounded(12), 2, 10, QLatin1Char('0'))
-                 .arg(1 + r.bounded(28), 2, 10, QLatin1Char('0'));
-    return g;
-}
-
 QString tsv(const QString& s) {
     QString o = s;
     o.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\t'), QStringLiteral("\\t"));
     return o;
 }
 
+QString untsv(const QString& s) {
+    QString o;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == QLatin1Char('\\') && i + 1 < s.size()) {
+            ++i;
+            o += s[i] == QLatin1Char('t') ? QChar('\t') : s[i];
+        } else {
+            o += s[i];
+        }
+    }
+    return o;
+}
+
+QString orNull(const QString& s) { return s.isEmpty() ? QStringLiteral("\\N") : tsv(s); }
+
+// N papers, one in fifty a variant of an earlier one (those pairs go to
+// planted.tsv), as tab-separated files for LOAD DATA: one per paper table and
+// one for the finder's index.
 int fill(const QStringList& args) {
     const qint64 n = args.value(0).toLongLong();
     QDir dir(args.value(1));
     dir.mkpath(QStringLiteral("."));
-    const char* names[] = {"main", "author_all", "kword_all", "address", "type_in", "paper_match"};
-    QFile files[6];
-    QTextStream out[6];
-    for (int i = 0; i < 6; ++i) {
+    const char* names[] = {"main", "author_all", "kword_all", "address", "type_in", "paper_match", "planted"};
+    QFile files[7];
+    QTextStream out[7];
+    for (int i = 0; i < 7; ++i) {
         files[i].setFileName(dir.filePath(QString::fromLatin1(names[i]) + QStringLiteral(".tsv")));
         files[i].open(QIODevice::WriteOnly | QIODevice::Truncate);
         out[i].setDevice(&files[i]);
     }
-    QRandomGenerator r(7);
-    Generated previous;
-    for (qint64 i = 0; i < n; ++i) {
-        Generated g = generate(r);
-        g.title += QStringLiteral(" %1").arg(i);  // keys stay unique
-        // one paper in fifty is a variant of the one before it
-        if (i % 50 == 49) {
-            g = previous;
-            g.title = g.title.toUpper() + QStringLiteral(": a study");
-        }
-        previous = g;
+    dupbench::CatalogueGenerator gen(7);
+    QRandomGenerator pick(11);
+    std::unordered_set<size_t> keys;
+    std::vector<std::pair<dupbench::Paper, QString>> recent;  // papers a variant may copy, with their keys
+    for (qint64 i = 0; i < n;) {
+        const bool planted = i % 50 == 49 && !recent.empty();
+        const size_t from = planted ? pick.bounded(quint32(recent.size())) : 0;
+        const dupbench::Paper g = planted ? gen.variant(recent[from].first) : gen.paper();
         const QString key = schema::paperKey(g.title, g.author, g.date);
-        const PaperFacts f = paperFacts(g.title, g.author, g.date);
+        if (!keys.insert(qHash(key)).second) continue;  // the same key drawn twice
+        ++i;
+        if (planted) out[6] << tsv(recent[from].second) << '\t' << tsv(key) << '\n';
+        else if (recent.size() < 100000) recent.emplace_back(g, key);
+        else recent[pick.bounded(quint32(recent.size()))] = {g, key};
+        const PaperFacts f = paperFacts(g.title, g.author, g.date, g.remark);
         out[0] << tsv(key) << '\t' << tsv(g.title) << '\t' << tsv(g.author) << '\t' << g.date << '\n';
         out[1] << tsv(key) << '\t' << tsv(g.author) << "\t\\N\t\\N\t\\N\t\\N\n";
         out[2] << tsv(key) << "\t\\N\t\\N\t\\N\t\\N\t\\N\t\\N\t\\N\t\\N\t\\N\t\\N\n";
-        out[3] << tsv(key) << "\tf" << i << ".pdf\tD:\\\\papers\t\\N\t\\N\n";
+        out[3] << tsv(key) << "\tf" << i << ".pdf\tD:\\\\papers\t\\N\t" << orNull(g.remark) << '\n';
         out[4] << tsv(key) << "\tbench\t2024-01-01\n";
         out[5] << tsv(key) << '\t' << tsv(f.title.full.left(500)) << '\t' << tsv(f.title.main.left(500)) << '\t'
                << tsv(titleBlock(f.title.main)) << '\t' << tsv(index::titleExtra(f.title)) << '\t' << tsv(f.author.key)
-               << '\t' << tsv(f.author.alt) << '\t' << f.year << "\t\t\n";
+               << '\t' << tsv(f.author.alt) << '\t' << f.year << '\t' << tsv(f.ids.doi) << '\t' << tsv(f.ids.arxiv)
+               << '\n';
     }
     return 0;
 }
@@ -176,34 +168,51 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// The check before saving as the entry window runs it while the user types:
+// findCandidates on the title, first author and date typed. Half the papers
+// are variants of catalogued ones, half new. --statements FILE writes the
+// selects sent, for the client's floor.
 int check(const QStringList& args) {
     db::OdbcQuery q;
     q.setConnectionString(connection());
     const qsizetype r = args.indexOf(QStringLiteral("--runs"));
     const int runs = r >= 0 ? args.value(r + 1).toInt() : 200;
-    QRandomGenerator rng(99);
-    std::vector<double> ms;
-    int found = 0;
+    const qsizetype st = args.indexOf(QStringLiteral("--statements"));
+    QFile statements(st >= 0 ? args.value(st + 1) : QString());
+    QTextStream sql(&statements);
+    if (st >= 0) statements.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    dupbench::CatalogueGenerator gen(99);
     findCandidates(q, paperFacts(QStringLiteral("warm up"), QStringLiteral("A"), QStringLiteral("2000")));
-    // half the papers are variants of catalogued ones, half new
-    q.openSql(QStringLiteral("select title,author_1,pub_time from main order by rand() limit %1").arg(runs / 2));
-    QVector<Generated> known;
-    while (!q.eof()) {
-        known << Generated{q.field(0).toUpper() + QStringLiteral(". Extended version"), q.field(1), q.field(2)};
-        q.next();
+    q.openSql(QStringLiteral("select count(*) from main"));
+    const qint64 size = q.field(0).toLongLong();
+    QVector<dupbench::Paper> known;
+    QRandomGenerator rng(5);
+    for (int i = 0; i < runs / 2; ++i) {
+        // a random paper by its position: cheaper than "order by rand()" on a big table
+        q.openSql(QStringLiteral("select title,author_1,pub_time from main limit 1 offset %1")
+                      .arg(rng.bounded(quint32(std::max<qint64>(size, 1)))));
+        if (!q.eof()) known << gen.variant({q.field(0), q.field(1), q.field(2), {}});
     }
     q.close();
+    std::vector<double> ms;
+    int found = 0, foundKnown = 0;
     for (int i = 0; i < runs; ++i) {
-        Generated g = i % 2 && !known.isEmpty() ? known[(i / 2) % known.size()] : generate(rng);
+        const bool variant = i % 2 && !known.isEmpty();
+        const dupbench::Paper g = variant ? known[(i / 2) % known.size()] : gen.paper();
+        const PaperFacts facts = paperFacts(g.title, g.author, g.date);
+        if (statements.isOpen()) sql << index::candidateSelect(facts) << ";\n";
         QElapsedTimer t;
         t.start();
-        const auto c = findCandidates(q, paperFacts(g.title, g.author, g.date));
+        const auto c = findCandidates(q, facts);
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
         found += c.isEmpty() ? 0 : 1;
+        foundKnown += variant && !c.isEmpty() ? 1 : 0;
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("check before saving: %d papers, median %.2f ms, 95th percentile %.2f ms, max %.2f ms (%d with candidates)\n",
-                runs, median(ms), ms[size_t(ms.size() * 0.95)], ms.back(), found);
+    std::printf("check before saving: %lld papers catalogued, %d checks, median %.2f ms, 95th percentile %.2f ms, "
+                "max %.2f ms; %d of %d variants found, %d new papers with candidates\n",
+                size, runs, median(ms), ms[size_t(double(ms.size()) * 0.95)], ms.back(), foundKnown,
+                int(known.isEmpty() ? 0 : runs / 2), found - foundKnown);
     return 0;
 }
 
@@ -216,7 +225,6 @@ long peakKb() {
 }
 
 int scan(const QStringList& args) {
-    Q_UNUSED(args);
     db::OdbcQuery q;
     q.setConnectionString(connection());
     QElapsedTimer t;
@@ -233,10 +241,27 @@ int scan(const QStringList& args) {
         if (done >= 0.2 && readDone == 0) readDone = double(t.elapsed()) / 1000;
         return true;
     });
+    const double seconds = double(t.elapsed()) / 1000;
     std::printf("scan: %lld papers, %lld comparisons, %lld groups, %.1f s (reading done at %.1f s), %d progress calls, "
                 "peak memory %ld MB\n",
-                out.papers, out.comparisons, qint64(out.groups.size()), double(t.elapsed()) / 1000, readDone, calls,
-                peakKb() / 1024);
+                out.papers, out.comparisons, qint64(out.groups.size()), seconds, readDone, calls, peakKb() / 1024);
+    const qsizetype p = args.indexOf(QStringLiteral("--planted"));
+    QFile planted(p >= 0 ? args.value(p + 1) : QString());
+    if (p >= 0 && planted.open(QIODevice::ReadOnly)) {
+        QHash<QString, int> groupOf;
+        for (int g = 0; g < out.groups.size(); ++g)
+            for (const QString& key : out.groups[g]) groupOf.insert(key, g);
+        int pairs = 0, together = 0;
+        QTextStream in(&planted);
+        while (!in.atEnd()) {
+            const QStringList keys = in.readLine().split(QLatin1Char('\t'));
+            if (keys.size() != 2) continue;
+            const QString a = untsv(keys[0]), b = untsv(keys[1]);
+            ++pairs;
+            together += groupOf.contains(a) && groupOf.value(a) == groupOf.value(b, -1) ? 1 : 0;
+        }
+        std::printf("planted pairs in one group: %d of %d\n", together, pairs);
+    }
     return 0;
 }
 

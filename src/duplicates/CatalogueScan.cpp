@@ -37,7 +37,7 @@ qint64 refreshIndex(db::Query& q, const ScanProgress& progress, bool* cancelled)
     }
 }
 
-ScanOutcome scanCatalogue(db::Query& q, const ScanProgress& progress) {
+ScanOutcome scanCatalogue(db::Query& q, const ScanProgress& progress, int slice) {
     ScanOutcome out;
     out.indexed = refreshIndex(q, progress, &out.cancelled);
     if (out.cancelled) return out;
@@ -50,40 +50,48 @@ ScanOutcome scanCatalogue(db::Query& q, const ScanProgress& progress) {
     }
     q.close();
 
-    if (progress && !progress(QStringLiteral("正在读取论文…"), 0)) {
-        out.cancelled = true;
-        return out;
-    }
-    q.openSql(index::scanSelect());
-    const std::shared_ptr<const db::ResultSet> rows = q.result();
+    // the index in key order, a slice at a time: progress and "取消" while
+    // reading, and never the whole index in one result
+    q.openSql(QStringLiteral("select count(*) from paper_match"));
+    const qint64 total = q.eof() ? 0 : q.field(0).toLongLong();
     q.close();
-    const qint64 n = rows ? rows->rowCount() : 0;
-    out.papers = n;
+    QStringList keys;
     QVector<PaperFacts> papers;
-    papers.reserve(n);
-    for (qint64 r = 0; r < n; ++r) {
-        papers << index::factsFromRow(rows->text(r, 1), rows->text(r, 2), rows->text(r, 3), rows->text(r, 4),
-                                      rows->text(r, 5), rows->text(r, 6).toInt(), rows->text(r, 7), rows->text(r, 8));
-        if (progress && (r & 16383) == 0 && !progress(QStringLiteral("正在读取论文…"), 0.2 * double(r) / double(n))) {
+    keys.reserve(total);
+    papers.reserve(total);
+    for (;;) {
+        const double done = 0.2 * double(papers.size()) / double(std::max<qint64>(total, 1));
+        if (progress && !progress(QStringLiteral("正在读取论文…"), done)) {
             out.cancelled = true;
             return out;
         }
+        q.openSql(index::scanSelect(keys.isEmpty() ? QString() : keys.back(), slice));
+        const std::shared_ptr<const db::ResultSet> rows = q.result();
+        q.close();
+        const qint64 n = rows ? rows->rowCount() : 0;
+        for (qint64 r = 0; r < n; ++r) {
+            keys << rows->text(r, 0);
+            papers << index::factsFromRow(rows->text(r, 1), rows->text(r, 2), rows->text(r, 3), rows->text(r, 4),
+                                          rows->text(r, 5), rows->text(r, 6).toInt(), rows->text(r, 7),
+                                          rows->text(r, 8));
+        }
+        if (n < slice) break;
     }
+    out.papers = papers.size();
 
     GroupFinder finder(papers);
     if (!distinct.isEmpty())
-        finder.setDistinct([&](int a, int b) {
-            return distinct.contains(index::pairId(rows->text(a, 0), rows->text(b, 0)));
-        });
+        finder.setDistinct([&](int a, int b) { return distinct.contains(index::pairId(keys[a], keys[b])); });
     if (progress)
         finder.setProgress([&](double done) { return progress(QStringLiteral("正在比较…"), 0.2 + 0.8 * done); });
     const QVector<QVector<int>> groups = finder.run();
     out.comparisons = finder.comparisons();
+    out.matched = finder.matched();
     out.cancelled = finder.cancelled();
     for (const auto& g : groups) {
-        QStringList keys;
-        for (int i : g) keys << rows->text(i, 0);
-        out.groups << keys;
+        QStringList group;
+        for (int i : g) group << keys[i];
+        out.groups << group;
     }
     return out;
 }

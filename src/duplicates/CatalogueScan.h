@@ -13,7 +13,8 @@ namespace duplicates {
 struct ScanOutcome {
     QVector<QStringList> groups;  // paper keys of each group
     qint64 papers = 0;
-    qint64 comparisons = 0;
+    qint64 comparisons = 0;  // pairs looked at inside blocks
+    qint64 matched = 0;      // of them, pairs the sketches left to the matcher
     qint64 indexed = 0;  // index rows added for papers entered before the index
     bool cancelled = false;
 };
@@ -25,8 +26,12 @@ using ScanProgress = std::function<bool(const QString& step, double done)>;
 // rows whose paper is gone), some hundred papers to a statement.
 qint64 refreshIndex(db::Query& query, const ScanProgress& progress, bool* cancelled);
 
+// Index rows a scan reads with one select.
+inline constexpr int kScanSlice = 50000;
+
 // Refreshes the index, then finds the groups of likely duplicates among all
-// papers, leaving out pairs marked "不是重复".
-ScanOutcome scanCatalogue(db::Query& query, const ScanProgress& progress);
+// papers, leaving out pairs marked "不是重复". The index is read in key order,
+// `slice` rows to a select.
+ScanOutcome scanCatalogue(db::Query& query, const ScanProgress& progress, int slice = kScanSlice);
 
 }  // namespace duplicates

@@ -21,6 +21,8 @@ void GroupFinder::compare(int a, int b) {
     const int ra = find(a), rb = find(b);
     if (ra == rb) return;
     ++comparisons_;
+    if (!mayBeSame(papers_[a], sketches_[a], papers_[b], sketches_[b])) return;
+    ++matched_;
     if (match(papers_[a], papers_[b]).verdict != Verdict::Same) return;
     if (distinct_ && distinct_(a, b)) return;
     parent_[std::max(ra, rb)] = std::min(ra, rb);
@@ -106,6 +108,8 @@ void GroupFinder::identifierBlocks() {
 QVector<QVector<int>> GroupFinder::run() {
     parent_.resize(papers_.size());
     std::iota(parent_.begin(), parent_.end(), 0);
+    sketches_.resize(papers_.size());
+    for (int i = 0; i < int(papers_.size()); ++i) sketches_[i] = titleSketch(papers_[i]);
     titleBlocks();
     authorBlocks();
     identifierBlocks();

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "duplicates/PaperFacts.h"
+#include "duplicates/TitleSketch.h"
 
 namespace duplicates {
 
@@ -35,7 +36,10 @@ public:
     // more; empty when stopped.
     QVector<QVector<int>> run();
     bool cancelled() const { return cancelled_; }
+    // Pairs looked at inside blocks, and those of them whose sketches let
+    // the matcher see them.
     qint64 comparisons() const { return comparisons_; }
+    qint64 matched() const { return matched_; }
 
 private:
     void compare(int a, int b);
@@ -49,7 +53,9 @@ private:
     Distinct distinct_;
     Progress progress_;
     std::vector<int> parent_;
+    std::vector<TitleSketch> sketches_;
     qint64 comparisons_ = 0;
+    qint64 matched_ = 0;
     bool cancelled_ = false;
 };
 

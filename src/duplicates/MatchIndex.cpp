@@ -141,6 +141,11 @@ QString scanSelect() {
     return QStringLiteral("select ") + indexColumns() + QStringLiteral(" from paper_match p");
 }
 
+QString scanSelect(const QString& after, int limit) {
+    return scanSelect() + (after.isEmpty() ? QString() : QStringLiteral(" where p.Paperid>") + paperKey(after)) +
+           QStringLiteral(" order by p.Paperid limit ") + QString::number(limit);
+}
+
 QString missingSelect(int limit) {
     return QStringLiteral("select m.Paperid,m.title,m.author_1,m.pub_time,a.remark from main m left join "
                           "paper_match p on p.Paperid=m.Paperid left join address a on a.Paperid=m.Paperid "

@@ -52,6 +52,9 @@ QString indexColumns();
 QString candidateSelect(const PaperFacts& facts, int limit = 200);
 // The whole index for a scan (index columns only).
 QString scanSelect();
+// The next `limit` rows of the index after paper key `after` (all from the
+// start when empty), in key order: a scan reads the index in such slices.
+QString scanSelect(const QString& after, int limit);
 // Papers without an index row: key, title, first author, publication time, remark.
 QString missingSelect(int limit);
 // Index rows whose paper is gone.

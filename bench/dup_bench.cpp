@@ -207,6 +207,8 @@ int check(const QStringList& args) {
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
         found += c.isEmpty() ? 0 : 1;
         foundKnown += variant && !c.isEmpty() ? 1 : 0;
+        if (variant && c.isEmpty())
+            std::fprintf(stderr, "not found: %s | %s | %s\n", qPrintable(g.title), qPrintable(g.author), qPrintable(g.date));
     }
     std::sort(ms.begin(), ms.end());
     std::printf("check before saving: %lld papers catalogued, %d checks, median %.2f ms, 95th percentile %.2f ms, "
@@ -242,9 +244,10 @@ int scan(const QStringList& args) {
         return true;
     });
     const double seconds = double(t.elapsed()) / 1000;
-    std::printf("scan: %lld papers, %lld comparisons, %lld groups, %.1f s (reading done at %.1f s), %d progress calls, "
-                "peak memory %ld MB\n",
-                out.papers, out.comparisons, qint64(out.groups.size()), seconds, readDone, calls, peakKb() / 1024);
+    std::printf("scan: %lld papers, %lld pairs in blocks, %lld of them to the matcher, %lld groups, %.1f s (reading "
+                "done at %.1f s), %d progress calls, peak memory %ld MB\n",
+                out.papers, out.comparisons, out.matched, qint64(out.groups.size()), seconds, readDone, calls,
+                peakKb() / 1024);
     const qsizetype p = args.indexOf(QStringLiteral("--planted"));
     QFile planted(p >= 0 ? args.value(p + 1) : QString());
     if (p >= 0 && planted.open(QIODevice::ReadOnly)) {
@@ -269,6 +272,7 @@ int scan(const QStringList& args) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // progress lines as they come
     QStringList args = app.arguments().mid(1);
     const QString mode = args.value(0);
     args.removeFirst();

@@ -69,7 +69,7 @@ CREATE TABLE paper_match (
   pub_year SMALLINT NOT NULL DEFAULT 0,
   doi VARCHAR(200) NOT NULL DEFAULT '',
   arxiv VARCHAR(40) NOT NULL DEFAULT '',
-  KEY paper_match_block (title_block),
+  KEY paper_match_block_year (title_block, pub_year),
   KEY paper_match_author (author_key, pub_year),
   KEY paper_match_alt (author_alt, pub_year),
   KEY paper_match_doi (doi),

@@ -13,12 +13,16 @@ CREATE TABLE IF NOT EXISTS paper_match (
   pub_year SMALLINT NOT NULL DEFAULT 0,
   doi VARCHAR(200) NOT NULL DEFAULT '',
   arxiv VARCHAR(40) NOT NULL DEFAULT '',
-  KEY paper_match_block (title_block),
+  KEY paper_match_block_year (title_block, pub_year),
   KEY paper_match_author (author_key, pub_year),
   KEY paper_match_alt (author_alt, pub_year),
   KEY paper_match_doi (doi),
   KEY paper_match_arxiv (arxiv)
 ) ENGINE=InnoDB;
+-- the title blocks are looked up with a year window: a database of an earlier version has
+-- the block index without the year
+CREATE INDEX IF NOT EXISTS paper_match_block_year ON paper_match (title_block, pub_year);
+DROP INDEX IF EXISTS paper_match_block ON paper_match;
 CREATE TABLE IF NOT EXISTS paper_distinct (
   pair_id CHAR(40) NOT NULL PRIMARY KEY,
   Paperid_a VARCHAR(700) COLLATE utf8mb4_nopad_bin NOT NULL,

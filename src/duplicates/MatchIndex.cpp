@@ -113,14 +113,18 @@ QString indexColumns() {
 }
 
 QString candidateSelect(const PaperFacts& f, int limit) {
+    // the matcher joins no two papers more than a year apart (unless an
+    // identifier is shared), so a title block is looked at in that window:
+    // a block of common first words holds thousands of papers of a large catalogue
+    const QString years = QStringLiteral("0,%1,%2,%3").arg(f.year - 1).arg(f.year).arg(f.year + 1);
     QStringList parts;
     parts << QStringLiteral("select Paperid from paper_match where title_block=") +
-                 quoted(titleBlock(f.title.main), 20);
+                 quoted(titleBlock(f.title.main), 20) +
+                 (f.year ? QStringLiteral(" and pub_year in (") + years + QLatin1Char(')') : QString());
     QStringList names;
     if (!f.author.key.isEmpty()) names << quoted(f.author.key, 100);
     if (!f.author.alt.isEmpty()) names << quoted(f.author.alt, 100);
     if (!names.isEmpty() && f.year) {
-        const QString years = QStringLiteral("0,%1,%2,%3").arg(f.year - 1).arg(f.year).arg(f.year + 1);
         for (const char* column : {"author_key", "author_alt"})
             parts << QStringLiteral("select Paperid from paper_match where %1 in (%2) and pub_year in (%3)")
                          .arg(QLatin1String(column), names.join(QLatin1Char(',')), years);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QRegularExpression>
+
 #include "../catalogue/PaperTestSupport.h"
 #include "DupTestSupport.h"
 #include "catalogue/RemovePaper.h"
@@ -187,6 +190,36 @@ TEST_F(DuplicatesDb, TheUpgradeScriptRunsTwiceAndKeepsWhatIsThere) {
     // the paper entered before gets its row at the next scan
     EXPECT_EQ(scanCatalogue(q, {}).indexed, 1);
     EXPECT_EQ(duptest::value(a, QStringLiteral("p.author_key")), QStringLiteral("zhou j"));
+
+    // a table of the earlier version: its block index gains the year, its rows stay
+    testdb::exec(QStringLiteral("alter table paper_match drop index paper_match_block_year, "
+                                "add index paper_match_block (title_block)"));
+    testdb::runFile(QStringLiteral("sql/upgrade-duplicates.sql"));
+    testdb::runFile(QStringLiteral("sql/upgrade-duplicates.sql"));
+    EXPECT_EQ(testdb::scalar(QStringLiteral(
+                  "select group_concat(concat(index_name,':',column_name) order by index_name,seq_in_index) "
+                  "from information_schema.statistics where table_schema=database() and table_name='paper_match' "
+                  "and index_name like 'paper_match_block%'")),
+              QStringLiteral("paper_match_block_year:title_block,paper_match_block_year:pub_year"));
+    EXPECT_EQ(testdb::count(QStringLiteral("paper_match")), 1);
+}
+
+// The finder's tables stand in the schema of a new database and in the
+// upgrade of an old one: the two must describe the same tables.
+TEST(DuplicatesSchema, TheUpgradeCreatesTheTablesOfTheSchema) {
+    auto tables = [](const char* file) {
+        QFile f(QStringLiteral(SOURCE_DIR "/") + QLatin1String(file));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file;
+        const QString text = QString::fromUtf8(f.readAll()).replace(QStringLiteral("IF NOT EXISTS "), QString());
+        QStringList found;
+        static const QRegularExpression create(QStringLiteral("CREATE TABLE (paper_match|paper_distinct) \\(.*?\\) ENGINE=InnoDB;"),
+                                               QRegularExpression::DotMatchesEverythingOption);
+        for (auto it = create.globalMatch(text); it.hasNext();) found << it.next().captured(0);
+        return found;
+    };
+    const QStringList schema = tables("sql/schema.sql");
+    EXPECT_EQ(schema.size(), 2);
+    EXPECT_EQ(schema, tables("sql/upgrade-duplicates.sql"));
 }
 
 }  // namespace

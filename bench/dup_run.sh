@@ -6,6 +6,7 @@
 #   bash bench/dup_run.sh --no-pairs      the catalogue only
 #   bash bench/dup_run.sh --keep          leave the server running (build-bench/dupdb) for more runs
 #   bash bench/dup_run.sh --reuse         measure on the server a --keep run left, without filling it
+#   bash bench/dup_run.sh --busy          measure with a competing busy process (one core kept busy)
 # Builds dup_bench in Release (build-bench), builds the labelled set from the TeX Live
 # bibliographies (texlive-bibtex-extra, installed when missing), starts a private
 # server of its own in build-bench/dupdb, fills it with LOAD DATA, measures and stops the server.
@@ -18,6 +19,7 @@ heldout=()
 pairs=1
 keep=0
 reuse=0
+busy=0
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --size) size="$2"; shift 2 ;;
@@ -25,7 +27,8 @@ while [[ $# -gt 0 ]]; do
     --no-pairs) pairs=0; shift ;;
     --keep) keep=1; shift ;;
     --reuse) reuse=1; shift ;;
-    *) echo "usage: $0 [--size N] [--heldout] [--no-pairs] [--keep] [--reuse]" >&2; exit 2 ;;
+    --busy) busy=1; shift ;;
+    *) echo "usage: $0 [--size N] [--heldout] [--no-pairs] [--keep] [--reuse] [--busy]" >&2; exit 2 ;;
   esac
 done
 
@@ -82,6 +85,16 @@ sql -N paperdb -e "select count(*) from main"
 source "$db/env"
 export ODBCINI ODBCSYSINI
 
+busy_pid=""
+stop_busy() { [[ -z $busy_pid ]] || kill "$busy_pid" 2>/dev/null || true; }
+if [[ $busy == 1 ]]; then
+  sha1sum /dev/zero &
+  busy_pid=$!
+  trap 'stop_busy; [[ $keep == 1 ]] || stop_server' EXIT
+  echo "competing busy process: $busy_pid (sha1sum /dev/zero)"
+fi
+echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
+
 echo "== check before saving"
 build-bench/dup_bench check --runs 400 --statements "$work/check.sql"
 # the client's floor: the same selects through the mariadb client over TCP with the
@@ -99,4 +112,6 @@ printf 'client: %d selects in %.2f s, %.2f ms each on average\n' "$count" "$(ech
   "$(echo "($t1 - $t0) * 1000 / $count" | bc -l)"
 
 echo "== whole-catalogue scan"
+echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
 build-bench/dup_bench scan --planted "$work/data/planted.tsv"
+stop_busy

@@ -71,9 +71,10 @@ ScanOutcome scanCatalogue(db::Query& q, const ScanProgress& progress, int slice)
         const qint64 n = rows ? rows->rowCount() : 0;
         for (qint64 r = 0; r < n; ++r) {
             keys << rows->text(r, 0);
-            papers << index::factsFromRow(rows->text(r, 1), rows->text(r, 2), rows->text(r, 3), rows->text(r, 4),
-                                          rows->text(r, 5), rows->text(r, 6).toInt(), rows->text(r, 7),
-                                          rows->text(r, 8));
+            const QString full = rows->text(r, 1);
+            papers << index::factsFromRow(full, rows->isNull(r, 2) ? full : rows->text(r, 2), rows->text(r, 3),
+                                          rows->text(r, 4), rows->text(r, 5), rows->text(r, 6).toInt(),
+                                          rows->text(r, 7), rows->text(r, 8));
         }
         if (n < slice) break;
     }

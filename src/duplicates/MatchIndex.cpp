@@ -146,7 +146,11 @@ QString scanSelect() {
 }
 
 QString scanSelect(const QString& after, int limit) {
-    return scanSelect() + (after.isEmpty() ? QString() : QStringLiteral(" where p.Paperid>") + paperKey(after)) +
+    // the main title only where it differs from the whole title (null where not):
+    // for most papers it is the same, and a million of them are a lot of bytes
+    QString columns = indexColumns();
+    columns.replace(QStringLiteral("p.title_main"), QStringLiteral("nullif(p.title_main,p.title_norm)"));
+    return QStringLiteral("select ") + columns + QStringLiteral(" from paper_match p") + (after.isEmpty() ? QString() : QStringLiteral(" where p.Paperid>") + paperKey(after)) +
            QStringLiteral(" order by p.Paperid limit ") + QString::number(limit);
 }
 

@@ -54,6 +54,7 @@ QString candidateSelect(const PaperFacts& facts, int limit = 200);
 QString scanSelect();
 // The next `limit` rows of the index after paper key `after` (all from the
 // start when empty), in key order: a scan reads the index in such slices.
+// The main title is null where it is the whole title.
 QString scanSelect(const QString& after, int limit);
 // Papers without an index row: key, title, first author, publication time, remark.
 QString missingSelect(int limit);

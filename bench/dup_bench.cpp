@@ -23,6 +23,8 @@
 #include <map>
 #include <unordered_set>
 
+#include <sys/resource.h>
+
 #include "db/ConnectionString.h"
 #include "db/Credentials.h"
 #include "db/OdbcQuery.h"
@@ -244,6 +246,14 @@ int check(const QStringList& args) {
     return 0;
 }
 
+// CPU time of this process, user and system: the program's own share,
+// whatever else the machine is doing (the server's share is not in it).
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
 long peakKb() {
     QFile f(QStringLiteral("/proc/self/status"));
     f.open(QIODevice::ReadOnly);
@@ -263,13 +273,14 @@ int scan(const QStringList& args) {
     const ScanOutcome out = scanCatalogue(q, [&](const QString& step, double done) {
         ++calls;
         if (step != lastStep) {
-            std::printf("  %7.1f s  %s\n", double(t.elapsed()) / 1000, qPrintable(step));
+            std::printf("  %7.1f s (%.1f s of CPU)  %s\n", double(t.elapsed()) / 1000, cpuSeconds(), qPrintable(step));
             lastStep = step;
         }
         if (done >= 0.2 && readDone == 0) readDone = double(t.elapsed()) / 1000;
         return true;
     });
     const double seconds = double(t.elapsed()) / 1000;
+    std::printf("  %7.1f s (%.1f s of CPU)  done\n", seconds, cpuSeconds());
     std::printf("scan: %lld papers, %lld pairs in blocks, %lld of them to the matcher, %lld groups, %.1f s (reading "
                 "done at %.1f s), %d progress calls, peak memory %ld MB\n",
                 out.papers, out.comparisons, out.matched, qint64(out.groups.size()), seconds, readDone, calls,

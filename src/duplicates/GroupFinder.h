@@ -42,7 +42,7 @@ public:
     qint64 matched() const { return matched_; }
 
 private:
-    void compare(int a, int b);
+    void compare(int a, int b, const TitleSketch& sa, const TitleSketch& sb);
     bool tick(qint64 step, qint64 total, double from, double width);
     void titleBlocks();
     void authorBlocks();

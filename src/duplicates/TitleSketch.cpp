@@ -32,6 +32,8 @@ TitleSketch titleSketch(const PaperFacts& f) {
     slotsOf(f.title.mainKey, s.main, s.mainPairs);
     s.fullChars = quint16(std::min<qsizetype>(f.title.fullKey.size(), 65535));
     s.mainChars = quint16(std::min<qsizetype>(f.title.mainKey.size(), 65535));
+    s.year = qint16(f.year);
+    s.ids = !f.ids.empty();
     return s;
 }
 
@@ -44,15 +46,15 @@ double diceBound(const std::array<quint64, 2>& a, int pairsA, const std::array<q
 
 bool mayBeSame(const PaperFacts& a, const TitleSketch& sa, const PaperFacts& b, const TitleSketch& sb) {
     // identifiers decide on their own; the matcher looks at those pairs itself
-    if (!a.ids.empty() && !b.ids.empty()) return true;
-    if (a.year && b.year && std::abs(a.year - b.year) > thresholds::kYearSpread) return false;
+    if (sa.ids && sb.ids) return true;
+    if (sa.year && sb.year && std::abs(sa.year - sb.year) > thresholds::kYearSpread) return false;
     // titles too short for pairs, or too long to count them here
     if (sa.mainChars < 2 || sb.mainChars < 2 || sa.fullPairs == 65535 || sb.fullPairs == 65535) return true;
-    const double least = a.han || b.han ? thresholds::kHanTitle : thresholds::kLatinTitle;
+    // the lower threshold of the two: a bound for either kind of title
+    constexpr double least = std::min(thresholds::kHanTitle, thresholds::kLatinTitle);
     const double margin = least - 1e-9;
     if (diceBound(sa.full, sa.fullPairs, sb.full, sb.fullPairs) >= margin) return true;
-    if (diceBound(sa.main, sa.mainPairs, sb.main, sb.mainPairs) >= margin)
-        return true;
+    if (diceBound(sa.main, sa.mainPairs, sb.main, sb.mainPairs) >= margin) return true;
     // a main title that is the other's whole title
     return (sa.mainChars == sb.fullChars && a.title.mainKey == b.title.fullKey) ||
            (sa.fullChars == sb.mainChars && a.title.fullKey == b.title.mainKey);

@@ -16,6 +16,10 @@ struct TitleSketch {
     std::array<quint64, 2> full{}, main{};
     quint16 fullPairs = 0, mainPairs = 0;
     quint16 fullChars = 0, mainChars = 0;
+    // the year and whether an identifier is known, so that most pairs are
+    // settled from the sketches alone
+    qint16 year = 0;
+    bool ids = false;
 };
 
 TitleSketch titleSketch(const PaperFacts& facts);

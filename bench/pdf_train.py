@@ -8,9 +8,11 @@
 2. Each line of the training part is labelled by matching it to the truth: title, author,
    affiliation, keywords, date, furniture or other.
 3. Gradient-boosted trees (XGBoost, fixed seed, one thread: the same data gives the same model)
-   learn the labels; the model is written in XGBoost's binary format.
-4. The reader reads the development part, the hand-labelled part (and with --heldout the held-out
-   part) with the new model; the scorer gives the figures, overall, per language and per family.
+   learn the labels of the training and development parts; the model is written in XGBoost's
+   binary format.
+4. The reader reads the development part (learnt from), the hand-labelled part (never learnt from;
+   and with --heldout the blind held-out part, heldout2) with the new model; the scorer gives the
+   figures, overall, per language and per family. The parts come from bench/corpus/split.tsv.
 
 Truth: a list of records as the scorer reads them (path, title, authors, first_author, year,
 keywords, lang) plus split ("train", "dev", "heldout", "hand") and family; paths are relative to the
@@ -246,7 +248,8 @@ def main():
     ap.add_argument('--model', required=True, help='model file to write')
     ap.add_argument('--scorer', default='/work/shared/pdf-score.py')
     ap.add_argument('--work', default='build-test/pdf_train')
-    ap.add_argument('--train', default='train', help='comma-separated splits to train on')
+    ap.add_argument('--train', default='train,dev',
+                    help='comma-separated splits to train on (dev too: the old held-out part, scored once, is in it)')
     ap.add_argument('--eval', default='dev,hand', help='comma-separated splits to score')
     ap.add_argument('--heldout', action='store_true',
                     help='score the blind held-out part (heldout2) as well: once, at the end')

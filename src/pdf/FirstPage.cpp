@@ -28,6 +28,9 @@ QString joinTitle(const QStringList& parts) {
                    !p.isEmpty() && p[0].isLower()) {
             out.chop(1);
             out += p;
+        } else if (out.endsWith(QLatin1Char('-')) && out.size() > 1 && out[out.size() - 2].isLetter() && !p.isEmpty() &&
+                   p[0].isUpper()) {
+            out += p;  // a compound broken at its hyphen: "Self-" + "Supervised"
         } else if (isCjk(out.back()) || (!p.isEmpty() && isCjk(p.front()))) {
             out += p;  // Chinese lines break without a blank
         } else {
@@ -35,6 +38,31 @@ QString joinTitle(const QStringList& parts) {
         }
     }
     return out.simplified();
+}
+
+// Words that a heading, a banner or a document's furniture is made of and a
+// person's name is not: "PACKAGE DOCUMENTATION", "Ordinary Text".
+bool hasFurnitureWord(const QString& text) {
+    static const RE re(QStringLiteral(
+                           "\\b(package|documentation|manual|guide|user'?s?|version|release|theme|demo|examples?|samples?|"
+                           "text|ordinary|displayed|document|template|class|style|introduction|contents|chapter|"
+                           "section|appendix|abstract|summary|report|thesis|dissertation|draft|preprint|technical|"
+                           "languages?|engineering|technology|military|presentation|slides|lecture|tutorial|workshop|"
+                           "conference|proceedings|figure|table|bundle|library|system|program|worksheet|handout|"
+                           "submitted|degree|requirements|fulfil+ment)\\b"),
+                       RE::CaseInsensitiveOption);
+    return re.match(text).hasMatch();
+}
+
+// Two names run together without a separator: four whole capitalised words
+// ("Robin Fairbairns Steve Grathwohl") are two names rather than one.
+QStringList splitRunTogether(const QString& name) {
+    static const RE word(QStringLiteral("^\\p{Lu}\\p{Ll}[\\p{L}'’\\-]*$"));
+    const QStringList tokens = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (tokens.size() != 4) return {name};
+    for (const QString& t : tokens)
+        if (!word.match(t).hasMatch()) return {name};
+    return {tokens[0] + QLatin1Char(' ') + tokens[1], tokens[2] + QLatin1Char(' ') + tokens[3]};
 }
 
 }  // namespace
@@ -46,7 +74,7 @@ bool isPersonName(const QString& name) {
         static const RE cjk(QStringLiteral("^[\\x{3400}-\\x{9FFF}][\\x{3400}-\\x{9FFF}·•]{1,5}$"));
         return cjk.match(n).hasMatch() && !isAffiliation(n);
     }
-    if (isAffiliation(n)) return false;
+    if (isAffiliation(n) || hasFurnitureWord(n)) return false;
     static const RE particle(QStringLiteral("^(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)$"));
     static const RE token(QStringLiteral("^(\\p{Lu}[\\p{L}'’\\-]*\\.?|\\p{Lu}\\.(-?\\p{Lu}\\.)*|\\p{Lu}\\.-\\p{Lu}\\.?)$"));
     const QStringList tokens = n.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -117,7 +145,7 @@ QStringList namesInLine(const QString& line) {
             if (!names.isEmpty() && isAffiliation(p)) return names;
             return {};
         }
-        names << p;
+        names << splitRunTogether(p);
     }
     return names;
 }
@@ -187,7 +215,12 @@ QStringList looseNames(const QString& line) {
         p = p.simplified();
         if (hasCjk(p)) p.remove(QLatin1Char(' '));
         const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
-        if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p)) continue;
+        if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p) ||
+            hasFurnitureWord(p))
+            continue;
+        // a lone word in capitals is an acronym or a banner ("NFSS."), not a name
+        static const RE acronym(QStringLiteral("^[\\p{Lu}\\d.\\-]+$"));
+        if (words == 1 && !hasCjk(p) && acronym.match(p).hasMatch()) continue;
         // a name's words start with capitals (or are particles); prose does not
         static const RE lowerWord(QStringLiteral("(^|\\s)(?!(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)\\b)\\p{Ll}"));
         if (!hasCjk(p) && p.contains(lowerWord)) continue;

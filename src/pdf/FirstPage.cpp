@@ -54,17 +54,6 @@ bool hasFurnitureWord(const QString& text) {
     return re.match(text).hasMatch();
 }
 
-// Two names run together without a separator: four whole capitalised words
-// ("Robin Fairbairns Steve Grathwohl") are two names rather than one.
-QStringList splitRunTogether(const QString& name) {
-    static const RE word(QStringLiteral("^\\p{Lu}\\p{Ll}[\\p{L}'’\\-]*$"));
-    const QStringList tokens = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (tokens.size() != 4) return {name};
-    for (const QString& t : tokens)
-        if (!word.match(t).hasMatch()) return {name};
-    return {tokens[0] + QLatin1Char(' ') + tokens[1], tokens[2] + QLatin1Char(' ') + tokens[3]};
-}
-
 }  // namespace
 
 bool isPersonName(const QString& name) {
@@ -100,7 +89,9 @@ QStringList namesInLine(const QString& line) {
                          RE::CaseInsensitiveOption);
     static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔)(?=$|[\\s,，、;；])"));
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
-    static const RE by(QStringLiteral("^(by|authors?:|作者[:：]?)\\s+"), RE::CaseInsensitiveOption);
+    static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
+                                      "auteurs?:|autori?:|作者[:：]?)\\s+"),
+                       RE::CaseInsensitiveOption);
     s.remove(email);
     s.remove(ieee);
     s.remove(role);
@@ -145,7 +136,7 @@ QStringList namesInLine(const QString& line) {
             if (!names.isEmpty() && isAffiliation(p)) return names;
             return {};
         }
-        names << splitRunTogether(p);
+        names << p;
     }
     return names;
 }
@@ -257,7 +248,8 @@ QString labelledTitle(const QList<Line>& lines) {
         for (int j = at + 1; j < int(lines.size()) && parts.size() < 3; ++j) {
             const Line& n = lines[j];
             const double size = std::max(last->size, 1.0);
-            if (n.y0 < last->y1 - 0.2 * size) continue;  // the rest of the label's row
+            // the rest of the label's row (lines set tight may overlap without being on one row)
+            if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
                 n.x0 < last->x0 - size || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
                 break;
@@ -323,9 +315,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // follow it closely above and below, in reading order.
     // Never the title: a document type ("博士学位论文", "Master's Thesis") or
     // the school's name alone on a cover.
+    // a thesis cover's statement of the degree is not its title
+    static const RE statement(QStringLiteral("\\b(in partial fulfil+ment|submitted (in|to|for|as)|for the degree of|"
+                                             "requirements for the degree)\\b"),
+                              RE::CaseInsensitiveOption);
     auto eligible = [&](int i) {
         const QString t = withoutLabel(lines[i].text);
-        if (letters(t) < 2 || labelOf(lines[i].text) == LineLabel::DocumentType) return false;
+        if (letters(t) < 2 || labelOf(lines[i].text) == LineLabel::DocumentType || statement.match(t).hasMatch())
+            return false;
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
         return !school.match(t).hasMatch();
     };
@@ -364,6 +361,9 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         r.title = joinTitle(texts);
         static const RE trailingMark(QStringLiteral("[*∗†‡§¶⋆]+$"));
         r.title.remove(trailingMark);
+        // a colon set in another font comes out with a blank before it: "vcell : Vertical"
+        static const RE blankColon(QStringLiteral("(?<=[\\p{Latin}\\d]) :(?= )"));
+        r.title.replace(blankColon, QStringLiteral(":"));
         r.title = r.title.trimmed();
     }
 
@@ -407,7 +407,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     };
     for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
         if (!sure.contains(i) && !likeSure(i)) continue;
-        const QString text = withoutLabel(lines[i].text);
+        // names side by side in columns are read apart
+        const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
         QStringList names = namesInLine(text);
         if (names.isEmpty()) names = looseNames(text);
         for (const QString& name : names)

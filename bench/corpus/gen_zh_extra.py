@@ -95,14 +95,20 @@ def _date_text(rng, year, month):
     return '%d 年 %d 月 %d 日' % (year, month, rng.randint(1, 28))
 
 
-def thesis_table_cover(rng):
-    """Cover whose label block is a ruled table: 课题名称 / 论文题目 beside the title, student, tutor, unit."""
-    page = _page(rng)
+def _cover(rng, margins=None):
+    """What every cover draws, in one order: page, year and month, school, title, author, supervisor."""
+    page = _page(rng, margins=margins)
     year, month = _year_month(rng)
     school = rng.choice(SCHOOLS)
     title = _title(rng)
-    author, _ = zh_person(rng)
-    sup, _ = zh_person(rng)
+    author, author_py = zh_person(rng)
+    sup, sup_py = zh_person(rng)
+    return page, year, month, school, title, author, author_py, sup, sup_py
+
+
+def thesis_table_cover(rng):
+    """Cover whose label block is a ruled table: 课题名称 / 论文题目 beside the title, student, tutor, unit."""
+    page, year, month, school, title, author, _, sup, _ = _cover(rng)
     if rng.random() < 0.5:
         page.table([['编号：%05d' % rng.randint(1, 99999), '密级：%s' % rng.choice(['公开', '无'])]], size=9, align=['l', 'r'])
     _banner(page, rng, school)
@@ -125,12 +131,7 @@ def thesis_table_cover(rng):
 
 def thesis_english_first(rng):
     """The English cover text comes first and large; the Chinese title and name follow, smaller."""
-    page = _page(rng)
-    year, month = _year_month(rng)
-    school = rng.choice(SCHOOLS)
-    title = _title(rng)
-    author, author_py = zh_person(rng)
-    sup, sup_py = zh_person(rng)
+    page, year, month, school, title, author, author_py, sup, sup_py = _cover(rng)
     et = _en_title(rng)
     page.para(school[1].upper(), align='c', size=rng.choice([14, 16]), bold=True, before=20, after=20)
     page.para((et, {'size': rng.choice([20, 22]), 'bold': True}), align='c', after=16)
@@ -157,12 +158,7 @@ def thesis_english_first(rng):
 def thesis_wide_cover(rng):
     """Wide spacing, the title over two lines after "题 目", drawn blanks (underscores) after labels,
     the school and date at the foot."""
-    page = _page(rng, margins=3.0)
-    year, month = _year_month(rng)
-    school = rng.choice(SCHOOLS)
-    title = _title(rng)
-    author, _ = zh_person(rng)
-    sup, _ = zh_person(rng)
+    page, year, month, school, title, author, _, sup, _ = _cover(rng, margins=3.0)
     page.para('学校代码：%05d　　　　　　　学号：%d%05d' % (rng.randint(10001, 10700), year - 4, rng.randint(0, 99999)),
               size=10, align='l', after=40)
     page.para((rng.choice(['学 位 论 文', '研究生学位论文', '毕 业 论 文', '硕 士 论 文']), {'size': 30, 'bold': True}),
@@ -188,12 +184,7 @@ def thesis_wide_cover(rng):
 
 def proposal_cover(rng):
     """A thesis proposal report cover: report kind first, the title after 课题名称 / 论文题目 on one line each."""
-    page = _page(rng)
-    year, month = _year_month(rng)
-    school = rng.choice(SCHOOLS)
-    title = _title(rng)
-    author, _ = zh_person(rng)
-    sup, _ = zh_person(rng)
+    page, year, month, school, title, author, _, sup, _ = _cover(rng)
     page.para(school[0] + rng.choice(['研究生院', '教务处', '']), align='c', size=16, before=20)
     page.para((rng.choice(['研究生学位论文开题报告', '毕业设计（论文）开题报告', '学位论文选题报告', '开 题 报 告']),
                {'size': 24, 'bold': True}), align='c', before=20, after=50)

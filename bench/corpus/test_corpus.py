@@ -613,6 +613,14 @@ class GeneratedBuildTest(unittest.TestCase):
         recs = tex_part.build(root, only={'latex/beta/beta.pdf'})
         self.assertEqual([(r['family'], r['title']) for r in recs], [('beta', 'Notes on Beta Things')])
 
+    @unittest.skipUnless(shutil.which('dpkg'), 'not a Debian system')
+    def test_a_packages_documents_are_its_files_under_the_root(self):
+        import tex_part
+        files = tex_part.package_files(['dpkg'], root='/usr/share/doc')
+        self.assertIn('dpkg/copyright', files)
+        self.assertFalse([f for f in files if f.startswith('/')], 'paths are relative to the root')
+        self.assertEqual(tex_part.package_files(['dpkg']), set(), 'dpkg puts nothing under the TeX documentation')
+
 
 if __name__ == '__main__':
     unittest.main()

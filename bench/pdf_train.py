@@ -8,9 +8,11 @@
 2. Each line of the training part is labelled by matching it to the truth: title, author,
    affiliation, keywords, date, furniture or other.
 3. Gradient-boosted trees (XGBoost, fixed seed, one thread: the same data gives the same model)
-   learn the labels; the model is written in XGBoost's binary format.
-4. The reader reads the development part, the hand-labelled part (and with --heldout the held-out
-   part) with the new model; the scorer gives the figures, overall, per language and per family.
+   learn the labels of the training and development parts; the model is written in XGBoost's
+   binary format.
+4. The reader reads the development part (learnt from), the hand-labelled part (never learnt from;
+   and with --heldout the blind held-out part, heldout2) with the new model; the scorer gives the
+   figures, overall, per language and per family. The parts come from bench/corpus/split.tsv.
 
 Truth: a list of records as the scorer reads them (path, title, authors, first_author, year,
 keywords, lang) plus split ("train", "dev", "heldout", "hand") and family; paths are relative to the
@@ -54,12 +56,15 @@ def squeeze(s):
 
 def read_truth(args):
     records = []
-    if args.corpus:
-        root = os.path.dirname(os.path.abspath(args.corpus))
-        with open(args.corpus, encoding='utf-8') as f:
+    parts = read_split_file(args.split_file) if args.split_file else {}
+    for corpus in args.corpus or []:
+        root = os.path.dirname(os.path.abspath(corpus))
+        with open(corpus, encoding='utf-8') as f:
             for t in json.load(f):
                 t = dict(t)
                 t['file'] = os.path.join(root, t['path'])
+                if t.get('split') != 'hand' and t.get('family') in parts:
+                    t['split'] = parts[t['family']]
                 records.append(t)
     for listing in args.hand or []:
         tsv, root = listing.split(':', 1)
@@ -80,6 +85,17 @@ def read_truth(args):
     hand_paths = {r['file'] for r in records if r['family'].startswith('hand-')}
     # a file listed twice (the corpus and a hand list) counts once, as hand-labelled
     return [r for r in records if r['family'].startswith('hand-') or r['file'] not in hand_paths]
+
+
+def read_split_file(path):
+    """{family: part} from the corpus's split file: it, not the part a corpus was built with, decides."""
+    parts = {}
+    with open(path, encoding='utf-8') as f:
+        for line in f:
+            cols = line.rstrip('\n').split('\t')
+            if not line.startswith('#') and len(cols) > 1:
+                parts[cols[0]] = cols[1]
+    return parts
 
 
 def run_reader(reader, files, extra):
@@ -223,15 +239,20 @@ def report(scorer, name, records, preds, out):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument('--corpus', help='truth.json of the labelled corpus')
+    ap.add_argument('--corpus', action='append', help='truth.json of a labelled corpus (may be repeated)')
+    ap.add_argument('--split-file', default=os.path.join(os.path.dirname(os.path.abspath(__file__)), 'corpus',
+                                                         'split.tsv'),
+                    help='family<TAB>part lines that override the parts the corpus was built with')
     ap.add_argument('--hand', action='append', help='TSV:ROOT, a hand-labelled list of bench/')
     ap.add_argument('--reader', required=True)
     ap.add_argument('--model', required=True, help='model file to write')
     ap.add_argument('--scorer', default='/work/shared/pdf-score.py')
     ap.add_argument('--work', default='build-test/pdf_train')
-    ap.add_argument('--train', default='train', help='comma-separated splits to train on')
+    ap.add_argument('--train', default='train,dev',
+                    help='comma-separated splits to train on (dev too: the old held-out part, scored once, is in it)')
     ap.add_argument('--eval', default='dev,hand', help='comma-separated splits to score')
-    ap.add_argument('--heldout', action='store_true', help='score the held-out part as well (once, at the end)')
+    ap.add_argument('--heldout', action='store_true',
+                    help='score the blind held-out part (heldout2) as well: once, at the end')
     ap.add_argument('--rounds', type=int, default=300)
     ap.add_argument('--depth', type=int, default=6)
     ap.add_argument('--no-train', action='store_true', help='score with the model as it is')
@@ -243,7 +264,7 @@ def main():
     records = read_truth(a)
     records = [r for r in records if os.path.isfile(r['file'])]
     train_splits = a.train.split(',')
-    eval_splits = a.eval.split(',') + (['heldout'] if a.heldout else [])
+    eval_splits = a.eval.split(',') + (['heldout2'] if a.heldout else [])
     print('files: %s' % dict(collections.Counter(r['split'] for r in records)), flush=True)
 
     if not a.no_train:

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Retrains the PDF reader's line classifier and gives its figures (bench/RESULTS.md):
-#   bash bench/pdf_train.sh [CORPUS/truth.json] [more options of pdf_train.py, e.g. --heldout]
+#   bash bench/pdf_train.sh [CORPUS/truth.json] [more options of pdf_train.py]
 # The corpus is rebuilt from the installed packages by its builder; its "hand" part (the
-# hand-labelled lists of bench/) is scored beside the development part. Fixed seed, one thread: the same corpus gives the same model.
+# hand-labelled lists of bench/) is scored beside the development part. Fixed seed, one thread:
+# the same corpus gives the same model. The blind part is scored once, at the end, with
+#   bash bench/pdf_train.sh /work/corpus/truth.json --corpus /work/corpus2/truth.json --heldout
+# (a corpus built with every package of bench/corpus/install.sh holds it already).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash bench/pdf_train_deps.sh

@@ -2,6 +2,7 @@
 """Build the labelled PDF corpus into OUTDIR.
 
 Usage: build.py OUTDIR [--parts hand,tex,gen] [--per-template N] [--write-split] [--marker NAME]
+                [--templates FAM,...] [--tex-packages PKG,...] [--new-part PART] [--only-part PART]
 
 The corpus is built in a fresh folder beside OUTDIR and then put in its place by renames, so a
 reader of OUTDIR never sees half a corpus. OUTDIR then holds
@@ -72,8 +73,9 @@ def group_of(rec):
     return '%s-%s' % ('gen' if rec['source'] == 'generated' else 'tex', rec['lang'])
 
 
-def assign_splits(records, write_split, log):
-    """The split of every record from split.tsv; new families are placed by the rule."""
+def assign_splits(records, write_split, log, new_part=None, split_file=splits.SPLIT_FILE):
+    """The split of every record from split.tsv; new families are placed by the rule, or all put
+    into `new_part` when one is given (a part made of sources never seen before)."""
     fams = {}
     langs = {}
     for r in records:
@@ -87,15 +89,17 @@ def assign_splits(records, write_split, log):
         lang = max(sorted(set(langs[fam])), key=langs[fam].count)
         g = '%s-%s' % ('gen' if r['source'] == 'generated' else 'tex', lang)
         fams[fam] = (g, fams.get(fam, (g, 0))[1] + 1)
-    known = splits.load()
+    known = splits.load(split_file)
     # families whose files were labelled by hand and used for tuning stay in training
     forced = {r['family']: 'train' for r in records if r['source'] == 'hand'}
+    if new_part:
+        forced.update({f: new_part for f in fams if f not in known and f not in forced})
     parts = splits.assign(fams, fixed=known, forced=forced)
     new = sorted(f for f in fams if f not in known)
     if new:
         print('families not in split.tsv (placed by the rule): %d' % len(new), file=log)
         if write_split:
-            splits.write(parts, fams)
+            splits.write(parts, fams, split_file)
     for r in records:
         r['split'] = 'hand' if r['source'] == 'hand' else parts[r['family']]
 
@@ -127,6 +131,10 @@ def main(argv=None):
     ap.add_argument('--per-template', type=int, default=0, help='pages per generator template (0: default)')
     ap.add_argument('--write-split', action='store_true', help='add new families to split.tsv')
     ap.add_argument('--marker', default='READY', help='file written into OUTDIR when complete')
+    ap.add_argument('--templates', help='only these generated families (comma-separated)')
+    ap.add_argument('--tex-packages', help='only the documents these Debian packages install (comma-separated)')
+    ap.add_argument('--new-part', help='put families split.tsv does not know into this part')
+    ap.add_argument('--only-part', help='keep only the files of this part')
     a = ap.parse_args(argv)
     parts = set(a.parts.split(','))
     t0 = time.time()
@@ -141,7 +149,8 @@ def main(argv=None):
     records += hand
     if 'tex' in parts:
         hand_rels = {r['rel'] for r in read_hand()} if not hand else {r['rel'] for r in hand}
-        for r in tex_part.build(exclude=hand_rels, log=log):
+        only = tex_part.package_files(a.tex_packages.split(',')) if a.tex_packages else None
+        for r in tex_part.build(exclude=hand_rels, log=log, only=only):
             r['path'] = link(tmp, 'tex', r)
             records.append(r)
         print('tex done at %.0f s' % (time.time() - t0), file=log, flush=True)
@@ -150,11 +159,14 @@ def main(argv=None):
         counts = None
         if a.per_template:
             counts = {f: a.per_template for f in gen_pages.TEMPLATES}
-        for r in gen_pages.build(os.path.join(tmp, 'gen'), log=log, counts=counts):
+        fams = set(a.templates.split(',')) if a.templates else None
+        for r in gen_pages.build(os.path.join(tmp, 'gen'), log=log, counts=counts, families=fams):
             r['path'] = 'gen/' + r['rel']
             records.append(r)
         print('gen done at %.0f s' % (time.time() - t0), file=log, flush=True)
-    assign_splits(records, a.write_split, log)
+    assign_splits(records, a.write_split, log, a.new_part)
+    if a.only_part:
+        records = [r for r in records if r['split'] == a.only_part]
     truth = sorted((finish(r, r['path']) for r in records), key=lambda t: t['path'])
     with open(os.path.join(tmp, 'truth.json'), 'w', encoding='utf-8') as f:
         json.dump(truth, f, ensure_ascii=False, indent=1)

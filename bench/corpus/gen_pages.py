@@ -12,21 +12,35 @@ import sys
 
 import firstpage
 import gen_en
+import gen_en_extra
 import gen_zh
+import gen_zh_extra
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
 TEMPLATES.update(gen_en.TEMPLATES)
+TEMPLATES.update(gen_zh_extra.TEMPLATES)
+TEMPLATES.update(gen_en_extra.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
+# the later templates write fewer pages each: more layouts rather than more pages of one layout
+PER_EXTRA_TEMPLATE = {'zh': 36, 'en': 18}
+EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES)
 
 
-def write_docs(stage, counts=None):
+def pages_of(fam, counts=None):
+    lang = 'zh' if fam.startswith('gen-zh') else 'en'
+    default = (PER_EXTRA_TEMPLATE if fam in EXTRA else PER_TEMPLATE)[lang]
+    return (counts or {}).get(fam, default)
+
+
+def write_docs(stage, counts=None, families=None):
     """Write the .docx files into stage; returns {family: [(stem, record), ...]}."""
     made = {}
     os.makedirs(stage, exist_ok=True)
     for fam in sorted(TEMPLATES):
-        lang = 'zh' if fam.startswith('gen-zh') else 'en'
-        n = (counts or {}).get(fam, PER_TEMPLATE[lang])
+        if families is not None and fam not in families:
+            continue
+        n = pages_of(fam, counts)
         made[fam] = []
         for i in range(n):
             rng = random.Random('%d/%s/%d' % (SEED, fam, i))
@@ -71,10 +85,11 @@ def verify(pdf, rec):
     return None
 
 
-def build(outdir, log=sys.stderr, counts=None):
-    """Records for the generated pages under outdir/<family>/ (rel paths <family>/<name>.pdf)."""
+def build(outdir, log=sys.stderr, counts=None, families=None):
+    """Records for the generated pages under outdir/<family>/ (rel paths <family>/<name>.pdf);
+    `families` limits them to those templates."""
     stage = os.path.join(outdir, '.stage')
-    made = write_docs(stage, counts)
+    made = write_docs(stage, counts, families)
     profile = os.path.join(outdir, '.soffice')
     os.makedirs(profile, exist_ok=True)
     convert(stage, profile)

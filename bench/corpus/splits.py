@@ -50,7 +50,7 @@ def assign(families, fixed=None, forced=None):
         if part:
             out[fam] = part
             g = filled.setdefault(group, dict.fromkeys(PARTS, 0))
-            g[part] += n
+            g[part] = g.get(part, 0) + n
     for fam in sorted(families, key=_order):
         if fam in out:
             continue

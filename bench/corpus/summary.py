@@ -27,7 +27,8 @@ def render(truth, families=False):
     out.append('per language: ' + ', '.join('%s %d' % kv for kv in sorted(c['lang'].items())))
     out.append('per source:   ' + ', '.join('%s %d' % kv for kv in sorted(c['source'].items())))
     out.append('per split (files / families):')
-    for part in ('train', 'dev', 'heldout', 'hand'):
+    known = ('train', 'dev', 'heldout', 'heldout2', 'hand')
+    for part in [p for p in known if p in c['split']] + sorted(p for p in c['split'] if p not in known):
         n_fam = sum(1 for f, (s, _) in fam_info.items() if s == part)
         langs = ', '.join('%s %d' % (lg, c['split_lang'][(part, lg)]) for lg in ('en', 'zh'))
         out.append('  %-8s %5d / %4d   (%s)' % (part, c['split'][part], n_fam, langs))

@@ -152,7 +152,7 @@ def tiny_pdf(lines):
             b'<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R '
             b'/Resources << /Font << /F1 5 0 R >> >> >>',
             b'<< /Length %d /Filter /FlateDecode >>\nstream\n' % len(stream) + stream + b'\nendstream',
-            b'<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>']
+            b'<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>']
     out = b'%PDF-1.4\n'
     offsets = []
     for i, o in enumerate(objs):
@@ -407,6 +407,219 @@ class LabelPairTest(unittest.TestCase):
         rec = {'title': 'Robust Forecasting', 'authors': ['Ann Lee', 'Bo Chen']}
         self.assertIsNone(gen_pages.verify(pdf, rec))
         self.assertIn('Carl Mohr', gen_pages.verify(pdf, dict(rec, authors=['Carl Mohr'])))
+
+
+class NewPartTest(unittest.TestCase):
+    """Families a build has not seen before can make a part of their own, fixed in the split file."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp()
+        self.split_file = os.path.join(self.dir, 'split.tsv')
+        splits.write({'old-tex': 'train', 'old-gen': 'heldout'},
+                     {'old-tex': ('tex-en', 4), 'old-gen': ('gen-zh', 9)}, self.split_file)
+
+    def tearDown(self):
+        shutil.rmtree(self.dir)
+
+    def records(self):
+        def rec(fam, source, lang='en'):
+            return {'family': fam, 'source': source, 'lang': lang}
+        return [rec('old-tex', 'tex'), rec('old-gen', 'generated', 'zh'), rec('new-tex', 'tex'), rec('new-tex', 'tex'),
+                rec('new-gen', 'generated', 'zh'), rec('handpkg', 'tex'), rec('handpkg', 'hand')]
+
+    def test_unseen_families_go_to_the_new_part_and_are_written(self):
+        import build
+        recs = self.records()
+        log = open(os.devnull, 'w')
+        build.assign_splits(recs, True, log, new_part='heldout2', split_file=self.split_file)
+        log.close()
+        got = {(r['family'], r['source']): r['split'] for r in recs}
+        self.assertEqual(got[('old-tex', 'tex')], 'train', 'a known family keeps its part')
+        self.assertEqual(got[('old-gen', 'generated')], 'heldout')
+        self.assertEqual(got[('new-tex', 'tex')], 'heldout2')
+        self.assertEqual(got[('new-gen', 'generated')], 'heldout2')
+        self.assertEqual(got[('handpkg', 'tex')], 'train', 'a hand-labelled package stays in training')
+        self.assertEqual(got[('handpkg', 'hand')], 'hand')
+        rows = splits.load_rows(self.split_file)
+        self.assertEqual(rows['new-tex'], ('heldout2', 'tex-en', 2))
+        self.assertEqual(rows['new-gen'], ('heldout2', 'gen-zh', 1))
+        self.assertEqual(rows['old-gen'][0], 'heldout')
+        # a later build without the option reads the new part back instead of placing the families again
+        again = self.records()
+        build.assign_splits(again, False, open(os.devnull, 'w'), split_file=self.split_file)
+        self.assertEqual([r['split'] for r in again], [r['split'] for r in recs])
+
+    def test_without_a_new_part_unseen_families_follow_the_share_rule(self):
+        import build
+        recs = self.records()
+        build.assign_splits(recs, False, open(os.devnull, 'w'), split_file=self.split_file)
+        self.assertIn(recs[2]['split'], splits.PARTS)
+        self.assertNotIn('new-tex', splits.load(self.split_file), 'nothing written without --write-split')
+
+    def test_summary_lists_every_part_present(self):
+        truth = [{'split': p, 'lang': 'zh', 'source': 'generated', 'family': p + '-f'}
+                 for p in ('train', 'heldout2', 'extra')]
+        text = summary.render(truth)
+        self.assertRegex(text, r'heldout2\s+1 /\s+1')
+        self.assertRegex(text, r'extra\s+1 /\s+1')
+        self.assertNotRegex(text, r'\bdev\b', 'a part with no files is not listed')
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class LaterTemplatesTest(unittest.TestCase):
+    """The later templates: other layouts and other wording than the first set."""
+
+    def make(self, fn, i):
+        import random
+        return fn(random.Random('later/%d' % i))
+
+    def test_wording_is_not_the_first_sets(self):
+        import gen_en_extra
+        import gen_zh_extra
+        import vocab
+        first_terms = vocab.ZH_METHODS + vocab.ZH_OBJECTS + vocab.EN_METHODS + vocab.EN_OBJECTS
+        for mod in (gen_zh_extra, gen_en_extra):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(6):
+                    title = self.make(fn, i)[1]['title']
+                    with self.subTest(family=fam, title=title):
+                        self.assertFalse([t for t in first_terms if t in title])
+
+    def test_english_first_cover_labels_the_chinese_title(self):
+        import gen_zh_extra
+        for i in range(6):
+            page, rec = self.make(gen_zh_extra.thesis_english_first, i)
+            paras = [p.text for p in page.doc.paragraphs if p.text.strip()]
+            self.assertTrue(firstpage.is_cjk(rec['title']))
+            self.assertFalse(firstpage.is_cjk(rec['title_en']))
+            self.assertLess(paras.index(rec['title_en']), min(k for k, p in enumerate(paras) if rec['title'] in p),
+                            'the English title comes first')
+            self.assertNotIn(rec['supervisor'], rec['authors'])
+
+    def test_table_cover_keeps_title_and_names_in_ruled_cells(self):
+        import gen_zh_extra
+        page, rec = self.make(gen_zh_extra.thesis_table_cover, 2)
+        cells = {}
+        for t in page.doc.tables:
+            for row in t.rows:
+                if len(row.cells) == 2:
+                    cells[re.sub(r'\s+', '', row.cells[0].text)] = row.cells[1].text
+        self.assertIn(rec['title'], cells.values())
+        self.assertIn(rec['authors'][0], cells.values())
+        self.assertTrue(any(v.startswith(rec['supervisor']) for v in cells.values()))
+
+    def test_wide_cover_title_over_two_lines_joins_back(self):
+        import gen_zh_extra
+        seen_two = False
+        for i in range(12):
+            page, rec = self.make(gen_zh_extra.thesis_wide_cover, i)
+            paras = [p.text for p in page.doc.paragraphs]
+            k = next(n for n, p in enumerate(paras) if re.match(r'^(题\s*目|论文题目|题目)：', p.replace('\u3000', ' ')))
+            first = paras[k].split('：', 1)[1]
+            if first != rec['title']:
+                seen_two = True
+                self.assertEqual(first + paras[k + 1], rec['title'])
+        self.assertTrue(seen_two)
+
+    def test_english_bylines(self):
+        import gen_en_extra
+        page, rec = self.make(gen_en_extra.newsletter_byline, 1)
+        by = [p.text for p in page.doc.paragraphs if p.text.startswith('By ')][0]
+        self.assertEqual(re.split(r', | and ', by[3:]), rec['authors'])
+        page, rec = self.make(gen_en_extra.banner_article, 4)
+        names = [p for p in page.doc.paragraphs if '|' in p.text and 'Received' not in p.text][0]
+        printed = [re.sub(r'\d+$', '', n.strip()) for n in names.text.split('|')]
+        self.assertEqual(printed, rec['authors'])
+
+    def test_page_counts_per_template(self):
+        import gen_pages
+        self.assertEqual(gen_pages.pages_of('gen-zh-journal-classic'), 36)
+        self.assertEqual(gen_pages.pages_of('gen-zh-thesis-tablecover'), 36)
+        self.assertEqual(gen_pages.pages_of('gen-en-thesis-uk'), 18)
+        self.assertEqual(gen_pages.pages_of('gen-en-thesis-uk', {'gen-en-thesis-uk': 2}), 2)
+
+
+FAKE_SOFFICE = r"""#!/usr/bin/python3
+# Stands in for LibreOffice: prints each document's paragraphs and table cells into a tiny PDF.
+# The first run leaves the last document unconverted, as a real run stopping early would.
+import os, sys
+sys.path.insert(0, %(here)r)
+import docx
+from test_corpus import tiny_pdf
+args = sys.argv[1:]
+out = args[args.index('--outdir') + 1]
+docs = [a for a in args if a.endswith('.docx')]
+mark = os.path.join(out, '.ran')
+if not os.path.exists(mark):
+    open(mark, 'w').close()
+    docs = docs[:-1]
+for d in docs:
+    doc = docx.Document(os.path.join(out, d))
+    lines = [p.text for p in doc.paragraphs]
+    for t in doc.tables:
+        for row in t.rows:
+            lines.extend(c.text for c in row.cells)
+    lines = [l.encode('latin-1', 'replace').decode('latin-1') for l in lines if l.strip()]
+    with open(os.path.join(out, d[:-5] + '.pdf'), 'wb') as f:
+        f.write(tiny_pdf(lines[:40]))
+"""
+
+
+@unittest.skipUnless(HAVE_DOCX and shutil.which('pdftotext'), 'python3-docx or poppler-utils not installed')
+class GeneratedBuildTest(unittest.TestCase):
+    """The generated part end to end, with a stand-in for LibreOffice on the PATH."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp()
+        bindir = os.path.join(self.dir, 'bin')
+        os.makedirs(bindir)
+        fake = os.path.join(bindir, 'soffice')
+        with open(fake, 'w') as f:
+            f.write(FAKE_SOFFICE % {'here': os.path.dirname(os.path.abspath(__file__))})
+        os.chmod(fake, 0o755)
+        self.old_path = os.environ['PATH']
+        os.environ['PATH'] = bindir + os.pathsep + self.old_path
+
+    def tearDown(self):
+        os.environ['PATH'] = self.old_path
+        shutil.rmtree(self.dir)
+
+    def test_pages_are_converted_checked_and_recorded(self):
+        import io
+        import gen_pages
+        fams = {'gen-en-thesis-uk', 'gen-en-workshop-stacked'}
+        log = io.StringIO()
+        out = os.path.join(self.dir, 'gen')
+        recs = gen_pages.build(out, log=log, counts={f: 3 for f in fams}, families=fams)
+        self.assertEqual(sorted({r['family'] for r in recs}), sorted(fams))
+        self.assertEqual(len(recs), 6, 'a document the first run missed is converted by the second: ' + log.getvalue())
+        for r in recs:
+            self.assertTrue(os.path.isfile(os.path.join(out, r['rel'])))
+            self.assertEqual((r['source'], r['lang']), ('generated', 'en'))
+        self.assertIn('gen gen-en-thesis-uk: 3 of 3 kept', log.getvalue())
+        self.assertFalse(os.path.exists(os.path.join(out, '.stage')), 'the stage is cleared')
+
+    def test_only_listed_documents_of_the_tex_part_are_read(self):
+        import tex_part
+        root = os.path.join(self.dir, 'doc')
+        for pkg in ('alpha', 'beta'):
+            d = os.path.join(root, 'latex', pkg)
+            os.makedirs(d)
+            with open(os.path.join(d, pkg + '.pdf'), 'wb') as f:
+                f.write(tiny_pdf(['Notes on %s Things' % pkg.title(), 'Ann Lee']))
+            with open(os.path.join(d, pkg + '.tex'), 'w') as f:
+                f.write(r'\title{Notes on %s Things}\author{Ann Lee}\begin{document}' % pkg.title())
+        self.assertEqual(len(tex_part.build(root)), 2)
+        recs = tex_part.build(root, only={'latex/beta/beta.pdf'})
+        self.assertEqual([(r['family'], r['title']) for r in recs], [('beta', 'Notes on Beta Things')])
+
+    @unittest.skipUnless(shutil.which('dpkg'), 'not a Debian system')
+    def test_a_packages_documents_are_its_files_under_the_root(self):
+        import tex_part
+        files = tex_part.package_files(['dpkg'], root='/usr/share/doc')
+        self.assertIn('dpkg/copyright', files)
+        self.assertFalse([f for f in files if f.startswith('/')], 'paths are relative to the root')
+        self.assertEqual(tex_part.package_files(['dpkg']), set(), 'dpkg puts nothing under the TeX documentation')
 
 
 if __name__ == '__main__':

@@ -5,6 +5,7 @@ name.ltx); its labels come from that source and are kept only when printed on pa
 """
 import os
 import re
+import subprocess
 import sys
 
 import firstpage
@@ -108,15 +109,23 @@ def label_one(pdf, src, page=None):
     return rec, 'ok'
 
 
-def build(root=DOC_ROOT, exclude=(), log=None):
-    """Records for every verified pair: path is relative to root (tex/<rel> in the corpus)."""
+def package_files(packages, root=DOC_ROOT):
+    """The files (relative to root) that the given Debian packages install there."""
+    out = subprocess.run(['dpkg', '-L'] + list(packages), capture_output=True, text=True).stdout
+    prefix = root.rstrip('/') + '/'
+    return {p[len(prefix):] for p in out.splitlines() if p.startswith(prefix)}
+
+
+def build(root=DOC_ROOT, exclude=(), log=None, only=None):
+    """Records for every verified pair: path is relative to root (tex/<rel> in the corpus).
+    `only`, when given, is the set of relative paths to consider."""
     exclude = set(exclude)
     per_family = {}
     records = []
     dropped = 0
     for pdf, src in find_pairs(root):
         rel = os.path.relpath(pdf, root)
-        if rel in exclude:
+        if rel in exclude or (only is not None and rel not in only):
             continue
         fam = family_of(rel)
         if per_family.get(fam, 0) >= PER_FAMILY:

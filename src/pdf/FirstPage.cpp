@@ -28,6 +28,9 @@ QString joinTitle(const QStringList& parts) {
                    !p.isEmpty() && p[0].isLower()) {
             out.chop(1);
             out += p;
+        } else if (out.endsWith(QLatin1Char('-')) && out.size() > 1 && out[out.size() - 2].isLetter() && !p.isEmpty() &&
+                   p[0].isUpper()) {
+            out += p;  // a compound broken at its hyphen: "Self-" + "Supervised"
         } else if (isCjk(out.back()) || (!p.isEmpty() && isCjk(p.front()))) {
             out += p;  // Chinese lines break without a blank
         } else {
@@ -35,6 +38,20 @@ QString joinTitle(const QStringList& parts) {
         }
     }
     return out.simplified();
+}
+
+// Words that a heading, a banner or a document's furniture is made of and a
+// person's name is not: "PACKAGE DOCUMENTATION", "Ordinary Text".
+bool hasFurnitureWord(const QString& text) {
+    static const RE re(QStringLiteral(
+                           "\\b(package|documentation|manual|guide|user'?s?|version|release|theme|demo|examples?|samples?|"
+                           "text|ordinary|displayed|document|template|class|style|introduction|contents|chapter|"
+                           "section|appendix|abstract|summary|report|thesis|dissertation|draft|preprint|technical|"
+                           "languages?|engineering|technology|military|presentation|slides|lecture|tutorial|workshop|"
+                           "conference|proceedings|figure|table|bundle|library|system|program|worksheet|handout|"
+                           "submitted|degree|requirements|fulfil+ment)\\b"),
+                       RE::CaseInsensitiveOption);
+    return re.match(text).hasMatch();
 }
 
 }  // namespace
@@ -46,7 +63,7 @@ bool isPersonName(const QString& name) {
         static const RE cjk(QStringLiteral("^[\\x{3400}-\\x{9FFF}][\\x{3400}-\\x{9FFF}·•]{1,5}$"));
         return cjk.match(n).hasMatch() && !isAffiliation(n);
     }
-    if (isAffiliation(n)) return false;
+    if (isAffiliation(n) || hasFurnitureWord(n)) return false;
     static const RE particle(QStringLiteral("^(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)$"));
     static const RE token(QStringLiteral("^(\\p{Lu}[\\p{L}'’\\-]*\\.?|\\p{Lu}\\.(-?\\p{Lu}\\.)*|\\p{Lu}\\.-\\p{Lu}\\.?)$"));
     const QStringList tokens = n.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -72,7 +89,9 @@ QStringList namesInLine(const QString& line) {
                          RE::CaseInsensitiveOption);
     static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔)(?=$|[\\s,，、;；])"));
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
-    static const RE by(QStringLiteral("^(by|authors?:|作者[:：]?)\\s+"), RE::CaseInsensitiveOption);
+    static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
+                                      "auteurs?:|autori?:|作者[:：]?)\\s+"),
+                       RE::CaseInsensitiveOption);
     s.remove(email);
     s.remove(ieee);
     s.remove(role);
@@ -187,7 +206,12 @@ QStringList looseNames(const QString& line) {
         p = p.simplified();
         if (hasCjk(p)) p.remove(QLatin1Char(' '));
         const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
-        if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p)) continue;
+        if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p) ||
+            hasFurnitureWord(p))
+            continue;
+        // a lone word in capitals is an acronym or a banner ("NFSS."), not a name
+        static const RE acronym(QStringLiteral("^[\\p{Lu}\\d.\\-]+$"));
+        if (words == 1 && !hasCjk(p) && acronym.match(p).hasMatch()) continue;
         // a name's words start with capitals (or are particles); prose does not
         static const RE lowerWord(QStringLiteral("(^|\\s)(?!(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)\\b)\\p{Ll}"));
         if (!hasCjk(p) && p.contains(lowerWord)) continue;
@@ -224,7 +248,8 @@ QString labelledTitle(const QList<Line>& lines) {
         for (int j = at + 1; j < int(lines.size()) && parts.size() < 3; ++j) {
             const Line& n = lines[j];
             const double size = std::max(last->size, 1.0);
-            if (n.y0 < last->y1 - 0.2 * size) continue;  // the rest of the label's row
+            // the rest of the label's row (lines set tight may overlap without being on one row)
+            if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
                 n.x0 < last->x0 - size || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
                 break;
@@ -290,9 +315,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // follow it closely above and below, in reading order.
     // Never the title: a document type ("博士学位论文", "Master's Thesis") or
     // the school's name alone on a cover.
+    // a thesis cover's statement of the degree is not its title
+    static const RE statement(QStringLiteral("\\b(in partial fulfil+ment|submitted (in|to|for|as)|for the degree of|"
+                                             "requirements for the degree)\\b"),
+                              RE::CaseInsensitiveOption);
     auto eligible = [&](int i) {
         const QString t = withoutLabel(lines[i].text);
-        if (letters(t) < 2 || labelOf(lines[i].text) == LineLabel::DocumentType) return false;
+        if (letters(t) < 2 || labelOf(lines[i].text) == LineLabel::DocumentType || statement.match(t).hasMatch())
+            return false;
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
         return !school.match(t).hasMatch();
     };
@@ -331,6 +361,9 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         r.title = joinTitle(texts);
         static const RE trailingMark(QStringLiteral("[*∗†‡§¶⋆]+$"));
         r.title.remove(trailingMark);
+        // a colon set in another font comes out with a blank before it: "vcell : Vertical"
+        static const RE blankColon(QStringLiteral("(?<=[\\p{Latin}\\d]) :(?= )"));
+        r.title.replace(blankColon, QStringLiteral(":"));
         r.title = r.title.trimmed();
     }
 
@@ -374,7 +407,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     };
     for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
         if (!sure.contains(i) && !likeSure(i)) continue;
-        const QString text = withoutLabel(lines[i].text);
+        // names side by side in columns are read apart
+        const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
         QStringList names = namesInLine(text);
         if (names.isEmpty()) names = looseNames(text);
         for (const QString& name : names)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "pdf/FirstPage.h"
@@ -78,7 +79,11 @@ exchange::PaperRecord toRecord(const PdfFacts& f, const LineClassifier& classifi
         metaTitleOnPage = run.startsWith(metaTitle);
     }
     const bool pageTitleLonger = !pageTitle.isEmpty() && pageTitle.size() > metaTitle.size() && pageTitle.contains(metaTitle);
-    if (!meta.title.isEmpty() && (page.title.isEmpty() || (metaTitleOnPage && !pageTitleLonger)))
+    // "Title - Subtitle" in the metadata where the page sets the subtitle apart under the title
+    static const QRegularExpression subtitleDash(QStringLiteral("\\s+[-–—]{1,2}\\s+"));
+    const bool metaAddsSubtitle =
+        !pageTitle.isEmpty() && squeeze(meta.title.section(subtitleDash, 0, 0)) == pageTitle && metaTitle != pageTitle;
+    if (!meta.title.isEmpty() && !metaAddsSubtitle && (page.title.isEmpty() || (metaTitleOnPage && !pageTitleLonger)))
         r.title = meta.title;
     else
         r.title = page.title;

@@ -89,13 +89,23 @@ void finish(Line& line) {
                 const bool cjkJoin = isCjk(line.text.back()) && isCjk(w.text.front());
                 if (gap || (prev->spaceAfter && !cjkJoin)) line.text += QLatin1Char(' ');
             }
+            // names set side by side in columns, 1.2 em or more apart
+            if (prev && !line.gapText.isEmpty() && w.x0 - prev->x1 > 1.2 * std::max(prev->size, w.size))
+                line.gapText += QStringLiteral("  ");
+            else if (line.text.endsWith(QLatin1Char(' ')))
+                line.gapText += QLatin1Char(' ');
             line.text += w.text;
+            line.gapText += w.text;
             allChars += int(w.text.size());
             if (boldFont(w.font)) boldChars += int(w.text.size());
         }
         prev = &w;
     }
     line.text = logos(line.text.simplified());
+    QStringList columns = line.gapText.split(QStringLiteral("  "), Qt::SkipEmptyParts);
+    for (QString& c : columns) c = logos(c.simplified());
+    columns.removeAll(QString());
+    line.gapText = columns.join(QStringLiteral("  "));
     line.rawText = line.rawText.simplified();
     line.bold = allChars > 0 && boldChars * 2 > allChars;
 }

@@ -12,6 +12,7 @@ namespace pdf {
 struct Line {
     QString text;      // words joined, small raised marks left out
     QString rawText;   // every word, marks included
+    QString gapText;   // as text, with two blanks where words stand 1.2 em or more apart
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     double size = 0;   // the font size of most of its characters
     bool bold = false;

@@ -204,3 +204,35 @@ TEST(Identifiers, DoiAndArxivFromPageMarginAndMetadata) {
 }
 
 }  // namespace
+
+TEST(FieldAssembly, BannersAcronymsAndNamesSideBySide) {
+    // four words in a row are one name; names far apart on a line are two
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Seiied Mohammad Javad Razavian")),
+              (QStringList{"Seiied Mohammad Javad Razavian"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Robin Fairbairns  Steve Grathwohl")),
+              (QStringList{"Robin Fairbairns", "Steve Grathwohl"}));
+    // the words of a banner or a heading are not names, in capitals or not
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("PACKAGE DOCUMENTATION")).isEmpty());
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("Ordinary Text, Displayed Text")).isEmpty());
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Technical Report")));
+    EXPECT_TRUE(pdf::isPersonName(QStringLiteral("JOHN J. SMITH")));
+
+    // on a page: a banner marked as an author line gives no author, a lone
+    // acronym is not taken, two names set in columns on one line are two
+    using K = pdf::LineKind;
+    const auto lines = page({
+        {word("PACKAGE", 150, 60, 10), word("DOCUMENTATION", 200, 60, 10)},
+        {word("The", 150, 120, 20), word("Inkpaper", 190, 120, 20), word("Self-", 280, 120, 20)},
+        {word("Supervised", 150, 145, 20), word("Class", 260, 145, 20)},
+        {word("NFSS.", 150, 180, 11)},
+        {word("Robin", 150, 200, 11), word("Fairbairns", 183, 200, 11), word("Steve", 258, 200, 11),
+         word("Grathwohl", 291, 200, 11)},
+    });
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[4].text, QStringLiteral("Robin Fairbairns Steve Grathwohl"));
+    EXPECT_EQ(lines[4].gapText, QStringLiteral("Robin Fairbairns  Steve Grathwohl"));
+    const auto r = pdf::readFirstPage(lines, 842, marked({K::Author, K::Title, K::Title, K::Author, K::Author}));
+    // a compound broken at its hyphen keeps the hyphen and no blank
+    EXPECT_EQ(r.title, QStringLiteral("The Inkpaper Self-Supervised Class"));
+    EXPECT_EQ(r.authors, (QStringList{"Robin Fairbairns", "Steve Grathwohl"}));
+}

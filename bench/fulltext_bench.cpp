@@ -8,7 +8,14 @@
 //       each query sent, one file per query, for the client to run the same
 //   paper_fulltext_bench pdf   --dsn DSN --folder DIR --papers N [--pages 10] [--first K]
 //       PDF files written, catalogued and indexed end to end through the reader process
+//   paper_fulltext_bench write  --folder DIR --papers N [--pages 10] [--chars 2500] [--first K]
+//       PDF files of generated papers (a title and authors on the first page), not timed
+//   paper_fulltext_bench import --dsn DSN --folder DIR
+//       the PDF import window reads every PDF under the folder, imports the papers, and the
+//       index is built in the background: each step timed, end to end
 #include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -16,8 +23,10 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <cstdio>
 
 #include "../tests/fulltext/Corpus.h"
@@ -29,6 +38,7 @@
 #include "fulltext/IndexWriter.h"
 #include "fulltext/SearchEngine.h"
 #include "fulltext/Tokenizer.h"
+#include "pdf/TForm_pdf_import.h"
 
 namespace {
 
@@ -194,6 +204,91 @@ int pdfs(const QStringList& args, const QString& conn) {
     return summary.indexed == papers ? 0 : 1;
 }
 
+// Papers written as PDF files, their title and authors set large on the first page.
+int writePdfs(const QStringList& args) {
+    const int papers = arg(args, QStringLiteral("papers"), QStringLiteral("100")).toInt();
+    const int pages = arg(args, QStringLiteral("pages"), QStringLiteral("10")).toInt();
+    const int chars = arg(args, QStringLiteral("chars"), QStringLiteral("2500")).toInt();
+    const int first = arg(args, QStringLiteral("first"), QStringLiteral("0")).toInt();
+    const QDir folder(arg(args, QStringLiteral("folder")));
+    QDir().mkpath(folder.path());
+    corpus::Generator gen(1000u + unsigned(first));
+    auto t0 = Clock::now();
+    const QFont title(QStringLiteral("WenQuanYi Zen Hei"), 18), body(QStringLiteral("WenQuanYi Zen Hei"), 9);
+    for (int i = first; i < first + papers; ++i) {
+        QPdfWriter writer(folder.filePath(QStringLiteral("paper%1.pdf").arg(i, 6, 10, QLatin1Char('0'))));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(72);
+        writer.setTitle(QString());
+        QPainter p(&writer);
+        for (int k = 0; k < pages; ++k) {
+            if (k) writer.newPage();
+            QRectF area(50, 50, 495, 740);
+            if (k == 0) {
+                p.setFont(title);
+                const QString head = gen.page(40, 0.6).simplified().left(36);
+                p.drawText(QRectF(50, 50, 495, 60), Qt::TextWordWrap | Qt::AlignHCenter,
+                           QStringLiteral("%1（第%2号）").arg(head).arg(i));
+                p.setFont(body);
+                p.drawText(QRectF(50, 115, 495, 20), Qt::AlignHCenter,
+                           QStringLiteral("张%1  李%2  王%3").arg(QChar(0x4E00 + i % 500)).arg(QChar(0x4F00 + i % 300)).arg(QChar(0x5000 + i % 200)));
+                area = QRectF(50, 150, 495, 640);
+            }
+            p.setFont(body);
+            p.drawText(area, Qt::TextWordWrap, gen.page(k == 0 ? chars * 4 / 5 : chars, 0.5));
+        }
+    }
+    result({{"papers", papers}, {"write_pdf_s", secondsSince(t0)}});
+    return 0;
+}
+
+// Runs the event loop until `done` holds, looking every 50 ms.
+void waitFor(const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (done()) loop.quit();
+    });
+    tick.start(50);
+    if (!done()) loop.exec();
+}
+
+int importFolder(const QStringList& args, const QString& conn) {
+    const QString folder = QDir(arg(args, QStringLiteral("folder"))).absolutePath();
+    const QString reader = QCoreApplication::applicationDirPath() + QStringLiteral("/paper_pdf_reader");
+    fulltext::IndexService& service = fulltext::IndexService::instance();
+    service.setReaderProgram(reader);
+    fulltext::IndexSummary summary;
+    QObject::connect(&service, &fulltext::IndexService::finished, [&](const fulltext::IndexSummary& s) { summary = s; });
+    TForm_pdf_import* w = db::Form::open<TForm_pdf_import>(QStringLiteral("bench"), conn);
+    w->reader().setProgram(reader);
+    const auto t0 = Clock::now();
+    w->readPaths({folder});
+    waitFor([&] { return !w->isReading(); });
+    const double reading = secondsSince(t0);
+    const int rows = w->preview().rowCount();
+    const int ticked = w->preview().tickedCount();
+    auto t1 = Clock::now();
+    w->Button_yesClick();
+    const double importing = secondsSince(t1);
+    const QString imported = w->Label_progress->text();
+    t1 = Clock::now();
+    service.waitUntilIdle(3 * 3600 * 1000);
+    const double indexing = secondsSince(t1);
+    const double total = secondsSince(t0);
+    db::OdbcQuery q;
+    q.setConnectionString(conn);
+    q.openSql(QStringLiteral("select count(*), coalesce(sum(pages),0), sum(error is not null) from fulltext_doc"));
+    const int docs = q.field(0).toInt(), pages = q.field(1).toInt(), errors = q.field(2).toInt();
+    q.close();
+    delete w;
+    result({{"files", rows}, {"ticked", ticked}, {"read_s", reading}, {"import_s", importing}, {"imported", imported},
+            {"index_s", indexing}, {"total_s", total}, {"indexed_docs", docs}, {"indexed_pages", pages},
+            {"unreadable", errors}, {"index_pages_per_s", pages / indexing}, {"end_to_end_pages_per_s", pages / total},
+            {"failed", int(summary.failed.size())}});
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,6 +300,8 @@ int main(int argc, char** argv) {
     if (mode == QLatin1String("load")) return load(args, conn);
     if (mode == QLatin1String("query")) return query(args, conn);
     if (mode == QLatin1String("pdf")) return pdfs(args, conn);
+    if (mode == QLatin1String("write")) return writePdfs(args);
+    if (mode == QLatin1String("import")) return importFolder(args, conn);
     std::fprintf(stderr, "usage: paper_fulltext_bench load|query|pdf --dsn DSN ...\n");
     return 2;
 }

@@ -143,36 +143,76 @@ SearchOutcome search(db::Query& q, const QString& text, int shown) {
         if (k == 0) docs = these;
         else docs.intersect(these);
     }
-    // the pages whose text decides
-    QSet<PageKey> toRead;
+    // Parts the postings cannot decide are checked against the text of the
+    // paper's candidate pages, best first (most hits of the part's rarest
+    // term), and the first page holding the part settles it: one page a paper
+    // is read in a first round, the rest of the papers still open in a second.
+    QVector<QHash<quint64, QVector<PageKey>>> candidates(clauses.size());
+    QVector<QHash<quint64, quint32>> heldOn(clauses.size());  // paper -> a page holding the part
+    QVector<QSet<PageKey>> without(clauses.size());           // pages read that do not hold it
     for (int c = 0; c < clauses.size(); ++c) {
         if (!plans[c].verify) continue;
         for (auto it = pages[c].cbegin(); it != pages[c].cend(); ++it)
-            if (docs.contains(docOf(it.key()))) toRead.insert(it.key());
+            if (docs.contains(docOf(it.key()))) candidates[c][docOf(it.key())].append(it.key());
+        const PageCounts& counts = pages[c];
+        for (QVector<PageKey>& list : candidates[c])
+            std::sort(list.begin(), list.end(), [&](PageKey a, PageKey b) {
+                const quint32 ca = counts.value(a), cb = counts.value(b);
+                return ca != cb ? ca > cb : a < b;
+            });
     }
-    QHash<PageKey, QString> texts = pageTexts(q, toRead);
-    QHash<PageKey, QVector<Token>> units;
-    for (PageKey k : toRead) {
-        QVector<Token> t = tokenize(texts.value(k));
+    QHash<PageKey, QString> texts;
+    QVector<UnitSpan> spans;
+    for (int round = 0; round < 2; ++round) {
+        auto open = [&](int c, quint64 d) { return docs.contains(d) && !heldOn[c].contains(d); };
+        QSet<PageKey> toRead;
+        for (int c = 0; c < clauses.size(); ++c)
+            for (auto it = candidates[c].cbegin(); it != candidates[c].cend(); ++it)
+                if (open(c, it.key()))
+                    for (int j = round ? 1 : 0; j < (round ? it->size() : 1); ++j)
+                        if (!texts.contains(it->at(j))) toRead.insert(it->at(j));
+        texts.insert(pageTexts(q, toRead));
+        QList<quint64> out;
         for (int c = 0; c < clauses.size(); ++c) {
-            if (!plans[c].verify || !pages[c].contains(k)) continue;
-            const int n = int(occurrences(t, clauses[c]).size());
-            if (n) pages[c][k] = quint32(n);
-            else pages[c].remove(k);
+            for (auto it = candidates[c].cbegin(); it != candidates[c].cend(); ++it) {
+                const quint64 d = it.key();
+                if (!open(c, d)) continue;
+                for (int j = round ? 1 : 0; j < (round ? it->size() : 1); ++j) {
+                    const auto text = texts.constFind(it->at(j));
+                    if (text == texts.cend()) {  // gone since the postings were read
+                        without[c].insert(it->at(j));
+                        continue;
+                    }
+                    scanUnits(*text, spans);
+                    if (holds(*text, spans, clauses[c])) {
+                        heldOn[c].insert(d, pageOf(it->at(j)));
+                        break;
+                    }
+                    without[c].insert(it->at(j));
+                }
+                const bool settled = round == 1 || it->size() == 1;
+                if (clauses[c].excluded ? heldOn[c].contains(d) : settled && !heldOn[c].contains(d)) out.append(d);
+            }
         }
+        for (quint64 d : out) docs.remove(d);
     }
 
-    // occurrences of each clause in each paper
+    // occurrences of each part in each paper: from the postings, less the
+    // pages read that do not hold it (for a part checked against the text,
+    // the hits of its rarest term on the other pages)
     QVector<QHash<quint64, quint32>> tf(clauses.size());
     QVector<QHash<quint64, std::pair<quint32, quint32>>> bestPage(clauses.size());
     for (int c = 0; c < clauses.size(); ++c)
         for (auto it = pages[c].cbegin(); it != pages[c].cend(); ++it) {
             const quint64 d = docOf(it.key());
+            if (plans[c].verify && (!heldOn[c].contains(d) || without[c].contains(it.key()))) continue;
             tf[c][d] += it.value();
             auto& best = bestPage[c][d];
             if (it.value() > best.second || (it.value() == best.second && pageOf(it.key()) < best.first))
                 best = {pageOf(it.key()), it.value()};
         }
+    for (int c = 0; c < clauses.size(); ++c)
+        for (auto it = heldOn[c].cbegin(); it != heldOn[c].cend(); ++it) bestPage[c][it.key()] = {it.value(), 0};
     QVector<quint64> kept;
     for (quint64 d : docs) {
         bool ok = true;

@@ -115,8 +115,9 @@ def main(argv):
                 out["pdf_write"] = program(args.bench_bin, server, "write", "--folder", folder, "--first", str(have),
                                            "--papers", str(args.pdf_import - have), "--pages", str(args.pages),
                                            "--chars", str(args.pdf_chars))
-            server.sql("delete from fulltext_posting; delete from fulltext_page; delete from fulltext_doc; "
-                       "delete from main; delete from address;")
+            server.sql("delete from fulltext_posting; delete from fulltext_page; delete from fulltext_doc; " +
+                       "".join("delete from %s;" % t for t in ("main", "address", "author_all", "author_info",
+                                                               "kword_all", "paper_distinct", "paper_match", "type_in")))
             out["pdf_import"] = program(args.bench_bin, server, "import", "--dsn", "paperdb", "--folder", folder)
             out["pdf_import"]["text_bytes"] = int(server.sql(
                 "select coalesce(sum(length(body)),0) from fulltext_page;").split()[-1])

@@ -78,8 +78,28 @@ PageCounts intersect(const QVector<PageCounts>& lists, const QVector<int>& which
     return out;
 }
 
-// The text of the pages, in statements of up to 500 papers.
-QHash<PageKey, QString> pageTexts(db::Query& q, const QSet<PageKey>& keys) {
+// A condition every page holding the clause meets, for the server to leave
+// out most pages that do not (empty when there is none that is sure): the
+// units in order, case ignored, with only characters that are no letter,
+// mark or digit between them. Only for clauses of ASCII words and CJK
+// characters, whose units the server's case folding finds as the index does.
+QString holdingCondition(const Clause& clause) {
+    static const QString between = QStringLiteral("[^\\p{L}\\p{M}\\p{N}]");
+    QString re = QStringLiteral("(?i)");
+    for (int i = 0; i < clause.units.size(); ++i) {
+        const Token& u = clause.units[i];
+        if (!u.cjk)
+            for (QChar c : u.text)
+                if (!c.isLetterOrNumber() || c.unicode() >= 0x80) return {};
+        if (u.cjk && u.text.size() != 1 && u.text.size() != 2) return {};
+        if (i) re += between + (u.cjk || clause.units[i - 1].cjk ? QLatin1Char('*') : QLatin1Char('+'));
+        re += u.text;
+    }
+    return QStringLiteral(" and body regexp '") + db::sqlQuote(re) + QLatin1Char('\'');
+}
+
+// The text of the pages (of those meeting the condition), in statements of up to 500 papers.
+QHash<PageKey, QString> pageTexts(db::Query& q, const QSet<PageKey>& keys, const QString& condition = {}) {
     QMap<quint64, QStringList> byDoc;
     for (PageKey k : keys) byDoc[docOf(k)].append(QString::number(pageOf(k)));
     QHash<PageKey, QString> out;
@@ -87,7 +107,8 @@ QHash<PageKey, QString> pageTexts(db::Query& q, const QSet<PageKey>& keys) {
     int docs = 0;
     auto flush = [&] {
         if (where.isEmpty()) return;
-        q.openSql(QStringLiteral("select doc_id, page, body from fulltext_page where ") + where);
+        q.openSql(QStringLiteral("select doc_id, page, body from fulltext_page where (") + where + QLatin1Char(')') +
+                  condition);
         for (; !q.eof(); q.next()) out.insert(pageKey(q.field(0).toULongLong(), q.field(1).toUInt()), q.field(2));
         q.close();
         where.clear();
@@ -163,23 +184,25 @@ SearchOutcome search(db::Query& q, const QString& text, int shown) {
     }
     QHash<PageKey, QString> texts;
     QVector<UnitSpan> spans;
+    QStringList conditions;
+    for (int c = 0; c < clauses.size(); ++c) conditions.append(plans[c].verify ? holdingCondition(clauses[c]) : QString());
     for (int round = 0; round < 2; ++round) {
         auto open = [&](int c, quint64 d) { return docs.contains(d) && !heldOn[c].contains(d); };
-        QSet<PageKey> toRead;
-        for (int c = 0; c < clauses.size(); ++c)
+        QList<quint64> out;
+        for (int c = 0; c < clauses.size(); ++c) {
+            // pages left out by the condition do not hold the clause
+            QSet<PageKey> toRead;
             for (auto it = candidates[c].cbegin(); it != candidates[c].cend(); ++it)
                 if (open(c, it.key()))
                     for (int j = round ? 1 : 0; j < (round ? it->size() : 1); ++j)
                         if (!texts.contains(it->at(j))) toRead.insert(it->at(j));
-        texts.insert(pageTexts(q, toRead));
-        QList<quint64> out;
-        for (int c = 0; c < clauses.size(); ++c) {
+            texts.insert(pageTexts(q, toRead, conditions[c]));
             for (auto it = candidates[c].cbegin(); it != candidates[c].cend(); ++it) {
                 const quint64 d = it.key();
                 if (!open(c, d)) continue;
                 for (int j = round ? 1 : 0; j < (round ? it->size() : 1); ++j) {
                     const auto text = texts.constFind(it->at(j));
-                    if (text == texts.cend()) {  // gone since the postings were read
+                    if (text == texts.cend()) {  // left out, or gone since the postings were read
                         without[c].insert(it->at(j));
                         continue;
                     }

@@ -12,6 +12,7 @@
 #include "db/Transaction.h"
 #include "exchange/PaperRecord.h"
 #include "fulltext/IndexTables.h"
+#include "fulltext/SegmentMerge.h"
 #include "grid/PaperFile.h"
 #include "pdf/ReaderProcess.h"
 
@@ -162,7 +163,14 @@ void IndexRun::flush() {
 }
 
 void IndexRun::readerDone(bool cancelled) {
-    if (!cancelled && !stopped()) flush();
+    if (!cancelled && !stopped()) {
+        flush();
+        try {
+            if (summary_.error.isEmpty()) mergeSmallSegments(*query_);
+        } catch (const db::DbError& e) {
+            summary_.error = e.message();
+        }
+    }
     summary_.cancelled = summary_.error.isEmpty() && (cancelled || stopped());
     end();
 }

@@ -78,8 +78,28 @@ PageCounts intersect(const QVector<PageCounts>& lists, const QVector<int>& which
     return out;
 }
 
-// The text of the pages, in statements of up to 500 papers.
-QHash<PageKey, QString> pageTexts(db::Query& q, const QSet<PageKey>& keys) {
+// A condition every page holding the clause meets, for the server to leave
+// out most pages that do not (empty when there is none that is sure): the
+// units in order, case ignored, with only characters that are no letter,
+// mark or digit between them. Only for clauses of ASCII words and CJK
+// characters, whose units the server's case folding finds as the index does.
+QString holdingCondition(const Clause& clause) {
+    static const QString between = QStringLiteral("[^\\p{L}\\p{M}\\p{N}]");
+    QString re = QStringLiteral("(?i)");
+    for (int i = 0; i < clause.units.size(); ++i) {
+        const Token& u = clause.units[i];
+        if (!u.cjk)
+            for (QChar c : u.text)
+                if (!c.isLetterOrNumber() || c.unicode() >= 0x80) return {};
+        if (u.cjk && u.text.size() != 1 && u.text.size() != 2) return {};
+        if (i) re += between + (u.cjk || clause.units[i - 1].cjk ? QLatin1Char('*') : QLatin1Char('+'));
+        re += u.text;
+    }
+    return QStringLiteral(" and body regexp '") + db::sqlQuote(re) + QLatin1Char('\'');
+}
+
+// The text of the pages (of those meeting the condition), in statements of up to 500 papers.
+QHash<PageKey, QString> pageTexts(db::Query& q, const QSet<PageKey>& keys, const QString& condition = {}) {
     QMap<quint64, QStringList> byDoc;
     for (PageKey k : keys) byDoc[docOf(k)].append(QString::number(pageOf(k)));
     QHash<PageKey, QString> out;
@@ -87,7 +107,8 @@ QHash<PageKey, QString> pageTexts(db::Query& q, const QSet<PageKey>& keys) {
     int docs = 0;
     auto flush = [&] {
         if (where.isEmpty()) return;
-        q.openSql(QStringLiteral("select doc_id, page, body from fulltext_page where ") + where);
+        q.openSql(QStringLiteral("select doc_id, page, body from fulltext_page where (") + where + QLatin1Char(')') +
+                  condition);
         for (; !q.eof(); q.next()) out.insert(pageKey(q.field(0).toULongLong(), q.field(1).toUInt()), q.field(2));
         q.close();
         where.clear();
@@ -143,36 +164,78 @@ SearchOutcome search(db::Query& q, const QString& text, int shown) {
         if (k == 0) docs = these;
         else docs.intersect(these);
     }
-    // the pages whose text decides
-    QSet<PageKey> toRead;
+    // Parts the postings cannot decide are checked against the text of the
+    // paper's candidate pages, best first (most hits of the part's rarest
+    // term), and the first page holding the part settles it: one page a paper
+    // is read in a first round, the rest of the papers still open in a second.
+    QVector<QHash<quint64, QVector<PageKey>>> candidates(clauses.size());
+    QVector<QHash<quint64, quint32>> heldOn(clauses.size());  // paper -> a page holding the part
+    QVector<QSet<PageKey>> without(clauses.size());           // pages read that do not hold it
     for (int c = 0; c < clauses.size(); ++c) {
         if (!plans[c].verify) continue;
         for (auto it = pages[c].cbegin(); it != pages[c].cend(); ++it)
-            if (docs.contains(docOf(it.key()))) toRead.insert(it.key());
+            if (docs.contains(docOf(it.key()))) candidates[c][docOf(it.key())].append(it.key());
+        const PageCounts& counts = pages[c];
+        for (QVector<PageKey>& list : candidates[c])
+            std::sort(list.begin(), list.end(), [&](PageKey a, PageKey b) {
+                const quint32 ca = counts.value(a), cb = counts.value(b);
+                return ca != cb ? ca > cb : a < b;
+            });
     }
-    QHash<PageKey, QString> texts = pageTexts(q, toRead);
-    QHash<PageKey, QVector<Token>> units;
-    for (PageKey k : toRead) {
-        QVector<Token> t = tokenize(texts.value(k));
+    QHash<PageKey, QString> texts;
+    QVector<UnitSpan> spans;
+    QStringList conditions;
+    for (int c = 0; c < clauses.size(); ++c) conditions.append(plans[c].verify ? holdingCondition(clauses[c]) : QString());
+    for (int round = 0; round < 2; ++round) {
+        auto open = [&](int c, quint64 d) { return docs.contains(d) && !heldOn[c].contains(d); };
+        QList<quint64> out;
         for (int c = 0; c < clauses.size(); ++c) {
-            if (!plans[c].verify || !pages[c].contains(k)) continue;
-            const int n = int(occurrences(t, clauses[c]).size());
-            if (n) pages[c][k] = quint32(n);
-            else pages[c].remove(k);
+            // pages left out by the condition do not hold the clause
+            QSet<PageKey> toRead;
+            for (auto it = candidates[c].cbegin(); it != candidates[c].cend(); ++it)
+                if (open(c, it.key()))
+                    for (int j = round ? 1 : 0; j < (round ? it->size() : 1); ++j)
+                        if (!texts.contains(it->at(j))) toRead.insert(it->at(j));
+            texts.insert(pageTexts(q, toRead, conditions[c]));
+            for (auto it = candidates[c].cbegin(); it != candidates[c].cend(); ++it) {
+                const quint64 d = it.key();
+                if (!open(c, d)) continue;
+                for (int j = round ? 1 : 0; j < (round ? it->size() : 1); ++j) {
+                    const auto text = texts.constFind(it->at(j));
+                    if (text == texts.cend()) {  // left out, or gone since the postings were read
+                        without[c].insert(it->at(j));
+                        continue;
+                    }
+                    scanUnits(*text, spans);
+                    if (holds(*text, spans, clauses[c])) {
+                        heldOn[c].insert(d, pageOf(it->at(j)));
+                        break;
+                    }
+                    without[c].insert(it->at(j));
+                }
+                const bool settled = round == 1 || it->size() == 1;
+                if (clauses[c].excluded ? heldOn[c].contains(d) : settled && !heldOn[c].contains(d)) out.append(d);
+            }
         }
+        for (quint64 d : out) docs.remove(d);
     }
 
-    // occurrences of each clause in each paper
+    // occurrences of each part in each paper: from the postings, less the
+    // pages read that do not hold it (for a part checked against the text,
+    // the hits of its rarest term on the other pages)
     QVector<QHash<quint64, quint32>> tf(clauses.size());
     QVector<QHash<quint64, std::pair<quint32, quint32>>> bestPage(clauses.size());
     for (int c = 0; c < clauses.size(); ++c)
         for (auto it = pages[c].cbegin(); it != pages[c].cend(); ++it) {
             const quint64 d = docOf(it.key());
+            if (plans[c].verify && (!heldOn[c].contains(d) || without[c].contains(it.key()))) continue;
             tf[c][d] += it.value();
             auto& best = bestPage[c][d];
             if (it.value() > best.second || (it.value() == best.second && pageOf(it.key()) < best.first))
                 best = {pageOf(it.key()), it.value()};
         }
+    for (int c = 0; c < clauses.size(); ++c)
+        for (auto it = heldOn[c].cbegin(); it != heldOn[c].cend(); ++it) bestPage[c][it.key()] = {it.value(), 0};
     QVector<quint64> kept;
     for (quint64 d : docs) {
         bool ok = true;

@@ -61,4 +61,32 @@ QVector<int> occurrences(const QVector<Token>& page, const Clause& clause) {
     return out;
 }
 
+namespace {
+
+bool sameUnit(const QString& text, const UnitSpan& at, const Token& unit) {
+    if (at.cjk != unit.cjk) return false;
+    if (at.cjk) return QStringView(text).mid(at.start, at.length) == unit.text;
+    if (!at.plain) return unitText(text, at) == unit.text;
+    if (at.length != unit.text.size()) return false;
+    const QChar* c = text.constData() + at.start;
+    const QChar* u = unit.text.constData();
+    for (int k = 0; k < at.length; ++k) {
+        const char16_t a = c[k].unicode();
+        if ((a >= u'A' && a <= u'Z' ? a + 32 : a) != u[k].unicode()) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool holds(const QString& text, const QVector<UnitSpan>& units, const Clause& clause) {
+    const QVector<Token>& u = clause.units;
+    for (int i = 0; i + u.size() <= units.size(); ++i) {
+        int k = 0;
+        while (k < u.size() && sameUnit(text, units[i + k], u[k])) ++k;
+        if (k == u.size()) return true;
+    }
+    return false;
+}
+
 }  // namespace fulltext

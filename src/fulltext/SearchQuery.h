@@ -39,4 +39,9 @@ ClausePlan planClause(const Clause& clause);
 // unit of an occurrence.
 QVector<int> occurrences(const QVector<Token>& page, const Clause& clause);
 
+// Whether a page holds the clause, given the page's text and its units as
+// scanUnits finds them: the same answer as occurrences() on its tokens, without
+// making the text of every unit (plain words compare where they stand).
+bool holds(const QString& text, const QVector<UnitSpan>& units, const Clause& clause);
+
 }  // namespace fulltext

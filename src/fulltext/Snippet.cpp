@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 namespace fulltext {
+
 QString snippet(const QString& page, const QVector<Clause>& clauses, int before, int after) {
     const QVector<Token> units = tokenize(page);
     for (const Clause& c : clauses) {
@@ -15,12 +16,13 @@ QString snippet(const QString& page, const QVector<Clause>& clauses, int before,
         int from = std::max(0, start - before);
         int to = std::min<int>(page.size(), end + after);
         // a cut inside a word moves to the blank beside it
+        static const QRegularExpression blankChar(QStringLiteral("\\s"));
         if (from > 0 && !page.at(from - 1).isSpace()) {
-            const int blank = int(page.indexOf(QRegularExpression(QStringLiteral("\\s")), from));
+            const int blank = int(page.indexOf(blankChar, from));
             if (blank >= 0 && blank < start) from = blank + 1;
         }
         if (to < page.size() && !page.at(to).isSpace()) {
-            const int blank = int(page.lastIndexOf(QRegularExpression(QStringLiteral("\\s")), to));
+            const int blank = int(page.lastIndexOf(blankChar, to));
             if (blank > end) to = blank;
         }
         QString out = (page.mid(from, start - from) + QStringLiteral("【") + page.mid(start, end - start) +

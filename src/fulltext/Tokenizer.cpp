@@ -35,15 +35,15 @@ char32_t codeAt(const QString& text, int i, int& width) {
 
 }  // namespace
 
-QVector<Token> tokenize(const QString& text) {
-    QVector<Token> out;
+void scanUnits(const QString& text, QVector<UnitSpan>& out) {
+    out.clear();
     const int n = int(text.size());
     int i = 0;
     while (i < n) {
         int w = 1;
         const char32_t c = codeAt(text, i, w);
         if (isCjk(c)) {
-            out.append(Token{text.mid(i, w), true, i, w});
+            out.append(UnitSpan{i, w, true, false});
             i += w;
             continue;
         }
@@ -59,10 +59,22 @@ QVector<Token> tokenize(const QString& text) {
             if (d >= 0x80) plain = false;
             i += w;
         }
-        QString word = text.mid(start, i - start);
-        word = plain ? word.toLower() : word.normalized(QString::NormalizationForm_C).toCaseFolded();
-        out.append(Token{word, false, start, i - start});
+        out.append(UnitSpan{start, i - start, false, plain});
     }
+}
+
+QString unitText(const QString& text, const UnitSpan& span) {
+    const QString s = text.mid(span.start, span.length);
+    if (span.cjk) return s;
+    return span.plain ? s.toLower() : s.normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
+QVector<Token> tokenize(const QString& text) {
+    QVector<UnitSpan> spans;
+    scanUnits(text, spans);
+    QVector<Token> out;
+    out.reserve(spans.size());
+    for (const UnitSpan& s : spans) out.append(Token{unitText(text, s), s.cjk, s.start, s.length});
     return out;
 }
 

@@ -22,7 +22,18 @@ struct Token {
 
 bool isCjk(char32_t c);
 
-// The units of a text, in order.
+// Where a unit stands in a text, before its text is made: `plain` words are
+// ASCII only, so their text is the lower case of what stands there.
+struct UnitSpan {
+    int start = 0;
+    int length = 0;
+    bool cjk = false;
+    bool plain = false;
+};
+
+// The units of a text, in order: as spans (out is cleared first), or with their text.
+void scanUnits(const QString& text, QVector<UnitSpan>& out);
+QString unitText(const QString& text, const UnitSpan& span);
 QVector<Token> tokenize(const QString& text);
 
 // Words longer than this are indexed by their first kMaxTermLength

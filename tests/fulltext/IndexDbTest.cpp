@@ -17,6 +17,7 @@
 #include "fulltext/IndexService.h"
 #include "fulltext/IndexTables.h"
 #include "fulltext/SearchEngine.h"
+#include "fulltext/SegmentMerge.h"
 #include "scripting/ScriptEngine.h"
 #include "support/TestDb.h"
 
@@ -86,6 +87,39 @@ TEST_F(IndexDb, ChangesOfAPaperTakeItsIndexAlongInTheSameTransaction) {
               QStringLiteral("成功"));
     EXPECT_EQ(postingRows(), withAlone - 4);  // the segment of its own went whole
     EXPECT_EQ(testdb::count(QStringLiteral("fulltext_doc")), 2);
+}
+
+TEST_F(IndexDb, SmallSegmentsAreMergedAndStaySearchableAndRemovable) {
+    scripting::ScriptEngine hooks;
+    QStringList titles;
+    for (int i = 0; i < 6; ++i) {  // one segment a paper, as entries leave them
+        titles << QStringLiteral("paper%1").arg(i);
+        addPaper(titles.last());
+        fulltext::writeBatch(q, {file(titles.last(), {QStringLiteral("common words 深度学习 unique%1").arg(i),
+                                                      QStringLiteral("second page common")})});
+    }
+    const QString segments = QStringLiteral("select count(distinct seg) from fulltext_doc");
+    EXPECT_EQ(testdb::scalar(segments), QStringLiteral("6"));
+    EXPECT_EQ(fulltext::mergeSmallSegments(q, 100, 7), 0);  // fewer than asked for: left alone
+    EXPECT_EQ(testdb::scalar(segments), QStringLiteral("6"));
+    const QStringList before = found(QStringLiteral("\"common words\" 深度学习"));
+    EXPECT_EQ(before.size(), 6);
+
+    EXPECT_EQ(fulltext::mergeSmallSegments(q, 100, 6), 6);
+    EXPECT_EQ(testdb::scalar(segments), QStringLiteral("1"));
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select count(*) from fulltext_posting where term='common'")), QStringLiteral("1"));
+    EXPECT_EQ(found(QStringLiteral("\"common words\" 深度学习")), before);
+    EXPECT_EQ(found(QStringLiteral("unique3")), QStringList{keyOf(QStringLiteral("paper3"))});
+    const fulltext::SearchOutcome second = fulltext::search(q, QStringLiteral("\"page common\""));
+    ASSERT_EQ(second.matches.size(), 6);
+    EXPECT_EQ(second.matches.first().page, 2);
+
+    // a paper removed afterwards takes its postings out of the merged lists
+    ASSERT_EQ(catalogue::removal::removePaper(q, QStringLiteral("paper3"), QStringLiteral("作者"), QStringLiteral("2024")).caption,
+              QStringLiteral("成功"));
+    EXPECT_TRUE(found(QStringLiteral("unique3")).isEmpty());
+    EXPECT_EQ(found(QStringLiteral("common")).size(), 5);
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select count(*) from fulltext_posting where term='unique3'")), QStringLiteral("0"));
 }
 
 TEST_F(IndexDb, WithoutTheIndexTablesPaperChangesWorkAsBefore) {

@@ -172,4 +172,34 @@ TEST_F(SearchDb, RankingSnippetsAndTheGridRows) {
     EXPECT_TRUE(fulltext::search(q, QStringLiteral("全文检索系统")).matches.isEmpty());
 }
 
+// Phrases are first narrowed down by the server; what it leaves in must
+// still be every page the units stand on in a row, however they are written.
+TEST_F(SearchDb, PhrasesAreFoundAcrossCaseLineEndsAndPunctuationOnly) {
+    const QStringList texts = {
+        QStringLiteral("THE,\nAnd so on"),             // case, comma and line end between the words
+        QStringLiteral("\u212Aelvin scale readings"),  // a Kelvin sign folds to k
+        QStringLiteral("深 度\n学习的方法"),            // blanks and a line end inside a Chinese run
+        QStringLiteral("深・度学习 theand the-and"),     // a katakana middle dot is a unit of its own
+        QStringLiteral("breathe andante"),              // parts of longer words only
+    };
+    QVector<fulltext::ExtractedFile> files;
+    for (int i = 0; i < texts.size(); ++i) {
+        addPaper(QStringLiteral("p%1").arg(i));
+        files.append(file(QStringLiteral("p%1").arg(i), {QStringLiteral("filler page"), texts[i]}));
+    }
+    fulltext::writeBatch(q, files);
+    auto keys = [&](std::initializer_list<int> which) {
+        QStringList out;
+        for (int i : which) out << keyOf(QStringLiteral("p%1").arg(i));
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    EXPECT_EQ(found(QStringLiteral("\"the and\"")), keys({0, 3}));
+    EXPECT_EQ(found(QStringLiteral("\"kelvin scale\"")), keys({1}));
+    EXPECT_EQ(found(QStringLiteral("深度学习")), keys({2}));
+    EXPECT_EQ(found(QStringLiteral("深・度学")), keys({3}));
+    EXPECT_EQ(found(QStringLiteral("\"the and\" -kelvin -\"so on\"")), keys({3}));
+    EXPECT_EQ(fulltext::search(q, QStringLiteral("\"the and\"")).matches.first().page, 2);
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include "fulltext/SearchQuery.h"
 #include "fulltext/Snippet.h"
 #include "fulltext/Tokenizer.h"
+#include "Corpus.h"
 
 namespace {
 
@@ -76,6 +77,56 @@ TEST(SearchQuery, OccurrencesAndTheMarkedSnippet) {
               QStringLiteral("…gamma delta 【neural network】 epsilon…"));
     const QVector<Clause> zh = parseQuery(QStringLiteral("学习"));
     EXPECT_EQ(snippet(QStringLiteral("本文研究深度学习方法"), zh), QStringLiteral("本文研究深度【学习】方法"));
+}
+
+// The quick page check answers as the page's tokens do, on pages with
+// accents composed and decomposed, upper case, CJK beside Latin words, and
+// the units broken by line ends and punctuation.
+TEST(SearchQuery, TheQuickPageCheckAgreesWithThePagesTokens) {
+    const QStringList pages = {
+        QStringLiteral("A Neural\nnetwork; RE\u0301SUME\u0301 of the CNN模型 深度\n学习 Kelvin 𠀀𠀁 naïve"),
+        QStringLiteral("neural-network résumé ofthe cnn 模 型 深度学 习 kelvins"),
+    };
+    const QStringList queries = {
+        QStringLiteral("\"neural network\""), QStringLiteral("résumé"), QStringLiteral("resume"),
+        QStringLiteral("\"of the cnn\""), QStringLiteral("CNN模型"), QStringLiteral("深度学习"),
+        QStringLiteral("kelvin"), QStringLiteral("𠀀𠀁"), QStringLiteral("naïve"), QStringLiteral("\"the CNN\""),
+        QStringLiteral("模型深度"), QStringLiteral("naive")};
+    QVector<UnitSpan> spans;
+    for (const QString& page : pages) {
+        scanUnits(page, spans);
+        for (const QString& query : queries) {
+            const Clause c = parseQuery(query).first();
+            EXPECT_EQ(holds(page, spans, c), !occurrences(tokenize(page), c).isEmpty()) << query.toStdString();
+        }
+    }
+    scanUnits(pages[0], spans);
+    EXPECT_TRUE(holds(pages[0], spans, parseQuery(QStringLiteral("\"neural network\"")).first()));
+    EXPECT_TRUE(holds(pages[0], spans, parseQuery(QStringLiteral("résumé")).first()));
+    EXPECT_FALSE(holds(pages[0], spans, parseQuery(QStringLiteral("resume")).first()));
+
+    // and on generated text, for runs of units drawn from it and runs broken off
+    corpus::Generator gen(5);
+    int held = 0;
+    for (int i = 0; i < 200; ++i) {
+        const QString page = gen.page(400);
+        const QVector<Token> tokens = tokenize(page);
+        scanUnits(page, spans);
+        ASSERT_EQ(spans.size(), tokens.size());
+        const QString other = gen.page(400);
+        const QVector<Token> from = tokenize(other);
+        const int len = 1 + int(gen.random()() % 4);
+        if (from.size() <= len) continue;
+        const int at = int(gen.random()() % (from.size() - len));
+        Clause c;
+        c.units = from.mid(at, len);
+        const bool expected = !occurrences(tokens, c).isEmpty();
+        EXPECT_EQ(holds(page, spans, c), expected) << page.toStdString();
+        held += expected;
+        c.units = tokens.mid(at % (tokens.size() - len), len);
+        EXPECT_TRUE(holds(page, spans, c));
+    }
+    EXPECT_GT(held, 20);
 }
 
 TEST(Postings, PackedListsRoundTripAndLoseOneDocument) {

@@ -39,7 +39,7 @@
 #include "fulltext/IndexWriter.h"
 #include "fulltext/SearchEngine.h"
 #include "fulltext/Tokenizer.h"
-#include "pdf/TForm_pdf_import.h"
+#include "pdf/windows/TForm_pdf_import.h"
 
 namespace {
 

@@ -35,11 +35,11 @@
 #include <vector>
 
 #include "Workloads.h"
-#include "busy/BusyIndicator.h"
-#include "busy/BusyWait.h"
+#include "window/BusyIndicator.h"
+#include "window/BusyWait.h"
 #include "catalogue/InsertPaper.h"
-#include "catalogue/TForm_select_d.h"
-#include "catalogue/TForm_select_d_c.h"
+#include "catalogue/windows/TForm_select_d.h"
+#include "catalogue/windows/TForm_select_d_c.h"
 #include "db/ConnectionString.h"
 #include "db/Credentials.h"
 #include "db/DbError.h"
@@ -49,8 +49,8 @@
 #include "exchange/PaperWriter.h"
 #include "exchange/PreviewModel.h"
 #include "scripting/ScriptEngine.h"
-#include "shell/TForm_login.h"
-#include "shell/TForm_main.h"
+#include "shell/windows/TForm_login.h"
+#include "shell/windows/TForm_main.h"
 
 namespace {
 

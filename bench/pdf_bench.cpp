@@ -22,7 +22,7 @@
 #include "db/ConnectionString.h"
 #include "db/Credentials.h"
 #include "pdf/FirstPage.h"
-#include "pdf/TForm_pdf_import.h"
+#include "pdf/windows/TForm_pdf_import.h"
 #include "pdf/PdfFacts.h"
 #include "pdf/PdfFiles.h"
 #include "pdf/TextLines.h"

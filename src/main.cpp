@@ -11,8 +11,8 @@
 #include "shell/Language.h"
 #include "shell/Places.h"
 #include "shell/Settings.h"
-#include "shell/TForm_login.h"
-#include "shell/TForm_main.h"
+#include "shell/windows/TForm_login.h"
+#include "shell/windows/TForm_main.h"
 
 #ifndef PAPER_VERSION
 #define PAPER_VERSION "0"

@@ -8,6 +8,9 @@ cd "$ROOT"
 
 bash tools/install-deps.sh
 
+# No layer may include one above it (CMakeLists.txt builds one library per layer).
+bash tools/check-layers.sh
+
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPython3_EXECUTABLE=/usr/bin/python3 "${launcher[@]}"

@@ -643,28 +643,8 @@
         <translation>Read again with this mapping</translation>
     </message>
     <message>
-        <source>全选</source>
-        <translation>Tick all</translation>
-    </message>
-    <message>
-        <source>全不选</source>
-        <translation>Untick all</translation>
-    </message>
-    <message>
-        <source>导入</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>保存报告…</source>
         <translation>Save report…</translation>
-    </message>
-    <message>
-        <source>返回</source>
-        <translation>Back</translation>
     </message>
     <message>
         <source>文件：</source>
@@ -717,10 +697,6 @@
     <message>
         <source>文件内重复</source>
         <translation>repeated in the file</translation>
-    </message>
-    <message>
-        <source>没有勾选可导入的论文</source>
-        <translation>No importable paper is ticked</translation>
     </message>
     <message>
         <source>注意</source>
@@ -1196,26 +1172,6 @@ Each entry:
         <translation>Choose folder…</translation>
     </message>
     <message>
-        <source>全选</source>
-        <translation>Tick all</translation>
-    </message>
-    <message>
-        <source>全不选</source>
-        <translation>Untick all</translation>
-    </message>
-    <message>
-        <source>导入</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>返回</source>
-        <translation>Back</translation>
-    </message>
-    <message>
         <source>PDF文件：</source>
         <translation>PDF files:</translation>
     </message>
@@ -1278,10 +1234,6 @@ Each entry:
     <message>
         <source>文件内重复或文件已在库中</source>
         <translation>repeated, or the file is in the catalogue</translation>
-    </message>
-    <message>
-        <source>没有勾选可导入的论文</source>
-        <translation>No importable paper is ticked</translation>
     </message>
     <message>
         <source>已导入 %1 / %2</source>
@@ -1806,6 +1758,37 @@ Each entry:
     <message>
         <source>依据</source>
         <translation>Why</translation>
+    </message>
+</context>
+<context>
+    <name>exchange::ImportForm</name>
+    <message>
+        <source>全选</source>
+        <translation>Tick all</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>Untick all</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>没有勾选可导入的论文</source>
+        <translation>No importable paper is ticked</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>

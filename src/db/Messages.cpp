@@ -1,8 +1,8 @@
 #include "db/Messages.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <cstdio>
 
 #include "db/DbError.h"
 
@@ -14,9 +14,26 @@ std::function<void(const Shown&)>& recorder() {
     static std::function<void(const Shown&)> r;
     return r;
 }
+std::function<void(const Shown&)>& boxes() {
+    static std::function<void(const Shown&)> b;
+    return b;
+}
+
+void present(const Shown& shown) {
+    if (recorder()) {
+        recorder()(shown);
+    } else if (boxes()) {
+        boxes()(shown);
+    } else {
+        const QByteArray line = (shown.caption + QStringLiteral(": ") + shown.text).toLocal8Bit();
+        std::fprintf(stderr, "%s\n", line.constData());
+    }
+}
 }  // namespace
 
 void setRecorder(std::function<void(const Shown&)> r) { recorder() = std::move(r); }
+
+void setBoxes(std::function<void(const Shown&)> b) { boxes() = std::move(b); }
 
 QString programTitle() {
     QString path = QCoreApplication::applicationFilePath();
@@ -39,12 +56,7 @@ void show(const QString& shownText, const QString& shownCaption) {
     // are shown (texts from the windows arrive translated already).
     const QString text = translated(shownText);
     const QString caption = translated(shownCaption);
-    if (recorder()) {
-        recorder()({Kind::Message, caption, text});
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
-    box.exec();
+    present({Kind::Message, caption, text});
 }
 
 void show(const QList<Notice>& notices) {
@@ -53,12 +65,7 @@ void show(const QList<Notice>& notices) {
 
 void errorReport(const QString& message) {
     QString text = reportText(translated(message));  // the program's own texts; a server's pass unchanged
-    if (recorder()) {
-        recorder()({Kind::ErrorReport, programTitle(), text});
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, programTitle(), text, QMessageBox::Ok);
-    box.exec();
+    present({Kind::ErrorReport, programTitle(), text});
 }
 
 }  // namespace messages

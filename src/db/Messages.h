@@ -39,6 +39,9 @@ QString programTitle();
 
 // Replaces the boxes by a recorder (tests); an empty function restores them.
 void setRecorder(std::function<void(const Shown&)> recorder);
+// Shows the boxes: the window layer sets its message boxes here. Without
+// them (a program with no windows) the texts go to the standard error.
+void setBoxes(std::function<void(const Shown&)> boxes);
 
 }  // namespace messages
 

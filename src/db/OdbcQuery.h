@@ -5,13 +5,10 @@
 
 #include "db/Query.h"
 
-namespace busy {
-class StatementThread;
-}
-
 namespace db {
 
 class OdbcConnection;
+class StatementThread;
 
 // The query object over the ODBC API. The result is fetched in blocks of rows
 // into a compact ResultSet and the driver's statement is freed right after.
@@ -26,7 +23,7 @@ class OdbcConnection;
 //
 // Each statement, with the fetch of its rows, runs on a thread of the query
 // object's own while the calling window thread waits for it with the window
-// still painting (busy::BusyWait); the connection is used by one thread at a
+// still painting (see StatementWatcher); the connection is used by one thread at a
 // time. cancel() stops the running statement with "kill query" sent over a
 // second connection: the call fails with StatementCancelled, the connection
 // stays usable, and an open transaction is rolled back.
@@ -103,7 +100,7 @@ private:
     bool inTransaction_ = false;
     bool manualCommit_ = false;  // autocommit switched off in this session
     bool busy_ = false;
-    std::shared_ptr<busy::StatementThread> thread_;
+    std::shared_ptr<StatementThread> thread_;
     std::unique_ptr<Stop> stop_;
     std::shared_ptr<bool> alive_;
     QString savepoint_;          // the latest savepoint of the open transaction

@@ -12,8 +12,8 @@
 #include "db/Transaction.h"
 #include "exchange/PaperRecord.h"
 #include "fulltext/IndexTables.h"
+#include "catalogue/PaperFilePath.h"
 #include "fulltext/SegmentMerge.h"
-#include "grid/PaperFile.h"
 #include "pdf/ReaderProcess.h"
 
 namespace fulltext {
@@ -79,7 +79,7 @@ void IndexRun::plan() {
     for (qint64 r = 0; rows && r < rows->rowCount(); ++r) {
         Wanted w{rows->text(r, 0), rows->text(r, 1), rows->text(r, 2), QString(), rows->text(r, 5)};
         if (w.filename.trimmed().isEmpty()) continue;  // no file named
-        w.path = grid::paperFilePath(w.dir, w.filename);
+        w.path = catalogue::paperFilePath(w.dir, w.filename);
         const QFileInfo fi(w.path);
         if (!fi.isFile()) {
             summary_.notFound.append(w.key + QStringLiteral("：") + w.path);

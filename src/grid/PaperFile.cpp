@@ -33,14 +33,6 @@ int columnTitled(const QAbstractItemModel& model, const QString& title) {
 
 void setFileOpener(std::function<bool(const QUrl&)> o) { opener() = std::move(o); }
 
-QString paperFilePath(const QString& folder, const QString& fileName) {
-    if (folder.isEmpty()) return fileName;
-    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))) return folder + fileName;
-    const QChar separator =
-        folder.contains(QLatin1Char('\\')) && !folder.contains(QLatin1Char('/')) ? QLatin1Char('\\') : QLatin1Char('/');
-    return folder + separator + fileName;
-}
-
 void openPaperFile(const QAbstractItemModel& model, int row) {
     const int nameColumn = columnTitled(model, schema::label(QStringLiteral("filename")));
     const int folderColumn = columnTitled(model, schema::label(QStringLiteral("dir")));

@@ -5,15 +5,14 @@
 #include <QUrl>
 #include <functional>
 
+#include "catalogue/PaperFilePath.h"
+
 class QAbstractItemView;
 class QAbstractItemModel;
 
 namespace grid {
 
-// The path of a paper's file: its folder and file name as stored, joined
-// with the folder's own separator ("\" in a folder written with
-// backslashes, else "/"), nothing added when the folder already ends in one.
-QString paperFilePath(const QString& folder, const QString& fileName);
+using catalogue::paperFilePath;
 
 // Opens the file of the paper in row `row` of a search result (columns
 // "保存文件夹" and "论文文件名") with the desktop's default program, or says

@@ -1,8 +1,8 @@
 #include "grid/SortProxy.h"
 
 
-#include "busy/BusyCursor.h"
-#include "db/ResultModel.h"
+#include "window/BusyCursor.h"
+#include "window/ResultModel.h"
 #include "grid/ColumnOrder.h"
 
 namespace grid {

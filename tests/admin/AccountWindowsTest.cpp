@@ -5,12 +5,12 @@
 #include <QHeaderView>
 #include <QPointer>
 
-#include "admin/TForm_account_alt.h"
-#include "admin/TForm_account_cre.h"
-#include "admin/TForm_account_del.h"
-#include "admin/TForm_admin_alt.h"
-#include "admin/TForm_user_table.h"
-#include "shell/TForm_main.h"
+#include "admin/windows/TForm_account_alt.h"
+#include "admin/windows/TForm_account_cre.h"
+#include "admin/windows/TForm_account_del.h"
+#include "admin/windows/TForm_admin_alt.h"
+#include "admin/windows/TForm_user_table.h"
+#include "shell/windows/TForm_main.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"
 

@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "db/Form.h"
-#include "db/ResultGrid.h"
+#include "window/Form.h"
+#include "window/ResultGrid.h"
 #include "support/TestDb.h"
 
 // Helpers for driving the administration windows offscreen.

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "AdminWindows.h"
-#include "admin/TForm_paper_procedure.h"
-#include "admin/TForm_paper_procedure_cre.h"
-#include "shell/TForm_main.h"
+#include "admin/windows/TForm_paper_procedure.h"
+#include "admin/windows/TForm_paper_procedure_cre.h"
+#include "shell/windows/TForm_main.h"
 #include "support/Recorder.h"
 
 namespace {

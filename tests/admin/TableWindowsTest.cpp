@@ -3,11 +3,11 @@
 
 #include "AdminWindows.h"
 #include "SentRecorder.h"
-#include "admin/TForm_cre_t.h"
-#include "admin/TForm_del_t.h"
-#include "admin/TForm_del_t_2.h"
-#include "admin/TForm_sql_oper.h"
-#include "shell/TForm_main.h"
+#include "admin/windows/TForm_cre_t.h"
+#include "admin/windows/TForm_del_t.h"
+#include "admin/windows/TForm_del_t_2.h"
+#include "admin/windows/TForm_sql_oper.h"
+#include "shell/windows/TForm_main.h"
 #include "support/Recorder.h"
 
 namespace {

@@ -9,11 +9,11 @@
 
 #include <QScreen>
 
-#include "admin/TForm_sql_oper.h"
-#include "busy/BusyIndicator.h"
-#include "busy/BusyWait.h"
+#include "admin/windows/TForm_sql_oper.h"
+#include "window/BusyIndicator.h"
+#include "window/BusyWait.h"
 #include "db/DbError.h"
-#include "db/Form.h"
+#include "window/Form.h"
 #include "db/OdbcQuery.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"

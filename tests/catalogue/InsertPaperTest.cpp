@@ -7,7 +7,7 @@
 
 #include "PaperTestSupport.h"
 #include "catalogue/InsertPaper.h"
-#include "catalogue/TForm_insert_d.h"
+#include "catalogue/windows/TForm_insert_d.h"
 #include "db/Schema.h"
 #include "support/FakeQuery.h"
 #include "support/Recorder.h"

@@ -82,7 +82,7 @@ struct Window {
 }  // namespace papertest
 
 #include "support/TestDb.h"
-#include "db/Form.h"
+#include "window/Form.h"
 
 template <class W>
 papertest::Window<W>::Window(const QString& user)

@@ -5,7 +5,7 @@
 #include "PaperTestSupport.h"
 #include "catalogue/InsertPaper.h"
 #include "catalogue/RemovePaper.h"
-#include "catalogue/TForm_delete_d.h"
+#include "catalogue/windows/TForm_delete_d.h"
 #include "support/FakeQuery.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"

@@ -11,7 +11,7 @@
 #include <optional>
 #include <ostream>
 
-#include "db/Form.h"
+#include "window/Form.h"
 #include "db/SqlText.h"
 #include "support/TestDb.h"
 

@@ -6,9 +6,9 @@
 #include <QDir>
 
 #include "PaperTestSupport.h"
-#include "catalogue/TForm_update_d.h"
-#include "catalogue/TForm_update_d_m.h"
-#include "catalogue/TForm_update_d_o.h"
+#include "catalogue/windows/TForm_update_d.h"
+#include "catalogue/windows/TForm_update_d_m.h"
+#include "catalogue/windows/TForm_update_d_o.h"
 #include "catalogue/UpdatePaper.h"
 #include "support/FakeQuery.h"
 #include "support/Recorder.h"

@@ -11,11 +11,11 @@
 #include <iostream>
 
 #include "ClusterSupport.h"
-#include "busy/BusyIndicator.h"
-#include "busy/BusyWait.h"
-#include "catalogue/TForm_update_d_m.h"
+#include "window/BusyIndicator.h"
+#include "window/BusyWait.h"
+#include "catalogue/windows/TForm_update_d_m.h"
 #include "db/DbError.h"
-#include "db/Form.h"
+#include "window/Form.h"
 #include "db/RetryOnConflict.h"
 #include "support/Recorder.h"
 

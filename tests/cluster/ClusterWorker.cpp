@@ -5,11 +5,11 @@
 #include <QThread>
 
 #include "ClusterSupport.h"
-#include "admin/TForm_account_alt.h"
-#include "admin/TForm_account_cre.h"
-#include "admin/TForm_account_del.h"
-#include "catalogue/TForm_insert_d.h"
-#include "db/Form.h"
+#include "admin/windows/TForm_account_alt.h"
+#include "admin/windows/TForm_account_cre.h"
+#include "admin/windows/TForm_account_del.h"
+#include "catalogue/windows/TForm_insert_d.h"
+#include "window/Form.h"
 #include "support/Recorder.h"
 
 // One user at another desk, run as a process of its own by the cluster tests

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "db/Form.h"
+#include "window/Form.h"
 
 // A window's own close (a button, Escape, the title bar) hides it and lets it go.
 TEST(FormClose, CloseAndEscapeBothEndTheWindow) {

@@ -2,9 +2,9 @@
 
 #include <QPointer>
 
-#include "catalogue/TForm_insert_d.h"
+#include "catalogue/windows/TForm_insert_d.h"
 #include "db/DbError.h"
-#include "db/Form.h"
+#include "window/Form.h"
 #include "db/RetryOnConflict.h"
 #include "support/FakeQuery.h"
 #include "support/Recorder.h"

@@ -11,9 +11,10 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
-#include "db/Form.h"
-#include "exchange/TForm_import.h"
+#include "window/Form.h"
+#include "exchange/windows/TForm_import.h"
 #include "exchange/TextFile.h"
+#include "support/FocusChain.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"
 
@@ -45,6 +46,14 @@ const QByteArray kBib =
     "@article{b, title={Beta}, author={Bob}}\n"
     "@article{c, title={Gamma}, author={Cid}, year={2003}}\n"
     "@article{d, title={Delta}, author={Dan}, year={2004}}\n";
+
+TEST_F(ImportWindow, TabGoesThroughTheControlsInTheirOrder) {
+    const QStringList order{"Edit_file", "Button_open", "ComboBox_format", "ComboBox_encoding", "Button_read",
+                            "Edit_dir", "RadioButton_skip", "RadioButton_update", "Grid_mapping", "Button_map",
+                            "Memo_messages", "Grid_preview", "Button_all", "Button_none", "Button_yes",
+                            "Button_cancel", "Button_report", "Button_no"};
+    EXPECT_EQ(testsupport::focusChain(w), order);
+}
 
 TEST_F(ImportWindow, PreviewsMarksImportsAndSavesTheReport) {
     testdb::exec(QStringLiteral("insert into main values ('Gamma$Cid$2003','Gamma','Cid','2003')"));

@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "admin/TForm_user_table.h"
-#include "catalogue/TForm_select_d.h"
-#include "db/Form.h"
-#include "exchange/ExportMenu.h"
+#include "admin/windows/TForm_user_table.h"
+#include "catalogue/windows/TForm_select_d.h"
+#include "window/Form.h"
+#include "exchange/windows/ExportMenu.h"
 #include "catalogue/SelectStatements.h"
 #include "db/OdbcQuery.h"
 #include "db/SqlText.h"

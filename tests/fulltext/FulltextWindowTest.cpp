@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "FulltextFixture.h"
-#include "exchange/ExportMenu.h"
+#include "exchange/windows/ExportMenu.h"
 #include "fulltext/IndexService.h"
-#include "fulltext/TForm_fulltext.h"
+#include "fulltext/windows/TForm_fulltext.h"
 #include "grid/PaperFile.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "catalogue/TForm_select_d.h"
+#include "catalogue/windows/TForm_select_d.h"
 #include "db/OdbcQuery.h"
-#include "db/ResultGrid.h"
+#include "window/ResultGrid.h"
 #include "grid/CellCopy.h"
 #include "grid/ColumnOrder.h"
 #include "grid/PaperFile.h"

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "catalogue/TForm_insert_d.h"
+#include "catalogue/windows/TForm_insert_d.h"
 #include "pdf/EntryFromPdf.h"
 #include "pdf/PdfSamples.h"
 #include "support/Recorder.h"

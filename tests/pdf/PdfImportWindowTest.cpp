@@ -14,13 +14,14 @@
 #include <QThread>
 #include <QTimer>
 
-#include "catalogue/TForm_insert_d.h"
-#include "db/Form.h"
+#include "catalogue/windows/TForm_insert_d.h"
+#include "window/Form.h"
 #include "db/OdbcQuery.h"
 #include "db/SqlText.h"
 #include "pdf/PdfFiles.h"
 #include "pdf/PdfSamples.h"
-#include "pdf/TForm_pdf_import.h"
+#include "pdf/windows/TForm_pdf_import.h"
+#include "support/FocusChain.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"
 
@@ -55,6 +56,13 @@ protected:
     QTemporaryDir dir;
     QPointer<TForm_pdf_import> w;
 };
+
+TEST_F(PdfImportWindow, TabGoesThroughTheControlsInTheirOrder) {
+    const QStringList order{"Edit_source", "Button_files", "Button_folder", "RadioButton_skip",
+                            "RadioButton_update", "Grid_preview", "Memo_messages", "Button_all", "Button_none",
+                            "Button_yes", "Button_cancel", "Button_no"};
+    EXPECT_EQ(testsupport::focusChain(w), order);
+}
 
 TEST_F(PdfImportWindow, AFolderIsReadIntoThePreviewMarkedEditedAndImported) {
     // the English paper's file is catalogued already (under another key)

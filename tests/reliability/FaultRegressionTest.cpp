@@ -6,13 +6,13 @@
 #include "Reliability.h"
 #include "ServerSupport.h"
 #include "admin/Accounts.h"
-#include "catalogue/TForm_insert_d_a_info.h"
+#include "catalogue/windows/TForm_insert_d_a_info.h"
 #include "db/DbError.h"
 #include "db/OdbcQuery.h"
 #include "db/SqlText.h"
 #include "shell/ProfileFile.h"
 #include "shell/Settings.h"
-#include "shell/TForm_database_sel.h"
+#include "shell/windows/TForm_database_sel.h"
 #include "support/FakeQuery.h"
 
 // One test per fault the suite found, each small enough to point at it.

@@ -9,8 +9,8 @@
 
 #include "Reliability.h"
 #include "ServerSupport.h"
-#include "catalogue/TForm_insert_d.h"
-#include "catalogue/TForm_update_d_o.h"
+#include "catalogue/windows/TForm_insert_d.h"
+#include "catalogue/windows/TForm_update_d_o.h"
 #include "db/Schema.h"
 #include "scripting/ScriptEngine.h"
 #include "support/EntryForm.h"

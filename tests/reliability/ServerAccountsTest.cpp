@@ -7,16 +7,16 @@
 #include "Reliability.h"
 #include "ServerSupport.h"
 #include "admin/Accounts.h"
-#include "admin/TForm_account_alt.h"
-#include "admin/TForm_account_cre.h"
-#include "admin/TForm_account_del.h"
-#include "admin/TForm_admin_alt.h"
+#include "admin/windows/TForm_account_alt.h"
+#include "admin/windows/TForm_account_cre.h"
+#include "admin/windows/TForm_account_del.h"
+#include "admin/windows/TForm_admin_alt.h"
 #include "db/OdbcQuery.h"
 #include "db/DbError.h"
 #include "db/SqlText.h"
 #include "shell/SignIn.h"
-#include "shell/TForm_logout.h"
-#include "shell/TForm_password_update.h"
+#include "shell/windows/TForm_logout.h"
+#include "shell/windows/TForm_password_update.h"
 
 // Hostile text in the account windows and the user's own account windows:
 // names and passwords are stored exactly as typed (or refused whole), each

@@ -5,10 +5,10 @@
 
 #include "Reliability.h"
 #include "ServerSupport.h"
-#include "catalogue/TForm_delete_d_a.h"
-#include "catalogue/TForm_insert_d_a_info.h"
-#include "catalogue/TForm_select_d_c_a.h"
-#include "catalogue/TForm_update_d_o_a_info.h"
+#include "catalogue/windows/TForm_delete_d_a.h"
+#include "catalogue/windows/TForm_insert_d_a_info.h"
+#include "catalogue/windows/TForm_select_d_c_a.h"
+#include "catalogue/windows/TForm_update_d_o_a_info.h"
 #include "db/DbError.h"
 #include "db/SqlText.h"
 

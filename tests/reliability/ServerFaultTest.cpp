@@ -6,16 +6,16 @@
 
 #include "Reliability.h"
 #include "ServerSupport.h"
-#include "catalogue/TForm_delete_d.h"
-#include "catalogue/TForm_insert_d.h"
-#include "catalogue/TForm_select_d.h"
-#include "catalogue/TForm_update_d_m.h"
-#include "catalogue/TForm_update_d_o.h"
+#include "catalogue/windows/TForm_delete_d.h"
+#include "catalogue/windows/TForm_insert_d.h"
+#include "catalogue/windows/TForm_select_d.h"
+#include "catalogue/windows/TForm_update_d_m.h"
+#include "catalogue/windows/TForm_update_d_o.h"
 #include "db/OdbcQuery.h"
 #include "db/Schema.h"
 #include "db/SqlText.h"
-#include "shell/TForm_login.h"
-#include "shell/TForm_main.h"
+#include "shell/windows/TForm_login.h"
+#include "shell/windows/TForm_main.h"
 #include "support/EntryForm.h"
 
 // The server killed (SIGKILL) between two statements of a paper entry, a

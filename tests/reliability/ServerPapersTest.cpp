@@ -5,12 +5,12 @@
 
 #include "Reliability.h"
 #include "ServerSupport.h"
-#include "catalogue/TForm_delete_d.h"
-#include "catalogue/TForm_insert_d.h"
-#include "catalogue/TForm_select_d.h"
-#include "catalogue/TForm_select_d_c.h"
-#include "catalogue/TForm_update_d_m.h"
-#include "catalogue/TForm_update_d_o.h"
+#include "catalogue/windows/TForm_delete_d.h"
+#include "catalogue/windows/TForm_insert_d.h"
+#include "catalogue/windows/TForm_select_d.h"
+#include "catalogue/windows/TForm_select_d_c.h"
+#include "catalogue/windows/TForm_update_d_m.h"
+#include "catalogue/windows/TForm_update_d_o.h"
 #include "db/Schema.h"
 #include "db/SqlText.h"
 

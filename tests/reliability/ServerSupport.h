@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "db/Form.h"
+#include "window/Form.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"
 

@@ -11,13 +11,13 @@
 
 #include "Reliability.h"
 #include "ServerSupport.h"
-#include "catalogue/TForm_update_d_o.h"
+#include "catalogue/windows/TForm_update_d_o.h"
 #include "db/DbError.h"
 #include "shell/Settings.h"
-#include "shell/TForm_database_sel.h"
-#include "shell/TForm_login.h"
-#include "shell/TForm_main.h"
-#include "shell/TForm_password_update.h"
+#include "shell/windows/TForm_database_sel.h"
+#include "shell/windows/TForm_login.h"
+#include "shell/windows/TForm_main.h"
+#include "shell/windows/TForm_password_update.h"
 
 // The settings file under faults (a write that fails half-way, a folder
 // where the file should be), and data sources that carry further connection

@@ -4,14 +4,14 @@
 
 #include "Reliability.h"
 #include "ServerSupport.h"
-#include "catalogue/TForm_insert_d_a_info.h"
+#include "catalogue/windows/TForm_insert_d_a_info.h"
 #include "db/Credentials.h"
 #include "db/DbError.h"
 #include "db/OdbcQuery.h"
 #include "db/SqlText.h"
 #include "shell/SignIn.h"
-#include "shell/TForm_login.h"
-#include "shell/TForm_main.h"
+#include "shell/windows/TForm_login.h"
+#include "shell/windows/TForm_main.h"
 
 // No typed text signs anybody in without the right password: not as a name,
 // not as a password, not with a data source that smuggles connection

@@ -8,14 +8,14 @@
 #include <QTranslator>
 
 #include "catalogue/SelectStatements.h"
-#include "catalogue/TForm_insert_d.h"
-#include "catalogue/TForm_select_d_c.h"
+#include "catalogue/windows/TForm_insert_d.h"
+#include "catalogue/windows/TForm_select_d_c.h"
 #include "db/ColumnTitles.h"
 #include "db/Messages.h"
-#include "exchange/TForm_import.h"
-#include "shell/TForm_database_sel.h"
-#include "shell/TForm_login.h"
-#include "shell/TForm_main.h"
+#include "exchange/windows/TForm_import.h"
+#include "shell/windows/TForm_database_sel.h"
+#include "shell/windows/TForm_login.h"
+#include "shell/windows/TForm_main.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <iostream>
 
-#include "db/Form.h"
-#include "db/FormRegistry.h"
-#include "shell/TForm_login.h"
-#include "shell/TForm_main.h"
+#include "window/Form.h"
+#include "window/FormRegistry.h"
+#include "shell/windows/TForm_login.h"
+#include "shell/windows/TForm_main.h"
 #include "support/Recorder.h"
 #include "support/TestDb.h"
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "catalogue/TForm_insert_d.h"
+#include "catalogue/windows/TForm_insert_d.h"
 
 namespace entryform {
 

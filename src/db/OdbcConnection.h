@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "db/OdbcDiagnostic.h"
+#include "db/ResultSet.h"
+
+namespace db {
+
+// One ODBC connection of a query object: opened and set up for the
+// program's statements, sending one statement at a time and reading its
+// result (OdbcFetch). Its calls fail with odbc::Failure.
+class OdbcConnection {
+public:
+    // `settle`: the session is put right for the program's statements (not
+    // needed by a connection that only sends a "kill query").
+    explicit OdbcConnection(const QString& odbcString, bool settle = true);
+    ~OdbcConnection();
+    OdbcConnection(const OdbcConnection&) = delete;
+    OdbcConnection& operator=(const OdbcConnection&) = delete;
+
+    // True when the server side of the connection is gone (the driver pings
+    // it), or the driver cannot even say.
+    bool dead();
+
+    // Milliseconds since the last statement on this connection.
+    qint64 idleMs() const { return sinceUse_.elapsed(); }
+
+    // The server's id of this connection, and the server it is on.
+    quint64 id() const { return id_; }
+    const QString& server() const { return server_; }
+
+    // Asked between blocks of fetched rows: true stops the fetch (the user
+    // cancelled while the rows were arriving).
+    void setStopCheck(std::function<bool()> stopped) { stopped_ = std::move(stopped); }
+
+    // Stops the statement that connection `id` on `server` is running, from
+    // a connection of its own: callable from any thread while that connection
+    // is busy. Behind a balancer (a cluster) a new connection may reach
+    // another node, where the id is somebody else's: only the same server is
+    // asked to kill, else the statement ends by itself or by its time-out.
+    static void killQuery(const QString& odbcString, quint64 id, const QString& server);
+
+    // Refuses a change that the server made only in part: a value cut to its
+    // column (trailing blanks beyond the column length are cut with a mere
+    // note, whatever the SQL mode) or otherwise altered on the way in.
+    void refuseAlteredValues();
+
+    struct Outcome {
+        std::shared_ptr<ResultSet> rows;  // set when a result set came back
+        bool hadRows = false;             // a result set came back unread
+        qint64 affected = 0;
+    };
+
+    Outcome execute(const QString& statement, bool wantRows);
+
+private:
+    Outcome run(const QString& statement, bool wantRows);
+
+    // The program escapes values with backslashes, relies on the server
+    // refusing values too long for their columns, and commits each statement
+    // outside "begin"/"commit" by itself. A session set up otherwise (by the
+    // data source's start statement or the server's defaults) is put right.
+    void settle();
+
+    SQLHDBC dbc_ = SQL_NULL_HDBC;
+    std::function<bool()> stopped_;
+    QElapsedTimer sinceUse_;
+    quint64 id_ = 0;
+    QString server_;
+};
+
+}  // namespace db

@@ -145,9 +145,10 @@ def label_lines(page, truth):
             continue
         t = texts[i]
         # a line of names, or one that starts with a name (its mail or affiliation after it)
-        bare = squeeze(re.sub(r'\S+@\S+|\([^)]*\)', '', LABEL.sub('', raw[i], count=1)))
+        bare = squeeze(re.sub(r'\S+@\S+|\([^)]*\)|（[^）]*）', '', LABEL.sub('', raw[i], count=1)))
         covered = sum(len(a) for a in names if a and a in bare)
-        starts = any(bare.startswith(a) for a in names if len(a) >= 4)
+        # a Chinese name of two or three characters is as sure a start as a longer Latin one
+        starts = any(bare.startswith(a) for a in names if len(a) >= 4 or (len(a) >= 2 and is_cjk_name(a)))
         if bare and names and (covered >= 0.45 * len(bare) or starts) and i < header_end + 2:
             kinds[i] = 2
         elif KEYWORDS.match(raw[i]):
@@ -164,6 +165,10 @@ def label_lines(page, truth):
                                             page['lines'][i]['f'][FEATURE['top']] > 0.9):
             kinds[i] = 6
     return kinds
+
+
+def is_cjk_name(name):
+    return all('\u3400' <= ch <= '\u9fff' or ch in '·•' for ch in name)
 
 
 FEATURE = {}

@@ -90,14 +90,21 @@ QStringList namesInLine(const QString& line) {
     static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔)(?=$|[\\s,，、;；])"));
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
-                                      "auteurs?:|autori?:|作者[:：]?)\\s+"),
+                                      "auteurs?:|autori?:|作者[:：]?)\\s+|^文\\s*/\\s*"),
                        RE::CaseInsensitiveOption);
+    // the unit in brackets after the name, on the same line: "肖宁芳（厦门大学公共卫生学院，厦门 361005）"
+    static const RE unit(QStringLiteral("\\s*[（(]([^（()）]*)[)）]"));
+    for (auto it = unit.globalMatch(line); it.hasNext();) {
+        const auto m = it.next();
+        if (isAffiliation(m.captured(1)) || m.captured(1).contains(QRegularExpression(QStringLiteral("\\d{5,6}"))))
+            s.replace(m.captured(0), QStringLiteral(" "));
+    }
     s.remove(email);
     s.remove(ieee);
     s.remove(role);
     s.remove(marks);
     s.remove(by);
-    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\band\\b|\\bund\\b|\\bet\\b|&|\\s·\\s|\\s{2,}|\\x{3000}|和|与)\\s*"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bund\\b|\\bet\\b|&|\\s·\\s|\\s{2,}|\\x{3000}|和|与)\\s*"));
     QStringList parts = s.split(sep, Qt::SkipEmptyParts);
     QStringList names;
     for (QString p : parts) {
@@ -195,7 +202,7 @@ namespace {
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line) {
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
-    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\band\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|&|\\s{2,}|\\x{3000})\\s*"));
     QString s = line;
     s.remove(marks);
     QStringList out;
@@ -372,15 +379,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     QString labelled = labelledTitle(lines);
     if (labelled.isEmpty()) labelled = coverTitle(lines, h);
     if (!labelled.isEmpty()) r.title = labelled;
+    // A cover that gives the name twice, in Latin letters ("by Tian Deqiang")
+    // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
         if (labelOf(lines[i].text) != LineLabel::Author) continue;
         const QString value = labelledValue(lines, i).first;
         QStringList names = namesInLine(value);
         if (names.isEmpty()) names = looseNames(value);
-        if (!names.isEmpty()) {
-            r.authors = names;
-            break;
-        }
+        if (names.isEmpty()) continue;
+        if (r.authors.isEmpty()) r.authors = names;
+        else if (hasCjk(names.first())) r.authors = names;
+        if (hasCjk(r.authors.first())) break;
     }
 
     // Authors: the likely author lines in reading order, split into names;

@@ -54,6 +54,13 @@ bool hasFurnitureWord(const QString& text) {
     return re.match(text).hasMatch();
 }
 
+// Whom to write to: it repeats an author and does not add one.
+bool isContactLine(const QString& line) {
+    static const RE contact(QStringLiteral("^(correspondence|corresponding author|contact|通讯作者|通信作者)\\b"),
+                            RE::CaseInsensitiveOption);
+    return contact.match(line.trimmed()).hasMatch();
+}
+
 }  // namespace
 
 bool isPersonName(const QString& name) {
@@ -82,6 +89,7 @@ bool isPersonName(const QString& name) {
 
 QStringList namesInLine(const QString& line) {
     if (isDateLine(line) || line.startsWith(QLatin1Char('(')) || line.startsWith(QChar(0xFF08))) return {};
+    if (isContactLine(line)) return {};
     QString s = line;
     static const RE email(QStringLiteral("\\S+@\\S+"));
     static const RE ieee(QStringLiteral(",?\\s*(Senior |Student |Life |Graduate Student |Associate )?(Member|Fellow),?\\s*"
@@ -203,6 +211,7 @@ namespace {
 QStringList looseNames(const QString& line) {
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
     static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    if (isContactLine(line)) return {};
     QString s = line;
     s.remove(marks);
     QStringList out;

@@ -251,6 +251,7 @@ TEST(FieldAssembly, LabelFormsBarsBracketedUnitsAndTheChineseNameOfABilingualCov
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("肖宁芳（厦门大学公共卫生学院，厦门　361005）")), QStringList{QStringLiteral("肖宁芳")});
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("Ann Lee (University of Leeds)")), QStringList{QStringLiteral("Ann Lee")});
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("文/赵一鸣、钱多")), (QStringList{"赵一鸣", "钱多"}));
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("Correspondence: Ann Lee, ann@example.ac.uk")).isEmpty());
     // a bracketed part that is not a unit keeps the line from being names
     EXPECT_TRUE(pdf::namesInLine(QStringLiteral("全文（共三章）")).isEmpty());
 

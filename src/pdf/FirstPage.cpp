@@ -112,7 +112,7 @@ QStringList namesInLine(const QString& line) {
     s.remove(role);
     s.remove(marks);
     s.remove(by);
-    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bund\\b|\\bet\\b|&|\\s·\\s|\\s{2,}|\\x{3000}|和|与)\\s*"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|\\bund\\b|\\bet\\b|&|\\s·\\s|\\s{2,}|\\x{3000}|和|与)\\s*"));
     QStringList parts = s.split(sep, Qt::SkipEmptyParts);
     QStringList names;
     for (QString p : parts) {
@@ -181,6 +181,8 @@ QString yearIn(const QString& text) {
                                          "((?:19|20)\\d\\d)|\\b\\d{1,2}\\s+(?:jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|"
                                          "dec)[a-z]*\\.?\\s+((?:19|20)\\d\\d)|\\b((?:19|20)\\d\\d)[-/.]\\d{1,2}[-/.]\\d{1,2}\\b"),
                              RE::CaseInsensitiveOption);
+    static const RE citation(QStringLiteral("\\b((?:19|20)\\d\\d)\\s*[,，]\\s*(?:\\d+\\s*[(（]\\s*\\d+\\s*[)）]|vol\\.)"),
+                             RE::CaseInsensitiveOption);
     static const RE event(QStringLiteral("(?:conference|proceedings|symposium|workshop|journal|vol\\.|volume|"
                                          "transactions|received|published|accepted)[^\\n]*?\\b((?:19|20)\\d\\d)\\b"),
                           RE::CaseInsensitiveOption);
@@ -193,7 +195,7 @@ QString yearIn(const QString& text) {
         for (QChar c : m.captured(1)) y += QChar('0' + (c == QChar(0x96F6) ? 0 : int(digits.indexOf(c))));
         if (ok(y) && !chinese.match(text).hasMatch()) return y;
     }
-    for (const RE* re : {&copyright, &chinese, &dated, &event}) {
+    for (const RE* re : {&copyright, &chinese, &dated, &citation, &event}) {
         auto it = re->globalMatch(text);
         while (it.hasNext()) {
             const auto m = it.next();
@@ -210,7 +212,7 @@ namespace {
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line) {
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
-    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|&|\\s{2,}|\\x{3000})\\s*"));
     if (isContactLine(line)) return {};
     QString s = line;
     s.remove(marks);
@@ -250,6 +252,17 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
     }
     if (best < 0 || labelOf(lines[best].text) != LineLabel::None) return {};
     return {lines[best].text, best};
+}
+
+// A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".
+QString untilNextLabel(const QString& value) {
+    static const RE blanks(QStringLiteral("[\\s\\x{3000}]+"));
+    QStringList kept;
+    for (const QString& bit : value.split(blanks, Qt::SkipEmptyParts)) {
+        if (!kept.isEmpty() && labelOf(bit) != LineLabel::None) break;
+        kept << bit;
+    }
+    return kept.join(QLatin1Char(' '));
 }
 
 // A cover's labelled title, with the lines under its value that carry it on.
@@ -392,7 +405,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
         if (labelOf(lines[i].text) != LineLabel::Author) continue;
-        const QString value = labelledValue(lines, i).first;
+        const QString value = untilNextLabel(labelledValue(lines, i).first);
         QStringList names = namesInLine(value);
         if (names.isEmpty()) names = looseNames(value);
         if (names.isEmpty()) continue;
@@ -432,6 +445,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         for (const QString& name : names)
             if (!r.authors.contains(name)) r.authors << name;
     }
+
+    // A Chinese page that prints its authors in pinyin and in Chinese gives them in Chinese.
+    if (hasCjk(r.title) && std::any_of(r.authors.begin(), r.authors.end(), [](const QString& a) { return hasCjk(a); }))
+        r.authors.erase(std::remove_if(r.authors.begin(), r.authors.end(), [](const QString& a) { return !hasCjk(a); }),
+                        r.authors.end());
 
     // Keywords.
     static const RE kw(QStringLiteral("^[\\[【〔]?\\s*(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[\\]】〕]?\\s*"

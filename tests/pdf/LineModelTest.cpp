@@ -269,3 +269,30 @@ TEST(FieldAssembly, LabelFormsBarsBracketedUnitsAndTheChineseNameOfABilingualCov
     EXPECT_EQ(c.title, QStringLiteral("冬小麦的空间分布特征"));
     EXPECT_EQ(c.authors, QStringList{QStringLiteral("田德强")});
 }
+
+TEST(FieldAssembly, CapitalBylinesNamesBesideTheNextLabelPinyinBesideChineseAndJournalLineYears) {
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("KWAME JONES AND JAMES MCDONALD")),
+              (QStringList{"KWAME JONES", "JAMES MCDONALD"}));
+    EXPECT_EQ(pdf::yearIn(QStringLiteral("法学研究　2016，40(5)：1-30")), QStringLiteral("2016"));
+    EXPECT_EQ(pdf::yearIn(QStringLiteral("Legal Studies, 2019, Vol. 12, No. 3")), QStringLiteral("2019"));
+
+    using K = pdf::LineKind;
+    // the student and the tutor on one row
+    const auto cover = page({
+        {word("硕士学位论文", 200, 150, 24)},
+        {word("题目：海水养殖病害的防控对策", 150, 300, 16)},
+        {word("申请人：龙明", 150, 400, 14), word("指导教师：丁宇", 262, 400, 14)},
+    });
+    ASSERT_EQ(cover.size(), 3);
+    EXPECT_EQ(pdf::readFirstPage(cover, 842, marked({K::Other, K::Title, K::Other})).authors,
+              QStringList{QStringLiteral("龙明")});
+    // pinyin names over the Chinese ones on a Chinese page
+    const auto journal = page({
+        {word("HUANG", 150, 100, 10), word("Anxuan,", 190, 100, 10), word("Qian", 240, 100, 10), word("Yan", 270, 100, 10)},
+        {word("人工林碳汇的生长动态", 150, 200, 18)},
+        {word("黄安轩，钱艳", 150, 230, 11)},
+    });
+    ASSERT_EQ(journal.size(), 3);
+    EXPECT_EQ(pdf::readFirstPage(journal, 842, marked({K::Author, K::Title, K::Author})).authors,
+              (QStringList{"黄安轩", "钱艳"}));
+}

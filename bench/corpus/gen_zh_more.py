@@ -4,7 +4,7 @@ units, pages with "作者：" written inline, and journal pages that print the E
 abstract before the Chinese ones. Subjects: law, sport science, marine science, forestry, music,
 journalism and chemical engineering."""
 from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, distinct, record, set_meta, zh_date, zh_person
+from genbase import LATIN_FONTS, ZH_FONTS, distinct, record, set_meta, title_keywords, zh_date, zh_person
 
 SCHOOLS = [('中国海洋大学', 'Ocean University of China', '青岛', '266100'),
            ('北京体育大学', 'Beijing Sport University', '北京', '100084'),
@@ -47,11 +47,7 @@ def _title(rng):
 
 
 def _keywords(rng, title):
-    out = []
-    for k in [w for w in TOPICS + ANGLES + SETTINGS if w in title] + rng.sample(TOPICS, 3):
-        if k not in out:
-            out.append(k)
-    return out[:rng.randint(3, 5)]
+    return title_keywords(rng, title, TOPICS + ANGLES + SETTINGS, TOPICS)
 
 
 def _page(rng, size=12, margins=None):

@@ -11,7 +11,7 @@
    learn the labels of the training and development parts; the model is written in XGBoost's
    binary format.
 4. The reader reads the development part (learnt from), the hand-labelled part (never learnt from;
-   and with --heldout the blind held-out part, heldout2) with the new model; the scorer gives the
+   and with --heldout the blind held-out part, heldout3) with the new model; the scorer gives the
    figures, overall, per language and per family. The parts come from bench/corpus/split.tsv.
 
 Truth: a list of records as the scorer reads them (path, title, authors, first_author, year,
@@ -145,9 +145,10 @@ def label_lines(page, truth):
             continue
         t = texts[i]
         # a line of names, or one that starts with a name (its mail or affiliation after it)
-        bare = squeeze(re.sub(r'\S+@\S+|\([^)]*\)', '', LABEL.sub('', raw[i], count=1)))
+        bare = squeeze(re.sub(r'\S+@\S+|\([^)]*\)|（[^）]*）', '', LABEL.sub('', raw[i], count=1)))
         covered = sum(len(a) for a in names if a and a in bare)
-        starts = any(bare.startswith(a) for a in names if len(a) >= 4)
+        # a Chinese name of two or three characters is as sure a start as a longer Latin one
+        starts = any(bare.startswith(a) for a in names if len(a) >= 4 or (len(a) >= 2 and is_cjk_name(a)))
         if bare and names and (covered >= 0.45 * len(bare) or starts) and i < header_end + 2:
             kinds[i] = 2
         elif KEYWORDS.match(raw[i]):
@@ -164,6 +165,10 @@ def label_lines(page, truth):
                                             page['lines'][i]['f'][FEATURE['top']] > 0.9):
             kinds[i] = 6
     return kinds
+
+
+def is_cjk_name(name):
+    return all('\u3400' <= ch <= '\u9fff' or ch in '·•' for ch in name)
 
 
 FEATURE = {}
@@ -251,8 +256,9 @@ def main():
     ap.add_argument('--train', default='train,dev',
                     help='comma-separated splits to train on (dev too: the old held-out part, scored once, is in it)')
     ap.add_argument('--eval', default='dev,hand', help='comma-separated splits to score')
-    ap.add_argument('--heldout', action='store_true',
-                    help='score the blind held-out part (heldout2) as well: once, at the end')
+    ap.add_argument('--heldout', nargs='?', const='heldout3', default=None, metavar='PART',
+                    help='score the blind held-out part (default heldout3; heldout and heldout2 are burned and '
+                         'now in dev) as well: once, at the end')
     ap.add_argument('--rounds', type=int, default=300)
     ap.add_argument('--depth', type=int, default=6)
     ap.add_argument('--no-train', action='store_true', help='score with the model as it is')
@@ -264,7 +270,7 @@ def main():
     records = read_truth(a)
     records = [r for r in records if os.path.isfile(r['file'])]
     train_splits = a.train.split(',')
-    eval_splits = a.eval.split(',') + (['heldout2'] if a.heldout else [])
+    eval_splits = a.eval.split(',') + ([a.heldout] if a.heldout else [])
     print('files: %s' % dict(collections.Counter(r['split'] for r in records)), flush=True)
 
     if not a.no_train:

@@ -3,15 +3,19 @@
 #   bash bench/pdf_train.sh [CORPUS/truth.json] [more options of pdf_train.py]
 # The corpus is rebuilt from the installed packages by its builder; its "hand" part (the
 # hand-labelled lists of bench/) is scored beside the development part. Fixed seed, one thread:
-# the same corpus gives the same model. The blind part is scored once, at the end, with
-#   bash bench/pdf_train.sh /work/corpus/truth.json --corpus /work/corpus2/truth.json --heldout
-# (a corpus built with every package of bench/corpus/install.sh holds it already).
+# the same corpus gives the same model. The second corpus (the burned second blind part, now
+# development data) is added when it is there; the third blind part is scored once, at the end, with
+#   bash bench/pdf_train.sh /work/corpus/truth.json --corpus /work/corpus2/truth.json \
+#       --corpus /work/corpus3/truth.json --heldout --no-train
+# (a corpus built with every package and template holds them all already).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash bench/pdf_train_deps.sh
 corpus=${1:-/work/corpus/truth.json}
 shift || true
+more=()
+if [ $# -eq 0 ] && [ -f /work/corpus2/truth.json ]; then more=(--corpus /work/corpus2/truth.json); fi
 cmake --build build-test -j2 --target paper_pdf_reader >/dev/null
 /usr/bin/python3 bench/pdf_train.py --corpus "$corpus" \
-  --reader build-test/paper_pdf_reader --model src/pdf/reader/pdf_line_model.ubj --work build-test/pdf_train "$@"
+  --reader build-test/paper_pdf_reader --model src/pdf/reader/pdf_line_model.ubj --work build-test/pdf_train "${more[@]}" "$@"
 cp src/pdf/reader/pdf_line_model.ubj build-test/pdf_line_model.ubj

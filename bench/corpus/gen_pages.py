@@ -13,18 +13,22 @@ import sys
 import firstpage
 import gen_en
 import gen_en_extra
+import gen_en_more
 import gen_zh
 import gen_zh_extra
+import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
 TEMPLATES.update(gen_en.TEMPLATES)
 TEMPLATES.update(gen_zh_extra.TEMPLATES)
 TEMPLATES.update(gen_en_extra.TEMPLATES)
+TEMPLATES.update(gen_zh_more.TEMPLATES)
+TEMPLATES.update(gen_en_more.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
 PER_EXTRA_TEMPLATE = {'zh': 36, 'en': 18}
-EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES)
+EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_more.TEMPLATES) | set(gen_en_more.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

@@ -3,7 +3,7 @@ ruled table, English-first covers, covers with wide spacing and drawn blanks, pr
 journal pages with the head, the codes and the author's unit in other places. Their subjects are
 taken from other fields (medicine, agriculture, economics, education, humanities)."""
 from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, distinct, record, set_meta, zh_date, zh_person
+from genbase import LATIN_FONTS, ZH_FONTS, distinct, record, set_meta, title_keywords, zh_date, zh_person
 
 SCHOOLS = [('华中科技大学', 'Huazhong University of Science and Technology', '武汉', '430074'),
            ('四川大学', 'Sichuan University', '成都', '610065'), ('山东大学', 'Shandong University', '济南', '250100'),
@@ -47,12 +47,7 @@ def _en_title(rng):
 
 
 def _keywords(rng, title):
-    pool = [w for w in FIELDS + ASPECTS + PLACES if w in title] + rng.sample(FIELDS, 3)
-    out = []
-    for k in pool:
-        if k not in out:
-            out.append(k)
-    return out[:rng.randint(3, 5)]
+    return title_keywords(rng, title, FIELDS + ASPECTS + PLACES, FIELDS)
 
 
 def _page(rng, size=12, margins=None):

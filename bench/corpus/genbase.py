@@ -142,3 +142,12 @@ def record(title, authors, year=None, keywords=(), lang='en', doi=None, arxiv=No
            'year': year, 'keywords': list(keywords), 'lang': lang, 'doi': doi, 'arxiv': arxiv}
     rec.update(extra)
     return rec
+
+
+def title_keywords(rng, title, terms, sample_from):
+    """The terms a generated title uses, then a few drawn from sample_from: three to five keywords."""
+    out = []
+    for k in [w for w in terms if w in title] + rng.sample(sample_from, 3):
+        if k not in out:
+            out.append(k)
+    return out[:rng.randint(3, 5)]

@@ -54,6 +54,13 @@ bool hasFurnitureWord(const QString& text) {
     return re.match(text).hasMatch();
 }
 
+// Whom to write to: it repeats an author and does not add one.
+bool isContactLine(const QString& line) {
+    static const RE contact(QStringLiteral("^(correspondence|corresponding author|contact|通讯作者|通信作者)\\b"),
+                            RE::CaseInsensitiveOption);
+    return contact.match(line.trimmed()).hasMatch();
+}
+
 }  // namespace
 
 bool isPersonName(const QString& name) {
@@ -82,6 +89,7 @@ bool isPersonName(const QString& name) {
 
 QStringList namesInLine(const QString& line) {
     if (isDateLine(line) || line.startsWith(QLatin1Char('(')) || line.startsWith(QChar(0xFF08))) return {};
+    if (isContactLine(line)) return {};
     QString s = line;
     static const RE email(QStringLiteral("\\S+@\\S+"));
     static const RE ieee(QStringLiteral(",?\\s*(Senior |Student |Life |Graduate Student |Associate )?(Member|Fellow),?\\s*"
@@ -90,14 +98,21 @@ QStringList namesInLine(const QString& line) {
     static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔)(?=$|[\\s,，、;；])"));
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
-                                      "auteurs?:|autori?:|作者[:：]?)\\s+"),
+                                      "auteurs?:|autori?:|作者[:：]?)\\s+|^文\\s*/\\s*"),
                        RE::CaseInsensitiveOption);
+    // the unit in brackets after the name, on the same line: "肖宁芳（厦门大学公共卫生学院，厦门 361005）"
+    static const RE unit(QStringLiteral("\\s*[（(]([^（()）]*)[)）]"));
+    for (auto it = unit.globalMatch(line); it.hasNext();) {
+        const auto m = it.next();
+        if (isAffiliation(m.captured(1)) || m.captured(1).contains(QRegularExpression(QStringLiteral("\\d{5,6}"))))
+            s.replace(m.captured(0), QStringLiteral(" "));
+    }
     s.remove(email);
     s.remove(ieee);
     s.remove(role);
     s.remove(marks);
     s.remove(by);
-    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\band\\b|\\bund\\b|\\bet\\b|&|\\s·\\s|\\s{2,}|\\x{3000}|和|与)\\s*"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|\\bund\\b|\\bet\\b|&|\\s·\\s|\\s{2,}|\\x{3000}|和|与)\\s*"));
     QStringList parts = s.split(sep, Qt::SkipEmptyParts);
     QStringList names;
     for (QString p : parts) {
@@ -166,6 +181,8 @@ QString yearIn(const QString& text) {
                                          "((?:19|20)\\d\\d)|\\b\\d{1,2}\\s+(?:jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|"
                                          "dec)[a-z]*\\.?\\s+((?:19|20)\\d\\d)|\\b((?:19|20)\\d\\d)[-/.]\\d{1,2}[-/.]\\d{1,2}\\b"),
                              RE::CaseInsensitiveOption);
+    static const RE citation(QStringLiteral("\\b((?:19|20)\\d\\d)\\s*[,，]\\s*(?:\\d+\\s*[(（]\\s*\\d+\\s*[)）]|vol\\.)"),
+                             RE::CaseInsensitiveOption);
     static const RE event(QStringLiteral("(?:conference|proceedings|symposium|workshop|journal|vol\\.|volume|"
                                          "transactions|received|published|accepted)[^\\n]*?\\b((?:19|20)\\d\\d)\\b"),
                           RE::CaseInsensitiveOption);
@@ -178,7 +195,7 @@ QString yearIn(const QString& text) {
         for (QChar c : m.captured(1)) y += QChar('0' + (c == QChar(0x96F6) ? 0 : int(digits.indexOf(c))));
         if (ok(y) && !chinese.match(text).hasMatch()) return y;
     }
-    for (const RE* re : {&copyright, &chinese, &dated, &event}) {
+    for (const RE* re : {&copyright, &chinese, &dated, &citation, &event}) {
         auto it = re->globalMatch(text);
         while (it.hasNext()) {
             const auto m = it.next();
@@ -195,7 +212,8 @@ namespace {
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line) {
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
-    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\band\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    if (isContactLine(line)) return {};
     QString s = line;
     s.remove(marks);
     QStringList out;
@@ -234,6 +252,17 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
     }
     if (best < 0 || labelOf(lines[best].text) != LineLabel::None) return {};
     return {lines[best].text, best};
+}
+
+// A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".
+QString untilNextLabel(const QString& value) {
+    static const RE blanks(QStringLiteral("[\\s\\x{3000}]+"));
+    QStringList kept;
+    for (const QString& bit : value.split(blanks, Qt::SkipEmptyParts)) {
+        if (!kept.isEmpty() && labelOf(bit) != LineLabel::None) break;
+        kept << bit;
+    }
+    return kept.join(QLatin1Char(' '));
 }
 
 // A cover's labelled title, with the lines under its value that carry it on.
@@ -372,15 +401,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     QString labelled = labelledTitle(lines);
     if (labelled.isEmpty()) labelled = coverTitle(lines, h);
     if (!labelled.isEmpty()) r.title = labelled;
+    // A cover that gives the name twice, in Latin letters ("by Tian Deqiang")
+    // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
         if (labelOf(lines[i].text) != LineLabel::Author) continue;
-        const QString value = labelledValue(lines, i).first;
+        const QString value = untilNextLabel(labelledValue(lines, i).first);
         QStringList names = namesInLine(value);
         if (names.isEmpty()) names = looseNames(value);
-        if (!names.isEmpty()) {
-            r.authors = names;
-            break;
-        }
+        if (names.isEmpty()) continue;
+        if (r.authors.isEmpty()) r.authors = names;
+        else if (hasCjk(names.first())) r.authors = names;
+        if (hasCjk(r.authors.first())) break;
     }
 
     // Authors: the likely author lines in reading order, split into names;
@@ -414,6 +445,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         for (const QString& name : names)
             if (!r.authors.contains(name)) r.authors << name;
     }
+
+    // A Chinese page that prints its authors in pinyin and in Chinese gives them in Chinese.
+    if (hasCjk(r.title) && std::any_of(r.authors.begin(), r.authors.end(), [](const QString& a) { return hasCjk(a); }))
+        r.authors.erase(std::remove_if(r.authors.begin(), r.authors.end(), [](const QString& a) { return !hasCjk(a); }),
+                        r.authors.end());
 
     // Keywords.
     static const RE kw(QStringLiteral("^[\\[【〔]?\\s*(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[\\]】〕]?\\s*"

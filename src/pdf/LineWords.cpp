@@ -14,13 +14,13 @@ using RE = QRegularExpression;
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
     static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|英\\s*文\\s*)?"
-                                      "(?:题\\s*目|名\\s*称)(?:\\s*[:：、]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
+                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[:：、]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
 
 const RE& authorLabel() {
-    static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|申\\s*请\\s*人|硕\\s*士\\s*生|"
+    static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
                                       "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|authors?|by)"
                                       "(?:\\s*[:：、]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);

@@ -236,3 +236,63 @@ TEST(FieldAssembly, BannersAcronymsAndNamesSideBySide) {
     EXPECT_EQ(r.title, QStringLiteral("The Inkpaper Self-Supervised Class"));
     EXPECT_EQ(r.authors, (QStringList{"Robin Fairbairns", "Steve Grathwohl"}));
 }
+
+TEST(FieldAssembly, LabelFormsBarsBracketedUnitsAndTheChineseNameOfABilingualCover) {
+    using pdf::LineLabel;
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("题目名称：乡村学校的课程改革")), LineLabel::Title);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("题目名称：乡村学校的课程改革")), QStringLiteral("乡村学校的课程改革"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("学位申请人：田德强")), LineLabel::Author);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("学 位 申 请 人 田德强")), QStringLiteral("田德强"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("报告人：孙悦")), LineLabel::Author);
+
+    // names set apart by bars; a name with its unit in brackets on its line
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Ann Lee1  |  Tom Hart2 | Eva Stone")),
+              (QStringList{"Ann Lee", "Tom Hart", "Eva Stone"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("肖宁芳（厦门大学公共卫生学院，厦门　361005）")), QStringList{QStringLiteral("肖宁芳")});
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Ann Lee (University of Leeds)")), QStringList{QStringLiteral("Ann Lee")});
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("文/赵一鸣、钱多")), (QStringList{"赵一鸣", "钱多"}));
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("Correspondence: Ann Lee, ann@example.ac.uk")).isEmpty());
+    // a bracketed part that is not a unit keeps the line from being names
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("全文（共三章）")).isEmpty());
+
+    // an English-first cover: "by" gives the pinyin, the Chinese label the name
+    using K = pdf::LineKind;
+    const auto cover = page({
+        {word("Spatial", 150, 120, 20), word("Patterns", 230, 120, 20), word("of", 320, 120, 20), word("Wheat", 350, 120, 20)},
+        {word("by", 200, 170, 13), word("Tian", 220, 170, 13), word("Deqiang", 260, 170, 13)},
+        {word("题目：冬小麦的空间分布特征", 150, 300, 15)},
+        {word("作者：田德强", 200, 330, 13)},
+        {word("导师：王伟", 200, 350, 13)},
+    });
+    ASSERT_EQ(cover.size(), 5);
+    const auto c = pdf::readFirstPage(cover, 842, marked({K::Title, K::Author, K::Other, K::Other, K::Other}));
+    EXPECT_EQ(c.title, QStringLiteral("冬小麦的空间分布特征"));
+    EXPECT_EQ(c.authors, QStringList{QStringLiteral("田德强")});
+}
+
+TEST(FieldAssembly, CapitalBylinesNamesBesideTheNextLabelPinyinBesideChineseAndJournalLineYears) {
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("KWAME JONES AND JAMES MCDONALD")),
+              (QStringList{"KWAME JONES", "JAMES MCDONALD"}));
+    EXPECT_EQ(pdf::yearIn(QStringLiteral("法学研究　2016，40(5)：1-30")), QStringLiteral("2016"));
+    EXPECT_EQ(pdf::yearIn(QStringLiteral("Legal Studies, 2019, Vol. 12, No. 3")), QStringLiteral("2019"));
+
+    using K = pdf::LineKind;
+    // the student and the tutor on one row
+    const auto cover = page({
+        {word("硕士学位论文", 200, 150, 24)},
+        {word("题目：海水养殖病害的防控对策", 150, 300, 16)},
+        {word("申请人：龙明", 150, 400, 14), word("指导教师：丁宇", 262, 400, 14)},
+    });
+    ASSERT_EQ(cover.size(), 3);
+    EXPECT_EQ(pdf::readFirstPage(cover, 842, marked({K::Other, K::Title, K::Other})).authors,
+              QStringList{QStringLiteral("龙明")});
+    // pinyin names over the Chinese ones on a Chinese page
+    const auto journal = page({
+        {word("HUANG", 150, 100, 10), word("Anxuan,", 190, 100, 10), word("Qian", 240, 100, 10), word("Yan", 270, 100, 10)},
+        {word("人工林碳汇的生长动态", 150, 200, 18)},
+        {word("黄安轩，钱艳", 150, 230, 11)},
+    });
+    ASSERT_EQ(journal.size(), 3);
+    EXPECT_EQ(pdf::readFirstPage(journal, 842, marked({K::Author, K::Title, K::Author})).authors,
+              (QStringList{"黄安轩", "钱艳"}));
+}

@@ -315,6 +315,10 @@ public:
         sent.append(statement);
         db::OdbcQuery::setSql(statement);
     }
+    QVector<qint64> execAll(const QStringList& statements) override {
+        sent.append(statements);
+        return db::OdbcQuery::execAll(statements);
+    }
     QStringList sent;
 };
 

@@ -65,26 +65,37 @@ bool allAffected(const PaperCounts& counts) {
 }
 
 PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& key,
-                      const QString& typist, const QString& date) {
+                      const QString& typist, const QString& date, const QStringList& before) {
+    // The statements go as one run; where each of the six stands in it.
+    QStringList run = before;
+    std::array<qsizetype, 6> at{-1, -1, -1, -1, -1, -1};
+    auto add = [&](int which, const QString& statement) {
+        at[which] = run.size();
+        run << statement;
+    };
+    try {
+        add(0, mainInsert(key, e.title, e.author, e.date));
+        add(1, e.authorsTicked && !e.authors.isEmpty()
+                   ? hookStatement(hooks, scripting::kInsertAuthors, {e.authors, e.author, key},
+                                   QStringLiteral("insert"), schema::kAuthorAll)
+                   : plainAuthorsInsert(key, e.author));
+        if (const auto address = addressInsert(key, e)) add(2, *address);
+        add(3, e.kwordsTicked && !e.kwords.isEmpty()
+                   ? hookStatement(hooks, scripting::kInsertKwords, {e.kwords, key}, QStringLiteral("insert"),
+                                   schema::kKwordAll)
+                   : plainKwordsInsert(key));
+        add(4, typeInInsert(key, typist, date));
+        add(5, matchInsert(key, e));
+    } catch (...) {
+        // A hook that fails stops the paper where it stands: what comes
+        // before it is sent, as when each statement went on its own.
+        q.execAll(run);
+        throw;
+    }
+    const QVector<qint64> sent = q.execAll(run);
     PaperCounts counts{0, 0, 0, 0, 0, 0};
-    counts[0] = q.execSql(mainInsert(key, e.title, e.author, e.date));
-
-    const QString authors = e.authorsTicked && !e.authors.isEmpty()
-                                ? hookStatement(hooks, scripting::kInsertAuthors, {e.authors, e.author, key},
-                                                QStringLiteral("insert"), schema::kAuthorAll)
-                                : plainAuthorsInsert(key, e.author);
-    counts[1] = q.execSql(authors);
-
-    if (const auto address = addressInsert(key, e)) counts[2] = q.execSql(*address);
-
-    const QString kwords = e.kwordsTicked && !e.kwords.isEmpty()
-                               ? hookStatement(hooks, scripting::kInsertKwords, {e.kwords, key}, QStringLiteral("insert"),
-                                               schema::kKwordAll)
-                               : plainKwordsInsert(key);
-    counts[3] = q.execSql(kwords);
-
-    counts[4] = q.execSql(typeInInsert(key, typist, date));
-    counts[5] = q.execSql(matchInsert(key, e));
+    for (std::size_t i = 0; i < at.size(); ++i)
+        if (at[i] >= 0) counts[i] = sent[at[i]];
     return counts;
 }
 

@@ -54,9 +54,10 @@ QString matchInsert(const QString& key, const PaperEntry& entry);
 // The statements of one paper under its key, without "begin", "commit" or
 // "rollback": for callers that frame one paper (insertPaper) or several
 // papers (a batch import) in a transaction of their own. Errors throw; what
-// the statements sent so far did is left to the caller to undo.
+// the statements sent so far did is left to the caller to undo. The
+// statements of `before` are sent first, in the same run (Query::execAll).
 PaperCounts sendPaper(db::Query& query, scripting::HookCaller& hooks, const PaperEntry& entry, const QString& key,
-                      const QString& typist, const QString& date);
+                      const QString& typist, const QString& date, const QStringList& before = {});
 
 // "插入": the five rows of the paper between "begin" and "commit", or
 // "rollback" when any of them affected no row. Errors throw (and leave no

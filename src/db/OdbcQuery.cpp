@@ -106,6 +106,10 @@ bool endsTransaction(const QString& statement) {
            (s.startsWith(QLatin1String("rollback")) && !s.startsWith(QLatin1String("rollback to")));
 }
 
+bool isPlainRollback(const QString& statement) {
+    return statement.trimmed().compare(QLatin1String("rollback"), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
 
 bool OdbcQuery::send(Want want, qint64* affected) {
@@ -114,15 +118,50 @@ bool OdbcQuery::send(Want want, qint64* affected) {
     // only what the windows send: work on a thread of its own (the indexer) is not counted
     const QCoreApplication* app = QCoreApplication::instance();
     if (beforeSend() && (!app || QThread::currentThread() == app->thread())) beforeSend()(sql_);
-    stop_->reset();
     Outcome outcome;
+    runJob([&] { perform(want, outcome); });
+
+    if (affected) *affected = outcome.affected;
+    if (outcome.hadRows) return true;  // rows were not wanted here
+    if (outcome.rows) {
+        result_ = std::move(outcome.rows);
+        row_ = 0;
+        emit resultChanged();
+        return true;
+    }
+    return false;
+}
+
+QVector<qint64> OdbcQuery::execAll(const QStringList& statements) {
+    // The fault tests' callback sees each statement just before it goes.
+    if (beforeSend()) return Query::execAll(statements);
+    if (busy_) throw DbError(kStillRunning);
+    close();
+    QVector<qint64> counts(statements.size(), 0);
+    if (statements.isEmpty()) return counts;
+    // One hand-off for the whole run: each statement goes as execSql would
+    // send it, and the first failure (cleaned up by perform) ends the run.
+    runJob([&] {
+        for (qsizetype i = 0; i < statements.size(); ++i) {
+            sql_ = statements[i];
+            if (!connection_ && isPlainRollback(sql_)) continue;
+            Outcome outcome;
+            perform(Want::Count, outcome);
+            counts[i] = outcome.affected;
+        }
+    });
+    return counts;
+}
+
+void OdbcQuery::runJob(const std::function<void()>& job) {
+    stop_->reset();
     std::exception_ptr error;
     busy_ = true;
     const std::shared_ptr<StatementThread> thread = thread_;
     const std::shared_ptr<bool> alive = alive_;
     thread->start([&] {
         try {
-            perform(want, outcome);
+            job();
         } catch (...) {
             error = std::current_exception();
         }
@@ -137,16 +176,6 @@ bool OdbcQuery::send(Want want, qint64* affected) {
     busy_ = false;
     stop_->join();  // a stop on its way must not reach the next statement
     if (error) std::rethrow_exception(error);
-
-    if (affected) *affected = outcome.affected;
-    if (outcome.hadRows) return true;  // rows were not wanted here
-    if (outcome.rows) {
-        result_ = std::move(outcome.rows);
-        row_ = 0;
-        emit resultChanged();
-        return true;
-    }
-    return false;
 }
 
 void OdbcQuery::perform(Want want, Outcome& outcome) {
@@ -213,7 +242,7 @@ qint64 OdbcQuery::execSql() {
     // With no connection held nothing is open (the server rolled back what
     // was open when the connection went): a "rollback" has nothing to undo
     // and opens no connection (the server may not be answering).
-    if (!connection_ && sql_.trimmed().compare(QLatin1String("rollback"), Qt::CaseInsensitive) == 0) {
+    if (!connection_ && isPlainRollback(sql_)) {
         close();
         return 0;
     }

@@ -41,6 +41,7 @@ public:
     void open() override;
     qint64 execSql() override;
     using Query::execSql;
+    QVector<qint64> execAll(const QStringList& statements) override;
     bool run() override;
     bool isOpen() const override { return result_ != nullptr; }
     QString field(int column) const override;
@@ -83,6 +84,9 @@ private:
     struct Stop;
     struct Outcome;
     bool send(Want want, qint64* affected);
+    // Runs a job on the statement thread and waits for it (the watcher told
+    // when it takes a while); an error of the job is thrown on.
+    void runJob(const std::function<void()>& job);
     // The statement thread's part of send().
     void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);

@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 #include <memory>
 
 #include "db/ResultSet.h"
@@ -55,6 +57,17 @@ public:
     // Convenience: close, replace the statement, then open / execute / run.
     void openSql(const QString& statement) { close(); setSql(statement); open(); }
     qint64 execSql(const QString& statement) { close(); setSql(statement); return execSql(); }
+
+    // Executes the statements in order, as execSql would one after another, and
+    // returns the rows each affected. The first that fails throws as execSql
+    // does (with the same clean-up), and those after it are not sent. A query
+    // object may send them as one job of its statement thread.
+    virtual QVector<qint64> execAll(const QStringList& statements) {
+        QVector<qint64> counts;
+        counts.reserve(statements.size());
+        for (const QString& s : statements) counts << execSql(s);
+        return counts;
+    }
 
 signals:
     // The open result set appeared, changed or went away.

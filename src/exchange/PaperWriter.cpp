@@ -95,12 +95,13 @@ bool PaperWriter::writePaper(const WriteJob& job, PaperOutcome& out) {
     const CheckedPaper& p = *job.paper;
     query_.execSql(kSavepoint);
     try {
-        if (job.present)
-            for (const QString& d : catalogue::removal::deleteStatements(p.key)) query_.execSql(d);
+        // The removals go in one run with the paper's own statements.
+        QStringList removals;
+        if (job.present) removals << catalogue::removal::deleteStatements(p.key);
         if (!job.replaces.isEmpty() && job.replaces != p.key)
-            for (const QString& d : catalogue::removal::deleteStatements(job.replaces)) query_.execSql(d);
-        const auto counts = catalogue::entry::sendPaper(query_, hooks_, p.entry, p.key,
-                                                        options_.typist, options_.date);
+            removals << catalogue::removal::deleteStatements(job.replaces);
+        const auto counts = catalogue::entry::sendPaper(query_, hooks_, p.entry, p.key, options_.typist,
+                                                        options_.date, removals);
         if (catalogue::entry::allAffected(counts)) {
             out.outcome = job.present || !job.replaces.isEmpty() ? Outcome::Updated : Outcome::Imported;
         } else {

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "db/ConnectionString.h"
+#include "db/Credentials.h"
+#include "db/DbError.h"
+#include "db/OdbcQuery.h"
+
+// A run of statements sent as one job of the statement thread against the
+// same run sent one statement at a time (the base class's execAll): the server
+// gets them in the same order and a failure leaves the same state.
+namespace {
+
+class StatementRunTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        q.setConnectionString(db::buildConnectionString(QStringLiteral("MSDASQL.1"), QLatin1String(db::kOpenShelf),
+                                                        QStringLiteral("paper_user"), QStringLiteral("paperdb")));
+        q.execSql(QStringLiteral("drop table if exists run_probe"));
+        q.execSql(QStringLiteral("create table run_probe (k int primary key, t varchar(8))"));
+    }
+    void TearDown() override { q.execSql(QStringLiteral("drop table if exists run_probe")); }
+
+    // As one job (the parameter) or one statement at a time.
+    QVector<qint64> runAll(const QStringList& statements) {
+        return GetParam() ? q.execAll(statements) : q.db::Query::execAll(statements);
+    }
+    QString rows() {
+        q.openSql(QStringLiteral("select group_concat(k, ':', t order by k) from run_probe"));
+        const QString out = q.field(0);
+        q.close();
+        return out;
+    }
+
+    db::OdbcQuery q;
+};
+
+TEST_P(StatementRunTest, StatementsReachTheServerInOrderWithTheirCounts) {
+    const QVector<qint64> counts = runAll({QStringLiteral("insert into run_probe values (1,'a'),(2,'a')"),
+                                           QStringLiteral("update run_probe set t=concat(t,'b')"),
+                                           QStringLiteral("update run_probe set t=concat(t,'c') where k=2"),
+                                           QStringLiteral("delete from run_probe where k=7")});
+    EXPECT_EQ(counts, (QVector<qint64>{2, 2, 1, 0}));
+    EXPECT_EQ(rows(), QStringLiteral("1:ab,2:abc"));
+    EXPECT_TRUE(runAll({}).isEmpty());
+}
+
+TEST_P(StatementRunTest, AFailureInsideASavepointUndoesItsPartAndSendsNothingAfter) {
+    q.execSql(QStringLiteral("begin"));
+    q.execSql(QStringLiteral("insert into run_probe values (1,'a')"));
+    q.execSql(QStringLiteral("savepoint paper"));
+    try {
+        runAll({QStringLiteral("insert into run_probe values (2,'b')"),
+                QStringLiteral("insert into run_probe values (1,'x')"),
+                QStringLiteral("insert into run_probe values (3,'c')")});
+        FAIL() << "a repeated key went through";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.nativeCode(), 1062);
+    }
+    // Rolled back to the savepoint: the transaction and what came before it stay.
+    EXPECT_TRUE(q.inTransaction());
+    EXPECT_EQ(q.sql(), QStringLiteral("insert into run_probe values (1,'x')"));
+    q.execSql(QStringLiteral("commit"));
+    EXPECT_EQ(rows(), QStringLiteral("1:a"));
+}
+
+TEST_P(StatementRunTest, AFailureInsideATransactionRollsItBackAndOutsideKeepsWhatWasDone) {
+    q.execSql(QStringLiteral("begin"));
+    EXPECT_THROW(runAll({QStringLiteral("insert into run_probe values (1,'a')"),
+                         QStringLiteral("insert into run_probe values (2,'123456789')"),
+                         QStringLiteral("insert into run_probe values (3,'c')")}),
+                 db::DbError);
+    EXPECT_FALSE(q.inTransaction());
+    EXPECT_EQ(rows(), QString());
+
+    EXPECT_THROW(runAll({QStringLiteral("insert into run_probe values (1,'a')"),
+                         QStringLiteral("insert into no_such_table values (1)"),
+                         QStringLiteral("insert into run_probe values (3,'c')")}),
+                 db::DbError);
+    EXPECT_EQ(rows(), QStringLiteral("1:a"));
+}
+
+TEST_P(StatementRunTest, ACancelStopsTheRunRollsBackAndKeepsTheConnection) {
+    std::atomic<bool> done{false};
+    std::thread canceller([&] {
+        while (!done) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (q.busy()) {
+                q.cancel();
+                return;
+            }
+        }
+    });
+    q.execSql(QStringLiteral("begin"));
+    EXPECT_THROW(runAll({QStringLiteral("insert into run_probe values (1,'a')"),
+                         QStringLiteral("select sleep(20)"),
+                         QStringLiteral("insert into run_probe values (3,'c')")}),
+                 db::StatementCancelled);
+    done = true;
+    canceller.join();
+    EXPECT_FALSE(q.inTransaction());
+    EXPECT_EQ(rows(), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(OneJobOrOneAtATime, StatementRunTest, ::testing::Bool());
+
+}  // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Build the labelled PDF corpus into OUTDIR.
 
-Usage: build.py OUTDIR [--parts hand,tex,gen] [--per-template N] [--write-split] [--marker NAME]
+Usage: build.py OUTDIR [--parts hand,tex,rnw,gen] [--per-template N] [--write-split] [--marker NAME]
                 [--templates FAM,...] [--tex-packages PKG,...] [--new-part PART] [--only-part PART]
+                [--r-packages PKG,...] [--new-shares PART=SHARE,...]
 
 The corpus is built in a fresh folder beside OUTDIR and then put in its place by renames, so a
 reader of OUTDIR never sees half a corpus. OUTDIR then holds
@@ -10,6 +11,7 @@ reader of OUTDIR never sees half a corpus. OUTDIR then holds
                   year, keywords, lang, family, split, source, doi, arxiv, optional alt ...)
   SUMMARY.txt     counts per split, language, source and family
   hand/ tex/      links to the PDFs TeX Live's documentation packages install
+  rnw/            links to the vignette PDFs of R packages
   gen/            the PDFs written by the page generator
   build.log       what was dropped and why
 """
@@ -25,6 +27,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import firstpage  # noqa: E402
+import rnw_part  # noqa: E402
 import splits  # noqa: E402
 import summary  # noqa: E402
 import tex_part  # noqa: E402
@@ -69,13 +72,17 @@ def link(dst_root, sub, rec):
     return path
 
 
-def group_of(rec):
-    return '%s-%s' % ('gen' if rec['source'] == 'generated' else 'tex', rec['lang'])
+GROUP_SOURCE = {'generated': 'gen', 'rnw': 'rnw'}
 
 
-def assign_splits(records, write_split, log, new_part=None, split_file=splits.SPLIT_FILE):
+def group_of(rec, lang=None):
+    return '%s-%s' % (GROUP_SOURCE.get(rec['source'], 'tex'), lang or rec['lang'])
+
+
+def assign_splits(records, write_split, log, new_part=None, split_file=splits.SPLIT_FILE, new_shares=None):
     """The split of every record from split.tsv; new families are placed by the rule, or all put
-    into `new_part` when one is given (a part made of sources never seen before)."""
+    into `new_part` when one is given (a part made of sources never seen before), or shared out
+    among the parts of `new_shares` ({part: share}) in a seeded shuffle of their names."""
     fams = {}
     langs = {}
     for r in records:
@@ -86,12 +93,14 @@ def assign_splits(records, write_split, log, new_part=None, split_file=splits.SP
         if r['source'] == 'hand':
             continue
         fam = r['family']
-        lang = max(sorted(set(langs[fam])), key=langs[fam].count)
-        g = '%s-%s' % ('gen' if r['source'] == 'generated' else 'tex', lang)
+        g = group_of(r, max(sorted(set(langs[fam])), key=langs[fam].count))
         fams[fam] = (g, fams.get(fam, (g, 0))[1] + 1)
     known = splits.load(split_file)
     # families whose files were labelled by hand and used for tuning stay in training
     forced = {r['family']: 'train' for r in records if r['source'] == 'hand'}
+    if new_shares:
+        forced.update(splits.share_out({f: fams[f][1] for f in fams if f not in known and f not in forced},
+                                       new_shares))
     if new_part:
         forced.update({f: new_part for f in fams if f not in known and f not in forced})
     parts = splits.assign(fams, fixed=known, forced=forced)
@@ -135,6 +144,9 @@ def main(argv=None):
     ap.add_argument('--tex-packages', help='only the documents these Debian packages install (comma-separated)')
     ap.add_argument('--new-part', help='put families split.tsv does not know into this part')
     ap.add_argument('--only-part', help='keep only the files of this part')
+    ap.add_argument('--new-shares', help='share families split.tsv does not know out among parts, e.g. '
+                    'heldout4=0.6,dev=0.4 (seeded shuffle of the family names, filled by files)')
+    ap.add_argument('--r-packages', help='only the vignettes of these R packages (comma-separated)')
     a = ap.parse_args(argv)
     parts = set(a.parts.split(','))
     t0 = time.time()
@@ -154,6 +166,12 @@ def main(argv=None):
             r['path'] = link(tmp, 'tex', r)
             records.append(r)
         print('tex done at %.0f s' % (time.time() - t0), file=log, flush=True)
+    if 'rnw' in parts:
+        only = set(a.r_packages.split(',')) if a.r_packages else None
+        for r in rnw_part.build(log=log, packages=only):
+            r['path'] = link(tmp, 'rnw', r)
+            records.append(r)
+        print('rnw done at %.0f s' % (time.time() - t0), file=log, flush=True)
     if 'gen' in parts:
         import gen_pages
         counts = None
@@ -164,7 +182,10 @@ def main(argv=None):
             r['path'] = 'gen/' + r['rel']
             records.append(r)
         print('gen done at %.0f s' % (time.time() - t0), file=log, flush=True)
-    assign_splits(records, a.write_split, log, a.new_part)
+    shares = None
+    if a.new_shares:
+        shares = {p: float(v) for p, v in (kv.split('=') for kv in a.new_shares.split(','))}
+    assign_splits(records, a.write_split, log, a.new_part, new_shares=shares)
     if a.only_part:
         records = [r for r in records if r['split'] == a.only_part]
     truth = sorted((finish(r, r['path']) for r in records), key=lambda t: t['path'])

@@ -6,6 +6,7 @@ not know yet is placed by the same rule and reported, so that it can be added.
 """
 import hashlib
 import os
+import random
 
 PARTS = ('train', 'dev', 'heldout')
 SHARE = {'train': 0.60, 'dev': 0.15, 'heldout': 0.25}
@@ -76,3 +77,20 @@ def write(parts, families, path=SPLIT_FILE):
         for fam in sorted(parts, key=lambda x: (families.get(x, ('~', 0))[0], parts[x], x)):
             group, n = families.get(fam, ('?', 0))
             f.write('%s\t%s\t%s\t%d\n' % (fam, parts[fam], group, n))
+
+
+SHARE_SEED = 20261208
+
+
+def share_out(families, shares, seed=SHARE_SEED):
+    """Parts for new families given as {family: files}: the names, sorted, are shuffled with a fixed
+    seed and each family in turn goes to the part furthest below its share of files."""
+    order = sorted(families)
+    random.Random(seed).shuffle(order)
+    filled = dict.fromkeys(shares, 0)
+    out = {}
+    for fam in order:
+        part = min(shares, key=lambda p: (filled[p] / shares[p], p))
+        out[fam] = part
+        filled[part] += families[fam]
+    return out

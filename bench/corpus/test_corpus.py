@@ -650,5 +650,151 @@ class GeneratedBuildTest(unittest.TestCase):
         self.assertEqual(tex_part.package_files(['dpkg']), set(), 'dpkg puts nothing under the TeX documentation')
 
 
+JSS_SOURCE = r"""\documentclass[article]{jss}
+\author{Ann Lee\\University of Innsbruck \And
+        Karl M\"uller\\Vienna University \\ of Economics \AND
+        Mary Smith\\Texas A\&M University}
+\title{\pkg{zoox}: Ordered Observations in \proglang{R}}
+\Plainauthor{Ann Lee, Karl M\"uller, Mary Smith}
+\Plaintitle{zoox: Ordered Observations in R}
+\Shorttitle{Ordered Observations}
+\Keywords{time series, \proglang{R}, ordering}
+\Plainkeywords{time series, R, ordering}
+\Abstract{We write about \pkg{zoox}.}
+\Address{Ann Lee\\ E-mail: \email{ann@example.org}}
+\begin{document}
+<<setup, echo=FALSE>>=
+options(prompt = "R> ", title = "\\title{Not this}")
+@
+\section{Introduction}
+"""
+
+
+@unittest.skipUnless(HAVE_L2T, 'python3-pylatexenc not installed')
+class VignetteLabelTest(unittest.TestCase):
+    """Fields of R package vignettes: the Journal of Statistical Software front matter and plain
+    Sweave articles."""
+
+    def test_jss_front_matter(self):
+        import rnwlabels
+        f = rnwlabels.extract_fields(JSS_SOURCE)
+        self.assertEqual(f['title'][0], 'zoox: Ordered Observations in R')
+        self.assertNotIn('Not this', ' '.join(f['title']), 'R code chunks are not read')
+        # \And between authors, \AND before a new row, affiliations after \\ (even over two lines)
+        self.assertEqual(f['authors'][0], ['Ann Lee', 'Karl Müller', 'Mary Smith'])
+        self.assertIn(['time series', 'R', 'ordering'], f['keywords'])
+
+    def test_plain_sweave_article(self):
+        import rnwlabels
+        src = (r"\documentclass{article}\title{A Package for \textsf{Survival} Analysis\thanks{Version 3.}}"
+               "\n" r"\author{Terry M Therneau\footnote{Mayo Clinic}, Cynthia Crowson \\ and Beth Atkinson"
+               r"\\ Mayo Clinic \\ \email{t@mayo.edu}}" "\n" r"\begin{document}\maketitle")
+        f = rnwlabels.extract_fields(src)
+        self.assertEqual(f['title'], ['A Package for Survival Analysis'])
+        self.assertEqual(f['authors'][0], ['Terry M Therneau', 'Cynthia Crowson', 'Beth Atkinson'],
+                         'a break before "and" continues the list; the unit after the next break is dropped')
+        src = r"\title{Break Tests}\author{Achim Zeileis \hspace{0.4cm} Kurt Hornik \quad Ann Lee}\begin{document}"
+        self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Achim Zeileis', 'Kurt Hornik', 'Ann Lee'])
+
+    def test_fields_filled_in_by_r_are_not_used(self):
+        import rnwlabels
+        src = (r"\title{Using pkg version \Sexpr{packageVersion('pkg')}}\author{\Sexpr{me}}"
+               r"\Plaintitle{Using pkg}\begin{document}")
+        f = rnwlabels.extract_fields(src)
+        self.assertEqual(f['title'], ['Using pkg'], 'only the plain title is left')
+        self.assertEqual(f['authors'], [])
+
+    def test_vignette_pairs_families_and_package_filter(self):
+        import rnw_part
+        root = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, root)
+        lib = os.path.join(root, 'site-library')
+        for pkg, ext in (('alpha', '.Rnw'), ('beta', '.Rtex'), ('gamma', '.Rmd')):
+            d = os.path.join(lib, pkg, 'doc')
+            os.makedirs(d)
+            with open(os.path.join(d, 'intro.pdf'), 'wb') as f:
+                f.write(tiny_pdf(['Notes on %s Things' % pkg.title(), 'Ann Lee and Bo Chen']))
+            with open(os.path.join(d, 'intro' + ext), 'w') as f:
+                f.write('\\title{Notes on %s Things}\\author{Ann Lee \\and Bo Chen}\\begin{document}' % pkg.title())
+        pairs = rnw_part.find_pairs([lib])
+        self.assertEqual([p[2] for p in pairs], ['site-library/alpha/doc/intro.pdf', 'site-library/beta/doc/intro.pdf'],
+                         'an R Markdown vignette has no LaTeX source')
+        recs = rnw_part.build([lib])
+        self.assertEqual([(r['family'], r['source'], r['authors']) for r in recs],
+                         [('r-alpha', 'rnw', ['Ann Lee', 'Bo Chen']), ('r-beta', 'rnw', ['Ann Lee', 'Bo Chen'])])
+        self.assertEqual(len(rnw_part.build([lib], packages={'beta'})), 1)
+
+
+class ShareOutTest(unittest.TestCase):
+    def test_seeded_shuffle_fills_parts_by_files(self):
+        fams = {'r-%02d' % i: 1 + i % 4 for i in range(40)}
+        got = splits.share_out(fams, {'heldout4': 0.6, 'dev': 0.4})
+        self.assertEqual(got, splits.share_out(dict(reversed(list(fams.items()))), {'heldout4': 0.6, 'dev': 0.4}),
+                         'the order the families come in does not matter')
+        files = {p: sum(n for f, n in fams.items() if got[f] == p) for p in ('heldout4', 'dev')}
+        total = sum(fams.values())
+        self.assertAlmostEqual(files['heldout4'] / total, 0.6, delta=0.06)
+        self.assertNotEqual(got, splits.share_out(fams, {'heldout4': 0.6, 'dev': 0.4}, seed=1), 'the seed decides')
+
+    def test_build_shares_unseen_vignette_families_and_keeps_known_ones(self):
+        import build
+        d = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, d)
+        split_file = os.path.join(d, 'split.tsv')
+        with open(split_file, 'w') as f:
+            f.write('r-old\ttrain\trnw-en\t3\n')
+        recs = [{'family': 'r-old', 'source': 'rnw', 'lang': 'en'}] + \
+            [{'family': 'r-p%d' % i, 'source': 'rnw', 'lang': 'en'} for i in range(10)]
+        with open(os.devnull, 'w') as log:
+            build.assign_splits(recs, True, log, split_file=split_file, new_shares={'heldout4': 0.6, 'dev': 0.4})
+            # a later build with new templates: the vignette families keep their parts, the rest go whole
+            later = [dict(r, split=None) for r in recs] + [{'family': 'gen-zh-new', 'source': 'generated', 'lang': 'zh'}]
+            build.assign_splits(later, True, log, new_part='heldout4', split_file=split_file)
+        self.assertEqual([r['split'] for r in later[:11]], [r['split'] for r in recs])
+        self.assertEqual(recs[0]['split'], 'train')
+        self.assertEqual(sum(r['split'] == 'dev' for r in recs[1:11]), 4)
+        rows = splits.load_rows(split_file)
+        self.assertEqual(rows['r-p0'][1], 'rnw-en')
+        self.assertEqual(rows['gen-zh-new'][0], 'heldout4')
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FourthTemplatesTest(unittest.TestCase):
+    """The fourth set: names no earlier template has, wording of its own, labels printed."""
+
+    def test_fourth_set_is_new_in_names_and_wording(self):
+        import random
+        import gen_en
+        import gen_en_extra
+        import gen_en_fresh
+        import gen_en_more
+        import gen_zh
+        import gen_zh_extra
+        import gen_zh_fresh
+        import gen_zh_more
+        import vocab
+        earlier = [gen_zh, gen_en, gen_zh_extra, gen_en_extra, gen_zh_more, gen_en_more]
+        names = [f for m in earlier + [gen_zh_fresh, gen_en_fresh] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        terms = (vocab.ZH_METHODS + vocab.ZH_OBJECTS + vocab.EN_METHODS + vocab.EN_OBJECTS + gen_zh_extra.FIELDS +
+                 gen_zh_extra.ASPECTS + gen_zh_extra.PLACES + gen_en_extra.OBJECTS + gen_en_extra.PLACES +
+                 gen_zh_more.TOPICS + gen_zh_more.ANGLES + gen_zh_more.SETTINGS + gen_en_more.TOPICS +
+                 gen_en_more.PLACES)
+        old_schools = {s[0] for s in gen_zh_extra.SCHOOLS + gen_zh_more.SCHOOLS}
+        self.assertFalse(old_schools & {s[0] for s in gen_zh_fresh.SCHOOLS})
+        for mod in (gen_zh_fresh, gen_en_fresh):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(8):
+                    page, rec = fn(random.Random('fourth/%d' % i))
+                    with self.subTest(family=fam, title=rec['title']):
+                        self.assertFalse([t for t in terms if t in rec['title']])
+                        text = ''.join(p.text for p in page.doc.paragraphs)
+                        text += ''.join(c.text for t in page.doc.tables for r in t.rows for c in r.cells)
+                        self.assertIn(rec['title'], re.sub(r'\s', '', text) if rec['lang'] == 'zh'
+                                      else re.sub(r'\s+', ' ', text.replace('\n', ' ')) + text)
+                        for a in rec['authors']:
+                            self.assertIn(a, text)
+
+
 if __name__ == '__main__':
     unittest.main()

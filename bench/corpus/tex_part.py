@@ -48,10 +48,10 @@ def find_pairs(root=DOC_ROOT):
     return pairs
 
 
-def label_one(pdf, src, page=None):
-    """The verified record of one pair, or (None, reason)."""
+def label_one(pdf, src, page=None, extract=texlabels.extract_fields):
+    """The verified record of one pair, or (None, reason); `extract` reads the source's fields."""
     try:
-        fields = texlabels.extract_fields(texlabels.load_source(src))
+        fields = extract(texlabels.load_source(src))
     except (OSError, EOFError, RecursionError) as e:
         return None, 'source unreadable: %s' % e
     if not fields['title']:

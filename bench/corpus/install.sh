@@ -1,6 +1,7 @@
 #!/bin/bash
 # Debian packages the labelled PDF corpus is built from (documentation PDFs with their TeX
-# sources, LibreOffice to print generated pages, fonts, python3-docx, poppler-utils).
+# sources, R package vignettes with their Sweave sources, LibreOffice to print generated pages,
+# fonts, python3-docx, poppler-utils).
 set -euo pipefail
 PKGS=(
   texlive-publishers-doc texlive-latex-extra-doc texlive-science-doc texlive-humanities-doc
@@ -11,7 +12,29 @@ PKGS=(
   fonts-noto-cjk fonts-wqy-zenhei fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core fonts-linuxlibertine
 )
+# R packages whose vignettes (PDF beside the Sweave source) are typeset papers of the corpus
+R_PKGS=(
+  r-bioc-annotate r-bioc-annotationdbi r-bioc-biobase r-bioc-biostrings r-bioc-bsgenome
+  r-bioc-delayedarray r-bioc-dirichletmultinomial r-bioc-dnacopy r-bioc-edger r-bioc-geneplotter
+  r-bioc-genomeinfodb r-bioc-genomicalignments r-bioc-genomicranges r-bioc-graph r-bioc-hilbertvis
+  r-bioc-iranges r-bioc-limma r-bioc-makecdfenv r-bioc-mergeomics r-bioc-pcamethods r-bioc-rbgl
+  r-bioc-rsamtools r-bioc-rtracklayer r-bioc-s4vectors r-bioc-savr r-bioc-shortread r-bioc-snpstats
+  r-bioc-variantannotation r-cran-actuar r-cran-aer r-cran-ape r-cran-bbmle r-cran-brobdingnag
+  r-cran-clue r-cran-coin r-cran-colorspace r-cran-cvar r-cran-desolve r-cran-diptest
+  r-cran-doparallel r-cran-e1071 r-cran-effects r-cran-etm r-cran-evd r-cran-expint r-cran-expm
+  r-cran-fastcluster r-cran-fitdistrplus r-cran-flexmix r-cran-formula r-cran-gbutils r-cran-gdata
+  r-cran-glmmtmb r-cran-gmm r-cran-gower r-cran-gplots r-cran-gridbase r-cran-gsl r-cran-gstat
+  r-cran-hwriter r-cran-interp r-cran-intervals r-cran-iterators r-cran-kernlab r-cran-ks
+  r-cran-libcoin r-cran-lme4 r-cran-lmtest r-cran-logcondens r-cran-maptools r-cran-matrix
+  r-cran-maxlik r-cran-maxstat r-cran-mcmc r-cran-mitools r-cran-mixtools r-cran-multcomp
+  r-cran-mvtnorm r-cran-network r-cran-ordinal r-cran-partitions r-cran-party r-cran-partykit
+  r-cran-plot3d r-cran-pls r-cran-powerlaw r-cran-proxy r-cran-pscl r-cran-psych r-cran-rcppeigen
+  r-cran-rdpack r-cran-rgdal r-cran-rgenoud r-cran-rjson r-cran-robustbase r-cran-rpart
+  r-cran-rrcov r-cran-runit r-cran-sandwich r-cran-sets r-cran-shape r-cran-sp r-cran-sparsem
+  r-cran-squarem r-cran-strucchange r-cran-survey r-cran-survival r-cran-systemfit r-cran-th.data
+  r-cran-timeseries r-cran-tmvtnorm r-cran-vcd r-cran-vegan r-cran-xtable r-cran-zoo
+)
 SUDO=
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
 $SUDO apt-get update
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${PKGS[@]}"
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${PKGS[@]}" "${R_PKGS[@]}"

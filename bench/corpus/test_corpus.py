@@ -42,6 +42,9 @@ class CleaningTest(unittest.TestCase):
                 self.assertEqual(texlabels.clean_markup(src), want)
 
     @unittest.skipUnless(HAVE_L2T, 'python3-pylatexenc not installed')
+    def test_grave_accents_are_not_quotes(self):
+        self.assertEqual(texlabels.clean_markup(r"Herv\'e Pag\`es, Pag\`{e}s and ``q''"), 'Hervé Pagès, Pagès and \u201cq\u201d')
+
     def test_accents_and_quotes_become_unicode(self):
         self.assertEqual(texlabels.clean_markup(r"Caf\'e na\"{\i}ve --- G\"odel's ``Theorem''"),
                          'Caf\u00e9 na\u00efve \u2014 G\u00f6del\'s \u201cTheorem\u201d')

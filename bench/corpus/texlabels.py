@@ -9,6 +9,7 @@ printed on the first page is decided by the caller.
 import gzip
 import os
 import re
+import unicodedata
 
 try:
     from pylatexenc.latex2text import LatexNodes2Text
@@ -314,6 +315,9 @@ def clean_markup(s):
     s = re.sub(r'\\(?:bf|it|sl|sc|rm|sf|tt|em|bfseries|itshape|scshape|upshape|mdseries|'
                r'normalsize|small|footnotesize|scriptsize|tiny|large|Large|LARGE|huge|Huge|'
                r'selectfont|heiti|songti|kaishu|fangsong|lishu|youyuan|zihao\{[^{}]*\})(?![A-Za-z])', '', s)
+    # the grave accent (\\`e, \\`{e}) before ` and `` become quotes
+    s = re.sub(r'\\`\s*(?:\{\s*([A-Za-z])\s*\}|([A-Za-z]))',
+               lambda m: unicodedata.normalize('NFC', (m.group(1) or m.group(2)) + '\u0300'), s)
     for a, b in _QUOTES:
         s = s.replace(a, b)
     s = unwrap_groups(s)

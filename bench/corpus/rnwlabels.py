@@ -44,7 +44,8 @@ def extract_fields(text):
     authors_raw = [re.sub(r'\\(?:hspace\*?\s*\{[^{}]*\}|qquad|quad|hfill)(?![A-Za-z])', r' \\and ', a)
                    for a in authors_raw]
     if not jss:
-        authors_raw = [join_continued_authors(a) for a in authors_raw]
+        # "Name \\ Affiliation \\[3ex] Name ...": a break with a skip starts the next author
+        authors_raw = [re.sub(r'\\\\\s*\[[^\]]*\]', r' \\and ', join_continued_authors(a)) for a in authors_raw]
     plain = _replace_authors(plain, authors_raw)
     fields = texlabels.extract_fields(plain)
     for k in ('title', 'title_en'):

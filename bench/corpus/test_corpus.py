@@ -696,6 +696,10 @@ class VignetteLabelTest(unittest.TestCase):
         self.assertEqual(f['title'], ['A Package for Survival Analysis'])
         self.assertEqual(f['authors'][0], ['Terry M Therneau', 'Cynthia Crowson', 'Beth Atkinson'],
                          'a break before "and" continues the list; the unit after the next break is dropped')
+        src = (r"\title{Simulation}\author{Christophe Dutang \\ Universit\'e Paris \\[3ex] Vincent Goulet \\ "
+               r"Universit\'e Laval}\begin{document}")
+        self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Christophe Dutang', 'Vincent Goulet'],
+                         'a break with a skip starts the next author of a stack')
         src = r"\title{Break Tests}\author{Achim Zeileis \hspace{0.4cm} Kurt Hornik \quad Ann Lee}\begin{document}"
         self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Achim Zeileis', 'Kurt Hornik', 'Ann Lee'])
 

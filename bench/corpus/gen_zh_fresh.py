@@ -6,8 +6,8 @@ footnotes; a journal page whose head is split by vertical bars and whose units f
 report cover with a three-line title and "label | value" rows. Subjects: archaeology and heritage
 conservation, traditional Chinese medicine, textiles, dialect studies, mining, tea science and
 veterinary medicine."""
-from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, distinct, record, set_meta, title_keywords, zh_date, zh_person
+from genbase import distinct, record, set_meta, title_keywords, zh_date, zh_person
+from gen_zh_more import _page
 
 SCHOOLS = [('西北大学', 'Northwest University', '西安', '710127'),
            ('北京中医药大学', 'Beijing University of Chinese Medicine', '北京', '100029'),
@@ -47,11 +47,6 @@ def _title(rng):
 
 def _keywords(rng, title):
     return title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, SUBJECTS)
-
-
-def _page(rng, size=12, margins=None):
-    return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size,
-                margins=margins or rng.choice([2.0, 2.5, 3.0]))
 
 
 def _pieces(title, n):

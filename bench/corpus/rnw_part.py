@@ -13,7 +13,6 @@ import tex_part
 
 R_LIBS = ('/usr/lib/R/site-library', '/usr/lib/R/library')
 SOURCE_EXT = ('.Rnw', '.rnw', '.Rtex', '.Snw', '.tex')
-PER_FAMILY = tex_part.PER_FAMILY
 
 
 def family_of(rel):
@@ -48,26 +47,12 @@ def find_pairs(libs=R_LIBS):
 def build(libs=R_LIBS, log=None, packages=None):
     """Verified records (rel as in find_pairs, stored under rnw/<rel> in the corpus); `packages`,
     when given, limits them to those R packages."""
-    per_family = {}
-    records = []
-    dropped = 0
-    for pdf, src, rel in find_pairs(libs):
-        if packages is not None and rel.split('/')[1] not in packages:
-            continue
-        fam = family_of(rel)
-        if per_family.get(fam, 0) >= PER_FAMILY:
-            continue
-        rec, why = tex_part.label_one(pdf, src, extract=rnwlabels.extract_fields)
-        if rec is None:
-            dropped += 1
-            if log:
-                print('drop %s: %s' % (rel, why), file=log)
-            continue
-        per_family[fam] = per_family.get(fam, 0) + 1
-        rec.update({'rel': rel, 'abs': pdf, 'family': fam, 'source': 'rnw'})
-        records.append(rec)
+    items = [(pdf, src, rel, family_of(rel)) for pdf, src, rel in find_pairs(libs)
+             if packages is None or rel.split('/')[1] in packages]
+    records, dropped = tex_part.label_many(items, 'rnw', log, extract=rnwlabels.extract_fields)
     if log:
-        print('rnw: %d kept, %d dropped, %d packages' % (len(records), dropped, len(per_family)), file=log)
+        print('rnw: %d kept, %d dropped, %d packages' % (len(records), dropped, len({r['family'] for r in records})),
+              file=log)
     return records
 
 

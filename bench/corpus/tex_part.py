@@ -116,33 +116,40 @@ def package_files(packages, root=DOC_ROOT):
     return {p[len(prefix):] for p in out.splitlines() if p.startswith(prefix)}
 
 
-def build(root=DOC_ROOT, exclude=(), log=None, only=None):
-    """Records for every verified pair: path is relative to root (tex/<rel> in the corpus).
-    `only`, when given, is the set of relative paths to consider."""
-    exclude = set(exclude)
+def label_many(items, source, log=None, extract=texlabels.extract_fields):
+    """Verified records of (pdf, source file, rel, family) items, at most PER_FAMILY of a family;
+    returns (records, number dropped)."""
     per_family = {}
     records = []
     dropped = 0
-    for pdf, src in find_pairs(root):
-        rel = os.path.relpath(pdf, root)
-        if rel in exclude or (only is not None and rel not in only):
-            continue
-        fam = family_of(rel)
+    for pdf, src, rel, fam in items:
         if per_family.get(fam, 0) >= PER_FAMILY:
             continue
-        rec, why = label_one(pdf, src)
+        rec, why = label_one(pdf, src, extract=extract)
         if rec is None:
             dropped += 1
             if log:
                 print('drop %s: %s' % (rel, why), file=log)
             continue
         per_family[fam] = per_family.get(fam, 0) + 1
-        rec.update({'rel': rel, 'abs': pdf, 'family': fam, 'source': 'tex'})
+        rec.update({'rel': rel, 'abs': pdf, 'family': fam, 'source': source})
         records.append(rec)
+    return records, dropped
+
+
+def build(root=DOC_ROOT, exclude=(), log=None, only=None):
+    """Records for every verified pair: path is relative to root (tex/<rel> in the corpus).
+    `only`, when given, is the set of relative paths to consider."""
+    exclude = set(exclude)
+    items = []
+    for pdf, src in find_pairs(root):
+        rel = os.path.relpath(pdf, root)
+        if rel not in exclude and (only is None or rel in only):
+            items.append((pdf, src, rel, family_of(rel)))
+    records, dropped = label_many(items, 'tex', log)
     if log:
         print('tex: %d kept, %d dropped' % (len(records), dropped), file=log)
     return records
-
 
 if __name__ == '__main__':
     import json

@@ -26,8 +26,10 @@ def computed(raw):
 
 def join_continued_authors(raw):
     """In a plain \\author, a line break before "and" continues the list rather than starting the
-    affiliation: "A, B \\\\ and C" -> "A, B and C"."""
-    return re.sub(r'\\\\\s*(\[[^\]]*\])?\s*(?=(?:and|\\and|&)\s)', ' ', raw)
+    affiliation: "A, B \\\\ and C" and "A, B,\\\\ C" -> "A, B and C", "A, B, C"."""
+    raw = re.sub(r'\\\\\s*(\[[^\]]*\])?\s*(?=(?:and|\\and|&)\s)', ' ', raw)
+    # a line of names that ends with a comma goes on after the break
+    return re.sub(r',\s*\\\\\s*(\[[^\]]*\])?', ', ', raw)
 
 
 def extract_fields(text):

@@ -700,6 +700,8 @@ class VignetteLabelTest(unittest.TestCase):
                r"Universit\'e Laval}\begin{document}")
         self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Christophe Dutang', 'Vincent Goulet'],
                          'a break with a skip starts the next author of a stack')
+        src = r"\title{edge}\author{Yunshun Chen, Aaron Lun,\\" "\n" r"Gordon K.\ Smyth}\begin{document}"
+        self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Yunshun Chen', 'Aaron Lun', 'Gordon K. Smyth'])
         src = r"\title{Break Tests}\author{Achim Zeileis \hspace{0.4cm} Kurt Hornik \quad Ann Lee}\begin{document}"
         self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Achim Zeileis', 'Kurt Hornik', 'Ann Lee'])
 

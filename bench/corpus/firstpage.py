@@ -100,6 +100,18 @@ class Page:
             return n in self.tight
         return False
 
+    def in_order(self, names):
+        """Whether the names are printed in this order (each first seen after the one before)."""
+        pos = -1
+        for n in names:
+            m = re.search(r'(?<!\w)%s(?!\w)' % re.escape(norm_name(n)), self.names)
+            if m is None:
+                return True  # printed with blanks inside (a Chinese name): not judged here
+            if m.start() < pos:
+                return False
+            pos = m.start()
+        return True
+
     def years(self):
         return sorted({int(y) for y in re.findall(r'(?<!\d)(19[5-9]\d|20[0-3]\d)(?!\d)', self.raw)})
 

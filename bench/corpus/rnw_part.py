@@ -49,7 +49,7 @@ def build(libs=R_LIBS, log=None, packages=None):
     when given, limits them to those R packages."""
     items = [(pdf, src, rel, family_of(rel)) for pdf, src, rel in find_pairs(libs)
              if packages is None or rel.split('/')[1] in packages]
-    records, dropped = tex_part.label_many(items, 'rnw', log, extract=rnwlabels.extract_fields)
+    records, dropped = tex_part.label_many(items, 'rnw', log, extract=rnwlabels.extract_fields, in_order=True)
     if log:
         print('rnw: %d kept, %d dropped, %d packages' % (len(records), dropped, len({r['family'] for r in records})),
               file=log)

@@ -29,7 +29,9 @@ def join_continued_authors(raw):
     affiliation: "A, B \\\\ and C" and "A, B,\\\\ C" -> "A, B and C", "A, B, C"."""
     raw = re.sub(r'\\\\\s*(\[[^\]]*\])?\s*(?=(?:and|\\and|&)\s)', ' ', raw)
     # a line of names that ends with a comma goes on after the break
-    return re.sub(r',\s*\\\\\s*(\[[^\]]*\])?', ', ', raw)
+    raw = re.sub(r',\s*\\\\\s*(\[[^\]]*\])?', ', ', raw)
+    # a line that is a name with its own \thanks is the next author, not an affiliation
+    return re.sub(r'\\\\\s*(?:\[[^\]]*\])?\s*(?=[A-Z][^\\{}\n]{2,60}?\\thanks(?![A-Za-z]))', r' \\and ', raw)
 
 
 def extract_fields(text):

@@ -169,6 +169,11 @@ def tiny_pdf(lines):
 
 
 class FirstPageTest(unittest.TestCase):
+    def test_names_in_printed_order(self):
+        page = firstpage.Page('Trees\nMatt Taddy\nAmazon\nRobert B. Gramacy\nVirginia Tech\n')
+        self.assertTrue(page.in_order(['Matt Taddy', 'Robert B. Gramacy']))
+        self.assertFalse(page.in_order(['Robert B. Gramacy', 'Matt Taddy']))
+
     def test_whole_lines_and_names(self):
         page = firstpage.Page('Journal of Things 12 (2020)\nA Study of Robust\nForecasting Methods*\n'
                               'Mary Major, J. R. Smith and Li Wei\n\fAbstract\n')
@@ -700,6 +705,10 @@ class VignetteLabelTest(unittest.TestCase):
                r"Universit\'e Laval}\begin{document}")
         self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Christophe Dutang', 'Vincent Goulet'],
                          'a break with a skip starts the next author of a stack')
+        src = (r"\title{MNP}\author{Kosuke Imai\thanks{Harvard University.}\\" "\n"
+               r"  David A. van Dyk\thanks{Imperial College.}\\ Version 3}\begin{document}")
+        self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Kosuke Imai', 'David A. van Dyk'],
+                         'a name with a footnote of its own after a break is the next author')
         src = r"\title{edge}\author{Yunshun Chen, Aaron Lun,\\" "\n" r"Gordon K.\ Smyth}\begin{document}"
         self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Yunshun Chen', 'Aaron Lun', 'Gordon K. Smyth'])
         src = r"\title{Break Tests}\author{Achim Zeileis \hspace{0.4cm} Kurt Hornik \quad Ann Lee}\begin{document}"

@@ -48,8 +48,9 @@ def find_pairs(root=DOC_ROOT):
     return pairs
 
 
-def label_one(pdf, src, page=None, extract=texlabels.extract_fields):
-    """The verified record of one pair, or (None, reason); `extract` reads the source's fields."""
+def label_one(pdf, src, page=None, extract=texlabels.extract_fields, in_order=False):
+    """The verified record of one pair, or (None, reason); `extract` reads the source's fields;
+    with in_order the authors must be printed in the order the source gives them."""
     try:
         fields = extract(texlabels.load_source(src))
     except (OSError, EOFError, RecursionError) as e:
@@ -76,6 +77,8 @@ def label_one(pdf, src, page=None, extract=texlabels.extract_fields):
             break
     if authors is None:
         return None, 'authors not on page 1: %r' % (fields['authors'][:1],)
+    if in_order and not page.in_order(authors):
+        return None, 'authors printed in another order: %r' % (authors,)
     rec = {'title': title, 'authors': authors, 'first_author': authors[0], 'lang': lang_of(title)}
     keywords = []
     for kws in fields['keywords']:
@@ -116,7 +119,7 @@ def package_files(packages, root=DOC_ROOT):
     return {p[len(prefix):] for p in out.splitlines() if p.startswith(prefix)}
 
 
-def label_many(items, source, log=None, extract=texlabels.extract_fields):
+def label_many(items, source, log=None, extract=texlabels.extract_fields, in_order=False):
     """Verified records of (pdf, source file, rel, family) items, at most PER_FAMILY of a family;
     returns (records, number dropped)."""
     per_family = {}
@@ -125,7 +128,7 @@ def label_many(items, source, log=None, extract=texlabels.extract_fields):
     for pdf, src, rel, fam in items:
         if per_family.get(fam, 0) >= PER_FAMILY:
             continue
-        rec, why = label_one(pdf, src, extract=extract)
+        rec, why = label_one(pdf, src, extract=extract, in_order=in_order)
         if rec is None:
             dropped += 1
             if log:

@@ -34,6 +34,13 @@ def join_continued_authors(raw):
     return re.sub(r'\\\\\s*(?:\[[^\]]*\])?\s*(?=[A-Z][^\\{}\n]{2,60}?\\thanks(?![A-Za-z]))', r' \\and ', raw)
 
 
+def drop_small_tail(raw):
+    """A title without the line set smaller after its last break ("...\\\\ {\\small Updated May 2021}",
+    "...\\\\ \\normalsize{for version 0.3}"): a version or date note, not part of the title."""
+    return re.sub(r'\\\\\s*(?:\[[^\]]*\])?\s*\{?\s*\\(?:small|normalsize|footnotesize|scriptsize|tiny)(?![A-Za-z]).*$',
+                  '', raw, flags=re.S)
+
+
 def extract_fields(text):
     """Candidate labels of a vignette source, as texlabels.extract_fields gives them."""
     text = strip_chunks(text)
@@ -50,7 +57,8 @@ def extract_fields(text):
     if not jss:
         # "Name \\ Affiliation \\[3ex] Name ...": a break with a skip starts the next author
         authors_raw = [re.sub(r'\\\\\s*\[[^\]]*\]', r' \\and ', join_continued_authors(a)) for a in authors_raw]
-    plain = _replace_authors(plain, authors_raw)
+    plain = _replace_args(plain, 'author', authors_raw)
+    plain = _replace_args(plain, 'title', [drop_small_tail(t) for t in texlabels.macro_args(plain, 'title', star=None)])
     fields = texlabels.extract_fields(plain)
     for k in ('title', 'title_en'):
         fields[k] = [t for t in fields[k] if t]
@@ -83,12 +91,12 @@ def extract_fields(text):
     return fields
 
 
-def _replace_authors(text, new_args):
-    """The text with the arguments of its \\author commands replaced by new_args (same order)."""
+def _replace_args(text, macro, new_args):
+    """The text with the arguments of its \\<macro> commands replaced by new_args (same order)."""
     out = []
     pos = 0
     k = 0
-    for m in re.finditer(r'\\author(?![A-Za-z@])', text):
+    for m in re.finditer(r'\\%s(?![A-Za-z@])' % macro, text):
         if m.start() < pos or k >= len(new_args):
             continue
         i = texlabels._skip_optional(text, m.end())

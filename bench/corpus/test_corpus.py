@@ -714,6 +714,12 @@ class VignetteLabelTest(unittest.TestCase):
         src = r"\title{Break Tests}\author{Achim Zeileis \hspace{0.4cm} Kurt Hornik \quad Ann Lee}\begin{document}"
         self.assertEqual(rnwlabels.extract_fields(src)['authors'][0], ['Achim Zeileis', 'Kurt Hornik', 'Ann Lee'])
 
+    def test_a_smaller_line_after_the_title_is_not_part_of_it(self):
+        import rnwlabels
+        for tail in (r"{\small Updated May 2021, with a new section}", r"\normalsize{for BMS Version 0.3.5}"):
+            src = r"\title{Bayesian Averaging with BMS\\ " + tail + r"}\author{Ann Lee}\begin{document}"
+            self.assertEqual(rnwlabels.extract_fields(src)['title'], ['Bayesian Averaging with BMS'])
+
     def test_fields_filled_in_by_r_are_not_used(self):
         import rnwlabels
         src = (r"\title{Using pkg version \Sexpr{packageVersion('pkg')}}\author{\Sexpr{me}}"

@@ -4,6 +4,7 @@
 
 #include "db/OdbcQuery.h"
 #include "db/SqlText.h"
+#include "fulltext/CommonGrams.h"
 #include "fulltext/Postings.h"
 #include "fulltext/Tokenizer.h"
 
@@ -19,18 +20,11 @@ bool indexPresent(db::Query& q) {
 }
 
 QStringList termsOf(const QStringList& pages) {
-    QSet<QString> seen;
-    QStringList out;
-    for (const QString& page : pages) {
-        const QVector<Token> tokens = tokenize(page);
-        for (int i = 0; i < tokens.size(); ++i) {
-            QString t = termAt(tokens, i);
-            if (!seen.contains(t)) {
-                seen.insert(t);
-                out.append(std::move(t));
-            }
-        }
-    }
+    if (pages.isEmpty()) return {};
+    QHash<QString, quint32> counts;
+    for (const QString& page : pages) countTerms(tokenize(page), counts);
+    QStringList out = counts.keys();
+    out.append(kPairsListed);
     return out;
 }
 

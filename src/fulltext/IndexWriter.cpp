@@ -5,6 +5,7 @@
 
 #include "db/SqlText.h"
 #include "db/Transaction.h"
+#include "fulltext/CommonGrams.h"
 #include "fulltext/IndexTables.h"
 #include "fulltext/Postings.h"
 #include "fulltext/Tokenizer.h"
@@ -86,11 +87,12 @@ int writeBatch(db::Query& query, const QVector<ExtractedFile>& files) {
         if (!ids.contains(f.key) || f.pages.isEmpty()) continue;
         const quint64 doc = ids[f.key];
         withText.append(QString::number(doc));
+        postings[kPairsListed].append(Posting{doc, 1, 1});
         for (int p = 0; p < f.pages.size(); ++p) {
             pageRows.append(QStringLiteral("(%1,%2,%3)").arg(doc).arg(p + 1).arg(q(f.pages[p])));
             const QVector<Token>& t = tokens[i][p];
             QHash<QString, quint32> counts;
-            for (int i = 0; i < t.size(); ++i) ++counts[termAt(t, i)];
+            countTerms(t, counts);
             for (auto it = counts.cbegin(); it != counts.cend(); ++it)
                 postings[it.key()].append(Posting{doc, quint32(p + 1), it.value()});
         }

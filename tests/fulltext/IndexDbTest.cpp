@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QMap>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -43,6 +45,42 @@ TEST_F(IndexDb, TheUpgradeScriptRunsTwiceKeepsTheIndexAndLeavesOtherTablesAlone)
                   "on c.table_schema=t.table_schema and c.table_name=t.table_name and c.constraint_type='PRIMARY KEY' "
                   "where t.table_schema=database() and t.table_name like 'fulltext%' and t.engine='InnoDB'")),
               QStringLiteral("3"));
+}
+
+// The index tables stand in the schema of a new database and in the upgrade
+// of an old one: the server makes the same tables of both.
+TEST_F(IndexDb, TheUpgradeScriptMakesTheTablesOfTheSchema) {
+    auto made = [] {
+        QMap<QString, QString> out;
+        for (const QString& table : testdb::column(QStringLiteral(
+                 "select table_name from information_schema.tables where table_schema=database() "
+                 "and table_name like 'fulltext%'"))) {
+            db::OdbcQuery& a = testdb::admin();
+            a.openSql(QStringLiteral("show create table ") + table);
+            out.insert(table, a.field(1).replace(QRegularExpression(QStringLiteral(" AUTO_INCREMENT=\\d+")), QString()));
+            a.close();
+        }
+        return out;
+    };
+    auto drop = [] {
+        testdb::exec(QStringLiteral("drop table if exists fulltext_posting, fulltext_page, fulltext_doc"));
+    };
+    QFile f(QStringLiteral(SOURCE_DIR "/sql/schema.sql"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    static const QRegularExpression create(QStringLiteral("CREATE TABLE[^;]*? (fulltext_\\w+) \\(.*?\\) ENGINE=[^;]*;"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    drop();
+    int statements = 0;
+    for (auto it = create.globalMatch(QString::fromUtf8(f.readAll())); it.hasNext(); ++statements)
+        testdb::exec(it.next().captured(0).chopped(1));
+    const QMap<QString, QString> schema = made();
+    EXPECT_EQ(statements, 3);
+    EXPECT_EQ(schema.keys(), (QStringList{"fulltext_doc", "fulltext_page", "fulltext_posting"}));
+    drop();
+    testdb::runFile(QStringLiteral("sql/upgrade-fulltext.sql"));
+    const QMap<QString, QString> upgrade = made();
+    EXPECT_EQ(upgrade.keys(), schema.keys());
+    for (const QString& table : schema.keys()) EXPECT_EQ(upgrade.value(table).toStdString(), schema.value(table).toStdString());
 }
 
 TEST_F(IndexDb, ChangesOfAPaperTakeItsIndexAlongInTheSameTransaction) {

@@ -23,7 +23,9 @@ IndexRun::IndexRun(const QString& connectionString, const QStringList& keys, con
     : QObject(parent), connectionString_(connectionString), keys_(keys), limits_(limits),
       readerProgram_(pdf::ReaderProcess::defaultProgram()) {}
 
-IndexRun::~IndexRun() = default;
+IndexRun::~IndexRun() {
+    if (writing_.valid()) writing_.wait();
+}
 
 void IndexRun::start() {
     query_ = new db::OdbcQuery(this);
@@ -152,19 +154,32 @@ void IndexRun::fileFailed(int index, const exchange::PaperRecord& record) {
 
 void IndexRun::flush() {
     if (batch_.isEmpty()) return;
+    collectWrite();  // at most one batch in writing
+    QVector<ExtractedFile> files = std::move(batch_);
+    batch_.clear();
+    batchChars_ = 0;
+    if (!summary_.error.isEmpty()) return;
+    writing_ = std::async(std::launch::async, [connection = connectionString_, files = std::move(files)] {
+        db::OdbcQuery writer;
+        writer.setConnectionString(connection);
+        return writeBatch(writer, files);
+    });
+}
+
+void IndexRun::collectWrite() {
+    if (!writing_.valid()) return;
     try {
-        summary_.indexed += writeBatch(*query_, batch_);
+        summary_.indexed += writing_.get();
     } catch (const db::DbError& e) {
         summary_.error = e.message();
         cancel();
     }
-    batch_.clear();
-    batchChars_ = 0;
 }
 
 void IndexRun::readerDone(bool cancelled) {
+    if (!cancelled && !stopped()) flush();
+    collectWrite();
     if (!cancelled && !stopped()) {
-        flush();
         try {
             if (summary_.error.isEmpty()) mergeSmallSegments(*query_);
         } catch (const db::DbError& e) {
@@ -177,6 +192,7 @@ void IndexRun::readerDone(bool cancelled) {
 
 void IndexRun::end() {
     if (ended_) return;
+    collectWrite();
     ended_ = true;
     emit finished(summary_);
 }

@@ -258,6 +258,28 @@ TEST_F(IndexRunDb, FilesAreReadThroughTheReaderAndOnlyChangedOnesReadAgain) {
     EXPECT_EQ(found(QStringLiteral("again")).size(), 1);
 }
 
+// Batches are written on a connection of their own while the reader goes on:
+// every batch lands, as a segment of its own, and the run ends after the last.
+TEST_F(IndexRunDb, BatchesWrittenWhileTheNextFilesAreReadAllLand) {
+    fulltext::IndexLimits limits;
+    limits.batchFiles = 2;
+    fulltext::IndexService::instance().setLimits(limits);
+    QStringList keys;
+    for (int i = 0; i < 7; ++i) {
+        const QString name = QStringLiteral("batch%1").arg(i);
+        writeSample(dir.filePath(name + QStringLiteral(".pdf")), QStringLiteral("marker%1").arg(i));
+        addPaper(name, dir.path(), name + QStringLiteral(".pdf"));
+        keys.append(keyOf(name));
+    }
+    const fulltext::IndexSummary s = build(keys);
+    EXPECT_TRUE(s.error.isEmpty()) << s.error.toStdString();
+    EXPECT_EQ(s.indexed, 7);
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select count(distinct seg) from fulltext_doc")), QStringLiteral("4"));
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(found(QStringLiteral("marker%1").arg(i)), QStringList{keys[i]});
+    EXPECT_EQ(found(QStringLiteral("\"quantum entanglement\"")).size(), 7);
+}
+
 TEST_F(IndexRunDb, ACancelledRunStopsAndKeepsWhatWasCommitted) {
     for (int i = 0; i < 6; ++i) {
         writeSample(dir.filePath(QStringLiteral("p%1.pdf").arg(i)));

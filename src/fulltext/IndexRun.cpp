@@ -72,9 +72,12 @@ void IndexRun::cancel() {
 }
 
 void IndexRun::plan() {
+    // a whole-catalogue run also reads again the files whose text was indexed
+    // before pair terms (CommonGrams.h), so that they get them
+    const QSet<std::uint64_t> withPairs = keys_.isEmpty() ? docsWithPairs(*query_) : QSet<std::uint64_t>();
     QString sql = QStringLiteral(
-        "select a.Paperid, a.dir, a.filename, d.file_size, d.file_mtime, d.file_hash, d.doc_id from address a "
-        "left join fulltext_doc d on d.Paperid=a.Paperid");
+        "select a.Paperid, a.dir, a.filename, d.file_size, d.file_mtime, d.file_hash, d.doc_id, "
+        "d.pages>0 and d.error is null from address a left join fulltext_doc d on d.Paperid=a.Paperid");
     if (!keys_.isEmpty()) sql += QStringLiteral(" where a.Paperid in (") + quotedList(keys_) + QLatin1Char(')');
     query_->openSql(sql);
     const auto rows = query_->result();
@@ -87,8 +90,11 @@ void IndexRun::plan() {
             summary_.notFound.append(w.key + QStringLiteral("：") + w.path);
             continue;
         }
-        if (!rows->isNull(r, 6) && rows->text(r, 3).toLongLong() == fi.size() &&
-            rows->text(r, 4).toLongLong() == fi.lastModified().toMSecsSinceEpoch()) {
+        const bool withoutPairs = keys_.isEmpty() && !rows->isNull(r, 6) && rows->text(r, 7) == QLatin1String("1") &&
+                                  !withPairs.contains(rows->text(r, 6).toULongLong());
+        if (withoutPairs) w.oldHash.clear();  // written again even when its content is the same
+        else if (!rows->isNull(r, 6) && rows->text(r, 3).toLongLong() == fi.size() &&
+                 rows->text(r, 4).toLongLong() == fi.lastModified().toMSecsSinceEpoch()) {
             ++summary_.unchanged;
             continue;
         }

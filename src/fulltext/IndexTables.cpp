@@ -28,6 +28,19 @@ QStringList termsOf(const QStringList& pages) {
     return out;
 }
 
+QSet<std::uint64_t> docsWithPairs(db::Query& q) {
+    QSet<std::uint64_t> out;
+    q.openSql(QStringLiteral("select hex(data) from fulltext_posting where term=") + quotedList({kPairsListed}));
+    QVector<Posting> listed;
+    for (; !q.eof(); q.next()) {
+        const QByteArray data = QByteArray::fromHex(q.field(0).toLatin1());
+        decodePostings(data.constData(), std::size_t(data.size()), listed);
+    }
+    q.close();
+    for (const Posting& p : listed) out.insert(p.doc);
+    return out;
+}
+
 QString quotedList(const QStringList& texts) {
     QString out;
     for (const QString& t : texts) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -25,6 +26,9 @@ bool indexPresent(db::Query& query);
 // The distinct index terms of a text (its pages in order): words, CJK pairs,
 // pair terms of common words and the list of documents indexed with them.
 QStringList termsOf(const QStringList& pages);
+
+// The documents indexed with pair terms (CommonGrams.h).
+QSet<std::uint64_t> docsWithPairs(db::Query& query);
 
 // Items of an SQL list: 'a','b' (each quoted).
 QString quotedList(const QStringList& texts);

@@ -280,6 +280,29 @@ TEST_F(IndexRunDb, BatchesWrittenWhileTheNextFilesAreReadAllLand) {
     EXPECT_EQ(found(QStringLiteral("\"quantum entanglement\"")).size(), 7);
 }
 
+// A document indexed before pair terms existed is written again by the next
+// whole-catalogue run, though its file did not change; then it is left alone.
+TEST_F(IndexRunDb, AWholeCatalogueRunGivesOlderDocumentsTheirPairTerms) {
+    writeSample(dir.filePath(QStringLiteral("old.pdf")), QStringLiteral("of the index"));
+    addPaper(QStringLiteral("old"), dir.path(), QStringLiteral("old.pdf"));
+    EXPECT_EQ(build().indexed, 1);
+    const auto pairRows = [] {
+        return testdb::scalar(QStringLiteral("select count(*) from fulltext_posting where term like '% %'")).toInt();
+    };
+    const int rows = pairRows();
+    EXPECT_GE(rows, 3);  // "papers of", "of the", "the index" and the listing
+    testdb::exec(QStringLiteral("delete from fulltext_posting where term like '% %'"));
+    EXPECT_EQ(found(QStringLiteral("\"of the index\"")), QStringList{keyOf(QStringLiteral("old"))});
+    EXPECT_EQ(build({keyOf(QStringLiteral("old"))}).unchanged, 1);  // a run for some papers leaves it
+    EXPECT_EQ(pairRows(), 0);
+    EXPECT_EQ(build().indexed, 1);
+    EXPECT_EQ(pairRows(), rows);
+    EXPECT_EQ(found(QStringLiteral("\"of the index\"")), QStringList{keyOf(QStringLiteral("old"))});
+    const fulltext::IndexSummary again = build();
+    EXPECT_EQ(again.indexed, 0);
+    EXPECT_EQ(again.unchanged, 1);
+}
+
 TEST_F(IndexRunDb, ACancelledRunStopsAndKeepsWhatWasCommitted) {
     for (int i = 0; i < 6; ++i) {
         writeSample(dir.filePath(QStringLiteral("p%1.pdf").arg(i)));

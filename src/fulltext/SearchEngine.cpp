@@ -181,10 +181,13 @@ SearchOutcome search(db::Query& q, const QString& text, int shown) {
         for (const TermLookup& l : plans[c].terms) lookupOf[c].append(lookupIndex(l));
         for (const TermLookup& l : plans[c].pairs) pairLookupOf[c].append(lookupIndex(l));
     }
-    const int listedAt = lookupIndex({kPairsListed, false});
+    bool anyPairs = false;
+    for (const ClausePlan& p : plans) anyPairs = anyPairs || !p.pairs.isEmpty();
+    const int listedAt = anyPairs ? lookupIndex({kPairsListed, false}) : -1;
     const QVector<PageCounts> found = lookUp(q, lookups);
     QSet<quint64> listed;  // documents indexed with pair terms
-    for (auto it = found[listedAt].cbegin(); it != found[listedAt].cend(); ++it) listed.insert(docOf(it.key()));
+    if (anyPairs)
+        for (auto it = found[listedAt].cbegin(); it != found[listedAt].cend(); ++it) listed.insert(docOf(it.key()));
     QVector<PageCounts> pages(clauses.size());
     QVector<QHash<quint64, quint32>> heldOn(clauses.size());  // paper -> a page holding the part
     for (int c = 0; c < clauses.size(); ++c) {

@@ -54,7 +54,16 @@ struct Scan {
     }
 };
 
-class SearchDb : public FulltextDb {};
+class SearchDb : public FulltextDb {
+protected:
+    // The keys of papers "p<i>", sorted as found() gives them.
+    static QStringList keys(std::initializer_list<int> which) {
+        QStringList out;
+        for (int i : which) out << keyOf(QStringLiteral("p%1").arg(i));
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+};
 
 // 300 queries drawn from the indexed text, each answered by the index and by
 // a plain scan of the same text: the same papers, every time. The index is
@@ -189,12 +198,6 @@ TEST_F(SearchDb, PhrasesAreFoundAcrossCaseLineEndsAndPunctuationOnly) {
         files.append(file(QStringLiteral("p%1").arg(i), {QStringLiteral("filler page"), texts[i]}));
     }
     fulltext::writeBatch(q, files);
-    auto keys = [&](std::initializer_list<int> which) {
-        QStringList out;
-        for (int i : which) out << keyOf(QStringLiteral("p%1").arg(i));
-        std::sort(out.begin(), out.end());
-        return out;
-    };
     EXPECT_EQ(found(QStringLiteral("\"the and\"")), keys({0, 3}));
     EXPECT_EQ(found(QStringLiteral("\"kelvin scale\"")), keys({1}));
     EXPECT_EQ(found(QStringLiteral("深度学习")), keys({2}));
@@ -221,12 +224,6 @@ TEST_F(SearchDb, PhrasesOfCommonWordsComeFromPairTermsAndOlderIndexesGiveTheSame
         files.append(file(QStringLiteral("p%1").arg(i), texts[i]));
     }
     fulltext::writeBatch(q, files);
-    auto keys = [&](std::initializer_list<int> which) {
-        QStringList out;
-        for (int i : which) out << keyOf(QStringLiteral("p%1").arg(i));
-        std::sort(out.begin(), out.end());
-        return out;
-    };
     auto pairRows = [] {
         return testdb::scalar(QStringLiteral("select count(*) from fulltext_posting where term like '% %'")).toInt();
     };

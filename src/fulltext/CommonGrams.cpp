@@ -34,14 +34,18 @@ QString pairTerm(const Token& first, const Token& second) {
     return first.text + QLatin1Char(' ') + second.text;
 }
 
-void countTerms(const QVector<Token>& units, QHash<QString, quint32>& counts) {
+void forEachTerm(const QVector<Token>& units, const std::function<void(const QString&)>& take) {
     for (int i = 0; i < units.size(); ++i) {
-        ++counts[termAt(units, i)];
+        take(termAt(units, i));
         if (i + 1 < units.size()) {
             const QString pair = pairTerm(units[i], units[i + 1]);
-            if (!pair.isEmpty()) ++counts[pair];
+            if (!pair.isEmpty()) take(pair);
         }
     }
+}
+
+void countTerms(const QVector<Token>& units, QHash<QString, quint32>& counts) {
+    forEachTerm(units, [&](const QString& term) { ++counts[term]; });
 }
 
 }  // namespace fulltext

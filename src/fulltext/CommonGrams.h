@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QVector>
+#include <functional>
 
 #include "fulltext/Tokenizer.h"
 
@@ -28,8 +29,10 @@ QString pairTerm(const Token& first, const Token& second);
 // not listed, and their pages are checked against the text as before.
 inline const QString kPairsListed = QStringLiteral(" pairs-1");
 
-// Adds the index terms of one page's units to counts: each unit's term
-// (termAt) and each pair term.
+// The index terms of one page's units, in order, each time it occurs: each
+// unit's term (termAt) and each pair term.
+void forEachTerm(const QVector<Token>& units, const std::function<void(const QString&)>& take);
+// Adds them to counts.
 void countTerms(const QVector<Token>& units, QHash<QString, quint32>& counts);
 
 }  // namespace fulltext

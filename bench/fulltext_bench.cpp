@@ -302,6 +302,15 @@ private:
     QVector<QByteArray> pages_;
 };
 
+// A given name of two characters used in names. (Code points taken in a row
+// gave names such as 张与, "张 and ...", which a name line rightly splits.)
+QString givenName(int i) {
+    static const QString chars = QStringLiteral(
+        "伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉萍红鹏辉玲建国文斌宇浩凯健俊帆帅旭宁龙林欣佳颖晨雪琳倩婷思雨博阳峰鑫"
+        "岚晓志海波亮春晶慧东立新成德荣清云飞燕");
+    return QString(chars.at(i % chars.size())) + chars.at((i / chars.size() + 5 * i) % chars.size());
+}
+
 // Papers written as PDF files, their title and authors on the first page.
 int writePdfs(const QStringList& args) {
     const int papers = arg(args, QStringLiteral("papers"), QStringLiteral("100")).toInt();
@@ -321,7 +330,7 @@ int writePdfs(const QStringList& args) {
             }
             const QString head = gen.page(40, 0.6).simplified().left(18);
             pdf.page(QStringLiteral("%1（第%2号）").arg(head).arg(i),
-                     QStringLiteral("张%1  李%2  王%3").arg(QChar(0x4E00 + i % 500)).arg(QChar(0x4F00 + i % 300)).arg(QChar(0x5000 + i % 200)),
+                     QStringLiteral("张%1  李%2  王%3").arg(givenName(i), givenName(i / 7 + 3), givenName(i / 53 + 11)),
                      gen.page(chars * 4 / 5, 0.5));
         }
         QFile f(folder.filePath(QStringLiteral("paper%1.pdf").arg(i, 6, 10, QLatin1Char('0'))));

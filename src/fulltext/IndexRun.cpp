@@ -23,7 +23,9 @@ IndexRun::IndexRun(const QString& connectionString, const QStringList& keys, con
     : QObject(parent), connectionString_(connectionString), keys_(keys), limits_(limits),
       readerProgram_(pdf::ReaderProcess::defaultProgram()) {}
 
-IndexRun::~IndexRun() = default;
+IndexRun::~IndexRun() {
+    if (writing_.valid()) writing_.wait();
+}
 
 void IndexRun::start() {
     query_ = new db::OdbcQuery(this);
@@ -70,9 +72,12 @@ void IndexRun::cancel() {
 }
 
 void IndexRun::plan() {
+    // a whole-catalogue run also reads again the files whose text was indexed
+    // before pair terms (CommonGrams.h), so that they get them
+    const QSet<std::uint64_t> withPairs = keys_.isEmpty() ? docsWithPairs(*query_) : QSet<std::uint64_t>();
     QString sql = QStringLiteral(
-        "select a.Paperid, a.dir, a.filename, d.file_size, d.file_mtime, d.file_hash, d.doc_id from address a "
-        "left join fulltext_doc d on d.Paperid=a.Paperid");
+        "select a.Paperid, a.dir, a.filename, d.file_size, d.file_mtime, d.file_hash, d.doc_id, "
+        "d.pages>0 and d.error is null from address a left join fulltext_doc d on d.Paperid=a.Paperid");
     if (!keys_.isEmpty()) sql += QStringLiteral(" where a.Paperid in (") + quotedList(keys_) + QLatin1Char(')');
     query_->openSql(sql);
     const auto rows = query_->result();
@@ -85,8 +90,11 @@ void IndexRun::plan() {
             summary_.notFound.append(w.key + QStringLiteral("：") + w.path);
             continue;
         }
-        if (!rows->isNull(r, 6) && rows->text(r, 3).toLongLong() == fi.size() &&
-            rows->text(r, 4).toLongLong() == fi.lastModified().toMSecsSinceEpoch()) {
+        const bool withoutPairs = keys_.isEmpty() && !rows->isNull(r, 6) && rows->text(r, 7) == QLatin1String("1") &&
+                                  !withPairs.contains(rows->text(r, 6).toULongLong());
+        if (withoutPairs) w.oldHash.clear();  // written again even when its content is the same
+        else if (!rows->isNull(r, 6) && rows->text(r, 3).toLongLong() == fi.size() &&
+                 rows->text(r, 4).toLongLong() == fi.lastModified().toMSecsSinceEpoch()) {
             ++summary_.unchanged;
             continue;
         }
@@ -152,19 +160,32 @@ void IndexRun::fileFailed(int index, const exchange::PaperRecord& record) {
 
 void IndexRun::flush() {
     if (batch_.isEmpty()) return;
+    collectWrite();  // at most one batch in writing
+    QVector<ExtractedFile> files = std::move(batch_);
+    batch_.clear();
+    batchChars_ = 0;
+    if (!summary_.error.isEmpty()) return;
+    writing_ = std::async(std::launch::async, [connection = connectionString_, files = std::move(files)] {
+        db::OdbcQuery writer;
+        writer.setConnectionString(connection);
+        return writeBatch(writer, files);
+    });
+}
+
+void IndexRun::collectWrite() {
+    if (!writing_.valid()) return;
     try {
-        summary_.indexed += writeBatch(*query_, batch_);
+        summary_.indexed += writing_.get();
     } catch (const db::DbError& e) {
         summary_.error = e.message();
         cancel();
     }
-    batch_.clear();
-    batchChars_ = 0;
 }
 
 void IndexRun::readerDone(bool cancelled) {
+    if (!cancelled && !stopped()) flush();
+    collectWrite();
     if (!cancelled && !stopped()) {
-        flush();
         try {
             if (summary_.error.isEmpty()) mergeSmallSegments(*query_);
         } catch (const db::DbError& e) {
@@ -177,6 +198,7 @@ void IndexRun::readerDone(bool cancelled) {
 
 void IndexRun::end() {
     if (ended_) return;
+    collectWrite();
     ended_ = true;
     emit finished(summary_);
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 #include <atomic>
+#include <future>
 
 #include "fulltext/IndexWriter.h"
 
@@ -40,7 +41,8 @@ struct IndexSummary {
 // One run of the indexer over the catalogue or over some papers: works out
 // which files are new or changed (size or time differ from the stored ones,
 // and then the content hash), has the PDF reader process extract their text,
-// and writes them batch by batch. Lives on one thread (the indexer's own in
+// and writes them batch by batch (one batch written while the next is read).
+// Lives on one thread (the indexer's own in
 // the program); everything it does happens in that thread's event loop.
 class IndexRun : public QObject {
     Q_OBJECT
@@ -70,6 +72,7 @@ private:
     void fileFailed(int index, const exchange::PaperRecord& record);
     void readerDone(bool cancelled);
     void flush();
+    void collectWrite();
     void end();
     bool stopped() const { return cancelled_.load(); }
 
@@ -81,6 +84,9 @@ private:
     pdf::ReaderProcess* reader_ = nullptr;
     QVector<Wanted> wanted_;
     QVector<ExtractedFile> batch_;
+    // The batch being written, on a thread and a connection of its own, while
+    // the reader goes on with the next files: reading and storing overlap.
+    std::future<int> writing_;
     qint64 batchChars_ = 0;
     IndexSummary summary_;
     std::atomic<bool> cancelled_{false};

@@ -4,6 +4,7 @@
 
 #include "db/OdbcQuery.h"
 #include "db/SqlText.h"
+#include "fulltext/CommonGrams.h"
 #include "fulltext/Postings.h"
 #include "fulltext/Tokenizer.h"
 
@@ -19,18 +20,24 @@ bool indexPresent(db::Query& q) {
 }
 
 QStringList termsOf(const QStringList& pages) {
-    QSet<QString> seen;
-    QStringList out;
-    for (const QString& page : pages) {
-        const QVector<Token> tokens = tokenize(page);
-        for (int i = 0; i < tokens.size(); ++i) {
-            QString t = termAt(tokens, i);
-            if (!seen.contains(t)) {
-                seen.insert(t);
-                out.append(std::move(t));
-            }
-        }
+    if (pages.isEmpty()) return {};
+    QHash<QString, quint32> counts;
+    for (const QString& page : pages) countTerms(tokenize(page), counts);
+    QStringList out = counts.keys();
+    out.append(kPairsListed);
+    return out;
+}
+
+QSet<std::uint64_t> docsWithPairs(db::Query& q) {
+    QSet<std::uint64_t> out;
+    q.openSql(QStringLiteral("select hex(data) from fulltext_posting where term=") + quotedList({kPairsListed}));
+    QVector<Posting> listed;
+    for (; !q.eof(); q.next()) {
+        const QByteArray data = QByteArray::fromHex(q.field(0).toLatin1());
+        decodePostings(data.constData(), std::size_t(data.size()), listed);
     }
+    q.close();
+    for (const Posting& p : listed) out.insert(p.doc);
     return out;
 }
 

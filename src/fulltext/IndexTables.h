@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -22,8 +23,12 @@ inline const QString kPostingTable = QStringLiteral("fulltext_posting");
 // object that reaches no server (a recording stand-in) has none.
 bool indexPresent(db::Query& query);
 
-// The distinct index terms of a text (its pages in order).
+// The distinct index terms of a text (its pages in order): words, CJK pairs,
+// pair terms of common words and the list of documents indexed with them.
 QStringList termsOf(const QStringList& pages);
+
+// The documents indexed with pair terms (CommonGrams.h).
+QSet<std::uint64_t> docsWithPairs(db::Query& query);
 
 // Items of an SQL list: 'a','b' (each quoted).
 QString quotedList(const QStringList& texts);

@@ -5,6 +5,7 @@
 
 #include "db/SqlText.h"
 #include "db/Transaction.h"
+#include "fulltext/CommonGrams.h"
 #include "fulltext/IndexTables.h"
 #include "fulltext/Postings.h"
 #include "fulltext/Tokenizer.h"
@@ -86,13 +87,16 @@ int writeBatch(db::Query& query, const QVector<ExtractedFile>& files) {
         if (!ids.contains(f.key) || f.pages.isEmpty()) continue;
         const quint64 doc = ids[f.key];
         withText.append(QString::number(doc));
+        postings[kPairsListed].append(Posting{doc, 1, 1});
         for (int p = 0; p < f.pages.size(); ++p) {
             pageRows.append(QStringLiteral("(%1,%2,%3)").arg(doc).arg(p + 1).arg(q(f.pages[p])));
-            const QVector<Token>& t = tokens[i][p];
-            QHash<QString, quint32> counts;
-            for (int i = 0; i < t.size(); ++i) ++counts[termAt(t, i)];
-            for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-                postings[it.key()].append(Posting{doc, quint32(p + 1), it.value()});
+            // one look-up a term: a term seen before on this page is at the end of its list
+            const quint32 page = quint32(p + 1);
+            forEachTerm(tokens[i][p], [&](const QString& term) {
+                QVector<Posting>& list = postings[term];
+                if (!list.isEmpty() && list.last().doc == doc && list.last().page == page) ++list.last().count;
+                else list.append(Posting{doc, page, 1});
+            });
         }
     }
     if (seg) {
@@ -102,14 +106,19 @@ int writeBatch(db::Query& query, const QVector<ExtractedFile>& files) {
         insertRows(query, QStringLiteral("insert into fulltext_page (doc_id, page, body) values "), pageRows);
         QStringList rows;
         rows.reserve(postings.size());
-        for (auto it = postings.begin(); it != postings.end(); ++it) {
-            std::sort(it->begin(), it->end(), [](const Posting& a, const Posting& b) {
+        // in the order of the table's key, so that the server adds each row
+        // next to the one before (in hash order every row lands on another page)
+        QStringList terms = postings.keys();
+        std::sort(terms.begin(), terms.end());
+        for (const QString& term : terms) {
+            QVector<Posting>& list = postings[term];
+            std::sort(list.begin(), list.end(), [](const Posting& a, const Posting& b) {
                 return a.doc != b.doc ? a.doc < b.doc : a.page < b.page;
             });
             rows.append(QStringLiteral("(%1,%2,x'%3')")
-                            .arg(q(it.key()))
+                            .arg(q(term))
                             .arg(seg)
-                            .arg(QString::fromLatin1(encodePostings(*it).toHex())));
+                            .arg(QString::fromLatin1(encodePostings(list).toHex())));
         }
         insertRows(query, QStringLiteral("insert into fulltext_posting (term, seg, data) values "), rows);
     }

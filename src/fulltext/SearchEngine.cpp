@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "db/SqlText.h"
+#include "fulltext/CommonGrams.h"
 #include "fulltext/IndexTables.h"
 #include "fulltext/Postings.h"
 #include "fulltext/SearchQuery.h"
@@ -78,6 +79,36 @@ PageCounts intersect(const QVector<PageCounts>& lists, const QVector<int>& which
     return out;
 }
 
+// In documents indexed with pair terms, a page holding a clause holds each of
+// its pair terms: the other pages go. Where the pair decides the clause, its
+// counts are the clause's and the paper's best page holds it (heldOn).
+void narrowByPairs(PageCounts& pages, const PageCounts& paired, const QSet<quint64>& listed, bool decides,
+                   QHash<quint64, quint32>& heldOn) {
+    PageCounts kept;
+    QHash<quint64, quint32> bestCount;
+    for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
+        const quint64 d = docOf(it.key());
+        if (!listed.contains(d)) {
+            kept.insert(it.key(), it.value());
+            continue;
+        }
+        const auto pair = paired.constFind(it.key());
+        if (pair == paired.cend()) continue;
+        if (!decides) {
+            kept.insert(it.key(), it.value());
+            continue;
+        }
+        kept.insert(it.key(), *pair);
+        const quint32 page = pageOf(it.key());
+        const auto best = heldOn.constFind(d);
+        if (best == heldOn.cend() || *pair > bestCount.value(d) || (*pair == bestCount.value(d) && page < *best)) {
+            heldOn.insert(d, page);
+            bestCount.insert(d, *pair);
+        }
+    }
+    pages = std::move(kept);
+}
+
 // A condition every page holding the clause meets, for the server to leave
 // out most pages that do not (empty when there is none that is sure): the
 // units in order, case ignored, with only characters that are no letter,
@@ -138,23 +169,32 @@ SearchOutcome search(db::Query& q, const QString& text, int shown) {
     // every lookup of every clause, asked for in one statement
     QVector<ClausePlan> plans;
     QVector<TermLookup> lookups;
-    QVector<QVector<int>> lookupOf(clauses.size());
+    QVector<QVector<int>> lookupOf(clauses.size()), pairLookupOf(clauses.size());
+    auto lookupIndex = [&](const TermLookup& l) {
+        for (int i = 0; i < lookups.size(); ++i)
+            if (lookups[i].term == l.term && lookups[i].prefix == l.prefix) return i;
+        lookups.append(l);
+        return int(lookups.size()) - 1;
+    };
     for (int c = 0; c < clauses.size(); ++c) {
         plans.append(planClause(clauses[c]));
-        for (const TermLookup& l : plans[c].terms) {
-            int at = -1;
-            for (int i = 0; i < lookups.size(); ++i)
-                if (lookups[i].term == l.term && lookups[i].prefix == l.prefix) at = i;
-            if (at < 0) {
-                at = int(lookups.size());
-                lookups.append(l);
-            }
-            lookupOf[c].append(at);
-        }
+        for (const TermLookup& l : plans[c].terms) lookupOf[c].append(lookupIndex(l));
+        for (const TermLookup& l : plans[c].pairs) pairLookupOf[c].append(lookupIndex(l));
     }
+    bool anyPairs = false;
+    for (const ClausePlan& p : plans) anyPairs = anyPairs || !p.pairs.isEmpty();
+    const int listedAt = anyPairs ? lookupIndex({kPairsListed, false}) : -1;
     const QVector<PageCounts> found = lookUp(q, lookups);
+    QSet<quint64> listed;  // documents indexed with pair terms
+    if (anyPairs)
+        for (auto it = found[listedAt].cbegin(); it != found[listedAt].cend(); ++it) listed.insert(docOf(it.key()));
     QVector<PageCounts> pages(clauses.size());
-    for (int c = 0; c < clauses.size(); ++c) pages[c] = intersect(found, lookupOf[c]);
+    QVector<QHash<quint64, quint32>> heldOn(clauses.size());  // paper -> a page holding the part
+    for (int c = 0; c < clauses.size(); ++c) {
+        pages[c] = intersect(found, lookupOf[c]);
+        if (!pairLookupOf[c].isEmpty()) narrowByPairs(pages[c], intersect(found, pairLookupOf[c]), listed,
+                                                      plans[c].pairsDecide, heldOn[c]);
+    }
 
     // papers that may hold every positive clause
     QSet<quint64> docs;
@@ -169,12 +209,12 @@ SearchOutcome search(db::Query& q, const QString& text, int shown) {
     // term), and the first page holding the part settles it: one page a paper
     // is read in a first round, the rest of the papers still open in a second.
     QVector<QHash<quint64, QVector<PageKey>>> candidates(clauses.size());
-    QVector<QHash<quint64, quint32>> heldOn(clauses.size());  // paper -> a page holding the part
     QVector<QSet<PageKey>> without(clauses.size());           // pages read that do not hold it
     for (int c = 0; c < clauses.size(); ++c) {
         if (!plans[c].verify) continue;
         for (auto it = pages[c].cbegin(); it != pages[c].cend(); ++it)
-            if (docs.contains(docOf(it.key()))) candidates[c][docOf(it.key())].append(it.key());
+            if (docs.contains(docOf(it.key())) && !heldOn[c].contains(docOf(it.key())))
+                candidates[c][docOf(it.key())].append(it.key());
         const PageCounts& counts = pages[c];
         for (QVector<PageKey>& list : candidates[c])
             std::sort(list.begin(), list.end(), [&](PageKey a, PageKey b) {

@@ -1,5 +1,7 @@
 #include "fulltext/SearchQuery.h"
 
+#include "fulltext/CommonGrams.h"
+
 namespace fulltext {
 
 QVector<Clause> parseQuery(const QString& text) {
@@ -47,6 +49,11 @@ ClausePlan planClause(const Clause& clause) {
         }
     }
     if (plan.terms.size() > 1) plan.verify = true;
+    for (int i = 0; i + 1 < u.size(); ++i) {
+        const QString pair = pairTerm(u[i], u[i + 1]);
+        if (!pair.isEmpty()) plan.pairs.append({pair, false});
+    }
+    plan.pairsDecide = u.size() == 2 && plan.pairs.size() == 1;
     return plan;
 }
 

@@ -32,6 +32,12 @@ struct TermLookup {
 struct ClausePlan {
     QVector<TermLookup> terms;
     bool verify = false;
+    // the pair terms of adjacent words of the clause (CommonGrams.h), which
+    // every page holding it holds in a document indexed with pair terms; and
+    // whether they decide it there (two words making one pair term), so that
+    // those pages need no check against their text
+    QVector<TermLookup> pairs;
+    bool pairsDecide = false;
 };
 ClausePlan planClause(const Clause& clause);
 

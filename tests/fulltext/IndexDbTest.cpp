@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QMap>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -43,6 +45,42 @@ TEST_F(IndexDb, TheUpgradeScriptRunsTwiceKeepsTheIndexAndLeavesOtherTablesAlone)
                   "on c.table_schema=t.table_schema and c.table_name=t.table_name and c.constraint_type='PRIMARY KEY' "
                   "where t.table_schema=database() and t.table_name like 'fulltext%' and t.engine='InnoDB'")),
               QStringLiteral("3"));
+}
+
+// The index tables stand in the schema of a new database and in the upgrade
+// of an old one: the server makes the same tables of both.
+TEST_F(IndexDb, TheUpgradeScriptMakesTheTablesOfTheSchema) {
+    auto made = [] {
+        QMap<QString, QString> out;
+        for (const QString& table : testdb::column(QStringLiteral(
+                 "select table_name from information_schema.tables where table_schema=database() "
+                 "and table_name like 'fulltext%'"))) {
+            db::OdbcQuery& a = testdb::admin();
+            a.openSql(QStringLiteral("show create table ") + table);
+            out.insert(table, a.field(1).replace(QRegularExpression(QStringLiteral(" AUTO_INCREMENT=\\d+")), QString()));
+            a.close();
+        }
+        return out;
+    };
+    auto drop = [] {
+        testdb::exec(QStringLiteral("drop table if exists fulltext_posting, fulltext_page, fulltext_doc"));
+    };
+    QFile f(QStringLiteral(SOURCE_DIR "/sql/schema.sql"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    static const QRegularExpression create(QStringLiteral("CREATE TABLE[^;]*? (fulltext_\\w+) \\(.*?\\) ENGINE=[^;]*;"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    drop();
+    int statements = 0;
+    for (auto it = create.globalMatch(QString::fromUtf8(f.readAll())); it.hasNext(); ++statements)
+        testdb::exec(it.next().captured(0).chopped(1));
+    const QMap<QString, QString> schema = made();
+    EXPECT_EQ(statements, 3);
+    EXPECT_EQ(schema.keys(), (QStringList{"fulltext_doc", "fulltext_page", "fulltext_posting"}));
+    drop();
+    testdb::runFile(QStringLiteral("sql/upgrade-fulltext.sql"));
+    const QMap<QString, QString> upgrade = made();
+    EXPECT_EQ(upgrade.keys(), schema.keys());
+    for (const QString& table : schema.keys()) EXPECT_EQ(upgrade.value(table).toStdString(), schema.value(table).toStdString());
 }
 
 TEST_F(IndexDb, ChangesOfAPaperTakeItsIndexAlongInTheSameTransaction) {
@@ -85,7 +123,7 @@ TEST_F(IndexDb, ChangesOfAPaperTakeItsIndexAlongInTheSameTransaction) {
     const qint64 withAlone = postingRows();
     ASSERT_EQ(catalogue::removal::removePaper(q, QStringLiteral("alone"), QStringLiteral("作者"), QStringLiteral("2024")).caption,
               QStringLiteral("成功"));
-    EXPECT_EQ(postingRows(), withAlone - 4);  // the segment of its own went whole
+    EXPECT_EQ(postingRows(), withAlone - 5);  // the segment of its own went whole: 4 words and its listing
     EXPECT_EQ(testdb::count(QStringLiteral("fulltext_doc")), 2);
 }
 
@@ -218,6 +256,51 @@ TEST_F(IndexRunDb, FilesAreReadThroughTheReaderAndOnlyChangedOnesReadAgain) {
     build();
     EXPECT_TRUE(found(QStringLiteral("全文检索")).isEmpty());
     EXPECT_EQ(found(QStringLiteral("again")).size(), 1);
+}
+
+// Batches are written on a connection of their own while the reader goes on:
+// every batch lands, as a segment of its own, and the run ends after the last.
+TEST_F(IndexRunDb, BatchesWrittenWhileTheNextFilesAreReadAllLand) {
+    fulltext::IndexLimits limits;
+    limits.batchFiles = 2;
+    fulltext::IndexService::instance().setLimits(limits);
+    QStringList keys;
+    for (int i = 0; i < 7; ++i) {
+        const QString name = QStringLiteral("batch%1").arg(i);
+        writeSample(dir.filePath(name + QStringLiteral(".pdf")), QStringLiteral("marker%1").arg(i));
+        addPaper(name, dir.path(), name + QStringLiteral(".pdf"));
+        keys.append(keyOf(name));
+    }
+    const fulltext::IndexSummary s = build(keys);
+    EXPECT_TRUE(s.error.isEmpty()) << s.error.toStdString();
+    EXPECT_EQ(s.indexed, 7);
+    EXPECT_EQ(testdb::scalar(QStringLiteral("select count(distinct seg) from fulltext_doc")), QStringLiteral("4"));
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(found(QStringLiteral("marker%1").arg(i)), QStringList{keys[i]});
+    EXPECT_EQ(found(QStringLiteral("\"quantum entanglement\"")).size(), 7);
+}
+
+// A document indexed before pair terms existed is written again by the next
+// whole-catalogue run, though its file did not change; then it is left alone.
+TEST_F(IndexRunDb, AWholeCatalogueRunGivesOlderDocumentsTheirPairTerms) {
+    writeSample(dir.filePath(QStringLiteral("old.pdf")), QStringLiteral("of the index"));
+    addPaper(QStringLiteral("old"), dir.path(), QStringLiteral("old.pdf"));
+    EXPECT_EQ(build().indexed, 1);
+    const auto pairRows = [] {
+        return testdb::scalar(QStringLiteral("select count(*) from fulltext_posting where term like '% %'")).toInt();
+    };
+    const int rows = pairRows();
+    EXPECT_GE(rows, 3);  // "papers of", "of the", "the index" and the listing
+    testdb::exec(QStringLiteral("delete from fulltext_posting where term like '% %'"));
+    EXPECT_EQ(found(QStringLiteral("\"of the index\"")), QStringList{keyOf(QStringLiteral("old"))});
+    EXPECT_EQ(build({keyOf(QStringLiteral("old"))}).unchanged, 1);  // a run for some papers leaves it
+    EXPECT_EQ(pairRows(), 0);
+    EXPECT_EQ(build().indexed, 1);
+    EXPECT_EQ(pairRows(), rows);
+    EXPECT_EQ(found(QStringLiteral("\"of the index\"")), QStringList{keyOf(QStringLiteral("old"))});
+    const fulltext::IndexSummary again = build();
+    EXPECT_EQ(again.indexed, 0);
+    EXPECT_EQ(again.unchanged, 1);
 }
 
 TEST_F(IndexRunDb, ACancelledRunStopsAndKeepsWhatWasCommitted) {

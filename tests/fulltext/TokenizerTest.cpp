@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "fulltext/CommonGrams.h"
 #include "fulltext/Postings.h"
 #include "fulltext/SearchQuery.h"
 #include "fulltext/Snippet.h"
@@ -65,6 +66,33 @@ TEST(SearchQuery, PartsPhrasesExclusionsAndWhatTheIndexIsAsked) {
     const ClausePlan mixed = plan(QStringLiteral("CNN模型"));
     EXPECT_EQ(mixed.terms.size(), 2);
     EXPECT_TRUE(mixed.verify);
+}
+
+TEST(CommonGrams, AdjacentWordsWithACommonOnePairUpAcrossPunctuationAndTheQueryAsksForThem) {
+    QHash<QString, quint32> counts;
+    countTerms(tokenize(QStringLiteral("The, and\nOF the Model of the 深度 of")), counts);
+    EXPECT_EQ(counts.value(QStringLiteral("the and")), 1u);
+    EXPECT_EQ(counts.value(QStringLiteral("and of")), 1u);
+    EXPECT_EQ(counts.value(QStringLiteral("of the")), 2u);
+    EXPECT_EQ(counts.value(QStringLiteral("the model")), 1u);  // one common word is enough
+    EXPECT_EQ(counts.value(QStringLiteral("the")), 3u);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)  // no pair with a CJK unit
+        EXPECT_FALSE(it.key().contains(QLatin1Char(' ')) && it.key().contains(QStringLiteral("深")));
+    counts.clear();
+    countTerms(tokenize(QStringLiteral("deep learning ") + QString(70, QLatin1Char('x')) + QStringLiteral(" of")),
+               counts);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) EXPECT_FALSE(it.key().contains(QLatin1Char(' ')));
+
+    auto plan = [](const QString& s) { return planClause(parseQuery(s).first()); };
+    const ClausePlan two = plan(QStringLiteral("\"THE and\""));
+    ASSERT_EQ(two.pairs.size(), 1);
+    EXPECT_EQ(two.pairs[0].term, QStringLiteral("the and"));
+    EXPECT_TRUE(two.pairsDecide);
+    const ClausePlan three = plan(QStringLiteral("\"one of the\""));
+    EXPECT_EQ(three.pairs.size(), 2);
+    EXPECT_FALSE(three.pairsDecide);
+    EXPECT_TRUE(plan(QStringLiteral("\"deep learning\"")).pairs.isEmpty());
+    EXPECT_TRUE(plan(QStringLiteral("CNN的模型")).pairs.isEmpty());
 }
 
 TEST(SearchQuery, OccurrencesAndTheMarkedSnippet) {

@@ -49,7 +49,8 @@ bool hasFurnitureWord(const QString& text) {
                            "section|appendix|abstract|summary|report|thesis|dissertation|draft|preprint|technical|"
                            "languages?|engineering|technology|military|presentation|slides|lecture|tutorial|workshop|"
                            "conference|proceedings|figure|table|bundle|library|system|program|worksheet|handout|"
-                           "submitted|degree|requirements|fulfil+ment)\\b"),
+                           "submitted|degree|requirements|fulfil+ment|software|applications?|mathematical|mathematics|"
+                           "statistics|statistical|sciences?|studies|physics|informatics|computing|computer)\\b"),
                        RE::CaseInsensitiveOption);
     return re.match(text).hasMatch();
 }
@@ -250,8 +251,18 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         if (std::abs((o.y0 + o.y1) / 2 - (l.y0 + l.y1) / 2) > 0.4 * (l.y1 - l.y0) || o.x0 < l.x1) continue;
         if (best < 0 || o.x0 < lines[best].x0) best = j;
     }
-    if (best < 0 || labelOf(lines[best].text) != LineLabel::None) return {};
-    return {lines[best].text, best};
+    if (best >= 0) {
+        if (labelOf(lines[best].text) != LineLabel::None) return {};
+        return {lines[best].text, best};
+    }
+    // nothing beside it: a name label's value on the line under it ("Package author(s):" / "Herbert Voß")
+    if (labelOf(l.text) != LineLabel::Author || i + 1 >= int(lines.size())) return {};
+    const Line& n = lines[i + 1];
+    const double size = std::max(l.size, 1.0);
+    if (n.y0 - l.y1 > 1.5 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size ||
+        labelOf(n.text) != LineLabel::None || namesInLine(n.text).isEmpty())
+        return {};
+    return {n.text, i + 1};
 }
 
 // A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".
@@ -350,8 +361,10 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                               RE::CaseInsensitiveOption);
     auto eligible = [&](int i) {
         const QString t = withoutLabel(lines[i].text);
-        if (letters(t) < 2 || labelOf(lines[i].text) == LineLabel::DocumentType || statement.match(t).hasMatch())
-            return false;
+        const LineLabel label = labelOf(lines[i].text);
+        if (letters(t) < 2 || label == LineLabel::DocumentType || statement.match(t).hasMatch()) return false;
+        // a journal's running head: "TUGboat, Volume 0 (9999), No. 0", "第 3 卷第 2 期"
+        if (label == LineLabel::JournalField) return false;
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
         return !school.match(t).hasMatch();
     };
@@ -364,11 +377,24 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         auto sameType = [&](const Line& l) { return std::abs(l.size - size) < 0.1 * size && l.bold == lines[seed].bold; };
         QList<int> parts{seed};
         double top = lines[seed].y0, bottom = lines[seed].y1;
+        // a title sentence carried on in a smaller type keeps going: "News – 2009" / "new macros and …";
+        // a subtitle starts with a capital
+        const Line* carried = nullptr;
+        auto carriesOn = [&](const Line& l) {
+            const Line& ref = carried ? *carried : lines[seed];
+            if (carried) return std::abs(l.size - ref.size) < 0.1 * ref.size && l.bold == ref.bold;
+            return !l.text.isEmpty() && l.text.front().isLower() && !hasCjk(l.text) && l.size >= 0.6 * size &&
+                   l.size < size;
+        };
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if (title(i) >= 0.3 && eligible(i) && l.y0 - bottom < 1.6 * size && sameType(l)) {
+            if (title(i) >= 0.3 && eligible(i) && l.y0 - bottom < 1.6 * size && !carried && sameType(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
+            } else if (title(i) >= 0.5 && eligible(i) && l.y0 - bottom < 1.6 * size && carriesOn(l)) {
+                parts << i;
+                bottom = std::max(bottom, l.y1);
+                carried = &l;
             } else if (l.y0 >= bottom - 0.2 * size) {
                 break;  // a line beside the title (a side column) does not end it
             }
@@ -428,11 +454,24 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             if (lines[i].y0 <= 0.8 * h && (best < 0 || author(i) > author(best))) best = i;
         if (best >= 0 && author(best) >= 0.08 && !namesInLine(withoutLabel(lines[best].text)).isEmpty()) sure << best;
     }
+    // Between two lines of an author block: names, affiliations and marks, no heading, title or body.
+    auto sameBlock = [&](int a, int b) {
+        for (int k = std::min(a, b) + 1; k < std::max(a, b); ++k)
+            if (startsSection(lines[k].text) || title(k) >= 0.3 || labelOf(lines[k].text) != LineLabel::None) return false;
+        return true;
+    };
     auto likeSure = [&](int i) {
-        if (author(i) < 0.1 || namesInLine(lines[i].text).isEmpty()) return false;
+        if (namesInLine(lines[i].text).isEmpty()) return false;
+        // a line the model doubts is still a name of the grid when it is nothing but names in
+        // the type of a sure line of the same block: "Li Wei" under a row of two names and their schools
+        // and both it and the sure line have their affiliation under them
+        const bool doubted = author(i) < 0.1;
+        auto affiliated = [&](int k) { return k + 1 < n && isAffiliation(lines[k + 1].text) && author(k + 1) < 0.4; };
+        if (doubted && (title(i) >= 0.2 || isDateLine(lines[i].text) || lines[i].y0 > 0.8 * h || !affiliated(i)))
+            return false;
         for (int j : sure)
             if (std::abs(lines[j].size - lines[i].size) < 0.05 * lines[j].size && lines[j].bold == lines[i].bold &&
-                std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h)
+                std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h && (!doubted || (sameBlock(i, j) && affiliated(j))))
                 return true;
         return false;
     };
@@ -445,6 +484,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         for (const QString& name : names)
             if (!r.authors.contains(name)) r.authors << name;
     }
+
+    // One banner in capitals among names that are not: "ECONOMIC POLICY REVIEW", "ETH ZÜRICH".
+    auto shouts = [](const QString& a) { return !hasCjk(a) && a.contains(QLatin1Char(' ')) && a == a.toUpper(); };
+    if (std::count_if(r.authors.begin(), r.authors.end(), shouts) == 1 && r.authors.size() > 1)
+        r.authors.erase(std::remove_if(r.authors.begin(), r.authors.end(), shouts), r.authors.end());
 
     // A Chinese page that prints its authors in pinyin and in Chinese gives them in Chinese.
     if (hasCjk(r.title) && std::any_of(r.authors.begin(), r.authors.end(), [](const QString& a) { return hasCjk(a); }))

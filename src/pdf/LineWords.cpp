@@ -21,7 +21,8 @@ const RE& titleLabel() {
 
 const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
-                                      "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|authors?|by)"
+                                      "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|"
+                                      "(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
                                       "(?:\\s*[:：、]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);
     return re;

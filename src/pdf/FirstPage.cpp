@@ -69,9 +69,9 @@ bool isPersonName(const QString& name) {
     if (n.isEmpty()) return false;
     if (hasCjk(n)) {
         static const RE cjk(QStringLiteral("^[\\x{3400}-\\x{9FFF}][\\x{3400}-\\x{9FFF}·•]{1,5}$"));
-        return cjk.match(n).hasMatch() && !isAffiliation(n);
+        return cjk.match(n).hasMatch() && !isAffiliation(n) && !startsSection(n);
     }
-    if (isAffiliation(n) || hasFurnitureWord(n)) return false;
+    if (isAffiliation(n) || hasFurnitureWord(n) || startsSection(n)) return false;
     static const RE particle(QStringLiteral("^(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)$"));
     static const RE token(QStringLiteral("^(\\p{Lu}[\\p{L}'’\\-]*\\.?|\\p{Lu}\\.(-?\\p{Lu}\\.)*|\\p{Lu}\\.-\\p{Lu}\\.?)$"));
     const QStringList tokens = n.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -226,7 +226,7 @@ QStringList looseNames(const QString& line) {
         if (hasCjk(p)) p.remove(QLatin1Char(' '));
         const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
         if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p) ||
-            hasFurnitureWord(p))
+            hasFurnitureWord(p) || startsSection(p))
             continue;
         // a lone word in capitals is an acronym or a banner ("NFSS."), not a name
         static const RE acronym(QStringLiteral("^[\\p{Lu}\\d.\\-]+$"));
@@ -386,9 +386,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             return !l.text.isEmpty() && l.text.front().isLower() && !hasCjk(l.text) && l.size >= 0.6 * size &&
                    l.size < size;
         };
+        // a line in the middle of a title that the model doubts, between two it does not
+        auto bridges = [&](int i) {
+            return i + 1 < n && title(i) >= 0.1 && title(i + 1) >= 0.3 && eligible(i + 1) && sameType(lines[i + 1]) &&
+                   lines[i + 1].y0 - lines[i].y1 < 1.6 * size;
+        };
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if (title(i) >= 0.3 && eligible(i) && l.y0 - bottom < 1.6 * size && !carried && sameType(l)) {
+            if ((title(i) >= 0.3 || bridges(i)) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried && sameType(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
             } else if (title(i) >= 0.5 && eligible(i) && l.y0 - bottom < 1.6 * size && carriesOn(l)) {

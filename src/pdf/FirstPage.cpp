@@ -50,7 +50,8 @@ bool hasFurnitureWord(const QString& text) {
                            "languages?|engineering|technology|military|presentation|slides|lecture|tutorial|workshop|"
                            "conference|proceedings|figure|table|bundle|library|system|program|worksheet|handout|"
                            "submitted|degree|requirements|fulfil+ment|software|applications?|mathematical|mathematics|"
-                           "statistics|statistical|sciences?|studies|physics|informatics|computing|computer)\\b"),
+                           "statistics|statistical|sciences?|studies|physics|informatics|computing|computer|team|consortium|"
+                           "committee|developers|contributors|maintainers?)\\b"),
                        RE::CaseInsensitiveOption);
     return re.match(text).hasMatch();
 }
@@ -60,6 +61,45 @@ bool isContactLine(const QString& line) {
     static const RE contact(QStringLiteral("^(correspondence|corresponding author|contact|通讯作者|通信作者)\\b"),
                             RE::CaseInsensitiveOption);
     return contact.match(line.trimmed()).hasMatch();
+}
+
+// Names run together with nothing between them, as columns of a grid set
+// close come out: "Martin Mächler Benjamin M. Bolker Steven C. Walker". Too
+// long for one name (six words or more), every word a capitalised word or an
+// initial: a name is a word, its initials and a word ("Benjamin M. Bolker"),
+// and the words between such names go in pairs ("Martin Mächler"). Empty
+// when the run does not split so.
+QStringList namesRunTogether(const QString& text) {
+    static const RE word(QStringLiteral("^\\p{Lu}[\\p{Ll}'’\\-]+$"));
+    static const RE initial(QStringLiteral("^\\p{Lu}\\.$"));
+    const QStringList tokens = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (tokens.size() < 6) return {};
+    QList<int> starts;  // where each name starts, by the initials
+    QList<bool> isInitial;
+    for (const QString& t : tokens) {
+        if (!word.match(t).hasMatch() && !initial.match(t).hasMatch()) return {};
+        isInitial << initial.match(t).hasMatch();
+    }
+    QStringList names;
+    int at = 0;
+    auto pairsUpTo = [&](int end) {  // the words before the next name with initials, two by two
+        if ((end - at) % 2 != 0) return false;
+        for (; at < end; at += 2) names << tokens[at] + QLatin1Char(' ') + tokens[at + 1];
+        return true;
+    };
+    for (int k = 0; k < int(tokens.size()); ++k) {
+        if (!isInitial[k]) continue;
+        if (k == 0 || isInitial[k - 1] || k - 1 < at) return {};
+        if (!pairsUpTo(k - 1)) return {};
+        int end = k;
+        while (end < int(tokens.size()) && isInitial[end]) ++end;
+        if (end >= int(tokens.size())) return {};
+        names << QStringList(tokens.mid(at, end - at + 1)).join(QLatin1Char(' '));
+        at = end + 1;
+        k = end;
+    }
+    if (!pairsUpTo(int(tokens.size()))) return {};
+    return names;
 }
 
 }  // namespace
@@ -76,9 +116,15 @@ bool isPersonName(const QString& name) {
     static const RE token(QStringLiteral("^(\\p{Lu}[\\p{L}'’\\-]*\\.?|\\p{Lu}\\.(-?\\p{Lu}\\.)*|\\p{Lu}\\.-\\p{Lu}\\.?)$"));
     const QStringList tokens = n.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (tokens.size() < 2 || tokens.size() > 5) return false;
+    // a heading in title case: "A Selected Data Problem", "Models for Count Data"
+    static const RE article(QStringLiteral("^(A|An|The)$"));
+    static const RE joining(QStringLiteral("^(Of|For|In|On|With|To|From|And|Using|Via|Into|Through)$"));
+    if (article.match(tokens.first()).hasMatch() ||
+        std::any_of(tokens.begin(), tokens.end(), [](const QString& t) { return joining.match(t).hasMatch(); }))
+        return false;
     int proper = 0;
     for (const QString& t : tokens) {
-        if (t.size() > 20) return false;
+        if (t.size() > 20 || t.endsWith(QLatin1Char('-'))) return false;  // "CH-" of "CH-4002 Basel"
         if (particle.match(t).hasMatch()) continue;
         if (!token.match(t).hasMatch()) return false;
         ++proper;
@@ -92,7 +138,8 @@ QStringList namesInLine(const QString& line) {
     if (isDateLine(line) || line.startsWith(QLatin1Char('(')) || line.startsWith(QChar(0xFF08))) return {};
     if (isContactLine(line)) return {};
     QString s = line;
-    static const RE email(QStringLiteral("\\S+@\\S+"));
+    // mail, also in angle brackets and set with blanks: "<pauljohn @ ku.edu>"
+    static const RE email(QStringLiteral("<[^<>]*@[^<>]*>|\\S+\\s?@\\s?\\S+"));
     static const RE ieee(QStringLiteral(",?\\s*(Senior |Student |Life |Graduate Student |Associate )?(Member|Fellow),?\\s*"
                                         "(IEEE|ASCE|ASME|AIAA|SPIE|OSA|ACM|APS|SIAM)"),
                          RE::CaseInsensitiveOption);
@@ -147,6 +194,13 @@ QStringList namesInLine(const QString& line) {
         // a trailing one-letter affiliation mark set on the baseline: "Smith a"
         static const RE tailMark(QStringLiteral("\\s[a-z]$"));
         p.remove(tailMark);
+        if (!isPersonName(p) && !isAffiliation(p) && !hasFurnitureWord(p)) {
+            const QStringList run = namesRunTogether(p);
+            if (!run.isEmpty()) {
+                names << run;
+                continue;
+            }
+        }
         if (!isPersonName(p)) {
             // names followed by their affiliation on the same line
             if (!names.isEmpty() && isAffiliation(p)) return names;
@@ -368,9 +422,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
         return !school.match(t).hasMatch();
     };
+    // a version line or a paper number may follow a title, never start it: "Version 0.4 beta (89)",
+    // "IMECE2023-XXXX"
+    auto startsTitle = [&](int i) {
+        static const RE version(QStringLiteral("^(version|revision|release|v\\.?\\s*\\d)|^[A-Z]{2,}\\d{2,}[-A-Z\\d]*$"),
+                                RE::CaseInsensitiveOption);
+        return eligible(i) && !version.match(lines[i].text.trimmed()).hasMatch();
+    };
     int seed = -1;
     for (int i = 0; i < n; ++i)
-        if (eligible(i) && (seed < 0 || title(i) > title(seed))) seed = i;
+        if (startsTitle(i) && (seed < 0 || title(i) > title(seed))) seed = i;
+    QList<int> titleLines;
     if (seed >= 0 && title(seed) >= 0.05) {
         const double size = std::max(lines[seed].size, 1.0);
         // a title's lines share its type: a subtitle under it is set apart by size or weight
@@ -391,9 +453,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             return i + 1 < n && title(i) >= 0.1 && title(i + 1) >= 0.3 && eligible(i + 1) && sameType(lines[i + 1]) &&
                    lines[i + 1].y0 - lines[i].y1 < 1.6 * size;
         };
+        // the last word or two of a title broken onto a line of their own: "… DNA Copy" / "Data"
+        auto tail = [&](int i) {
+            const QString& t = lines[i].text;
+            return i == parts.last() + 1 && t.count(QLatin1Char(' ')) < 2 && !t.isEmpty() && t.front().isLetter() &&
+                   !lines[parts.last()].text.contains(t, Qt::CaseInsensitive) && !startsSection(t) && !isPersonName(t) &&
+                   !isDateLine(t) && lines[i].y0 - bottom < 1.0 * size && author(i) < 0.4;
+        };
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if ((title(i) >= 0.3 || bridges(i)) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried && sameType(l)) {
+            if ((title(i) >= 0.3 || bridges(i) || tail(i)) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
+                sameType(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
             } else if (title(i) >= 0.5 && eligible(i) && l.y0 - bottom < 1.6 * size && carriesOn(l)) {
@@ -413,6 +483,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 break;
             }
         }
+        titleLines = parts;
         QStringList texts;
         for (int i : parts) {
             const QString t = labelOf(lines[i].text) == LineLabel::Title ? withoutLabel(lines[i].text) : lines[i].text;
@@ -451,7 +522,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     const bool authorsLabelled = !r.authors.isEmpty();
     QList<int> sure;
     for (int i = 0; i < n; ++i)
-        if (author(i) >= 0.4 && lines[i].y0 <= 0.8 * h) sure << i;
+        if (author(i) >= 0.4 && lines[i].y0 <= 0.8 * h && !titleLines.contains(i)) sure << i;
     if (sure.isEmpty()) {
         // no sure line: the likeliest one, if it holds names
         int best = -1;
@@ -466,7 +537,20 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         return true;
     };
     auto likeSure = [&](int i) {
-        if (namesInLine(lines[i].text).isEmpty()) return false;
+        // names side by side in columns count as names; in a line the model takes rather for an
+        // affiliation, a "name" with an acronym in it is the institution ("ETH Zurich and Rmetrics
+        // Association Zurich"), names and then their affiliation stay ("P. Contributor, Institute, City")
+        const QStringList names = namesInLine(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
+        if (names.isEmpty()) return false;
+        // inside an address, set close under its line before: "Department of Statistics" / "Virginia
+        // Tech" / "rbg@vt.edu" (a grid's next name stands further from the schools above it)
+        if (i > 0 && i + 1 < n && isAffiliation(lines[i - 1].text) && isAffiliation(lines[i + 1].text) &&
+            lines[i].y0 - lines[i - 1].y1 < 0.6 * std::max(lines[i].size, 1.0))
+            return false;
+        static const RE acronym(QStringLiteral("(^|\\s)\\p{Lu}{2,}(\\s|$|-)"));
+        if ((kindOf(kinds, i, LineKind::Affiliation) > author(i) || isAffiliation(lines[i].text)) &&
+            std::any_of(names.begin(), names.end(), [](const QString& a) { return a.contains(acronym); }))
+            return false;
         // a line the model doubts is still a name of the grid when it is nothing but names in
         // the type of a sure line of the same block: "Li Wei" under a row of two names and their schools
         // and both it and the sure line have their affiliation under them
@@ -481,7 +565,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         return false;
     };
     for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
-        if (!sure.contains(i) && !likeSure(i)) continue;
+        if ((!sure.contains(i) && !likeSure(i)) || titleLines.contains(i)) continue;
         // names side by side in columns are read apart
         const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
         QStringList names = namesInLine(text);

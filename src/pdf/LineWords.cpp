@@ -79,10 +79,12 @@ bool isAffiliation(const QString& text) {
                        "avenue|campus|usa\\b|u\\.s\\.a|china\\b|germany|france|japan|canada|italy|spain|"
                        "kingdom|australia|netherlands|switzerland|sweden|india|korea|brazil|email|e-mail|corresponding|"
                        "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
-                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
+                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation|tech\\b)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
                        "邮编|省|市|区|通讯作者|电子邮件|邮箱"),
         RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch() || text.contains(QLatin1Char('@'));
+    // a company's legal form, in its own case: "Novartis Pharma AG", "Acme Analytics LLC"
+    static const RE company(QStringLiteral("\\b(AG|SA|S\\.A\\.|LLC|PLC|plc|KG|B\\.V\\.|N\\.V\\.|S\\.p\\.A\\.|Pty|Pharma)\\b"));
+    return re.match(text).hasMatch() || text.contains(QLatin1Char('@')) || company.match(text).hasMatch();
 }
 
 bool isDateLine(const QString& text) {

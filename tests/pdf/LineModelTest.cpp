@@ -397,3 +397,65 @@ TEST(LineFeatures, NamesAndAffiliationsInTheSameTypeNearbyAndOnTheRow) {
     EXPECT_EQ(feature(f, 0, "style_names"), 0);
     EXPECT_EQ(feature(f, 5, "style_names"), 0);  // body text is set in another size
 }
+
+TEST(FieldAssembly, NamesRunTogetherInstitutionsAndATitlesLastWordOnItsOwnLine) {
+    // columns of a grid set so close that the names run together: split at the initials, the rest in pairs
+    EXPECT_EQ(pdf::namesInLine(QString::fromUtf8("Martin Mächler Benjamin M. Bolker Steven C. Walker")),
+              (QStringList{QString::fromUtf8("Martin Mächler"), "Benjamin M. Bolker", "Steven C. Walker"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Zhennan Li Chenyu Wu Chunlei Liu Pinyong Zhao")),
+              (QStringList{"Zhennan Li", "Chenyu Wu", "Chunlei Liu", "Pinyong Zhao"}));
+    // five words can be one name; an odd run without initials does not split
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Maria Anna Luisa de Souza")), QStringList{"Maria Anna Luisa de Souza"});
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("Alpha Beta Gamma Delta Epsilon Zeta Eta")).isEmpty());
+    // companies, teams and a postcode's country code are no names
+    EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Novartis Pharma AG")));
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Bioconductor Core Team")));
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("CH-4002 Basel, Switzerland")).isEmpty());
+    // a heading in title case is no name; mail in angle brackets set with blanks goes
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("A Selected Data Problem")));
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Models for Count Data")));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Paul E. Johnson <pauljohn @ ku.edu>")), QStringList{"Paul E. Johnson"});
+
+    using K = pdf::LineKind;
+    // the last word of a title on a line of its own, in the title's type, though the model doubts it;
+    // a repeated word or a dashed addition is not such a word
+    const auto page1 = page({
+        {word("DNAcopy:", 110, 149, 10), word("A", 155, 149, 10), word("Package", 165, 149, 10), word("for", 205, 149, 10),
+         word("Analyzing", 225, 149, 10), word("DNA", 275, 149, 10), word("Copy", 295, 149, 10)},
+        {word("Data", 285, 166, 10)},
+        {word("Venkatraman", 184, 200, 9), word("E.", 245, 200, 9), word("Seshan", 260, 200, 9)},
+    });
+    ASSERT_EQ(page1.size(), 3);
+    EXPECT_EQ(pdf::readFirstPage(page1, 842, marked({K::Title, K::Other, K::Author})).title,
+              QStringLiteral("DNAcopy: A Package for Analyzing DNA Copy Data"));
+    const auto page2 = page({
+        {word("Ein", 200, 149, 10), word("Arbeitsblatt", 220, 149, 10)},
+        {word("Arbeitsblatt", 285, 166, 10)},
+    });
+    EXPECT_EQ(pdf::readFirstPage(page2, 842, marked({K::Title, K::Other})).title, QStringLiteral("Ein Arbeitsblatt"));
+
+    // a line the model takes for an affiliation gives no "name" with an acronym in it
+    const auto grid = page({
+        {word("Plotting", 200, 100, 17), word("Objects", 280, 100, 17)},
+        {word("Diethelm", 180, 140, 12), word("Wurtz", 240, 140, 12), word("and", 290, 140, 12), word("Tobias", 320, 140, 12),
+         word("Setz", 370, 140, 12)},
+        {word("ETH", 170, 158, 12), word("Zurich", 200, 158, 12), word("and", 245, 158, 12), word("Rmetrics", 270, 158, 12),
+         word("Association", 330, 158, 12), word("Zurich", 410, 158, 12)},
+    });
+    ASSERT_EQ(grid.size(), 3);
+    auto kinds = marked({K::Title, K::Author, K::Affiliation});
+    kinds[2 * pdf::kLineKinds + int(K::Author)] = 0.2f;
+    EXPECT_EQ(pdf::readFirstPage(grid, 842, kinds).authors, (QStringList{"Diethelm Wurtz", "Tobias Setz"}));
+    // a place inside an address block is no author, however like a name it looks
+    const auto address = page({
+        {word("Bayesian", 150, 100, 17), word("Regression", 240, 100, 17)},
+        {word("Robert", 200, 140, 12), word("B.", 245, 140, 12), word("Gramacy", 262, 140, 12)},
+        {word("Department", 190, 155, 12), word("of", 255, 155, 12), word("Statistics", 270, 155, 12)},
+        {word("Blacksburg", 200, 170, 12), word("Virginia", 265, 170, 12)},
+        {word("rbg@vt.edu", 215, 185, 12)},
+    });
+    ASSERT_EQ(address.size(), 5);
+    auto inAddress = marked({K::Title, K::Author, K::Affiliation, K::Other, K::Affiliation});
+    inAddress[3 * pdf::kLineKinds + int(K::Author)] = 0.2f;
+    EXPECT_EQ(pdf::readFirstPage(address, 842, inAddress).authors, QStringList{QStringLiteral("Robert B. Gramacy")});
+}

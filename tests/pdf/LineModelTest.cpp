@@ -410,6 +410,7 @@ TEST(FieldAssembly, NamesRunTogetherInstitutionsAndATitlesLastWordOnItsOwnLine) 
     // companies, teams and a postcode's country code are no names
     EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Novartis Pharma AG")));
     EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Bioconductor Core Team")));
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Anonymous Authors")));
     EXPECT_TRUE(pdf::namesInLine(QStringLiteral("CH-4002 Basel, Switzerland")).isEmpty());
     // a heading in title case is no name; mail in angle brackets set with blanks goes
     EXPECT_FALSE(pdf::isPersonName(QStringLiteral("A Selected Data Problem")));

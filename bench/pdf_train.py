@@ -11,7 +11,7 @@
    learn the labels of the training and development parts; the model is written in XGBoost's
    binary format.
 4. The reader reads the development part (learnt from), the hand-labelled part (never learnt from;
-   and with --heldout the blind held-out part, heldout3) with the new model; the scorer gives the
+   and with --heldout the blind held-out part, heldout4) with the new model; the scorer gives the
    figures, overall, per language and per family. The parts come from bench/corpus/split.tsv.
 
 Truth: a list of records as the scorer reads them (path, title, authors, first_author, year,
@@ -253,12 +253,13 @@ def main():
     ap.add_argument('--model', required=True, help='model file to write')
     ap.add_argument('--scorer', default='/work/shared/pdf-score.py')
     ap.add_argument('--work', default='build-test/pdf_train')
-    ap.add_argument('--train', default='train,dev',
-                    help='comma-separated splits to train on (dev too: the old held-out part, scored once, is in it)')
+    ap.add_argument('--train', default='train,dev,heldout3',
+                    help='comma-separated splits to train on (dev too: the old held-out parts, scored once, are in '
+                         'it; and heldout3, scored once and burned)')
     ap.add_argument('--eval', default='dev,hand', help='comma-separated splits to score')
-    ap.add_argument('--heldout', nargs='?', const='heldout3', default=None, metavar='PART',
-                    help='score the blind held-out part (default heldout3; heldout and heldout2 are burned and '
-                         'now in dev) as well: once, at the end')
+    ap.add_argument('--heldout', nargs='?', const='heldout4', default=None, metavar='PART',
+                    help='score the blind held-out part (default heldout4; heldout, heldout2 and heldout3 are '
+                         'burned) as well: once, at the end')
     ap.add_argument('--rounds', type=int, default=300)
     ap.add_argument('--depth', type=int, default=6)
     ap.add_argument('--no-train', action='store_true', help='score with the model as it is')

@@ -49,7 +49,9 @@ bool hasFurnitureWord(const QString& text) {
                            "section|appendix|abstract|summary|report|thesis|dissertation|draft|preprint|technical|"
                            "languages?|engineering|technology|military|presentation|slides|lecture|tutorial|workshop|"
                            "conference|proceedings|figure|table|bundle|library|system|program|worksheet|handout|"
-                           "submitted|degree|requirements|fulfil+ment)\\b"),
+                           "submitted|degree|requirements|fulfil+ment|software|applications?|mathematical|mathematics|"
+                           "statistics|statistical|sciences?|studies|physics|informatics|computing|computer|team|consortium|"
+                           "committee|developers|contributors|maintainers?|anonymous)\\b"),
                        RE::CaseInsensitiveOption);
     return re.match(text).hasMatch();
 }
@@ -61,6 +63,45 @@ bool isContactLine(const QString& line) {
     return contact.match(line.trimmed()).hasMatch();
 }
 
+// Names run together with nothing between them, as columns of a grid set
+// close come out: "Martin Mächler Benjamin M. Bolker Steven C. Walker". Too
+// long for one name (six words or more), every word a capitalised word or an
+// initial: a name is a word, its initials and a word ("Benjamin M. Bolker"),
+// and the words between such names go in pairs ("Martin Mächler"). Empty
+// when the run does not split so.
+QStringList namesRunTogether(const QString& text) {
+    static const RE word(QStringLiteral("^\\p{Lu}[\\p{Ll}'’\\-]+$"));
+    static const RE initial(QStringLiteral("^\\p{Lu}\\.$"));
+    const QStringList tokens = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (tokens.size() < 6) return {};
+    QList<int> starts;  // where each name starts, by the initials
+    QList<bool> isInitial;
+    for (const QString& t : tokens) {
+        if (!word.match(t).hasMatch() && !initial.match(t).hasMatch()) return {};
+        isInitial << initial.match(t).hasMatch();
+    }
+    QStringList names;
+    int at = 0;
+    auto pairsUpTo = [&](int end) {  // the words before the next name with initials, two by two
+        if ((end - at) % 2 != 0) return false;
+        for (; at < end; at += 2) names << tokens[at] + QLatin1Char(' ') + tokens[at + 1];
+        return true;
+    };
+    for (int k = 0; k < int(tokens.size()); ++k) {
+        if (!isInitial[k]) continue;
+        if (k == 0 || isInitial[k - 1] || k - 1 < at) return {};
+        if (!pairsUpTo(k - 1)) return {};
+        int end = k;
+        while (end < int(tokens.size()) && isInitial[end]) ++end;
+        if (end >= int(tokens.size())) return {};
+        names << QStringList(tokens.mid(at, end - at + 1)).join(QLatin1Char(' '));
+        at = end + 1;
+        k = end;
+    }
+    if (!pairsUpTo(int(tokens.size()))) return {};
+    return names;
+}
+
 }  // namespace
 
 bool isPersonName(const QString& name) {
@@ -68,16 +109,22 @@ bool isPersonName(const QString& name) {
     if (n.isEmpty()) return false;
     if (hasCjk(n)) {
         static const RE cjk(QStringLiteral("^[\\x{3400}-\\x{9FFF}][\\x{3400}-\\x{9FFF}·•]{1,5}$"));
-        return cjk.match(n).hasMatch() && !isAffiliation(n);
+        return cjk.match(n).hasMatch() && !isAffiliation(n) && !startsSection(n);
     }
-    if (isAffiliation(n) || hasFurnitureWord(n)) return false;
+    if (isAffiliation(n) || hasFurnitureWord(n) || startsSection(n)) return false;
     static const RE particle(QStringLiteral("^(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)$"));
     static const RE token(QStringLiteral("^(\\p{Lu}[\\p{L}'’\\-]*\\.?|\\p{Lu}\\.(-?\\p{Lu}\\.)*|\\p{Lu}\\.-\\p{Lu}\\.?)$"));
     const QStringList tokens = n.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (tokens.size() < 2 || tokens.size() > 5) return false;
+    // a heading in title case: "A Selected Data Problem", "Models for Count Data"
+    static const RE article(QStringLiteral("^(A|An|The)$"));
+    static const RE joining(QStringLiteral("^(Of|For|In|On|With|To|From|And|Using|Via|Into|Through)$"));
+    if (article.match(tokens.first()).hasMatch() ||
+        std::any_of(tokens.begin(), tokens.end(), [](const QString& t) { return joining.match(t).hasMatch(); }))
+        return false;
     int proper = 0;
     for (const QString& t : tokens) {
-        if (t.size() > 20) return false;
+        if (t.size() > 20 || t.endsWith(QLatin1Char('-'))) return false;  // "CH-" of "CH-4002 Basel"
         if (particle.match(t).hasMatch()) continue;
         if (!token.match(t).hasMatch()) return false;
         ++proper;
@@ -91,7 +138,8 @@ QStringList namesInLine(const QString& line) {
     if (isDateLine(line) || line.startsWith(QLatin1Char('(')) || line.startsWith(QChar(0xFF08))) return {};
     if (isContactLine(line)) return {};
     QString s = line;
-    static const RE email(QStringLiteral("\\S+@\\S+"));
+    // mail, also in angle brackets and set with blanks: "<pauljohn @ ku.edu>"
+    static const RE email(QStringLiteral("<[^<>]*@[^<>]*>|\\S+\\s?@\\s?\\S+"));
     static const RE ieee(QStringLiteral(",?\\s*(Senior |Student |Life |Graduate Student |Associate )?(Member|Fellow),?\\s*"
                                         "(IEEE|ASCE|ASME|AIAA|SPIE|OSA|ACM|APS|SIAM)"),
                          RE::CaseInsensitiveOption);
@@ -146,6 +194,13 @@ QStringList namesInLine(const QString& line) {
         // a trailing one-letter affiliation mark set on the baseline: "Smith a"
         static const RE tailMark(QStringLiteral("\\s[a-z]$"));
         p.remove(tailMark);
+        if (!isPersonName(p) && !isAffiliation(p) && !hasFurnitureWord(p)) {
+            const QStringList run = namesRunTogether(p);
+            if (!run.isEmpty()) {
+                names << run;
+                continue;
+            }
+        }
         if (!isPersonName(p)) {
             // names followed by their affiliation on the same line
             if (!names.isEmpty() && isAffiliation(p)) return names;
@@ -225,7 +280,7 @@ QStringList looseNames(const QString& line) {
         if (hasCjk(p)) p.remove(QLatin1Char(' '));
         const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
         if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p) ||
-            hasFurnitureWord(p))
+            hasFurnitureWord(p) || startsSection(p))
             continue;
         // a lone word in capitals is an acronym or a banner ("NFSS."), not a name
         static const RE acronym(QStringLiteral("^[\\p{Lu}\\d.\\-]+$"));
@@ -250,8 +305,18 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         if (std::abs((o.y0 + o.y1) / 2 - (l.y0 + l.y1) / 2) > 0.4 * (l.y1 - l.y0) || o.x0 < l.x1) continue;
         if (best < 0 || o.x0 < lines[best].x0) best = j;
     }
-    if (best < 0 || labelOf(lines[best].text) != LineLabel::None) return {};
-    return {lines[best].text, best};
+    if (best >= 0) {
+        if (labelOf(lines[best].text) != LineLabel::None) return {};
+        return {lines[best].text, best};
+    }
+    // nothing beside it: a name label's value on the line under it ("Package author(s):" / "Herbert Voß")
+    if (labelOf(l.text) != LineLabel::Author || i + 1 >= int(lines.size())) return {};
+    const Line& n = lines[i + 1];
+    const double size = std::max(l.size, 1.0);
+    if (n.y0 - l.y1 > 1.5 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size ||
+        labelOf(n.text) != LineLabel::None || namesInLine(n.text).isEmpty())
+        return {};
+    return {n.text, i + 1};
 }
 
 // A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".
@@ -350,25 +415,61 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                               RE::CaseInsensitiveOption);
     auto eligible = [&](int i) {
         const QString t = withoutLabel(lines[i].text);
-        if (letters(t) < 2 || labelOf(lines[i].text) == LineLabel::DocumentType || statement.match(t).hasMatch())
-            return false;
+        const LineLabel label = labelOf(lines[i].text);
+        if (letters(t) < 2 || label == LineLabel::DocumentType || statement.match(t).hasMatch()) return false;
+        // a journal's running head: "TUGboat, Volume 0 (9999), No. 0", "第 3 卷第 2 期"
+        if (label == LineLabel::JournalField) return false;
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
         return !school.match(t).hasMatch();
     };
+    // a version line or a paper number may follow a title, never start it: "Version 0.4 beta (89)",
+    // "IMECE2023-XXXX"
+    auto startsTitle = [&](int i) {
+        static const RE version(QStringLiteral("^(version|revision|release|v\\.?\\s*\\d)|^[A-Z]{2,}\\d{2,}[-A-Z\\d]*$"),
+                                RE::CaseInsensitiveOption);
+        return eligible(i) && !version.match(lines[i].text.trimmed()).hasMatch();
+    };
     int seed = -1;
     for (int i = 0; i < n; ++i)
-        if (eligible(i) && (seed < 0 || title(i) > title(seed))) seed = i;
+        if (startsTitle(i) && (seed < 0 || title(i) > title(seed))) seed = i;
+    QList<int> titleLines;
     if (seed >= 0 && title(seed) >= 0.05) {
         const double size = std::max(lines[seed].size, 1.0);
         // a title's lines share its type: a subtitle under it is set apart by size or weight
         auto sameType = [&](const Line& l) { return std::abs(l.size - size) < 0.1 * size && l.bold == lines[seed].bold; };
         QList<int> parts{seed};
         double top = lines[seed].y0, bottom = lines[seed].y1;
+        // a title sentence carried on in a smaller type keeps going: "News – 2009" / "new macros and …";
+        // a subtitle starts with a capital
+        const Line* carried = nullptr;
+        auto carriesOn = [&](const Line& l) {
+            const Line& ref = carried ? *carried : lines[seed];
+            if (carried) return std::abs(l.size - ref.size) < 0.1 * ref.size && l.bold == ref.bold;
+            return !l.text.isEmpty() && l.text.front().isLower() && !hasCjk(l.text) && l.size >= 0.6 * size &&
+                   l.size < size;
+        };
+        // a line in the middle of a title that the model doubts, between two it does not
+        auto bridges = [&](int i) {
+            return i + 1 < n && title(i) >= 0.1 && title(i + 1) >= 0.3 && eligible(i + 1) && sameType(lines[i + 1]) &&
+                   lines[i + 1].y0 - lines[i].y1 < 1.6 * size;
+        };
+        // the last word or two of a title broken onto a line of their own: "… DNA Copy" / "Data"
+        auto tail = [&](int i) {
+            const QString& t = lines[i].text;
+            return i == parts.last() + 1 && t.count(QLatin1Char(' ')) < 2 && !t.isEmpty() && t.front().isLetter() &&
+                   !lines[parts.last()].text.contains(t, Qt::CaseInsensitive) && !startsSection(t) && !isPersonName(t) &&
+                   !isDateLine(t) && lines[i].y0 - bottom < 1.0 * size && author(i) < 0.4;
+        };
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if (title(i) >= 0.3 && eligible(i) && l.y0 - bottom < 1.6 * size && sameType(l)) {
+            if ((title(i) >= 0.3 || bridges(i) || tail(i)) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
+                sameType(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
+            } else if (title(i) >= 0.5 && eligible(i) && l.y0 - bottom < 1.6 * size && carriesOn(l)) {
+                parts << i;
+                bottom = std::max(bottom, l.y1);
+                carried = &l;
             } else if (l.y0 >= bottom - 0.2 * size) {
                 break;  // a line beside the title (a side column) does not end it
             }
@@ -382,6 +483,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 break;
             }
         }
+        titleLines = parts;
         QStringList texts;
         for (int i : parts) {
             const QString t = labelOf(lines[i].text) == LineLabel::Title ? withoutLabel(lines[i].text) : lines[i].text;
@@ -420,7 +522,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     const bool authorsLabelled = !r.authors.isEmpty();
     QList<int> sure;
     for (int i = 0; i < n; ++i)
-        if (author(i) >= 0.4 && lines[i].y0 <= 0.8 * h) sure << i;
+        if (author(i) >= 0.4 && lines[i].y0 <= 0.8 * h && !titleLines.contains(i)) sure << i;
     if (sure.isEmpty()) {
         // no sure line: the likeliest one, if it holds names
         int best = -1;
@@ -428,16 +530,42 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             if (lines[i].y0 <= 0.8 * h && (best < 0 || author(i) > author(best))) best = i;
         if (best >= 0 && author(best) >= 0.08 && !namesInLine(withoutLabel(lines[best].text)).isEmpty()) sure << best;
     }
+    // Between two lines of an author block: names, affiliations and marks, no heading, title or body.
+    auto sameBlock = [&](int a, int b) {
+        for (int k = std::min(a, b) + 1; k < std::max(a, b); ++k)
+            if (startsSection(lines[k].text) || title(k) >= 0.3 || labelOf(lines[k].text) != LineLabel::None) return false;
+        return true;
+    };
     auto likeSure = [&](int i) {
-        if (author(i) < 0.1 || namesInLine(lines[i].text).isEmpty()) return false;
+        // names side by side in columns count as names; in a line the model takes rather for an
+        // affiliation, a "name" with an acronym in it is the institution ("ETH Zurich and Rmetrics
+        // Association Zurich"), names and then their affiliation stay ("P. Contributor, Institute, City")
+        const QStringList names = namesInLine(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
+        if (names.isEmpty()) return false;
+        // inside an address, set close under its line before: "Department of Statistics" / "Virginia
+        // Tech" / "rbg@vt.edu" (a grid's next name stands further from the schools above it)
+        if (i > 0 && i + 1 < n && isAffiliation(lines[i - 1].text) && isAffiliation(lines[i + 1].text) &&
+            lines[i].y0 - lines[i - 1].y1 < 0.6 * std::max(lines[i].size, 1.0))
+            return false;
+        static const RE acronym(QStringLiteral("(^|\\s)\\p{Lu}{2,}(\\s|$|-)"));
+        if ((kindOf(kinds, i, LineKind::Affiliation) > author(i) || isAffiliation(lines[i].text)) &&
+            std::any_of(names.begin(), names.end(), [](const QString& a) { return a.contains(acronym); }))
+            return false;
+        // a line the model doubts is still a name of the grid when it is nothing but names in
+        // the type of a sure line of the same block: "Li Wei" under a row of two names and their schools
+        // and both it and the sure line have their affiliation under them
+        const bool doubted = author(i) < 0.1;
+        auto affiliated = [&](int k) { return k + 1 < n && isAffiliation(lines[k + 1].text) && author(k + 1) < 0.4; };
+        if (doubted && (title(i) >= 0.2 || isDateLine(lines[i].text) || lines[i].y0 > 0.8 * h || !affiliated(i)))
+            return false;
         for (int j : sure)
             if (std::abs(lines[j].size - lines[i].size) < 0.05 * lines[j].size && lines[j].bold == lines[i].bold &&
-                std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h)
+                std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h && (!doubted || (sameBlock(i, j) && affiliated(j))))
                 return true;
         return false;
     };
     for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
-        if (!sure.contains(i) && !likeSure(i)) continue;
+        if ((!sure.contains(i) && !likeSure(i)) || titleLines.contains(i)) continue;
         // names side by side in columns are read apart
         const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
         QStringList names = namesInLine(text);
@@ -445,6 +573,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         for (const QString& name : names)
             if (!r.authors.contains(name)) r.authors << name;
     }
+
+    // One banner in capitals among names that are not: "ECONOMIC POLICY REVIEW", "ETH ZÜRICH".
+    auto shouts = [](const QString& a) { return !hasCjk(a) && a.contains(QLatin1Char(' ')) && a == a.toUpper(); };
+    if (std::count_if(r.authors.begin(), r.authors.end(), shouts) == 1 && r.authors.size() > 1)
+        r.authors.erase(std::remove_if(r.authors.begin(), r.authors.end(), shouts), r.authors.end());
 
     // A Chinese page that prints its authors in pinyin and in Chinese gives them in Chinese.
     if (hasCjk(r.title) && std::any_of(r.authors.begin(), r.authors.end(), [](const QString& a) { return hasCjk(a); }))

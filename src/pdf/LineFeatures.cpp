@@ -32,6 +32,7 @@ const QStringList kOwn = {
     QStringLiteral("row_pos"),     QStringLiteral("ends_stop"),    QStringLiteral("other_script"),
     QStringLiteral("left_label"),  QStringLiteral("email_words"),  QStringLiteral("upper_half_largest"),
     QStringLiteral("title_case"),  QStringLiteral("lower_start"),  QStringLiteral("mark_share"),
+    QStringLiteral("style_names"), QStringLiteral("row_names"),    QStringLiteral("style_affiliations"),
 };
 // The features of a neighbour that are copied beside the line's own.
 const QStringList kNear = {
@@ -226,6 +227,26 @@ LineFeatures::LineFeatures(const QList<Line>& lines, double pageWidth, double pa
         ownAt(i, QStringLiteral("title_case")) = float(longWords ? double(titleCase) / longWords : 0);
         ownAt(i, QStringLiteral("lower_start")) = !t.isEmpty() && t.front().isLower();
         ownAt(i, QStringLiteral("mark_share")) = float(rawChars ? double(rawChars - textChars) / rawChars : 0);
+    }
+
+    // Lines set like this one nearby (same size and weight, within a sixth of the page) that hold
+    // names or affiliations, and names on its row: an author grid repeats its type.
+    for (int i = 0; i < n; ++i) {
+        int styleNames = 0, styleAffiliations = 0, rowNames = 0;
+        const double tolerance = 0.4 * std::max(lines[i].y1 - lines[i].y0, 1.0);
+        for (int j = 0; j < n; ++j) {
+            if (j == i) continue;
+            const bool names = ownAt(j, QStringLiteral("names")) > 0;
+            if (std::abs(mid(lines[j]) - mid(lines[i])) <= tolerance) rowNames += names;
+            if (std::abs(lines[j].size - lines[i].size) > 0.05 * std::max(lines[i].size, 1.0) ||
+                lines[j].bold != lines[i].bold || std::abs(lines[j].y0 - lines[i].y0) > h / 6)
+                continue;
+            styleNames += names;
+            styleAffiliations += ownAt(j, QStringLiteral("affiliation")) > 0;
+        }
+        ownAt(i, QStringLiteral("style_names")) = float(std::min(styleNames, 10));
+        ownAt(i, QStringLiteral("row_names")) = float(std::min(rowNames, 10));
+        ownAt(i, QStringLiteral("style_affiliations")) = float(std::min(styleAffiliations, 10));
     }
 
     // Rows: own features, the neighbours', page facts.

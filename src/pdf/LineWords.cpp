@@ -21,7 +21,8 @@ const RE& titleLabel() {
 
 const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
-                                      "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|authors?|by)"
+                                      "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|"
+                                      "(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
                                       "(?:\\s*[:：、]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -78,10 +79,12 @@ bool isAffiliation(const QString& text) {
                        "avenue|campus|usa\\b|u\\.s\\.a|china\\b|germany|france|japan|canada|italy|spain|"
                        "kingdom|australia|netherlands|switzerland|sweden|india|korea|brazil|email|e-mail|corresponding|"
                        "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
-                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
+                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation|tech\\b)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
                        "邮编|省|市|区|通讯作者|电子邮件|邮箱"),
         RE::CaseInsensitiveOption);
-    return re.match(text).hasMatch() || text.contains(QLatin1Char('@'));
+    // a company's legal form, in its own case: "Novartis Pharma AG", "Acme Analytics LLC"
+    static const RE company(QStringLiteral("\\b(AG|SA|S\\.A\\.|LLC|PLC|plc|KG|B\\.V\\.|N\\.V\\.|S\\.p\\.A\\.|Pty|Pharma)\\b"));
+    return re.match(text).hasMatch() || text.contains(QLatin1Char('@')) || company.match(text).hasMatch();
 }
 
 bool isDateLine(const QString& text) {

@@ -57,6 +57,17 @@ TEST_F(LearnedReading, TitlesAndAuthorsOfLayoutsKeywordRulesMissed) {
     EXPECT_EQ(r[2].authors.size(), 4);
 }
 
+TEST_F(LearnedReading, VignetteAuthorGridAndAnAuthorUnderItsLabelAtTheFoot) {
+    const auto r = read({write("vignette.pdf", samples::vignetteGrid), write("manual.pdf", samples::manualFootAuthor)});
+    for (const auto& rec : r) EXPECT_EQ(rec.error, QString());
+    // both title lines; the third name, under the row of two, with its school under it
+    EXPECT_EQ(r[0].title, QStringLiteral("Estimating Mixed Effects in Sparse Panels with the spanel Package"));
+    EXPECT_EQ(r[0].authors, (QStringList{"Maria Keller", "Tom R. Hughes", "Li Wei"}));
+    EXPECT_EQ(r[0].date, QStringLiteral("2021"));
+    // the name under "Package author(s):" at the foot of the page
+    EXPECT_EQ(r[1].authors, QStringList{QStringLiteral("Herbert Vogel")});
+}
+
 TEST_F(LearnedReading, ChineseThesisCoverAndJournalPage) {
     const auto r = read({write("cover.pdf", samples::chineseCover), write("journal.pdf", samples::chineseJournal)});
     // not the school, the document type or the English title; not the supervisor

@@ -296,3 +296,167 @@ TEST(FieldAssembly, CapitalBylinesNamesBesideTheNextLabelPinyinBesideChineseAndJ
     EXPECT_EQ(pdf::readFirstPage(journal, 842, marked({K::Author, K::Title, K::Author})).authors,
               (QStringList{"黄安轩", "钱艳"}));
 }
+
+TEST(FieldAssembly, GridNamesUnderAffiliationsLabelValuesBelowRunningHeadsAndTitlesCarriedOn) {
+    using K = pdf::LineKind;
+    // an author grid of two names on a row and a third under them, each with its school under it:
+    // the third is taken though the model doubts it; a name alone under the block is not
+    const auto grid = page({
+        {word("Estimating", 150, 90, 17), word("Mixed", 250, 90, 17), word("Effects", 310, 90, 17)},
+        {word("Maria", 140, 130, 12), word("Keller", 180, 130, 12), word("Tom", 330, 130, 12), word("Hughes", 360, 130, 12)},
+        {word("University", 130, 145, 12), word("of", 195, 145, 12), word("Basel", 210, 145, 12),
+         word("Lancaster", 320, 145, 12), word("University", 380, 145, 12)},
+        {word("Li", 250, 175, 12), word("Wei", 265, 175, 12)},
+        {word("Peking", 240, 190, 12), word("University", 285, 190, 12)},
+        {word("Abstract", 270, 240, 10)},
+        {word("Anna", 250, 400, 12), word("Berg", 285, 400, 12)},
+    });
+    ASSERT_EQ(grid.size(), 9);
+    const auto g = pdf::readFirstPage(grid, 842, marked({K::Title, K::Author, K::Author, K::Affiliation, K::Affiliation,
+                                                         K::Other, K::Affiliation, K::Other, K::Other}));
+    EXPECT_EQ(g.authors, (QStringList{"Maria Keller", "Tom Hughes", "Li Wei"}));
+    // without its school under it a doubted name stays out
+    const auto bare = page({
+        {word("Estimating", 150, 90, 17), word("Mixed", 250, 90, 17), word("Effects", 310, 90, 17)},
+        {word("Maria", 140, 130, 12), word("Keller", 180, 130, 12)},
+        {word("University", 130, 145, 12), word("of", 195, 145, 12), word("Basel", 210, 145, 12)},
+        {word("Li", 250, 175, 12), word("Wei", 265, 175, 12)},
+    });
+    ASSERT_EQ(bare.size(), 4);
+    EXPECT_EQ(pdf::readFirstPage(bare, 842, marked({K::Title, K::Author, K::Affiliation, K::Other})).authors,
+              QStringList{QStringLiteral("Maria Keller")});
+
+    // a name label with its value on the line under it, low on the page
+    const auto manual = page({
+        {word("pst-sample", 230, 200, 24)},
+        {word("Package", 380, 700, 10), word("author(s):", 425, 700, 10)},
+        {word("Herbert", 380, 714, 10), word("Vogel", 420, 714, 10)},
+    });
+    ASSERT_EQ(manual.size(), 3);
+    const auto m = pdf::readFirstPage(manual, 842, marked({K::Title, K::Other, K::Other}));
+    EXPECT_EQ(m.authors, QStringList{QStringLiteral("Herbert Vogel")});
+
+    // a journal's running head marked as the title is never taken; one banner in capitals among
+    // names goes, capital bylines stay
+    const auto head = page({
+        {word("TUGboat,", 72, 40, 14), word("Volume", 130, 40, 14), word("0", 180, 40, 14), word("(9999),", 195, 40, 14),
+         word("No.", 240, 40, 14), word("0", 265, 40, 14)},
+        {word("The", 150, 100, 14), word("Multibibliography", 180, 100, 14), word("Package", 300, 100, 14)},
+        {word("ECONOMIC", 150, 130, 10), word("POLICY", 210, 130, 10), word("REVIEW", 260, 130, 10)},
+        {word("Sophie", 150, 150, 10), word("Andersen", 190, 150, 10)},
+    });
+    ASSERT_EQ(head.size(), 4);
+    const auto h = pdf::readFirstPage(head, 842, marked({K::Title, K::Title, K::Author, K::Author}));
+    EXPECT_EQ(h.title, QStringLiteral("The Multibibliography Package"));
+    EXPECT_EQ(h.authors, QStringList{QStringLiteral("Sophie Andersen")});
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("目录")), QStringList());
+
+    // a title sentence carried on in a smaller type, and a middle line the model doubts
+    const auto news = page({
+        {word("News", 200, 100, 24), word("–", 260, 100, 24), word("2009", 280, 100, 24)},
+        {word("new", 150, 130, 16), word("macros", 185, 130, 16), word("and", 250, 130, 16), word("bugfixes", 285, 130, 16)},
+        {word("for", 180, 150, 16), word("the", 210, 150, 16), word("basic", 240, 150, 16), word("packages", 290, 150, 16)},
+        {word("Herbert", 220, 200, 12), word("Vogel", 270, 200, 12)},
+    });
+    ASSERT_EQ(news.size(), 4);
+    EXPECT_EQ(pdf::readFirstPage(news, 842, marked({K::Title, K::Title, K::Title, K::Author})).title,
+              QString::fromUtf8("News – 2009 new macros and bugfixes for the basic packages"));
+    const auto middle = page({
+        {word("Articles", 150, 100, 16), word("for", 230, 100, 16), word("Proceedings", 260, 100, 16)},
+        {word("Journal", 150, 120, 16), word("of", 220, 120, 16), word("Learning", 245, 120, 16)},
+        {word("Workshop", 150, 140, 16), word("Papers", 240, 140, 16)},
+    });
+    ASSERT_EQ(middle.size(), 3);
+    auto doubted = marked({K::Title, K::Affiliation, K::Title});
+    doubted[1 * pdf::kLineKinds + int(K::Title)] = 0.2f;
+    EXPECT_EQ(pdf::readFirstPage(middle, 842, doubted).title,
+              QStringLiteral("Articles for Proceedings Journal of Learning Workshop Papers"));
+    // a subtitle starting with a capital in a smaller type stays apart
+    const auto subtitle = page({
+        {word("Fira", 200, 100, 24), word("Math", 250, 100, 24)},
+        {word("Sans-serif", 150, 130, 14), word("font", 230, 130, 14)},
+    });
+    EXPECT_EQ(pdf::readFirstPage(subtitle, 842, marked({K::Title, K::Title})).title, QStringLiteral("Fira Math"));
+}
+
+TEST(LineFeatures, NamesAndAffiliationsInTheSameTypeNearbyAndOnTheRow) {
+    const auto lines = page({
+        {word("Estimating", 150, 90, 17), word("Mixed", 250, 90, 17), word("Effects", 310, 90, 17)},
+        {word("Maria", 140, 130, 12), word("Keller", 180, 130, 12)},
+        {word("Tom", 330, 130, 12), word("Hughes", 360, 130, 12)},
+        {word("University", 130, 145, 12), word("of", 195, 145, 12), word("Basel", 210, 145, 12)},
+        {word("Li", 250, 175, 12), word("Wei", 265, 175, 12)},
+        {word("body", 72, 400, 10), word("text", 100, 400, 10)},
+    });
+    ASSERT_EQ(lines.size(), 6);
+    const pdf::LineFeatures f(lines, 595, 842);
+    EXPECT_EQ(feature(f, 4, "style_names"), 2);  // the two names of the row above, in its type
+    EXPECT_EQ(feature(f, 4, "style_affiliations"), 1);
+    EXPECT_EQ(feature(f, 1, "row_names"), 1);  // Tom Hughes beside it
+    EXPECT_EQ(feature(f, 4, "row_names"), 0);
+    EXPECT_EQ(feature(f, 0, "style_names"), 0);
+    EXPECT_EQ(feature(f, 5, "style_names"), 0);  // body text is set in another size
+}
+
+TEST(FieldAssembly, NamesRunTogetherInstitutionsAndATitlesLastWordOnItsOwnLine) {
+    // columns of a grid set so close that the names run together: split at the initials, the rest in pairs
+    EXPECT_EQ(pdf::namesInLine(QString::fromUtf8("Martin Mächler Benjamin M. Bolker Steven C. Walker")),
+              (QStringList{QString::fromUtf8("Martin Mächler"), "Benjamin M. Bolker", "Steven C. Walker"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Zhennan Li Chenyu Wu Chunlei Liu Pinyong Zhao")),
+              (QStringList{"Zhennan Li", "Chenyu Wu", "Chunlei Liu", "Pinyong Zhao"}));
+    // five words can be one name; an odd run without initials does not split
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Maria Anna Luisa de Souza")), QStringList{"Maria Anna Luisa de Souza"});
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("Alpha Beta Gamma Delta Epsilon Zeta Eta")).isEmpty());
+    // companies, teams and a postcode's country code are no names
+    EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Novartis Pharma AG")));
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Bioconductor Core Team")));
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Anonymous Authors")));
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("CH-4002 Basel, Switzerland")).isEmpty());
+    // a heading in title case is no name; mail in angle brackets set with blanks goes
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("A Selected Data Problem")));
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Models for Count Data")));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Paul E. Johnson <pauljohn @ ku.edu>")), QStringList{"Paul E. Johnson"});
+
+    using K = pdf::LineKind;
+    // the last word of a title on a line of its own, in the title's type, though the model doubts it;
+    // a repeated word or a dashed addition is not such a word
+    const auto page1 = page({
+        {word("DNAcopy:", 110, 149, 10), word("A", 155, 149, 10), word("Package", 165, 149, 10), word("for", 205, 149, 10),
+         word("Analyzing", 225, 149, 10), word("DNA", 275, 149, 10), word("Copy", 295, 149, 10)},
+        {word("Data", 285, 166, 10)},
+        {word("Venkatraman", 184, 200, 9), word("E.", 245, 200, 9), word("Seshan", 260, 200, 9)},
+    });
+    ASSERT_EQ(page1.size(), 3);
+    EXPECT_EQ(pdf::readFirstPage(page1, 842, marked({K::Title, K::Other, K::Author})).title,
+              QStringLiteral("DNAcopy: A Package for Analyzing DNA Copy Data"));
+    const auto page2 = page({
+        {word("Ein", 200, 149, 10), word("Arbeitsblatt", 220, 149, 10)},
+        {word("Arbeitsblatt", 285, 166, 10)},
+    });
+    EXPECT_EQ(pdf::readFirstPage(page2, 842, marked({K::Title, K::Other})).title, QStringLiteral("Ein Arbeitsblatt"));
+
+    // a line the model takes for an affiliation gives no "name" with an acronym in it
+    const auto grid = page({
+        {word("Plotting", 200, 100, 17), word("Objects", 280, 100, 17)},
+        {word("Diethelm", 180, 140, 12), word("Wurtz", 240, 140, 12), word("and", 290, 140, 12), word("Tobias", 320, 140, 12),
+         word("Setz", 370, 140, 12)},
+        {word("ETH", 170, 158, 12), word("Zurich", 200, 158, 12), word("and", 245, 158, 12), word("Rmetrics", 270, 158, 12),
+         word("Association", 330, 158, 12), word("Zurich", 410, 158, 12)},
+    });
+    ASSERT_EQ(grid.size(), 3);
+    auto kinds = marked({K::Title, K::Author, K::Affiliation});
+    kinds[2 * pdf::kLineKinds + int(K::Author)] = 0.2f;
+    EXPECT_EQ(pdf::readFirstPage(grid, 842, kinds).authors, (QStringList{"Diethelm Wurtz", "Tobias Setz"}));
+    // a place inside an address block is no author, however like a name it looks
+    const auto address = page({
+        {word("Bayesian", 150, 100, 17), word("Regression", 240, 100, 17)},
+        {word("Robert", 200, 140, 12), word("B.", 245, 140, 12), word("Gramacy", 262, 140, 12)},
+        {word("Department", 190, 155, 12), word("of", 255, 155, 12), word("Statistics", 270, 155, 12)},
+        {word("Blacksburg", 200, 170, 12), word("Virginia", 265, 170, 12)},
+        {word("rbg@vt.edu", 215, 185, 12)},
+    });
+    ASSERT_EQ(address.size(), 5);
+    auto inAddress = marked({K::Title, K::Author, K::Affiliation, K::Other, K::Affiliation});
+    inAddress[3 * pdf::kLineKinds + int(K::Author)] = 0.2f;
+    EXPECT_EQ(pdf::readFirstPage(address, 842, inAddress).authors, QStringList{QStringLiteral("Robert B. Gramacy")});
+}

@@ -187,6 +187,29 @@ void authorGrid(QPainter& p, int) {
     body(p, 72, 285, 450, 740);
 }
 
+void vignetteGrid(QPainter& p, int) {
+    centred(p, 100, 17, {QStringLiteral("Estimating Mixed Effects in Sparse Panels with")});
+    centred(p, 122, 17, {QStringLiteral("the spanel Package")});
+    const char* names[] = {"Maria Keller", "Tom R. Hughes", "Li Wei"};
+    const char* schools[] = {"University of Basel", "Lancaster University", "Peking University"};
+    for (int i = 0; i < 3; ++i) {
+        const double x = i < 2 ? 150 + i * 180 : 250, y = i < 2 ? 165 : 210;
+        run(p, x, y, 12, {QString::fromUtf8(names[i])});
+        run(p, x - 10, y + 15, 12, {QString::fromUtf8(schools[i])});
+    }
+    centred(p, 255, 12, {QStringLiteral("March 2021")});
+    centred(p, 300, 10, {QStringLiteral("Abstract")}, true);
+    body(p, 100, 320, 400, 740);
+}
+
+void manualFootAuthor(QPainter& p, int) {
+    centred(p, 200, 30, {QStringLiteral("pst-sample")});
+    centred(p, 240, 14, {QStringLiteral("Drawing sample plots with PSTricks; v.1.2")});
+    centred(p, 300, 12, {QStringLiteral("November 3, 2021")});
+    run(p, 360, 720, 12, {QStringLiteral("Package author(s):")});
+    run(p, 360, 736, 12, {QStringLiteral("Herbert Vogel")});
+}
+
 void chineseCover(QPainter& p, int) {
     const QString f = hei();
     centred(p, 90, 14, {QStringLiteral("学校代码：10001　　　　学号：2019123456")}, false, f);

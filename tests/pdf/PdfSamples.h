@@ -47,6 +47,10 @@ void runningHead(QPainter& p, int page);
 void authorGrid(QPainter& p, int page);
 void chineseCover(QPainter& p, int page);
 void chineseJournal(QPainter& p, int page);
+// A vignette's first page: a two-line title, two names on a row and a third under them, each with
+// its school under it, a date; and a package manual whose author follows a label at the foot.
+void vignetteGrid(QPainter& p, int page);
+void manualFootAuthor(QPainter& p, int page);
 
 // A small varied set: page i of n, drawn from a few layouts with changing
 // sizes, places, names and titles; title() and firstAuthor() of the same i.

@@ -55,7 +55,7 @@ OdbcConnection::OdbcConnection(const QString& odbcString, bool settle) {
 }
 
 OdbcConnection::~OdbcConnection() {
-    spare_.reset();  // a statement handle goes before its connection
+    spare_.reset();  // a statement handle goes before its connection (see releaseHandle)
     if (dbc_ != SQL_NULL_HDBC) {
         SQLDisconnect(dbc_);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
@@ -106,6 +106,8 @@ OdbcConnection::Outcome OdbcConnection::execute(const QString& statement, bool w
         throw;
     }
 }
+
+void OdbcConnection::releaseHandle() { spare_.reset(); }
 
 std::unique_ptr<Statement> OdbcConnection::takeStatement() {
     if (spare_) return std::move(spare_);

@@ -64,6 +64,11 @@ public:
     // Statement handles made so far (a handle is used again after a
     // statement that returned no result set).
     int handlesMade() const { return handlesMade_; }
+    // Frees the handle kept for the next statement. To be called on the
+    // thread that sent the statements: after some failures (an empty
+    // statement) this driver (3.1.15) keeps holding a lock of that thread,
+    // and freeing a handle on another thread then waits for ever.
+    void releaseHandle();
 
 private:
     Outcome run(const QString& statement, bool wantRows);

@@ -1,5 +1,6 @@
 #include "db/BlankCut.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace db {
@@ -73,6 +74,19 @@ bool onlyLiterals(const QString& skeleton) {
     return insert.match(skeleton).hasMatch() || update.match(skeleton).hasMatch();
 }
 
+// The program sends the same few shapes of statement over and over (an
+// import: the same six for every paper): the answer for a shape is kept.
+bool onlyLiteralsRemembered(const QString& skeleton) {
+    constexpr qsizetype kShapes = 64;
+    thread_local QHash<QString, bool> known;
+    const auto seen = known.constFind(skeleton);
+    if (seen != known.cend()) return *seen;
+    if (known.size() >= kShapes) known.clear();
+    const bool plain = onlyLiterals(skeleton);
+    known.insert(skeleton, plain);
+    return plain;
+}
+
 }  // namespace
 
 bool mayCutBlanks(const QString& statement) {
@@ -83,7 +97,7 @@ bool mayCutBlanks(const QString& statement) {
                         head.startsWith(QLatin1String("replace"));
     if (!stores) return false;
     const QString plain = skeleton(statement);
-    return plain.isEmpty() || !onlyLiterals(plain);
+    return plain.isEmpty() || !onlyLiteralsRemembered(plain);
 }
 
 }  // namespace db

@@ -102,8 +102,16 @@ PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEnt
 Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& typist,
                    const QString& date) {
     const QString key = schema::paperKey(e.title, e.author, e.date);
-    db::Transaction change(q);
-    return change.finish(allAffected(sendPaper(q, hooks, e, key, typist, date))) ? kSuccess : kFailure;
+    const QString begin = QStringLiteral("begin");
+    db::Transaction change(q, db::Transaction::BeginInRun{});
+    PaperCounts counts;
+    try {
+        counts = sendPaper(q, hooks, e, key, typist, date, {begin});
+    } catch (...) {
+        if (q.sql() == begin) change.beginFailed();
+        throw;
+    }
+    return change.finish(allAffected(counts)) ? kSuccess : kFailure;
 }
 
 }  // namespace catalogue::entry

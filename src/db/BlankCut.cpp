@@ -1,5 +1,6 @@
 #include "db/BlankCut.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace db {
@@ -9,23 +10,28 @@ namespace {
 // The statement with each quoted text replaced by "?", or by "!" when it ends
 // in a blank. Empty when a quote is left open.
 QString skeleton(const QString& statement) {
-    QString out;
-    out.reserve(statement.size());
-    for (qsizetype i = 0; i < statement.size(); ++i) {
-        const QChar c = statement.at(i);
+    // Written straight into a buffer as long as the statement (it only
+    // shrinks): this runs for every statement that stores values.
+    const qsizetype n = statement.size();
+    const QChar* in = statement.constData();
+    QString out(n, Qt::Uninitialized);
+    QChar* to = out.data();
+    QChar* const begin = to;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = in[i];
         if (c != QLatin1Char('\'') && c != QLatin1Char('"') && c != QLatin1Char('`')) {
-            out += c;
+            *to++ = c;
             continue;
         }
         // A quoted text (or a `name`): backslash escapes, a doubled quote.
         const qsizetype open = i;
         bool closed = false;
-        for (++i; i < statement.size(); ++i) {
-            const QChar d = statement.at(i);
+        for (++i; i < n; ++i) {
+            const QChar d = in[i];
             if (d == QLatin1Char('\\') && c != QLatin1Char('`')) {
                 ++i;
             } else if (d == c) {
-                if (i + 1 < statement.size() && statement.at(i + 1) == c) {
+                if (i + 1 < n && in[i + 1] == c) {
                     ++i;
                     continue;
                 }
@@ -35,12 +41,13 @@ QString skeleton(const QString& statement) {
         }
         if (!closed) return {};
         if (c == QLatin1Char('`')) {
-            out += statement.mid(open, i - open + 1);
+            for (qsizetype k = open; k <= i; ++k) *to++ = in[k];
         } else {
-            const bool blank = i - 1 > open && statement.at(i - 1) == QLatin1Char(' ');
-            out += QLatin1Char(blank ? '!' : '?');
+            const bool blank = i - 1 > open && in[i - 1] == QLatin1Char(' ');
+            *to++ = QLatin1Char(blank ? '!' : '?');
         }
     }
+    out.truncate(to - begin);
     return out;
 }
 
@@ -67,6 +74,19 @@ bool onlyLiterals(const QString& skeleton) {
     return insert.match(skeleton).hasMatch() || update.match(skeleton).hasMatch();
 }
 
+// The program sends the same few shapes of statement over and over (an
+// import: the same six for every paper): the answer for a shape is kept.
+bool onlyLiteralsRemembered(const QString& skeleton) {
+    constexpr qsizetype kShapes = 64;
+    thread_local QHash<QString, bool> known;
+    const auto seen = known.constFind(skeleton);
+    if (seen != known.cend()) return *seen;
+    if (known.size() >= kShapes) known.clear();
+    const bool plain = onlyLiterals(skeleton);
+    known.insert(skeleton, plain);
+    return plain;
+}
+
 }  // namespace
 
 bool mayCutBlanks(const QString& statement) {
@@ -77,7 +97,7 @@ bool mayCutBlanks(const QString& statement) {
                         head.startsWith(QLatin1String("replace"));
     if (!stores) return false;
     const QString plain = skeleton(statement);
-    return plain.isEmpty() || !onlyLiterals(plain);
+    return plain.isEmpty() || !onlyLiteralsRemembered(plain);
 }
 
 }  // namespace db

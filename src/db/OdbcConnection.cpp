@@ -55,6 +55,7 @@ OdbcConnection::OdbcConnection(const QString& odbcString, bool settle) {
 }
 
 OdbcConnection::~OdbcConnection() {
+    spare_.reset();  // a statement handle goes before its connection (see releaseHandle)
     if (dbc_ != SQL_NULL_HDBC) {
         SQLDisconnect(dbc_);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
@@ -106,8 +107,18 @@ OdbcConnection::Outcome OdbcConnection::execute(const QString& statement, bool w
     }
 }
 
+void OdbcConnection::releaseHandle() { spare_.reset(); }
+
+std::unique_ptr<Statement> OdbcConnection::takeStatement() {
+    if (spare_) return std::move(spare_);
+    auto st = std::make_unique<Statement>(dbc_);
+    ++handlesMade_;
+    return st;
+}
+
 OdbcConnection::Outcome OdbcConnection::run(const QString& statement, bool wantRows) {
-    Statement st(dbc_);
+    std::unique_ptr<Statement> kept = takeStatement();
+    Statement& st = *kept;
     std::u16string text = statement.toStdU16String();
     SQLRETURN rc = SQLExecDirectW(st.handle, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
     if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) st.fail();
@@ -136,7 +147,9 @@ OdbcConnection::Outcome OdbcConnection::run(const QString& statement, bool wantR
     // A "create" gives no further result, and after one whose body holds
     // semicolons (a trigger, an event) this driver (3.1.15) crashes in
     // SQLMoreResults.
-    if (!isCreate(statement)) st.drain();
+    if (isCreate(statement)) return out;
+    st.drain();
+    if (!out.rows && !out.hadRows) spare_ = std::move(kept);
     return out;
 }
 

@@ -10,6 +10,10 @@
 
 namespace db {
 
+namespace odbc {
+struct Statement;
+}
+
 // One ODBC connection of a query object: opened and set up for the
 // program's statements, sending one statement at a time and reading its
 // result (OdbcFetch). Its calls fail with odbc::Failure.
@@ -57,8 +61,18 @@ public:
 
     Outcome execute(const QString& statement, bool wantRows);
 
+    // Statement handles made so far (a handle is used again after a
+    // statement that returned no result set).
+    int handlesMade() const { return handlesMade_; }
+    // Frees the handle kept for the next statement. To be called on the
+    // thread that sent the statements: after some failures (an empty
+    // statement) this driver (3.1.15) keeps holding a lock of that thread,
+    // and freeing a handle on another thread then waits for ever.
+    void releaseHandle();
+
 private:
     Outcome run(const QString& statement, bool wantRows);
+    std::unique_ptr<odbc::Statement> takeStatement();
 
     // The program escapes values with backslashes, relies on the server
     // refusing values too long for their columns, and commits each statement
@@ -71,6 +85,14 @@ private:
     QElapsedTimer sinceUse_;
     quint64 id_ = 0;
     QString server_;
+    // The handle of the last statement when it ended with no result set and
+    // nothing pending: the next statement goes through it, which spares the
+    // driver manager and the driver making and freeing a handle (with its
+    // four descriptors) for every statement of a run. A statement that
+    // returned rows or failed frees its handle as before, so the driver's
+    // copy of a result goes back at once.
+    std::unique_ptr<odbc::Statement> spare_;
+    int handlesMade_ = 0;
 };
 
 }  // namespace db

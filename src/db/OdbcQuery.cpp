@@ -165,6 +165,8 @@ void OdbcQuery::runJob(const std::function<void()>& job) {
         } catch (...) {
             error = std::current_exception();
         }
+        // The statements of one job share a handle; it goes on this thread.
+        if (connection_) connection_->releaseHandle();
     });
     if (!thread->waitFor(StatementWatcher::kQuietMs)) {
         if (StatementWatcher* watcher = StatementWatcher::current())

@@ -13,6 +13,10 @@ namespace db {
 class Transaction {
 public:
     explicit Transaction(Query& query);
+    // "begin" left to the caller, who sends it at the head of its first run
+    // of statements (execAll): one hand-off to the statement thread fewer.
+    struct BeginInRun {};
+    Transaction(Query& query, BeginInRun) : query_(query) {}
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -21,6 +25,8 @@ public:
     // when committed.
     bool finish(std::initializer_list<qint64> counts);
     bool finish(bool commit);
+    // The caller's run failed at its "begin": nothing is open to roll back.
+    void beginFailed() { open_ = false; }
 
 private:
     Query& query_;

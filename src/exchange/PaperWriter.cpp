@@ -93,15 +93,15 @@ void PaperWriter::undoPaper() { query_.execSql(kRollbackPaper); }
 
 bool PaperWriter::writePaper(const WriteJob& job, PaperOutcome& out) {
     const CheckedPaper& p = *job.paper;
-    query_.execSql(kSavepoint);
     try {
-        // The removals go in one run with the paper's own statements.
-        QStringList removals;
-        if (job.present) removals << catalogue::removal::deleteStatements(p.key);
+        // The savepoint and the removals go in one run with the paper's own
+        // statements.
+        QStringList before{kSavepoint};
+        if (job.present) before << catalogue::removal::deleteStatements(p.key);
         if (!job.replaces.isEmpty() && job.replaces != p.key)
-            removals << catalogue::removal::deleteStatements(job.replaces);
+            before << catalogue::removal::deleteStatements(job.replaces);
         const auto counts = catalogue::entry::sendPaper(query_, hooks_, p.entry, p.key, options_.typist,
-                                                        options_.date, removals);
+                                                        options_.date, before);
         if (catalogue::entry::allAffected(counts)) {
             out.outcome = job.present || !job.replaces.isEmpty() ? Outcome::Updated : Outcome::Imported;
         } else {
@@ -118,6 +118,8 @@ bool PaperWriter::writePaper(const WriteJob& job, PaperOutcome& out) {
         throw;  // the whole batch was rolled back: the import stops
     } catch (const db::DbError& e) {
         if (db::isConflict(e)) throw;  // the whole batch again
+        // No savepoint, no paper to undo: the batch as a whole is in doubt.
+        if (query_.sql() == kSavepoint) throw;
         // The query object has rolled back to the savepoint, or the whole
         // batch when it could not (a lost connection).
         out.outcome = Outcome::Failed;

@@ -160,6 +160,18 @@ TEST(InsertPaperStatements, ADatabaseErrorEndsTheClickAndRollsBackWhatWasSent) {
                                            kAddressStart + QStringLiteral("',null,null)"), QStringLiteral("rollback")}));
 }
 
+TEST(InsertPaperStatements, ARefusedBeginSendsNothingElseAndNoRollback) {
+    FakeQuery q;
+    q.errorFor = [](const QString& s) { return s == QLatin1String("begin") ? QStringLiteral("gone") : QString(); };
+    FakeHooks hooks;
+    PaperEntry e = basic();
+    e.authorsTicked = true;
+    e.authors = QStringLiteral("B");
+    EXPECT_THROW(run(q, hooks, e), db::DbError);
+    // The hook still built its statement, but nothing after "begin" went.
+    EXPECT_EQ(q.statements(), QStringList{QStringLiteral("begin")});
+}
+
 TEST(InsertPaperStatements, ValuesAreEscapedAndTheKeyIsBuiltFromTheRawTexts) {
     FakeQuery q;
     FakeHooks hooks;

@@ -42,3 +42,18 @@ TEST(BlankCut, ValuesFromExpressionsOrOtherRowsAreChecked) {
     EXPECT_TRUE(cuts("insert into t values ('a' /* x */)"));
     EXPECT_TRUE(cuts("insert into t values ('a"));  // a quote left open
 }
+
+// The answer kept for a shape of statement is that shape's, also after many
+// other shapes have come and gone.
+TEST(BlankCut, AShapeSeenBeforeGetsItsOwnAnswerAgain) {
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 150; ++i) {
+            const QString n = QString::number(i);
+            EXPECT_FALSE(mayCutBlanks(QStringLiteral("insert into t values (") + n + QStringLiteral(",'x')")));
+            EXPECT_TRUE(mayCutBlanks(QStringLiteral("insert into t values (") + n + QStringLiteral(",'x ')")));
+            EXPECT_TRUE(mayCutBlanks(QStringLiteral("insert into t values (") + n + QStringLiteral(",x)")));
+        }
+        EXPECT_FALSE(cuts("insert into main values ('k$a$2020','标题','张 伟','2020')"));
+        EXPECT_TRUE(cuts("insert into author_info values ('aaa   ','e')"));
+    }
+}

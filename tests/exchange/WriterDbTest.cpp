@@ -9,6 +9,7 @@
 #include "exchange/PaperWriter.h"
 #include "exchange/PreviewModel.h"
 #include "scripting/ScriptEngine.h"
+#include "support/FakeQuery.h"
 #include "support/TestDb.h"
 
 namespace {
@@ -295,6 +296,29 @@ TEST(QuerySavepoint, AFailureAfterASavepointUndoesOnlyWhatFollowsIt) {
     EXPECT_FALSE(q.inTransaction());
     q.execSql(QStringLiteral("commit"));
     EXPECT_EQ(testdb::count(QStringLiteral("author_info")), 1);
+}
+
+// A savepoint the server refuses puts the whole batch in doubt: the import
+// stops there, rolled back, and nothing of the paper is sent after it; one
+// failed paper is not counted and the writing does not go on.
+TEST(WriterSavepoint, ARefusedSavepointStopsTheBatchAndSendsNothingOfThePaper) {
+    FakeQuery q;
+    q.errorFor = [](const QString& s) {
+        return s == QLatin1String("savepoint paper") ? QStringLiteral("保存点出错") : QString();
+    };
+    const QVector<CheckedPaper> papers = checkRecords({record(QStringLiteral("One")), record(QStringLiteral("Two"))},
+                                                      MappingOptions{QStringLiteral("D:\\papers")}, {});
+    QVector<WriteJob> jobs;
+    for (int i = 0; i < papers.size(); ++i) jobs.push_back({i, &papers[i], false});
+    Hooks hooks;
+    PaperWriter writer(q, hooks, WriteOptions{QStringLiteral("importer"), QStringLiteral("2026-01-02"), false, 500});
+    const QVector<PaperOutcome> out = writer.write(jobs, {});
+    EXPECT_EQ(q.statements(), (QStringList{QStringLiteral("begin"), QStringLiteral("savepoint paper"),
+                                           QStringLiteral("rollback")}));
+    EXPECT_EQ(writer.summary().stopReason, QStringLiteral("保存点出错"));
+    ASSERT_EQ(out.size(), 2);
+    EXPECT_EQ(out[0].outcome, Outcome::Failed);
+    EXPECT_EQ(out[1].outcome, Outcome::NotWritten);
 }
 
 }  // namespace

@@ -833,9 +833,11 @@ class FifthTemplatesTest(unittest.TestCase):
     """The fifth set (blind part heldout5): new names, new wording, labels printed, whole part."""
 
     def setUp(self):
+        import gen_en_fifth
         import gen_pages
         import gen_zh_fifth
         self.mod = gen_zh_fifth
+        self.en = gen_en_fifth
         self.earlier = [m for m in (gen_pages.gen_zh, gen_pages.gen_en, gen_pages.gen_zh_extra,
                                     gen_pages.gen_en_extra, gen_pages.gen_zh_more, gen_pages.gen_en_more,
                                     gen_pages.gen_zh_fresh, gen_pages.gen_en_fresh)]
@@ -877,9 +879,25 @@ class FifthTemplatesTest(unittest.TestCase):
             if fam == 'gen-zh-cover-classbox':
                 self.assertTrue(any(rec['title'] in c.text for t in page.doc.tables for r in t.rows for c in r.cells))
 
+    def test_english_page_is_new(self):
+        import random
+        e = {m.__name__: m for m in self.earlier}
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        terms = (e['gen_en_extra'].OBJECTS + e['gen_en_more'].TOPICS + e['gen_en_fresh'].SUBJECTS +
+                 e['gen_en_fresh'].CONTEXTS)
+        for fam, fn in self.en.TEMPLATES.items():
+            for i in range(8):
+                page, rec = fn(random.Random('fifth/%s/%d' % (fam, i)))
+                with self.subTest(family=fam, title=rec['title']):
+                    self.assertFalse([t for t in terms if t in rec['title']])
+                    _assert_labels_printed(self, page, rec)
+                    self.assertIn('Received:', _page_text(page))
+                    self.assertRegex(_page_text(page), '%s\\d [\u00b7\u2022] ' % re.escape(rec['authors'][0]))
+
     def test_whole_set_is_in_heldout5(self):
         rows = splits.load_rows()
-        for fam in self.mod.TEMPLATES:
+        for fam in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES):
             self.assertEqual(rows[fam][0], 'heldout5', fam)
 
 

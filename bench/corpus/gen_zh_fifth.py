@@ -67,6 +67,15 @@ def _when(rng):
     return year, zh_date(year, month) if rng.random() < 0.5 else '%d年%02d月' % (year, month)
 
 
+def _front(rng, size, first_year):
+    """A journal-like page and its front matter: year, title, two to four people, names, keywords."""
+    page = _page(rng, size=size, margins=2.0)
+    year = rng.randint(first_year, 2026)
+    title = _title(rng)
+    people = distinct(rng, zh_person, rng.randint(2, 4))
+    return page, year, title, people, [p[0] for p in people], _keywords(rng, title)
+
+
 def journal_circled(rng):
     """A 学报 head with a rule, the title in 黑体 over two lines, authors parted by full-width blanks
     and marked ①②, their units in a 〔〕 bracket, then 摘　要 / 关键词 and a one-column body."""
@@ -171,12 +180,7 @@ def cover_class_box(rng):
 def conference_email(rng):
     """A conference paper: meeting name at the top, Chinese title, authors marked with a digit and
     "*", units, then the English title and the names in pinyin; an e-mail footnote under a rule."""
-    page = _page(rng, size=10.5, margins=2.0)
-    year = rng.randint(2012, 2026)
-    title = _title(rng)
-    people = distinct(rng, zh_person, rng.randint(2, 4))
-    names = [p[0] for p in people]
-    kws = _keywords(rng, title)
+    page, year, title, people, names, kws = _front(rng, 10.5, 2012)
     page.para('第%s届全国%s学术会议论文集　%d' % ('一二三四五六七八九十'[rng.randrange(10)],
                                           rng.choice(['空中交通管理', '盐湖科学', '城市轨道交通', '水产科技', '戏曲理论']), year),
               size=8, align='r', after=14)
@@ -235,12 +239,7 @@ def journal_numbered_units(rng):
     """A journal page in two columns below the front matter: title, "甲，乙，丙" with no marks or with
     superscript digits, "（1.单位，城市 邮编；2.单位，城市 邮编）", 摘要 and 关键词, then the English
     title and abstract and a 收稿日期 footnote."""
-    page = _page(rng, size=10, margins=2.0)
-    year = rng.randint(2008, 2026)
-    title = _title(rng)
-    people = distinct(rng, zh_person, rng.randint(2, 4))
-    names = [p[0] for p in people]
-    kws = _keywords(rng, title)
+    page, year, title, people, names, kws = _front(rng, 10, 2008)
     page.para('%s　第%d卷第%d期　%d年%d月' % (rng.choice(JOURNALS), rng.randint(10, 50), rng.randint(1, 12), year,
                                        rng.randint(1, 12)), size=8, align='c', after=0)
     page.para('', rule='bottom', after=14)

@@ -812,12 +812,93 @@ class FourthTemplatesTest(unittest.TestCase):
                     page, rec = fn(random.Random('fourth/%d' % i))
                     with self.subTest(family=fam, title=rec['title']):
                         self.assertFalse([t for t in terms if t in rec['title']])
-                        text = ''.join(p.text for p in page.doc.paragraphs)
-                        text += ''.join(c.text for t in page.doc.tables for r in t.rows for c in r.cells)
-                        self.assertIn(rec['title'], re.sub(r'\s', '', text) if rec['lang'] == 'zh'
-                                      else re.sub(r'\s+', ' ', text.replace('\n', ' ')) + text)
-                        for a in rec['authors']:
-                            self.assertIn(a, text)
+                        _assert_labels_printed(self, page, rec)
+
+def _page_text(page):
+    """All the text a generated document holds, paragraphs and table cells."""
+    text = ''.join(p.text for p in page.doc.paragraphs)
+    return text + ''.join(c.text for t in page.doc.tables for r in t.rows for c in r.cells)
+
+
+def _assert_labels_printed(case, page, rec):
+    text = _page_text(page)
+    case.assertIn(rec['title'], re.sub(r'\s', '', text) if rec['lang'] == 'zh'
+                  else re.sub(r'\s+', ' ', text.replace('\n', ' ')) + text)
+    for a in rec['authors']:
+        case.assertIn(a, text)
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FifthTemplatesTest(unittest.TestCase):
+    """The fifth set (blind part heldout5): new names, new wording, labels printed, whole part."""
+
+    def setUp(self):
+        import gen_en_fifth
+        import gen_pages
+        import gen_zh_fifth
+        self.mod = gen_zh_fifth
+        self.en = gen_en_fifth
+        self.earlier = [m for m in (gen_pages.gen_zh, gen_pages.gen_en, gen_pages.gen_zh_extra,
+                                    gen_pages.gen_en_extra, gen_pages.gen_zh_more, gen_pages.gen_en_more,
+                                    gen_pages.gen_zh_fresh, gen_pages.gen_en_fresh)]
+
+    def samples(self, n=8):
+        import random
+        for fam, fn in self.mod.TEMPLATES.items():
+            for i in range(n):
+                yield fam, fn(random.Random('fifth/%s/%d' % (fam, i)))
+
+    def test_names_and_wording_are_new(self):
+        import gen_zh_fresh
+        import vocab
+        names = [f for m in self.earlier + [self.mod] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        e = {m.__name__: m for m in self.earlier}
+        terms = (vocab.ZH_METHODS + vocab.ZH_OBJECTS + e['gen_zh_extra'].FIELDS + e['gen_zh_extra'].ASPECTS +
+                 e['gen_zh_extra'].PLACES + e['gen_zh_more'].TOPICS + e['gen_zh_more'].ANGLES +
+                 e['gen_zh_more'].SETTINGS + gen_zh_fresh.SUBJECTS + gen_zh_fresh.ANGLES + gen_zh_fresh.CONTEXTS)
+        old_schools = {s[0] for s in e['gen_zh_extra'].SCHOOLS + e['gen_zh_more'].SCHOOLS + gen_zh_fresh.SCHOOLS}
+        self.assertFalse(old_schools & {s[0] for s in self.mod.SCHOOLS})
+        self.assertFalse(set(gen_zh_fresh.FORMS) & set(self.mod.FORMS))
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                self.assertFalse([t for t in terms if t in rec['title']])
+                _assert_labels_printed(self, page, rec)
+
+    def test_layout_marks(self):
+        """Each template prints the mark of its layout: circled numbers and a 〔〕 bracket, a grid of
+        paired fields, a class block and a framed title, an e-mail note, a 开题报告 kind, numbered units."""
+        want = {'gen-zh-journal-circledmarks': ['①', '〔'], 'gen-zh-cover-gridfields': ['学　　号', '职　　称'],
+                'gen-zh-cover-classbox': ['分类号', 'U D C'], 'gen-zh-conference-emailnote': ['E-mail', '*通信作者'],
+                'gen-zh-proposal-opening': ['开题报告', '开题日期'], 'gen-zh-journal-numberedunits': ['（1.', '；2.']}
+        self.assertEqual(set(want), set(self.mod.TEMPLATES))
+        for fam, (page, rec) in self.samples(3):
+            text = _page_text(page)
+            for w in want[fam]:
+                self.assertIn(w, text, fam)
+            if fam == 'gen-zh-cover-classbox':
+                self.assertTrue(any(rec['title'] in c.text for t in page.doc.tables for r in t.rows for c in r.cells))
+
+    def test_english_page_is_new(self):
+        import random
+        e = {m.__name__: m for m in self.earlier}
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        terms = (e['gen_en_extra'].OBJECTS + e['gen_en_more'].TOPICS + e['gen_en_fresh'].SUBJECTS +
+                 e['gen_en_fresh'].CONTEXTS)
+        for fam, fn in self.en.TEMPLATES.items():
+            for i in range(8):
+                page, rec = fn(random.Random('fifth/%s/%d' % (fam, i)))
+                with self.subTest(family=fam, title=rec['title']):
+                    self.assertFalse([t for t in terms if t in rec['title']])
+                    _assert_labels_printed(self, page, rec)
+                    self.assertIn('Received:', _page_text(page))
+                    self.assertRegex(_page_text(page), '%s\\d [\u00b7\u2022] ' % re.escape(rec['authors'][0]))
+
+    def test_whole_set_is_in_heldout5(self):
+        rows = splits.load_rows()
+        for fam in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES):
+            self.assertEqual(rows[fam][0], 'heldout5', fam)
 
 
 if __name__ == '__main__':

@@ -211,8 +211,15 @@ QStringList namesInLine(const QString& line) {
     return names;
 }
 
+QStringList namesBeforeUnit(const QString& line) {
+    static const RE dash(QStringLiteral("^(.*?\\S)(?:\\s*(?:—{1,2}|―{1,2}|－{1,2}|-{2,3})\\s*|\\s+[-–]\\s+)(\\S.*)$"));
+    const auto m = dash.match(line.trimmed());
+    if (!m.hasMatch() || !isAffiliation(m.captured(2))) return {};
+    return namesInLine(m.captured(1));
+}
+
 QStringList splitKeywords(const QString& text) {
-    static const RE sep(QStringLiteral("\\s*(?:;|,|，|；|、|·|•|\\s{3,}|\\s—\\s|\\x{3000})\\s*"));
+    static const RE sep(QStringLiteral("\\s*(?:;|,|，|；|、|·|•|\\||｜|│|\\s{3,}|\\s—\\s|\\x{3000})\\s*"));
     QStringList parts = text.split(sep, Qt::SkipEmptyParts);
     // Chinese keywords set apart by blanks only: "城市热岛 参数辨识 实时性"
     if (parts.size() == 1 && hasCjk(text) && text.trimmed().contains(QLatin1Char(' ')))
@@ -280,7 +287,7 @@ QStringList looseNames(const QString& line) {
         if (hasCjk(p)) p.remove(QLatin1Char(' '));
         const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
         if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p) ||
-            hasFurnitureWord(p) || startsSection(p))
+            hasFurnitureWord(p) || startsSection(p) || labelOf(p) != LineLabel::None)
             continue;
         // a lone word in capitals is an acronym or a banner ("NFSS."), not a name
         static const RE acronym(QStringLiteral("^[\\p{Lu}\\d.\\-]+$"));
@@ -460,9 +467,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                    !lines[parts.last()].text.contains(t, Qt::CaseInsensitive) && !startsSection(t) && !isPersonName(t) &&
                    !isDateLine(t) && lines[i].y0 - bottom < 1.0 * size && author(i) < 0.4;
         };
+        // a Chinese title broken at the measure, mid-word: the lines of its type set tight around it
+        auto brokenCjk = [&](int i, double gap) {
+            const QString& t = lines[i].text;
+            return hasCjk(lines[seed].text) && hasCjk(t) && gap < 0.9 * size && gap > -0.1 * size &&
+                   labelOf(t) == LineLabel::None && !t.contains(QChar(0xFF1A)) && !t.contains(QLatin1Char(':')) &&
+                   !startsSection(t) && !t.startsWith(QChar(0xFF08)) && !isDateLine(t) && namesInLine(t).isEmpty() &&
+                   std::abs(lines[i].x0 + lines[i].x1 - lines[seed].x0 - lines[seed].x1) < 4 * size;
+        };
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if ((title(i) >= 0.3 || bridges(i) || tail(i)) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
+            if ((title(i) >= 0.3 || bridges(i) || tail(i) || brokenCjk(i, l.y0 - bottom)) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
                 sameType(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
@@ -476,7 +491,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
         for (int i = seed - 1; i >= 0; --i) {
             const Line& l = lines[i];
-            if (title(i) >= 0.3 && eligible(i) && top - l.y1 < 1.6 * size && sameType(l)) {
+            if ((title(i) >= 0.3 || brokenCjk(i, top - l.y1)) && eligible(i) && top - l.y1 < 1.6 * size && sameType(l)) {
                 parts.prepend(i);
                 top = std::min(top, l.y0);
             } else if (l.y1 <= top + 0.2 * size) {
@@ -520,9 +535,13 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // with them the less certain lines set like them (same size and weight)
     // that hold nothing but names: the rest of an author grid.
     const bool authorsLabelled = !r.authors.isEmpty();
+    // the lines just under the title, where a byline stands
+    auto underTitle = [&](int i) { return !titleLines.isEmpty() && i > titleLines.last() && i <= titleLines.last() + 3; };
     QList<int> sure;
     for (int i = 0; i < n; ++i)
-        if (author(i) >= 0.4 && lines[i].y0 <= 0.8 * h && !titleLines.contains(i)) sure << i;
+        if ((author(i) >= 0.4 || (underTitle(i) && !namesBeforeUnit(lines[i].text).isEmpty())) &&
+            lines[i].y0 <= 0.8 * h && !titleLines.contains(i))
+            sure << i;
     if (sure.isEmpty()) {
         // no sure line: the likeliest one, if it holds names
         int best = -1;
@@ -568,7 +587,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if ((!sure.contains(i) && !likeSure(i)) || titleLines.contains(i)) continue;
         // names side by side in columns are read apart
         const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
-        QStringList names = namesInLine(text);
+        QStringList names = namesBeforeUnit(text);
+        if (names.isEmpty()) names = namesInLine(text);
         if (names.isEmpty()) names = looseNames(text);
         for (const QString& name : names)
             if (!r.authors.contains(name)) r.authors << name;
@@ -586,7 +606,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
 
     // Keywords.
     static const RE kw(QStringLiteral("^[\\[【〔]?\\s*(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[\\]】〕]?\\s*"
-                                      "[:：—–\\-.]?\\s*(.*)$"),
+                                      "[:：—–\\-.|｜│]?\\s*(.*)$"),
                        RE::CaseInsensitiveOption);
     for (int i = 0; i < int(lines.size()); ++i) {
         const auto m = kw.match(lines[i].text);

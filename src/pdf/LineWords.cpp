@@ -14,7 +14,7 @@ using RE = QRegularExpression;
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
     static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|英\\s*文\\s*)?"
-                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[:：、]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
+                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -23,14 +23,14 @@ const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
                                       "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|"
                                       "(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
-                                      "(?:\\s*[:：、]\\s*|\\s+|$)"),
+                                      "(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
 
 const RE& supervisorLabel() {
     static const RE re(QStringLiteral("^(?:(?:指\\s*导|合\\s*作)?\\s*(?:导\\s*师|教\\s*师|老\\s*师)(?:\\s*姓\\s*名)?|"
-                                      "supervisors?|advisors?|directed by)(?:\\s*[:：、]\\s*|\\s+|$)"),
+                                      "supervisors?|advisors?|directed by)(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -41,7 +41,7 @@ const RE& coverFieldLabel() {
                            "学\\s*院|院\\s*系|系\\s*别|研\\s*究\\s*方\\s*向|学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
                            "(?:答\\s*辩|提\\s*交|完\\s*成|授\\s*予)?\\s*日\\s*期|分\\s*类\\s*号|密\\s*级|udc|"
                            "(?:学\\s*校|单\\s*位)\\s*代\\s*码|年\\s*级|班\\s*级|学\\s*位\\s*级\\s*别|工\\s*程\\s*领\\s*域)"
-                           "(?:\\s*[:：、]\\s*|\\s+|$)"),
+                           "(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -65,7 +65,7 @@ bool isPageFurniture(const QString& text) {
 }
 
 bool startsSection(const QString& text) {
-    static const RE re(QStringLiteral("^(abstract|a b s t r a c t|summary|摘\\s*要|key\\s*words|keywords|index terms|"
+    static const RE re(QStringLiteral("^(abstract|a b s t r a c t|summary|摘\\s*要|内\\s*容\\s*提\\s*要|key\\s*words|keywords|index terms|"
                                       "关键词|关键字|introduction|contents|目\\s*录|[1I]\\.?\\s+introduction|"
                                       "1\\s+引言|引言|一、|article info|a r t i c l e)"),
                        RE::CaseInsensitiveOption);
@@ -111,7 +111,7 @@ LineLabel labelOf(const QString& text) {
     if (coverFieldLabel().match(t).hasMatch()) return LineLabel::CoverField;
     static const RE keywords(QStringLiteral("^(关\\s*键\\s*[词字]|key\\s*words?|index\\s+terms)"), RE::CaseInsensitiveOption);
     if (keywords.match(t).hasMatch()) return LineLabel::Keywords;
-    static const RE abstract(QStringLiteral("^(摘\\s*要|abstract|a b s t r a c t|summary)"), RE::CaseInsensitiveOption);
+    static const RE abstract(QStringLiteral("^(摘\\s*要|内\\s*容\\s*提\\s*要|abstract|a b s t r a c t|summary)"), RE::CaseInsensitiveOption);
     if (abstract.match(t).hasMatch()) return LineLabel::Abstract;
     static const RE journal(QStringLiteral("中图分类号|文献标识码|文章编号|^doi\\b|arxiv:|\\bvol\\.|\\bvolume\\s+\\d|"
                                            "第\\s*\\d+\\s*[卷期]|\\bissn\\b|\\bcn\\s*\\d|\\bno\\.\\s*\\d"),
@@ -120,7 +120,8 @@ LineLabel labelOf(const QString& text) {
     // with the school's name before it or not: "四川大学硕士学位论文"
     static const RE docType(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{2,12}(?:大\\s*学|学\\s*院)\\s*)?"
                                            "(?:(?:博\\s*士|硕\\s*士|学\\s*士|本\\s*科|专\\s*业)?\\s*(?:学\\s*位\\s*)?"
-                                           "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*设\\s*计\\s*[)）])?|"
+                                           "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*(?:设\\s*计|论\\s*文)\\s*[)）])?|"
+                                           "(?:科\\s*研\\s*训\\s*练|开\\s*题|实\\s*习|实\\s*践|结\\s*题|课\\s*程\\s*设\\s*计|毕\\s*业\\s*设\\s*计|调\\s*研)\\s*报\\s*告(?:\\s*书)?|"
                                            "(?:(?:ph\\.?\\s*d|doctoral|master'?s?|bachelor'?s?|diploma|senior)\\s+)?"
                                            "(?:thesis|dissertation))$"),
                            RE::CaseInsensitiveOption);

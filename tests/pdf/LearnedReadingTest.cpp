@@ -81,6 +81,18 @@ TEST_F(LearnedReading, ChineseThesisCoverAndJournalPage) {
     EXPECT_EQ(r[1].remark, QStringLiteral("DOI：10.1234/j.issn.1001-0000.2021.03.001"));
 }
 
+TEST_F(LearnedReading, ThreeLineCoverTitleBarLabelsAndUnitsAfterADash) {
+    const auto r = read({write("report.pdf", samples::reportCoverThreeLines),
+                         write("dash.pdf", samples::journalUnitsAfterDash)});
+    // all three lines of the title, in order; the author's value after the bar, not the label
+    EXPECT_EQ(r[0].title, QStringLiteral("城市地下管网渗漏检测的声学方法与实验验证"));
+    EXPECT_EQ(r[0].authors, QStringList{QStringLiteral("林海涛")});
+    // the names before the dash, not the unit after it; keywords parted by bars
+    EXPECT_EQ(r[1].title, QStringLiteral("黄河下游河道冲淤演变的数值模拟"));
+    EXPECT_EQ(r[1].authors, (QStringList{"周立新", "孙雅琴"}));
+    EXPECT_EQ(r[1].keywords, (QStringList{"冲淤演变", "数值模拟", "黄河下游"}));
+}
+
 TEST_F(LearnedReading, APageWithoutTextFallsBackToMetadataAndSaysWhy) {
     const auto blank = [](QPainter& p, int) { p.fillRect(QRectF(72, 72, 400, 300), Qt::gray); };
     const auto r = read({write("scan.pdf", blank,

@@ -239,11 +239,44 @@ TEST(FieldAssembly, BannersAcronymsAndNamesSideBySide) {
 
 TEST(FieldAssembly, LabelFormsBarsBracketedUnitsAndTheChineseNameOfABilingualCover) {
     using pdf::LineLabel;
+    using K = pdf::LineKind;
     EXPECT_EQ(pdf::labelOf(QStringLiteral("题目名称：乡村学校的课程改革")), LineLabel::Title);
     EXPECT_EQ(pdf::withoutLabel(QStringLiteral("题目名称：乡村学校的课程改革")), QStringLiteral("乡村学校的课程改革"));
     EXPECT_EQ(pdf::labelOf(QStringLiteral("学位申请人：田德强")), LineLabel::Author);
     EXPECT_EQ(pdf::withoutLabel(QStringLiteral("学 位 申 请 人 田德强")), QStringLiteral("田德强"));
     EXPECT_EQ(pdf::labelOf(QStringLiteral("报告人：孙悦")), LineLabel::Author);
+    // "label | value" rows; a report's kind is its document type, not its title; 内容提要 opens the abstract
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("作者　| 吴铭")), QStringLiteral("吴铭"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("导师 │ 唐超")), QStringLiteral("唐超"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("科研训练报告")), LineLabel::DocumentType);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("开 题 报 告")), LineLabel::DocumentType);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("水资源调查的研究报告")), LineLabel::None);
+    EXPECT_TRUE(pdf::startsSection(QStringLiteral("内容提要 │ 本文")));
+    // names with their unit after a dash; a dash inside a title is no unit
+    EXPECT_EQ(pdf::namesBeforeUnit(QStringLiteral("许安睿    曾刚娜    ——中国矿业大学茶与食品科技学院，徐州")),
+              (QStringList{"许安睿", "曾刚娜"}));
+    EXPECT_EQ(pdf::namesBeforeUnit(QStringLiteral("Ann Lee, Tom Hart -- University of Leeds")),
+              (QStringList{"Ann Lee", "Tom Hart"}));
+    EXPECT_TRUE(pdf::namesBeforeUnit(QStringLiteral("河道演变——以黄河下游为例")).isEmpty());
+    EXPECT_TRUE(pdf::namesBeforeUnit(QStringLiteral("Modelling and Systems – International Journal of Modeling")).isEmpty());
+    EXPECT_TRUE(pdf::namesBeforeUnit(QStringLiteral("许安睿 曾刚娜")).isEmpty());
+    EXPECT_EQ(pdf::namesBeforeUnit(QStringLiteral("邱秀健 - 暨南大学茶与食品科技学院")), QStringList{QStringLiteral("邱秀健")});
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("毕业设计（论文）")), LineLabel::DocumentType);
+    EXPECT_EQ(pdf::splitKeywords(QStringLiteral("冲淤 │ 模拟 | 黄河")), (QStringList{"冲淤", "模拟", "黄河"}));
+
+    // a Chinese title broken mid-word over three lines, only the middle one taken for the title,
+    // and its names under it with their unit after a dash (the model sure of neither)
+    const auto broken = page({
+        {word("城市地下管网渗", 200, 200, 22)},
+        {word("漏检测的声学方", 200, 230, 22)},
+        {word("法与实验验证", 211, 260, 22)},
+        {word("周立新　孙雅琴　——河海大学水利水电学院，南京", 150, 300, 11)},
+        {word("课程名称：工程伦理", 200, 330, 22)},
+    });
+    ASSERT_EQ(broken.size(), 5);
+    const auto b = pdf::readFirstPage(broken, 842, marked({K::Other, K::Title, K::Other, K::Other, K::Other}));
+    EXPECT_EQ(b.title, QStringLiteral("城市地下管网渗漏检测的声学方法与实验验证"));
+    EXPECT_EQ(b.authors, (QStringList{"周立新", "孙雅琴"}));
 
     // names set apart by bars; a name with its unit in brackets on its line
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("Ann Lee1  |  Tom Hart2 | Eva Stone")),
@@ -256,7 +289,6 @@ TEST(FieldAssembly, LabelFormsBarsBracketedUnitsAndTheChineseNameOfABilingualCov
     EXPECT_TRUE(pdf::namesInLine(QStringLiteral("全文（共三章）")).isEmpty());
 
     // an English-first cover: "by" gives the pinyin, the Chinese label the name
-    using K = pdf::LineKind;
     const auto cover = page({
         {word("Spatial", 150, 120, 20), word("Patterns", 230, 120, 20), word("of", 320, 120, 20), word("Wheat", 350, 120, 20)},
         {word("by", 200, 170, 13), word("Tian", 220, 170, 13), word("Deqiang", 260, 170, 13)},

@@ -227,6 +227,31 @@ void chineseCover(QPainter& p, int) {
     centred(p, 700, 15, {QStringLiteral("二〇二三年五月")}, false, f);
 }
 
+void reportCoverThreeLines(QPainter& p, int) {
+    const QString f = hei();
+    run(p, 380, 60, 10, {QStringLiteral("编号：KY-2022-117")}, false, f);
+    centred(p, 160, 26, {QStringLiteral("开题报告")}, true, f);
+    centred(p, 260, 22, {QStringLiteral("城市地下管网渗")}, true, f);
+    centred(p, 290, 22, {QStringLiteral("漏检测的声学方")}, true, f);
+    centred(p, 320, 22, {QStringLiteral("法与实验验证")}, true, f);
+    centred(p, 370, 12, {QStringLiteral("Acoustic Leak Detection in Urban Pipe Networks")});
+    run(p, 200, 470, 14, {QStringLiteral("作者　　|　林海涛")}, false, f);
+    run(p, 200, 500, 14, {QStringLiteral("导师　　|　郑文博")}, false, f);
+    run(p, 200, 530, 14, {QStringLiteral("院系　　|　土木工程学院")}, false, f);
+    run(p, 200, 560, 14, {QStringLiteral("日期　　|　2022 年 6 月")}, false, f);
+    centred(p, 700, 18, {QStringLiteral("东南工业大学")}, true, f);
+}
+
+void journalUnitsAfterDash(QPainter& p, int) {
+    const QString f = hei();
+    run(p, 60, 40, 9, {QStringLiteral("水利学报 │ 2019 年第 4 期 │ 总第 88 期 │ 研究论文")}, false, f);
+    centred(p, 110, 20, {QStringLiteral("黄河下游河道冲淤演变的数值模拟")}, true, f);
+    centred(p, 145, 11, {QStringLiteral("周立新　　孙雅琴　　——河海大学水利水电学院，南京")}, false, f);
+    run(p, 72, 190, 9, {QStringLiteral("内容提要 │ 本文建立了二维水沙数学模型，模拟了河道冲淤的演变过程。")}, false, f);
+    run(p, 72, 210, 9, {QStringLiteral("关 键 词 │ 冲淤演变 │ 数值模拟 │ 黄河下游")}, false, f);
+    body(p, 72, 250, 450, 700, f);
+}
+
 void chineseJournal(QPainter& p, int) {
     const QString f = hei();
     run(p, 60, 40, 8, {QStringLiteral("第40卷 第3期　　　　　　　　　　　　情报科学学报　　　　　　　　　　　　Vol.40 No.3")}, false, f);

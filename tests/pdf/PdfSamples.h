@@ -50,6 +50,11 @@ void chineseJournal(QPainter& p, int page);
 // A vignette's first page: a two-line title, two names on a row and a third under them, each with
 // its school under it, a date; and a package manual whose author follows a label at the foot.
 void vignetteGrid(QPainter& p, int page);
+// A report's cover whose title is broken at the measure over three lines, mid-word, with its fields
+// as "label | value" rows; a Chinese journal page with a head parted by bars, the authors' unit after
+// a dash on their line, "内容提要 │" and keywords parted by bars.
+void reportCoverThreeLines(QPainter& p, int page);
+void journalUnitsAfterDash(QPainter& p, int page);
 void manualFootAuthor(QPainter& p, int page);
 
 // A small varied set: page i of n, drawn from a few layouts with changing

@@ -377,8 +377,9 @@ QString coverTitle(const QList<Line>& lines, double pageHeight) {
     int end = int(lines.size());
     for (int i = type + 1; i < end; ++i) {
         const QString& t = lines[i].text;
-        if (labelOf(t) != LineLabel::None) {
-            end = i;  // the labelled fields begin
+        static const RE field(QStringLiteral("^[^:：]{1,8}[:：]"));
+        if (labelOf(t) != LineLabel::None || field.match(t).hasMatch()) {
+            end = i;  // the labelled fields begin ("课程：矩阵论", a label of its own kind)
             break;
         }
         if (hasCjk(t) != chinese || letters(t) < 4 || school.match(t).hasMatch() || lines[i].y0 > 0.75 * pageHeight) continue;

@@ -13,7 +13,7 @@ using RE = QRegularExpression;
 // A label, then a colon or blanks; labels of Chinese covers are often set
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
-    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|英\\s*文\\s*)?"
+    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*)?"
                                       "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -29,7 +29,7 @@ const RE& authorLabel() {
 }
 
 const RE& supervisorLabel() {
-    static const RE re(QStringLiteral("^(?:(?:指\\s*导|合\\s*作)?\\s*(?:导\\s*师|教\\s*师|老\\s*师)(?:\\s*姓\\s*名)?|"
+    static const RE re(QStringLiteral("^(?:(?:指\\s*导|合\\s*作|任\\s*课)?\\s*(?:导\\s*师|教\\s*师|老\\s*师)(?:\\s*姓\\s*名)?|"
                                       "supervisors?|advisors?|directed by)(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -37,7 +37,7 @@ const RE& supervisorLabel() {
 
 const RE& coverFieldLabel() {
     static const RE re(QStringLiteral(
-                           "^(?:学\\s*号|专\\s*业(?:\\s*名\\s*称)?|学\\s*科(?:\\s*专\\s*业)?|培\\s*养\\s*单\\s*位|所\\s*在\\s*学\\s*院|"
+                           "^(?:学\\s*号|课\\s*程(?:\\s*名\\s*称)?(?=\\s*[:：|｜│])|专\\s*业(?:\\s*名\\s*称)?|学\\s*科(?:\\s*专\\s*业)?|培\\s*养\\s*单\\s*位|所\\s*在\\s*学\\s*院|"
                            "学\\s*院|院\\s*系|系\\s*别|研\\s*究\\s*方\\s*向|学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
                            "(?:答\\s*辩|提\\s*交|完\\s*成|授\\s*予)?\\s*日\\s*期|分\\s*类\\s*号|密\\s*级|udc|"
                            "(?:学\\s*校|单\\s*位)\\s*代\\s*码|年\\s*级|班\\s*级|学\\s*位\\s*级\\s*别|工\\s*程\\s*领\\s*域)"

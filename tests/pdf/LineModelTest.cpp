@@ -262,6 +262,10 @@ TEST(FieldAssembly, LabelFormsBarsBracketedUnitsAndTheChineseNameOfABilingualCov
     EXPECT_TRUE(pdf::namesBeforeUnit(QStringLiteral("许安睿 曾刚娜")).isEmpty());
     EXPECT_EQ(pdf::namesBeforeUnit(QStringLiteral("邱秀健 - 暨南大学茶与食品科技学院")), QStringList{QStringLiteral("邱秀健")});
     EXPECT_EQ(pdf::labelOf(QStringLiteral("毕业设计（论文）")), LineLabel::DocumentType);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("报告题目：桥梁结构分类")), QStringLiteral("桥梁结构分类"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("任课教师：汪英")), LineLabel::Supervisor);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("课程：矩阵论")), LineLabel::CoverField);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("课程设计的方法")), LineLabel::None);
     EXPECT_EQ(pdf::splitKeywords(QStringLiteral("冲淤 │ 模拟 | 黄河")), (QStringList{"冲淤", "模拟", "黄河"}));
 
     // a Chinese title broken mid-word over three lines, only the middle one taken for the title,

@@ -377,9 +377,8 @@ QString coverTitle(const QList<Line>& lines, double pageHeight) {
     int end = int(lines.size());
     for (int i = type + 1; i < end; ++i) {
         const QString& t = lines[i].text;
-        static const RE field(QStringLiteral("^[^:：]{1,8}[:：]"));
-        if (labelOf(t) != LineLabel::None || field.match(t).hasMatch()) {
-            end = i;  // the labelled fields begin ("课程：矩阵论", a label of its own kind)
+        if (labelOf(t) != LineLabel::None) {
+            end = i;  // the labelled fields begin
             break;
         }
         if (hasCjk(t) != chinese || letters(t) < 4 || school.match(t).hasMatch() || lines[i].y0 > 0.75 * pageHeight) continue;
@@ -472,7 +471,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         auto brokenCjk = [&](int i, double gap) {
             const QString& t = lines[i].text;
             return hasCjk(lines[seed].text) && hasCjk(t) && gap < 0.9 * size && gap > -0.1 * size &&
-                   labelOf(t) == LineLabel::None && !t.contains(QChar(0xFF1A)) && !t.contains(QLatin1Char(':')) &&
+                   labelOf(t) == LineLabel::None &&
                    !startsSection(t) && !t.startsWith(QChar(0xFF08)) && !isDateLine(t) && namesInLine(t).isEmpty() &&
                    std::abs(lines[i].x0 + lines[i].x1 - lines[seed].x0 - lines[seed].x1) < 4 * size;
         };

@@ -272,14 +272,14 @@ TEST(FieldAssembly, LabelFormsBarsBracketedUnitsAndTheChineseNameOfABilingualCov
     // and its names under it with their unit after a dash (the model sure of neither)
     const auto broken = page({
         {word("城市地下管网渗", 200, 200, 22)},
-        {word("漏检测的声学方", 200, 230, 22)},
-        {word("法与实验验证", 211, 260, 22)},
+        {word("漏检测的声学：", 200, 230, 22)},
+        {word("方法与实验验证", 200, 260, 22)},
         {word("周立新　孙雅琴　——河海大学水利水电学院，南京", 150, 300, 11)},
         {word("课程名称：工程伦理", 200, 330, 22)},
     });
     ASSERT_EQ(broken.size(), 5);
     const auto b = pdf::readFirstPage(broken, 842, marked({K::Other, K::Title, K::Other, K::Other, K::Other}));
-    EXPECT_EQ(b.title, QStringLiteral("城市地下管网渗漏检测的声学方法与实验验证"));
+    EXPECT_EQ(b.title, QStringLiteral("城市地下管网渗漏检测的声学：方法与实验验证"));
     EXPECT_EQ(b.authors, (QStringList{"周立新", "孙雅琴"}));
 
     // names set apart by bars; a name with its unit in brackets on its line

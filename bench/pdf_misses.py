@@ -11,14 +11,19 @@ together, another text.
 """
 import argparse
 import collections
-import importlib.util
 import json
 import os
 import re
+import runpy
+import types
 
-spec = importlib.util.spec_from_file_location('score', '/work/shared/pdf-score.py')
-score = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(score)
+
+def load_scorer(path='/work/shared/pdf-score.py'):
+    """The scorer as a module, for its normalisation of titles and names."""
+    return types.SimpleNamespace(**runpy.run_path(path))
+
+
+score = load_scorer()
 
 ORG = re.compile(r'universit|institut|department|dept\b|laborator|school|college|cent(er|re)\b|faculty|academy|'
                  r'hospital|inc\b|ltd|gmbh|corporation|company|group|team|project|society|foundation|'

@@ -281,9 +281,9 @@ class GeneratorTest(unittest.TestCase):
                 with self.subTest(family=fam, i=i):
                     page, rec = make(random.Random('%s/%d' % (fam, i)))
                     text = self.doc_text(page)
-                    self.assertIn(re.sub(r'\s+', '', rec['title']), text)
+                    # a title or byline may be set in capitals
+                    self.assertIn(re.sub(r'\s+', '', rec['title']).casefold(), text.casefold())
                     for a in rec['authors']:
-                        # a byline may be set in capitals
                         self.assertTrue(all(ch in text.casefold() for ch in a.replace(' ', '').casefold()), a)
                     self.assertEqual(rec['first_author'], rec['authors'][0] if rec['authors'] else None)
                     self.assertEqual(rec['lang'], 'zh' if fam.startswith('gen-zh') else 'en')
@@ -899,6 +899,98 @@ class FifthTemplatesTest(unittest.TestCase):
         rows = splits.load_rows()
         for fam in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES):
             self.assertEqual(rows[fam][0], 'heldout5', fam)
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class SixthTemplatesTest(unittest.TestCase):
+    """The sixth set (blind part heldout6): new names, schools and wording, labels printed, the mark
+    of each layout, the whole set in its part."""
+
+    def setUp(self):
+        import gen_en_sixth
+        import gen_pages
+        import gen_zh_sixth
+        self.mod, self.en = gen_zh_sixth, gen_en_sixth
+        self.earlier = [gen_pages.gen_zh, gen_pages.gen_en, gen_pages.gen_zh_extra, gen_pages.gen_en_extra,
+                        gen_pages.gen_zh_more, gen_pages.gen_en_more, gen_pages.gen_zh_fresh, gen_pages.gen_en_fresh,
+                        gen_pages.gen_zh_fifth, gen_pages.gen_en_fifth]
+
+    def samples(self, mods, n=8):
+        import random
+        for mod in mods:
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('sixth/%s/%d' % (fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import vocab
+        e = {m.__name__: m for m in self.earlier}
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        zh_terms = (vocab.ZH_METHODS + vocab.ZH_OBJECTS + e['gen_zh_extra'].FIELDS + e['gen_zh_extra'].ASPECTS +
+                    e['gen_zh_extra'].PLACES + e['gen_zh_more'].TOPICS + e['gen_zh_more'].ANGLES +
+                    e['gen_zh_more'].SETTINGS)
+        for m in (e['gen_zh_fresh'], e['gen_zh_fifth']):
+            zh_terms += m.SUBJECTS + m.ANGLES + m.CONTEXTS
+        en_terms = (vocab.EN_METHODS + vocab.EN_OBJECTS + e['gen_en_extra'].OBJECTS + e['gen_en_more'].TOPICS +
+                    e['gen_en_fresh'].SUBJECTS + e['gen_en_fresh'].CONTEXTS + e['gen_en_fifth'].SUBJECTS +
+                    e['gen_en_fifth'].CONTEXTS)
+        old_schools = {s[0] for s in vocab.ZH_SCHOOLS}
+        for m in ('gen_zh_extra', 'gen_zh_more', 'gen_zh_fresh', 'gen_zh_fifth'):
+            old_schools |= {s[0] for s in e[m].SCHOOLS}
+        self.assertFalse(old_schools & {s[0] for s in self.mod.SCHOOLS})
+        for m in ('gen_zh_fresh', 'gen_zh_fifth'):
+            self.assertFalse(set(e[m].FORMS) & set(self.mod.FORMS))
+        for fam, (page, rec) in self.samples([self.mod, self.en]):
+            with self.subTest(family=fam, title=rec['title']):
+                terms = zh_terms if rec['lang'] == 'zh' else en_terms
+                self.assertFalse([t for t in terms if t in rec['title']])
+                if rec['title'] in _page_text(page) or rec['lang'] == 'zh':
+                    _assert_labels_printed(self, page, rec)
+                else:  # a title set in capitals
+                    self.assertIn(rec['title'].upper(), _page_text(page))
+
+    def test_layout_marks(self):
+        """Each template prints what makes its layout: school code and stretched labels, letter
+        units, a 楷体 byline with a star and a 引用格式 line, two underlined title lines, names and
+        units alternating, postdoctoral and sign-off labels, pinyin names, a "By" byline."""
+        want = {'gen-zh-thesis-codecorner': ['学校代码', '研究方向', '学科专业'],
+                'gen-zh-journal-letterunits': [' a. ', '；b. ', '*通信作者'],
+                'gen-zh-review-kaibyline': ['引用格式：', '[J]'], 'gen-zh-design-underlined': ['班　　级', '学生姓名'],
+                'gen-zh-journal-interleaved': ['作者简介'], 'gen-zh-postdoc-report': ['博士后姓名', '合作导师'],
+                'gen-zh-techreport-signoff': ['报告编号'], 'gen-en-pinyin-journal': ['CLC number', '(1. '],
+                'gen-en-communicated-by': ['Communicated by', 'By ']}
+        self.assertEqual(set(want), set(self.mod.TEMPLATES) | set(self.en.TEMPLATES))
+        for fam, (page, rec) in self.samples([self.mod, self.en], 4):
+            text = _page_text(page)
+            for w in want[fam]:
+                self.assertIn(w, text, fam)
+            lines = [p.text for p in page.doc.paragraphs]
+            if fam == 'gen-zh-thesis-codecorner':
+                self.assertTrue(re.search('(作　　者|研 究 生|导　　师|指导教师)', text), text)
+            elif fam == 'gen-zh-journal-interleaved':
+                at = [i for i, line in enumerate(lines) if line.startswith(rec['authors'][0])][0]
+                self.assertRegex(lines[at + 1], r'\d{6}$', 'the unit follows the name on the next line')
+            elif fam == 'gen-zh-design-underlined':
+                under = [r.text for p in page.doc.paragraphs for r in p.runs if r.underline]
+                self.assertEqual(''.join(under[:2]).replace('\u3000', ''), rec['title'])
+            elif fam == 'gen-zh-techreport-signoff':
+                rows = [[c.text for c in r.cells] for t in page.doc.tables for r in t.rows]
+                signed = [r for r in rows if r[0].startswith(('编', '审', '校', '批'))]
+                self.assertEqual(len(signed), 3)
+                self.assertEqual(re.split('[、，\u3000]', signed[0][1]), rec['authors'], 'the writers are the authors')
+                self.assertFalse({signed[1][1], signed[2][1]} & set(rec['authors']), 'reviewers are not authors')
+            elif fam == 'gen-en-pinyin-journal':
+                for a in rec['authors']:
+                    self.assertRegex(a, r'^[A-ZÜ]+ [A-Z][a-zü]+(-[a-zü]+)?$')
+            elif fam == 'gen-en-communicated-by':
+                editor = re.search(r'Communicated by ([^;]+);', text).group(1)
+                self.assertNotIn(editor, rec['authors'], 'the editor is not an author')
+
+    def test_whole_set_is_in_heldout6(self):
+        rows = splits.load_rows()
+        for fam in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES):
+            self.assertEqual(rows[fam][0], 'heldout6', fam)
 
 
 if __name__ == '__main__':

@@ -20,25 +20,46 @@ SCHOOLS = [('南京信息工程大学', 'Nanjing University of Information Scien
            ('广西大学', 'Guangxi University', '南宁', '530004', '10593'),
            ('新疆大学', 'Xinjiang University', '乌鲁木齐', '830046', '10755'),
            ('上海外国语大学', 'Shanghai International Studies University', '上海', '200083', '10271')]
-UNITS = ['大气科学学院', '蚕桑纺织与生物质科学学院', '蜂学与生物医药学院', '陶瓷美术学院', '高级翻译学院',
-         '刑事科学技术学院', '大气物理学院', '生态与环境学院', '英语学院', '资源与地质工程学院']
-LABS = ['气象灾害预报预警与评估协同创新中心', '家蚕基因组生物学国家重点实验室', '蜂疗研究所', '国家日用及建筑陶瓷工程技术研究中心',
-        '中国外语与教育研究中心', '痕迹检验鉴定技术重点实验室', '冻土工程国家重点实验室']
-MAJORS = ['气象学', '大气物理学与大气环境', '特种经济动物饲养', '蜂学', '材料学', '翻译学', '英语笔译', '刑事科学技术',
-          '自然地理学']
-DIRECTIONS = ['短时临近预报', '家蚕遗传育种', '蜜蜂保护生物学', '陶瓷釉料', '典籍翻译', '痕迹物证检验', '冻土水热过程']
-# subjects, angles and settings of one field go together, so titles read as real ones do
+# one field each: subjects, angles and settings that go together in a title, and the schools
+# (indices into SCHOOLS), units, majors, research directions, journal (index), laboratory,
+# postdoctoral station, class prefix and English titles that go with them
 DOMAINS = [(['强对流天气', '沙尘天气', '雷电活动'], ['形成机制', '预报技巧', '年际变化', '风险区划'],
-            ['长江中下游', '多普勒雷达观测', '青藏高原']),
-           (['家蚕微孢子虫', '柞蚕丝', '桑树种质'], ['种群遗传结构', '抗病育种', '化学组成', '识别方法'], ['秋蚕期', '西南蚕区']),
-           (['中华蜜蜂', '蜂王浆', '蜂群越冬'], ['种群遗传结构', '化学组成', '识别方法'], ['闽北山区', '高寒山地']),
-           (['青花瓷釉', '窑变釉'], ['呈色机理', '烧成制度', '化学组成'], ['柴窑复烧', '御窑遗址出土瓷片']),
-           (['典籍英译', '字幕翻译'], ['译介策略', '读者接受'], ['对外传播', '海外汉学']),
-           (['潜在指纹', '赤足足迹', '枪弹痕迹'], ['显现效果', '识别方法'], ['现场勘查', '疑难案件']),
-           (['多年冻土', '冰川物质平衡'], ['退化特征', '年际变化', '形成机制'], ['青藏高原', '祁连山区'])]
+            ['长江中下游', '多普勒雷达观测', '青藏高原'],
+            dict(schools=[0, 6], units=['大气科学学院', '大气物理学院'], majors=['气象学', '大气物理学与大气环境'],
+                 directions=['短时临近预报', '雷电物理'], journal=[0, 7], lab='气象灾害预报预警与评估协同创新中心',
+                 station='大气科学', klass='大气', en=['Triggering of Severe Convective Storms',
+                                                  'Lightning Activity over Coastal Cities'])),
+           (['家蚕微孢子虫', '柞蚕丝', '桑树种质'], ['种群遗传结构', '抗病育种', '化学组成', '识别方法'], ['秋蚕期', '西南蚕区'],
+            dict(schools=[1, 7], units=['蚕桑纺织与生物质科学学院', '动物科学技术学院'], majors=['特种经济动物饲养', '蚕学'],
+                 directions=['家蚕遗传育种', '桑树栽培'], journal=[1], lab='家蚕基因组生物学国家重点实验室',
+                 station='畜牧学', klass='蚕学', en=['Microsporidian Infection in Silkworm Rearing',
+                                                  'Germplasm of Mulberry in Southwest China'])),
+           (['中华蜜蜂', '蜂王浆', '蜂群越冬'], ['种群遗传结构', '化学组成', '识别方法'], ['闽北山区', '高寒山地'],
+            dict(schools=[2, 8], units=['蜂学与生物医药学院', '生命科学与技术学院'], majors=['蜂学', '特种经济动物饲养'],
+                 directions=['蜜蜂保护生物学', '蜂产品加工'], journal=[2], lab='蜂疗研究所', station='畜牧学', klass='蜂学',
+                 en=['Colony Decline of the Eastern Honeybee', 'Composition of Royal Jelly'])),
+           (['青花瓷釉', '窑变釉'], ['呈色机理', '烧成制度', '化学组成'], ['柴窑复烧', '御窑遗址出土瓷片'],
+            dict(schools=[3], units=['材料科学与工程学院', '陶瓷美术学院'], majors=['材料学', '设计学'],
+                 directions=['陶瓷釉料', '古陶瓷科技考古'], journal=[3], lab='国家日用及建筑陶瓷工程技术研究中心',
+                 station='材料科学与工程', klass='陶瓷', en=['Colour Formation in Blue-and-White Glazes',
+                                                        'Flambe Glazes Fired in Wood Kilns'])),
+           (['典籍英译', '字幕翻译'], ['译介策略', '读者接受'], ['对外传播', '海外汉学'],
+            dict(schools=[4, 9], units=['高级翻译学院', '英语学院'], majors=['翻译学', '英语笔译'],
+                 directions=['典籍翻译', '视听翻译'], journal=[4], lab='中国外语与教育研究中心', station='外国语言文学',
+                 klass='翻译', en=['Rendering Classical Texts into English', 'Subtitling Chinese Films for Overseas Audiences'])),
+           (['潜在指纹', '赤足足迹', '枪弹痕迹'], ['显现效果', '识别方法'], ['现场勘查', '疑难案件'],
+            dict(schools=[5], units=['刑事科学技术学院', '痕迹检验技术系'], majors=['刑事科学技术'],
+                 directions=['痕迹物证检验', '手印显现'], journal=[5], lab='痕迹检验鉴定技术重点实验室', station='公安学',
+                 klass='刑技', en=['Developing Latent Fingerprints on Rough Surfaces', 'Identifying Barefoot Impressions'])),
+           (['多年冻土', '冰川物质平衡'], ['退化特征', '年际变化', '形成机制'], ['青藏高原', '祁连山区'],
+            dict(schools=[8, 6], units=['地理与遥感科学学院', '资源与环境科学学院'], majors=['自然地理学'],
+                 directions=['冻土水热过程', '冰川变化'], journal=[6], lab='冻土工程国家重点实验室', station='地理学',
+                 klass='地理', en=['Thermal Regime of Mountain Permafrost', 'Mass Balance of Glaciers in the Qilian Mountains']))]
 SUBJECTS = sorted({w for d in DOMAINS for w in d[0]})
 ANGLES = sorted({w for d in DOMAINS for w in d[1]})
 CONTEXTS = sorted({w for d in DOMAINS for w in d[2]})
+UNITS = sorted({u for d in DOMAINS for u in d[3]['units']})
+MAJORS = sorted({u for d in DOMAINS for u in d[3]['majors']})
 FORMS = ['{c}{s}的{a}', '{s}{a}初探：以{c}为中心', '{s}的{a}及其对{t}的启示', '{c}视角下{s}与{t}的{a}',
          '{s}{a}再认识', '论{c}中的{s}{a}']
 JOURNALS = ['气象学报', '蚕业科学', '中国蜂业', '中国陶瓷', '中国翻译', '刑事技术', '冰川冻土', '大气科学学报']
@@ -46,25 +67,28 @@ JOURNALS_EN = ['Acta Meteorologica Sinica', 'Acta Sericologica Sinica', 'Apicult
                'Chinese Translators Journal', 'Forensic Science and Technology', 'Journal of Glaciology and Geocryology',
                'Transactions of Atmospheric Sciences']
 CLC = ['P458', 'S884', 'S89', 'TQ174', 'H315.9', 'D918.9', 'P642.14', 'P427']
-EN_TITLES = ['Triggering of Severe Convective Storms', 'Microsporidian Infection in Silkworm Rearing',
-             'Colony Decline of the Eastern Honeybee', 'Colour Formation in Blue-and-White Glazes',
-             'Rendering Classical Texts into English', 'Developing Latent Fingerprints on Rough Surfaces',
-             'Thermal Regime of Mountain Permafrost', 'Lightning Activity over Coastal Cities']
 BODY = ('本文依据多年观测与采样资料，结合文献考订和对比试验，系统梳理了研究对象的基本特点，'
         '讨论了主要影响因素与作用方式，并就今后的工作提出了具体建议。')
 CITY_EN = {'南京': 'Nanjing', '重庆': 'Chongqing', '福州': 'Fuzhou', '景德镇': 'Jingdezhen', '北京': 'Beijing',
            '沈阳': 'Shenyang', '成都': 'Chengdu', '南宁': 'Nanning', '乌鲁木齐': 'Urumqi', '上海': 'Shanghai'}
 UNITS_EN = ['School of Atmospheric Sciences', 'College of Sericulture and Textiles', 'College of Bee Science',
             'School of Ceramic Art', 'Graduate School of Translation', 'School of Forensic Science']
+MONTHS_EN = ['Jan.', 'Feb.', 'Mar.', 'Apr.', 'May', 'Jun.', 'Jul.', 'Aug.', 'Sep.', 'Oct.', 'Nov.', 'Dec.']
 SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
 ZH_NUMS = '一二三四五六七八九十'
 
 
-def _title(rng):
-    subjects, angles, contexts = rng.choice(DOMAINS)
+def _topic(rng):
+    """A title and what goes with its field: school, unit, major, direction, journal, laboratory."""
+    subjects, angles, contexts, f = rng.choice(DOMAINS)
     s, t = rng.sample(subjects, 2)
-    return rng.choice(FORMS).format(s=s, t=t, a=rng.choice(angles), c=rng.choice(contexts))
+    title = rng.choice(FORMS).format(s=s, t=t, a=rng.choice(angles), c=rng.choice(contexts))
+    schools = [SCHOOLS[i] for i in f['schools']]
+    return dict(title=title, school=rng.choice(schools), schools=schools, units=f['units'],
+                unit=rng.choice(f['units']), major=rng.choice(f['majors']), direction=rng.choice(f['directions']),
+                journal=rng.choice(f['journal']), lab=f['lab'], station=f['station'], klass=f['klass'],
+                en=rng.choice(f['en']))
 
 
 def _keywords(rng, title):
@@ -105,9 +129,9 @@ def thesis_code_corner(rng):
     kind, the title in 小二号 bold 宋体 (over two lines when long, the English title under it on
     some), then a borderless table of stretched labels and values, and the school and date."""
     page = _page(rng)
-    school = rng.choice(SCHOOLS)
     year, when = _when(rng)
-    title = _title(rng)
+    topic = _topic(rng)
+    title, school = topic['title'], topic['school']
     author, sup = [p[0] for p in distinct(rng, zh_person, 2)]
     sid = '%d%s%04d' % (year - 3, rng.choice(['0108', '2201', '1307', '']), rng.randint(1, 9999))
     c = rng.choice(['：', '：', ' '])
@@ -131,15 +155,15 @@ def thesis_code_corner(rng):
     else:
         page.para((title, tfont), align='c', after=8)
     if rng.random() < 0.45:
-        extra['title_en'] = rng.choice(EN_TITLES)
+        extra['title_en'] = topic['en']
         page.para((extra['title_en'], {'size': 14, 'bold': rng.random() < 0.5}), align='c', after=8)
     page.para('', after=rng.choice([40, 60]))
     c2 = rng.choice(['：', '', ' '])
     fields = [('作者' if rng.random() < 0.6 else '研究生', author),
               ('导师' if rng.random() < 0.5 else '指导教师', sup + rng.choice(['', '　教授', '　副教授', ' 研究员'])),
-              ('学科专业', rng.choice(MAJORS)), ('研究方向', rng.choice(DIRECTIONS))]
+              ('学科专业', topic['major']), ('研究方向', topic['direction'])]
     if rng.random() < 0.5:
-        fields.append(('培养单位', rng.choice(UNITS)))
+        fields.append(('培养单位', topic['unit']))
     fields.append(('完成日期' if rng.random() < 0.5 else '答辩日期', when))
     page.table([[_stretch(lab) + c2, val] for lab, val in fields], widths_cm=[3.4, 7.0],
                size=rng.choice([14, 15]), align=['r' if rng.random() < 0.5 else 'l', 'l'])
@@ -155,16 +179,17 @@ def journal_letter_units(rng):
     摘　要 / 关键词 / 中图分类号, the English block, and a 通信作者 note at the foot."""
     page = _page(rng, size=10.5, margins=rng.choice([1.8, 2.2]))
     year = rng.randint(2011, 2026)
-    title = _title(rng)
+    topic = _topic(rng)
+    title, school = topic['title'], topic['school']
     people = distinct(rng, zh_person, rng.randint(2, 4))
     names = [p[0] for p in people]
     kws = _keywords(rng, title)
-    j = rng.randrange(len(JOURNALS))
-    page.para('第%d卷　第%d期\t%s\tVol.%d No.%d' % (rng.randint(20, 60), rng.randint(1, 6), JOURNALS[j],
-                                                 rng.randint(20, 60), rng.randint(1, 6)), size=8.5, align='c',
+    j = topic['journal']
+    vol, no, month = rng.randint(20, 60), rng.randint(1, 6), rng.randint(1, 12)
+    page.para('第%d卷　第%d期\t\t%s\t\tVol.%d No.%d' % (vol, no, JOURNALS[j], vol, no), size=8.5, align='c',
               rule='bottom', after=2)
-    page.para('%d年%d月\t%s\t%s %d' % (year, rng.randint(1, 12), JOURNALS_EN[j], rng.choice(['Feb.', 'Jun.', 'Oct.']),
-                                     year), size=8, align='c', after=18)
+    page.para('%d年%d月\t\t%s\t\t%s %d' % (year, month, JOURNALS_EN[j], MONTHS_EN[month - 1], year), size=8,
+              align='c', after=18)
     page.para((title, {'size': 18, 'bold': True, 'cjk': rng.choice(SONG)}), align='c', after=10)
     corr = rng.randrange(len(names))
     letters = ['a', 'b', 'a,b', 'b,c', 'c']
@@ -175,14 +200,14 @@ def journal_letter_units(rng):
         if i < len(names) - 1:
             runs.append(rng.choice(['，', '，', '　']))
     page.para(runs, align='c', size=rng.choice([12, 13]), cjk=rng.choice(KAI + ['Noto Sans CJK SC']), after=4)
-    s = rng.choice(SCHOOLS)
-    units = rng.sample(UNITS, 2) + [rng.choice(LABS)]
+    s = school
+    units = rng.sample(topic['units'], 2) + [topic['lab']]
     page.para('（%s a. %s；b. %s；c. %s，%s %s）' % (s[0], units[0], units[1], units[2], s[2], s[3]),
               align='c', size=9, after=12)
     page.para([('摘　要：', {'bold': True}), BODY], size=9, align='j', indent=0)
     page.para([('关键词：', {'bold': True}), rng.choice(['；', '; ', '　']).join(kws)], size=9, after=2)
     page.para('中图分类号：%s　　　文献标识码：A　　　文章编号：%s' % (CLC[j], _codes(rng, year)), size=9, after=12)
-    et = rng.choice(EN_TITLES)
+    et = topic['en']
     page.para((et, {'bold': True}), align='c', size=13, after=4)
     page.para(', '.join(p[1] for p in people), align='c', size=10, after=2)
     page.para('(a. %s; b. %s; c. %s, %s, %s %s, China)' % (
@@ -194,7 +219,7 @@ def journal_letter_units(rng):
               size=7.5, rule='top', after=0)
     page.para('*通信作者：%s（%d—），%s，%s，主要从事%s研究。' % (
         names[corr], rng.randint(1960, 1990), rng.choice(['男', '女']), rng.choice(['教授', '副教授', '研究员', '博士']),
-        rng.choice(DIRECTIONS)), size=7.5, after=0)
+        topic['direction']), size=7.5, after=0)
     meta = set_meta(page, rng, title, names, kws)
     return page, record(title, names, year, kws, 'zh', None, meta=meta, title_en=et)
 
@@ -205,10 +230,11 @@ def review_kai_byline(rng):
     names, then 摘要 and 关键词 in a ruled block."""
     page = _page(rng, size=10.5, margins=2.2)
     year = rng.randint(2014, 2026)
-    title = _title(rng)
+    topic = _topic(rng)
+    title, school = topic['title'], topic['school']
     names = [p[0] for p in distinct(rng, zh_person, rng.randint(1, 3))]
     kws = _keywords(rng, title)
-    j = rng.randrange(len(JOURNALS))
+    j = topic['journal']
     page.para('%s　%d年第%d期' % (JOURNALS[j], year, rng.randint(1, 12)), size=8.5, align='r', after=6)
     page.table([[(rng.choice(['综　述', '专题综述', '研究进展', '综述与评论']), {'bold': True, 'size': 11})]],
                widths_cm=[3.0], grid=True, align='c')
@@ -228,10 +254,10 @@ def review_kai_byline(rng):
             runs.append(sep)
     align = rng.choice('cl')
     page.para(runs, align=align, size=12, cjk=kai, after=2)
-    s = rng.choice(SCHOOLS)
+    s = school
     province = {'南京': '江苏 ', '福州': '福建 ', '景德镇': '江西 ', '沈阳': '辽宁 ', '成都': '四川 ', '南宁': '广西 ',
                 '乌鲁木齐': '新疆 '}.get(s[2], '')
-    page.para('（%s %s，%s%s %s）' % (s[0], rng.choice(UNITS), province, s[2], s[3]), align=align, size=9, cjk=kai,
+    page.para('（%s %s，%s%s %s）' % (s[0], topic['unit'], province, s[2], s[3]), align=align, size=9, cjk=kai,
               after=10)
     page.para([('引用格式：', {'bold': True}), '%s. %s[J]. %s，%d，%d(%d)：%d-%d.' % (
         '，'.join(names), title, JOURNALS[j], year, rng.randint(20, 50), rng.randint(1, 12), rng.randint(1, 90),
@@ -251,9 +277,9 @@ def design_underlined(rng):
     words, "题目" with the title on two underlined lines padded with blanks, then left-aligned
     fields (学院, 专业, 班级, 学号, 学生姓名, 指导教师) whose values are underlined, and the date."""
     page = _page(rng)
-    school = rng.choice(SCHOOLS)
     year, when = _when(rng)
-    title = _title(rng)
+    topic = _topic(rng)
+    title, school = topic['title'], topic['school']
     author, sup = [p[0] for p in distinct(rng, zh_person, 2)]
     page.para((school[0], {'size': rng.choice([28, 32]), 'bold': True, 'cjk': rng.choice(KAI)}), align='c',
               before=20, after=0)
@@ -273,9 +299,9 @@ def design_underlined(rng):
     page.para([(lab + c, {'bold': True}), (pad(a), {'u': True})], size=16, indent=ind, after=6)
     page.para([('\u3000' * len(lab + c), {}), (pad(b), {'u': True})], size=16, indent=ind, after=40)
     sid = '%d%07d' % (year - 4, rng.randint(1, 9999999))
-    klass = '%s%d%s' % (rng.choice(['大气', '蚕学', '蜂学', '陶艺', '翻译', '刑技']), (year - 4) % 100,
+    klass = '%s%d%s' % (topic['klass'], (year - 4) % 100,
                         rng.choice(['01班', '02班', '-1班', '（2）班']))
-    fields = [('学　　院', rng.choice(UNITS)), ('专　　业', rng.choice(MAJORS)), ('班　　级', klass),
+    fields = [('学　　院', topic['unit']), ('专　　业', topic['major']), ('班　　级', klass),
               ('学　　号', sid), ('学生姓名', author), ('指导教师', sup)]
     if rng.random() < 0.5:
         fields[-1] = ('指导教师', sup + '　' + rng.choice(['教授', '讲师', '副教授', '高级实验师']))
@@ -292,11 +318,12 @@ def journal_interleaved(rng):
     unit with city and postcode on the next; 内容摘要 / 关键词 and a 作者简介 note under a rule."""
     page = _page(rng, size=10.5, margins=rng.choice([2.0, 2.5]))
     year = rng.randint(2009, 2026)
-    title = _title(rng)
+    topic = _topic(rng)
+    title, school = topic['title'], topic['school']
     people = distinct(rng, zh_person, rng.randint(1, 3))
     names = [p[0] for p in people]
     kws = _keywords(rng, title)
-    j = rng.randrange(len(JOURNALS))
+    j = topic['journal']
     page.para('%s\u3000\u3000%d年第%d期（总第%d期）' % (JOURNALS[j], year, rng.randint(1, 6), rng.randint(100, 400)),
               size=9, align='l', after=0, rule='bottom')
     page.para('', after=14)
@@ -304,17 +331,17 @@ def journal_interleaved(rng):
     page.para((title, {'size': rng.choice([18, 20]), 'bold': True}), align=align, after=12)
     marks = rng.random() < 0.4
     for i, (n, py) in enumerate(people):
-        s = rng.choice(SCHOOLS)
+        s = school if i == 0 else rng.choice(topic['schools'] + [school])
         page.para([(n, {'bold': rng.random() < 0.5})] + ([('%d' % (i + 1), {'sup': True, 'size': 7})] if marks else []),
                   align=align, size=12, cjk=rng.choice(KAI), after=0)
-        page.para('%s%s%s，%s %s' % ('%d. ' % (i + 1) if marks else '', s[0], rng.choice(UNITS + LABS), s[2], s[3]),
+        page.para('%s%s%s，%s %s' % ('%d. ' % (i + 1) if marks else '', s[0], rng.choice(topic['units'] + [topic['lab']]), s[2], s[3]),
                   align=align, size=9, after=6)
     page.para('', after=6)
     page.para([(rng.choice(['内容摘要：', '［内容摘要］', '摘　要：']), {'bold': True}), BODY], size=9.5, align='j')
     page.para([(rng.choice(['关键词：', '［关键词］']), {'bold': True}), '　'.join(kws)], size=9.5, after=12)
     page.para(BODY * 3, indent=21, align='j', after=12)
     page.para('作者简介：%s，%s，%s。' % (names[0], rng.choice(['博士', '硕士研究生', '副教授', '高级工程师']),
-                                   '研究方向为' + rng.choice(DIRECTIONS)), size=7.5, rule='top', after=0)
+                                   '研究方向为' + topic['direction']), size=7.5, rule='top', after=0)
     page.para('基金项目：%s（%d%s%03d）' % (rng.choice(['国家自然科学基金', '国家社会科学基金', '中央高校基本科研业务费专项资金']),
                                    year - 2, rng.choice(['BYY', 'ZD', '']), rng.randint(1, 999)), size=7.5)
     meta = set_meta(page, rng, title, names, kws)
@@ -325,9 +352,9 @@ def postdoc_report(rng):
     """A 博士后研究工作报告 cover: 编号 at the top right, the kind, the title (the English one on
     some), then centred rows 博士后姓名 / 合作导师 / 流动站（工作站）名称 / 专业 / 研究工作起止时间."""
     page = _page(rng)
-    school = rng.choice(SCHOOLS)
     year = rng.randint(2012, 2026)
-    title = _title(rng)
+    topic = _topic(rng)
+    title, school = topic['title'], topic['school']
     author, sup = [p[0] for p in distinct(rng, zh_person, 2)]
     page.para('编号：%s%d%03d' % (school[4], year - 2, rng.randint(1, 999)), align='r', size=10.5, after=0)
     if rng.random() < 0.5:
@@ -339,16 +366,13 @@ def postdoc_report(rng):
     page.para((title, {'size': rng.choice([20, 22]), 'bold': True, 'cjk': rng.choice(SONG + ['Noto Sans CJK SC'])}),
               align='c', line=1.3, after=10)
     if rng.random() < 0.4:
-        extra['title_en'] = rng.choice(EN_TITLES)
+        extra['title_en'] = topic['en']
         page.para((extra['title_en'], {'size': 13, 'italic': True}), align='c', after=6)
     page.para('', after=rng.choice([50, 70]))
     c = rng.choice(['：', '　', ': '])
     start = year - rng.choice([2, 3])
-    rows = [('博士后姓名', author), ('合作导师', sup), ('流动站（工作站）名称', school[0] + rng.choice(['', ' ']) +
-                                                      rng.choice(['大气科学', '蚕学', '畜牧学', '材料科学与工程', '外国语言文学',
-                                                                  '公安学'])
-                                                      + '博士后科研流动站'),
-            ('专业', rng.choice(MAJORS)), ('研究工作起始时间', '%d年%d月' % (start, rng.randint(1, 12))),
+    rows = [('博士后姓名', author), ('合作导师', sup), ('流动站（工作站）名称', school[0] + topic['station'] + '博士后科研流动站'),
+            ('专业', topic['major']), ('研究工作起始时间', '%d年%d月' % (start, rng.randint(1, 12))),
             ('研究工作期满时间', '%d年%d月' % (year, rng.randint(1, 12)))]
     if rng.random() < 0.5:
         page.table([[lab + c, (val, {'u': rng.random() < 0.5})] for lab, val in rows], widths_cm=[5.5, 8.0],
@@ -365,12 +389,12 @@ def techreport_signoff(rng):
     """A 技术报告 cover: the unit's name and the report number, the kind, the title, then a ruled
     table of 编写 (the writers) / 审核 / 批准 with dates, and the unit and date at the foot."""
     page = _page(rng)
-    school = rng.choice(SCHOOLS)
     year, when = _when(rng)
-    title = _title(rng)
+    topic = _topic(rng)
+    title, school = topic['title'], topic['school']
     people = [p[0] for p in distinct(rng, zh_person, rng.randint(3, 5))]
     writers, checker, approver = people[:-2], people[-2], people[-1]
-    lab = rng.choice(LABS)
+    lab = topic['lab']
     page.table([[school[0] + lab if rng.random() < 0.5 else lab,
                  '报告编号：%s-%d-%03d' % (rng.choice(['TR', 'JSBG', 'QX']), year, rng.randint(1, 300))]],
                widths_cm=[10, 6], size=9, align=['l', 'r'])
@@ -379,11 +403,11 @@ def techreport_signoff(rng):
               after=40)
     page.para((title, {'size': rng.choice([20, 22]), 'bold': True}), align='c', line=1.3, after=rng.choice([60, 80]))
     joiner = rng.choice(['、', '　', '，'])
-    d = lambda: '%d.%02d.%02d' % (year, rng.randint(1, 12), rng.randint(1, 28))
-    rows = [[rng.choice(['编　写', '编写人', '编　制']), joiner.join(writers), '日期', d()],
-            [rng.choice(['审　核', '校　核']), checker, '日期', d()],
-            [rng.choice(['批　准', '审　定']), approver, '日期', d()]]
-    if rng.random() < 0.5:
+    days = sorted('%d.%02d.%02d' % (year, rng.randint(1, 12), rng.randint(1, 28)) for _ in range(3))
+    rows = [[rng.choice(['编　写', '编写人', '编　制']), joiner.join(writers), '日期', days[0]],
+            [rng.choice(['审　核', '校　核']), checker, '日期', days[1]],
+            [rng.choice(['批　准', '审　定']), approver, '日期', days[2]]]
+    if len(writers) > 2 or rng.random() < 0.4:  # no room for the dates beside a long list of writers
         rows = [r[:2] for r in rows]
     page.table(rows, widths_cm=[2.5, 6.5, 1.8, 3.0][:len(rows[0])], size=14, grid=rng.random() < 0.6, align='c')
     page.para(school[0] if rng.random() < 0.5 else school[0] + lab, align='c', size=14, before=70, after=4)

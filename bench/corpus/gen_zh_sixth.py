@@ -71,8 +71,13 @@ BODY = ('本文依据多年观测与采样资料，结合文献考订和对比�
         '讨论了主要影响因素与作用方式，并就今后的工作提出了具体建议。')
 CITY_EN = {'南京': 'Nanjing', '重庆': 'Chongqing', '福州': 'Fuzhou', '景德镇': 'Jingdezhen', '北京': 'Beijing',
            '沈阳': 'Shenyang', '成都': 'Chengdu', '南宁': 'Nanning', '乌鲁木齐': 'Urumqi', '上海': 'Shanghai'}
-UNITS_EN = ['School of Atmospheric Sciences', 'College of Sericulture and Textiles', 'College of Bee Science',
-            'School of Ceramic Art', 'Graduate School of Translation', 'School of Forensic Science']
+UNITS_EN = {'大气': ['School of Atmospheric Sciences', 'School of Atmospheric Physics'],
+            '蚕学': ['College of Sericulture, Textile and Biomass Sciences', 'College of Animal Science and Technology'],
+            '蜂学': ['College of Bee Science', 'College of Life Science and Technology'],
+            '陶瓷': ['School of Materials Science and Engineering', 'School of Ceramic Art'],
+            '翻译': ['Graduate School of Translation and Interpretation', 'School of English'],
+            '刑技': ['School of Forensic Science and Technology', 'Department of Trace Examination'],
+            '地理': ['College of Geography and Remote Sensing Sciences', 'College of Resources and Environment']}
 MONTHS_EN = ['Jan.', 'Feb.', 'Mar.', 'Apr.', 'May', 'Jun.', 'Jul.', 'Aug.', 'Sep.', 'Oct.', 'Nov.', 'Dec.']
 SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
@@ -201,7 +206,7 @@ def journal_letter_units(rng):
             runs.append(rng.choice(['，', '，', '　']))
     page.para(runs, align='c', size=rng.choice([12, 13]), cjk=rng.choice(KAI + ['Noto Sans CJK SC']), after=4)
     s = school
-    units = rng.sample(topic['units'], 2) + [topic['lab']]
+    units = list(topic['units']) + [topic['lab']]  # in the order of the English line
     page.para('（%s a. %s；b. %s；c. %s，%s %s）' % (s[0], units[0], units[1], units[2], s[2], s[3]),
               align='c', size=9, after=12)
     page.para([('摘　要：', {'bold': True}), BODY], size=9, align='j', indent=0)
@@ -211,7 +216,7 @@ def journal_letter_units(rng):
     page.para((et, {'bold': True}), align='c', size=13, after=4)
     page.para(', '.join(p[1] for p in people), align='c', size=10, after=2)
     page.para('(a. %s; b. %s; c. %s, %s, %s %s, China)' % (
-        rng.choice(UNITS_EN), rng.choice(UNITS_EN), 'Key Laboratory', s[1], CITY_EN[s[2]], s[3]),
+        UNITS_EN[topic['klass']][0], UNITS_EN[topic['klass']][1], 'Key Laboratory', s[1], CITY_EN[s[2]], s[3]),
               align='c', size=8.5, after=10)
     page.para(BODY * 2, indent=21, align='j', after=10)
     page.para('收稿日期：%d-%02d-%02d；修回日期：%d-%02d-%02d' % (year - 1, rng.randint(1, 12), rng.randint(1, 28), year - 1,

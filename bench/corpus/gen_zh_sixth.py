@@ -102,6 +102,15 @@ def _keywords(rng, title):
     return title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, field[0] + field[1])
 
 
+def _front(rng, margins, first_year, fewest):
+    """A journal page and its front matter: year, topic, people (fewest to fewest + 2), names, keywords."""
+    page = _page(rng, size=10.5, margins=rng.choice(margins))
+    year = rng.randint(first_year, 2026)
+    topic = _topic(rng)
+    people = distinct(rng, zh_person, rng.randint(fewest, fewest + 2))
+    return page, year, topic, people, [p[0] for p in people], _keywords(rng, topic['title'])
+
+
 def _halves(title, rng):
     k = len(title) // 2 + rng.randint(-2, 2)
     return title[:k], title[k:]
@@ -182,14 +191,8 @@ def journal_letter_units(rng):
     """A journal head, the title in 小二号 bold 宋体, authors with superscript letters (a, b) and a
     star on the corresponding one, the units as "（学校 a. 学院；b. 实验室，城市 邮编）", then
     摘　要 / 关键词 / 中图分类号, the English block, and a 通信作者 note at the foot."""
-    page = _page(rng, size=10.5, margins=rng.choice([1.8, 2.2]))
-    year = rng.randint(2011, 2026)
-    topic = _topic(rng)
-    title, school = topic['title'], topic['school']
-    people = distinct(rng, zh_person, rng.randint(2, 4))
-    names = [p[0] for p in people]
-    kws = _keywords(rng, title)
-    j = topic['journal']
+    page, year, topic, people, names, kws = _front(rng, [1.8, 2.2], 2011, 2)
+    title, school, j = topic['title'], topic['school'], topic['journal']
     vol, no, month = rng.randint(20, 60), rng.randint(1, 6), rng.randint(1, 12)
     page.para('第%d卷　第%d期\t\t%s\t\tVol.%d No.%d' % (vol, no, JOURNALS[j], vol, no), size=8.5, align='c',
               rule='bottom', after=2)
@@ -321,14 +324,8 @@ def design_underlined(rng):
 def journal_interleaved(rng):
     """Title at the left under a rule, then for each author the name on a line of its own and the
     unit with city and postcode on the next; 内容摘要 / 关键词 and a 作者简介 note under a rule."""
-    page = _page(rng, size=10.5, margins=rng.choice([2.0, 2.5]))
-    year = rng.randint(2009, 2026)
-    topic = _topic(rng)
-    title, school = topic['title'], topic['school']
-    people = distinct(rng, zh_person, rng.randint(1, 3))
-    names = [p[0] for p in people]
-    kws = _keywords(rng, title)
-    j = topic['journal']
+    page, year, topic, people, names, kws = _front(rng, [2.0, 2.5], 2009, 1)
+    title, school, j = topic['title'], topic['school'], topic['journal']
     page.para('%s\u3000\u3000%d年第%d期（总第%d期）' % (JOURNALS[j], year, rng.randint(1, 6), rng.randint(100, 400)),
               size=9, align='l', after=0, rule='bottom')
     page.para('', after=14)

@@ -4,9 +4,11 @@ with full-width blanks (作　　者, 导　　师, 学科专业, 研究方向);
 superscript letters and a star, their units listed as "a." "b." under one school; a 综述 page with the
 byline "甲，乙*" and the unit in brackets under it, both in 楷体, and a 引用格式 line that repeats the
 title; an 本科毕业设计说明书 cover with the title on two underlined lines; a page whose authors and
-units alternate (a name, then its unit); a 博士后研究工作报告 cover (博士后姓名, 合作导师, 流动站); and a
-技术报告 cover whose 编写 / 审核 / 批准 rows name writers and reviewers. Subjects: meteorology,
-sericulture, apiculture, ceramics, translation studies, forensic science and permafrost."""
+units alternate (a name, then its unit); a 博士后研究工作报告 cover (博士后姓名, 合作导师, 流动站); a
+技术报告 cover whose 编写 / 审核 / 批准 rows name writers and reviewers, and the cover sheet a journal
+database puts before a paper published online first (题目 / 作者 / 网络首发日期 / 引用格式, a DOI).
+Subjects: meteorology, sericulture, apiculture, ceramics, translation studies, forensic science and
+permafrost."""
 from genbase import ZH_FONTS, distinct, record, set_meta, title_keywords, zh_date, zh_person
 from gen_zh_more import _page
 
@@ -418,6 +420,43 @@ def techreport_signoff(rng):
     return page, record(title, writers, year, (), 'zh', None, meta=meta)
 
 
+def online_first_cover(rng):
+    """The cover sheet a journal database puts before a paper published online ahead of its
+    issue: the service's name, "网络首发论文" large, then label rows 题目 / 作者 / 网络首发日期 /
+    引用格式 (the citation repeats title and names), a DOI, and a boxed notice in small type."""
+    page, year, topic, people, names, kws = _front(rng, [2.2, 2.5], 2016, 1)
+    title, j = topic['title'], topic['journal']
+    page.para((rng.choice(['中国学术期刊（网络版）', '学术期刊在线出版平台', '期刊数字出版系统']), {'size': 10}),
+              align=rng.choice('lr'), after=0, rule='bottom')
+    page.para((rng.choice(['网络首发论文', '网络首发', '优先出版论文']), {'size': rng.choice([24, 28]), 'bold': True}),
+              align='c', before=30, after=30)
+    doi = '10.%d/j.cnki.%s.%d.%02d.%03d' % (rng.choice([13878, 16258, 11833, 13292]),
+                                            rng.choice(['qxxb', 'cykx', 'zgfy', 'zgtc', 'zgfy', 'xsjs', 'bcdt']), year,
+                                            rng.randint(1, 12), rng.randint(1, 300))
+    month, day = rng.randint(1, 12), rng.randint(1, 28)
+    c = rng.choice(['：', ':', '　'])
+    joiner = rng.choice(['，', '、', ' '])
+    cite = '%s. %s[J/OL]. %s. https://doi.org/%s' % (joiner.join(names), title, JOURNALS[j], doi)
+    rows = [('题目', title), ('作者', joiner.join(names)), ('收稿日期', '%d-%02d-%02d' % (year - 1, rng.randint(1, 12),
+                                                                                    rng.randint(1, 28))),
+            ('网络首发日期', '%d-%02d-%02d' % (year, month, day)), ('引用格式', cite)]
+    if rng.random() < 0.5:
+        rows.insert(4, ('DOI', doi))
+    if rng.random() < 0.5:
+        page.table([[(lab + c, {'bold': True}), val] for lab, val in rows], widths_cm=[3.0, 12.5], size=11,
+                   align=['r', 'l'])
+    else:
+        for lab, val in rows:
+            page.para([(lab + c, {'bold': True}), val], size=11, after=6, align='l')
+    page.para('', after=40)
+    notice = ('网络首发：在编辑部工作流程中，稿件从录用到出版要经历录用定稿、排版定稿、整期汇编定稿等阶段。'
+              '录用定稿指内容已经确定，且通过同行评议、主编终审同意刊用的稿件。'
+              '已网络首发的论文视为正式出版，其内容不得修改，仅可作排版和编辑规范方面的修改。')
+    page.table([[(notice, {'size': 8.5})]], widths_cm=[15.5], grid=True, align='l')
+    meta = set_meta(page, rng, title, names)
+    return page, record(title, names, year, (), 'zh', doi, meta=meta)
+
+
 TEMPLATES = {
     'gen-zh-thesis-codecorner': thesis_code_corner,
     'gen-zh-journal-letterunits': journal_letter_units,
@@ -426,4 +465,5 @@ TEMPLATES = {
     'gen-zh-journal-interleaved': journal_interleaved,
     'gen-zh-postdoc-report': postdoc_report,
     'gen-zh-techreport-signoff': techreport_signoff,
+    'gen-zh-online-firstcover': online_first_cover,
 }

@@ -953,13 +953,15 @@ class SixthTemplatesTest(unittest.TestCase):
     def test_layout_marks(self):
         """Each template prints what makes its layout: school code and stretched labels, letter
         units, a 楷体 byline with a star and a 引用格式 line, two underlined title lines, names and
-        units alternating, postdoctoral and sign-off labels, pinyin names, a "By" byline."""
+        units alternating, postdoctoral and sign-off labels, an online-first cover with its DOI, pinyin
+        names, a "By" byline."""
         want = {'gen-zh-thesis-codecorner': ['学校代码', '研究方向', '学科专业'],
                 'gen-zh-journal-letterunits': [' a. ', '；b. ', '*通信作者'],
                 'gen-zh-review-kaibyline': ['引用格式：', '[J]'], 'gen-zh-design-underlined': ['班　　级', '学生姓名'],
                 'gen-zh-journal-interleaved': ['作者简介'], 'gen-zh-postdoc-report': ['博士后姓名', '合作导师'],
                 'gen-zh-techreport-signoff': ['报告编号'], 'gen-en-pinyin-journal': ['CLC number', '(1. '],
-                'gen-en-communicated-by': ['Communicated by', 'By ']}
+                'gen-en-communicated-by': ['Communicated by', 'By '],
+                'gen-zh-online-firstcover': ['网络首发日期', '引用格式', '[J/OL]']}
         self.assertEqual(set(want), set(self.mod.TEMPLATES) | set(self.en.TEMPLATES))
         for fam, (page, rec) in self.samples([self.mod, self.en], 4):
             text = _page_text(page)
@@ -980,6 +982,9 @@ class SixthTemplatesTest(unittest.TestCase):
                 self.assertEqual(len(signed), 3)
                 self.assertEqual(re.split('[、，\u3000]', signed[0][1]), rec['authors'], 'the writers are the authors')
                 self.assertFalse({signed[1][1], signed[2][1]} & set(rec['authors']), 'reviewers are not authors')
+            elif fam == 'gen-zh-online-firstcover':
+                self.assertIn(rec['doi'], text)
+                self.assertEqual(rec['keywords'], [], 'the cover prints no keywords')
             elif fam == 'gen-en-pinyin-journal':
                 for a in rec['authors']:
                     self.assertRegex(a, r'^[A-ZÜ]+ [A-Z][a-zü]+(-[a-zü]+)?$')

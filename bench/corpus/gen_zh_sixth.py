@@ -68,6 +68,8 @@ JOURNALS = ['气象学报', '蚕业科学', '中国蜂业', '中国陶瓷', '中
 JOURNALS_EN = ['Acta Meteorologica Sinica', 'Acta Sericologica Sinica', 'Apiculture of China', 'China Ceramics',
                'Chinese Translators Journal', 'Forensic Science and Technology', 'Journal of Glaciology and Geocryology',
                'Transactions of Atmospheric Sciences']
+DOI_STEMS = ['10.11676/qxxb', '10.13441/j.cnki.cykx', '10.3969/j.issn.0412-4367', '10.16521/j.cnki.issn.1001-9642',
+             '10.3969/j.issn.1000-873X.zgfy', '10.16467/j.1008-3650', '10.7522/j.issn.1000-0240', '10.13878/j.cnki.dqkxxb']
 CLC = ['P458', 'S884', 'S89', 'TQ174', 'H315.9', 'D918.9', 'P642.14', 'P427']
 BODY = ('本文依据多年观测与采样资料，结合文献考订和对比试验，系统梳理了研究对象的基本特点，'
         '讨论了主要影响因素与作用方式，并就今后的工作提出了具体建议。')
@@ -430,9 +432,7 @@ def online_first_cover(rng):
               align=rng.choice('lr'), after=0, rule='bottom')
     page.para((rng.choice(['网络首发论文', '网络首发', '优先出版论文']), {'size': rng.choice([24, 28]), 'bold': True}),
               align='c', before=30, after=30)
-    doi = '10.%d/j.cnki.%s.%d.%02d.%03d' % (rng.choice([13878, 16258, 11833, 13292]),
-                                            rng.choice(['qxxb', 'cykx', 'zgfy', 'zgtc', 'zgfy', 'xsjs', 'bcdt']), year,
-                                            rng.randint(1, 12), rng.randint(1, 300))
+    doi = '%s.%d.%02d.%03d' % (DOI_STEMS[j], year, rng.randint(1, 12), rng.randint(1, 300))
     month, day = rng.randint(1, 12), rng.randint(1, 28)
     c = rng.choice(['：', ':', '　'])
     joiner = rng.choice(['，', '、', ' '])

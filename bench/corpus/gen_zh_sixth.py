@@ -425,7 +425,7 @@ def techreport_signoff(rng):
 def online_first_cover(rng):
     """The cover sheet a journal database puts before a paper published online ahead of its
     issue: the service's name, "网络首发论文" large, then label rows 题目 / 作者 / 网络首发日期 /
-    引用格式 (the citation repeats title and names), a DOI, and a boxed notice in small type."""
+    引用格式 (the citation repeats title and names), the DOI on a line of its own, and a boxed notice in small type."""
     page, year, topic, people, names, kws = _front(rng, [2.2, 2.5], 2016, 1)
     title, j = topic['title'], topic['journal']
     page.para((rng.choice(['中国学术期刊（网络版）', '学术期刊在线出版平台', '期刊数字出版系统']), {'size': 10}),
@@ -441,14 +441,13 @@ def online_first_cover(rng):
                                                                                     rng.randint(1, 28))),
             ('网络首发日期', '%d-%02d-%02d' % (year, month, day)), ('引用格式', cite)]
     if rng.random() < 0.5:
-        rows.insert(4, ('DOI', doi))
-    if rng.random() < 0.5:
         page.table([[(lab + c, {'bold': True}), val] for lab, val in rows], widths_cm=[3.0, 12.5], size=11,
                    align=['r', 'l'])
     else:
         for lab, val in rows:
             page.para([(lab + c, {'bold': True}), val], size=11, after=6, align='l')
-    page.para('', after=40)
+    # the DOI on a line of its own as well: the citation's link may break inside it
+    page.para([('DOI' + c, {'bold': True}), doi], size=11, before=6, after=40, align=rng.choice('lc'))
     notice = ('网络首发：在编辑部工作流程中，稿件从录用到出版要经历录用定稿、排版定稿、整期汇编定稿等阶段。'
               '录用定稿指内容已经确定，且通过同行评议、主编终审同意刊用的稿件。'
               '已网络首发的论文视为正式出版，其内容不得修改，仅可作排版和编辑规范方面的修改。')

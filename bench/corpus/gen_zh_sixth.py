@@ -413,7 +413,7 @@ def techreport_signoff(rng):
     rows = [[rng.choice(['编　写', '编写人', '编　制']), joiner.join(writers), '日期', days[0]],
             [rng.choice(['审　核', '校　核']), checker, '日期', days[1]],
             [rng.choice(['批　准', '审　定']), approver, '日期', days[2]]]
-    if len(writers) > 2 or rng.random() < 0.4:  # no room for the dates beside a long list of writers
+    if len(writers) > 1 or rng.random() < 0.4:  # no room for the dates beside a list of writers
         rows = [r[:2] for r in rows]
     page.table(rows, widths_cm=[2.5, 6.5, 1.8, 3.0][:len(rows[0])], size=14, grid=rng.random() < 0.6, align='c')
     page.para(school[0] if rng.random() < 0.5 else school[0] + lab, align='c', size=14, before=70, after=4)

@@ -126,15 +126,15 @@ def _when(rng):
 
 
 def _stretch(label, width=4):
-    """A label spread to the width of four characters with full-width blanks: 作　　者, 导　　师."""
+    """A label spread to the width of four characters with full-width blanks (作　　者, 导　　师);
+    a label of three, which cannot be spread evenly, gets a plain blank in each gap (研 究 生)."""
     if len(label) >= width:
         return label
     gaps = len(label) - 1
     fill = width - len(label)
-    out = label[0]
-    for i, ch in enumerate(label[1:]):
-        out += '\u3000' * (fill // gaps + (1 if i < fill % gaps else 0)) + ch
-    return out
+    if fill % gaps:
+        return ' '.join(label)
+    return ('\u3000' * (fill // gaps)).join(label)
 
 
 def _codes(rng, year):
@@ -158,7 +158,7 @@ def thesis_code_corner(rng):
         right.insert(0, '密级' + c + rng.choice(['公开', '内部']))
     left = ['学校代码' + c + school[4]]
     if rng.random() < 0.4:
-        left.append('分类号' + c + rng.choice(CLC))
+        left.append('分类号' + c + CLC[topic['journal']])
     rows = [[left[i] if i < len(left) else '', right[i] if i < len(right) else ''] for i in range(max(len(left), len(right)))]
     page.table(rows, widths_cm=[8, 8], size=10.5, align=['l', 'r'])
     page.para((school[0], {'size': rng.choice([22, 26]), 'cjk': rng.choice(KAI + SONG)}), align='c', before=40,

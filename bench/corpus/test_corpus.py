@@ -992,6 +992,35 @@ class SixthTemplatesTest(unittest.TestCase):
                 editor = re.search(r'Communicated by ([^;]+);', text).group(1)
                 self.assertNotIn(editor, rec['authors'], 'the editor is not an author')
 
+    def test_labels_are_stretched_to_four_characters(self):
+        stretch = self.mod._stretch
+        self.assertEqual([stretch(w) for w in ('作者', '导师', '研究生', '学科专业', '流动站名称')],
+                         ['作\u3000\u3000者', '导\u3000\u3000师', '研 究 生', '学科专业', '流动站名称'])
+
+    def test_school_unit_and_journal_follow_the_title(self):
+        """A page names a school, unit, class number and journal of the title's own field, never
+        another field's."""
+        for fam, (page, rec) in self.samples([self.mod, self.en], 6):
+            text = _page_text(page)
+            if rec['lang'] == 'zh':
+                field = next(d for d in self.mod.DOMAINS if any(w in rec['title'] for w in d[0]))[3]
+                others = [u for d in self.mod.DOMAINS if d[3] is not field for u in d[3]['units']
+                          if u not in field['units']]
+                with self.subTest(family=fam, title=rec['title']):
+                    if fam != 'gen-zh-online-firstcover':  # a database's cover sheet names no school
+                        self.assertTrue(any(self.mod.SCHOOLS[i][0] in text for i in field['schools']))
+                    if 'journal' in fam or fam in ('gen-zh-review-kaibyline', 'gen-zh-design-underlined'):
+                        self.assertTrue(any(u in text for u in field['units'] + [field['lab']]), text)
+                    self.assertFalse([u for u in others if u in text])
+                    codes = [self.mod.CLC[j] for j in field['journal']]
+                    self.assertFalse([c for c in self.mod.CLC if c in text and c not in codes and
+                                      not any(c in k for k in codes)])
+                    if fam in ('gen-zh-journal-letterunits', 'gen-zh-review-kaibyline', 'gen-zh-online-firstcover'):
+                        self.assertTrue(any(self.mod.JOURNALS[j] in text for j in field['journal']))
+            elif fam == 'gen-en-communicated-by':
+                field = next(d for d in self.en.DOMAINS if any(w in rec['title'] for w in d[0]))
+                self.assertIn(field[3], text)
+
     def test_whole_set_is_in_heldout6(self):
         rows = splits.load_rows()
         for fam in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES):

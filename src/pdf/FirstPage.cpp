@@ -13,6 +13,13 @@ namespace {
 
 using RE = QRegularExpression;
 
+// Numbered marks an author's name carries to its unit, as a regular
+// expression's alternative: circled, bracketed, dotted and raised digits
+// ("①", "⑵", "❸", "²"), also inside brackets ("[①]", "〔2〕").
+const QString kNumberedMarks = QStringLiteral(
+    "[\\x{2460}-\\x{24FF}\\x{2776}-\\x{2793}\\x{3251}-\\x{325F}\\x{32B1}-\\x{32BF}\\x{00B9}\\x{00B2}\\x{00B3}"
+    "\\x{2070}-\\x{2079}]|[\\[〔【]\\s*[\\d\\x{2460}-\\x{2473},，]+\\s*[\\]〕】]");
+
 int letters(const QString& s) {
     int n = 0;
     for (QChar c : s) n += c.isLetter() ? (isCjk(c) ? 2 : 1) : 0;
@@ -144,7 +151,7 @@ QStringList namesInLine(const QString& line) {
                                         "(IEEE|ASCE|ASME|AIAA|SPIE|OSA|ACM|APS|SIAM)"),
                          RE::CaseInsensitiveOption);
     static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔)(?=$|[\\s,，、;；])"));
-    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
+    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|") + kNumberedMarks + QStringLiteral("|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
                                       "auteurs?:|autori?:|作者[:：]?)\\s+|^文\\s*/\\s*"),
                        RE::CaseInsensitiveOption);
@@ -155,6 +162,9 @@ QStringList namesInLine(const QString& line) {
         if (isAffiliation(m.captured(1)) || m.captured(1).contains(QRegularExpression(QStringLiteral("\\d{5,6}"))))
             s.replace(m.captured(0), QStringLiteral(" "));
     }
+    // a bullet set between blanks parts names like a middle dot: "Jürgen R. White • Michael Brown"
+    static const RE bullet(QStringLiteral("\\s[•∙⋅]\\s"));
+    s.replace(bullet, QStringLiteral(" · "));
     s.remove(email);
     s.remove(ieee);
     s.remove(role);
@@ -200,6 +210,12 @@ QStringList namesInLine(const QString& line) {
                 names << run;
                 continue;
             }
+        }
+        // a generational suffix set after a comma belongs to the name before it: "Walter R. Mebane, Jr."
+        static const RE suffix(QStringLiteral("^(Jr|Sr|II|III|IV)\\.?$"));
+        if (!names.isEmpty() && suffix.match(p).hasMatch()) {
+            names.last() += QStringLiteral(", ") + p;
+            continue;
         }
         if (!isPersonName(p)) {
             // names followed by their affiliation on the same line
@@ -273,8 +289,8 @@ namespace {
 // Names in an author line that the name rules do not take: the line split
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line) {
-    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
-    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|") + kNumberedMarks + QStringLiteral("|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|&|\\s·\\s|\\s{2,}|\\x{3000})\\s*"));
     if (isContactLine(line)) return {};
     QString s = line;
     s.remove(marks);
@@ -351,8 +367,10 @@ QString labelledTitle(const QList<Line>& lines) {
             const double size = std::max(last->size, 1.0);
             // the rest of the label's row (lines set tight may overlap without being on one row)
             if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
+            // a value run on like a paragraph may wrap to the margin, left of its label, when set tight
+            const bool wrapped = n.y0 - last->y1 < 0.5 * size && n.x1 <= last->x1 + size;
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
-                n.x0 < last->x0 - size || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
+                (n.x0 < last->x0 - size && !wrapped) || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
                 break;
             parts << n.text;
             last = &n;
@@ -524,7 +542,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (labelOf(lines[i].text) != LineLabel::Author) continue;
         const QString value = untilNextLabel(labelledValue(lines, i).first);
         QStringList names = namesInLine(value);
-        if (names.isEmpty()) names = looseNames(value);
+        // a sentence of the text that starts "by …" names no author
+        if (names.isEmpty() && (hasCjk(value) || value.count(QLatin1Char(' ')) < 6)) names = looseNames(value);
         if (names.isEmpty()) continue;
         if (r.authors.isEmpty()) r.authors = names;
         else if (hasCjk(names.first())) r.authors = names;
@@ -583,10 +602,25 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 return true;
         return false;
     };
+    // a byline broken inside its last name: "… · Arjun" / "McDonald", the raised marks on a line between
+    auto carriedName = [&](int i) -> QString {
+        static const RE lastWord(QStringLiteral("(?:[,;·•∙]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+$"));
+        static const RE word(QStringLiteral("^\\p{Lu}[\\p{L}'’\\-]+$"));
+        const double size = std::max(lines[i].size, 1.0);
+        if (!lastWord.match(lines[i].text).hasMatch()) return {};
+        for (int k = i + 1; k < n && k <= i + 8; ++k) {
+            if (lines[k].size < 0.7 * size) continue;
+            if (std::abs(lines[k].size - size) > 0.05 * size || lines[k].y0 - lines[i].y1 > 1.5 * size ||
+                !word.match(lines[k].text).hasMatch() || author(k) >= 0.4)
+                return {};
+            return QLatin1Char(' ') + lines[k].text;
+        }
+        return {};
+    };
     for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
         if ((!sure.contains(i) && !likeSure(i)) || titleLines.contains(i)) continue;
         // names side by side in columns are read apart
-        const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
+        const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText) + carriedName(i);
         QStringList names = namesBeforeUnit(text);
         if (names.isEmpty()) names = namesInLine(text);
         if (names.isEmpty()) names = looseNames(text);

@@ -52,8 +52,17 @@ QString logos(QString text) {
 }
 
 void finish(Line& line) {
-    QHash<int, int> chars;  // size in tenths of a point -> characters
-    for (const Word& w : line.words) chars[int(std::lround(w.size * 10))] += int(w.text.size());
+    // size in tenths of a point -> characters; marks set small ("姚杰1a,2") do not count when the
+    // line has other words, so that a short name's long marks do not set its size
+    static const QRegularExpression markLike(
+        QStringLiteral("^(?=.*[0-9*\\x{2020}\\x{2021}])[0-9a-z,;*\\x{2020}\\x{2021}]+$|^[a-z]$"));
+    double largest = 0;
+    for (const Word& w : line.words) largest = std::max(largest, w.size);
+    QHash<int, int> chars;
+    for (const Word& w : line.words)
+        if (w.size >= 0.85 * largest || !markLike.match(w.text).hasMatch()) chars[int(std::lround(w.size * 10))] += int(w.text.size());
+    if (chars.isEmpty())
+        for (const Word& w : line.words) chars[int(std::lround(w.size * 10))] += int(w.text.size());
     int best = 0, bestCount = -1;
     for (auto it = chars.begin(); it != chars.end(); ++it)
         if (it.value() > bestCount || (it.value() == bestCount && it.key() > best)) best = it.key(), bestCount = it.value();

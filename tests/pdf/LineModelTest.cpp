@@ -496,3 +496,56 @@ TEST(FieldAssembly, NamesRunTogetherInstitutionsAndATitlesLastWordOnItsOwnLine) 
     inAddress[3 * pdf::kLineKinds + int(K::Author)] = 0.2f;
     EXPECT_EQ(pdf::readFirstPage(address, 842, inAddress).authors, QStringList{QStringLiteral("Robert B. Gramacy")});
 }
+
+TEST(FieldAssembly, NumberedMarksBulletsSuffixesLabelsOfProposalsAndBylinesBrokenInAName) {
+    // circled, raised and bracketed marks go; names parted by full-width blanks or bullets stay apart
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("史兰玉①　潘欣勇②")), (QStringList{"史兰玉", "潘欣勇"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("郑倩⑴　覃怡兰❷　李瑞涵⑩")), (QStringList{"郑倩", "覃怡兰", "李瑞涵"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("王强〔1,2〕，李明〔2〕")), (QStringList{"王强", "李明"}));
+    EXPECT_EQ(pdf::namesInLine(QString::fromUtf8("Ann Lee¹, Tom Hart²")), (QStringList{"Ann Lee", "Tom Hart"}));
+    EXPECT_EQ(pdf::namesInLine(QString::fromUtf8("Jürgen R. White • Michael Brown · Emily Stone")),
+              (QStringList{QString::fromUtf8("Jürgen R. White"), "Michael Brown", "Emily Stone"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Walter R. Mebane, Jr., Jasjeet S. Sekhon")),
+              (QStringList{"Walter R. Mebane, Jr.", "Jasjeet S. Sekhon"}));
+    // a surname that starts like a country is a name
+    EXPECT_TRUE(pdf::isPersonName(QStringLiteral("Andrea Franceschini")));
+    EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Lyon, France")));
+
+    using pdf::LineLabel;
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("拟定题目：古籍纸张脱酸的若干问题")), QStringLiteral("古籍纸张脱酸的若干问题"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("课题名称 镁资源综合利用")), QStringLiteral("镁资源综合利用"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("选题题目：乡村学校")), LineLabel::Title);
+    // the English author label takes a name, not a sentence
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Author of correspondence: Department of Statistics")), LineLabel::None);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Author: Ann Lee")), LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("by Ann Lee")), LineLabel::Author);
+
+    using K = pdf::LineKind;
+    // a name's marks set small and longer than the name do not set its line's size
+    const auto marks = page({
+        {word("煤柱应力的调查", 200, 100, 16)},
+        {word("姚杰", 200, 130, 12), word("1a,2", 224, 125, 4), word("周雨玉", 245, 130, 12), word("2b", 281, 125, 4)},
+    });
+    ASSERT_EQ(marks.size(), 2);
+    EXPECT_DOUBLE_EQ(marks[1].size, 12.0);
+    EXPECT_EQ(marks[1].text, QStringLiteral("姚杰 周雨玉"));
+    // a byline broken inside its last name, its raised marks on a line of their own between
+    const auto byline = page({
+        {word("Holding", 100, 100, 18), word("Patterns", 180, 100, 18)},
+        {word("Ann", 72, 130, 11), word("Lee", 92, 130, 11), word("·", 112, 130, 11), word("Arjun", 120, 130, 11)},
+        {word("1", 100, 136, 4), word("2", 105, 136, 4)},
+        {word("McDonald", 72, 143, 11)},
+        {word("Abstract", 72, 200, 9), word("Records", 112, 200, 9), word("were", 150, 200, 9), word("kept.", 175, 200, 9)},
+    });
+    ASSERT_EQ(byline.size(), 5);
+    EXPECT_EQ(pdf::readFirstPage(byline, 842, marked({K::Title, K::Author, K::Other, K::Other, K::Other})).authors,
+              (QStringList{"Ann Lee", "Arjun McDonald"}));
+    // a "by" sentence of the text names nobody
+    const auto sentence = page({
+        {word("Effect", 100, 100, 18), word("Displays", 180, 100, 18)},
+        {word("by", 72, 300, 10), word("Pearson", 85, 300, 10), word("[1907],", 125, 300, 10), word("produces", 160, 300, 10),
+         word("predictors", 205, 300, 10), word("that", 255, 300, 10), word("are", 280, 300, 10), word("linear", 300, 300, 10)},
+    });
+    ASSERT_EQ(sentence.size(), 2);
+    EXPECT_TRUE(pdf::readFirstPage(sentence, 842, marked({K::Title, K::Other})).authors.isEmpty());
+}

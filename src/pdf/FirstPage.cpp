@@ -561,6 +561,32 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if ((author(i) >= 0.4 || (underTitle(i) && !namesBeforeUnit(lines[i].text).isEmpty())) &&
             lines[i].y0 <= 0.8 * h && !titleLines.contains(i))
             sure << i;
+    // a byline broken inside its last name: "… · Arjun" / "McDonald", the raised marks on a line between
+    auto carriedName = [&](int i) -> QString {
+        // or a Chinese name's last letter on the next line: "曾然 雷" / "蕾"
+        static const RE lastWord(QStringLiteral("(?:[,;·•∙]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+$"));
+        static const RE word(QStringLiteral("^\\p{Lu}[\\p{L}'’\\-]+$"));
+        static const RE lastCjk(QStringLiteral("[\\x{4E00}-\\x{9FFF}]{2,}\\s+[\\x{4E00}-\\x{9FFF}]$"));
+        static const RE cjkLetters(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,2}$"));
+        const double size = std::max(lines[i].size, 1.0);
+        const bool cjk = lastCjk.match(lines[i].text).hasMatch();
+        if (!cjk && !lastWord.match(lines[i].text).hasMatch()) return {};
+        for (int k = i + 1; k < n && k <= i + 8; ++k) {
+            if (lines[k].size < 0.7 * size) continue;
+            if (std::abs(lines[k].size - size) > 0.05 * size || lines[k].y0 - lines[i].y1 > 1.5 * size ||
+                !(cjk ? cjkLetters : word).match(lines[k].text).hasMatch() || author(k) >= 0.4)
+                return {};
+            return cjk ? lines[k].text : QLatin1Char(' ') + lines[k].text;
+        }
+        return {};
+    };
+    if (sure.isEmpty()) {
+        // no sure line: a line of two names or more just under the title, whatever the model says
+        for (int i = 0; i < n && sure.isEmpty(); ++i)
+            if (underTitle(i) && title(i) < 0.3 && lines[i].y0 <= 0.8 * h &&
+                namesInLine(lines[i].text + carriedName(i)).size() >= 2)
+                sure << i;
+    }
     if (sure.isEmpty()) {
         // no sure line: the likeliest one, if it holds names
         int best = -1;
@@ -601,21 +627,6 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h && (!doubted || (sameBlock(i, j) && affiliated(j))))
                 return true;
         return false;
-    };
-    // a byline broken inside its last name: "… · Arjun" / "McDonald", the raised marks on a line between
-    auto carriedName = [&](int i) -> QString {
-        static const RE lastWord(QStringLiteral("(?:[,;·•∙]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+$"));
-        static const RE word(QStringLiteral("^\\p{Lu}[\\p{L}'’\\-]+$"));
-        const double size = std::max(lines[i].size, 1.0);
-        if (!lastWord.match(lines[i].text).hasMatch()) return {};
-        for (int k = i + 1; k < n && k <= i + 8; ++k) {
-            if (lines[k].size < 0.7 * size) continue;
-            if (std::abs(lines[k].size - size) > 0.05 * size || lines[k].y0 - lines[i].y1 > 1.5 * size ||
-                !word.match(lines[k].text).hasMatch() || author(k) >= 0.4)
-                return {};
-            return QLatin1Char(' ') + lines[k].text;
-        }
-        return {};
     };
     for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
         if ((!sure.contains(i) && !likeSure(i)) || titleLines.contains(i)) continue;

@@ -69,6 +69,7 @@ void finish(Line& line) {
     line.size = best / 10.0;
     int boldChars = 0, allChars = 0;
     const Word* prev = nullptr;
+    bool afterMark = false;
     double baseBottom = 0;
     for (const Word& w : line.words)
         if (std::abs(w.size - line.size) < 0.05 * line.size) baseBottom = std::max(baseBottom, w.y1);
@@ -98,8 +99,10 @@ void finish(Line& line) {
                 const bool cjkJoin = isCjk(line.text.back()) && isCjk(w.text.front());
                 if (gap || (prev->spaceAfter && !cjkJoin)) line.text += QLatin1Char(' ');
             }
-            // names set side by side in columns, 1.2 em or more apart
-            if (prev && !line.gapText.isEmpty() && w.x0 - prev->x1 > 1.2 * std::max(prev->size, w.size))
+            // names set side by side in columns, 1.2 em or more apart; a raised mark between
+            // Chinese names ends one ("张 梓1 吕 健": two names spaced out, not one of four letters)
+            const bool cjkAfterMark = afterMark && !line.gapText.isEmpty() && isCjk(line.gapText.back()) && isCjk(w.text.front());
+            if (prev && !line.gapText.isEmpty() && (cjkAfterMark || w.x0 - prev->x1 > 1.2 * std::max(prev->size, w.size)))
                 line.gapText += QStringLiteral("  ");
             else if (line.text.endsWith(QLatin1Char(' ')))
                 line.gapText += QLatin1Char(' ');
@@ -108,6 +111,7 @@ void finish(Line& line) {
             allChars += int(w.text.size());
             if (boldFont(w.font)) boldChars += int(w.text.size());
         }
+        afterMark = mark;
         prev = &w;
     }
     line.text = logos(line.text.simplified());

@@ -548,4 +548,26 @@ TEST(FieldAssembly, NumberedMarksBulletsSuffixesLabelsOfProposalsAndBylinesBroke
     });
     ASSERT_EQ(sentence.size(), 2);
     EXPECT_TRUE(pdf::readFirstPage(sentence, 842, marked({K::Title, K::Other})).authors.isEmpty());
+    // names just under the title that the model doubts, the last one carried to the next line
+    const auto doubted = page({
+        {word("APCluster", 200, 100, 24)},
+        {word("Ulrich", 100, 140, 12), word("Bodenhofer,", 140, 140, 12), word("Johannes", 210, 140, 12),
+         word("Palme,", 265, 140, 12), word("and", 305, 140, 12), word("Andreas", 330, 140, 12)},
+        {word("Kothmeier", 100, 155, 12)},
+        {word("Institute", 100, 180, 11), word("of", 150, 180, 11), word("Bioinformatics", 165, 180, 11)},
+    });
+    ASSERT_EQ(doubted.size(), 4);
+    EXPECT_EQ(pdf::readFirstPage(doubted, 842, marked({K::Title, K::Other, K::Other, K::Affiliation})).authors,
+              (QStringList{"Ulrich Bodenhofer", "Johannes Palme", "Andreas Kothmeier"}));
+    // Chinese names spaced out, told apart by the raised mark after the first; a name's last letter
+    // on the next line
+    const auto spaced = page({
+        {word("隧道围岩控制的分析方法", 150, 100, 18)},
+        {word("张", 150, 130, 12), word("梓", 166, 130, 12), word("1*", 178, 125, 5), word("吕", 190, 130, 12),
+         word("健", 206, 130, 12), word("江红浩", 230, 130, 12), word("雷", 280, 130, 12)},
+        {word("蕾", 150, 146, 12)},
+    });
+    ASSERT_EQ(spaced.size(), 3);
+    EXPECT_EQ(pdf::readFirstPage(spaced, 842, marked({K::Title, K::Author, K::Other})).authors,
+              (QStringList{"张梓", "吕健", "江红浩", "雷蕾"}));
 }

@@ -63,6 +63,13 @@ bool hasFurnitureWord(const QString& text) {
     return re.match(text).hasMatch();
 }
 
+// A bracket opened and not closed on the line ends its names: the unit after
+// a name, broken onto the next line ("Junwei Wang (CryptoExperts").
+const QRegularExpression& openBracket() {
+    static const RE re(QStringLiteral("\\s*[（(][^()（）]*$"));
+    return re;
+}
+
 // Whom to write to: it repeats an author and does not add one.
 bool isContactLine(const QString& line) {
     static const RE contact(QStringLiteral("^(correspondence|corresponding author|contact|通讯作者|通信作者)\\b"),
@@ -166,6 +173,7 @@ QStringList namesInLine(const QString& line) {
     static const RE bullet(QStringLiteral("\\s[•∙⋅]\\s"));
     s.replace(bullet, QStringLiteral(" · "));
     s.remove(email);
+    s.remove(openBracket());
     s.remove(ieee);
     s.remove(role);
     s.remove(marks);
@@ -293,6 +301,10 @@ QStringList looseNames(const QString& line) {
     static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|&|\\s·\\s|\\s{2,}|\\x{3000})\\s*"));
     if (isContactLine(line)) return {};
     QString s = line;
+    // what stands in brackets is a unit or a note, not a name: "Junwei Wang (CryptoExperts)"
+    static const RE bracketed(QStringLiteral("\\s*[（(][^()（）]*[)）]"));
+    s.remove(bracketed);
+    s.remove(openBracket());
     s.remove(marks);
     QStringList out;
     for (QString p : s.split(sep, Qt::SkipEmptyParts)) {
@@ -531,6 +543,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         r.title = r.title.trimmed();
     }
 
+    // "by …" going on from the line above in its type, set close under it, is a sentence of
+    // the text ("… the first part of Pinocchio" / "by Carlo Collodi."), not a byline
+    auto carriesSentenceOn = [&](int i) {
+        if (i == 0 || !lines[i].text.startsWith(QStringLiteral("by ")) || author(i) >= 0.1) return false;
+        const Line& above = lines[i - 1];
+        return std::abs(above.size - lines[i].size) < 0.05 * lines[i].size && lines[i].y0 - above.y1 < 0.5 * lines[i].size &&
+               !above.text.isEmpty() && above.text.back().isLetter();
+    };
     // A cover's fields after their labels: the title, the author (never the
     // supervisor, whom the label names as such).
     QString labelled = labelledTitle(lines);
@@ -539,7 +559,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // A cover that gives the name twice, in Latin letters ("by Tian Deqiang")
     // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
-        if (labelOf(lines[i].text) != LineLabel::Author) continue;
+        if (labelOf(lines[i].text) != LineLabel::Author || carriesSentenceOn(i)) continue;
         const QString value = untilNextLabel(labelledValue(lines, i).first);
         QStringList names = namesInLine(value);
         // a sentence of the text that starts "by …" names no author

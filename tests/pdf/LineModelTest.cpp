@@ -507,6 +507,8 @@ TEST(FieldAssembly, NumberedMarksBulletsSuffixesLabelsOfProposalsAndBylinesBroke
               (QStringList{QString::fromUtf8("Jürgen R. White"), "Michael Brown", "Emily Stone"}));
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("Walter R. Mebane, Jr., Jasjeet S. Sekhon")),
               (QStringList{"Walter R. Mebane, Jr.", "Jasjeet S. Sekhon"}));
+    // a unit in brackets, closed or broken off at the line's end, is no part of a name
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Junwei Wang (CryptoExperts")), QStringList{QStringLiteral("Junwei Wang")});
     // a surname that starts like a country is a name
     EXPECT_TRUE(pdf::isPersonName(QStringLiteral("Andrea Franceschini")));
     EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Lyon, France")));
@@ -547,6 +549,22 @@ TEST(FieldAssembly, NumberedMarksBulletsSuffixesLabelsOfProposalsAndBylinesBroke
          word("predictors", 205, 300, 10), word("that", 255, 300, 10), word("are", 280, 300, 10), word("linear", 300, 300, 10)},
     });
     ASSERT_EQ(sentence.size(), 2);
+    // nor does "by …" carrying on the sentence of the line above, where the model finds the byline
+    const auto pinocchio = page({
+        {word("Multiple", 100, 100, 18), word("Rotation", 180, 100, 18)},
+        {word("Sergio", 150, 130, 14), word("Callegari", 195, 130, 14)},
+        {word("we", 72, 300, 12), word("include", 90, 300, 12), word("the", 135, 300, 12), word("first", 158, 300, 12),
+         word("part", 185, 300, 12), word("of", 212, 300, 12), word("Pinocchio", 228, 300, 12)},
+        {word("by", 72, 314, 12), word("Carlo", 88, 314, 12), word("Collodi.", 122, 314, 12)},
+    });
+    ASSERT_EQ(pinocchio.size(), 4);
+    EXPECT_EQ(pdf::readFirstPage(pinocchio, 842, marked({K::Title, K::Author, K::Other, K::Other})).authors,
+              QStringList{QStringLiteral("Sergio Callegari")});
+    const auto byUnit = page({
+        {word("Beamer", 100, 100, 18), word("Theme", 180, 100, 18)},
+        {word("by", 150, 140, 11), word("Junwei", 165, 140, 11), word("Wang", 205, 140, 11), word("(CryptoExperts)", 235, 140, 11)},
+    });
+    EXPECT_EQ(pdf::readFirstPage(byUnit, 842, marked({K::Title, K::Author})).authors, QStringList{QStringLiteral("Junwei Wang")});
     EXPECT_TRUE(pdf::readFirstPage(sentence, 842, marked({K::Title, K::Other})).authors.isEmpty());
     // names just under the title that the model doubts, the last one carried to the next line
     const auto doubted = page({

@@ -380,9 +380,11 @@ QString labelledTitle(const QList<Line>& lines) {
             // the rest of the label's row (lines set tight may overlap without being on one row)
             if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
             // a value run on like a paragraph may wrap to the margin, left of its label, when set tight
+            // or be centred under the label's row, wider than it
             const bool wrapped = n.y0 - last->y1 < 0.5 * size && n.x1 <= last->x1 + size;
+            const bool centred = std::abs(n.x0 + n.x1 - last->x0 - last->x1) < 2 * size;
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
-                (n.x0 < last->x0 - size && !wrapped) || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
+                (n.x0 < last->x0 - size && !wrapped && !centred) || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
                 break;
             parts << n.text;
             last = &n;
@@ -459,12 +461,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
         return !school.match(t).hasMatch();
     };
+    // a subtitle after a dash, "——以云南边境地区为例", follows its title
+    auto dashSubtitle = [](const QString& t) {
+        static const RE dash(QStringLiteral("^\\s*(?:—|―|－－|--)"));
+        return dash.match(t).hasMatch();
+    };
     // a version line or a paper number may follow a title, never start it: "Version 0.4 beta (89)",
     // "IMECE2023-XXXX"
     auto startsTitle = [&](int i) {
         static const RE version(QStringLiteral("^(version|revision|release|v\\.?\\s*\\d)|^[A-Z]{2,}\\d{2,}[-A-Z\\d]*$"),
                                 RE::CaseInsensitiveOption);
-        return eligible(i) && !version.match(lines[i].text.trimmed()).hasMatch();
+        return eligible(i) && !version.match(lines[i].text.trimmed()).hasMatch() && !dashSubtitle(lines[i].text);
     };
     int seed = -1;
     for (int i = 0; i < n; ++i)
@@ -510,6 +517,10 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             if ((title(i) >= 0.3 || bridges(i) || tail(i) || brokenCjk(i, l.y0 - bottom)) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
                 sameType(l)) {
                 parts << i;
+                bottom = std::max(bottom, l.y1);
+            } else if (title(i) >= 0.3 && i == parts.last() + 1 && dashSubtitle(l.text) && eligible(i) && !carried &&
+                       l.y0 - bottom < 1.6 * size && std::abs(l.size - size) < 0.1 * size) {
+                parts << i;  // in another weight than the title, as such a subtitle often is
                 bottom = std::max(bottom, l.y1);
             } else if (title(i) >= 0.5 && eligible(i) && l.y0 - bottom < 1.6 * size && carriesOn(l)) {
                 parts << i;

@@ -577,6 +577,27 @@ TEST(FieldAssembly, NumberedMarksBulletsSuffixesLabelsOfProposalsAndBylinesBroke
     ASSERT_EQ(doubted.size(), 4);
     EXPECT_EQ(pdf::readFirstPage(doubted, 842, marked({K::Title, K::Other, K::Other, K::Affiliation})).authors,
               (QStringList{"Ulrich Bodenhofer", "Johannes Palme", "Andreas Kothmeier"}));
+    // a subtitle after a dash, in another weight, follows its title and never stands for it
+    const auto subtitle = page({
+        {word("抗菌药物临床疗效研究", 150, 100, 18, true)},
+        {word("——以云南边境地区为例", 160, 125, 18)},
+        {word("梁子（兰州大学经济学院，兰州　730000）", 150, 160, 10)},
+    });
+    ASSERT_EQ(subtitle.size(), 3);
+    auto both = marked({K::Title, K::Title, K::Author});
+    both[0 * pdf::kLineKinds + int(K::Title)] = 0.8f;
+    EXPECT_EQ(pdf::readFirstPage(subtitle, 842, both).title, QStringLiteral("抗菌药物临床疗效研究——以云南边境地区为例"));
+    // a labelled title carried on by a line centred under the label's row, wider than it
+    const auto centred = page({
+        {word("毕业论文", 200, 100, 30)},
+        {word("题目：", 210, 280, 18), word("长江经济带农村", 258, 280, 18)},
+        {word("电商与职业教育的政策效应", 189, 316, 18)},
+        {word("研究生：叶宁红", 220, 380, 14)},
+    });
+    ASSERT_EQ(centred.size(), 4);
+    const auto w = pdf::readFirstPage(centred, 842, marked({K::Other, K::Title, K::Title, K::Author}));
+    EXPECT_EQ(w.title, QStringLiteral("长江经济带农村电商与职业教育的政策效应"));
+    EXPECT_EQ(w.authors, QStringList{QStringLiteral("叶宁红")});
     // Chinese names spaced out, told apart by the raised mark after the first; a name's last letter
     // on the next line
     const auto spaced = page({

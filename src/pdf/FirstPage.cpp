@@ -345,13 +345,16 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         return {lines[best].text, best};
     }
     // nothing beside it: a name label's value on the line under it ("Package author(s):" / "Herbert Voß")
-    if (labelOf(l.text) != LineLabel::Author || i + 1 >= int(lines.size())) return {};
-    const Line& n = lines[i + 1];
+    // (in its column: a line of another column may come first in reading order)
+    if (labelOf(l.text) != LineLabel::Author) return {};
     const double size = std::max(l.size, 1.0);
-    if (n.y0 - l.y1 > 1.5 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size ||
-        labelOf(n.text) != LineLabel::None || namesInLine(n.text).isEmpty())
-        return {};
-    return {n.text, i + 1};
+    for (int j = i + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.5 * size; ++j) {
+        const Line& n = lines[j];
+        if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
+        if (labelOf(n.text) != LineLabel::None || namesInLine(n.text).isEmpty()) return {};
+        return {n.text, j};
+    }
+    return {};
 }
 
 // A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".

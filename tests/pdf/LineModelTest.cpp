@@ -598,6 +598,16 @@ TEST(FieldAssembly, NumberedMarksBulletsSuffixesLabelsOfProposalsAndBylinesBroke
     const auto w = pdf::readFirstPage(centred, 842, marked({K::Other, K::Title, K::Title, K::Author}));
     EXPECT_EQ(w.title, QStringLiteral("长江经济带农村电商与职业教育的政策效应"));
     EXPECT_EQ(w.authors, QStringList{QStringLiteral("叶宁红")});
+    // a name label's value under it in its own column, another column's line coming first in reading order
+    const auto columns = page({
+        {word("pst-gantt", 74, 280, 17)},
+        {word("Documentation", 74, 723, 10), word("by", 153, 723, 10), word("Package", 414, 723, 10),
+         word("author(s):", 458, 723, 10)},
+        {word("Herbert", 74, 737, 10), word("Voss", 121, 737, 10), word("Denis", 414, 737, 10), word("Girou", 449, 737, 10)},
+    });
+    ASSERT_EQ(columns.size(), 5);
+    EXPECT_EQ(pdf::readFirstPage(columns, 842, marked({K::Title, K::Other, K::Other, K::Other, K::Author})).authors,
+              QStringList{QStringLiteral("Denis Girou")});
     // Chinese names spaced out, told apart by the raised mark after the first; a name's last letter
     // on the next line
     const auto spaced = page({

@@ -102,7 +102,9 @@ def run_reader(reader, files, extra):
     """One reader process for all files: one JSON answer per path, in order."""
     p = subprocess.run([reader] + extra, input=''.join(f + '\n' for f in files), capture_output=True,
                        text=True, encoding='utf-8', timeout=3600)
-    out = [json.loads(line) for line in p.stdout.splitlines() if line.strip()]
+    # one answer a line: split at newlines only (a metadata text may hold U+2028 or U+0085, which
+    # str.splitlines() takes for line ends and JSON leaves unescaped)
+    out = [json.loads(line) for line in p.stdout.split('\n') if line.strip()]
     if len(out) != len(files):
         sys.exit('reader answered %d of %d files (exit %d): %s' % (len(out), len(files), p.returncode, p.stderr[-500:]))
     return out

@@ -13,6 +13,13 @@ namespace {
 
 using RE = QRegularExpression;
 
+// Numbered marks an author's name carries to its unit, as a regular
+// expression's alternative: circled, bracketed, dotted and raised digits
+// ("①", "⑵", "❸", "²"), also inside brackets ("[①]", "〔2〕").
+const QString kNumberedMarks = QStringLiteral(
+    "[\\x{2460}-\\x{24FF}\\x{2776}-\\x{2793}\\x{3251}-\\x{325F}\\x{32B1}-\\x{32BF}\\x{00B9}\\x{00B2}\\x{00B3}"
+    "\\x{2070}-\\x{2079}]|[\\[〔【]\\s*[\\d\\x{2460}-\\x{2473},，]+\\s*[\\]〕】]");
+
 int letters(const QString& s) {
     int n = 0;
     for (QChar c : s) n += c.isLetter() ? (isCjk(c) ? 2 : 1) : 0;
@@ -54,6 +61,13 @@ bool hasFurnitureWord(const QString& text) {
                            "committee|developers|contributors|maintainers?|anonymous)\\b"),
                        RE::CaseInsensitiveOption);
     return re.match(text).hasMatch();
+}
+
+// A bracket opened and not closed on the line ends its names: the unit after
+// a name, broken onto the next line ("Junwei Wang (CryptoExperts").
+const QRegularExpression& openBracket() {
+    static const RE re(QStringLiteral("\\s*[（(][^()（）]*$"));
+    return re;
 }
 
 // Whom to write to: it repeats an author and does not add one.
@@ -144,7 +158,7 @@ QStringList namesInLine(const QString& line) {
                                         "(IEEE|ASCE|ASME|AIAA|SPIE|OSA|ACM|APS|SIAM)"),
                          RE::CaseInsensitiveOption);
     static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔)(?=$|[\\s,，、;；])"));
-    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
+    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|") + kNumberedMarks + QStringLiteral("|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
                                       "auteurs?:|autori?:|作者[:：]?)\\s+|^文\\s*/\\s*"),
                        RE::CaseInsensitiveOption);
@@ -155,7 +169,11 @@ QStringList namesInLine(const QString& line) {
         if (isAffiliation(m.captured(1)) || m.captured(1).contains(QRegularExpression(QStringLiteral("\\d{5,6}"))))
             s.replace(m.captured(0), QStringLiteral(" "));
     }
+    // a bullet set between blanks parts names like a middle dot: "Jürgen R. White • Michael Brown"
+    static const RE bullet(QStringLiteral("\\s[•∙⋅]\\s"));
+    s.replace(bullet, QStringLiteral(" · "));
     s.remove(email);
+    s.remove(openBracket());
     s.remove(ieee);
     s.remove(role);
     s.remove(marks);
@@ -200,6 +218,12 @@ QStringList namesInLine(const QString& line) {
                 names << run;
                 continue;
             }
+        }
+        // a generational suffix set after a comma belongs to the name before it: "Walter R. Mebane, Jr."
+        static const RE suffix(QStringLiteral("^(Jr|Sr|II|III|IV)\\.?$"));
+        if (!names.isEmpty() && suffix.match(p).hasMatch()) {
+            names.last() += QStringLiteral(", ") + p;
+            continue;
         }
         if (!isPersonName(p)) {
             // names followed by their affiliation on the same line
@@ -273,10 +297,14 @@ namespace {
 // Names in an author line that the name rules do not take: the line split
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line) {
-    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
-    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|&|\\s{2,}|\\x{3000})\\s*"));
+    static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|") + kNumberedMarks + QStringLiteral("|\\S+@\\S+|\\bORCID\\b|\\(\\s*\\)|（\\s*）"));
+    static const RE sep(QStringLiteral("\\s*(?:,|;|，|、|；|\\||｜|\\band\\b|\\bAND\\b|&|\\s·\\s|\\s{2,}|\\x{3000})\\s*"));
     if (isContactLine(line)) return {};
     QString s = line;
+    // what stands in brackets is a unit or a note, not a name: "Junwei Wang (CryptoExperts)"
+    static const RE bracketed(QStringLiteral("\\s*[（(][^()（）]*[)）]"));
+    s.remove(bracketed);
+    s.remove(openBracket());
     s.remove(marks);
     QStringList out;
     for (QString p : s.split(sep, Qt::SkipEmptyParts)) {
@@ -317,13 +345,16 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         return {lines[best].text, best};
     }
     // nothing beside it: a name label's value on the line under it ("Package author(s):" / "Herbert Voß")
-    if (labelOf(l.text) != LineLabel::Author || i + 1 >= int(lines.size())) return {};
-    const Line& n = lines[i + 1];
+    // (in its column: a line of another column may come first in reading order)
+    if (labelOf(l.text) != LineLabel::Author) return {};
     const double size = std::max(l.size, 1.0);
-    if (n.y0 - l.y1 > 1.5 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size ||
-        labelOf(n.text) != LineLabel::None || namesInLine(n.text).isEmpty())
-        return {};
-    return {n.text, i + 1};
+    for (int j = i + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.5 * size; ++j) {
+        const Line& n = lines[j];
+        if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
+        if (labelOf(n.text) != LineLabel::None || namesInLine(n.text).isEmpty()) return {};
+        return {n.text, j};
+    }
+    return {};
 }
 
 // A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".
@@ -351,8 +382,12 @@ QString labelledTitle(const QList<Line>& lines) {
             const double size = std::max(last->size, 1.0);
             // the rest of the label's row (lines set tight may overlap without being on one row)
             if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
+            // a value run on like a paragraph may wrap to the margin, left of its label, when set tight
+            // or be centred under the label's row, wider than it
+            const bool wrapped = n.y0 - last->y1 < 0.5 * size && n.x1 <= last->x1 + size;
+            const bool centred = std::abs(n.x0 + n.x1 - last->x0 - last->x1) < 2 * size;
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
-                n.x0 < last->x0 - size || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
+                (n.x0 < last->x0 - size && !wrapped && !centred) || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
                 break;
             parts << n.text;
             last = &n;
@@ -429,12 +464,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
         return !school.match(t).hasMatch();
     };
+    // a subtitle after a dash, "——以云南边境地区为例", follows its title
+    auto dashSubtitle = [](const QString& t) {
+        static const RE dash(QStringLiteral("^\\s*(?:—|―|－－|--)"));
+        return dash.match(t).hasMatch();
+    };
     // a version line or a paper number may follow a title, never start it: "Version 0.4 beta (89)",
     // "IMECE2023-XXXX"
     auto startsTitle = [&](int i) {
         static const RE version(QStringLiteral("^(version|revision|release|v\\.?\\s*\\d)|^[A-Z]{2,}\\d{2,}[-A-Z\\d]*$"),
                                 RE::CaseInsensitiveOption);
-        return eligible(i) && !version.match(lines[i].text.trimmed()).hasMatch();
+        return eligible(i) && !version.match(lines[i].text.trimmed()).hasMatch() && !dashSubtitle(lines[i].text);
     };
     int seed = -1;
     for (int i = 0; i < n; ++i)
@@ -481,6 +521,10 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 sameType(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
+            } else if (title(i) >= 0.3 && i == parts.last() + 1 && dashSubtitle(l.text) && eligible(i) && !carried &&
+                       l.y0 - bottom < 1.6 * size && std::abs(l.size - size) < 0.1 * size) {
+                parts << i;  // in another weight than the title, as such a subtitle often is
+                bottom = std::max(bottom, l.y1);
             } else if (title(i) >= 0.5 && eligible(i) && l.y0 - bottom < 1.6 * size && carriesOn(l)) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
@@ -513,6 +557,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         r.title = r.title.trimmed();
     }
 
+    // "by …" going on from the line above in its type, set close under it, is a sentence of
+    // the text ("… the first part of Pinocchio" / "by Carlo Collodi."), not a byline
+    auto carriesSentenceOn = [&](int i) {
+        if (i == 0 || !lines[i].text.startsWith(QStringLiteral("by ")) || author(i) >= 0.1) return false;
+        const Line& above = lines[i - 1];
+        return std::abs(above.size - lines[i].size) < 0.05 * lines[i].size && lines[i].y0 - above.y1 < 0.5 * lines[i].size &&
+               !above.text.isEmpty() && above.text.back().isLetter();
+    };
     // A cover's fields after their labels: the title, the author (never the
     // supervisor, whom the label names as such).
     QString labelled = labelledTitle(lines);
@@ -521,10 +573,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // A cover that gives the name twice, in Latin letters ("by Tian Deqiang")
     // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
-        if (labelOf(lines[i].text) != LineLabel::Author) continue;
+        if (labelOf(lines[i].text) != LineLabel::Author || carriesSentenceOn(i)) continue;
         const QString value = untilNextLabel(labelledValue(lines, i).first);
         QStringList names = namesInLine(value);
-        if (names.isEmpty()) names = looseNames(value);
+        // a sentence of the text that starts "by …" names no author
+        if (names.isEmpty() && (hasCjk(value) || value.count(QLatin1Char(' ')) < 6)) names = looseNames(value);
         if (names.isEmpty()) continue;
         if (r.authors.isEmpty()) r.authors = names;
         else if (hasCjk(names.first())) r.authors = names;
@@ -542,6 +595,32 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if ((author(i) >= 0.4 || (underTitle(i) && !namesBeforeUnit(lines[i].text).isEmpty())) &&
             lines[i].y0 <= 0.8 * h && !titleLines.contains(i))
             sure << i;
+    // a byline broken inside its last name: "… · Arjun" / "McDonald", the raised marks on a line between
+    auto carriedName = [&](int i) -> QString {
+        // or a Chinese name's last letter on the next line: "曾然 雷" / "蕾"
+        static const RE lastWord(QStringLiteral("(?:[,;·•∙]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+$"));
+        static const RE word(QStringLiteral("^\\p{Lu}[\\p{L}'’\\-]+$"));
+        static const RE lastCjk(QStringLiteral("[\\x{4E00}-\\x{9FFF}]{2,}\\s+[\\x{4E00}-\\x{9FFF}]$"));
+        static const RE cjkLetters(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,2}$"));
+        const double size = std::max(lines[i].size, 1.0);
+        const bool cjk = lastCjk.match(lines[i].text).hasMatch();
+        if (!cjk && !lastWord.match(lines[i].text).hasMatch()) return {};
+        for (int k = i + 1; k < n && k <= i + 8; ++k) {
+            if (lines[k].size < 0.7 * size) continue;
+            if (std::abs(lines[k].size - size) > 0.05 * size || lines[k].y0 - lines[i].y1 > 1.5 * size ||
+                !(cjk ? cjkLetters : word).match(lines[k].text).hasMatch() || author(k) >= 0.4)
+                return {};
+            return cjk ? lines[k].text : QLatin1Char(' ') + lines[k].text;
+        }
+        return {};
+    };
+    if (sure.isEmpty()) {
+        // no sure line: a line of two names or more just under the title, whatever the model says
+        for (int i = 0; i < n && sure.isEmpty(); ++i)
+            if (underTitle(i) && title(i) < 0.3 && lines[i].y0 <= 0.8 * h &&
+                namesInLine(lines[i].text + carriedName(i)).size() >= 2)
+                sure << i;
+    }
     if (sure.isEmpty()) {
         // no sure line: the likeliest one, if it holds names
         int best = -1;
@@ -586,7 +665,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
         if ((!sure.contains(i) && !likeSure(i)) || titleLines.contains(i)) continue;
         // names side by side in columns are read apart
-        const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText);
+        const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText) + carriedName(i);
         QStringList names = namesBeforeUnit(text);
         if (names.isEmpty()) names = namesInLine(text);
         if (names.isEmpty()) names = looseNames(text);

@@ -13,7 +13,7 @@ using RE = QRegularExpression;
 // A label, then a colon or blanks; labels of Chinese covers are often set
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
-    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*)?"
+    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目)\\s*)?"
                                       "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -21,9 +21,10 @@ const RE& titleLabel() {
 
 const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
-                                      "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名|"
-                                      "(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
-                                      "(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
+                                      "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
+                                      // a name follows the English label, not a word of a sentence: "Author of correspondence"
+                                      "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
+                                      "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -76,8 +77,8 @@ bool isAffiliation(const QString& text) {
     static const RE re(
         QStringLiteral("\\b(universit|institut|department|dept\\b|laborator|lab\\b|school|college|cent(er|re)\\b|faculty|"
                        "academy|inc\\b|corp|ltd|gmbh|research|hospital|observatory|foundation|division|street|road|"
-                       "avenue|campus|usa\\b|u\\.s\\.a|china\\b|germany|france|japan|canada|italy|spain|"
-                       "kingdom|australia|netherlands|switzerland|sweden|india|korea|brazil|email|e-mail|corresponding|"
+                       "avenue|campus|usa\\b|u\\.s\\.a|china\\b|(?:germany|france|japan|canada|italy|spain)\\b|"
+                       "kingdom|australia|netherlands|switzerland|sweden|(?:india|korea|brazil)\\b|email|e-mail|corresponding|"
                        "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
                        "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation|tech\\b)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
                        "邮编|省|市|区|通讯作者|电子邮件|邮箱"),

@@ -87,6 +87,9 @@ exchange::PaperRecord toRecord(const PdfFacts& f, const LineClassifier& classifi
         r.title = meta.title;
     else
         r.title = page.title;
+    // quotes the metadata puts round a name where the page prints none: "'hhh4': An endemic-epidemic …"
+    static const QRegularExpression quote(QStringLiteral("['‘’\"“”]"));
+    if (r.title == meta.title && pageTitle == metaTitle && !page.title.contains(quote)) r.title.remove(quote);
 
     // The metadata's authors only where the page prints them (a paper sent
     // for blind review names nobody, whatever its metadata says): when the

@@ -52,14 +52,24 @@ QString logos(QString text) {
 }
 
 void finish(Line& line) {
-    QHash<int, int> chars;  // size in tenths of a point -> characters
-    for (const Word& w : line.words) chars[int(std::lround(w.size * 10))] += int(w.text.size());
+    // size in tenths of a point -> characters; marks set small ("姚杰1a,2") do not count when the
+    // line has other words, so that a short name's long marks do not set its size
+    static const QRegularExpression markLike(
+        QStringLiteral("^(?=.*[0-9*\\x{2020}\\x{2021}])[0-9a-z,;*\\x{2020}\\x{2021}]+$|^[a-z]$"));
+    double largest = 0;
+    for (const Word& w : line.words) largest = std::max(largest, w.size);
+    QHash<int, int> chars;
+    for (const Word& w : line.words)
+        if (w.size >= 0.85 * largest || !markLike.match(w.text).hasMatch()) chars[int(std::lround(w.size * 10))] += int(w.text.size());
+    if (chars.isEmpty())
+        for (const Word& w : line.words) chars[int(std::lround(w.size * 10))] += int(w.text.size());
     int best = 0, bestCount = -1;
     for (auto it = chars.begin(); it != chars.end(); ++it)
         if (it.value() > bestCount || (it.value() == bestCount && it.key() > best)) best = it.key(), bestCount = it.value();
     line.size = best / 10.0;
     int boldChars = 0, allChars = 0;
     const Word* prev = nullptr;
+    bool afterMark = false;
     double baseBottom = 0;
     for (const Word& w : line.words)
         if (std::abs(w.size - line.size) < 0.05 * line.size) baseBottom = std::max(baseBottom, w.y1);
@@ -89,8 +99,10 @@ void finish(Line& line) {
                 const bool cjkJoin = isCjk(line.text.back()) && isCjk(w.text.front());
                 if (gap || (prev->spaceAfter && !cjkJoin)) line.text += QLatin1Char(' ');
             }
-            // names set side by side in columns, 1.2 em or more apart
-            if (prev && !line.gapText.isEmpty() && w.x0 - prev->x1 > 1.2 * std::max(prev->size, w.size))
+            // names set side by side in columns, 1.2 em or more apart; a raised mark between
+            // Chinese names ends one ("张 梓1 吕 健": two names spaced out, not one of four letters)
+            const bool cjkAfterMark = afterMark && !line.gapText.isEmpty() && isCjk(line.gapText.back()) && isCjk(w.text.front());
+            if (prev && !line.gapText.isEmpty() && (cjkAfterMark || w.x0 - prev->x1 > 1.2 * std::max(prev->size, w.size)))
                 line.gapText += QStringLiteral("  ");
             else if (line.text.endsWith(QLatin1Char(' ')))
                 line.gapText += QLatin1Char(' ');
@@ -99,6 +111,7 @@ void finish(Line& line) {
             allChars += int(w.text.size());
             if (boldFont(w.font)) boldChars += int(w.text.size());
         }
+        afterMark = mark;
         prev = &w;
     }
     line.text = logos(line.text.simplified());

@@ -93,6 +93,29 @@ TEST_F(LearnedReading, ThreeLineCoverTitleBarLabelsAndUnitsAfterADash) {
     EXPECT_EQ(r[1].keywords, (QStringList{"冲淤演变", "数值模拟", "黄河下游"}));
 }
 
+TEST_F(LearnedReading, CircledAuthorMarksAndACoverTitleWrappedToTheMargin) {
+    const auto quoted = [](QPainter& p, int) {
+        samples::centred(p, 120, 18, {QStringLiteral("hhv5: Endemic Models for Disease Counts")});
+        samples::centred(p, 150, 12, {QStringLiteral("Michaela Paul and Sebastian Meyer")});
+        samples::body(p, 72, 200, 450, 700);
+    };
+    const auto r = read({write("circled.pdf", samples::journalCircledMarks),
+                         write("proposal.pdf", samples::proposalCoverWrappedTitle),
+                         write("quoted.pdf", quoted, {QStringLiteral("'hhv5': Endemic Models for Disease Counts")})});
+    for (const auto& rec : r) EXPECT_EQ(rec.error, QString());
+    // names parted by full-width blanks, each without its circled mark
+    EXPECT_EQ(r[0].title, QStringLiteral("高校图书馆古籍修复人员的培养路径研究"));
+    EXPECT_EQ(r[0].authors, (QStringList{"史兰玉", "潘欣勇", "钱雅"}));
+    EXPECT_EQ(r[0].keywords, (QStringList{"古籍修复", "人才培养", "高校图书馆"}));
+    // both lines of the labelled title, not the document type; the author after his label
+    EXPECT_EQ(r[1].title, QStringLiteral("黄土高原淤地坝拦沙效益与坝系布局的优化研究"));
+    EXPECT_EQ(r[1].authors, QStringList{QStringLiteral("付志博")});
+    EXPECT_EQ(r[1].date, QStringLiteral("2019"));
+    // the metadata's title without the quotes it adds round a name that the page prints bare
+    EXPECT_EQ(r[2].title, QStringLiteral("hhv5: Endemic Models for Disease Counts"));
+    EXPECT_EQ(r[2].authors, (QStringList{"Michaela Paul", "Sebastian Meyer"}));
+}
+
 TEST_F(LearnedReading, APageWithoutTextFallsBackToMetadataAndSaysWhy) {
     const auto blank = [](QPainter& p, int) { p.fillRect(QRectF(72, 72, 400, 300), Qt::gray); };
     const auto r = read({write("scan.pdf", blank,

@@ -496,3 +496,127 @@ TEST(FieldAssembly, NamesRunTogetherInstitutionsAndATitlesLastWordOnItsOwnLine) 
     inAddress[3 * pdf::kLineKinds + int(K::Author)] = 0.2f;
     EXPECT_EQ(pdf::readFirstPage(address, 842, inAddress).authors, QStringList{QStringLiteral("Robert B. Gramacy")});
 }
+
+TEST(FieldAssembly, NumberedMarksBulletsSuffixesLabelsOfProposalsAndBylinesBrokenInAName) {
+    // circled, raised and bracketed marks go; names parted by full-width blanks or bullets stay apart
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("史兰玉①　潘欣勇②")), (QStringList{"史兰玉", "潘欣勇"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("郑倩⑴　覃怡兰❷　李瑞涵⑩")), (QStringList{"郑倩", "覃怡兰", "李瑞涵"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("王强〔1,2〕，李明〔2〕")), (QStringList{"王强", "李明"}));
+    EXPECT_EQ(pdf::namesInLine(QString::fromUtf8("Ann Lee¹, Tom Hart²")), (QStringList{"Ann Lee", "Tom Hart"}));
+    EXPECT_EQ(pdf::namesInLine(QString::fromUtf8("Jürgen R. White • Michael Brown · Emily Stone")),
+              (QStringList{QString::fromUtf8("Jürgen R. White"), "Michael Brown", "Emily Stone"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Walter R. Mebane, Jr., Jasjeet S. Sekhon")),
+              (QStringList{"Walter R. Mebane, Jr.", "Jasjeet S. Sekhon"}));
+    // a unit in brackets, closed or broken off at the line's end, is no part of a name
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Junwei Wang (CryptoExperts")), QStringList{QStringLiteral("Junwei Wang")});
+    // a surname that starts like a country is a name
+    EXPECT_TRUE(pdf::isPersonName(QStringLiteral("Andrea Franceschini")));
+    EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Lyon, France")));
+
+    using pdf::LineLabel;
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("拟定题目：古籍纸张脱酸的若干问题")), QStringLiteral("古籍纸张脱酸的若干问题"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("课题名称 镁资源综合利用")), QStringLiteral("镁资源综合利用"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("选题题目：乡村学校")), LineLabel::Title);
+    // the English author label takes a name, not a sentence
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Author of correspondence: Department of Statistics")), LineLabel::None);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Author: Ann Lee")), LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("by Ann Lee")), LineLabel::Author);
+
+    using K = pdf::LineKind;
+    // a name's marks set small and longer than the name do not set its line's size
+    const auto marks = page({
+        {word("煤柱应力的调查", 200, 100, 16)},
+        {word("姚杰", 200, 130, 12), word("1a,2", 224, 125, 4), word("周雨玉", 245, 130, 12), word("2b", 281, 125, 4)},
+    });
+    ASSERT_EQ(marks.size(), 2);
+    EXPECT_DOUBLE_EQ(marks[1].size, 12.0);
+    EXPECT_EQ(marks[1].text, QStringLiteral("姚杰 周雨玉"));
+    // a byline broken inside its last name, its raised marks on a line of their own between
+    const auto byline = page({
+        {word("Holding", 100, 100, 18), word("Patterns", 180, 100, 18)},
+        {word("Ann", 72, 130, 11), word("Lee", 92, 130, 11), word("·", 112, 130, 11), word("Arjun", 120, 130, 11)},
+        {word("1", 100, 136, 4), word("2", 105, 136, 4)},
+        {word("McDonald", 72, 143, 11)},
+        {word("Abstract", 72, 200, 9), word("Records", 112, 200, 9), word("were", 150, 200, 9), word("kept.", 175, 200, 9)},
+    });
+    ASSERT_EQ(byline.size(), 5);
+    EXPECT_EQ(pdf::readFirstPage(byline, 842, marked({K::Title, K::Author, K::Other, K::Other, K::Other})).authors,
+              (QStringList{"Ann Lee", "Arjun McDonald"}));
+    // a "by" sentence of the text names nobody
+    const auto sentence = page({
+        {word("Effect", 100, 100, 18), word("Displays", 180, 100, 18)},
+        {word("by", 72, 300, 10), word("Pearson", 85, 300, 10), word("[1907],", 125, 300, 10), word("produces", 160, 300, 10),
+         word("predictors", 205, 300, 10), word("that", 255, 300, 10), word("are", 280, 300, 10), word("linear", 300, 300, 10)},
+    });
+    ASSERT_EQ(sentence.size(), 2);
+    // nor does "by …" carrying on the sentence of the line above, where the model finds the byline
+    const auto pinocchio = page({
+        {word("Multiple", 100, 100, 18), word("Rotation", 180, 100, 18)},
+        {word("Sergio", 150, 130, 14), word("Callegari", 195, 130, 14)},
+        {word("we", 72, 300, 12), word("include", 90, 300, 12), word("the", 135, 300, 12), word("first", 158, 300, 12),
+         word("part", 185, 300, 12), word("of", 212, 300, 12), word("Pinocchio", 228, 300, 12)},
+        {word("by", 72, 314, 12), word("Carlo", 88, 314, 12), word("Collodi.", 122, 314, 12)},
+    });
+    ASSERT_EQ(pinocchio.size(), 4);
+    EXPECT_EQ(pdf::readFirstPage(pinocchio, 842, marked({K::Title, K::Author, K::Other, K::Other})).authors,
+              QStringList{QStringLiteral("Sergio Callegari")});
+    const auto byUnit = page({
+        {word("Beamer", 100, 100, 18), word("Theme", 180, 100, 18)},
+        {word("by", 150, 140, 11), word("Junwei", 165, 140, 11), word("Wang", 205, 140, 11), word("(CryptoExperts)", 235, 140, 11)},
+    });
+    EXPECT_EQ(pdf::readFirstPage(byUnit, 842, marked({K::Title, K::Author})).authors, QStringList{QStringLiteral("Junwei Wang")});
+    EXPECT_TRUE(pdf::readFirstPage(sentence, 842, marked({K::Title, K::Other})).authors.isEmpty());
+    // names just under the title that the model doubts, the last one carried to the next line
+    const auto doubted = page({
+        {word("APCluster", 200, 100, 24)},
+        {word("Ulrich", 100, 140, 12), word("Bodenhofer,", 140, 140, 12), word("Johannes", 210, 140, 12),
+         word("Palme,", 265, 140, 12), word("and", 305, 140, 12), word("Andreas", 330, 140, 12)},
+        {word("Kothmeier", 100, 155, 12)},
+        {word("Institute", 100, 180, 11), word("of", 150, 180, 11), word("Bioinformatics", 165, 180, 11)},
+    });
+    ASSERT_EQ(doubted.size(), 4);
+    EXPECT_EQ(pdf::readFirstPage(doubted, 842, marked({K::Title, K::Other, K::Other, K::Affiliation})).authors,
+              (QStringList{"Ulrich Bodenhofer", "Johannes Palme", "Andreas Kothmeier"}));
+    // a subtitle after a dash, in another weight, follows its title and never stands for it
+    const auto subtitle = page({
+        {word("抗菌药物临床疗效研究", 150, 100, 18, true)},
+        {word("——以云南边境地区为例", 160, 125, 18)},
+        {word("梁子（兰州大学经济学院，兰州　730000）", 150, 160, 10)},
+    });
+    ASSERT_EQ(subtitle.size(), 3);
+    auto both = marked({K::Title, K::Title, K::Author});
+    both[0 * pdf::kLineKinds + int(K::Title)] = 0.8f;
+    EXPECT_EQ(pdf::readFirstPage(subtitle, 842, both).title, QStringLiteral("抗菌药物临床疗效研究——以云南边境地区为例"));
+    // a labelled title carried on by a line centred under the label's row, wider than it
+    const auto centred = page({
+        {word("毕业论文", 200, 100, 30)},
+        {word("题目：", 210, 280, 18), word("长江经济带农村", 258, 280, 18)},
+        {word("电商与职业教育的政策效应", 189, 316, 18)},
+        {word("研究生：叶宁红", 220, 380, 14)},
+    });
+    ASSERT_EQ(centred.size(), 4);
+    const auto w = pdf::readFirstPage(centred, 842, marked({K::Other, K::Title, K::Title, K::Author}));
+    EXPECT_EQ(w.title, QStringLiteral("长江经济带农村电商与职业教育的政策效应"));
+    EXPECT_EQ(w.authors, QStringList{QStringLiteral("叶宁红")});
+    // a name label's value under it in its own column, another column's line coming first in reading order
+    const auto columns = page({
+        {word("pst-gantt", 74, 280, 17)},
+        {word("Documentation", 74, 723, 10), word("by", 153, 723, 10), word("Package", 414, 723, 10),
+         word("author(s):", 458, 723, 10)},
+        {word("Herbert", 74, 737, 10), word("Voss", 121, 737, 10), word("Denis", 414, 737, 10), word("Girou", 449, 737, 10)},
+    });
+    ASSERT_EQ(columns.size(), 5);
+    EXPECT_EQ(pdf::readFirstPage(columns, 842, marked({K::Title, K::Other, K::Other, K::Other, K::Author})).authors,
+              QStringList{QStringLiteral("Denis Girou")});
+    // Chinese names spaced out, told apart by the raised mark after the first; a name's last letter
+    // on the next line
+    const auto spaced = page({
+        {word("隧道围岩控制的分析方法", 150, 100, 18)},
+        {word("张", 150, 130, 12), word("梓", 166, 130, 12), word("1*", 178, 125, 5), word("吕", 190, 130, 12),
+         word("健", 206, 130, 12), word("江红浩", 230, 130, 12), word("雷", 280, 130, 12)},
+        {word("蕾", 150, 146, 12)},
+    });
+    ASSERT_EQ(spaced.size(), 3);
+    EXPECT_EQ(pdf::readFirstPage(spaced, 842, marked({K::Title, K::Author, K::Other})).authors,
+              (QStringList{"张梓", "吕健", "江红浩", "雷蕾"}));
+}

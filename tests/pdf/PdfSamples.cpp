@@ -252,6 +252,32 @@ void journalUnitsAfterDash(QPainter& p, int) {
     body(p, 72, 250, 450, 700, f);
 }
 
+void journalCircledMarks(QPainter& p, int) {
+    const QString f = hei();
+    run(p, 200, 40, 9, {QStringLiteral("图书情报工作　　2021 年　第 6 期")}, false, f);
+    centred(p, 110, 20, {QStringLiteral("高校图书馆古籍修复人员的")}, true, f);
+    centred(p, 136, 20, {QStringLiteral("培养路径研究")}, true, f);
+    centred(p, 170, 12, {QStringLiteral("史兰玉①　　　潘欣勇②　　　钱雅①")}, false, f);
+    centred(p, 195, 9, {QStringLiteral("〔①青海大学图书馆，西宁 810016；②大连海洋大学图书馆，大连 116023〕")}, false, f);
+    run(p, 72, 225, 9, {QStringLiteral("〔摘　要〕文章梳理了古籍修复人员培养的已有成果，提出了改进思路。")}, false, f);
+    run(p, 72, 243, 9, {QStringLiteral("〔关键词〕古籍修复　人才培养　高校图书馆")}, false, f);
+    run(p, 72, 261, 9, {QStringLiteral("〔中图分类号〕G253　〔文献标识码〕A")}, false, f);
+    body(p, 72, 300, 450, 740, f);
+}
+
+void proposalCoverWrappedTitle(QPainter& p, int) {
+    const QString f = hei();
+    centred(p, 120, 20, {QStringLiteral("西北农林大学")}, true, f);
+    centred(p, 160, 26, {QStringLiteral("硕士学位论文开题报告")}, true, f);
+    // the value runs on to the left margin, under the label
+    run(p, 145, 270, 14, {QStringLiteral("课题名称")}, false, f);
+    run(p, 215, 270, 14, {QStringLiteral("黄土高原淤地坝拦沙效益与坝系布局的")}, false, f);
+    run(p, 85, 286, 14, {QStringLiteral("优化研究")}, false, f);
+    run(p, 125, 320, 14, {QStringLiteral("报 告 人　　付志博")}, false, f);
+    run(p, 125, 345, 14, {QStringLiteral("指导教师　　孙艳超")}, false, f);
+    run(p, 125, 370, 14, {QStringLiteral("开题日期　　二〇一九年九月")}, false, f);
+}
+
 void chineseJournal(QPainter& p, int) {
     const QString f = hei();
     run(p, 60, 40, 8, {QStringLiteral("第40卷 第3期　　　　　　　　　　　　情报科学学报　　　　　　　　　　　　Vol.40 No.3")}, false, f);

@@ -56,6 +56,10 @@ void vignetteGrid(QPainter& p, int page);
 void reportCoverThreeLines(QPainter& p, int page);
 void journalUnitsAfterDash(QPainter& p, int page);
 void manualFootAuthor(QPainter& p, int page);
+// A Chinese journal page whose names carry circled marks (①②) and stand apart by full-width blanks,
+// the units in 〔〕; a proposal cover whose labelled title runs on to the margin, left of its label.
+void journalCircledMarks(QPainter& p, int page);
+void proposalCoverWrappedTitle(QPainter& p, int page);
 
 // A small varied set: page i of n, drawn from a few layouts with changing
 // sizes, places, names and titles; title() and firstAuthor() of the same i.

@@ -21,7 +21,7 @@ const RE& titleLabel() {
 
 const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
-                                      "博\\s*士\\s*生|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
+                                      "博\\s*士\\s*生|博\\s*士\\s*后|(?:编\\s*[写制著]|执\\s*笔|起\\s*草)(?:\\s*人)?|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
                                       // a name follows the English label, not a word of a sentence: "Author of correspondence"
                                       "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
                                       "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)"),
@@ -41,7 +41,11 @@ const RE& coverFieldLabel() {
                            "^(?:学\\s*号|课\\s*程(?:\\s*名\\s*称)?(?=\\s*[:：|｜│])|专\\s*业(?:\\s*名\\s*称)?|学\\s*科(?:\\s*专\\s*业)?|培\\s*养\\s*单\\s*位|所\\s*在\\s*学\\s*院|"
                            "学\\s*院|院\\s*系|系\\s*别|研\\s*究\\s*方\\s*向|学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
                            "(?:答\\s*辩|提\\s*交|完\\s*成|授\\s*予)?\\s*日\\s*期|分\\s*类\\s*号|密\\s*级|udc|"
-                           "(?:学\\s*校|单\\s*位)\\s*代\\s*码|年\\s*级|班\\s*级|学\\s*位\\s*级\\s*别|工\\s*程\\s*领\\s*域)"
+                           "(?:学\\s*校|单\\s*位)\\s*代\\s*码|年\\s*级|班\\s*级|学\\s*位\\s*级\\s*别|工\\s*程\\s*领\\s*域|"
+                           // a report's sign-off rows and a post-doctoral cover's fields
+                           "[校审复]\\s*[核定]|批\\s*准|审\\s*批|(?:报\\s*告\\s*)?编\\s*号|"
+                           "(?:流\\s*动\\s*站|工\\s*作\\s*站)(?:\\s*[（(]\\s*工\\s*作\\s*站\\s*[)）])?(?:\\s*名\\s*称)?|"
+                           "(?:研\\s*究\\s*工\\s*作\\s*)?(?:起\\s*始|期\\s*满|开\\s*始|结\\s*束)\\s*时\\s*间)"
                            "(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -81,7 +85,7 @@ bool isAffiliation(const QString& text) {
                        "kingdom|australia|netherlands|switzerland|sweden|(?:india|korea|brazil)\\b|email|e-mail|corresponding|"
                        "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
                        "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation|tech\\b)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
-                       "邮编|省|市|区|通讯作者|电子邮件|邮箱"),
+                       "邮编|省|市|区|通讯作者|电子邮件|邮箱|流动站|工作站"),
         RE::CaseInsensitiveOption);
     // a company's legal form, in its own case: "Novartis Pharma AG", "Acme Analytics LLC"
     static const RE company(QStringLiteral("\\b(AG|SA|S\\.A\\.|LLC|PLC|plc|KG|B\\.V\\.|N\\.V\\.|S\\.p\\.A\\.|Pty|Pharma)\\b"));
@@ -108,6 +112,17 @@ LineLabel labelOf(const QString& text) {
     const QString t = plainBlanks(text);
     if (supervisorLabel().match(t).hasMatch()) return LineLabel::Supervisor;
     if (titleLabel().match(t).hasMatch()) return LineLabel::Title;
+    // A whole line naming the document, with the school's name before it or not
+    // ("四川大学硕士学位论文"), even when it is spaced out like a label and its
+    // value ("博 士 后 研 究 工 作 报 告").
+    static const RE docType(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{2,12}(?:大\\s*学|学\\s*院)\\s*)?"
+                                           "(?:(?:博\\s*士|硕\\s*士|学\\s*士|本\\s*科|专\\s*业)?\\s*(?:学\\s*位\\s*)?"
+                                           "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*(?:设\\s*计|论\\s*文)\\s*[)）])?|"
+                                           "(?:博\\s*士\\s*后\\s*(?:研\\s*究\\s*工\\s*作|出\\s*站)|科\\s*研\\s*训\\s*练|开\\s*题|实\\s*习|实\\s*践|结\\s*题|课\\s*程\\s*设\\s*计|毕\\s*业\\s*设\\s*计|调\\s*研)\\s*报\\s*告(?:\\s*书)?|"
+                                           "(?:(?:ph\\.?\\s*d|doctoral|master'?s?|bachelor'?s?|diploma|senior)\\s+)?"
+                                           "(?:thesis|dissertation))$"),
+                           RE::CaseInsensitiveOption);
+    if (docType.match(t).hasMatch()) return LineLabel::DocumentType;
     if (authorLabel().match(t).hasMatch()) return LineLabel::Author;
     if (coverFieldLabel().match(t).hasMatch()) return LineLabel::CoverField;
     static const RE keywords(QStringLiteral("^(关\\s*键\\s*[词字]|key\\s*words?|index\\s+terms)"), RE::CaseInsensitiveOption);
@@ -118,15 +133,6 @@ LineLabel labelOf(const QString& text) {
                                            "第\\s*\\d+\\s*[卷期]|\\bissn\\b|\\bcn\\s*\\d|\\bno\\.\\s*\\d"),
                            RE::CaseInsensitiveOption);
     if (journal.match(t).hasMatch()) return LineLabel::JournalField;
-    // with the school's name before it or not: "四川大学硕士学位论文"
-    static const RE docType(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{2,12}(?:大\\s*学|学\\s*院)\\s*)?"
-                                           "(?:(?:博\\s*士|硕\\s*士|学\\s*士|本\\s*科|专\\s*业)?\\s*(?:学\\s*位\\s*)?"
-                                           "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*(?:设\\s*计|论\\s*文)\\s*[)）])?|"
-                                           "(?:科\\s*研\\s*训\\s*练|开\\s*题|实\\s*习|实\\s*践|结\\s*题|课\\s*程\\s*设\\s*计|毕\\s*业\\s*设\\s*计|调\\s*研)\\s*报\\s*告(?:\\s*书)?|"
-                                           "(?:(?:ph\\.?\\s*d|doctoral|master'?s?|bachelor'?s?|diploma|senior)\\s+)?"
-                                           "(?:thesis|dissertation))$"),
-                           RE::CaseInsensitiveOption);
-    if (docType.match(t).hasMatch()) return LineLabel::DocumentType;
     return LineLabel::None;
 }
 

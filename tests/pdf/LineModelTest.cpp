@@ -620,3 +620,42 @@ TEST(FieldAssembly, NumberedMarksBulletsSuffixesLabelsOfProposalsAndBylinesBroke
     EXPECT_EQ(pdf::readFirstPage(spaced, 842, marked({K::Title, K::Author, K::Other})).authors,
               (QStringList{"张梓", "吕健", "江红浩", "雷蕾"}));
 }
+
+TEST(FieldAssembly, ReportSignOffRowsAndAPostDoctoralCover) {
+    using pdf::LineLabel;
+    using K = pdf::LineKind;
+    // the report's writers are its authors; whoever checks or approves it is not
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("编   写   卢鹏志、韦德明")), LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("审　核　任轩新")), LineLabel::CoverField);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("批   准   余嘉")), LineLabel::CoverField);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("博士后姓名：林涵文")), LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("流动站（工作站）名称：西南大学畜牧学博士后科研流动站")), LineLabel::CoverField);
+    // the kind of document, even spaced out like a label and its value
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("博 士 后 研 究 工 作 报 告")), LineLabel::DocumentType);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("编制方法的比较研究")), LineLabel::None);
+
+    const auto signOff = page({
+        {word("科研技术报告", 220, 150, 22)},
+        {word("典籍英译读者接受初探", 180, 200, 18)},
+        {word("编　制", 120, 300, 12), word("蒋志霞", 170, 300, 12), word("日期", 220, 300, 12), word("2018.05.06", 250, 300, 12)},
+        {word("审　核", 120, 325, 12), word("任轩新", 170, 325, 12), word("日期", 220, 325, 12), word("2018.06.11", 250, 325, 12)},
+        {word("批　准", 120, 350, 12), word("余嘉", 170, 350, 12), word("日期", 220, 350, 12), word("2018.11.26", 250, 350, 12)},
+    });
+    ASSERT_EQ(signOff.size(), 5);
+    const auto s = pdf::readFirstPage(signOff, 842, marked({K::Other, K::Title, K::Author, K::Author, K::Author}));
+    EXPECT_EQ(s.title, QStringLiteral("典籍英译读者接受初探"));
+    EXPECT_EQ(s.authors, QStringList{QStringLiteral("蒋志霞")});
+
+    const auto postdoc = page({
+        {word("博 士 后 研 究 工 作 报 告", 150, 150, 20)},
+        {word("多普勒雷达观测强对流天气的预报技巧", 120, 220, 18)},
+        {word("博士后姓名", 120, 320, 13), word("唐明安", 195, 320, 13)},
+        {word("合作导师", 120, 345, 13), word("何杰志", 182, 345, 13)},
+        {word("流动站（工作站）名称", 60, 370, 13), word("南京信息工程大学大气科学博士", 200, 370, 13)},
+        {word("后科研流动站", 200, 390, 13)},
+    });
+    ASSERT_EQ(postdoc.size(), 6);
+    const auto p = pdf::readFirstPage(postdoc, 842, marked({K::Other, K::Title, K::Other, K::Other, K::Other, K::Author}));
+    EXPECT_EQ(p.title, QStringLiteral("多普勒雷达观测强对流天气的预报技巧"));
+    EXPECT_EQ(p.authors, QStringList{QStringLiteral("唐明安")});
+}

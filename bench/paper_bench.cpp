@@ -326,9 +326,10 @@ public:
         return commit;
     }
     // Only the runs that went: those done and the failing one up to its failure.
-    void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts) override {
+    void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
+                  const std::function<void()>& meanwhile) override {
         try {
-            db::OdbcQuery::execRuns(runs, goOn, counts);
+            db::OdbcQuery::execRuns(runs, goOn, counts, meanwhile);
         } catch (...) {
             for (qsizetype i = 0; i < counts.size(); ++i) sent.append(runs[i]);
             for (const QString& s : runs[counts.size()]) {

@@ -178,12 +178,16 @@ bool OdbcQuery::execAllThenEnd(const QStringList& statements, const RunCheck& co
     return commit;
 }
 
-void OdbcQuery::execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts) {
-    if (beforeSend()) return Query::execRuns(runs, goOn, counts);
+void OdbcQuery::execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
+                         const std::function<void()>& meanwhile) {
+    if (beforeSend()) return Query::execRuns(runs, goOn, counts, meanwhile);
     startRuns();
     counts.clear();
     counts.reserve(runs.size());
-    if (runs.isEmpty()) return;
+    if (runs.isEmpty()) {
+        if (meanwhile) meanwhile();
+        return;
+    }
     runJob([&] {
         for (const QStringList& run : runs) {
             QVector<qint64> done;
@@ -192,10 +196,10 @@ void OdbcQuery::execRuns(const QVector<QStringList>& runs, const RunCheck& goOn,
             counts << std::move(done);
             if (!goOn(counts.last())) return;
         }
-    });
+    }, meanwhile);
 }
 
-void OdbcQuery::runJob(const std::function<void()>& job) {
+void OdbcQuery::runJob(const std::function<void()>& job, const std::function<void()>& meanwhile) {
     stop_->reset();
     std::exception_ptr error;
     busy_ = true;
@@ -210,6 +214,7 @@ void OdbcQuery::runJob(const std::function<void()>& job) {
         // The statements of one job share a handle; it goes on this thread.
         if (connection_) connection_->releaseHandle();
     });
+    if (meanwhile) meanwhile();
     if (!thread->waitFor(StatementWatcher::kQuietMs)) {
         if (StatementWatcher* watcher = StatementWatcher::current())
             watcher->stillRunning(*thread, this, [this] { cancel(); });

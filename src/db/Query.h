@@ -93,7 +93,11 @@ public:
     // each run are appended to `counts` when it is done, so after a failure
     // (thrown as execAll throws it) `counts` holds the runs before the failing
     // one. A query object may send them all as one job of its statement thread.
-    virtual void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts) {
+    // `meanwhile` (when given) is called on the calling thread while the runs
+    // are on their way (here: before they go); it must not throw.
+    virtual void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
+                          const std::function<void()>& meanwhile = {}) {
+        if (meanwhile) meanwhile();
         counts.clear();
         for (const QStringList& run : runs) {
             counts << execAll(run);

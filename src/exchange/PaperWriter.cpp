@@ -105,20 +105,15 @@ bool PaperWriter::writePaper(const QVector<WriteJob>& jobs, int at, int end, int
         if (!ahead_.has(at)) {
             // The savepoint and the removals go in one run with the paper's
             // own statements; the runs of the papers after it go along.
-            ahead_.clear();
-            for (int j = at; j < end && ahead_.size() < std::min(room, SentAhead::kMostPapers); ++j) {
-                if (!sends(jobs[j])) continue;
+            const auto build = [&](int j) {
                 const CheckedPaper& p = *jobs[j].paper;
                 QStringList before{kSavepoint};
                 if (jobs[j].present) before << catalogue::removal::deleteStatements(p.key);
                 if (!jobs[j].replaces.isEmpty() && jobs[j].replaces != p.key)
                     before << catalogue::removal::deleteStatements(jobs[j].replaces);
-                auto run = catalogue::entry::paperRun(hooks_, p.entry, p.key, options_.typist, options_.date, before);
-                const bool hookFailed = bool(run.failure);
-                ahead_.add(j, std::move(run));
-                if (hookFailed) break;
-            }
-            ahead_.send(query_);
+                return catalogue::entry::paperRun(hooks_, p.entry, p.key, options_.typist, options_.date, before);
+            };
+            ahead_.send(query_, at, end, room, [&](int j) { return sends(jobs[j]); }, build);
         }
         const auto counts = ahead_.take(query_, at);
         if (catalogue::entry::allAffected(counts)) {

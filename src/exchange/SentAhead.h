@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QVector>
+#include <functional>
 
 #include "catalogue/InsertPaper.h"
 #include "db/Query.h"
@@ -10,22 +11,29 @@ namespace exchange {
 // Papers of an import sent to the server ahead of their turn: the runs of
 // several papers (each its savepoint, removals and rows) go to the statement
 // thread as one job, which stops after the first paper whose run fails or
-// leaves a statement without a row. The writer then takes each paper's
-// outcome in turn, as if it had sent the paper just then.
+// leaves a statement without a row. While a job is on its way, the window
+// thread builds the runs of the papers after it (their hooks called). The
+// writer then takes each paper's outcome in turn, as if it had sent the paper
+// just then.
 class SentAhead {
 public:
-    // Papers sent in one job at most: a few milliseconds of the server's work,
-    // well under the wait that shows the busy box.
+    // Papers sent in one job at most. A job is kept to about kJobMs of the
+    // server's work, well under the wait that shows the busy box: the number
+    // of papers follows the time the last job took.
     static constexpr int kMostPapers = 32;
+    static constexpr int kJobMs = 15;
 
-    void clear() { papers_.clear(); }
-    int size() const { return int(papers_.size()); }
-    // The run of the job at place `at` of the writer's list, built by the
-    // window thread (its hooks called).
-    void add(int at, catalogue::entry::PaperRun run);
-    // Sends the runs added, in order, in one go. A run whose hooks failed is
-    // not sent: it and what follows wait for their turn.
-    void send(db::Query& query);
+    // Whether the job at a place of the writer's list is written at all.
+    using Sends = std::function<bool(int at)>;
+    // The run of the job at a place of the writer's list.
+    using Build = std::function<catalogue::entry::PaperRun(int at)>;
+
+    // Forgets every run, sent or built.
+    void clear();
+    // Sends the run of the job at `at` with those of the papers after it,
+    // before `end` and `room` papers at most, in one go; runs built earlier
+    // are used. A run whose hooks failed is not sent: it waits for its turn.
+    void send(db::Query& query, int at, int end, int room, const Sends& sends, const Build& build);
     // An outcome waits for the job at `at`.
     bool has(int at) const;
     // A paper after the job at `at` was sent.
@@ -43,7 +51,12 @@ private:
         std::exception_ptr error;  // of the server, when the run failed
         bool sent = false;
     };
-    QVector<Paper> papers_;
+    // Builds the runs of the papers after the last one built (or after
+    // `from`), up to a job's worth or a failed hook.
+    void buildAhead(int from, int end, const Sends& sends, const Build& build);
+    QVector<Paper> sent_;   // taken in turn by the writer
+    QVector<Paper> built_;  // in the writer's order, not sent yet
+    int perJob_ = 8;
 };
 
 }  // namespace exchange

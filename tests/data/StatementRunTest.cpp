@@ -171,6 +171,24 @@ TEST_P(StatementRunTest, RunsStopAfterTheFirstRefusedOrFailingRun) {
     EXPECT_EQ(rows(), QStringLiteral("1:a,4:d"));
 }
 
+// The caller's own work given along runs on its thread: while the job is on
+// its way when it is one job, before it otherwise.
+TEST_P(StatementRunTest, TheCallersWorkRunsOnItsThreadWhileTheRunsAreOnTheirWay) {
+    const db::Query::RunCheck any = [](const QVector<qint64>&) { return true; };
+    QVector<QVector<qint64>> counts;
+    bool busy = false;
+    std::thread::id where;
+    const auto meanwhile = [&] {
+        busy = q.busy();
+        where = std::this_thread::get_id();
+    };
+    const QVector<QStringList> runs{{QStringLiteral("do sleep(0.2)"), QStringLiteral("insert into run_probe values (1,'a')")}};
+    GetParam() ? q.execRuns(runs, any, counts, meanwhile) : q.db::Query::execRuns(runs, any, counts, meanwhile);
+    EXPECT_EQ(busy, GetParam());
+    EXPECT_EQ(where, std::this_thread::get_id());
+    EXPECT_EQ(counts, (QVector<QVector<qint64>>{{0, 1}}));
+}
+
 INSTANTIATE_TEST_SUITE_P(OneJobOrOneAtATime, StatementRunTest, ::testing::Bool());
 
 }  // namespace

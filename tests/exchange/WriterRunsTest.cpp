@@ -27,9 +27,10 @@ public:
 class JobQuery : public FakeQuery {
 public:
     QVector<qsizetype> jobStarts;
-    void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts) override {
+    void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
+                  const std::function<void()>& meanwhile) override {
         jobStarts << sent.size();
-        FakeQuery::execRuns(runs, goOn, counts);
+        FakeQuery::execRuns(runs, goOn, counts, meanwhile);
     }
 };
 

@@ -319,6 +319,27 @@ public:
         sent.append(statements);
         return db::OdbcQuery::execAll(statements);
     }
+    bool execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) override {
+        const bool commit = db::OdbcQuery::execAllThenEnd(statements, commitWhen, counts);
+        sent.append(statements);
+        sent.append(commit ? QStringLiteral("commit") : QStringLiteral("rollback"));
+        return commit;
+    }
+    // Only the runs that went: those done and the failing one up to its failure.
+    void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
+                  const std::function<void()>& meanwhile) override {
+        try {
+            db::OdbcQuery::execRuns(runs, goOn, counts, meanwhile);
+        } catch (...) {
+            for (qsizetype i = 0; i < counts.size(); ++i) sent.append(runs[i]);
+            for (const QString& s : runs[counts.size()]) {
+                sent.append(s);
+                if (s == sql()) break;
+            }
+            throw;
+        }
+        for (qsizetype i = 0; i < counts.size(); ++i) sent.append(runs[i]);
+    }
     QStringList sent;
 };
 

@@ -64,14 +64,19 @@ bool allAffected(const PaperCounts& counts) {
     return true;
 }
 
-PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& key,
-                      const QString& typist, const QString& date, const QStringList& before) {
-    // The statements go as one run; where each of the six stands in it.
-    QStringList run = before;
-    std::array<qsizetype, 6> at{-1, -1, -1, -1, -1, -1};
+PaperCounts PaperRun::counts(const QVector<qint64>& sent) const {
+    PaperCounts c{0, 0, 0, 0, 0, 0};
+    for (std::size_t i = 0; i < at.size(); ++i)
+        if (at[i] >= 0 && at[i] < sent.size()) c[i] = sent[at[i]];
+    return c;
+}
+
+PaperRun paperRun(scripting::HookCaller& hooks, const PaperEntry& e, const QString& key, const QString& typist,
+                  const QString& date, const QStringList& before) {
+    PaperRun run{before};
     auto add = [&](int which, const QString& statement) {
-        at[which] = run.size();
-        run << statement;
+        run.at[which] = run.statements.size();
+        run.statements << statement;
     };
     try {
         add(0, mainInsert(key, e.title, e.author, e.date));
@@ -87,16 +92,17 @@ PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEnt
         add(4, typeInInsert(key, typist, date));
         add(5, matchInsert(key, e));
     } catch (...) {
-        // A hook that fails stops the paper where it stands: what comes
-        // before it is sent, as when each statement went on its own.
-        q.execAll(run);
-        throw;
+        run.failure = std::current_exception();
     }
-    const QVector<qint64> sent = q.execAll(run);
-    PaperCounts counts{0, 0, 0, 0, 0, 0};
-    for (std::size_t i = 0; i < at.size(); ++i)
-        if (at[i] >= 0) counts[i] = sent[at[i]];
-    return counts;
+    return run;
+}
+
+PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& key,
+                      const QString& typist, const QString& date, const QStringList& before) {
+    const PaperRun run = paperRun(hooks, e, key, typist, date, before);
+    const QVector<qint64> sent = q.execAll(run.statements);
+    if (run.failure) std::rethrow_exception(run.failure);
+    return run.counts(sent);
 }
 
 Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& typist,
@@ -104,14 +110,22 @@ Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry&
     const QString key = schema::paperKey(e.title, e.author, e.date);
     const QString begin = QStringLiteral("begin");
     db::Transaction change(q, db::Transaction::BeginInRun{});
-    PaperCounts counts;
-    try {
-        counts = sendPaper(q, hooks, e, key, typist, date, {begin});
-    } catch (...) {
-        if (q.sql() == begin) change.beginFailed();
-        throw;
+    const PaperRun run = paperRun(hooks, e, key, typist, date, {begin});
+    if (run.failure) {
+        // What comes before the failed hook is sent, then rolled back.
+        try {
+            q.execAll(run.statements);
+        } catch (...) {
+            if (q.sql() == begin) change.beginFailed();
+            throw;
+        }
+        std::rethrow_exception(run.failure);
     }
-    return change.finish(allAffected(counts)) ? kSuccess : kFailure;
+    // The paper, then "commit" or "rollback" as its counts say, in one go.
+    QVector<qint64> sent;
+    const bool committed = change.runThenFinish(
+        run.statements, [&run](const QVector<qint64>& counts) { return allAffected(run.counts(counts)); }, sent);
+    return committed ? kSuccess : kFailure;
 }
 
 }  // namespace catalogue::entry

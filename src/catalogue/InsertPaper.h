@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <exception>
 #include <optional>
 
 #include "catalogue/PaperChange.h"
@@ -50,6 +51,20 @@ bool allAffected(const PaperCounts& counts);
 
 // The duplicate finder's index row of an entry.
 QString matchInsert(const QString& key, const PaperEntry& entry);
+
+// The statements of one paper under its key after those of `before`, as one
+// run, and where each of its six counted statements stands in it. A hook that
+// fails stops the run where it stands: `failure` holds its error, and what
+// comes before it is still to be sent, as when each statement went alone.
+struct PaperRun {
+    QStringList statements;
+    std::array<qsizetype, 6> at{-1, -1, -1, -1, -1, -1};
+    std::exception_ptr failure;
+    // The paper's counts out of the counts of the whole run.
+    PaperCounts counts(const QVector<qint64>& sent) const;
+};
+PaperRun paperRun(scripting::HookCaller& hooks, const PaperEntry& entry, const QString& key, const QString& typist,
+                  const QString& date, const QStringList& before = {});
 
 // The statements of one paper under its key, without "begin", "commit" or
 // "rollback": for callers that frame one paper (insertPaper) or several

@@ -132,28 +132,74 @@ bool OdbcQuery::send(Want want, qint64* affected) {
     return false;
 }
 
+void OdbcQuery::sendRun(const QStringList& statements, QVector<qint64>& counts) {
+    // Each statement goes as execSql would send it; the first failure
+    // (cleaned up by perform) ends the run.
+    for (const QString& statement : statements) {
+        sql_ = statement;
+        if (!connection_ && isPlainRollback(sql_)) {
+            counts << 0;
+            continue;
+        }
+        Outcome outcome;
+        perform(Want::Count, outcome);
+        counts << outcome.affected;
+    }
+}
+
+void OdbcQuery::startRuns() {
+    if (busy_) throw DbError(kStillRunning);
+    close();
+}
+
 QVector<qint64> OdbcQuery::execAll(const QStringList& statements) {
     // The fault tests' callback sees each statement just before it goes.
     if (beforeSend()) return Query::execAll(statements);
-    if (busy_) throw DbError(kStillRunning);
-    close();
-    QVector<qint64> counts(statements.size(), 0);
+    startRuns();
+    QVector<qint64> counts;
+    counts.reserve(statements.size());
     if (statements.isEmpty()) return counts;
-    // One hand-off for the whole run: each statement goes as execSql would
-    // send it, and the first failure (cleaned up by perform) ends the run.
-    runJob([&] {
-        for (qsizetype i = 0; i < statements.size(); ++i) {
-            sql_ = statements[i];
-            if (!connection_ && isPlainRollback(sql_)) continue;
-            Outcome outcome;
-            perform(Want::Count, outcome);
-            counts[i] = outcome.affected;
-        }
-    });
+    runJob([&] { sendRun(statements, counts); });  // one hand-off for the whole run
     return counts;
 }
 
-void OdbcQuery::runJob(const std::function<void()>& job) {
+bool OdbcQuery::execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) {
+    if (beforeSend()) return Query::execAllThenEnd(statements, commitWhen, counts);
+    startRuns();
+    counts.clear();
+    counts.reserve(statements.size());
+    bool commit = false;
+    runJob([&] {
+        sendRun(statements, counts);
+        commit = commitWhen(counts);
+        sendRun({commit ? QStringLiteral("commit") : QStringLiteral("rollback")}, counts);
+    });
+    counts.removeLast();  // the closing statement's
+    return commit;
+}
+
+void OdbcQuery::execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
+                         const std::function<void()>& meanwhile) {
+    if (beforeSend()) return Query::execRuns(runs, goOn, counts, meanwhile);
+    startRuns();
+    counts.clear();
+    counts.reserve(runs.size());
+    if (runs.isEmpty()) {
+        if (meanwhile) meanwhile();
+        return;
+    }
+    runJob([&] {
+        for (const QStringList& run : runs) {
+            QVector<qint64> done;
+            done.reserve(run.size());
+            sendRun(run, done);
+            counts << std::move(done);
+            if (!goOn(counts.last())) return;
+        }
+    }, meanwhile);
+}
+
+void OdbcQuery::runJob(const std::function<void()>& job, const std::function<void()>& meanwhile) {
     stop_->reset();
     std::exception_ptr error;
     busy_ = true;
@@ -168,6 +214,7 @@ void OdbcQuery::runJob(const std::function<void()>& job) {
         // The statements of one job share a handle; it goes on this thread.
         if (connection_) connection_->releaseHandle();
     });
+    if (meanwhile) meanwhile();
     if (!thread->waitFor(StatementWatcher::kQuietMs)) {
         if (StatementWatcher* watcher = StatementWatcher::current())
             watcher->stillRunning(*thread, this, [this] { cancel(); });

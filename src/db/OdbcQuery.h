@@ -42,6 +42,9 @@ public:
     qint64 execSql() override;
     using Query::execSql;
     QVector<qint64> execAll(const QStringList& statements) override;
+    bool execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) override;
+    void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
+                  const std::function<void()>& meanwhile = {}) override;
     bool run() override;
     bool isOpen() const override { return result_ != nullptr; }
     QString field(int column) const override;
@@ -86,7 +89,13 @@ private:
     bool send(Want want, qint64* affected);
     // Runs a job on the statement thread and waits for it (the watcher told
     // when it takes a while); an error of the job is thrown on.
-    void runJob(const std::function<void()>& job);
+    // `meanwhile` runs on the calling thread while the job runs.
+    void runJob(const std::function<void()>& job, const std::function<void()>& meanwhile = {});
+    // Checks that no statement runs and ends the open result set.
+    void startRuns();
+    // On the statement thread: sends each statement as execSql would,
+    // appending its count; the first failure throws.
+    void sendRun(const QStringList& statements, QVector<qint64>& counts);
     // The statement thread's part of send().
     void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 #include "db/ResultSet.h"
@@ -67,6 +68,41 @@ public:
         counts.reserve(statements.size());
         for (const QString& s : statements) counts << execSql(s);
         return counts;
+    }
+
+    // Tells from the counts of a run whether it went as wanted.
+    using RunCheck = std::function<bool(const QVector<qint64>& counts)>;
+
+    // Executes the statements as execAll does, then "commit" when `commitWhen`
+    // accepts their counts and "rollback" when it does not; true when
+    // committed. `counts` gets the count of each statement as it is done, so
+    // after a failure its size tells where the run stopped (the size of
+    // `statements` when the closing statement failed). A query object may
+    // send it all as one job of its statement thread.
+    virtual bool execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) {
+        counts.clear();
+        counts.reserve(statements.size());
+        for (const QString& s : statements) counts << execSql(s);
+        const bool commit = commitWhen(counts);
+        execSql(commit ? QStringLiteral("commit") : QStringLiteral("rollback"));
+        return commit;
+    }
+
+    // Executes runs of statements one after another, each as execAll does,
+    // and stops after the first run whose counts `goOn` refuses. The counts of
+    // each run are appended to `counts` when it is done, so after a failure
+    // (thrown as execAll throws it) `counts` holds the runs before the failing
+    // one. A query object may send them all as one job of its statement thread.
+    // `meanwhile` (when given) is called on the calling thread while the runs
+    // are on their way (here: before they go); it must not throw.
+    virtual void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
+                          const std::function<void()>& meanwhile = {}) {
+        if (meanwhile) meanwhile();
+        counts.clear();
+        for (const QStringList& run : runs) {
+            counts << execAll(run);
+            if (!goOn(counts.last())) return;
+        }
     }
 
 signals:

@@ -26,4 +26,17 @@ bool Transaction::finish(bool commit) {
     return commit;
 }
 
+bool Transaction::runThenFinish(const QStringList& run, const Query::RunCheck& commitWhen, QVector<qint64>& counts) {
+    try {
+        const bool committed = query_.execAllThenEnd(run, commitWhen, counts);
+        open_ = false;
+        return committed;
+    } catch (...) {
+        // Nothing done yet (the run's "begin" refused), or the closing
+        // statement failed: there is nothing left for a rollback.
+        if ((beginInRun_ && counts.isEmpty()) || counts.size() == run.size()) open_ = false;
+        throw;
+    }
+}
+
 }  // namespace db

@@ -16,7 +16,7 @@ public:
     // "begin" left to the caller, who sends it at the head of its first run
     // of statements (execAll): one hand-off to the statement thread fewer.
     struct BeginInRun {};
-    Transaction(Query& query, BeginInRun) : query_(query) {}
+    Transaction(Query& query, BeginInRun) : query_(query), beginInRun_(true) {}
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -27,10 +27,17 @@ public:
     bool finish(bool commit);
     // The caller's run failed at its "begin": nothing is open to roll back.
     void beginFailed() { open_ = false; }
+    // Sends `run` (headed by "begin" when made with BeginInRun) and then
+    // "commit" when `commitWhen` accepts its counts, else "rollback", in one
+    // go (Query::execAllThenEnd); true when committed. A failure throws as
+    // finish() and the constructor do: rolled back unless "begin" or the
+    // closing statement itself failed.
+    bool runThenFinish(const QStringList& run, const Query::RunCheck& commitWhen, QVector<qint64>& counts);
 
 private:
     Query& query_;
     bool open_ = true;
+    bool beginInRun_ = false;
 };
 
 }  // namespace db

@@ -64,6 +64,10 @@ const QString kRollbackPaper = QStringLiteral("rollback to savepoint paper");
 const QString kNoRow = QStringLiteral("有语句未影响任何行（未知错误）");
 const QString kLost = QStringLiteral("本批未能提交（连接中断或事务被回滚）");
 
+// The user stopped the import after a paper whose run went to the server
+// together with those of papers after it.
+struct SentTooFar {};
+
 }  // namespace
 
 QSet<QString> catalogueKeys(db::Query& query) {
@@ -91,17 +95,27 @@ bool PaperWriter::stillInTransaction() {
 
 void PaperWriter::undoPaper() { query_.execSql(kRollbackPaper); }
 
-bool PaperWriter::writePaper(const WriteJob& job, PaperOutcome& out) {
-    const CheckedPaper& p = *job.paper;
+bool PaperWriter::sends(const WriteJob& job) const {
+    return (!job.present || options_.updatePresent) && job.paper->status != Status::Unusable;
+}
+
+bool PaperWriter::writePaper(const QVector<WriteJob>& jobs, int at, int end, int room, PaperOutcome& out) {
+    const WriteJob& job = jobs[at];
     try {
-        // The savepoint and the removals go in one run with the paper's own
-        // statements.
-        QStringList before{kSavepoint};
-        if (job.present) before << catalogue::removal::deleteStatements(p.key);
-        if (!job.replaces.isEmpty() && job.replaces != p.key)
-            before << catalogue::removal::deleteStatements(job.replaces);
-        const auto counts = catalogue::entry::sendPaper(query_, hooks_, p.entry, p.key, options_.typist,
-                                                        options_.date, before);
+        if (!ahead_.has(at)) {
+            // The savepoint and the removals go in one run with the paper's
+            // own statements; the runs of the papers after it go along.
+            const auto build = [&](int j) {
+                const CheckedPaper& p = *jobs[j].paper;
+                QStringList before{kSavepoint};
+                if (jobs[j].present) before << catalogue::removal::deleteStatements(p.key);
+                if (!jobs[j].replaces.isEmpty() && jobs[j].replaces != p.key)
+                    before << catalogue::removal::deleteStatements(jobs[j].replaces);
+                return catalogue::entry::paperRun(hooks_, p.entry, p.key, options_.typist, options_.date, before);
+            };
+            ahead_.send(query_, at, end, room, [&](int j) { return sends(jobs[j]); }, build);
+        }
+        const auto counts = ahead_.take(query_, at);
         if (catalogue::entry::allAffected(counts)) {
             out.outcome = job.present || !job.replaces.isEmpty() ? Outcome::Updated : Outcome::Imported;
         } else {
@@ -207,6 +221,18 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
     int batchStart = 0;  // the first job of the open transaction
     int end = int(jobs.size());  // after a cancel: where the writing stops
     bool stopped = false;  // by the user, after job next - 1
+    ahead_.clear();
+    // The open batch is gone: it is written again from its first paper up to
+    // `stop`, where the import stops.
+    auto writeAgainUpTo = [&](int stop) {
+        ahead_.clear();
+        pending.clear();
+        open = false;
+        end = stop;
+        for (int j = batchStart; j <= next && j < jobs.size(); ++j) outcomes[j] = PaperOutcome{jobs[j].index};
+        next = batchStart;
+        done = batchStart;
+    };
     try {
         for (;;) {
             try {
@@ -225,7 +251,7 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                             query_.execSql(QStringLiteral("begin"));
                             open = true;
                         }
-                        if (!writePaper(job, out))
+                        if (!writePaper(jobs, next, end, options_.papersPerCommit - int(pending.size()), out))
                             loseBatch(kLost);
                         else if (out.outcome != Outcome::Failed)
                             pending << next;
@@ -233,6 +259,10 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                     }
                     ++done;
                     if (end == jobs.size() && progress && !progress(done, jobs.size())) {
+                        if (ahead_.sentAfter(next)) {
+                            query_.execSql(QStringLiteral("rollback"));
+                            throw SentTooFar{};
+                        }
                         ++next;
                         stopped = true;
                         summary_.stopReason = kCancelledByUser;
@@ -251,12 +281,11 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                 // "取消", what came before the stopped paper is kept: the batch
                 // is written again up to it, and the import stops there.
                 if (end < jobs.size()) throw;  // stopped again while doing so
-                pending.clear();
-                open = false;
-                end = next;
-                for (int j = batchStart; j <= next && j < jobs.size(); ++j) outcomes[j] = PaperOutcome{jobs[j].index};
-                next = batchStart;
-                done = batchStart;
+                writeAgainUpTo(next);
+            } catch (const SentTooFar&) {
+                // The batch, rolled back, is written again up to the paper the
+                // user stopped after, and the import stops there.
+                writeAgainUpTo(next + 1);
             } catch (const db::DbError& e) {
                 // On a cluster a batch can lose to a change committed through another
                 // node (on one server: a deadlock): the server dropped the whole
@@ -271,6 +300,7 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
                 }
                 for (int j = batchStart; j < jobs.size() && j <= next; ++j)
                     outcomes[j] = PaperOutcome{jobs[j].index};
+                ahead_.clear();
                 pending.clear();
                 open = false;
                 ++attemptsOfBatch;
@@ -280,6 +310,7 @@ QVector<PaperOutcome> PaperWriter::write(const QVector<WriteJob>& jobs, const Pr
             }
         }
     } catch (const db::StatementCancelled&) {
+        ahead_.clear();
         loseBatch(kCancelledByUser, Outcome::NotWritten);
         summary_.stopReason = kCancelledByUser;
         next = std::min(next, end);

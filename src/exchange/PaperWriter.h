@@ -8,6 +8,7 @@
 
 #include "db/Query.h"
 #include "exchange/PaperCheck.h"
+#include "exchange/SentAhead.h"
 #include "scripting/HookCaller.h"
 
 namespace exchange {
@@ -54,7 +55,9 @@ struct Summary {
 // per transaction with a savepoint before each: a paper whose statements fail
 // or affect no row is rolled back to its savepoint alone and the others
 // commit. A paper already in the catalogue is updated by removing its five
-// rows and entering it anew under the same savepoint.
+// rows and entering it anew under the same savepoint. The runs of several
+// papers go to the statement thread in one job; the statements and outcomes
+// are those of writing the papers one by one.
 class PaperWriter {
 public:
     // Called after each paper with the papers done and the total; returning
@@ -78,7 +81,12 @@ private:
     // Writes one paper after a savepoint of its own: out says Imported or
     // Updated, or Failed and why (the paper undone alone). False when the
     // failure took the whole open batch with it. A conflict is thrown.
-    bool writePaper(const WriteJob& job, PaperOutcome& out);
+    // The paper is the job at `at` of `jobs`; the papers after it, up to
+    // `end` and `room` of them, go to the server in the same job when none
+    // waits there for it yet (SentAhead).
+    bool writePaper(const QVector<WriteJob>& jobs, int at, int end, int room, PaperOutcome& out);
+    // True when the job sends statements (not skipped, not unusable).
+    bool sends(const WriteJob& job) const;
     void settleCommit(const QVector<WriteJob>& jobs, QVector<PaperOutcome>& outcomes, const QVector<int>& pending,
                       const QString& error);
 
@@ -86,6 +94,7 @@ private:
     scripting::HookCaller& hooks_;
     WriteOptions options_;
     Summary summary_;
+    SentAhead ahead_;
 };
 
 // The paper keys of the catalogue (main.Paperid), for marking papers that are

@@ -107,6 +107,88 @@ TEST_P(StatementRunTest, ACancelStopsTheRunRollsBackAndKeepsTheConnection) {
     EXPECT_EQ(rows(), QString());
 }
 
+// A run closed by "commit" or "rollback" as its counts say.
+TEST_P(StatementRunTest, ARunEndsWithTheStatementItsCountsChoose) {
+    const db::Query::RunCheck changedRows = [](const QVector<qint64>& c) { return c.last() >= 1; };
+    auto runThenEnd = [&](const QStringList& statements, QVector<qint64>& counts) {
+        return GetParam() ? q.execAllThenEnd(statements, changedRows, counts)
+                          : q.db::Query::execAllThenEnd(statements, changedRows, counts);
+    };
+    QVector<qint64> counts;
+    EXPECT_TRUE(runThenEnd({QStringLiteral("begin"), QStringLiteral("insert into run_probe values (1,'a'),(2,'a')"),
+                            QStringLiteral("update run_probe set t='b' where k=2")},
+                           counts));
+    EXPECT_EQ(counts, (QVector<qint64>{0, 2, 1}));
+    EXPECT_FALSE(runThenEnd({QStringLiteral("begin"), QStringLiteral("insert into run_probe values (3,'c')"),
+                             QStringLiteral("delete from run_probe where k=9")},
+                            counts));
+    EXPECT_EQ(counts, (QVector<qint64>{0, 1, 0}));
+    EXPECT_EQ(q.sql(), QStringLiteral("rollback"));
+    EXPECT_FALSE(q.inTransaction());
+    EXPECT_EQ(rows(), QStringLiteral("1:a,2:b"));
+
+    // A failure ends the run where it stands, rolled back.
+    EXPECT_THROW(runThenEnd({QStringLiteral("begin"), QStringLiteral("insert into run_probe values (4,'d')"),
+                             QStringLiteral("insert into run_probe values (1,'x')")},
+                            counts),
+                 db::DbError);
+    EXPECT_EQ(counts.size(), 2);
+    EXPECT_FALSE(q.inTransaction());
+    EXPECT_EQ(rows(), QStringLiteral("1:a,2:b"));
+}
+
+// Runs go one after another until one leaves a row unchanged or fails.
+TEST_P(StatementRunTest, RunsStopAfterTheFirstRefusedOrFailingRun) {
+    const db::Query::RunCheck changedRows = [](const QVector<qint64>& c) { return c.last() >= 1; };
+    auto runs = [&](const QVector<QStringList>& list, QVector<QVector<qint64>>& counts) {
+        GetParam() ? q.execRuns(list, changedRows, counts) : q.db::Query::execRuns(list, changedRows, counts);
+    };
+    const QString savepoint = QStringLiteral("savepoint paper");
+    QVector<QVector<qint64>> counts;
+    q.execSql(QStringLiteral("begin"));
+    runs({{savepoint, QStringLiteral("insert into run_probe values (1,'a')")},
+          {savepoint, QStringLiteral("delete from run_probe where k=9")},
+          {savepoint, QStringLiteral("insert into run_probe values (3,'c')")}},
+         counts);
+    EXPECT_EQ(counts, (QVector<QVector<qint64>>{{0, 1}, {0, 0}}));
+    EXPECT_TRUE(q.inTransaction());
+
+    try {
+        runs({{savepoint, QStringLiteral("insert into run_probe values (4,'d')")},
+              {savepoint, QStringLiteral("insert into run_probe values (5,'e')"),
+               QStringLiteral("insert into run_probe values (1,'x')")},
+              {savepoint, QStringLiteral("insert into run_probe values (6,'f')")}},
+             counts);
+        FAIL() << "a repeated key went through";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.nativeCode(), 1062);
+    }
+    EXPECT_EQ(counts, (QVector<QVector<qint64>>{{0, 1}}));
+    // Only the failing run was undone (to its savepoint).
+    EXPECT_TRUE(q.inTransaction());
+    EXPECT_EQ(q.sql(), QStringLiteral("insert into run_probe values (1,'x')"));
+    q.execSql(QStringLiteral("commit"));
+    EXPECT_EQ(rows(), QStringLiteral("1:a,4:d"));
+}
+
+// The caller's own work given along runs on its thread: while the job is on
+// its way when it is one job, before it otherwise.
+TEST_P(StatementRunTest, TheCallersWorkRunsOnItsThreadWhileTheRunsAreOnTheirWay) {
+    const db::Query::RunCheck any = [](const QVector<qint64>&) { return true; };
+    QVector<QVector<qint64>> counts;
+    bool busy = false;
+    std::thread::id where;
+    const auto meanwhile = [&] {
+        busy = q.busy();
+        where = std::this_thread::get_id();
+    };
+    const QVector<QStringList> runs{{QStringLiteral("do sleep(0.2)"), QStringLiteral("insert into run_probe values (1,'a')")}};
+    GetParam() ? q.execRuns(runs, any, counts, meanwhile) : q.db::Query::execRuns(runs, any, counts, meanwhile);
+    EXPECT_EQ(busy, GetParam());
+    EXPECT_EQ(where, std::this_thread::get_id());
+    EXPECT_EQ(counts, (QVector<QVector<qint64>>{{0, 1}}));
+}
+
 INSTANTIATE_TEST_SUITE_P(OneJobOrOneAtATime, StatementRunTest, ::testing::Bool());
 
 }  // namespace

@@ -41,4 +41,38 @@ TEST(Transaction, BeginsAtOnceAndRollsBackUnlessFinished) {
                            QStringLiteral("rollback"), QStringLiteral("begin"), QStringLiteral("rollback")}));
 }
 
+// The change and its end in one go: "commit" or "rollback" as the counts
+// say; after a failure "rollback" follows unless "begin" or the closing
+// statement was the one refused.
+TEST(Transaction, ARunEndsWithTheStatementItsCountsChoose) {
+    FakeQuery q;
+    q.countFor = [](const QString& s) { return s.contains(QLatin1String("none")) ? 0 : 1; };
+    const auto allRows = [](const QVector<qint64>& c) { return c.size() == 3 && c[1] >= 1 && c[2] >= 1; };
+    const QString begin = QStringLiteral("begin");
+    auto attempt = [&](const QStringList& run, const QString& refused) {
+        q.sent.clear();
+        q.errorFor = [refused](const QString& s) { return s == refused ? QStringLiteral("refused") : QString(); };
+        QVector<qint64> counts;
+        db::Transaction t(q, db::Transaction::BeginInRun{});
+        try {
+            return t.runThenFinish(run, allRows, counts) ? QStringLiteral("committed") : QStringLiteral("rolled back");
+        } catch (const db::DbError&) {
+            return QStringLiteral("failed after %1").arg(counts.size());
+        }
+    };
+    EXPECT_EQ(attempt({begin, QStringLiteral("a"), QStringLiteral("b")}, {}), QStringLiteral("committed"));
+    EXPECT_EQ(q.statements(), (QStringList{begin, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("commit")}));
+    EXPECT_EQ(attempt({begin, QStringLiteral("a"), QStringLiteral("none")}, {}), QStringLiteral("rolled back"));
+    EXPECT_EQ(q.statements(),
+              (QStringList{begin, QStringLiteral("a"), QStringLiteral("none"), QStringLiteral("rollback")}));
+    EXPECT_EQ(attempt({begin, QStringLiteral("a"), QStringLiteral("b")}, QStringLiteral("a")),
+              QStringLiteral("failed after 1"));
+    EXPECT_EQ(q.statements(), (QStringList{begin, QStringLiteral("a"), QStringLiteral("rollback")}));
+    EXPECT_EQ(attempt({begin, QStringLiteral("a"), QStringLiteral("b")}, begin), QStringLiteral("failed after 0"));
+    EXPECT_EQ(q.statements(), QStringList{begin});
+    EXPECT_EQ(attempt({begin, QStringLiteral("a"), QStringLiteral("b")}, QStringLiteral("commit")),
+              QStringLiteral("failed after 3"));
+    EXPECT_EQ(q.statements(), (QStringList{begin, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("commit")}));
+}
+
 }  // namespace

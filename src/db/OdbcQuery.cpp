@@ -214,7 +214,16 @@ void OdbcQuery::runJob(const std::function<void()>& job, const std::function<voi
         // The statements of one job share a handle; it goes on this thread.
         if (connection_) connection_->releaseHandle();
     });
-    if (meanwhile) meanwhile();
+    // Whatever the caller does meanwhile, the job is waited for before this
+    // returns or throws: it works on this frame's variables.
+    std::exception_ptr meanwhileError;
+    if (meanwhile) {
+        try {
+            meanwhile();
+        } catch (...) {
+            meanwhileError = std::current_exception();
+        }
+    }
     if (!thread->waitFor(StatementWatcher::kQuietMs)) {
         if (StatementWatcher* watcher = StatementWatcher::current())
             watcher->stillRunning(*thread, this, [this] { cancel(); });
@@ -225,6 +234,7 @@ void OdbcQuery::runJob(const std::function<void()>& job, const std::function<voi
     busy_ = false;
     stop_->join();  // a stop on its way must not reach the next statement
     if (error) std::rethrow_exception(error);
+    if (meanwhileError) std::rethrow_exception(meanwhileError);
 }
 
 void OdbcQuery::perform(Want want, Outcome& outcome) {

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <stdexcept>
 #include <thread>
 
 #include "db/ConnectionString.h"
@@ -187,6 +188,22 @@ TEST_P(StatementRunTest, TheCallersWorkRunsOnItsThreadWhileTheRunsAreOnTheirWay)
     EXPECT_EQ(busy, GetParam());
     EXPECT_EQ(where, std::this_thread::get_id());
     EXPECT_EQ(counts, (QVector<QVector<qint64>>{{0, 1}}));
+}
+
+TEST_P(StatementRunTest, AFailureOfTheCallersWorkWaitsForTheRunsAndLeavesTheQueryUsable) {
+    QVector<QVector<qint64>> counts;
+    const db::Query::RunCheck any = [](const QVector<qint64>&) { return true; };
+    const QVector<QStringList> runs{{QStringLiteral("do sleep(0.1)"), QStringLiteral("insert into run_probe values (2,'b')")}};
+    const auto failing = [] { throw std::runtime_error("the caller's work failed"); };
+    if (GetParam()) {
+        EXPECT_THROW(q.execRuns(runs, any, counts, failing), std::runtime_error);
+        EXPECT_EQ(counts, (QVector<QVector<qint64>>{{0, 1}}));  // the runs went all the same
+    } else {
+        EXPECT_THROW(q.db::Query::execRuns(runs, any, counts, failing), std::runtime_error);
+        EXPECT_TRUE(counts.isEmpty());  // one at a time, the caller's work comes first
+    }
+    EXPECT_FALSE(q.busy());
+    EXPECT_EQ(q.execSql(QStringLiteral("insert into run_probe values (3,'c')")), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(OneJobOrOneAtATime, StatementRunTest, ::testing::Bool());

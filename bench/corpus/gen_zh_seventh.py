@@ -21,6 +21,7 @@ SCHOOLS = [('华北水利水电大学', 'North China University of Water Resourc
            ('塔里木大学', 'Tarim University', '阿拉尔', '843300'),
            ('重庆交通大学', 'Chongqing Jiaotong University', '重庆', '400074'),
            ('黑龙江大学', 'Heilongjiang University', '哈尔滨', '150080')]
+DOMAIN_NAMES = ['ncwu', 'imau', 'hainanu', 'shzu', 'chd', 'stu', 'cidp', 'taru', 'cqjtu', 'hlju']
 # one field each: subjects, angles, settings; then the schools (indices into SCHOOLS), units,
 # majors, the journal (an index into JOURNALS) and English titles that go with them
 DOMAINS = [(['河床冲淤', '悬移质泥沙', '堤防渗流'], ['演变规律', '数值模拟', '监测预警'], ['黄河下游', '小浪底库区'],
@@ -149,7 +150,8 @@ def thesis_bilingual_labels(rng):
     if rng.random() < 0.5:
         rows.insert(3, ('企业导师' + sep + 'Industry Supervisor', sup2 + '　高级工程师'))
     rows.append(('完成时间' + sep + 'Date', when))
-    page.table([[lab + rng.choice(['：', '']), val] for lab, val in rows], widths_cm=[6.0, 8.5],
+    c = rng.choice(['：', ''])
+    page.table([[lab + c, val] for lab, val in rows], widths_cm=[6.0, 8.5],
                size=rng.choice([12, 13]), align=['l', 'l'])
     return _finish(page, rng, topic, [author], year, supervisor=sup)
 
@@ -171,8 +173,8 @@ def proceedings_author_table(rng):
     rows = [[(h, {'bold': True}) for h in head]]
     for i, a in enumerate(authors):
         unit = '%s%s' % (school[0], topic['units'][i % len(topic['units'])])
-        rows.append([a, unit, '%s%02d@%s.edu.cn' % (rng.choice(['hydro', 'grass', 'rubber', 'oasis', 'geo', 'lab']),
-                                                    rng.randint(1, 99), rng.choice(['ncwu', 'imau', 'hainanu', 'shzu']))])
+        rows.append([a, unit, '%s%02d@%s.edu.cn' % (rng.choice(['stu', 'lab', 'res', 'grad']), rng.randint(1, 99),
+                                                    DOMAIN_NAMES[SCHOOLS.index(school)])])
     page.table(rows, widths_cm=[2.6, 7.5, 5.0], size=9.5, grid=True)
     page.para('', after=6)
     _abstract(page, rng, topic['kws'])
@@ -190,15 +192,18 @@ def journal_framed_abstract(rng):
     page.para('%s　%d年第%d期' % (JOURNALS[j], year, rng.randint(1, 12)), size=9, align='l', after=18)
     page.para((topic['title'], {'size': 17, 'bold': True, 'cjk': rng.choice(SONG)}), align='c', after=8)
     authors = _people(rng, 1, 4)
+    marks = len(authors) > 1 and rng.random() < 0.5
     runs = []
     for i, a in enumerate(authors):
         runs.append(a)
-        if len(authors) > 1:
+        if marks:
             runs.append((str(1 + i % 2), {'sup': True, 'size': 7}))
         if i < len(authors) - 1:
             runs.append('，')
     page.para(runs, align='c', size=11.5, cjk=rng.choice(KAI + HEI), after=2)
-    page.para(_unit_line(topic, rng), align='c', size=9, after=10)
+    s = topic['school']
+    units = '（1. %s%s；2. %s%s，%s %s）' % (s[0], topic['units'][0], s[0], topic['units'][1], s[2], s[3])
+    page.para(units if marks else _unit_line(topic, rng), align='c', size=9, after=10)
     kws = topic['kws']
     box = [('摘要：', {'bold': True}), BODY + '\n', ('关键词：', {'bold': True}), '；'.join(kws) + '\n',
            ('中图分类号：', {'bold': True}), CLC[j] + '　　文献标识码：A']
@@ -237,6 +242,21 @@ def coursework_oneline(rng):
     return _finish(page, rng, topic, [student], year)
 
 
+def _thirds(title):
+    """Where a title printed over three lines breaks: at the ends of its terms, before a "——"
+    subtitle or after 的 / 与, as near the thirds of its length as those allow."""
+    spans = [(i, i + len(w)) for w in SUBJECTS + ANGLES + CONTEXTS for i in range(len(title)) if title.startswith(w, i)]
+    cuts = {e for _, e in spans} | {i for i in range(len(title)) if title.startswith('——', i)}
+    cuts |= {i + 1 for i, ch in enumerate(title) if ch in '的与'}
+    cuts = sorted(c for c in cuts if 3 <= c <= len(title) - 3 and not title.startswith('—', c - 1)
+                  and title[c] not in '的与及' and not any(a < c < e for a, e in spans))
+    pairs = [(a, b) for a in cuts for b in cuts if b - a >= 3]
+    if not pairs:
+        return len(title) // 3, 2 * len(title) // 3
+    n = len(title)
+    return min(pairs, key=lambda p: abs(p[0] - n / 3) + abs(p[1] - 2 * n / 3))
+
+
 def flyleaf_threeline(rng):
     """A thesis 扉页: the title broken over three centred lines in 黑体, the English title in italics
     under it, then 申请人 / 学科专业 / 指导教师 / 论文提交日期 lines and the school at the foot."""
@@ -247,15 +267,15 @@ def flyleaf_threeline(rng):
     author, sup = _people(rng, 2, 2)
     page.para(rng.choice(['分类号', 'UDC']) + '：%s' % CLC[topic['journal']], size=10, after=2)
     page.para(rng.choice(['密级：公开', '学校代码：10710']), size=10, after=60)
-    k1, k2 = len(title) // 3, 2 * len(title) // 3
+    k1, k2 = _thirds(title)
     font = {'size': 20, 'bold': True, 'cjk': rng.choice(HEI)}
     page.para([(title[:k1], dict(font, **{'break': True})), (title[k1:k2], dict(font, **{'break': True})),
                (title[k2:], font)], align='c', line=1.5, after=16)
     page.para((topic['en'], {'size': 14, 'italic': True}), align='c', after=70)
-    c = rng.choice(['：', '　'])
+    c, align = rng.choice(['：', '　']), rng.choice(['c', 'l'])
     for lab, val in [('申 请 人', author), ('学科专业', topic['major']), ('指导教师', sup + rng.choice(['　教授', ''])),
                      ('论文提交日期', when)]:
-        page.para(lab + c + val, size=14, align='c' if rng.random() < 0.5 else 'l', after=8)
+        page.para(lab + c + val, size=14, align=align, after=8)
     page.para(school[0], size=15, align='c', before=40)
     return _finish(page, rng, topic, [author], year, supervisor=sup, title_en=topic['en'])
 

@@ -25,26 +25,40 @@ DOMAIN_NAMES = ['ncwu', 'imau', 'hainanu', 'shzu', 'chd', 'stu', 'cidp', 'taru',
 # one field each: subjects, angles, settings; then the schools (indices into SCHOOLS), units,
 # majors, the journal (an index into JOURNALS) and English titles that go with them
 DOMAINS = [(['河床冲淤', '悬移质泥沙', '堤防渗流'], ['演变规律', '数值模拟', '监测预警'], ['黄河下游', '小浪底库区'],
-            dict(schools=[0], units=['水利学院', '水利水电工程学院'], majors=['水利工程', '水文学及水资源'], journal=0,
-                 en=['Bed Evolution of the Lower Yellow River', 'Seepage Monitoring of Levees'])),
+            dict(schools=[0], units=['水利学院', '水利水电工程学院'], majors=['水利工程', '水文学及水资源'], journal=0, meeting='水沙科学')),
            (['荒漠草原', '牧草返青', '草地退化'], ['时空格局', '驱动因素', '恢复对策'], ['锡林郭勒盟', '阴山北麓'],
-            dict(schools=[1], units=['草原与资源环境学院', '生态环境学院'], majors=['草学', '草业科学'], journal=1,
-                 en=['Degradation of Desert Steppe in Inner Mongolia', 'Green-up of Forage Grasses'])),
+            dict(schools=[1], units=['草原与资源环境学院', '生态环境学院'], majors=['草学', '草业科学'], journal=1, meeting='草地生态')),
            (['天然橡胶', '橡胶树白粉病', '槟榔黄化病'], ['发生规律', '综合防控', '产量效应'], ['海南垦区', '热带山地'],
-            dict(schools=[2], units=['热带作物学院', '植物保护学院'], majors=['作物学', '植物病理学'], journal=2,
-                 en=['Powdery Mildew of Rubber Trees', 'Yellow Leaf Disease of Areca Palms'])),
+            dict(schools=[2], units=['热带作物学院', '植物保护学院'], majors=['作物学', '植物病理学'], journal=2, meeting='热带作物病害')),
            (['膜下滴灌棉田', '绿洲盐渍土', '棉花打顶'], ['水盐运移', '产量效应', '调控技术'], ['南疆绿洲', '天山北坡'],
             dict(schools=[3, 7], units=['农学院', '水利建筑工程学院'], majors=['农业水土工程', '作物栽培学与耕作学'],
-                 journal=3, en=['Salt Movement under Drip-Irrigated Cotton', 'Topping of Cotton in Oasis Fields'])),
+                 journal=3, meeting='绿洲农业')),
            (['黄土隧道', '沥青路面车辙', '高填方路堤'], ['变形特性', '数值模拟', '病害处治'], ['陕北黄土区', '山区高速公路'],
-            dict(schools=[4, 8], units=['公路学院', '土木工程学院'], majors=['道路与铁道工程', '桥梁与隧道工程'], journal=4,
-                 en=['Deformation of Tunnels in Loess', 'Rutting of Asphalt Pavements on Mountain Highways'])),
+            dict(schools=[4, 8], units=['公路学院', '土木工程学院'], majors=['道路与铁道工程', '桥梁与隧道工程'], journal=4, meeting='道路与隧道工程')),
            (['侨批档案', '华侨书信', '侨乡宗族'], ['整理与利用', '历史价值', '记忆建构'], ['潮汕地区', '闽南侨乡'],
-            dict(schools=[5, 9], units=['文学院', '历史文化学院'], majors=['中国近现代史', '档案学'], journal=5,
-                 en=['Remittance Letters of Overseas Chinese', 'Lineage and Memory in Emigrant Villages'])),
+            dict(schools=[5, 9], units=['文学院', '历史文化学院'], majors=['中国近现代史', '档案学'], journal=5, meeting='侨乡文化')),
            (['地震前兆', '活动断层', '地下流体'], ['异常特征', '监测预警', '时空格局'], ['华北地区', '川滇地块'],
             dict(schools=[6], units=['地球科学学院', '防灾减灾工程系'], majors=['固体地球物理学', '防灾减灾工程及防护工程'],
-                 journal=6, en=['Precursory Anomalies before Strong Earthquakes', 'Geochemistry of Groundwater near Active Faults']))]
+                 journal=6, meeting='地震前兆观测'))]
+EN = {'河床冲淤': 'Riverbed Scour and Fill', '悬移质泥沙': 'Suspended Sediment', '堤防渗流': 'Levee Seepage',
+      '荒漠草原': 'Desert Steppe', '牧草返青': 'Spring Green-up of Forage Grasses', '草地退化': 'Grassland Degradation',
+      '天然橡胶': 'Natural Rubber', '橡胶树白粉病': 'Powdery Mildew of Rubber Trees',
+      '槟榔黄化病': 'Yellow Leaf Disease of Areca Palms', '膜下滴灌棉田': 'Cotton Fields under Mulched Drip Irrigation',
+      '绿洲盐渍土': 'Saline Oasis Soils', '棉花打顶': 'Cotton Topping', '黄土隧道': 'Loess Tunnels',
+      '沥青路面车辙': 'Rutting of Asphalt Pavements', '高填方路堤': 'High Fill Embankments',
+      '侨批档案': 'Qiaopi Archives', '华侨书信': 'Letters of Overseas Chinese', '侨乡宗族': 'Lineages in Emigrant Villages',
+      '地震前兆': 'Earthquake Precursors', '活动断层': 'Active Faults', '地下流体': 'Subsurface Fluids',
+      '演变规律': 'Evolution', '数值模拟': 'Numerical Simulation', '监测预警': 'Monitoring and Early Warning',
+      '时空格局': 'Spatio-Temporal Pattern', '驱动因素': 'Drivers', '恢复对策': 'Restoration Measures',
+      '发生规律': 'Occurrence', '综合防控': 'Integrated Control', '产量效应': 'Yield Effects',
+      '水盐运移': 'Water and Salt Transport', '调控技术': 'Regulation Techniques', '变形特性': 'Deformation Behaviour',
+      '病害处治': 'Remediation of Defects', '整理与利用': 'Arrangement and Use', '历史价值': 'Historical Value',
+      '记忆建构': 'Construction of Memory', '异常特征': 'Anomalies', '黄河下游': 'the Lower Yellow River',
+      '小浪底库区': 'the Xiaolangdi Reservoir', '锡林郭勒盟': 'Xilingol League', '阴山北麓': 'the Northern Foot of the Yinshan Mountains',
+      '海南垦区': 'the Hainan State Farms', '热带山地': 'Tropical Uplands', '南疆绿洲': 'Oases of Southern Xinjiang',
+      '天山北坡': 'the Northern Slope of the Tianshan Mountains', '陕北黄土区': 'the Loess Region of Northern Shaanxi',
+      '山区高速公路': 'Mountain Expressways', '潮汕地区': 'the Chaoshan Region', '闽南侨乡': 'Emigrant Villages of Southern Fujian',
+      '华北地区': 'North China', '川滇地块': 'the Sichuan-Yunnan Block'}
 SUBJECTS = sorted({w for d in DOMAINS for w in d[0]})
 ANGLES = sorted({w for d in DOMAINS for w in d[1]})
 CONTEXTS = sorted({w for d in DOMAINS for w in d[2]})
@@ -61,6 +75,16 @@ KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
 HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei']
 
 
+def _english(title, s, t):
+    """The English title of a Chinese one, from the English of the terms it uses."""
+    a = next(w for w in ANGLES if w in title)
+    c = next((w for w in CONTEXTS if w in title), None)
+    angle, subject = EN[a], EN[s]
+    if t in title:
+        return '%s of %s and %s' % (angle, subject, EN[t])
+    return '%s of %s in %s' % (angle, subject, EN[c]) if c else '%s of %s' % (angle, subject)
+
+
 def _topic(rng):
     """A title and what goes with its field: school, unit, major, journal, English title."""
     subjects, angles, contexts, f = rng.choice(DOMAINS)
@@ -68,7 +92,8 @@ def _topic(rng):
     title = rng.choice(FORMS).format(s=s, t=t, a=rng.choice(angles), c=rng.choice(contexts))
     kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, subjects + angles)
     return dict(title=title, kws=kws, school=SCHOOLS[rng.choice(f['schools'])], unit=rng.choice(f['units']),
-                units=f['units'], major=rng.choice(f['majors']), journal=f['journal'], en=rng.choice(f['en']))
+                units=f['units'], major=rng.choice(f['majors']), journal=f['journal'], meeting=f['meeting'],
+                en=_english(title, s, t))
 
 
 def _page(rng, size=10.5):
@@ -164,8 +189,7 @@ def proceedings_author_table(rng):
     school = topic['school']
     n = rng.randint(2, 4)
     page.para('第%s届全国%s学术研讨会论文集　%d' % ('一二三四五六七八九十'[rng.randrange(10)],
-                                          rng.choice(['水沙科学', '草地生态', '热带作物病害', '绿洲农业',
-                                                      '隧道与地下工程', '侨乡文化', '地震前兆观测']), year),
+                                          topic['meeting'], year),
               size=9, align='c', rule='bottom', after=20)
     page.para((topic['title'], {'size': 16, 'bold': True, 'cjk': rng.choice(SONG + HEI)}), align='c', after=12)
     authors = _people(rng, n, n)

@@ -67,6 +67,7 @@ FORMS = ['{c}{s}{a}分析', '{s}{a}的观测与讨论——以{c}为例', '试�
          '面向{c}的{s}{a}考察']
 JOURNALS = ['人民黄河', '草地学报', '热带作物学报', '新疆农业科学', '隧道建设', '华侨华人历史研究', '地震地质']
 XUEBAO = ['学报（自然科学版）', '学报（哲学社会科学版）']
+HUMANITIES = 5  # the one field a 学报 prints in its 哲学社会科学版
 CLC = ['TV147', 'S812', 'S794.1', 'S562', 'U451', 'K249', 'P315.72']
 BODY = ('本文以多年野外观测、室内试验与文献资料为基础，分析了研究对象的主要特征与变化过程，'
         '讨论了各因素的作用方式，并对后续工作提出了建议。')
@@ -137,7 +138,8 @@ def xuebao_leftbyline(rng):
     year, topic = rng.randint(2008, 2026), _topic(rng)
     school = topic['school']
     vol, no = rng.randint(20, 50), rng.randint(1, 6)
-    page.para('%s%s\t\t第%d卷第%d期' % (school[0], rng.choice(XUEBAO), vol, no), size=9, rule='bottom', after=1)
+    edition = XUEBAO[1] if topic['journal'] == HUMANITIES else XUEBAO[0]
+    page.para('%s%s\t\t第%d卷第%d期' % (school[0], edition, vol, no), size=9, rule='bottom', after=1)
     page.para('Journal of %s\t\tVol.%d No.%d  %d' % (school[1], vol, no, year), size=8, after=20)
     page.para((topic['title'], {'size': rng.choice([16, 18]), 'bold': True, 'cjk': rng.choice(HEI + SONG)}),
               align='c', after=14)

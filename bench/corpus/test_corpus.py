@@ -1098,6 +1098,8 @@ class SeventhTemplatesTest(unittest.TestCase):
                     self.assertEqual(len(page.doc.sections), 2, 'head and title across, then two columns')
                     at = [i for i, line in enumerate(lines) if rec['authors'][0] in line][0]
                     self.assertRegex(lines[at + 1], r'^（.*\d{6}）$', 'the unit under the byline')
+                    self.assertIn('哲学社会科学版' if '侨' in rec['title'] or '华侨' in rec['title'] else '自然科学版',
+                                  lines[0])
                 elif fam == 'gen-zh-thesis-bilinguallabels':
                     row = [r for r in cells if r[0].startswith('作者姓名')][0]
                     self.assertIn('Author', row[0])

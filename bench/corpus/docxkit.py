@@ -28,7 +28,8 @@ class Page:
 
     def para(self, runs, align='l', size=None, bold=False, font=None, cjk=None, before=0, after=4,
              italic=False, rule=None, indent=None, line=None):
-        """A paragraph of runs; a run is a text or (text, {'sup':, 'bold':, 'size':, 'u':, 'italic':})."""
+        """A paragraph of runs; a run is a text or (text, {'sup':, 'bold':, 'size':, 'u':, 'italic':,
+        'smallcaps':})."""
         p = self.doc.add_paragraph()
         p.alignment = ALIGN[align]
         fmt = p.paragraph_format
@@ -48,6 +49,8 @@ class Page:
             f.italic = opt.get('italic', italic)
             if opt.get('sup'):
                 f.superscript = True
+            if opt.get('smallcaps'):
+                f.small_caps = True
             if opt.get('u'):
                 run.underline = True
             name = opt.get('font', font or self.latin)

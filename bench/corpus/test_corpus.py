@@ -1027,5 +1027,148 @@ class SixthTemplatesTest(unittest.TestCase):
             self.assertEqual(rows[fam][0], 'heldout6', fam)
 
 
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class SeventhTemplatesTest(unittest.TestCase):
+    """The seventh set (blind part heldout7): new schools and wording, labels printed, the mark of
+    each layout, the whole set in its part."""
+
+    def setUp(self):
+        import gen_en_seventh
+        import gen_pages
+        import gen_zh_seventh
+        self.mod, self.en = gen_zh_seventh, gen_en_seventh
+        self.earlier = [gen_pages.gen_zh, gen_pages.gen_en, gen_pages.gen_zh_extra, gen_pages.gen_en_extra,
+                        gen_pages.gen_zh_more, gen_pages.gen_en_more, gen_pages.gen_zh_fresh, gen_pages.gen_en_fresh,
+                        gen_pages.gen_zh_fifth, gen_pages.gen_en_fifth, gen_pages.gen_zh_sixth, gen_pages.gen_en_sixth]
+
+    def samples(self, n=8):
+        import random
+        for mod in (self.mod, self.en):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('seventh/%s/%d' % (fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import vocab
+        e = {m.__name__: m for m in self.earlier}
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        zh_terms = (vocab.ZH_METHODS + vocab.ZH_OBJECTS + e['gen_zh_extra'].FIELDS + e['gen_zh_extra'].ASPECTS +
+                    e['gen_zh_extra'].PLACES + e['gen_zh_more'].TOPICS + e['gen_zh_more'].SETTINGS)
+        for m in ('gen_zh_fresh', 'gen_zh_fifth', 'gen_zh_sixth'):
+            zh_terms += e[m].SUBJECTS + e[m].CONTEXTS
+        en_terms = (vocab.EN_METHODS + vocab.EN_OBJECTS + e['gen_en_extra'].OBJECTS + e['gen_en_more'].TOPICS)
+        for m in ('gen_en_fresh', 'gen_en_fifth', 'gen_en_sixth'):
+            en_terms += e[m].SUBJECTS + e[m].CONTEXTS
+        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
+        for m in self.earlier:
+            with open(m.__file__, encoding='utf-8') as f:
+                source += f.read()
+        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
+        for m in ('gen_zh_fresh', 'gen_zh_fifth', 'gen_zh_sixth'):
+            self.assertFalse(set(e[m].FORMS) & set(self.mod.FORMS))
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                terms = zh_terms if rec['lang'] == 'zh' else en_terms
+                self.assertFalse([t for t in terms if t in rec['title']])
+                _assert_labels_printed(self, page, rec)
+
+    def test_layout_marks(self):
+        """Each template prints what makes its layout: a 学报 head with the byline in the left column,
+        bilingual labels, an author table, a framed abstract, 姓名/学号/班级 on one line, a title over
+        three lines with the English in italics, names with their units in brackets, the notes on top,
+        authors in capitals with an address note, and no name under a blind title."""
+        want = {'gen-zh-xuebao-leftbyline': ['学报', '中图分类号'],
+                'gen-zh-thesis-bilinguallabels': ["MASTER'S PROFESSIONAL DEGREE", 'Author', 'Supervisor'],
+                'gen-zh-proceedings-authortable': ['论文集', '@'], 'gen-zh-journal-framedabstract': ['关键词：'],
+                'gen-zh-coursework-oneline': ['姓名：', '学号：', '班级：'], 'gen-zh-flyleaf-threeline': ['申 请 人'],
+                'gen-zh-journal-parenunits': ['作者：', '［摘要］'], 'gen-zh-journal-receivedtop': ['收稿日期：', '作者简介：'],
+                'gen-en-acm-caps': ['ACM Reference Format:', "Authors' addresses:"],
+                'gen-en-anonymous-smallcaps': ['Anonymous authors', 'Paper under double-blind review']}
+        self.assertEqual(set(want), set(self.mod.TEMPLATES) | set(self.en.TEMPLATES))
+        for fam, (page, rec) in self.samples(4):
+            text = _page_text(page)
+            for w in want[fam]:
+                self.assertIn(w, text, fam)
+            paras = page.doc.paragraphs
+            lines = [p.text for p in paras]
+            cells = [[c.text for c in r.cells] for t in page.doc.tables for r in t.rows]
+            with self.subTest(family=fam, title=rec['title']):
+                if fam == 'gen-zh-xuebao-leftbyline':
+                    self.assertEqual(len(page.doc.sections), 2, 'head and title across, then two columns')
+                    at = [i for i, line in enumerate(lines) if rec['authors'][0] in line][0]
+                    self.assertRegex(lines[at + 1], r'^（.*\d{6}）$', 'the unit under the byline')
+                    self.assertIn('哲学社会科学版' if '侨' in rec['title'] or '华侨' in rec['title'] else '自然科学版',
+                                  lines[0])
+                elif fam == 'gen-zh-thesis-bilinguallabels':
+                    row = [r for r in cells if r[0].startswith('作者姓名')][0]
+                    self.assertIn('Author', row[0])
+                    self.assertEqual(row[1], rec['authors'][0])
+                elif fam == 'gen-zh-proceedings-authortable':
+                    self.assertEqual([r[0] for r in cells[1:]], rec['authors'], 'one row an author, in order')
+                    self.assertTrue(all('@' in r[2] for r in cells[1:]))
+                elif fam == 'gen-zh-journal-framedabstract':
+                    self.assertEqual(len(cells), 1, 'one framed cell')
+                    self.assertIn('摘要：', cells[0][0])
+                    self.assertNotIn('摘要', ''.join(lines))
+                elif fam == 'gen-zh-coursework-oneline':
+                    one = [line for line in lines if line.startswith('姓名：')]
+                    self.assertEqual(len(one), 1)
+                    self.assertIn('学号：', one[0])
+                    self.assertIn('班级：', one[0])
+                    self.assertIn(rec['authors'][0], one[0])
+                elif fam == 'gen-zh-flyleaf-threeline':
+                    at = [p for p in paras if p.text.replace('\n', '') == rec['title']][0]
+                    self.assertEqual(len([r for r in at.runs if r.text]), 3)
+                    en = [p for p in paras if p.text == rec['title_en']][0]
+                    self.assertTrue(en.runs[0].font.italic)
+                elif fam == 'gen-zh-journal-parenunits':
+                    line = [line for line in lines if line.startswith('作者：')][0]
+                    self.assertEqual(re.findall(r'([^；：（]+)（', line), rec['authors'])
+                elif fam == 'gen-zh-journal-receivedtop':
+                    self.assertTrue(lines[0].startswith('收稿日期：'))
+                    self.assertLess(max(i for i, line in enumerate(lines) if line.startswith('作者简介')),
+                                    lines.index(rec['title']))
+                elif fam == 'gen-en-acm-caps':
+                    for a in rec['authors']:
+                        self.assertTrue(any(line.startswith(a.upper() + ', ') for line in lines), a)
+                elif fam == 'gen-en-anonymous-smallcaps':
+                    self.assertEqual(rec['authors'], [])
+                    self.assertIsNone(rec['first_author'])
+                    title = [p for p in paras if p.text == rec['title']][0]
+                    self.assertTrue(title.runs[0].font.small_caps)
+                    self.assertEqual(bool(rec['keywords']), 'Keywords: ' in text)
+
+    def test_school_unit_and_journal_follow_the_title(self):
+        """A Chinese page names a school and units of the title's own field, never another field's."""
+        for fam, (page, rec) in self.samples(6):
+            if rec['lang'] != 'zh':
+                continue
+            text = _page_text(page)
+            field = next(d for d in self.mod.DOMAINS if any(w in rec['title'] for w in d[0]))[3]
+            others = [u for d in self.mod.DOMAINS if d[3] is not field for u in d[3]['units'] if u not in field['units']]
+            with self.subTest(family=fam, title=rec['title']):
+                self.assertTrue(any(self.mod.SCHOOLS[i][0] in text for i in field['schools'])
+                                or fam == 'gen-zh-journal-framedabstract' and rec['title'] in text)
+                self.assertFalse([u for u in others if u in text])
+                self.assertFalse([j for j in self.mod.JOURNALS if j in text and j != self.mod.JOURNALS[field['journal']]])
+
+    def test_three_line_title_breaks_between_words(self):
+        thirds = self.mod._thirds
+        self.assertEqual(thirds('天然橡胶发生规律的观测与讨论——以热带山地为例'), (9, 14))
+        self.assertEqual(thirds('闽南侨乡侨批档案整理与利用及其成因'), (4, 8), 'not inside 整理与利用')
+        self.assertEqual(thirds('小浪底库区堤防渗流演变规律分析'), (5, 9))
+        for fam, (page, rec) in self.samples(12):
+            if fam == 'gen-zh-flyleaf-threeline':
+                a, b = thirds(rec['title'])
+                self.assertTrue(0 < a < b < len(rec['title']))
+                self.assertNotIn(rec['title'][a], '的与—')
+
+    def test_whole_set_is_in_heldout7(self):
+        rows = splits.load_rows()
+        for fam in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES):
+            self.assertEqual(rows[fam][0], 'heldout7', fam)
+
+
 if __name__ == '__main__':
     unittest.main()

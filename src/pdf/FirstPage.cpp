@@ -368,6 +368,31 @@ QString untilNextLabel(const QString& value) {
     return kept.join(QLatin1Char(' '));
 }
 
+// A table of authors: the name label heads a column ("姓名　单位　电子邮箱"),
+// each row under it one author; the names are the first cells of the rows in
+// the label's column, down to the first that is no name.
+QStringList namesUnderHeader(const QList<Line>& lines, int i) {
+    const Line& head = lines[i];
+    const double size = std::max(head.size, 1.0);
+    static const RE cells(QStringLiteral("\\s{2,}"));
+    QStringList names;
+    double bottom = head.y1;
+    for (int j = i + 1; j < int(lines.size()) && names.size() < 30; ++j) {
+        const Line& row = lines[j];
+        if (row.y0 < bottom - 0.2 * size) continue;  // another cell of the row above
+        if (row.y0 - bottom > 2 * size) break;
+        if (std::abs(row.x0 - head.x0) > 2 * size) continue;  // another column
+        const QString cell = row.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();
+        if (labelOf(cell) != LineLabel::None || isAffiliation(cell) || startsSection(cell)) break;
+        QStringList found = namesInLine(cell);
+        if (found.isEmpty() && hasCjk(cell)) found = looseNames(cell);
+        if (found.size() != 1) break;
+        names << found.first();
+        bottom = row.y1;
+    }
+    return names;
+}
+
 // A cover's labelled title, with the lines under its value that carry it on.
 QString labelledTitle(const QList<Line>& lines) {
     for (int i = 0; i < int(lines.size()); ++i) {
@@ -574,10 +599,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
         if (labelOf(lines[i].text) != LineLabel::Author || carriesSentenceOn(i)) continue;
-        const QString value = untilNextLabel(labelledValue(lines, i).first);
+        QString value = untilNextLabel(labelledValue(lines, i).first);
+        // a row of labels beside it: the head of an author table
+        const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None;
+        if (head) value.clear();
         QStringList names = namesInLine(value);
         // a sentence of the text that starts "by …" names no author
         if (names.isEmpty() && (hasCjk(value) || value.count(QLatin1Char(' ')) < 6)) names = looseNames(value);
+        if (names.isEmpty() && (head || withoutLabel(lines[i].text).isEmpty())) names = namesUnderHeader(lines, i);
         if (names.isEmpty()) continue;
         if (r.authors.isEmpty()) r.authors = names;
         else if (hasCjk(names.first())) r.authors = names;

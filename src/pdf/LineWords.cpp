@@ -13,7 +13,7 @@ using RE = QRegularExpression;
 // A label, then a colon or blanks; labels of Chinese covers are often set
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
-    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目)\\s*)?"
+    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品)\\s*)?"
                                       "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -39,11 +39,13 @@ const RE& supervisorLabel() {
 const RE& coverFieldLabel() {
     static const RE re(QStringLiteral(
                            "^(?:学\\s*号|课\\s*程(?:\\s*名\\s*称)?(?=\\s*[:：|｜│])|专\\s*业(?:\\s*名\\s*称)?|学\\s*科(?:\\s*专\\s*业)?|培\\s*养\\s*单\\s*位|所\\s*在\\s*学\\s*院|"
-                           "学\\s*院|院\\s*系|系\\s*别|研\\s*究\\s*方\\s*向|学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
+                           "学\\s*院|院\\s*系|系\\s*别|研\\s*究\\s*方\\s*向|(?:专\\s*业\\s*)?学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
                            "(?:答\\s*辩|提\\s*交|完\\s*成|授\\s*予)?\\s*日\\s*期|分\\s*类\\s*号|密\\s*级|udc|"
                            "(?:学\\s*校|单\\s*位)\\s*代\\s*码|年\\s*级|班\\s*级|学\\s*位\\s*级\\s*别|工\\s*程\\s*领\\s*域|"
                            // a report's sign-off rows and a post-doctoral cover's fields
                            "[校审复]\\s*[核定]|批\\s*准|审\\s*批|(?:报\\s*告\\s*)?编\\s*号|"
+                           // the heads of an author table
+                           "(?:所\\s*在\\s*|工\\s*作\\s*)?单\\s*位(?:\\s*名\\s*称)?|电\\s*子\\s*邮\\s*[箱件]|e-?mail|"
                            "(?:流\\s*动\\s*站|工\\s*作\\s*站)(?:\\s*[（(]\\s*工\\s*作\\s*站\\s*[)）])?(?:\\s*名\\s*称)?|"
                            "(?:研\\s*究\\s*工\\s*作\\s*)?(?:起\\s*始|期\\s*满|开\\s*始|结\\s*束)\\s*时\\s*间)"
                            "(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
@@ -108,8 +110,22 @@ static QString plainBlanks(const QString& text) {
     return t.trimmed();
 }
 
+// A line as its label is looked for: a bilingual cover's English label after
+// the Chinese one goes ("论文题目 Title：X" reads as "论文题目：X").
+static QString labelText(const QString& text) {
+    static const RE english(QStringLiteral(
+                                "^([\\x{4E00}-\\x{9FFF}][\\x{4E00}-\\x{9FFF} ]{1,11}?)\\s*"
+                                "(?:title|author|name|supervisor|advisor|tutor|degree(?: category| type)?|field|major|specialty|"
+                                "speciality|discipline|date|college|school|department|institute|student (?:id|no\\.?|number)|"
+                                "id|class|course|subject|category)(?=\\s*[:：]|\\s*$|\\s+[^A-Za-z\\s])"),
+                            RE::CaseInsensitiveOption);
+    QString t = plainBlanks(text);
+    t.replace(english, QStringLiteral("\\1"));
+    return t;
+}
+
 LineLabel labelOf(const QString& text) {
-    const QString t = plainBlanks(text);
+    const QString t = labelText(text);
     if (supervisorLabel().match(t).hasMatch()) return LineLabel::Supervisor;
     if (titleLabel().match(t).hasMatch()) return LineLabel::Title;
     // A whole line naming the document, with the school's name before it or not
@@ -137,12 +153,12 @@ LineLabel labelOf(const QString& text) {
 }
 
 QString withoutLabel(const QString& text) {
-    const QString t = plainBlanks(text);
+    const QString t = labelText(text);
     for (const RE* re : {&supervisorLabel(), &titleLabel(), &authorLabel(), &coverFieldLabel()}) {
         const auto m = re->match(t);
         if (m.hasMatch()) return t.mid(m.capturedLength()).trimmed();
     }
-    return t;
+    return plainBlanks(text);
 }
 
 }  // namespace pdf

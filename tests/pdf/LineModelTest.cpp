@@ -659,3 +659,33 @@ TEST(FieldAssembly, ReportSignOffRowsAndAPostDoctoralCover) {
     EXPECT_EQ(p.title, QStringLiteral("多普勒雷达观测强对流天气的预报技巧"));
     EXPECT_EQ(p.authors, QStringList{QStringLiteral("唐明安")});
 }
+
+TEST(FieldAssembly, BilingualLabelsExperimentTitlesAndAnAuthorTable) {
+    using pdf::LineLabel;
+    using K = pdf::LineKind;
+    // an English label after the Chinese one is part of the label, not of the value
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("论文题目 Title：天山北坡绿洲盐渍土调控技术分析")), LineLabel::Title);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("论文题目 Title：天山北坡绿洲盐渍土调控技术分析")),
+              QStringLiteral("天山北坡绿洲盐渍土调控技术分析"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("作者姓名 Author： 吴峰")), QStringLiteral("吴峰"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("专业学位类别 Degree Category：交通运输")), LineLabel::CoverField);
+    // a Latin name after a Chinese label stays the value; a line with no label keeps its words
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("作者 Tom Lee")), QStringLiteral("Tom Lee"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("基于 Transformer 的识别")), QStringLiteral("基于 Transformer 的识别"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("实验名称：陕北黄土区沥青路面车辙数值模拟分析")),
+              QStringLiteral("陕北黄土区沥青路面车辙数值模拟分析"));
+
+    // the authors in a table under its heads, one row each
+    const auto table = page({
+        {word("南疆绿洲膜下滴灌棉田水盐运移及其成因", 100, 150, 18)},
+        {word("姓名", 100, 200, 11), word("单位", 250, 200, 11), word("电子邮箱", 400, 200, 11)},
+        {word("叶安", 100, 220, 11), word("石河子大学农学院", 250, 220, 11), word("grad99@shzu.edu.cn", 400, 220, 11)},
+        {word("宋静", 100, 240, 11), word("石河子大学水利建筑工程学院", 250, 240, 11), word("lab43@shzu.edu.cn", 400, 240, 11)},
+        {word("摘要：本文以多年野外观测为基础。", 100, 280, 10)},
+    });
+    std::vector<K> kinds(table.size(), K::Other);
+    kinds[0] = K::Title;
+    const auto t = pdf::readFirstPage(table, 842, marked(QList<K>(kinds.begin(), kinds.end())));
+    EXPECT_EQ(t.title, QStringLiteral("南疆绿洲膜下滴灌棉田水盐运移及其成因"));
+    EXPECT_EQ(t.authors, (QStringList{"叶安", "宋静"}));
+}

@@ -379,7 +379,7 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i) {
     double bottom = head.y1;
     for (int j = i + 1; j < int(lines.size()) && names.size() < 30; ++j) {
         const Line& row = lines[j];
-        if (row.y0 < bottom - 0.2 * size) continue;  // another cell of the row above
+        if ((row.y0 + row.y1) / 2 <= bottom) continue;  // another cell of the row above (rows may be set tight)
         if (row.y0 - bottom > 2 * size) break;
         if (std::abs(row.x0 - head.x0) > 2 * size) continue;  // another column
         const QString cell = row.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();

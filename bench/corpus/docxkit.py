@@ -86,8 +86,10 @@ class Page:
         c.set(qn('w:space'), str(int(space_cm * 567)))
         return sec
 
-    def table(self, rows, widths_cm=None, size=None, grid=False, align='c', bold_first=False, font=None):
-        """A table of texts (or run lists) without borders unless grid."""
+    def table(self, rows, widths_cm=None, size=None, grid=False, align='c', bold_first=False, font=None,
+              shade=(), fill='D9D9D9'):
+        """A table of texts (or run lists) without borders unless grid; the columns in shade get a
+        grey (or fill) background."""
         t = self.doc.add_table(rows=len(rows), cols=max(len(r) for r in rows))
         if grid:
             t.style = self.doc.styles['Table Grid']
@@ -97,6 +99,12 @@ class Page:
                 cell = t.cell(i, j)
                 if widths_cm:
                     cell.width = Cm(widths_cm[j])
+                if j in shade:
+                    shd = OxmlElement('w:shd')
+                    shd.set(qn('w:val'), 'clear')
+                    shd.set(qn('w:color'), 'auto')
+                    shd.set(qn('w:fill'), fill)
+                    cell._tc.get_or_add_tcPr().append(shd)
                 p = cell.paragraphs[0]
                 p.alignment = ALIGN[align if not isinstance(align, (list, tuple)) else align[j]]
                 runs = [val] if isinstance(val, (str, tuple)) else val

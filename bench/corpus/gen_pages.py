@@ -24,6 +24,8 @@ import gen_en_fifth
 import gen_en_sixth
 import gen_zh_seventh
 import gen_en_seventh
+import gen_zh_eighth
+import gen_en_eighth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -40,6 +42,8 @@ TEMPLATES.update(gen_zh_sixth.TEMPLATES)
 TEMPLATES.update(gen_en_sixth.TEMPLATES)
 TEMPLATES.update(gen_zh_seventh.TEMPLATES)
 TEMPLATES.update(gen_en_seventh.TEMPLATES)
+TEMPLATES.update(gen_zh_eighth.TEMPLATES)
+TEMPLATES.update(gen_en_eighth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -47,7 +51,8 @@ PER_EXTRA_TEMPLATE = {'zh': 36, 'en': 18}
 EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_more.TEMPLATES) | set(gen_en_more.TEMPLATES) \
     | set(gen_zh_fresh.TEMPLATES) | set(gen_en_fresh.TEMPLATES) | set(gen_zh_fifth.TEMPLATES) \
     | set(gen_en_fifth.TEMPLATES) | set(gen_zh_sixth.TEMPLATES) | set(gen_en_sixth.TEMPLATES) \
-    | set(gen_zh_seventh.TEMPLATES) | set(gen_en_seventh.TEMPLATES)
+    | set(gen_zh_seventh.TEMPLATES) | set(gen_en_seventh.TEMPLATES) | set(gen_zh_eighth.TEMPLATES) \
+    | set(gen_en_eighth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

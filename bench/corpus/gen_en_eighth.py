@@ -11,7 +11,7 @@ DOMAINS = [(['Offshore Wind Curtailment', 'Turbine Foundation Scour'], ['the Eas
             ['Department of Power Systems', 'Wind Energy Group'], 'Q42'),
            (['Miao Embroidery', 'Batik Workshops'], ['Guizhou Villages', 'Ethnic Tourism Markets'],
             ['Department of Anthropology', 'Craft Heritage Lab'], 'Z13'),
-           (['Yak Herding', 'Highland Barley Yields'], ['the Tibetan Plateau', 'Alpine Pastures'],
+           (['Yak Herding', 'Highland Barley Yields'], ['the Changtang Rangelands', 'Alpine Pastures'],
             ['Department of Animal Science', 'Plateau Ecology Unit'], 'Q12'),
            (['Notoginseng Replant Failure', 'Herbal Medicine Supply'], ['Yunnan Uplands', 'Smallholder Herb Farms'],
             ['School of Pharmacy', 'Medicinal Plant Centre'], 'I11'),

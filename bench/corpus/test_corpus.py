@@ -1170,5 +1170,95 @@ class SeventhTemplatesTest(unittest.TestCase):
             self.assertEqual(rows[fam][0], 'heldout7', fam)
 
 
+class EighthTemplatesTest(unittest.TestCase):
+    """The eighth set (blind part heldout8): new schools and wording, labels printed, the mark of
+    each layout, the whole set in its part."""
+
+    def setUp(self):
+        import gen_en_eighth
+        import gen_pages
+        import gen_zh_eighth
+        self.mod, self.en = gen_zh_eighth, gen_en_eighth
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
+                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+
+    def samples(self, n=8):
+        import random
+        for mod in (self.mod, self.en):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('eighth/%s/%d' % (fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import vocab
+        self.assertEqual(len(self.earlier), 14)
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
+        for m in self.earlier:
+            with open(m.__file__, encoding='utf-8') as f:
+                source += f.read()
+        with open(vocab.__file__, encoding='utf-8') as f:
+            source += f.read()
+        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
+        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.en.SUBJECTS + self.en.CONTEXTS
+        self.assertFalse([t for t in terms if t in source], 'subjects and settings of their own')
+        for m in self.earlier:
+            self.assertFalse(set(getattr(m, 'FORMS', ())) & set(self.mod.FORMS))
+            self.assertFalse(set(getattr(m, 'FRAMES', ())) & set(self.en.FRAMES))
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                _assert_labels_printed(self, page, rec)
+                if rec['lang'] == 'zh':
+                    i = [k for k, d in enumerate(self.mod.DOMAINS) if any(w in rec['title'] for w in d[0])][0]
+                    self.assertIn(self.mod.SCHOOLS[i][0], _page_text(page), 'the school of the field')
+
+    def test_layout_marks(self):
+        """Each template prints what makes its layout: shaded label cells with the title across the
+        row, a right-aligned byline under a left-aligned title, the lead and then the members, 研究生
+        and 指导教师 on one line, ranks in brackets, a shaded banner title, notes that hold the
+        affiliations."""
+        from docx.enum.text import WD_ALIGN_PARAGRAPH
+        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
+                         {'heldout8'})
+        for fam, (page, rec) in self.samples(4):
+            paras = [p for p in page.doc.paragraphs if p.text]
+            lines = [p.text for p in paras]
+            tables = page.doc.tables
+            with self.subTest(family=fam, title=rec['title']):
+                if fam == 'gen-zh-thesis-shadedgrid':
+                    cells = [[c.text.strip() for c in r.cells] for r in tables[0].rows]
+                    self.assertEqual(cells[0][1:], [rec['title']] * 3, 'title across the row')
+                    self.assertEqual(cells[1][:2], ['作者姓名', rec['authors'][0]])
+                    shaded = tables[0].cell(1, 0)._tc.tcPr.xpath('./w:shd')
+                    self.assertTrue(shaded and not tables[0].cell(1, 1)._tc.tcPr.xpath('./w:shd'))
+                elif fam in ('gen-zh-journal-rightbyline', 'gen-en-journal-rightbyline'):
+                    t = lines.index(rec['title'])
+                    self.assertEqual(paras[t].alignment, WD_ALIGN_PARAGRAPH.LEFT)
+                    self.assertEqual(paras[t + 1].alignment, WD_ALIGN_PARAGRAPH.RIGHT)
+                    self.assertTrue(all(a in lines[t + 1] for a in rec['authors']))
+                elif fam == 'gen-zh-report-groupmembers':
+                    lead = [x for x in lines if x.startswith('课题负责人：')][0]
+                    self.assertIn(rec['authors'][0], lead)
+                    after = ''.join(lines[lines.index(lead) + 1:])
+                    self.assertTrue(after.startswith('课题组成员：'))
+                    self.assertTrue(all(a in after for a in rec['authors'][1:]))
+                elif fam == 'gen-zh-doctor-sameline':
+                    one = [x for x in lines if x.startswith('研究生：')][0]
+                    self.assertRegex(one, '^研究生：%s\\s+指导教师：%s' % (rec['authors'][0], rec['supervisor']))
+                elif fam == 'gen-zh-journal-rankbrackets':
+                    line = [x for x in lines if x.startswith(rec['authors'][0] + '（')][0]
+                    self.assertEqual(re.findall(r'([^，\u3000（）]+)（(?:%s)）' % '|'.join(self.mod.RANKS), line),
+                                     rec['authors'])
+                elif fam == 'gen-zh-bulletin-banner':
+                    self.assertEqual(tables[0].cell(0, 0).text, rec['title'])
+                    self.assertTrue(tables[0].cell(0, 0)._tc.tcPr.xpath('./w:shd'))
+                    self.assertNotIn(rec['title'], lines)
+                elif fam == 'gen-en-workingpaper-footaffil':
+                    notes = [x for x in lines if 'Email: ' in x]
+                    self.assertEqual(len(notes), len(rec['authors']))
+                    self.assertTrue(any(x.startswith('JEL Classification: ') for x in lines))
+
+
 if __name__ == '__main__':
     unittest.main()

@@ -20,6 +20,18 @@ const QString kNumberedMarks = QStringLiteral(
     "[\\x{2460}-\\x{24FF}\\x{2776}-\\x{2793}\\x{3251}-\\x{325F}\\x{32B1}-\\x{32BF}\\x{00B9}\\x{00B2}\\x{00B3}"
     "\\x{2070}-\\x{2079}]|[\\[〔【]\\s*[\\d\\x{2460}-\\x{2473},，]+\\s*[\\]〕】]");
 
+// An author's academic rank or degree, printed after the name.
+const QString kRanks = QStringLiteral(
+    "副?教授|(?:副|助理|特聘)?研究员|讲师|助教|(?:正?高级)?工程师|(?:主任|副主任|主治)?医师|(?:博士|硕士)?研究生|本科生|"
+    "博士(?:生|后)?|硕士(?:生)?|"
+    "院士|博导|硕导|(?:高级)?实验师|副?编审");
+
+bool isRank(const QString& text) {
+    static const RE re(QStringLiteral("^\\s*(?:") + kRanks + QStringLiteral(")(?:\\s*[,，、/]\\s*(?:") + kRanks +
+                       QStringLiteral("))*\\s*$"));
+    return re.match(text).hasMatch();
+}
+
 int letters(const QString& s) {
     int n = 0;
     for (QChar c : s) n += c.isLetter() ? (isCjk(c) ? 2 : 1) : 0;
@@ -157,7 +169,7 @@ QStringList namesInLine(const QString& line) {
     static const RE ieee(QStringLiteral(",?\\s*(Senior |Student |Life |Graduate Student |Associate )?(Member|Fellow),?\\s*"
                                         "(IEEE|ASCE|ASME|AIAA|SPIE|OSA|ACM|APS|SIAM)"),
                          RE::CaseInsensitiveOption);
-    static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔)(?=$|[\\s,，、;；])"));
+    static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔|") + kRanks + QStringLiteral(")(?=$|[\\s,，、;；])"));
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|") + kNumberedMarks + QStringLiteral("|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
                                       "auteurs?:|autori?:|作者[:：]?)\\s+|^文\\s*/\\s*"),
@@ -166,7 +178,9 @@ QStringList namesInLine(const QString& line) {
     static const RE unit(QStringLiteral("\\s*[（(]([^（()）]*)[)）]"));
     for (auto it = unit.globalMatch(line); it.hasNext();) {
         const auto m = it.next();
-        if (isAffiliation(m.captured(1)) || m.captured(1).contains(QRegularExpression(QStringLiteral("\\d{5,6}"))))
+        // or the author's rank: "杨逸（副教授）"
+        if (isAffiliation(m.captured(1)) || m.captured(1).contains(QRegularExpression(QStringLiteral("\\d{5,6}"))) ||
+            isRank(m.captured(1)))
             s.replace(m.captured(0), QStringLiteral(" "));
     }
     // a bullet set between blanks parts names like a middle dot: "Jürgen R. White • Michael Brown"
@@ -368,10 +382,16 @@ QString untilNextLabel(const QString& value) {
     return kept.join(QLatin1Char(' '));
 }
 
+// "课题组成员：", "主要成员" ...: the label of a group's members.
+bool isMembersLabel(const QString& text) {
+    static const RE re(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]\\s*){0,4}成\\s*员"));
+    return re.match(text.trimmed()).hasMatch();
+}
+
 // A table of authors: the name label heads a column ("姓名　单位　电子邮箱"),
 // each row under it one author; the names are the first cells of the rows in
 // the label's column, down to the first that is no name.
-QStringList namesUnderHeader(const QList<Line>& lines, int i) {
+QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented = false) {
     const Line& head = lines[i];
     const double size = std::max(head.size, 1.0);
     static const RE cells(QStringLiteral("\\s{2,}"));
@@ -381,7 +401,8 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i) {
         const Line& row = lines[j];
         if ((row.y0 + row.y1) / 2 <= bottom) continue;  // another cell of the row above (rows may be set tight)
         if (row.y0 - bottom > 2 * size) break;
-        if (std::abs(row.x0 - head.x0) > 2 * size) continue;  // another column
+        // another column (a list of members may stand indented under its label)
+        if (indented ? row.x0 < head.x0 - 2 * size : std::abs(row.x0 - head.x0) > 2 * size) continue;
         const QString cell = row.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();
         if (labelOf(cell) != LineLabel::None || isAffiliation(cell) || startsSection(cell)) break;
         QStringList found = namesInLine(cell);
@@ -610,7 +631,19 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (names.isEmpty()) continue;
         if (r.authors.isEmpty()) r.authors = names;
         else if (hasCjk(names.first())) r.authors = names;
-        if (hasCjk(r.authors.first())) break;
+        if (hasCjk(r.authors.first())) {
+            // a research group: its leader, then its members ("课题组成员：" over a list)
+            for (int k = i + 1; k < n && k <= i + 3; ++k) {
+                if (labelOf(lines[k].text) != LineLabel::Author || !isMembersLabel(lines[k].text)) continue;
+                const QString rest = untilNextLabel(withoutLabel(lines[k].text));
+                QStringList members = rest.isEmpty() ? namesUnderHeader(lines, k, true) : namesInLine(rest);
+                if (members.isEmpty() && !rest.isEmpty()) members = looseNames(rest);
+                for (const QString& m : members)
+                    if (!r.authors.contains(m)) r.authors << m;
+                break;
+            }
+            break;
+        }
     }
 
     // Authors: the likely author lines in reading order, split into names;

@@ -21,7 +21,7 @@ const RE& titleLabel() {
 
 const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
-                                      "博\\s*士\\s*生|博\\s*士\\s*后|(?:编\\s*[写制著]|执\\s*笔|起\\s*草)(?:\\s*人)?|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
+                                      "博\\s*士\\s*生|博\\s*士\\s*后|(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
                                       // a name follows the English label, not a word of a sentence: "Author of correspondence"
                                       "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
                                       "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)"),
@@ -134,7 +134,7 @@ LineLabel labelOf(const QString& text) {
     static const RE docType(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{2,12}(?:大\\s*学|学\\s*院)\\s*)?"
                                            "(?:(?:博\\s*士|硕\\s*士|学\\s*士|本\\s*科|专\\s*业)?\\s*(?:学\\s*位\\s*)?"
                                            "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*(?:设\\s*计|论\\s*文)\\s*[)）])?|"
-                                           "(?:博\\s*士\\s*后\\s*(?:研\\s*究\\s*工\\s*作|出\\s*站)|科\\s*研\\s*训\\s*练|开\\s*题|实\\s*习|实\\s*践|结\\s*题|课\\s*程\\s*设\\s*计|毕\\s*业\\s*设\\s*计|调\\s*研)\\s*报\\s*告(?:\\s*书)?|"
+                                           "(?:博\\s*士\\s*后\\s*(?:研\\s*究\\s*工\\s*作|出\\s*站)|研\\s*究|科\\s*研\\s*训\\s*练|开\\s*题|实\\s*习|实\\s*践|结\\s*题|课\\s*程\\s*设\\s*计|毕\\s*业\\s*设\\s*计|调\\s*研)\\s*报\\s*告(?:\\s*书)?|"
                                            "(?:(?:ph\\.?\\s*d|doctoral|master'?s?|bachelor'?s?|diploma|senior)\\s+)?"
                                            "(?:thesis|dissertation))$"),
                            RE::CaseInsensitiveOption);

@@ -100,9 +100,13 @@ void finish(Line& line) {
                 if (gap || (prev->spaceAfter && !cjkJoin)) line.text += QLatin1Char(' ');
             }
             // names set side by side in columns, 1.2 em or more apart; a raised mark between
-            // Chinese names ends one ("张 梓1 吕 健": two names spaced out, not one of four letters)
+            // Chinese names ends one ("张 梓1 吕 健": two names spaced out, not one of four letters),
+            // and so does one between a name and the capital of the next ("A. Gupta* Paul Liu†")
             const bool cjkAfterMark = afterMark && !line.gapText.isEmpty() && isCjk(line.gapText.back()) && isCjk(w.text.front());
-            if (prev && !line.gapText.isEmpty() && (cjkAfterMark || w.x0 - prev->x1 > 1.2 * std::max(prev->size, w.size)))
+            const bool latinAfterMark = afterMark && !line.gapText.isEmpty() && line.gapText.back().isLetter() &&
+                                        !isCjk(line.gapText.back()) && w.text.front().isUpper();
+            if (prev && !line.gapText.isEmpty() &&
+                (cjkAfterMark || latinAfterMark || w.x0 - prev->x1 > 1.2 * std::max(prev->size, w.size)))
                 line.gapText += QStringLiteral("  ");
             else if (line.text.endsWith(QLatin1Char(' ')))
                 line.gapText += QLatin1Char(' ');

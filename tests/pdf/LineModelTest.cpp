@@ -689,3 +689,45 @@ TEST(FieldAssembly, BilingualLabelsExperimentTitlesAndAnAuthorTable) {
     EXPECT_EQ(t.title, QStringLiteral("南疆绿洲膜下滴灌棉田水盐运移及其成因"));
     EXPECT_EQ(t.authors, (QStringList{"叶安", "诸葛晓永"}));
 }
+
+TEST(FieldAssembly, RanksAfterNamesResearchGroupsBulletinWritersAndMarksBetweenLatinNames) {
+    using pdf::LineLabel;
+    using K = pdf::LineKind;
+    // an author's rank in brackets or after the name is no part of it
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("李文鑫（副教授）   秦建涛（硕士研究生）   贺刚东（博士研究生）")),
+              (QStringList{"李文鑫", "秦建涛", "贺刚东"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("任超丽（副教授），吴辉（博士研究生），欧阳晨浩（教授）")),
+              (QStringList{"任超丽", "吴辉", "欧阳晨浩"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("龚瑞强 副研究员")), QStringList{QStringLiteral("龚瑞强")});
+    // a bracketed part that is neither rank nor unit still keeps the line from being names
+    EXPECT_TRUE(pdf::namesInLine(QStringLiteral("全文（共三章）")).isEmpty());
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("撰稿：崔天立")), LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("研 究 报 告")), LineLabel::DocumentType);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("水资源调查的研究报告")), LineLabel::None);
+
+    // a research group: its leader, then its members listed under their label
+    const auto group = page({
+        {word("苗绣纹样与蜡染技艺的传承路径比较", 100, 150, 18)},
+        {word("研究报告", 200, 190, 16)},
+        {word("课题负责人：龚瑞强", 100, 300, 12), word("副研究员", 230, 300, 12)},
+        {word("课题组成员：", 100, 320, 12)},
+        {word("梁健艳", 130, 340, 12)},
+        {word("上官磊", 130, 358, 12)},
+        {word("承担单位：贵州民族大学美术学院", 100, 400, 12)},
+    });
+    std::vector<K> kinds(group.size(), K::Other);
+    kinds[0] = K::Title;
+    const auto g = pdf::readFirstPage(group, 842, marked(QList<K>(kinds.begin(), kinds.end())));
+    EXPECT_EQ(g.title, QStringLiteral("苗绣纹样与蜡染技艺的传承路径比较"));
+    EXPECT_EQ(g.authors, (QStringList{"龚瑞强", "梁健艳", "上官磊"}));
+
+    // Latin names parted only by their raised footnote marks
+    const auto marks = page({
+        {word("Measuring", 100, 100, 18), word("Replant", 200, 100, 18), word("Failure", 280, 100, 18)},
+        {word("A.", 120, 140, 12), word("Gupta", 135, 140, 12), word("*", 170, 135, 6), word("Paul", 176, 140, 12),
+         word("Liu", 204, 140, 12), word("†", 224, 135, 6), word("Laura", 230, 140, 12), word("Hart", 264, 140, 12)},
+    });
+    ASSERT_EQ(marks.size(), 2);
+    EXPECT_EQ(pdf::readFirstPage(marks, 842, marked({K::Title, K::Author})).authors,
+              (QStringList{"A. Gupta", "Paul Liu", "Laura Hart"}));
+}

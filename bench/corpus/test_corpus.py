@@ -1302,6 +1302,24 @@ class NinthTemplatesTest(unittest.TestCase):
                     i = [k for k, d in enumerate(self.mod.DOMAINS) if any(w in rec['title'] for w in d[0])][0]
                     self.assertIn(self.mod.SCHOOLS[i][0], _page_text(page), 'the school of the field')
 
+    def test_records_vary_and_covers_name_the_supervisor(self):
+        """Metadata right, wrong and empty all occur; covers record the supervisor apart from the
+        author; each English title printed beside a Chinese one is the English of its terms."""
+        metas, seen = set(), 0
+        for fam, (page, rec) in self.samples(10):
+            metas.add(rec['meta'])
+            with self.subTest(family=fam, title=rec['title']):
+                if fam in ('gen-zh-bachelor-underscores', 'gen-zh-opening-titlelabel'):
+                    self.assertTrue(rec['supervisor'] and rec['supervisor'] not in rec['authors'])
+                    self.assertIn(rec['supervisor'], _page_text(page))
+                if rec.get('title_en'):
+                    seen += 1
+                    self.assertIn(rec['title_en'], _page_text(page))
+                    words = [w for w in self.mod.SUBJECTS if w in rec['title']]
+                    self.assertTrue(any(self.mod.EN[w] in rec['title_en'] for w in words))
+        self.assertEqual(metas, {'right', 'wrong', 'empty'})
+        self.assertGreater(seen, 10)
+
     def test_layout_marks(self):
         """Each template prints what makes its layout: raised marks and a numbered unit list at the
         foot, 起草人 with the drafters, a mail mark after each name, underscore lines, the title after

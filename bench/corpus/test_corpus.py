@@ -1180,6 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
+                        and 'ninth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1258,6 +1259,102 @@ class EighthTemplatesTest(unittest.TestCase):
                     notes = [x for x in lines if 'Email: ' in x]
                     self.assertEqual(len(notes), len(rec['authors']))
                     self.assertTrue(any(x.startswith('JEL Classification: ') for x in lines))
+
+
+class NinthTemplatesTest(unittest.TestCase):
+    """The ninth set (blind part heldout9): new schools and wording, labels printed, the mark of
+    each layout, the whole set in its part."""
+
+    def setUp(self):
+        import gen_en_ninth
+        import gen_pages
+        import gen_zh_ninth
+        self.mod, self.en = gen_zh_ninth, gen_en_ninth
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
+                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+
+    def samples(self, n=8):
+        import random
+        for mod in (self.mod, self.en):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('ninth/%s/%d' % (fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import vocab
+        self.assertEqual(len(self.earlier), 16)
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
+        for m in self.earlier + [vocab]:
+            with open(m.__file__, encoding='utf-8') as f:
+                source += f.read()
+        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
+        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.en.SUBJECTS + self.en.CONTEXTS
+        self.assertFalse([t for t in terms if t in source], 'subjects and settings of their own')
+        for m in self.earlier:
+            self.assertFalse(set(getattr(m, 'FORMS', ())) & set(self.mod.FORMS + self.mod.STANDARD_FORMS))
+            self.assertFalse(set(getattr(m, 'FRAMES', ())) & set(self.en.FRAMES))
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                _assert_labels_printed(self, page, rec)
+                if rec['lang'] == 'zh':
+                    i = [k for k, d in enumerate(self.mod.DOMAINS) if any(w in rec['title'] for w in d[0])][0]
+                    self.assertIn(self.mod.SCHOOLS[i][0], _page_text(page), 'the school of the field')
+
+    def test_records_vary_and_covers_name_the_supervisor(self):
+        """Metadata right, wrong and empty all occur; covers record the supervisor apart from the
+        author; each English title printed beside a Chinese one is the English of its terms."""
+        metas, seen = set(), 0
+        for fam, (page, rec) in self.samples(10):
+            metas.add(rec['meta'])
+            with self.subTest(family=fam, title=rec['title']):
+                if fam in ('gen-zh-bachelor-underscores', 'gen-zh-opening-titlelabel'):
+                    self.assertTrue(rec['supervisor'] and rec['supervisor'] not in rec['authors'])
+                    self.assertIn(rec['supervisor'], _page_text(page))
+                if rec.get('title_en'):
+                    seen += 1
+                    self.assertIn(rec['title_en'], _page_text(page))
+                    words = [w for w in self.mod.SUBJECTS if w in rec['title']]
+                    self.assertTrue(any(self.mod.EN[w] in rec['title_en'] for w in words))
+        self.assertEqual(metas, {'right', 'wrong', 'empty'})
+        self.assertGreater(seen, 10)
+
+    def test_layout_marks(self):
+        """Each template prints what makes its layout: raised marks and a numbered unit list at the
+        foot, 起草人 with the drafters, a mail mark after each name, underscore lines, the title after
+        论文题目（中文）, side-by-side title cells, a run-in byline, authors signing after the text."""
+        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
+                         {'heldout9'})
+        for fam, (page, rec) in self.samples(4):
+            lines = [p.text for p in page.doc.paragraphs if p.text]
+            with self.subTest(family=fam, title=rec['title']):
+                if fam == 'gen-zh-journal-footunitlist':
+                    by = [x for x in lines if x.startswith(rec['authors'][0] + '1')][0]
+                    self.assertEqual(re.findall(r'([^\d*，\u3000]+)[12]\*?', by), rec['authors'])
+                    self.assertTrue(lines[-1].startswith('作者单位：1. ') and '；2. ' in lines[-1])
+                elif fam == 'gen-zh-standard-drafters':
+                    text = _page_text(page)
+                    self.assertRegex(text, '起草人：\\s*' + rec['authors'][0])
+                    self.assertIn('起草单位：', text)
+                elif fam == 'gen-zh-abstract-mailmarks':
+                    by = [x for x in lines if x.startswith(rec['authors'][0])][0]
+                    self.assertEqual(by.count(self.mod.MAIL), len(rec['authors']))
+                elif fam == 'gen-zh-bachelor-underscores':
+                    name = [x for x in lines if x.startswith('姓\u3000\u3000名')][0]
+                    self.assertRegex(name, '_+%s_+$' % rec['authors'][0])
+                elif fam == 'gen-zh-opening-titlelabel':
+                    self.assertIn('论文题目（中文）：' + rec['title'], lines)
+                elif fam == 'gen-zh-journal-sidebyside':
+                    cells = page.doc.tables[0].rows[0].cells
+                    self.assertEqual([c.text for c in cells], [rec['title'], rec['title_en']])
+                    self.assertNotIn(rec['title'], lines)
+                elif fam == 'gen-en-extabstract-runin':
+                    run = [x for x in lines if x.startswith(rec['authors'][0] + ' (')][0]
+                    self.assertTrue(all(a + ' (' in run for a in rec['authors']))
+                elif fam == 'gen-en-commentary-signed':
+                    signed = [i for i, x in enumerate(lines) if any(x.startswith(a) for a in rec['authors'])]
+                    self.assertGreater(signed[0], lines.index(rec['title']) + 2, 'names after the text')
 
 
 if __name__ == '__main__':

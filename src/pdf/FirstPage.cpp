@@ -418,7 +418,9 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented = fa
 QString labelledTitle(const QList<Line>& lines) {
     for (int i = 0; i < int(lines.size()); ++i) {
         const QString text = lines[i].text.trimmed();
-        if (labelOf(text) != LineLabel::Title || text.startsWith(QChar(0x82F1)) /* 英文题目 */) continue;
+        // not the English title's label: "英文题目", "论文题目（英文）"
+        static const RE english(QStringLiteral("^英|^[^:：]{0,8}[（(]\\s*英\\s*文\\s*[)）]"));
+        if (labelOf(text) != LineLabel::Title || english.match(text).hasMatch()) continue;
         auto [value, at] = labelledValue(lines, i);
         if (letters(value) < 2) continue;
         QStringList parts{value};

@@ -14,7 +14,7 @@ using RE = QRegularExpression;
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
     static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品)\\s*)?"
-                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
+                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
 }

@@ -703,6 +703,17 @@ TEST(FieldAssembly, RanksAfterNamesResearchGroupsBulletinWritersAndMarksBetweenL
     EXPECT_TRUE(pdf::namesInLine(QStringLiteral("全文（共三章）")).isEmpty());
     EXPECT_EQ(pdf::labelOf(QStringLiteral("撰稿：崔天立")), LineLabel::Author);
     EXPECT_EQ(pdf::labelOf(QStringLiteral("研 究 报 告")), LineLabel::DocumentType);
+    // a title label that names its language; the English one's value is not the title
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("论文题目（中文）：赣西丘陵锂云母提锂环境效应的实证分析")),
+              QStringLiteral("赣西丘陵锂云母提锂环境效应的实证分析"));
+    const auto bilingual = page({
+        {word("博士研究生学位论文开题报告", 150, 100, 18)},
+        {word("论文题目（中文）：赣西丘陵锂云母提锂环境效应的实证分析", 60, 200, 14)},
+        {word("论文题目（英文）：Environmental", 60, 230, 14), word("Effects", 330, 230, 14)},
+    });
+    const QList<K> others(bilingual.size(), K::Other);
+    EXPECT_EQ(pdf::readFirstPage(bilingual, 842, marked(others)).title,
+              QStringLiteral("赣西丘陵锂云母提锂环境效应的实证分析"));
     EXPECT_EQ(pdf::labelOf(QStringLiteral("水资源调查的研究报告")), LineLabel::None);
 
     // a research group: its leader, then its members listed under their label

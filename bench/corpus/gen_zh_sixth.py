@@ -300,7 +300,7 @@ def design_underlined(rng):
     page.para((rng.choice(['本科毕业设计说明书', '毕业设计（论文）说明书', '本科毕业设计（说明书）']),
                {'size': rng.choice([24, 26]), 'bold': True}), align='c', after=0)
     if rng.random() < 0.5:
-        page.para(('Graduation Design Specification', {'size': 12}), align='c', after=0)
+        page.para(('Undergraduate Design Report', {'size': 12}), align='c', after=0)
     page.para('', after=rng.choice([60, 80]))
     a, b = _halves(title, rng)
     w = max(len(a), len(b)) + 2

@@ -414,6 +414,19 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented = fa
     return names;
 }
 
+// A research group's members, named under the label that follows its leader's
+// within three lines ("课题负责人：甲" / "课题组成员：" over a list, or beside it).
+QStringList groupMembers(const QList<Line>& lines, int leader) {
+    for (int k = leader + 1; k < int(lines.size()) && k <= leader + 3; ++k) {
+        if (labelOf(lines[k].text) != LineLabel::Author || !isMembersLabel(lines[k].text)) continue;
+        const QString rest = untilNextLabel(withoutLabel(lines[k].text));
+        if (rest.isEmpty()) return namesUnderHeader(lines, k, true);
+        const QStringList members = namesInLine(rest);
+        return members.isEmpty() ? looseNames(rest) : members;
+    }
+    return {};
+}
+
 // A cover's labelled title, with the lines under its value that carry it on.
 QString labelledTitle(const QList<Line>& lines) {
     for (int i = 0; i < int(lines.size()); ++i) {
@@ -634,16 +647,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (r.authors.isEmpty()) r.authors = names;
         else if (hasCjk(names.first())) r.authors = names;
         if (hasCjk(r.authors.first())) {
-            // a research group: its leader, then its members ("课题组成员：" over a list)
-            for (int k = i + 1; k < n && k <= i + 3; ++k) {
-                if (labelOf(lines[k].text) != LineLabel::Author || !isMembersLabel(lines[k].text)) continue;
-                const QString rest = untilNextLabel(withoutLabel(lines[k].text));
-                QStringList members = rest.isEmpty() ? namesUnderHeader(lines, k, true) : namesInLine(rest);
-                if (members.isEmpty() && !rest.isEmpty()) members = looseNames(rest);
-                for (const QString& m : members)
-                    if (!r.authors.contains(m)) r.authors << m;
-                break;
-            }
+            for (const QString& m : groupMembers(lines, i))
+                if (!r.authors.contains(m)) r.authors << m;
             break;
         }
     }

@@ -120,7 +120,9 @@ static QString labelText(const QString& text) {
                                 "id|class|course|subject|category)(?=\\s*[:：]|\\s*$|\\s+[^A-Za-z\\s])"),
                             RE::CaseInsensitiveOption);
     QString t = plainBlanks(text);
-    t.replace(english, QStringLiteral("\\1"));
+    // most lines hold no Latin letter at all: the pattern is not run on them
+    if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.isLetter() && c.unicode() < 0x80; }))
+        t.replace(english, QStringLiteral("\\1"));
     return t;
 }
 

@@ -443,6 +443,11 @@ QString labelledTitle(const QList<Line>& lines) {
             const double size = std::max(last->size, 1.0);
             // the rest of the label's row (lines set tight may overlap without being on one row)
             if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
+            // the label's column beside the value: its English twin ("论文题目" over "Title") is passed over
+            if (at != i && n.x1 < lines[at].x0 - size) {
+                if (labelOf(n.text) != LineLabel::None) break;
+                continue;
+            }
             // a value run on like a paragraph may wrap to the margin, left of its label, when set tight
             // or be centred under the label's row, wider than it
             const bool wrapped = n.y0 - last->y1 < 0.5 * size && n.x1 <= last->x1 + size;

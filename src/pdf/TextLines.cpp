@@ -32,7 +32,16 @@ bool continues(const Line& line, const Word& w) {
     if (overlap < 0.3 * std::min(height(w), line.y1 - line.y0)) return false;
     const double size = std::max(std::max(w.size, last.size), 1.0);
     if (w.x0 < last.x1 - 0.5 * size) return false;
-    return w.x0 - last.x1 < 2.2 * size;
+    const double gap = w.x0 - last.x1;
+    // Chinese and English blocks set side by side: a sentence changes script
+    // across a blank, never across a wide gap (a bilingual label, "论文题目  Title",
+    // is short and stays whole)
+    qsizetype chars = 0;
+    for (const Word& before : line.words) chars += before.text.size();
+    if (gap > 0.8 * size && chars > 6 && !w.text.isEmpty() && !last.text.isEmpty() && last.text.back().isLetter() &&
+        w.text.front().isLetter() && isCjk(last.text.back()) != isCjk(w.text.front()))
+        return false;
+    return gap < 2.2 * size;
 }
 
 // The TeX logos as people write them: "LATEX" -> "LaTeX", "XƎTEX" -> "XeTeX",
@@ -127,6 +136,50 @@ void finish(Line& line) {
     line.bold = allChars > 0 && boldChars * 2 > allChars;
 }
 
+// Which script a line is written in: 1 Chinese, 2 Latin only, 0 neither.
+int scriptOf(const Line& l) {
+    bool latin = false;
+    for (QChar c : l.text) {
+        if (!c.isLetter()) continue;
+        if (isCjk(c)) return 1;
+        latin = true;
+    }
+    return latin ? 2 : 0;
+}
+
+// A Chinese block and its English twin set side by side (title, names and
+// units on the left, the same in English on the right) are read one block
+// after the other, not line by line across both.
+void readBlocksInTurn(QList<Line>& lines) {
+    for (int i = 0; i + 1 < int(lines.size()); ++i) {
+        const Line& a = lines[i];
+        const Line& b = lines[i + 1];
+        const double overlap = std::min(a.y1, b.y1) - std::max(a.y0, b.y0);
+        const int left = scriptOf(a), right = scriptOf(b);
+        if (overlap <= 0 || b.x0 <= a.x1 || left == 0 || right == 0 || left == right) continue;
+        double leftEdge = a.x1, rightEdge = b.x0;
+        QList<Line> lefts{a}, rights{b};
+        int end = i + 2;
+        for (; end < int(lines.size()); ++end) {
+            const Line& l = lines[end];
+            const int script = scriptOf(l);
+            if (l.x1 < rightEdge && (script == left || script == 0)) {
+                leftEdge = std::max(leftEdge, l.x1);
+                lefts.append(l);
+            } else if (l.x0 > leftEdge && (script == right || script == 0)) {
+                rightEdge = std::min(rightEdge, l.x0);
+                rights.append(l);
+            } else {
+                break;
+            }
+        }
+        if (lefts.size() < 2 || rights.size() < 2) continue;
+        for (int k = 0; k < int(lefts.size()); ++k) lines[i + k] = lefts[k];
+        for (int k = 0; k < int(rights.size()); ++k) lines[i + int(lefts.size()) + k] = rights[k];
+        i = end - 1;
+    }
+}
+
 }  // namespace
 
 QList<Line> groupLines(const QList<Word>& words) {
@@ -168,6 +221,7 @@ QList<Line> groupLines(const QList<Word>& words) {
                          [](const Line& a, const Line& b) { return a.x0 < b.x0; });
         start = end;
     }
+    readBlocksInTurn(lines);
     return lines;
 }
 

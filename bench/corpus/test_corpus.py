@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n
+                        and 'ninth' not in n and 'tenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,6 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
+                        and 'tenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1355,6 +1356,125 @@ class NinthTemplatesTest(unittest.TestCase):
                 elif fam == 'gen-en-commentary-signed':
                     signed = [i for i, x in enumerate(lines) if any(x.startswith(a) for a in rec['authors'])]
                     self.assertGreater(signed[0], lines.index(rec['title']) + 2, 'names after the text')
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class TenthTemplatesTest(unittest.TestCase):
+    """The tenth set (blind part heldout10): new schools and wording, labels printed, the mark of
+    each layout, the whole set in its part."""
+
+    def setUp(self):
+        import gen_en_tenth
+        import gen_pages
+        import gen_zh_tenth
+        self.mod, self.en = gen_zh_tenth, gen_en_tenth
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
+                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+
+    def samples(self, n=8):
+        import random
+        for mod in (self.mod, self.en):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('tenth/%s/%d' % (fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import random
+        import vocab
+        self.assertEqual(len(self.earlier), 18)
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
+        for m in self.earlier + [vocab]:
+            with open(m.__file__, encoding='utf-8') as f:
+                source += f.read()
+        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
+        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS + self.en.CONTEXTS
+        self.assertFalse([t for t in terms if t in source], 'subjects, angles and settings of their own')
+        forms = self.mod.FORMS + self.mod.THEORY_FORMS + self.mod.GRANT_FORMS + self.mod.PATENT_FORMS
+        for m in self.earlier:
+            self.assertFalse(set(getattr(m, 'FORMS', ())) & set(forms))
+            self.assertFalse(set(getattr(m, 'FRAMES', ())) & set(self.en.FRAMES))
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                if fam == 'gen-en-docpage-form':  # the form may print its title in capitals
+                    self.assertIn(rec['title'].upper(), _page_text(page).upper())
+                    self.assertTrue(all(a in _page_text(page) for a in rec['authors']))
+                else:
+                    _assert_labels_printed(self, page, rec)
+                if rec['lang'] == 'zh':
+                    i = [k for k, d in enumerate(self.mod.DOMAINS)
+                         if any(w in rec['title'] for w in d[0] + d[2] + d[3]['devices'])][0]
+                    self.assertIn(self.mod.SCHOOLS[i][0], _page_text(page), 'the school of the field')
+        # the same seed writes the same page
+        fn = self.mod.TEMPLATES['gen-zh-patent-frontpage']
+        self.assertEqual(_page_text(fn(random.Random('s/1'))[0]), _page_text(fn(random.Random('s/1'))[0]))
+
+    def test_records_vary_and_people_are_kept_apart(self):
+        """Metadata right, wrong and empty all occur; defence slides and abstract pages record the
+        supervisor apart from the author; the patent agent and the form's sponsor are no authors."""
+        metas = set()
+        for fam, (page, rec) in self.samples(10):
+            metas.add(rec['meta'])
+            with self.subTest(family=fam, title=rec['title']):
+                self.assertTrue(rec['year'] and str(rec['year']) in _page_text(page))
+                if fam in ('gen-zh-defence-slide', 'gen-zh-thesis-abstractpage'):
+                    self.assertTrue(rec['supervisor'] and rec['supervisor'] not in rec['authors'])
+                    self.assertRegex(_page_text(page), '指导教师：\\s*' + rec['supervisor'])
+                if fam == 'gen-zh-patent-frontpage':
+                    agent = [p.text for p in page.doc.paragraphs if p.text.startswith('代理人 ')][0][4:]
+                    self.assertNotIn(agent, rec['authors'])
+                if fam in ('gen-zh-patent-frontpage', 'gen-zh-defence-slide', 'gen-zh-theory-endauthors',
+                           'gen-zh-grant-application', 'gen-en-poster-sections'):
+                    self.assertEqual(rec['keywords'], [])
+        self.assertEqual(metas, {'right', 'wrong', 'empty'})
+
+    def test_layout_marks(self):
+        """Each template prints what makes its layout: numbered patent fields with the title after
+        (54), a wide slide, bracket labels and starred notes, authors named after the text, the
+        abstract page's field lines, the grant form's labels, a poster band, the form's boxes."""
+        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
+                         {'heldout10'})
+        for fam, (page, rec) in self.samples(4):
+            lines = [p.text for p in page.doc.paragraphs if p.text]
+            cells = [c.text for t in page.doc.tables for r in t.rows for c in r.cells]
+            sec = page.doc.sections[0]
+            with self.subTest(family=fam, title=rec['title']):
+                if fam == 'gen-zh-patent-frontpage':
+                    self.assertEqual(lines[lines.index('(54)发明名称') + 1], rec['title'])
+                    inventors = [x for x in lines if x.startswith('(72)发明人 ')][0]
+                    self.assertEqual(re.split('[\u3000；]| {2}', inventors[len('(72)发明人 '):]), rec['authors'])
+                    self.assertLess(lines.index(inventors), lines.index('(54)发明名称'))
+                elif fam == 'gen-zh-defence-slide':
+                    self.assertGreater(sec.page_width, sec.page_height)
+                    self.assertRegex(' '.join(lines), '(答辩人|汇报人)：%s' % rec['authors'][0])
+                elif fam == 'gen-zh-jikan-bracketlabels':
+                    self.assertTrue([x for x in lines if '内容提要' in x[:6] and x[0] in '【［['])
+                    notes = [x for x in lines if x.startswith('＊')]
+                    self.assertEqual([x.split(' ')[1].split('，')[0] for x in notes], rec['authors'])
+                elif fam == 'gen-zh-theory-endauthors':
+                    end = [x for x in lines if x.startswith('（作者')][0]
+                    self.assertGreater(lines.index(end), lines.index(rec['title']) + 1)
+                    if end.startswith('（作者：'):
+                        self.assertTrue(all(a + '，系' in end for a in rec['authors']))
+                        self.assertFalse([x for x in lines[:lines.index(end)] if rec['authors'][0] in x])
+                elif fam == 'gen-zh-thesis-abstractpage':
+                    self.assertIn('论文题目：' + rec['title'], lines + [''.join(cells[k:k + 2]) for k in range(len(cells))])
+                    self.assertTrue(any(x.startswith('摘') and x.endswith('要') for x in lines))
+                elif fam == 'gen-zh-grant-application':
+                    flat = [re.sub('[\u3000 ]', '', x) for x in lines]
+                    self.assertTrue({'项目名称：' + rec['title'], '课题名称：' + rec['title']} & set(flat))
+                    self.assertTrue([x for x in flat if re.match('(申请人|申请者|项目负责人)：%s' % rec['authors'][0], x)])
+                elif fam == 'gen-en-poster-sections':
+                    self.assertGreater(sec.page_width, sec.page_height)
+                    band = cells[0] if cells else '\n'.join(lines[:4])
+                    self.assertTrue(band.startswith(rec['title']) and all(a in band for a in rec['authors']))
+                elif fam == 'gen-en-docpage-form':
+                    box = [c for c in cells if c.startswith('4. TITLE AND SUBTITLE')][0]
+                    self.assertEqual(box.split('\n', 1)[1].upper(), rec['title'].upper())
+                    names = [c for c in cells if c.startswith('6. AUTHOR(S)')][0]
+                    self.assertTrue(all(a in names for a in rec['authors']))
+                    self.assertIn('19a. NAME OF RESPONSIBLE PERSON\n' + rec['authors'][0], cells)
 
 
 if __name__ == '__main__':

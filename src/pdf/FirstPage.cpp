@@ -358,14 +358,16 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         if (labelOf(lines[best].text) != LineLabel::None) return {};
         return {lines[best].text, best};
     }
-    // nothing beside it: a name label's value on the line under it ("Package author(s):" / "Herbert Voß")
+    // nothing beside it: a name label's value on the line under it ("Package author(s):" / "Herbert Voß"),
+    // or a title's ("(54)发明名称" / "一种…装置")
     // (in its column: a line of another column may come first in reading order)
-    if (labelOf(l.text) != LineLabel::Author) return {};
+    const LineLabel label = labelOf(l.text);
+    if (label != LineLabel::Author && label != LineLabel::Title) return {};
     const double size = std::max(l.size, 1.0);
     for (int j = i + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.5 * size; ++j) {
         const Line& n = lines[j];
         if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
-        if (labelOf(n.text) != LineLabel::None || namesInLine(n.text).isEmpty()) return {};
+        if (labelOf(n.text) != LineLabel::None || (label == LineLabel::Author && namesInLine(n.text).isEmpty())) return {};
         return {n.text, j};
     }
     return {};
@@ -376,7 +378,9 @@ QString untilNextLabel(const QString& value) {
     static const RE blanks(QStringLiteral("[\\s\\x{3000}]+"));
     QStringList kept;
     for (const QString& bit : value.split(blanks, Qt::SkipEmptyParts)) {
-        if (!kept.isEmpty() && labelOf(bit) != LineLabel::None) break;
+        // a label the reader does not know ends the value as well: "甲　电话：0128-…"
+        static const RE anyLabel(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,6}\\s*[:：]"));
+        if (!kept.isEmpty() && (labelOf(bit) != LineLabel::None || anyLabel.match(bit).hasMatch())) break;
         kept << bit;
     }
     return kept.join(QLatin1Char(' '));

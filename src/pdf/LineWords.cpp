@@ -13,7 +13,7 @@ using RE = QRegularExpression;
 // A label, then a colon or blanks; labels of Chinese covers are often set
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
-    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品)\\s*)?"
+    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品|发\\s*明|成\\s*果)\\s*)?"
                                       "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -21,7 +21,12 @@ const RE& titleLabel() {
 
 const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
-                                      "博\\s*士\\s*生|博\\s*士\\s*后|(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
+                                      "博\\s*士\\s*生|博\\s*士\\s*后|"
+                                      // any short word for the one who did the work: 汇报人, 答辩人, 发明人, 主讲人, 报告者
+                                      "(?!(?:代\\s*理|联\\s*系|审\\s*[核批定]|批\\s*准|校\\s*[对核]|复\\s*核|签\\s*发|委\\s*托|经\\s*办|填\\s*表|推\\s*荐|"
+                                      "见\\s*证|证\\s*明|收\\s*件|专\\s*利\\s*权|权\\s*利|指\\s*导|出\\s*版|发\\s*行|译|编|读|患|使\\s*用|法|机\\s*器|个|本|他|老\\s*年|病|家|工|军|商|诗|古|今|国|后|学|记\\s*录)\\s*[人者])"
+                                      "[\\x{4E00}-\\x{9FFF}]{1,3}[人者]|"
+                                      "(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
                                       // a name follows the English label, not a word of a sentence: "Author of correspondence"
                                       "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
                                       "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)"),
@@ -119,7 +124,9 @@ static QString labelText(const QString& text) {
                                 "speciality|discipline|date|college|school|department|institute|student (?:id|no\\.?|number)|"
                                 "id|class|course|subject|category)(?=\\s*[:：]|\\s*$|\\s+[^A-Za-z\\s])"),
                             RE::CaseInsensitiveOption);
-    QString t = plainBlanks(text);
+    static const RE fieldNumber(QStringLiteral("^(?:[(（【\\[]\\s*\\d{1,3}\\s*[)）】\\]]|\\d{1,2}[a-z]?\\.(?=\\s))\\s*"));
+    // a form's field number goes: "(72)发明人 甲；乙" reads as "发明人 甲；乙"
+    QString t = plainBlanks(text).remove(fieldNumber);
     // most lines hold no Latin letter at all: the pattern is not run on them
     if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.isLetter() && c.unicode() < 0x80; }))
         t.replace(english, QStringLiteral("\\1"));

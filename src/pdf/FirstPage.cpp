@@ -431,6 +431,22 @@ QStringList groupMembers(const QList<Line>& lines, int leader) {
     return {};
 }
 
+// The end of a name that a list of names after a label wraps to the next line
+// ("发明人 甲 乙 万" / "勇平"): the one or two letters in its column right under it.
+QString wrappedName(const QList<Line>& lines, int at, const QString& value) {
+    static const RE lastCjk(QStringLiteral("\\s[\\x{4E00}-\\x{9FFF}]$"));
+    static const RE rest(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,2}$"));
+    if (at < 0 || !lastCjk.match(value).hasMatch()) return {};
+    const Line& l = lines[at];
+    const double size = std::max(l.size, 1.0);
+    for (int j = at + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.0 * size; ++j) {
+        const Line& n = lines[j];
+        if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 || n.x0 > l.x1) continue;
+        return rest.match(n.text).hasMatch() ? n.text : QString();
+    }
+    return {};
+}
+
 // A cover's labelled title, with the lines under its value that carry it on.
 QString labelledTitle(const QList<Line>& lines) {
     for (int i = 0; i < int(lines.size()); ++i) {
@@ -644,7 +660,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
         if (labelOf(lines[i].text) != LineLabel::Author || carriesSentenceOn(i)) continue;
-        QString value = untilNextLabel(labelledValue(lines, i).first);
+        const auto [found, at] = labelledValue(lines, i);
+        QString value = untilNextLabel(found) + wrappedName(lines, at, found);
         // a row of labels beside it: the head of an author table
         const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None;
         if (head) value.clear();
@@ -659,6 +676,21 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             for (const QString& m : groupMembers(lines, i))
                 if (!r.authors.contains(m)) r.authors << m;
             break;
+        }
+    }
+
+    // An article signed at its end, in brackets: "（作者：甲，系…大学教授；乙，系…）".
+    if (r.authors.isEmpty()) {
+        static const RE signed_(QStringLiteral("[（(]\\s*(?:作\\s*者|执\\s*笔|撰\\s*稿)\\s*[:：]\\s*([^，,；;）)]+)"));
+        static const RE next(QStringLiteral("[；;]\\s*([\\x{4E00}-\\x{9FFF}·]{2,5})\\s*[，,]\\s*系"));
+        for (const Line& l : lines) {
+            const auto m = signed_.match(l.text);
+            if (!m.hasMatch()) continue;
+            QStringList names = namesInLine(m.captured(1));
+            if (names.isEmpty()) names = looseNames(m.captured(1));
+            for (auto it = next.globalMatch(l.text, m.capturedEnd()); it.hasNext();) names << it.next().captured(1);
+            r.authors = names;
+            if (!names.isEmpty()) break;
         }
     }
 

@@ -20,7 +20,7 @@ const RE& titleLabel() {
 }
 
 const RE& authorLabel() {
-    static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*请\\s*人|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
+    static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*[请报]\\s*[人者]|(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
                                       "博\\s*士\\s*生|博\\s*士\\s*后|"
                                       // any short word for the one who did the work: 汇报人, 答辩人, 发明人, 主讲人, 报告者
                                       "(?!(?:代\\s*理|联\\s*系|审\\s*[核批定]|批\\s*准|校\\s*[对核]|复\\s*核|签\\s*发|委\\s*托|经\\s*办|填\\s*表|推\\s*荐|"

@@ -348,10 +348,13 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
     const QString v = withoutLabel(lines[i].text);
     if (!v.isEmpty()) return {v, i};
     const Line& l = lines[i];
+    // on a form of numbered fields, the numbered cell beside the label is another field
+    const bool form = formFieldNumber().match(l.text).hasMatch();
     int best = -1;
     for (int j = 0; j < int(lines.size()); ++j) {
         const Line& o = lines[j];
         if (std::abs((o.y0 + o.y1) / 2 - (l.y0 + l.y1) / 2) > 0.4 * (l.y1 - l.y0) || o.x0 < l.x1) continue;
+        if (form && formFieldNumber().match(o.text).hasMatch()) continue;
         if (best < 0 || o.x0 < lines[best].x0) best = j;
     }
     if (best >= 0) {
@@ -458,7 +461,7 @@ QString labelledTitle(const QList<Line>& lines) {
         if (letters(value) < 2) continue;
         QStringList parts{value};
         const Line* last = &lines[at];
-        for (int j = at + 1; j < int(lines.size()) && parts.size() < 3; ++j) {
+        for (int j = at + 1; j < int(lines.size()) && parts.size() < 4; ++j) {
             const Line& n = lines[j];
             const double size = std::max(last->size, 1.0);
             // the rest of the label's row (lines set tight may overlap without being on one row)
@@ -468,6 +471,8 @@ QString labelledTitle(const QList<Line>& lines) {
                 if (labelOf(n.text) != LineLabel::None) break;
                 continue;
             }
+            // a cell of the next column of a form, level with the value's lines
+            if (n.x0 > last->x1 + size && n.y0 < last->y1 + 1.2 * size && formFieldNumber().match(lines[i].text).hasMatch()) continue;
             // a value run on like a paragraph may wrap to the margin, left of its label, when set tight
             // or be centred under the label's row, wider than it
             const bool wrapped = n.y0 - last->y1 < 0.5 * size && n.x1 <= last->x1 + size;

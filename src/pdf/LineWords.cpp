@@ -14,7 +14,7 @@ using RE = QRegularExpression;
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
     static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品|发\\s*明|成\\s*果)\\s*)?"
-                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*)"),
+                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*|title\\s+and\\s+subtitle\\b\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -59,6 +59,11 @@ const RE& coverFieldLabel() {
 }
 
 }  // namespace
+
+const QRegularExpression& formFieldNumber() {
+    static const RE re(QStringLiteral("^(?:[(（【\\[]\\s*\\d{1,3}\\s*[)）】\\]]|\\d{1,2}[a-z]?\\.(?=\\s))\\s*"));
+    return re;
+}
 
 bool hasCjk(const QString& s) {
     return std::any_of(s.begin(), s.end(), [](QChar c) { return isCjk(c) && c.isLetter(); });
@@ -124,9 +129,8 @@ static QString labelText(const QString& text) {
                                 "speciality|discipline|date|college|school|department|institute|student (?:id|no\\.?|number)|"
                                 "id|class|course|subject|category)(?=\\s*[:：]|\\s*$|\\s+[^A-Za-z\\s])"),
                             RE::CaseInsensitiveOption);
-    static const RE fieldNumber(QStringLiteral("^(?:[(（【\\[]\\s*\\d{1,3}\\s*[)）】\\]]|\\d{1,2}[a-z]?\\.(?=\\s))\\s*"));
     // a form's field number goes: "(72)发明人 甲；乙" reads as "发明人 甲；乙"
-    QString t = plainBlanks(text).remove(fieldNumber);
+    QString t = plainBlanks(text).remove(formFieldNumber());
     // most lines hold no Latin letter at all: the pattern is not run on them
     if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.isLetter() && c.unicode() < 0x80; }))
         t.replace(english, QStringLiteral("\\1"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRegularExpression>
 #include <QString>
 
 namespace pdf {
@@ -16,6 +17,9 @@ bool isAffiliation(const QString& text);
 // A date written out ("5 May 2017", "2020年3月", "2019-04-01").
 bool isDateLine(const QString& text);
 bool hasCjk(const QString& text);
+
+// The number of a form's field before its label: "(72)", "【54】", "5a. ".
+const QRegularExpression& formFieldNumber();
 
 // The label a line starts with, as on thesis covers and journal pages.
 enum class LineLabel {

@@ -30,6 +30,8 @@ import gen_zh_ninth
 import gen_en_ninth
 import gen_zh_tenth
 import gen_en_tenth
+import gen_zh_eleventh
+import gen_en_eleventh
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -52,6 +54,8 @@ TEMPLATES.update(gen_zh_ninth.TEMPLATES)
 TEMPLATES.update(gen_en_ninth.TEMPLATES)
 TEMPLATES.update(gen_zh_tenth.TEMPLATES)
 TEMPLATES.update(gen_en_tenth.TEMPLATES)
+TEMPLATES.update(gen_zh_eleventh.TEMPLATES)
+TEMPLATES.update(gen_en_eleventh.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -61,7 +65,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_en_fifth.TEMPLATES) | set(gen_zh_sixth.TEMPLATES) | set(gen_en_sixth.TEMPLATES) \
     | set(gen_zh_seventh.TEMPLATES) | set(gen_en_seventh.TEMPLATES) | set(gen_zh_eighth.TEMPLATES) \
     | set(gen_en_eighth.TEMPLATES) | set(gen_zh_ninth.TEMPLATES) | set(gen_en_ninth.TEMPLATES) \
-    | set(gen_zh_tenth.TEMPLATES) | set(gen_en_tenth.TEMPLATES)
+    | set(gen_zh_tenth.TEMPLATES) | set(gen_en_tenth.TEMPLATES) | set(gen_zh_eleventh.TEMPLATES) \
+    | set(gen_en_eleventh.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

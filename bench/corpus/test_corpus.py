@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n
+                        and 'tenth' not in n and 'eleventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'eleventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1475,6 +1475,116 @@ class TenthTemplatesTest(unittest.TestCase):
                     names = [c for c in cells if c.startswith('6. AUTHOR(S)')][0]
                     self.assertTrue(all(a in names for a in rec['authors']))
                     self.assertIn('19a. NAME OF RESPONSIBLE PERSON\n' + rec['authors'][0], cells)
+
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class EleventhTemplatesTest(unittest.TestCase):
+    """The eleventh set (blind part heldout11): new schools and wording, labels printed, the people
+    named beside the authors kept apart, the mark of each layout, the whole set in its part."""
+
+    def setUp(self):
+        import gen_en_eleventh
+        import gen_pages
+        import gen_zh_eleventh
+        self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
+                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+
+    def samples(self, n=8):
+        import random
+        for mod in (self.mod, self.en):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('eleventh/%s/%d' % (fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import random
+        import vocab
+        self.assertEqual(len(self.earlier), 20)
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
+        for m in self.earlier + [vocab]:
+            with open(m.__file__, encoding='utf-8') as f:
+                source += f.read()
+        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
+        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS + self.en.CONTEXTS
+        self.assertFalse([t for t in terms if t in source], 'subjects, angles and settings of their own')
+        for m in self.earlier:
+            self.assertFalse(set(getattr(m, 'FORMS', ())) & set(self.mod.FORMS + self.mod.REVIEW_FORMS))
+            self.assertFalse(set(getattr(m, 'FRAMES', ())) & set(self.en.FRAMES + self.en.TOOL_FRAMES))
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                _assert_labels_printed(self, page, rec)
+                if rec['lang'] == 'zh':
+                    i = [k for k, d in enumerate(self.mod.DOMAINS) if any(w in rec['title'] for w in d[0] + d[2])][0]
+                    self.assertIn(self.mod.SCHOOLS[i][0] if fam != 'gen-zh-bookreview-subtitle' else
+                                  self.mod.DOMAINS[i][3]['journal'], _page_text(page), 'the school of the field')
+        fn = self.mod.TEMPLATES['gen-zh-journal-osidbox']
+        self.assertEqual(_page_text(fn(random.Random('s/1'))[0]), _page_text(fn(random.Random('s/1'))[0]))
+
+    def test_records_vary_and_people_are_kept_apart(self):
+        """Metadata right, wrong and empty all occur; the year is printed (in Chinese numerals on some
+        covers); the reviewed book's author, the people thanked, the outside tutor and the software
+        editor are no authors; briefs, software papers and covers have no keywords."""
+        from genbase import zh_date
+        metas = set()
+        for fam, (page, rec) in self.samples(10):
+            metas.add(rec['meta'])
+            text = _page_text(page)
+            others = rec.get('book_authors', []) + rec.get('thanked', []) + [rec.get('outside_supervisor'),
+                                                                            rec.get('editor')]
+            with self.subTest(family=fam, title=rec['title']):
+                self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
+                self.assertFalse([p for p in others if p in rec['authors']])
+                if fam == 'gen-zh-professional-twotutors':
+                    self.assertRegex(text, '(校内导师|学校导师|指导教师)：%s' % rec['supervisor'])
+                    self.assertRegex(text, '(校外导师|企业导师|行业导师)：%s' % rec['outside_supervisor'])
+                    self.assertNotEqual(rec['supervisor'], rec['outside_supervisor'])
+                if fam in ('gen-zh-professional-twotutors', 'gen-en-policybrief-keymessages',
+                           'gen-en-software-sidebar'):
+                    self.assertEqual(rec['keywords'], [])
+        self.assertEqual(metas, {'right', 'wrong', 'empty'})
+
+    def test_layout_marks(self):
+        """Each template prints what makes its layout: the ——评《》 line, the OSID box beside the title,
+        a chapter number over the title, the platform band and notice, the series and JEL line, two
+        tutors, the brief's band and key messages, the software paper's side column."""
+        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
+                         {'heldout11'})
+        for fam, (page, rec) in self.samples(4):
+            lines = [p.text for p in page.doc.paragraphs if p.text]
+            cells = [c.text for t in page.doc.tables for r in t.rows for c in r.cells]
+            with self.subTest(family=fam, title=rec['title']):
+                if fam == 'gen-zh-bookreview-subtitle':
+                    sub = [k for k, x in enumerate(lines) if x.startswith('——评《')][0]
+                    self.assertEqual(lines[sub - 1] + lines[sub], rec['title'])
+                    self.assertTrue([x for x in lines + cells if rec['title'][rec['title'].index('——评') + 3:] in x
+                                     and rec['book_authors'][0] in x])
+                elif fam == 'gen-zh-journal-osidbox':
+                    self.assertTrue(cells[0].startswith(rec['title']) and 'OSID' in cells[1])
+                    self.assertTrue([x for x in lines if x.startswith('中图分类号')])
+                elif fam == 'gen-zh-bookchapter-numbered':
+                    number = lines[lines.index(rec['title']) - 1]
+                    self.assertRegex(number, r'^(B\.\d+|第.+章)$')
+                elif fam == 'gen-zh-preprint-platform':
+                    notice = [k for k, x in enumerate(lines) if '预印本' in x][0]
+                    self.assertLess(notice, lines.index(rec['title']))
+                    self.assertTrue([x for x in lines if x.startswith('引用格式') and rec['title'] in x])
+                elif fam == 'gen-zh-workingpaper-series':
+                    self.assertTrue([x for x in lines + cells if '工作论文' in x])
+                    self.assertTrue([x for x in lines if x.startswith('JEL分类号')])
+                elif fam == 'gen-en-policybrief-keymessages':
+                    self.assertIn('No. ', cells[0])
+                    self.assertTrue([c for c in cells if c.upper().startswith('KEY MESSAGES')])
+                    self.assertTrue([x for x in lines if all(a in x for a in rec['authors'])]
+                                    or [c for c in cells if c.startswith('About the authors')])
+                elif fam == 'gen-en-software-sidebar':
+                    self.assertIn(rec['title'].split(':')[0], self.en.TOOL_NAMES)
+                    side = [c for c in cells if c.startswith('DOI: ')][0]
+                    self.assertIn('DOI: ' + rec['doi'], side)
+                    self.assertIn('Editor: ' + rec['editor'], side)
 
 
 if __name__ == '__main__':

@@ -342,6 +342,29 @@ QStringList looseNames(const QString& line) {
     return out;
 }
 
+// The end of a name that a list of names after a label wraps to the next line
+// ("发明人 甲 乙 万" / "勇平", "… Arjun González, Ahmed" / "Zhang"): the one or
+// two letters, or the one word, in its column right under it.
+QString wrappedName(const QList<Line>& lines, int at, const QString& value) {
+    static const RE lastCjk(QStringLiteral("\\s[\\x{4E00}-\\x{9FFF}]$"));
+    static const RE cjkRest(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,2}$"));
+    static const RE lastWord(QStringLiteral("(?:[,;]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+$"));
+    static const RE wordRest(QStringLiteral("^\\p{Lu}[\\p{L}'’\\-]+$"));
+    if (at < 0) return {};
+    const bool cjk = lastCjk.match(value).hasMatch();
+    if (!cjk && !lastWord.match(value).hasMatch()) return {};
+    const RE& rest = cjk ? cjkRest : wordRest;
+    const Line& l = lines[at];
+    const double size = std::max(l.size, 1.0);
+    for (int j = at + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.0 * size; ++j) {
+        const Line& n = lines[j];
+        if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 || n.x0 > l.x1) continue;
+        if (!rest.match(n.text).hasMatch()) return {};
+        return cjk ? n.text : QLatin1Char(' ') + n.text;
+    }
+    return {};
+}
+
 // The value of a labelled field ("题目：X", or "题目" with X beside it on
 // its row) and the index of the line that holds it.
 std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
@@ -370,8 +393,25 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
     for (int j = i + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.5 * size; ++j) {
         const Line& n = lines[j];
         if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
-        if (labelOf(n.text) != LineLabel::None || (label == LineLabel::Author && namesInLine(n.text).isEmpty())) return {};
-        return {n.text, j};
+        if (labelOf(n.text) != LineLabel::None) return {};
+        if (label == LineLabel::Title) return {n.text, j};
+        // a list of names run on over the lines of its column, set tight: "…, Mehmet Y." / "Papadopoulos, …"
+        QString text = n.text;
+        const Line* prev = &n;
+        for (int k = j + 1; k < int(lines.size()) && k <= j + 6; ++k) {
+            const Line& m = lines[k];
+            if (m.y0 < prev->y1 - 0.2 * size || m.x1 < n.x0 || m.x0 > n.x1) continue;
+            if (m.y0 - prev->y1 > 0.6 * size || std::abs(m.size - n.size) > 0.1 * size ||
+                labelOf(m.text) != LineLabel::None || isAffiliation(m.text) || formFieldNumber().match(m.text).hasMatch())
+                break;
+            // a list wrapped at the measure runs on (names one under the other are not such a list)
+            static const RE separator(QStringLiteral("[,;，；、]|\\sand\\s"));
+            if (!text.contains(separator)) break;
+            text += QLatin1Char(' ') + m.text;
+            prev = &m;
+        }
+        if (namesInLine(text).isEmpty()) return {};
+        return {text, j};
     }
     return {};
 }
@@ -430,22 +470,6 @@ QStringList groupMembers(const QList<Line>& lines, int leader) {
         if (rest.isEmpty()) return namesUnderHeader(lines, k, true);
         const QStringList members = namesInLine(rest);
         return members.isEmpty() ? looseNames(rest) : members;
-    }
-    return {};
-}
-
-// The end of a name that a list of names after a label wraps to the next line
-// ("发明人 甲 乙 万" / "勇平"): the one or two letters in its column right under it.
-QString wrappedName(const QList<Line>& lines, int at, const QString& value) {
-    static const RE lastCjk(QStringLiteral("\\s[\\x{4E00}-\\x{9FFF}]$"));
-    static const RE rest(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,2}$"));
-    if (at < 0 || !lastCjk.match(value).hasMatch()) return {};
-    const Line& l = lines[at];
-    const double size = std::max(l.size, 1.0);
-    for (int j = at + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.0 * size; ++j) {
-        const Line& n = lines[j];
-        if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 || n.x0 > l.x1) continue;
-        return rest.match(n.text).hasMatch() ? n.text : QString();
     }
     return {};
 }
@@ -666,7 +690,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     for (int i = 0; i < n; ++i) {
         if (labelOf(lines[i].text) != LineLabel::Author || carriesSentenceOn(i)) continue;
         const auto [found, at] = labelledValue(lines, i);
-        QString value = untilNextLabel(found) + wrappedName(lines, at, found);
+        QString value = untilNextLabel(found);
+        if (at >= 0 && found == withoutLabel(lines[at].text)) value += wrappedName(lines, at, found);
         // a row of labels beside it: the head of an author table
         const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None;
         if (head) value.clear();
@@ -786,6 +811,24 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (names.isEmpty()) names = looseNames(text);
         for (const QString& name : names)
             if (!r.authors.contains(name)) r.authors << name;
+    }
+
+    // Still no author: a piece signed at its foot, after the text, one author a line with the
+    // affiliation after a comma ("Rebecca Petrova, Department of Geography, …, Germany").
+    if (r.authors.isEmpty()) {
+        static const RE signature(QStringLiteral("^(\\p{Lu}[\\p{L}.'’\\-]*(?:\\s+\\p{Lu}[\\p{L}.'’\\-]*){1,3})\\s*,\\s*(.+)$"));
+        QStringList signers;
+        for (int i = n - 1; i >= 0 && i >= n - 8; --i) {
+            const QString& t = lines[i].text;
+            if (isContactLine(t) || t.contains(QLatin1Char('@'))) {
+                if (signers.isEmpty()) continue;
+                break;
+            }
+            const auto m = signature.match(t);
+            if (!m.hasMatch() || !isAffiliation(m.captured(2)) || namesInLine(m.captured(1)).size() != 1) break;
+            signers.prepend(namesInLine(m.captured(1)).first());
+        }
+        r.authors = signers;
     }
 
     // One banner in capitals among names that are not: "ECONOMIC POLICY REVIEW", "ETH ZÜRICH".

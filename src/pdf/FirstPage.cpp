@@ -816,7 +816,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // Still no author: a piece signed at its foot, after the text, one author a line with the
     // affiliation after a comma ("Rebecca Petrova, Department of Geography, …, Germany").
     if (r.authors.isEmpty()) {
-        static const RE signature(QStringLiteral("^(\\p{Lu}[\\p{L}.'’\\-]*(?:\\s+\\p{Lu}[\\p{L}.'’\\-]*){1,3})\\s*,\\s*(.+)$"));
+        // the affiliation after a comma, or in its own type, starting with its first word
+        static const RE signature(QStringLiteral("^(\\p{Lu}[\\p{L}.'’\\-]*(?:\\s+(?:(?:van|von|der|den|de|del|da|di|du|le|la|ter|ten)\\s+)*"
+                                                 "\\p{Lu}[\\p{L}.'’\\-]*){1,3}?)"
+                                                 "(?:\\s*,\\s*|\\s+(?=(?:Department|School|College|Institute|University|Faculty|"
+                                                 "Cent(?:re|er)|Laborator|Division|Dept)))(.+)$"));
         QStringList signers;
         for (int i = n - 1; i >= 0 && i >= n - 8; --i) {
             const QString& t = lines[i].text;
@@ -825,7 +829,12 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 break;
             }
             const auto m = signature.match(t);
-            if (!m.hasMatch() || !isAffiliation(m.captured(2)) || namesInLine(m.captured(1)).size() != 1) break;
+            if (!m.hasMatch() || !isAffiliation(m.captured(2)) || namesInLine(m.captured(1)).size() != 1) {
+                // the end of the affiliation above, wrapped: "… Delft University of Technology, The" / "Netherlands"
+                if (i > 0 && t.count(QLatin1Char(' ')) < 3 && !t.endsWith(QLatin1Char('.')) && signature.match(lines[i - 1].text).hasMatch())
+                    continue;
+                break;
+            }
             signers.prepend(namesInLine(m.captured(1)).first());
         }
         r.authors = signers;

@@ -250,6 +250,16 @@ QStringList namesInLine(const QString& line) {
 }
 
 QStringList namesBeforeUnit(const QString& line) {
+    // run in, each name with its unit in brackets: "A (Dept, Univ), B (Univ), and C (Inst)."
+    static const RE bracketed(QStringLiteral("\\s*\\(([^()]+)\\)"));
+    if (!hasCjk(line) && line.contains(bracketed)) {
+        bool units = true;
+        for (auto it = bracketed.globalMatch(line); it.hasNext() && units;) units = isAffiliation(it.next().captured(1));
+        QString rest = line;
+        rest.remove(bracketed);
+        while (rest.endsWith(QLatin1Char('.')) || rest.endsWith(QLatin1Char(','))) rest.chop(1);
+        if (units) return namesInLine(rest);
+    }
     static const RE dash(QStringLiteral("^(.*?\\S)(?:\\s*(?:—{1,2}|―{1,2}|－{1,2}|-{2,3})\\s*|\\s+[-–]\\s+)(\\S.*)$"));
     const auto m = dash.match(line.trimmed());
     if (!m.hasMatch() || !isAffiliation(m.captured(2))) return {};

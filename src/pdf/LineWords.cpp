@@ -14,7 +14,9 @@ using RE = QRegularExpression;
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
     static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品|发\\s*明|成\\s*果)\\s*)?"
-                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*|title\\s+and\\s+subtitle\\b\\s*)"),
+                                      "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*|title\\s+and\\s+subtitle\\b\\s*|"
+                                      "(?:thesis|project|paper|dissertation|report)\\s+title(?:\\s*[:：]\\s*|\\s*$)|"
+                                      "标\\s*题\\s*[:：]\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -28,15 +30,19 @@ const RE& authorLabel() {
                                       "[\\x{4E00}-\\x{9FFF}]{1,3}[人者]|"
                                       "(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
                                       // a name follows the English label, not a word of a sentence: "Author of correspondence"
-                                      "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|by)"
-                                      "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)"),
+                                      "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|(?:(?:prepared|submitted|presented|compiled)\\s+)?by)"
+                                      "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)|"
+                                      // words that could begin a title name the author only before a colon
+                                      "^(?:candidate|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"
+                                      "(?:principal\\s+)?investigators?|inventors?|speakers?|presenters?)\\s*[:：]\\s*"),
                        RE::CaseInsensitiveOption);
     return re;
 }
 
 const RE& supervisorLabel() {
     static const RE re(QStringLiteral("^(?:(?:指\\s*导|合\\s*作|任\\s*课)?\\s*(?:导\\s*师|教\\s*师|老\\s*师)(?:\\s*姓\\s*名)?|"
-                                      "supervisors?|advisors?|directed by)(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
+                                      "supervisors?|advisors?|directed by|supervised by|under\\s+the\\s+(?:supervision|guidance)\\s+of)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
+                                      "^(?:guide|mentor|promoter|committee\\s+chair)\\s*[:：]\\s*"),
                        RE::CaseInsensitiveOption);
     return re;
 }

@@ -642,13 +642,19 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         };
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
-            if ((title(i) >= 0.3 || bridges(i) || tail(i) || brokenCjk(i, l.y0 - bottom)) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
-                sameType(l)) {
+            // a Chinese title broken mid-word goes on in its size, even in another face
+            const bool sameSize = std::abs(l.size - size) < 0.1 * size;
+            const bool broken = brokenCjk(i, l.y0 - bottom);
+            if ((title(i) >= 0.3 || bridges(i) || tail(i) || broken) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
+                (sameType(l) || (broken && sameSize))) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
-            } else if (title(i) >= 0.3 && i == parts.last() + 1 && dashSubtitle(l.text) && eligible(i) && !carried &&
-                       l.y0 - bottom < 1.6 * size && std::abs(l.size - size) < 0.1 * size) {
-                parts << i;  // in another weight than the title, as such a subtitle often is
+            } else if (i == parts.last() + 1 && dashSubtitle(l.text) && eligible(i) && !carried && l.y0 - bottom < 1.6 * size &&
+                       labelOf(QString(l.text).remove(QRegularExpression(QStringLiteral("^[\\s—―－-]+")))) != LineLabel::DocumentType &&
+                       l.size >= 0.6 * size && l.size < 1.1 * size &&
+                       std::abs(l.x0 + l.x1 - lines[seed].x0 - lines[seed].x1) < 4 * size) {
+                // in another weight or a smaller size than the title, as such a subtitle often is
+                parts << i;
                 bottom = std::max(bottom, l.y1);
             } else if (title(i) >= 0.5 && eligible(i) && l.y0 - bottom < 1.6 * size && carriesOn(l)) {
                 parts << i;
@@ -660,7 +666,9 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
         for (int i = seed - 1; i >= 0; --i) {
             const Line& l = lines[i];
-            if ((title(i) >= 0.3 || brokenCjk(i, top - l.y1)) && eligible(i) && top - l.y1 < 1.6 * size && sameType(l)) {
+            const bool broken = brokenCjk(i, top - l.y1);
+            if ((title(i) >= 0.3 || broken) && eligible(i) && top - l.y1 < 1.6 * size &&
+                (sameType(l) || (broken && std::abs(l.size - size) < 0.1 * size))) {
                 parts.prepend(i);
                 top = std::min(top, l.y0);
             } else if (l.y1 <= top + 0.2 * size) {
@@ -731,6 +739,24 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             for (auto it = next.globalMatch(l.text, m.capturedEnd()); it.hasNext();) names << it.next().captured(1);
             r.authors = names;
             if (!names.isEmpty()) break;
+        }
+    }
+
+    // A box "About the authors" ("Jane Roe is a Senior Researcher at …. John Doe is …"): its sentences'
+    // subjects are the authors.
+    if (r.authors.isEmpty()) {
+        static const RE about(QStringLiteral("^(?:about|on)\\s+the\\s+authors?$"), RE::CaseInsensitiveOption);
+        static const RE subject(QStringLiteral("(?:^|(?<=[.;]\\s))(\\p{Lu}[\\p{L}.'’\\-]*(?:\\s+(?:(?:van|von|der|den|de|del|da|di|du|le|la|ter|ten)\\s+)*"
+                                               "\\p{Lu}[\\p{L}.'’\\-]*){1,3})\\s+(?:is|was|has been|holds|works|leads|heads|directs)\\b"));
+        for (int i = 0; i < n; ++i) {
+            if (!about.match(lines[i].text.trimmed()).hasMatch()) continue;
+            QString box;
+            for (int k = i + 1; k < n && k <= i + 6 && !startsSection(lines[k].text); ++k) box += lines[k].text + QLatin1Char(' ');
+            for (auto it = subject.globalMatch(box); it.hasNext();) {
+                const QStringList names = namesInLine(it.next().captured(1));
+                if (names.size() == 1 && !r.authors.contains(names.first())) r.authors << names.first();
+            }
+            break;
         }
     }
 

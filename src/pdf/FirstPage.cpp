@@ -644,15 +644,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             const Line& l = lines[i];
             // a Chinese title broken mid-word goes on in its size, even in another face
             const bool sameSize = std::abs(l.size - size) < 0.1 * size;
-            const bool broken = brokenCjk(i, l.y0 - bottom);
+            const bool broken = brokenCjk(i, l.y0 - bottom) || (title(i) >= 0.8 && hasCjk(l.text) && hasCjk(lines[seed].text));
             if ((title(i) >= 0.3 || bridges(i) || tail(i) || broken) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
                 (sameType(l) || (broken && sameSize))) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
             } else if (i == parts.last() + 1 && dashSubtitle(l.text) && eligible(i) && !carried && l.y0 - bottom < 1.6 * size &&
                        labelOf(QString(l.text).remove(QRegularExpression(QStringLiteral("^[\\s—―－-]+")))) != LineLabel::DocumentType &&
-                       l.size >= 0.6 * size && l.size < 1.1 * size &&
-                       std::abs(l.x0 + l.x1 - lines[seed].x0 - lines[seed].x1) < 4 * size) {
+                       l.size >= 0.6 * size && l.size < 1.1 * size) {
                 // in another weight or a smaller size than the title, as such a subtitle often is
                 parts << i;
                 bottom = std::max(bottom, l.y1);
@@ -666,7 +665,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
         for (int i = seed - 1; i >= 0; --i) {
             const Line& l = lines[i];
-            const bool broken = brokenCjk(i, top - l.y1);
+            const bool broken = brokenCjk(i, top - l.y1) || (title(i) >= 0.8 && hasCjk(l.text) && hasCjk(lines[seed].text));
             if ((title(i) >= 0.3 || broken) && eligible(i) && top - l.y1 < 1.6 * size &&
                 (sameType(l) || (broken && std::abs(l.size - size) < 0.1 * size))) {
                 parts.prepend(i);

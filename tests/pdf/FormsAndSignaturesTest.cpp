@@ -1,0 +1,178 @@
+// Field assembly on pages whose fields are not where a paper's usually are:
+// blocks side by side in two scripts, numbered forms, labels the reader has
+// no list entry for, and authors who sign at the end.
+#include <gtest/gtest.h>
+
+#include "pdf/FirstPage.h"
+#include "pdf/LineFeatures.h"
+#include "pdf/LineWords.h"
+#include "pdf/TextLines.h"
+
+namespace {
+
+using K = pdf::LineKind;
+using pdf::LineLabel;
+
+pdf::Word word(const QString& text, double x, double y, double size) {
+    const double w = text.size() * size * (text.front().unicode() > 0x2E80 ? 1.0 : 0.5);
+    return pdf::Word{text, x, y - size, x + w, y, size, QStringLiteral("Serif"), true};
+}
+
+QList<pdf::Line> page(const QList<QList<pdf::Word>>& rows) {
+    QList<pdf::Word> words;
+    for (const auto& r : rows) words << r;
+    return pdf::groupLines(words);
+}
+
+// Likelihoods that make the first line the title and every other line "other".
+std::vector<float> titleFirst(int lines) {
+    std::vector<float> out;
+    for (int l = 0; l < lines; ++l)
+        for (int k = 0; k < pdf::kLineKinds; ++k)
+            out.push_back(k == int(l == 0 ? K::Title : K::Other) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+    return out;
+}
+
+pdf::PageReading read(const QList<pdf::Line>& lines) { return pdf::readFirstPage(lines, 842, titleFirst(int(lines.size()))); }
+
+// The same, with the lines of the given texts taken for title lines.
+pdf::PageReading readTitled(const QList<pdf::Line>& lines, const QStringList& titles) {
+    std::vector<float> kinds;
+    for (const auto& l : lines)
+        for (int k = 0; k < pdf::kLineKinds; ++k)
+            kinds.push_back(k == int(titles.contains(l.text) ? K::Title : K::Other) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+    return pdf::readFirstPage(lines, 842, kinds);
+}
+
+TEST(FieldAssembly, ChineseAndEnglishBlocksSideBySideAreReadInTurn) {
+    const auto lines = page({
+        {word("基于松嫩平原调查的大豆蛋白品质", 60, 110, 15), word("Quality", 306, 105, 12), word("Improvement", 355, 105, 12)},
+        {word("Protein", 321, 121, 12), word("in", 370, 121, 12), word("Songnen", 385, 121, 12)},
+        {word("改良", 160, 134, 15)},
+        {word("叶秀泽，潘然永", 100, 160, 12), word("Ye", 330, 158, 10), word("Xiuze,", 345, 158, 10), word("Pan", 380, 158, 10),
+         word("Ranyong", 400, 158, 10)},
+    });
+    QStringList texts;
+    for (const auto& l : lines) texts << l.text;
+    EXPECT_EQ(texts, (QStringList{"基于松嫩平原调查的大豆蛋白品质", "改良", "叶秀泽，潘然永", "Quality Improvement",
+                                  "Protein in Songnen", "Ye Xiuze, Pan Ranyong"}));
+    EXPECT_EQ(readTitled(lines, {"基于松嫩平原调查的大豆蛋白品质", "改良", "Quality Improvement", "Protein in Songnen"}).title,
+              QStringLiteral("基于松嫩平原调查的大豆蛋白品质改良"));
+    // a short bilingual label keeps its English twin on its line
+    EXPECT_EQ(page({{word("论文题目", 60, 100, 13), word("Title：", 130, 100, 13)}}).size(), 1);
+}
+
+TEST(FieldAssembly, WordsForTheOneWhoDidTheWorkAndFormFieldNumbersMakeLabels) {
+    for (const char* author : {"汇报人：宋一丽", "答辩人 王勇", "(72)发明人 苏勇；武涛晶", "申 请 者：姚安涛", "Prepared by John Roe",
+                               "Inventors: Ann Lee", "6. AUTHOR(S)"})
+        EXPECT_EQ(pdf::labelOf(QString::fromUtf8(author)), LineLabel::Author) << author;
+    for (const char* other : {"代理人 沈秀海", "联系人：王五", "机器人 控制", "Student Engagement in Online Courses",
+                              "written by Roeland Kindt and others"})
+        EXPECT_NE(pdf::labelOf(QString::fromUtf8(other)), LineLabel::Author) << other;
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("(54)发明名称")), LineLabel::Title);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("4. TITLE AND SUBTITLE")), LineLabel::Title);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Supervised by Prof. Lin")), LineLabel::Supervisor);
+
+    // a label it does not know ends the value before it
+    const auto grant = page({
+        {word("河北省自然科学基金项目", 150, 100, 20)},
+        {word("项目名称：综合能源系统协同技术路线的理论与方法", 60, 300, 14)},
+        {word("项目负责人：钱建然", 60, 330, 14), word("电话：0128-52618989", 250, 330, 14)},
+    });
+    const auto g = read(grant);
+    EXPECT_EQ(g.title, QStringLiteral("综合能源系统协同技术路线的理论与方法"));
+    EXPECT_EQ(g.authors, QStringList{QStringLiteral("钱建然")});
+}
+
+TEST(FieldAssembly, NumberedFormsGiveTheValuesUnderTheirLabels) {
+    // a patent's front page: the title under its label, names wrapped inside the last one
+    const auto patent = page({
+        {word("(12)发明专利", 60, 80, 16)},
+        {word("(54)发明名称", 60, 200, 11), word("(71)申请人", 320, 200, 11), word("滨州学院", 362, 200, 11)},
+        {word("一种暗管排盐施工装置", 60, 216, 11)},
+        {word("(72)发明人", 60, 250, 11), word("夏晓", 130, 250, 11), word("蒋涛逸", 160, 250, 11), word("万", 200, 250, 11)},
+        {word("勇平", 130, 266, 11), word("本发明公开了一种装置，包括底座", 320, 266, 11)},
+    });
+    const auto p = read(patent);
+    EXPECT_EQ(p.title, QStringLiteral("一种暗管排盐施工装置"));
+    EXPECT_EQ(p.authors, (QStringList{"夏晓", "蒋涛逸", "万勇平"}));
+
+    // a report form: numbered cells of the next column stand level with the values
+    const auto form = page({
+        {word("REPORT", 200, 60, 14), word("DOCUMENTATION", 260, 60, 14), word("PAGE", 370, 60, 14)},
+        {word("4.", 40, 200, 8), word("TITLE", 52, 200, 8), word("AND", 80, 200, 8), word("SUBTITLE", 100, 200, 8),
+         word("5a.", 320, 200, 8), word("CONTRACT", 335, 200, 8), word("NUMBER", 380, 200, 8)},
+        {word("INTEGRATING", 40, 214, 10), word("SALINE", 110, 214, 10), word("SOIL", 150, 214, 10)},
+        {word("FA9550-04-C-7149", 320, 216, 10)},
+        {word("RECLAMATION:", 40, 228, 10), word("FINAL", 110, 228, 10), word("REPORT", 145, 228, 10)},
+        {word("6.", 40, 260, 8), word("AUTHOR(S)", 52, 260, 8), word("5d.", 320, 260, 8), word("PROJECT", 335, 260, 8)},
+        {word("Takeshi", 40, 274, 10), word("Williams,", 80, 274, 10), word("Mehmet", 130, 274, 10), word("Y.", 168, 274, 10)},
+        {word("Papadopoulos,", 40, 287, 10), word("Mary", 110, 287, 10), word("Schneider", 135, 287, 10)},
+        {word("7.", 40, 320, 8), word("PERFORMING", 52, 320, 8), word("ORGANIZATION", 110, 320, 8)},
+    });
+    const auto f = read(form);
+    EXPECT_EQ(f.title, QStringLiteral("INTEGRATING SALINE SOIL RECLAMATION: FINAL REPORT"));
+    EXPECT_EQ(f.authors, (QStringList{"Takeshi Williams", "Mehmet Y. Papadopoulos", "Mary Schneider"}));
+}
+
+TEST(FieldAssembly, AuthorsWhoSignAtTheEndAndAboutTheAuthorsBoxes) {
+    const auto theory = page({
+        {word("以价值评价推动古建筑木结构高质量发展", 80, 120, 20)},
+        {word("本文梳理了相关研究的进展，结合实地调研与统计资料。", 60, 200, 10)},
+        {word("（作者：孙欣子，系北京建筑大学教授；梁蕾，系鲁东大学副教授）", 60, 700, 10)},
+    });
+    EXPECT_EQ(read(theory).authors, (QStringList{"孙欣子", "梁蕾"}));
+
+    const auto commentary = page({
+        {word("What", 60, 120, 20), word("the", 110, 120, 20), word("Oasis", 150, 120, 20), word("Teaches", 210, 120, 20)},
+        {word("We", 60, 200, 10), word("report", 80, 200, 10), word("early", 120, 200, 10), word("results.", 150, 200, 10)},
+        {word("Kwame", 60, 700, 10), word("van", 95, 700, 10), word("der", 115, 700, 10), word("Berg", 135, 700, 10),
+         word("School", 165, 700, 10), word("of", 200, 700, 10), word("Marine", 215, 700, 10), word("Science,", 250, 700, 10),
+         word("Delft", 295, 700, 10), word("University,", 325, 700, 10), word("The", 385, 700, 10)},
+        {word("Netherlands", 60, 714, 10)},
+        {word("Kevin", 60, 728, 10), word("Taylor,", 90, 728, 10), word("College", 130, 728, 10), word("of", 170, 728, 10),
+         word("Food", 185, 728, 10), word("Science,", 210, 728, 10), word("Monash", 255, 728, 10), word("University", 295, 728, 10)},
+        {word("e-mail:", 60, 742, 10), word("k.berg@example.org", 100, 742, 10)},
+    });
+    EXPECT_EQ(read(commentary).authors, (QStringList{"Kwame van der Berg", "Kevin Taylor"}));
+
+    const auto brief = page({
+        {word("Scaling", 60, 120, 20), word("Up", 140, 120, 20), word("Green", 175, 120, 20), word("Bonds", 240, 120, 20)},
+        {word("KEY", 60, 200, 12), word("MESSAGES", 90, 200, 12)},
+        {word("About", 60, 600, 11), word("the", 95, 600, 11), word("authors", 117, 600, 11)},
+        {word("Elizabeth", 60, 615, 9), word("Lewis", 105, 615, 9), word("is", 135, 615, 9), word("a", 147, 615, 9),
+         word("Senior", 155, 615, 9), word("Researcher.", 185, 615, 9), word("J.", 240, 615, 9), word("Tran", 252, 615, 9),
+         word("is", 277, 615, 9), word("Director.", 289, 615, 9)},
+    });
+    EXPECT_EQ(read(brief).authors, (QStringList{"Elizabeth Lewis", "J. Tran"}));
+}
+
+TEST(FieldAssembly, RunInUnitsDashSubtitlesAndBracketsThatAreNoUnits) {
+    const auto runin = page({
+        {word("Seagrass", 60, 120, 18), word("Recovery", 150, 120, 18), word("at", 235, 120, 18), word("Sea", 260, 120, 18)},
+        {word("David", 60, 150, 11), word("Zhang", 95, 150, 11), word("(School", 135, 150, 11), word("of", 180, 150, 11),
+         word("Materials,", 195, 150, 11), word("University", 255, 150, 11), word("of", 320, 150, 11), word("Leeds),", 335, 150, 11),
+         word("and", 380, 150, 11), word("Ann", 405, 150, 11), word("Lee", 430, 150, 11), word("(Oxford", 455, 150, 11),
+         word("University).", 500, 150, 11)},
+    });
+    EXPECT_EQ(read(runin).authors, (QStringList{"David Zhang", "Ann Lee"}));
+    // a line whose brackets hold no unit is read as before, and the reading ends
+    const auto plain = page({
+        {word("Results", 60, 120, 18), word("Overview", 140, 120, 18)},
+        {word("Ann", 60, 150, 11), word("Lee", 90, 150, 11), word("(see", 120, 150, 11), word("Table", 150, 150, 11),
+         word("1)", 185, 150, 11), word("(University", 200, 150, 11), word("of", 260, 150, 11), word("Leeds)", 275, 150, 11)},
+    });
+    EXPECT_EQ(read(plain).title, QStringLiteral("Results Overview"));
+
+    // a subtitle after a dash, right-aligned and smaller, follows its title; a document type does not
+    const auto review = page({
+        {word("稻油轮作研究的新视野", 85, 140, 18)},
+        {word("——评《油菜效益分析论》", 366, 160, 12)},
+        {word("廖伟建", 280, 189, 12)},
+    });
+    EXPECT_EQ(read(review).title, QStringLiteral("稻油轮作研究的新视野——评《油菜效益分析论》"));
+    const auto report = page({{word("雷山县苗绣纹样传承路径初探", 100, 140, 18)}, {word("——研究报告", 200, 160, 14)}});
+    EXPECT_EQ(read(report).title, QStringLiteral("雷山县苗绣纹样传承路径初探"));
+}
+
+}  // namespace

@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,8 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'eleventh' not in n and 'twelfth' not in n
+                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1489,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random

@@ -103,7 +103,7 @@ def data_descriptor(rng):
                    {'size': 7.5}), '\n', ('Published: %d %s %d' % (rng.randint(1, 28), MONTHS[month - 1], year),
                                           {'size': 7.5}), '\n', ('https://doi.org/%s' % doi, {'size': 7.5})]
     body = [('Abstract', {'bold': True, 'size': 11}), '\n', ('We describe %s. ' % (title[0].lower() + title[1:]) +
-                                                            '. ' + BODY * 2, {'size': 9.5})]
+                                                            BODY * 2, {'size': 9.5})]
     page.table([[side, body]] if rng.random() < 0.5 else [[body, side]], widths_cm=[4.0, 13.0], align='l')
     page.para(('Data at a glance' if rng.random() < 0.5 else 'Dataset summary', {'bold': True}), size=10, before=8)
     page.table([['Subject', d.capitalize()],

@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,8 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'eleventh' not in n and 'twelfth' not in n
+                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1489,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1585,6 +1586,103 @@ class EleventhTemplatesTest(unittest.TestCase):
                     side = [c for c in cells if c.startswith('DOI: ')][0]
                     self.assertIn('DOI: ' + rec['doi'], side)
                     self.assertIn('Editor: ' + rec['editor'], side)
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class TwelfthTemplatesTest(unittest.TestCase):
+    """The twelfth set (blind part heldout12): new schools and wording, labels printed, the people
+    named beside the authors kept apart, the mark of each layout, the whole set in its part."""
+
+    def setUp(self):
+        import gen_en_twelfth
+        import gen_pages
+        import gen_zh_twelfth
+        self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n
+                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+
+    def samples(self, n=8):
+        import random
+        for mod in (self.mod, self.en):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('twelfth/%s/%d' % (fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import random
+        import vocab
+        self.assertEqual(len(self.earlier), 22)
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
+        for m in self.earlier + [vocab]:
+            with open(m.__file__, encoding='utf-8') as f:
+                source += f.read()
+        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
+        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + [w for c in self.mod.CASES for w in c[1:]]
+        terms += [w for d in self.en.MED for w in d[0] + d[1]] + [w for d in self.en.DATA for w in d]
+        self.assertFalse([t for t in terms if t in source], 'subjects, angles and settings of their own')
+        for m in self.earlier:
+            forms = self.mod.FORMS + self.mod.MED_FORMS + self.mod.CASE_FORMS
+            self.assertFalse(set(getattr(m, 'FORMS', ())) & set(forms))
+            self.assertFalse(set(getattr(m, 'FRAMES', ())) & set(self.en.CASE_FRAMES + self.en.DATA_FRAMES))
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                _assert_labels_printed(self, page, rec)
+        fn = self.mod.TEMPLATES['gen-zh-thesis-committee']
+        self.assertEqual(_page_text(fn(random.Random('s/1'))[0]), _page_text(fn(random.Random('s/1'))[0]))
+
+    def test_records_vary_and_people_are_kept_apart(self):
+        """Metadata right, wrong and empty all occur; the year is printed (in Chinese numerals on some
+        title pages); the committee and the section's host are neither authors nor supervisors; the
+        English pages and the committee pages have no keywords."""
+        from genbase import zh_date
+        metas = set()
+        for fam, (page, rec) in self.samples(10):
+            metas.add(rec['meta'])
+            text = _page_text(page)
+            others = rec.get('committee', []) + ([rec['host']] if 'host' in rec else [])
+            with self.subTest(family=fam, title=rec['title']):
+                self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
+                self.assertFalse([p for p in others if p in rec['authors'] or p == rec.get('supervisor')])
+                if fam == 'gen-zh-thesis-committee':
+                    self.assertRegex(text, '指导教师：%s' % rec['supervisor'])
+                    self.assertRegex(text, '答辩委员会主席：%s' % rec['committee'][0])
+                if fam in ('gen-zh-thesis-committee', 'gen-en-casereport-degrees', 'gen-en-datadescriptor-glance'):
+                    self.assertEqual(rec['keywords'], [])
+                for k in rec['keywords']:
+                    self.assertIn(k, text)
+        self.assertEqual(metas, {'right', 'wrong', 'empty'})
+
+    def test_layout_marks(self):
+        """Each template prints what makes its layout: the structured abstract, the case tag over the
+        title, the data set's table, the committee, the case library's band and its note, the
+        special section and host over the title, degrees after the names, the descriptor's dates."""
+        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
+                         {'heldout12'})
+        for fam, (page, rec) in self.samples(4):
+            lines = [p.text for p in page.doc.paragraphs if p.text]
+            cells = [c.text for t in page.doc.tables for r in t.rows for c in r.cells]
+            text = _page_text(page)
+            with self.subTest(family=fam, title=rec['title']):
+                if fam == 'gen-zh-clinical-structuredabstract':
+                    self.assertTrue(all(w in text for w in ('目的', '方法', '结果', '结论', '通信作者')))
+                elif fam == 'gen-zh-casereport-columntag':
+                    self.assertRegex(lines[lines.index(rec['title']) - 1], '^·.+·$')
+                elif fam == 'gen-zh-datapaper-datatable':
+                    self.assertIn('数据作者', cells)
+                    self.assertEqual(cells[cells.index('数据作者') + 1], '、'.join(rec['authors']))
+                elif fam == 'gen-zh-teachingcase-library':
+                    self.assertRegex(cells[1], '编号')
+                    self.assertTrue([x for x in lines if '仅供课堂讨论' in x])
+                elif fam == 'gen-zh-specialsection-host':
+                    self.assertIn('主持人：' + rec['host'], text)
+                    box = [k for k, x in enumerate(lines) if x.startswith('专题：')]
+                    self.assertTrue((box and box[0] < lines.index(rec['title'])) or cells[0].startswith('专题：'))
+                elif fam == 'gen-en-casereport-degrees':
+                    self.assertRegex(text, re.escape(rec['authors'][0]) + ', (MD|PhD|MBBS|MSc|RN|DO)')
+                elif fam == 'gen-en-datadescriptor-glance':
+                    self.assertTrue([c for c in cells if c.startswith('Received: ') and rec['doi'] in c])
 
 
 if __name__ == '__main__':

@@ -1,5 +1,7 @@
 #include "pdf/FirstPage.h"
 
+#include "pdf/ChineseSurnames.h"
+
 #include "pdf/LineFeatures.h"
 #include "pdf/LineWords.h"
 
@@ -135,7 +137,7 @@ bool isPersonName(const QString& name) {
     if (n.isEmpty()) return false;
     if (hasCjk(n)) {
         static const RE cjk(QStringLiteral("^[\\x{3400}-\\x{9FFF}][\\x{3400}-\\x{9FFF}·•]{1,5}$"));
-        return cjk.match(n).hasMatch() && !isAffiliation(n) && !startsSection(n);
+        return cjk.match(n).hasMatch() && startsWithChineseSurname(n) && !isAffiliation(n) && !startsSection(n);
     }
     if (isAffiliation(n) || hasFurnitureWord(n) || startsSection(n)) return false;
     static const RE particle(QStringLiteral("^(van|von|de|der|den|da|di|del|della|la|le|du|dos|das|ten|ter|bin|al|el|y|zu)$"));
@@ -338,7 +340,7 @@ QStringList looseNames(const QString& line) {
         p = p.simplified();
         if (hasCjk(p)) p.remove(QLatin1Char(' '));
         const int words = int(p.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
-        if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && p.size() > 6) || isAffiliation(p) ||
+        if (p.isEmpty() || words > 4 || p.size() > 40 || (hasCjk(p) && (p.size() > 6 || !startsWithChineseSurname(p))) || isAffiliation(p) ||
             hasFurnitureWord(p) || startsSection(p) || labelOf(p) != LineLabel::None)
             continue;
         // a lone word in capitals is an acronym or a banner ("NFSS."), not a name

@@ -66,7 +66,7 @@ TEST(FieldAssembly, WordsForTheOneWhoDidTheWorkAndFormFieldNumbersMakeLabels) {
     for (const char* author : {"汇报人：宋一丽", "答辩人 王勇", "(72)发明人 苏勇；武涛晶", "申 请 者：姚安涛", "Prepared by John Roe",
                                "Inventors: Ann Lee", "6. AUTHOR(S)"})
         EXPECT_EQ(pdf::labelOf(QString::fromUtf8(author)), LineLabel::Author) << author;
-    for (const char* other : {"代理人 沈秀海", "联系人：王五", "机器人 控制", "Student Engagement in Online Courses",
+    for (const char* other : {"代理人 沈秀海", "联系人：王五", "主持人：郭玉颖", "机器人 控制", "Student Engagement in Online Courses",
                               "written by Roeland Kindt and others"})
         EXPECT_NE(pdf::labelOf(QString::fromUtf8(other)), LineLabel::Author) << other;
     EXPECT_EQ(pdf::labelOf(QStringLiteral("(54)发明名称")), LineLabel::Title);
@@ -82,6 +82,22 @@ TEST(FieldAssembly, WordsForTheOneWhoDidTheWorkAndFormFieldNumbersMakeLabels) {
     const auto g = read(grant);
     EXPECT_EQ(g.title, QStringLiteral("综合能源系统协同技术路线的理论与方法"));
     EXPECT_EQ(g.authors, QStringList{QStringLiteral("钱建然")});
+}
+
+TEST(FieldAssembly, ChineseNamesStartWithAFamilyName) {
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("欧阳晨浩，上官安彬、覃凯春")), (QStringList{"欧阳晨浩", "上官安彬", "覃凯春"}));
+    for (const char* words : {"案例正文", "实地调研", "统计资料", "分析了存在"})
+        EXPECT_TRUE(pdf::namesInLine(QString::fromUtf8(words)).isEmpty()) << words;
+    // a case's heading over its title and byline is no author
+    const auto teaching = page({
+        {word("案例正文", 250, 100, 14)},
+        {word("从囊型包虫病到腹腔镜手术：牧区人群的转型", 100, 140, 18)},
+        {word("孙芳", 260, 170, 12)},
+    });
+    std::vector<float> kinds;
+    for (K k : {K::Author, K::Title, K::Author})
+        for (int i = 0; i < pdf::kLineKinds; ++i) kinds.push_back(i == int(k) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+    EXPECT_EQ(pdf::readFirstPage(teaching, 842, kinds).authors, QStringList{QStringLiteral("孙芳")});
 }
 
 TEST(FieldAssembly, NumberedFormsGiveTheValuesUnderTheirLabels) {

@@ -162,6 +162,14 @@ bool isPersonName(const QString& name) {
     return !tokens.last().endsWith(QLatin1Char('.')) || tokens.last().size() > 3;
 }
 
+// Degrees and honours after a name: "Laura Fischer, MSc, Pablo Liu, MD, PhD".
+const QRegularExpression& degrees() {
+    static const RE re(QStringLiteral("(?:,\\s*|\\s+)(?:M\\.?D|Ph\\.?\\s?D|D\\.?Phil|M\\.?Phil|M\\.?Sc|B\\.?Sc|M\\.?P\\.?H|MBBS|MBChB|R\\.?N|"
+                                      "M\\.?S|M\\.?A|MBA|DDS|DMD|DVM|Pharm\\.?D|FRC[PS]|FACS|FACP|MRCP|B\\.?S|B\\.?A|Dr\\.?\\s?med|Dipl\\.?-Ing)\\.?"
+                                      "(?=\\s*(?:,|;|$|\\band\\b|&))"));
+    return re;
+}
+
 QStringList namesInLine(const QString& line) {
     if (isDateLine(line) || line.startsWith(QLatin1Char('(')) || line.startsWith(QChar(0xFF08))) return {};
     if (isContactLine(line)) return {};
@@ -191,6 +199,7 @@ QStringList namesInLine(const QString& line) {
     s.remove(email);
     s.remove(openBracket());
     s.remove(ieee);
+    s.remove(degrees());
     s.remove(role);
     s.remove(marks);
     s.remove(by);
@@ -332,6 +341,7 @@ QStringList looseNames(const QString& line) {
     s.remove(bracketed);
     s.remove(openBracket());
     s.remove(marks);
+    s.remove(degrees());
     QStringList out;
     for (QString p : s.split(sep, Qt::SkipEmptyParts)) {
         p = p.simplified();

@@ -86,6 +86,8 @@ TEST(FieldAssembly, WordsForTheOneWhoDidTheWorkAndFormFieldNumbersMakeLabels) {
 
 TEST(FieldAssembly, ChineseNamesStartWithAFamilyName) {
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("欧阳晨浩，上官安彬、覃凯春")), (QStringList{"欧阳晨浩", "上官安彬", "覃凯春"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Laura Fischer, MSc, Pablo Liu, MD, PhD, and Wei Schneider")),
+              (QStringList{"Laura Fischer", "Pablo Liu", "Wei Schneider"}));
     for (const char* words : {"案例正文", "实地调研", "统计资料", "分析了存在"})
         EXPECT_TRUE(pdf::namesInLine(QString::fromUtf8(words)).isEmpty()) << words;
     // a case's heading over its title and byline is no author

@@ -8,7 +8,8 @@ from docxkit import Page
 from genbase import LATIN_FONTS, MONTHS, distinct, en_person, record, set_meta
 import vocab
 
-TRIALS = [('a fermented vegetable diet', 'adults with prediabetes'), ('a forest walking programme', 'older city dwellers'),
+TRIALS = [('a fermented vegetable diet', 'adults with prediabetes'),
+          ('a forest walking programme', 'older city dwellers'),
           ('community evacuation drills', 'reservoir villages'), ('heat stress screening', 'outdoor farm labourers'),
           ('a lactic acid bacteria supplement', 'children with eczema'),
           ('guided greenway cycling', 'office workers with low back pain'),
@@ -64,7 +65,8 @@ def protocol(rng):
     for k, u in enumerate(univs):
         page.para([(chr(97 + k), {'sup': True, 'size': 6}), ' %s, %s, %s' % u], size=8, after=0)
     page.para('*Correspondence: %s' % people[-1], size=8, before=4, after=8)
-    reg = 'NCT0%07d' % rng.randint(1000000, 9999999) if rng.random() < 0.6 else 'ChiCTR%d%07d' % (year - 1, rng.randint(1, 9999999))
+    reg = 'NCT0%07d' % rng.randint(1000000, 9999999) if rng.random() < 0.6 \
+        else 'ChiCTR%d%07d' % (year - 1, rng.randint(1, 9999999))
     for head in ('Background', 'Methods', 'Discussion'):
         page.para([(head + ': ', {'bold': True}), BODY], size=9.5, align='j', after=2)
     page.para([('Trial registration: ', {'bold': True}), '%s, registered %d %s %d.' % (
@@ -110,7 +112,8 @@ def review(rng):
             '\n\n', ('CITATION', {'bold': True, 'size': 7}), '\n', (cite, tiny)]
     byline = []
     for k, person in enumerate(people):
-        byline += [(person, {'size': 11, 'bold': True}), ('%d%s' % (marks[k], '*' if k == 0 else ''), {'sup': True, 'size': 7})]
+        byline += [(person, {'size': 11, 'bold': True}),
+                   ('%d%s' % (marks[k], '*' if k == 0 else ''), {'sup': True, 'size': 7})]
         if k < len(people) - 1:
             byline.append((', ' if k < len(people) - 2 else ' and ', {'size': 11, 'bold': True}))
     affil = '\n'.join('%d %s, %s, %s' % (k + 1, u[0], u[1], u[2]) for k, u in enumerate(mine))

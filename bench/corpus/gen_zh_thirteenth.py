@@ -117,7 +117,8 @@ def task_book(rng):
     rank = rng.choice(['教授', '副教授', '讲师', '高级工程师'])
     rows = [[rng.choice(['题\u3000\u3000目', '论文题目', '课题名称']), title],
             ['学生姓名', '%s\u3000\u3000学号：%d%04d' % (student, year - 4, rng.randint(1, 9999))],
-            ['学\u3000\u3000院', s[0] + topic['unit']], ['专业班级', '%s%d级%d班' % (topic['major'], year - 4, rng.randint(1, 4))],
+            ['学\u3000\u3000院', s[0] + topic['unit']],
+            ['专业班级', '%s%d级%d班' % (topic['major'], year - 4, rng.randint(1, 4))],
             ['指导教师', '%s\u3000（%s）' % (sup, rank) if rng.random() < 0.5 else '%s\u3000职称：%s' % (sup, rank)],
             ['下达日期', '%d年%d月%d日' % (year - 1, rng.choice([11, 12]), rng.randint(1, 28))]]
     page.table(rows, widths_cm=[3.2, 12.5], size=rng.choice([10.5, 12]), grid=True, align=['c', 'l'],
@@ -252,9 +253,9 @@ def monograph(rng):
               align='c', after=40)
     page.para('\u3000'.join(author) + '\u3000' + rng.choice(['著', '编著']), size=14, align='c', after=200)
     press = rng.choice(['%s出版社' % s[0], '科学出版社', '中国农业出版社', '社会科学文献出版社'])
-    page.para([(press, {'size': 14, 'bold': True}), '\n', ('%s\u3000%d' % (rng.choice(['北京', s[2]]), year)
-                                                          if rng.random() < 0.5 else '%d年%d月' % (year, rng.randint(1, 12)),
-                                                          {'size': 11})], align='c')
+    place = '%s\u3000%d' % (rng.choice(['北京', s[2]]), year) if rng.random() < 0.5 \
+        else '%d年%d月' % (year, rng.randint(1, 12))
+    page.para([(press, {'size': 14, 'bold': True}), '\n', (place, {'size': 11})], align='c')
     return _finish(page, rng, title, author, year, editor=editor)
 
 

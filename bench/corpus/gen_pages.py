@@ -34,6 +34,8 @@ import gen_zh_eleventh
 import gen_en_eleventh
 import gen_zh_twelfth
 import gen_en_twelfth
+import gen_zh_thirteenth
+import gen_en_thirteenth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -60,6 +62,8 @@ TEMPLATES.update(gen_zh_eleventh.TEMPLATES)
 TEMPLATES.update(gen_en_eleventh.TEMPLATES)
 TEMPLATES.update(gen_zh_twelfth.TEMPLATES)
 TEMPLATES.update(gen_en_twelfth.TEMPLATES)
+TEMPLATES.update(gen_zh_thirteenth.TEMPLATES)
+TEMPLATES.update(gen_en_thirteenth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -70,7 +74,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_seventh.TEMPLATES) | set(gen_en_seventh.TEMPLATES) | set(gen_zh_eighth.TEMPLATES) \
     | set(gen_en_eighth.TEMPLATES) | set(gen_zh_ninth.TEMPLATES) | set(gen_en_ninth.TEMPLATES) \
     | set(gen_zh_tenth.TEMPLATES) | set(gen_en_tenth.TEMPLATES) | set(gen_zh_eleventh.TEMPLATES) \
-    | set(gen_en_eleventh.TEMPLATES) | set(gen_zh_twelfth.TEMPLATES) | set(gen_en_twelfth.TEMPLATES)
+    | set(gen_en_eleventh.TEMPLATES) | set(gen_zh_twelfth.TEMPLATES) | set(gen_en_twelfth.TEMPLATES) \
+    | set(gen_zh_thirteenth.TEMPLATES) | set(gen_en_thirteenth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

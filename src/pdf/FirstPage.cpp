@@ -6,6 +6,7 @@
 #include "pdf/LineWords.h"
 
 #include <QDate>
+#include <QSet>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -474,6 +475,12 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented = fa
         if (indented ? row.x0 < head.x0 - 2 * size : std::abs(row.x0 - head.x0) > 2 * size) continue;
         const QString cell = row.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();
         if (labelOf(cell) != LineLabel::None || isAffiliation(cell) || startsSection(cell)) break;
+        // the supervisor's row at the foot of the table ("指导教师 | 乙 | …")
+        const bool supervisorRow = std::any_of(lines.begin(), lines.end(), [&](const Line& o) {
+            return std::abs((o.y0 + o.y1) - (row.y0 + row.y1)) / 2 < 0.4 * (row.y1 - row.y0) && o.x1 <= row.x0 &&
+                   labelOf(o.text) == LineLabel::Supervisor;
+        });
+        if (supervisorRow) break;
         QStringList found = namesInLine(cell);
         if (found.isEmpty() && hasCjk(cell)) found = looseNames(cell);
         if (found.size() != 1) break;
@@ -671,6 +678,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 parts << i;
                 bottom = std::max(bottom, l.y1);
                 carried = &l;
+            } else if (l.x1 < lines[seed].x0 - 0.5 * size || l.x0 > lines[seed].x1 + 0.5 * size) {
+                continue;  // a line of a side column, beside the title or between its lines, does not end it
             } else if (l.y0 >= bottom - 0.2 * size) {
                 break;  // a line beside the title (a side column) does not end it
             }
@@ -734,6 +743,13 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (hasCjk(r.authors.first())) {
             for (const QString& m : groupMembers(lines, i))
                 if (!r.authors.contains(m)) r.authors << m;
+            // numbered members, one a line: "参赛队员 1：甲" / "参赛队员 2：乙"
+            static const RE numbered(QStringLiteral("\\d\\s*[:：]"));
+            for (int k = i + 1; k < n && numbered.match(lines[i].text).hasMatch(); ++k) {
+                if (labelOf(lines[k].text) != LineLabel::Author || !numbered.match(lines[k].text).hasMatch()) break;
+                for (const QString& m : namesInLine(untilNextLabel(withoutLabel(lines[k].text))))
+                    if (!r.authors.contains(m)) r.authors << m;
+            }
             break;
         }
     }
@@ -775,12 +791,46 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // with them the less certain lines set like them (same size and weight)
     // that hold nothing but names: the rest of an author grid.
     const bool authorsLabelled = !r.authors.isEmpty();
+    // Names that are not the authors': those under a supervisor's label alone on its line, and
+    // an article's editors and reviewers listed under their heads ("EDITED BY", "Reviewed by").
+    QSet<int> notAuthors;
+    QList<int> editedBy;  // a book's editors stand for its authors when nothing else names them
+    {
+        static const RE editors(QStringLiteral("^\\*?\\s*(?:(?:edited|reviewed|handled)\\s+by|(?:academic|handling|section|guest|associate)\\s+editors?|"
+                                               "reviewers?|editors?)\\s*:?$"),
+                                RE::CaseInsensitiveOption);
+        for (int h = 0; h < n; ++h) {
+            const Line& head = lines[h];
+            const bool supervisor = labelOf(head.text) == LineLabel::Supervisor && withoutLabel(head.text).isEmpty();
+            if (!supervisor && !editors.match(head.text.trimmed()).hasMatch()) continue;
+            if (supervisor) {
+                const int beside = labelledValue(lines, h).second;  // the value in the next cell of the row
+                if (beside >= 0) {
+                    notAuthors.insert(beside);
+                    continue;
+                }
+            }
+            const double size = std::max(head.size, 1.0);
+            double bottom = head.y1;
+            for (int j = h + 1; j < n && j <= h + 6; ++j) {
+                const Line& l = lines[j];
+                if (l.x1 < head.x0 - 2 * size || l.x0 > head.x1 + 2 * size || l.y0 < bottom - 0.2 * size) continue;  // another column
+                if (l.y0 - bottom > 1.5 * size || labelOf(l.text) != LineLabel::None || editors.match(l.text.trimmed()).hasMatch()) break;
+                if (!namesInLine(l.text).isEmpty() || !namesBeforeUnit(l.text).isEmpty() || isPersonName(l.text.section(QLatin1Char(','), 0, 0))) {
+                    notAuthors.insert(j);
+                    if (head.text.trimmed().startsWith(QStringLiteral("edited"), Qt::CaseInsensitive)) editedBy << j;
+                }
+                bottom = l.y1;
+                if (supervisor) break;
+            }
+        }
+    }
     // the lines just under the title, where a byline stands
     auto underTitle = [&](int i) { return !titleLines.isEmpty() && i > titleLines.last() && i <= titleLines.last() + 3; };
     QList<int> sure;
     for (int i = 0; i < n; ++i)
         if ((author(i) >= 0.4 || (underTitle(i) && !namesBeforeUnit(lines[i].text).isEmpty())) &&
-            lines[i].y0 <= 0.8 * h && !titleLines.contains(i))
+            lines[i].y0 <= 0.8 * h && !titleLines.contains(i) && !notAuthors.contains(i))
             sure << i;
     // a byline broken inside its last name: "… · Arjun" / "McDonald", the raised marks on a line between
     auto carriedName = [&](int i) -> QString {
@@ -850,7 +900,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         return false;
     };
     for (int i = 0; i < n && !authorsLabelled && !sure.isEmpty(); ++i) {
-        if ((!sure.contains(i) && !likeSure(i)) || titleLines.contains(i)) continue;
+        if ((!sure.contains(i) && !likeSure(i)) || titleLines.contains(i) || notAuthors.contains(i)) continue;
         // names side by side in columns are read apart
         const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText) + carriedName(i);
         QStringList names = namesBeforeUnit(text);
@@ -886,6 +936,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
         r.authors = signers;
     }
+
+    if (r.authors.isEmpty() && !authorsLabelled)
+        for (int j : editedBy) {
+            QStringList names = namesBeforeUnit(lines[j].text);
+            if (names.isEmpty()) names = namesInLine(lines[j].text);
+            for (const QString& name : names)
+                if (!r.authors.contains(name)) r.authors << name;
+        }
 
     // One banner in capitals among names that are not: "ECONOMIC POLICY REVIEW", "ETH ZÜRICH".
     auto shouts = [](const QString& a) { return !hasCjk(a) && a.contains(QLatin1Char(' ')) && a == a.toUpper(); };

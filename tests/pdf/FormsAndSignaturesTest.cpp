@@ -165,6 +165,44 @@ TEST(FieldAssembly, AuthorsWhoSignAtTheEndAndAboutTheAuthorsBoxes) {
     EXPECT_EQ(read(brief).authors, (QStringList{"Elizabeth Lewis", "J. Tran"}));
 }
 
+TEST(FieldAssembly, TeamsEditorsAndSupervisorsRows) {
+    // numbered members of a team, one a line, and the supervisor apart
+    const auto team = page({
+        {word("题", 60, 200, 12), word("目：库岸滑坡变形监测的数学模型与求解", 84, 200, 12)},
+        {word("参赛队员", 60, 230, 12), word("1：韦林亮", 110, 230, 12)},
+        {word("参赛队员", 60, 250, 12), word("2：沈强梓", 110, 250, 12)},
+        {word("指导教师：邓春", 60, 270, 12)},
+    });
+    EXPECT_EQ(read(team).authors, (QStringList{"韦林亮", "沈强梓"}));
+    // a review's editors and reviewers in the side column are none of its authors; the title
+    // goes on past the side column's lines
+    const auto review = page({
+        {word("EDITED", 56, 80, 7), word("BY", 85, 80, 7)},
+        {word("Yuki", 56, 90, 7), word("Gupta,", 75, 90, 7), word("University", 100, 90, 7), word("of", 140, 90, 7),
+         word("Leeds,", 150, 90, 7), word("UK", 175, 90, 7)},
+        {word("Woodblock", 300, 100, 20), word("print", 400, 100, 20)},
+        {word("REVIEWED", 56, 110, 7), word("BY", 95, 110, 7)},
+        {word("Chen", 56, 120, 7), word("Tanaka,", 75, 120, 7), word("Kyoto", 105, 120, 7), word("University,", 128, 120, 7),
+         word("Japan", 170, 120, 7)},
+        {word("conservation", 300, 125, 20), word("today", 430, 125, 20)},
+        {word("Mark", 300, 170, 11), word("Garcia", 330, 170, 11), word("and", 370, 170, 11), word("Arjun", 395, 170, 11),
+         word("Lewis", 430, 170, 11)},
+    });
+    std::vector<float> kinds;
+    for (const auto& l : review) {
+        const K k = l.size > 15 ? K::Title : l.text.startsWith(QStringLiteral("Mark")) ? K::Author : K::Other;
+        for (int i = 0; i < pdf::kLineKinds; ++i) kinds.push_back(i == int(k) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+    }
+    const auto r = pdf::readFirstPage(review, 842, kinds);
+    EXPECT_EQ(r.title, QStringLiteral("Woodblock print conservation today"));
+    EXPECT_EQ(r.authors, (QStringList{"Mark Garcia", "Arjun Lewis"}));
+    // an edited volume with no author gives its editor
+    const auto volume = page({{word("Sample", 100, 100, 20), word("volume", 180, 100, 20)},
+                              {word("Edited", 100, 200, 12), word("by", 140, 200, 12)},
+                              {word("Jane", 100, 216, 12), word("Doe", 130, 216, 12)}});
+    EXPECT_EQ(read(volume).authors, QStringList{QStringLiteral("Jane Doe")});
+}
+
 TEST(FieldAssembly, RunInUnitsDashSubtitlesAndBracketsThatAreNoUnits) {
     const auto runin = page({
         {word("Seagrass", 60, 120, 18), word("Recovery", 150, 120, 18), word("at", 235, 120, 18), word("Sea", 260, 120, 18)},

@@ -13,7 +13,11 @@ bool startsWithChineseSurname(const QString& name) {
         "米柏宗瞿桂全佟应臧闵苟邬边卞姬师和仇栾隋商刁沙荣巫寇桑郎甄丛仲虞敖巩明佘池查麻苑迟邝官封谈匡鞠惠荆乐冀郁胥"
         "南班储原栗燕楚鄢劳谌奚皮粟冼蔺楼盘满闻位厉伊仝区郜海阚花权强帅屠豆朴盖练廉禹井祖漆巴丰支卿国狄平计索宣晋相"
         "初门云容敬来扈晁芮都普阙浦戈伏鹿薄邸雍辜羊阿乌母裘亓修邰赫杭况那宿鲜印逯隆茹诸战慕危玉银亢嵇公哈湛宾戎勾茅"
-        "利於呼居揭干但尉冶斯元束檀衣信展阴昝智幸奉植衡富尧闭由洪黄言经贝宦火竺东宇令端独西上长夏侯皇后生拓买邓");
+        "利於呼居揭干但尉冶斯元束檀衣信展阴昝智幸奉植衡富尧闭由洪黄言经贝宦火竺东宇令端独西上长夏侯皇后生拓买邓"
+        // the same names in traditional letters, where they differ
+        "陳劉張黃趙吳鄭謝馮鄧蕭葉蘇呂盧鍾譚陸範賈韋鄒閆龍賀顧龔萬錢嚴湯溫齊喬龐顏莊聶魯歐關蘭寧紀畢單塗駱藍遊"
+        "靳鮑華饒繆簡車項連蘆麥婁竇黨宮費衛應閔鄔邊師欒榮叢鞏遲鄺談荊樂儲勞諶藺樓盤滿聞厲區闞權強帥樸蓋練豐"
+        "國計晉門雲來闕烏況鮮諸戰銀賓陰堯閉經貝東獨長買楊許羅韓蔣孫馬鍾");
     // compound names whose first letter is no single name of its own
     static const QStringList compound = {QStringLiteral("欧阳"), QStringLiteral("上官"), QStringLiteral("司马"),
                                          QStringLiteral("诸葛"), QStringLiteral("东方"), QStringLiteral("皇甫"),

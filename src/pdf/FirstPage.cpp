@@ -183,7 +183,7 @@ QStringList namesInLine(const QString& line) {
     static const RE role(QStringLiteral("\\s*(编写|编著|主编|著|译|翻译|整理|撰写|执笔|") + kRanks + QStringLiteral(")(?=$|[\\s,，、;；])"));
     static const RE marks(QStringLiteral("[0-9*†‡§¶∗⋆#✉✝♮♯♭♠♣♥♦⋄◦•∙⁎⁑⸸]|") + kNumberedMarks + QStringLiteral("|\\bORCID\\b|\\biD\\b|\\(\\s*\\)|（\\s*）"));
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
-                                      "auteurs?:|autori?:|作者[:：]?)\\s+|^文\\s*/\\s*"),
+                                      "auteurs?:|autori?:|作者[:：]?)\\s+|^(?:文|撰文|作者|记者|記者)\\s*[/／]\\s*"),
                        RE::CaseInsensitiveOption);
     // the unit in brackets after the name, on the same line: "肖宁芳（厦门大学公共卫生学院，厦门 361005）"
     static const RE unit(QStringLiteral("\\s*[（(]([^（()）]*)[)）]"));
@@ -439,14 +439,21 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
     return {};
 }
 
+// A field's label by the way such labels end, known or not ("项目编号：", "电话：");
+// a title's own colon ("研究：以…为例") is none.
+const QRegularExpression& unknownLabel() {
+    static const RE re(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{0,4}(?:编号|类别|类型|名称|单位|日期|时间|电话|手机|地址|邮编|邮箱|学院|院系|专业|"
+                                      "年级|班级|代码|方向|领域|级别|来源|经费|期限|学号|人|者)\\s*[:：]"));
+    return re;
+}
+
 // A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".
 QString untilNextLabel(const QString& value) {
     static const RE blanks(QStringLiteral("[\\s\\x{3000}]+"));
     QStringList kept;
     for (const QString& bit : value.split(blanks, Qt::SkipEmptyParts)) {
         // a label the reader does not know ends the value as well: "甲　电话：0128-…"
-        static const RE anyLabel(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,6}\\s*[:：]"));
-        if (!kept.isEmpty() && (labelOf(bit) != LineLabel::None || anyLabel.match(bit).hasMatch())) break;
+        if (!kept.isEmpty() && (labelOf(bit) != LineLabel::None || unknownLabel().match(bit).hasMatch())) break;
         kept << bit;
     }
     return kept.join(QLatin1Char(' '));
@@ -531,7 +538,8 @@ QString labelledTitle(const QList<Line>& lines) {
             const bool wrapped = n.y0 - last->y1 < 0.5 * size && n.x1 <= last->x1 + size;
             const bool centred = std::abs(n.x0 + n.x1 - last->x0 - last->x1) < 2 * size;
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
-                (n.x0 < last->x0 - size && !wrapped && !centred) || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None)
+                (n.x0 < last->x0 - size && !wrapped && !centred) || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None ||
+                unknownLabel().match(n.text).hasMatch())
                 break;
             parts << n.text;
             last = &n;

@@ -30,7 +30,7 @@ const RE& authorLabel() {
                                       "[\\x{4E00}-\\x{9FFF}]{1,3}[人者]|"
                                       "(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|"
                                       // a team's members, numbered or not: "参赛队员 1：", "组员"
-                                      "(?:参\\s*赛\\s*|团\\s*队\\s*|小\\s*组\\s*)?(?:队\\s*员|组\\s*员|成\\s*员)\\s*\\d{0,2}(?=\\s*[:：])|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
+                                      "(?:参\\s*赛\\s*|团\\s*队\\s*|小\\s*组\\s*)?(?:队\\s*员|组\\s*员|成\\s*员)\\s*\\d{0,2}(?=\\s*[:：])|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|[\\x{4E00}-\\x{9FFF}]{0,3}\\s*姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
                                       // a name follows the English label, not a word of a sentence: "Author of correspondence"
                                       "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|(?:(?:prepared|submitted|presented|compiled)\\s+)?by)"
                                       "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)|"

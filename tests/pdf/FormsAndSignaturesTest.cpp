@@ -77,9 +77,11 @@ TEST(FieldAssembly, WordsForTheOneWhoDidTheWorkAndFormFieldNumbersMakeLabels) {
     const auto grant = page({
         {word("河北省自然科学基金项目", 150, 100, 20)},
         {word("项目名称：综合能源系统协同技术路线的理论与方法", 60, 300, 14)},
-        {word("项目负责人：钱建然", 60, 330, 14), word("电话：0128-52618989", 250, 330, 14)},
+        {word("项目编号：202514465274", 60, 316, 14)},
+        {word("项目负责人：钱建然", 60, 340, 14), word("电话：0128-52618989", 250, 340, 14)},
     });
     const auto g = read(grant);
+    // (a value wrapped under its label stops at the next field, known or not)
     EXPECT_EQ(g.title, QStringLiteral("综合能源系统协同技术路线的理论与方法"));
     EXPECT_EQ(g.authors, QStringList{QStringLiteral("钱建然")});
 }
@@ -88,6 +90,10 @@ TEST(FieldAssembly, ChineseNamesStartWithAFamilyName) {
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("欧阳晨浩，上官安彬、覃凯春")), (QStringList{"欧阳晨浩", "上官安彬", "覃凯春"}));
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("Laura Fischer, MSc, Pablo Liu, MD, PhD, and Wei Schneider")),
               (QStringList{"Laura Fischer", "Pablo Liu", "Wei Schneider"}));
+    // traditional letters, and a magazine's "文／" before its writers
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("莊豪廷、楊涵美、陳穎明")), (QStringList{"莊豪廷", "楊涵美", "陳穎明"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("文／韦薇、雷海冰")), (QStringList{"韦薇", "雷海冰"}));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("考生姓名 李轩子")), pdf::LineLabel::Author);
     for (const char* words : {"案例正文", "实地调研", "统计资料", "分析了存在"})
         EXPECT_TRUE(pdf::namesInLine(QString::fromUtf8(words)).isEmpty()) << words;
     // a case's heading over its title and byline is no author

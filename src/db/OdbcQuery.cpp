@@ -11,6 +11,7 @@
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
 #include "db/OdbcQueryStop.h"
+#include "db/StatementFeed.h"
 #include "db/StatementThread.h"
 #include "db/StatementWatcher.h"
 
@@ -135,16 +136,18 @@ bool OdbcQuery::send(Want want, qint64* affected) {
 void OdbcQuery::sendRun(const QStringList& statements, QVector<qint64>& counts) {
     // Each statement goes as execSql would send it; the first failure
     // (cleaned up by perform) ends the run.
-    for (const QString& statement : statements) {
-        sql_ = statement;
-        if (!connection_ && isPlainRollback(sql_)) {
-            counts << 0;
-            continue;
-        }
-        Outcome outcome;
-        perform(Want::Count, outcome);
-        counts << outcome.affected;
+    for (const QString& statement : statements) sendOne(statement, counts);
+}
+
+void OdbcQuery::sendOne(const QString& statement, QVector<qint64>& counts) {
+    sql_ = statement;
+    if (!connection_ && isPlainRollback(sql_)) {
+        counts << 0;
+        return;
     }
+    Outcome outcome;
+    perform(Want::Count, outcome);
+    counts << outcome.affected;
 }
 
 void OdbcQuery::startRuns() {
@@ -165,16 +168,35 @@ QVector<qint64> OdbcQuery::execAll(const QStringList& statements) {
 
 bool OdbcQuery::execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) {
     if (beforeSend()) return Query::execAllThenEnd(statements, commitWhen, counts);
+    return OdbcQuery::execMadeThenEnd(addingAll(statements), commitWhen, counts);
+}
+
+bool OdbcQuery::execMadeThenEnd(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts) {
+    if (beforeSend()) return Query::execMadeThenEnd(make, commitWhen, counts);
     startRuns();
     counts.clear();
-    counts.reserve(statements.size());
+    StatementFeed feed;
     bool commit = false;
-    runJob([&] {
-        sendRun(statements, counts);
-        commit = commitWhen(counts);
-        sendRun({commit ? QStringLiteral("commit") : QStringLiteral("rollback")}, counts);
-    });
-    counts.removeLast();  // the closing statement's
+    // The statement thread sends each statement as it comes, while this
+    // thread makes the next; the first failure ends the job (what is made
+    // after it is not sent).
+    runJob(
+        [&] {
+            for (QString statement; feed.next(statement);) sendOne(statement, counts);
+            if (!feed.whole()) return;  // the making failed: the caller's error goes on
+            commit = commitWhen(counts);
+            sendOne(commit ? QStringLiteral("commit") : QStringLiteral("rollback"), counts);
+            counts.removeLast();  // the closing statement's
+        },
+        [&] {
+            try {
+                make(feed);
+            } catch (...) {
+                feed.close(false);
+                throw;
+            }
+            feed.close(true);
+        });
     return commit;
 }
 

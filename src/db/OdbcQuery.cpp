@@ -55,8 +55,17 @@ OdbcQuery::~OdbcQuery() {
     if (busy_) {
         stop_->request();
         thread_->wait();
+        busy_ = false;
     }
     stop_->join();
+    releaseHandle();
+}
+
+void OdbcQuery::releaseHandle() {
+    // On the thread that used it (see OdbcConnection::releaseHandle).
+    if (!connection_ || busy_) return;
+    thread_->start([this] { connection_->releaseHandle(); });
+    thread_->wait();
 }
 
 void OdbcQuery::cancel() {
@@ -71,6 +80,7 @@ void OdbcQuery::setConnectionString(const QString& text) {
     // statement runs: the statement's text and connection are not touched.
     if (busy_) throw DbError(kStillRunning);
     close();
+    releaseHandle();
     connection_.reset();  // the server rolls back whatever was open
     inTransaction_ = false;
     savepoint_.clear();
@@ -233,8 +243,9 @@ void OdbcQuery::runJob(const std::function<void()>& job, const std::function<voi
         } catch (...) {
             error = std::current_exception();
         }
-        // The statements of one job share a handle; it goes on this thread.
-        if (connection_) connection_->releaseHandle();
+        // The statements of a job share a handle, kept for the next job
+        // (always on this thread); after a failure it goes at once.
+        if (error && connection_) connection_->releaseHandle();
     });
     // Whatever the caller does meanwhile, the job is waited for before this
     // returns or throws: it works on this frame's variables.

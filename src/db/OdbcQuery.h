@@ -101,6 +101,9 @@ private:
     // The statement thread's part of send().
     void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);
+    // Frees the statement handle kept between jobs before the connection
+    // goes on this thread.
+    void releaseHandle();
     // Sends a statement that undoes part of a failed change; false when it
     // failed too (a lost connection is let go).
     bool cleanUp(const QString& statement);

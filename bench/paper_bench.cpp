@@ -320,8 +320,17 @@ public:
         return db::OdbcQuery::execAll(statements);
     }
     bool execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) override {
-        const bool commit = db::OdbcQuery::execAllThenEnd(statements, commitWhen, counts);
-        sent.append(statements);
+        return execMadeThenEnd(addingAll(statements), commitWhen, counts);
+    }
+    bool execMadeThenEnd(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts) override {
+        QStringList made;
+        const bool commit = db::OdbcQuery::execMadeThenEnd(
+            [&](db::StatementFeed& feed) {
+                make(feed);
+                made = feed.made();
+            },
+            commitWhen, counts);
+        sent.append(made);
         sent.append(commit ? QStringLiteral("commit") : QStringLiteral("rollback"));
         return commit;
     }

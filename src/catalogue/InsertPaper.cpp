@@ -1,6 +1,7 @@
 #include "catalogue/InsertPaper.h"
 
 #include <QDate>
+#include <functional>
 
 #include "db/Schema.h"
 #include "db/SqlText.h"
@@ -71,26 +72,38 @@ PaperCounts PaperRun::counts(const QVector<qint64>& sent) const {
     return c;
 }
 
+namespace {
+
+// Makes the statements of one paper in order, handing each to `add` with its
+// place among the six counted ones; a failing hook throws.
+void makePaper(const std::function<void(int which, const QString& statement)>& add, scripting::HookCaller& hooks,
+               const PaperEntry& e, const QString& key, const QString& typist, const QString& date) {
+    add(0, mainInsert(key, e.title, e.author, e.date));
+    add(1, e.authorsTicked && !e.authors.isEmpty()
+               ? hookStatement(hooks, scripting::kInsertAuthors, {e.authors, e.author, key}, QStringLiteral("insert"),
+                               schema::kAuthorAll)
+               : plainAuthorsInsert(key, e.author));
+    if (const auto address = addressInsert(key, e)) add(2, *address);
+    add(3, e.kwordsTicked && !e.kwords.isEmpty()
+               ? hookStatement(hooks, scripting::kInsertKwords, {e.kwords, key}, QStringLiteral("insert"),
+                               schema::kKwordAll)
+               : plainKwordsInsert(key));
+    add(4, typeInInsert(key, typist, date));
+    add(5, matchInsert(key, e));
+}
+
+}  // namespace
+
 PaperRun paperRun(scripting::HookCaller& hooks, const PaperEntry& e, const QString& key, const QString& typist,
                   const QString& date, const QStringList& before) {
     PaperRun run{before};
-    auto add = [&](int which, const QString& statement) {
-        run.at[which] = run.statements.size();
-        run.statements << statement;
-    };
     try {
-        add(0, mainInsert(key, e.title, e.author, e.date));
-        add(1, e.authorsTicked && !e.authors.isEmpty()
-                   ? hookStatement(hooks, scripting::kInsertAuthors, {e.authors, e.author, key},
-                                   QStringLiteral("insert"), schema::kAuthorAll)
-                   : plainAuthorsInsert(key, e.author));
-        if (const auto address = addressInsert(key, e)) add(2, *address);
-        add(3, e.kwordsTicked && !e.kwords.isEmpty()
-                   ? hookStatement(hooks, scripting::kInsertKwords, {e.kwords, key}, QStringLiteral("insert"),
-                                   schema::kKwordAll)
-                   : plainKwordsInsert(key));
-        add(4, typeInInsert(key, typist, date));
-        add(5, matchInsert(key, e));
+        makePaper(
+            [&run](int which, const QString& statement) {
+                run.at[which] = run.statements.size();
+                run.statements << statement;
+            },
+            hooks, e, key, typist, date);
     } catch (...) {
         run.failure = std::current_exception();
     }
@@ -108,23 +121,24 @@ PaperCounts sendPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEnt
 Notice insertPaper(db::Query& q, scripting::HookCaller& hooks, const PaperEntry& e, const QString& typist,
                    const QString& date) {
     const QString key = schema::paperKey(e.title, e.author, e.date);
-    const QString begin = QStringLiteral("begin");
     db::Transaction change(q, db::Transaction::BeginInRun{});
-    const PaperRun run = paperRun(hooks, e, key, typist, date, {begin});
-    if (run.failure) {
-        // What comes before the failed hook is sent, then rolled back.
-        try {
-            q.execAll(run.statements);
-        } catch (...) {
-            if (q.sql() == begin) change.beginFailed();
-            throw;
-        }
-        std::rethrow_exception(run.failure);
-    }
-    // The paper, then "commit" or "rollback" as its counts say, in one go.
+    // "begin" and each row go while the next rows are made (the hooks, the
+    // finder's index row); then "commit" or "rollback" as the counts say. A
+    // failing hook stops the making: what came before it is sent, then
+    // rolled back.
+    PaperRun run;
     QVector<qint64> sent;
-    const bool committed = change.runThenFinish(
-        run.statements, [&run](const QVector<qint64>& counts) { return allAffected(run.counts(counts)); }, sent);
+    const bool committed = change.makeThenFinish(
+        [&](db::StatementFeed& feed) {
+            feed.add(QStringLiteral("begin"));
+            makePaper(
+                [&](int which, const QString& statement) {
+                    run.at[which] = feed.size();
+                    feed.add(statement);
+                },
+                hooks, e, key, typist, date);
+        },
+        [&run](const QVector<qint64>& counts) { return allAffected(run.counts(counts)); }, sent);
     return committed ? kSuccess : kFailure;
 }
 

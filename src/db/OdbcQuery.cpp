@@ -11,6 +11,7 @@
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
 #include "db/OdbcQueryStop.h"
+#include "db/StatementFeed.h"
 #include "db/StatementThread.h"
 #include "db/StatementWatcher.h"
 
@@ -54,8 +55,17 @@ OdbcQuery::~OdbcQuery() {
     if (busy_) {
         stop_->request();
         thread_->wait();
+        busy_ = false;
     }
     stop_->join();
+    releaseHandle();
+}
+
+void OdbcQuery::releaseHandle() {
+    // On the thread that used it (see OdbcConnection::releaseHandle).
+    if (!connection_ || busy_) return;
+    thread_->start([this] { connection_->releaseHandle(); });
+    thread_->wait();
 }
 
 void OdbcQuery::cancel() {
@@ -70,6 +80,7 @@ void OdbcQuery::setConnectionString(const QString& text) {
     // statement runs: the statement's text and connection are not touched.
     if (busy_) throw DbError(kStillRunning);
     close();
+    releaseHandle();
     connection_.reset();  // the server rolls back whatever was open
     inTransaction_ = false;
     savepoint_.clear();
@@ -135,16 +146,18 @@ bool OdbcQuery::send(Want want, qint64* affected) {
 void OdbcQuery::sendRun(const QStringList& statements, QVector<qint64>& counts) {
     // Each statement goes as execSql would send it; the first failure
     // (cleaned up by perform) ends the run.
-    for (const QString& statement : statements) {
-        sql_ = statement;
-        if (!connection_ && isPlainRollback(sql_)) {
-            counts << 0;
-            continue;
-        }
-        Outcome outcome;
-        perform(Want::Count, outcome);
-        counts << outcome.affected;
+    for (const QString& statement : statements) sendOne(statement, counts);
+}
+
+void OdbcQuery::sendOne(const QString& statement, QVector<qint64>& counts) {
+    sql_ = statement;
+    if (!connection_ && isPlainRollback(sql_)) {
+        counts << 0;
+        return;
     }
+    Outcome outcome;
+    perform(Want::Count, outcome);
+    counts << outcome.affected;
 }
 
 void OdbcQuery::startRuns() {
@@ -165,16 +178,35 @@ QVector<qint64> OdbcQuery::execAll(const QStringList& statements) {
 
 bool OdbcQuery::execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) {
     if (beforeSend()) return Query::execAllThenEnd(statements, commitWhen, counts);
+    return OdbcQuery::execMadeThenEnd(addingAll(statements), commitWhen, counts);
+}
+
+bool OdbcQuery::execMadeThenEnd(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts) {
+    if (beforeSend()) return Query::execMadeThenEnd(make, commitWhen, counts);
     startRuns();
     counts.clear();
-    counts.reserve(statements.size());
+    StatementFeed feed;
     bool commit = false;
-    runJob([&] {
-        sendRun(statements, counts);
-        commit = commitWhen(counts);
-        sendRun({commit ? QStringLiteral("commit") : QStringLiteral("rollback")}, counts);
-    });
-    counts.removeLast();  // the closing statement's
+    // The statement thread sends each statement as it comes, while this
+    // thread makes the next; the first failure ends the job (what is made
+    // after it is not sent).
+    runJob(
+        [&] {
+            for (QString statement; feed.next(statement);) sendOne(statement, counts);
+            if (!feed.whole()) return;  // the making failed: the caller's error goes on
+            commit = commitWhen(counts);
+            sendOne(commit ? QStringLiteral("commit") : QStringLiteral("rollback"), counts);
+            counts.removeLast();  // the closing statement's
+        },
+        [&] {
+            try {
+                make(feed);
+            } catch (...) {
+                feed.close(false);
+                throw;
+            }
+            feed.close(true);
+        });
     return commit;
 }
 
@@ -211,8 +243,9 @@ void OdbcQuery::runJob(const std::function<void()>& job, const std::function<voi
         } catch (...) {
             error = std::current_exception();
         }
-        // The statements of one job share a handle; it goes on this thread.
-        if (connection_) connection_->releaseHandle();
+        // The statements of a job share a handle, kept for the next job
+        // (always on this thread); after a failure it goes at once.
+        if (error && connection_) connection_->releaseHandle();
     });
     // Whatever the caller does meanwhile, the job is waited for before this
     // returns or throws: it works on this frame's variables.

@@ -43,6 +43,7 @@ public:
     using Query::execSql;
     QVector<qint64> execAll(const QStringList& statements) override;
     bool execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) override;
+    bool execMadeThenEnd(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts) override;
     void execRuns(const QVector<QStringList>& runs, const RunCheck& goOn, QVector<QVector<qint64>>& counts,
                   const std::function<void()>& meanwhile = {}) override;
     bool run() override;
@@ -96,9 +97,13 @@ private:
     // On the statement thread: sends each statement as execSql would,
     // appending its count; the first failure throws.
     void sendRun(const QStringList& statements, QVector<qint64>& counts);
+    void sendOne(const QString& statement, QVector<qint64>& counts);
     // The statement thread's part of send().
     void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);
+    // Frees the statement handle kept between jobs before the connection
+    // goes on this thread.
+    void releaseHandle();
     // Sends a statement that undoes part of a failed change; false when it
     // failed too (a lost connection is let go).
     bool cleanUp(const QString& statement);

@@ -1,5 +1,8 @@
 #include "db/OdbcQuery.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "db/DbError.h"
 #include "db/OdbcQueryStop.h"
 
@@ -38,12 +41,16 @@ void OdbcQuery::fail(const QString& message, bool connectionLost, const QString&
 }
 
 void OdbcQuery::trackTransaction(const QString& statement) {
-    // Every marker begins with b, c, r or s: most statements are passed over
-    // by their first letter without copying them.
+    // Every marker begins with one of these words: other statements (a long
+    // "replace into ..." among them) are passed over without copying them.
     const QStringView text = QStringView(statement).trimmed();
-    if (text.isEmpty()) return;
-    const char16_t first = text.front().toLower().unicode();
-    if (first != u'b' && first != u'c' && first != u'r' && first != u's') return;
+    static const QLatin1String heads[] = {QLatin1String("begin"),     QLatin1String("start"),
+                                          QLatin1String("commit"),    QLatin1String("rollback"),
+                                          QLatin1String("savepoint"), QLatin1String("release"),
+                                          QLatin1String("set")};
+    if (std::none_of(std::begin(heads), std::end(heads),
+                     [text](QLatin1String head) { return text.startsWith(head, Qt::CaseInsensitive); }))
+        return;
     QString s = statement.simplified().toLower();
     if (s.endsWith(QLatin1Char(';'))) s.chop(1);
     s = s.trimmed();

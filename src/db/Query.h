@@ -4,10 +4,12 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <exception>
 #include <functional>
 #include <memory>
 
 #include "db/ResultSet.h"
+#include "db/StatementFeed.h"
 
 namespace db {
 
@@ -80,12 +82,37 @@ public:
     // `statements` when the closing statement failed). A query object may
     // send it all as one job of its statement thread.
     virtual bool execAllThenEnd(const QStringList& statements, const RunCheck& commitWhen, QVector<qint64>& counts) {
+        return Query::execMadeThenEnd(addingAll(statements), commitWhen, counts);
+    }
+
+    // Makes the statements of a run on the calling thread (`make` adds them to
+    // the feed), executes them in order as execAllThenEnd does and ends the
+    // run the same way. A query object may send each statement while the next
+    // ones are still being made. When `make` throws, the statements it added
+    // before are still executed and the run is not ended (no "commit" or
+    // "rollback"); then its error is thrown, unless a statement failed, whose
+    // error comes first. Here all are made before the first is sent.
+    using Maker = std::function<void(StatementFeed& feed)>;
+    virtual bool execMadeThenEnd(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts) {
+        StatementFeed feed;
+        std::exception_ptr makeError;
+        try {
+            make(feed);
+        } catch (...) {
+            makeError = std::current_exception();
+        }
+        feed.close(!makeError);
         counts.clear();
-        counts.reserve(statements.size());
-        for (const QString& s : statements) counts << execSql(s);
+        for (QString statement; feed.next(statement);) counts << execSql(statement);
+        if (makeError) std::rethrow_exception(makeError);
         const bool commit = commitWhen(counts);
         execSql(commit ? QStringLiteral("commit") : QStringLiteral("rollback"));
         return commit;
+    }
+    static Maker addingAll(const QStringList& statements) {
+        return [&statements](StatementFeed& feed) {
+            for (const QString& s : statements) feed.add(s);
+        };
     }
 
     // Executes runs of statements one after another, each as execAll does,

@@ -1,11 +1,20 @@
 #include "db/SqlText.h"
 
+#include <algorithm>
+
 namespace db {
 
 QString sqlQuote(const QString& value) {
+    // Most values hold nothing to escape: they are returned as they are.
+    const auto special = [](QChar c) {
+        return c == QLatin1Char('\'') || c == QLatin1Char('\\') || c.unicode() == 0;
+    };
+    const auto first = std::find_if(value.cbegin(), value.cend(), special);
+    if (first == value.cend()) return value;
     QString out;
     out.reserve(value.size() + 8);
-    for (QChar c : value) {
+    out.append(value.constData(), first - value.cbegin());
+    for (QChar c : QStringView(value).sliced(first - value.cbegin())) {
         switch (c.unicode()) {
             case '\'': out += QLatin1String("\\'"); break;
             case '\\': out += QLatin1String("\\\\"); break;

@@ -27,14 +27,25 @@ bool Transaction::finish(bool commit) {
 }
 
 bool Transaction::runThenFinish(const QStringList& run, const Query::RunCheck& commitWhen, QVector<qint64>& counts) {
+    return makeThenFinish(Query::addingAll(run), commitWhen, counts);
+}
+
+bool Transaction::makeThenFinish(const Query::Maker& make, const Query::RunCheck& commitWhen,
+                                 QVector<qint64>& counts) {
+    qsizetype made = -1;  // known once the making is whole
     try {
-        const bool committed = query_.execAllThenEnd(run, commitWhen, counts);
+        const bool committed = query_.execMadeThenEnd(
+            [&](StatementFeed& feed) {
+                make(feed);
+                made = feed.size();
+            },
+            commitWhen, counts);
         open_ = false;
         return committed;
     } catch (...) {
         // Nothing done yet (the run's "begin" refused), or the closing
         // statement failed: there is nothing left for a rollback.
-        if ((beginInRun_ && counts.isEmpty()) || counts.size() == run.size()) open_ = false;
+        if ((beginInRun_ && counts.isEmpty()) || counts.size() == made) open_ = false;
         throw;
     }
 }

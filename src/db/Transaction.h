@@ -33,6 +33,9 @@ public:
     // finish() and the constructor do: rolled back unless "begin" or the
     // closing statement itself failed.
     bool runThenFinish(const QStringList& run, const Query::RunCheck& commitWhen, QVector<qint64>& counts);
+    // The same for a run made while it is sent (Query::execMadeThenEnd): a
+    // failure of the making throws after what it made was sent, rolled back.
+    bool makeThenFinish(const Query::Maker& make, const Query::RunCheck& commitWhen, QVector<qint64>& counts);
 
 private:
     Query& query_;

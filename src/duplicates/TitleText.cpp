@@ -200,8 +200,11 @@ QString cleanFold(const QString& text) {
         const QChar::Category cat = QChar::category(c);
         if (cat == QChar::Mark_NonSpacing || cat == QChar::Mark_Enclosing) continue;
         if (QChar::isLetterOrNumber(c)) {
-            const QString one = QString::fromUcs4(&c, 1).toCaseFolded();
-            out += one;
+            // ASCII folds by its own rule and a Han character has no case:
+            // the common letters go without a string of their own.
+            if (c < 0x80) out += QChar(c >= u'A' && c <= u'Z' ? c + 32 : c);
+            else if (isHan(c) && c < 0x10000) out += QChar(c);
+            else out += QString::fromUcs4(&c, 1).toCaseFolded();
             blank = false;
         } else if (!blank) {
             out += QLatin1Char(' ');

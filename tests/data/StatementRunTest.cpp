@@ -206,6 +206,65 @@ TEST_P(StatementRunTest, AFailureOfTheCallersWorkWaitsForTheRunsAndLeavesTheQuer
     EXPECT_EQ(q.execSql(QStringLiteral("insert into run_probe values (3,'c')")), 1);
 }
 
+// A run made while it is sent: as one job, each statement goes while the
+// next ones are still being made; a making that fails part way has what it
+// made before sent and leaves the transaction open for its rollback.
+TEST_P(StatementRunTest, ARunMadeWhileItIsSentGoesInOrderAndAFailedMakingSendsWhatCameBefore) {
+    db::OdbcQuery other;
+    other.setConnectionString(q.connectionString());
+    const db::Query::RunCheck changedRows = [](const QVector<qint64>& c) { return c.last() >= 1; };
+    auto runMade = [&](const db::Query::Maker& make, QVector<qint64>& counts) {
+        return GetParam() ? q.execMadeThenEnd(make, changedRows, counts)
+                          : q.db::Query::execMadeThenEnd(make, changedRows, counts);
+    };
+    // Seen from another connection: the lock is held while the making goes on.
+    auto lockHeld = [&] {
+        for (int i = 0; i < 100; ++i) {
+            other.openSql(QStringLiteral("select is_used_lock('feed_probe') is not null"));
+            if (other.field(0) == QLatin1String("1")) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    };
+    QVector<qint64> counts;
+    bool heldWhileMaking = false;
+    EXPECT_TRUE(runMade(
+        [&](db::StatementFeed& feed) {
+            feed.add(QStringLiteral("begin"));
+            feed.add(QStringLiteral("do get_lock('feed_probe', 10)"));
+            if (GetParam()) heldWhileMaking = lockHeld();
+            feed.add(QStringLiteral("insert into run_probe values (1,'a')"));
+            feed.add(QStringLiteral("do release_lock('feed_probe')"));
+            feed.add(QStringLiteral("update run_probe set t='b' where k=1"));
+        },
+        counts));
+    EXPECT_EQ(heldWhileMaking, GetParam());
+    EXPECT_EQ(counts, (QVector<qint64>{0, 0, 1, 0, 1}));
+    EXPECT_EQ(rows(), QStringLiteral("1:b"));
+
+    const auto failingAfter = [](const QStringList& statements) {
+        return [statements](db::StatementFeed& feed) {
+            for (const QString& s : statements) feed.add(s);
+            throw std::runtime_error("the making failed");
+        };
+    };
+    EXPECT_THROW(runMade(failingAfter({QStringLiteral("begin"), QStringLiteral("insert into run_probe values (2,'c')")}),
+                         counts),
+                 std::runtime_error);
+    EXPECT_EQ(counts, (QVector<qint64>{0, 1}));
+    EXPECT_TRUE(q.inTransaction());  // no closing statement: the caller rolls back
+    q.execSql(QStringLiteral("rollback"));
+
+    // A statement's failure comes before the making's.
+    EXPECT_THROW(runMade(failingAfter({QStringLiteral("begin"), QStringLiteral("insert into run_probe values (1,'x')"),
+                                       QStringLiteral("insert into run_probe values (3,'d')")}),
+                         counts),
+                 db::DbError);
+    EXPECT_EQ(counts, (QVector<qint64>{0}));
+    EXPECT_FALSE(q.inTransaction());
+    EXPECT_EQ(rows(), QStringLiteral("1:b"));
+}
+
 INSTANTIATE_TEST_SUITE_P(OneJobOrOneAtATime, StatementRunTest, ::testing::Bool());
 
 }  // namespace

@@ -75,4 +75,36 @@ TEST(Transaction, ARunEndsWithTheStatementItsCountsChoose) {
     EXPECT_EQ(q.statements(), (QStringList{begin, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("commit")}));
 }
 
+// A run made while it is sent: a making that fails part way is rolled back
+// after what it made, unless "begin" itself was refused.
+TEST(Transaction, AFailedMakingIsRolledBackAfterWhatItMade) {
+    FakeQuery q;
+    const auto any = [](const QVector<qint64>&) { return true; };
+    const QString begin = QStringLiteral("begin");
+    auto attempt = [&](const QString& refused) {
+        q.sent.clear();
+        q.errorFor = [refused](const QString& s) { return s == refused ? QStringLiteral("refused") : QString(); };
+        QVector<qint64> counts;
+        db::Transaction t(q, db::Transaction::BeginInRun{});
+        try {
+            t.makeThenFinish(
+                [&](db::StatementFeed& feed) {
+                    feed.add(begin);
+                    feed.add(QStringLiteral("a"));
+                    throw std::runtime_error("hook");
+                },
+                any, counts);
+        } catch (const db::DbError&) {
+            return QStringLiteral("refused after %1").arg(counts.size());
+        } catch (const std::runtime_error&) {
+            return QStringLiteral("making failed after %1").arg(counts.size());
+        }
+        return QStringLiteral("finished");
+    };
+    EXPECT_EQ(attempt({}), QStringLiteral("making failed after 2"));
+    EXPECT_EQ(q.statements(), (QStringList{begin, QStringLiteral("a"), QStringLiteral("rollback")}));
+    EXPECT_EQ(attempt(begin), QStringLiteral("refused after 0"));
+    EXPECT_EQ(q.statements(), QStringList{begin});
+}
+
 }  // namespace

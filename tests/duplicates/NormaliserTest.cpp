@@ -20,6 +20,9 @@ TEST(TitleFolding, CapitalsPunctuationWidthAndLatexFoldAlike) {
     // Chinese punctuation, full-width or not, is a blank; the characters stay
     EXPECT_EQ(compact(foldText(QStringLiteral("基于深度学习的图像分割：综述"))),
               compact(foldText(QStringLiteral("基于深度学习的图像分割:综述"))));
+    // Letters of other scripts fold by their own rules; Han characters, also
+    // those beyond the first plane, stay as they are
+    EXPECT_EQ(foldText(QStringLiteral("ÉCOLE ΣΟΦΙΑ Ǆ 中文𠀀X 2024")), QStringLiteral("ecole σοφια dz 中文𠀀x 2024"));
 }
 
 TEST(TitleFolding, SubtitleVersionMarkAndLeadingArticleLeaveTheMainTitle) {

@@ -528,7 +528,10 @@ QString labelledTitle(const QList<Line>& lines) {
             if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
             // the label's column beside the value: its English twin ("论文题目" over "Title") is passed over
             if (at != i && n.x1 < lines[at].x0 - size) {
-                if (labelOf(n.text) != LineLabel::None) break;
+                // (a Chinese line there is the next field's label, known or not: "项目编号")
+                const bool besideLabel = std::abs((lines[at].y0 + lines[at].y1) - (lines[i].y0 + lines[i].y1)) / 2 <
+                                         0.4 * (lines[i].y1 - lines[i].y0);
+                if (labelOf(n.text) != LineLabel::None || (besideLabel && hasCjk(n.text))) break;
                 continue;
             }
             // a cell of the next column of a form, level with the value's lines

@@ -94,6 +94,7 @@ TEST(FieldAssembly, ChineseNamesStartWithAFamilyName) {
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("莊豪廷、楊涵美、陳穎明")), (QStringList{"莊豪廷", "楊涵美", "陳穎明"}));
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("文／韦薇、雷海冰")), (QStringList{"韦薇", "雷海冰"}));
     EXPECT_EQ(pdf::labelOf(QStringLiteral("考生姓名 李轩子")), pdf::LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("撰文：江雨天 叶新艳")), pdf::LineLabel::Author);
     for (const char* words : {"案例正文", "实地调研", "统计资料", "分析了存在"})
         EXPECT_TRUE(pdf::namesInLine(QString::fromUtf8(words)).isEmpty()) << words;
     // a case's heading over its title and byline is no author
@@ -106,6 +107,16 @@ TEST(FieldAssembly, ChineseNamesStartWithAFamilyName) {
     for (K k : {K::Author, K::Title, K::Author})
         for (int i = 0; i < pdf::kLineKinds; ++i) kinds.push_back(i == int(k) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
     EXPECT_EQ(pdf::readFirstPage(teaching, 842, kinds).authors, QStringList{QStringLiteral("孙芳")});
+}
+
+TEST(FieldAssembly, ALabelledTitleInATableStopsAtTheNextLabelOfItsColumn) {
+    const auto cover = page({
+        {word("项目研究报告", 200, 100, 20)},
+        {word("项目名称", 60, 200, 13), word("面向东南太平洋的水产品冷链资源量", 200, 200, 13)},
+        {word("评估", 200, 216, 13)},
+        {word("项目编号", 60, 240, 13), word("201410824183", 200, 240, 13)},
+    });
+    EXPECT_EQ(read(cover).title, QStringLiteral("面向东南太平洋的水产品冷链资源量评估"));
 }
 
 TEST(FieldAssembly, NumberedFormsGiveTheValuesUnderTheirLabels) {

@@ -175,6 +175,10 @@ QStringList namesInLine(const QString& line) {
     if (isDateLine(line) || line.startsWith(QLatin1Char('(')) || line.startsWith(QChar(0xFF08))) return {};
     if (isContactLine(line)) return {};
     QString s = line;
+    // the supervisor named after the author on the byline: "贺杰　指导教师：潘新鹏"
+    static const RE supervisorAfter(QStringLiteral("[\\s\\x{3000}]+(?:指导教师|指导老师|导师|(?:supervisors?|advisors?))\\s*[:：].*$"),
+                                    RE::CaseInsensitiveOption);
+    s.remove(supervisorAfter);
     // mail, also in angle brackets and set with blanks: "<pauljohn @ ku.edu>"
     static const RE email(QStringLiteral("<[^<>]*@[^<>]*>|\\S+\\s?@\\s?\\S+"));
     static const RE ieee(QStringLiteral(",?\\s*(Senior |Student |Life |Graduate Student |Associate )?(Member|Fellow),?\\s*"

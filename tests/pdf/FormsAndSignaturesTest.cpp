@@ -95,6 +95,8 @@ TEST(FieldAssembly, ChineseNamesStartWithAFamilyName) {
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("文／韦薇、雷海冰")), (QStringList{"韦薇", "雷海冰"}));
     EXPECT_EQ(pdf::labelOf(QStringLiteral("考生姓名 李轩子")), pdf::LineLabel::Author);
     EXPECT_EQ(pdf::labelOf(QStringLiteral("撰文：江雨天 叶新艳")), pdf::LineLabel::Author);
+    // the supervisor named on the byline after the author
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("贺杰　指导教师：潘新鹏")), QStringList{QStringLiteral("贺杰")});
     for (const char* words : {"案例正文", "实地调研", "统计资料", "分析了存在"})
         EXPECT_TRUE(pdf::namesInLine(QString::fromUtf8(words)).isEmpty()) << words;
     // a case's heading over its title and byline is no author

@@ -13,7 +13,8 @@ using RE = QRegularExpression;
 // A label, then a colon or blanks; labels of Chinese covers are often set
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
-    static const RE re(QStringLiteral("^(?:(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品|发\\s*明|成\\s*果)\\s*)?"
+    static const RE re(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{1,3}题\\s*目(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
+                                      "(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品|发\\s*明|成\\s*果)\\s*)?"
                                       "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*|title\\s+and\\s+subtitle\\b\\s*|"
                                       "(?:thesis|project|paper|dissertation|report)\\s+title(?:\\s*[:：]\\s*|\\s*$)|"
                                       "标\\s*题\\s*[:：]\\s*)"),

@@ -70,6 +70,7 @@ TEST(FieldAssembly, WordsForTheOneWhoDidTheWorkAndFormFieldNumbersMakeLabels) {
                               "written by Roeland Kindt and others"})
         EXPECT_NE(pdf::labelOf(QString::fromUtf8(other)), LineLabel::Author) << other;
     EXPECT_EQ(pdf::labelOf(QStringLiteral("(54)发明名称")), LineLabel::Title);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("调查题目：哈尼梯田水源管护的比较研究")), QStringLiteral("哈尼梯田水源管护的比较研究"));
     EXPECT_EQ(pdf::labelOf(QStringLiteral("4. TITLE AND SUBTITLE")), LineLabel::Title);
     EXPECT_EQ(pdf::labelOf(QStringLiteral("Supervised by Prof. Lin")), LineLabel::Supervisor);
 

@@ -771,7 +771,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
 
     // An article signed at its end, in brackets: "（作者：甲，系…大学教授；乙，系…）".
     if (r.authors.isEmpty()) {
-        static const RE signed_(QStringLiteral("[（(]\\s*(?:作\\s*者|执\\s*笔|撰\\s*稿)\\s*[:：]\\s*([^，,；;）)]+)"));
+        static const RE signed_(QStringLiteral("[（(]\\s*(?:作\\s*者|执\\s*笔(?:\\s*人)?|撰\\s*稿(?:\\s*人)?|撰\\s*文)\\s*[:：]\\s*([^，,；;）)]+)"));
         static const RE next(QStringLiteral("[；;]\\s*([\\x{4E00}-\\x{9FFF}·]{2,5})\\s*[，,]\\s*系"));
         for (const Line& l : lines) {
             const auto m = signed_.match(l.text);

@@ -160,6 +160,9 @@ TEST(FieldAssembly, AuthorsWhoSignAtTheEndAndAboutTheAuthorsBoxes) {
         {word("（作者：孙欣子，系北京建筑大学教授；梁蕾，系鲁东大学副教授）", 60, 700, 10)},
     });
     EXPECT_EQ(read(theory).authors, (QStringList{"孙欣子", "梁蕾"}));
+    const auto consult = page({{word("苍梧县茶园酸化香气成分面临的问题及建议", 80, 120, 18)},
+                             {word("（执笔人：邹鑫芳、龚晨）", 60, 700, 10)}});
+    EXPECT_EQ(read(consult).authors, (QStringList{"邹鑫芳", "龚晨"}));
 
     const auto commentary = page({
         {word("What", 60, 120, 20), word("the", 110, 120, 20), word("Oasis", 150, 120, 20), word("Teaches", 210, 120, 20)},

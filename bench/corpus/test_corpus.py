@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1834,7 +1834,7 @@ class FifteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fifteenth
         self.mod, self.en = gen_zh_fifteenth, gen_en_fifteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fifteenth' not in n and 'sixteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1897,7 +1897,7 @@ class SixteenthTemplatesTest(unittest.TestCase):
         import gen_zh_sixteenth
         self.mod, self.en = gen_zh_sixteenth, gen_en_sixteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'sixteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1932,6 +1932,66 @@ class SixteenthTemplatesTest(unittest.TestCase):
                  'gen-zh-journal-issnhead': 'ISSN', 'gen-zh-yearpaper-framed': '指导教师',
                  'gen-en-thesis-approvalpage': 'Committee', 'gen-en-extension-factsheet': 'Extension'}
         with_sup = ('gen-zh-equivalent-degreecover', 'gen-zh-yearpaper-framed', 'gen-en-thesis-approvalpage')
+        for fam, (page, rec) in self.samples(10):
+            metas.add(rec['meta'])
+            text = _page_text(page)
+            with self.subTest(family=fam, title=rec['title']):
+                self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
+                for k in rec['keywords']:
+                    self.assertIn(k, text)
+                if 'supervisor' in rec:
+                    self.assertIn(rec['supervisor'], text)
+                    self.assertNotIn(rec['supervisor'], rec['authors'])
+                self.assertEqual('supervisor' in rec, fam in with_sup)
+                self.assertIn(marks[fam], text)
+        self.assertEqual(metas, {'right', 'wrong', 'empty'})
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class SeventeenthTemplatesTest(unittest.TestCase):
+    """The seventeenth set (blind part heldout17): new schools and wording, labels printed, the
+    指导教师 or advisor kept apart from the authors, the mark of each layout, the whole set in its part."""
+
+    def setUp(self):
+        import gen_en_seventeenth
+        import gen_pages
+        import gen_zh_seventeenth
+        self.mod, self.en = gen_zh_seventeenth, gen_en_seventeenth
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
+                        and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+
+    def samples(self, n=8):
+        import random
+        for mod in (self.mod, self.en):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('seventeenth/%s/%d' % (fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import vocab
+        self.assertEqual(len(self.earlier), 32)
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
+        for m in self.earlier + [vocab]:
+            with open(m.__file__, encoding='utf-8') as f:
+                source += f.read()
+        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
+        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
+        self.assertFalse([t for t in terms if t in source], 'subjects, angles and settings of their own')
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                _assert_labels_printed(self, page, rec)
+
+    def test_records_and_layout_marks(self):
+        from genbase import zh_date
+        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
+                         {'heldout17'})
+        metas = set()
+        marks = {'gen-zh-journal-codesline': '中图分类号', 'gen-zh-thesis-udccorner': 'UDC',
+                 'gen-zh-proceedings-inlineunit': '论文集', 'gen-zh-vocational-designcover': '职业',
+                 'gen-zh-survey-taskgroup': '课题', 'gen-zh-readingreport-cover': '读书报告',
+                 'gen-en-honors-thesiscover': 'partial fulfillment', 'gen-en-techmemo-header': 'Subject:'}
+        with_sup = ('gen-zh-thesis-udccorner', 'gen-zh-vocational-designcover', 'gen-en-honors-thesiscover')
         for fam, (page, rec) in self.samples(10):
             metas.add(rec['meta'])
             text = _page_text(page)

@@ -1823,188 +1823,112 @@ class FourteenthTemplatesTest(unittest.TestCase):
 
 
 
+class _LaterTemplatesChecks:
+    """What every later set of templates is held to: new schools and wording, labels printed, the
+    指导教师 or advisor kept apart from the authors, the mark of each layout, the whole set in its
+    part. A set names its round (ROUND, the word in its generators' names), its part, how many
+    generators came before it, its own wording (terms), marks and families with a supervisor."""
+    ROUND = PART = ''
+    EARLIER = 0
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth')
+    MARKS, WITH_SUP = {}, ()
+
+    def setUp(self):
+        import importlib
+        import gen_pages
+        self.mod = importlib.import_module('gen_zh_' + self.ROUND)
+        self.en = importlib.import_module('gen_en_' + self.ROUND)
+        later = self.LATER[self.LATER.index(self.ROUND):]
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
+                        and not any(w in n for w in later) and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+
+    def samples(self, n=8):
+        import random
+        for mod in (self.mod, self.en):
+            for fam, fn in mod.TEMPLATES.items():
+                for i in range(n):
+                    yield fam, fn(random.Random('%s/%s/%d' % (self.ROUND, fam, i)))
+
+    def test_names_schools_and_wording_are_new(self):
+        import vocab
+        self.assertEqual(len(self.earlier), self.EARLIER)
+        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
+        self.assertEqual(len(names), len(set(names)))
+        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
+        for m in self.earlier + [vocab]:
+            with open(m.__file__, encoding='utf-8') as f:
+                source += f.read()
+        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
+        self.assertFalse([t for t in self.terms() if t in source], 'subjects, angles and settings of their own')
+        for fam, (page, rec) in self.samples():
+            with self.subTest(family=fam, title=rec['title']):
+                _assert_labels_printed(self, page, rec)
+
+    def test_records_and_layout_marks(self):
+        from genbase import zh_date
+        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
+                         {self.PART})
+        metas = set()
+        for fam, (page, rec) in self.samples(10):
+            metas.add(rec['meta'])
+            text = _page_text(page)
+            with self.subTest(family=fam, title=rec['title']):
+                self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
+                for k in rec['keywords']:
+                    self.assertIn(k, text)
+                if 'supervisor' in rec:
+                    self.assertIn(rec['supervisor'], text)
+                    self.assertNotIn(rec['supervisor'], rec['authors'])
+                self.assertEqual('supervisor' in rec, fam in self.WITH_SUP)
+                self.assertIn(self.MARKS[fam], text)
+        self.assertEqual(metas, {'right', 'wrong', 'empty'})
+
+
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
-class FifteenthTemplatesTest(unittest.TestCase):
+class FifteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The fifteenth set (blind part heldout15): new schools and wording, labels printed, the
     指导教师 or advisor kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fifteenth', 'heldout15', 28
+    MARKS = {'gen-zh-practice-reportcover': '报告', 'gen-zh-gradforum-tutorline': '论坛',
+             'gen-zh-rapidcomm-brief': '收稿日期', 'gen-zh-teachingreform-projectline': '基金项目',
+             'gen-zh-journal-citebox': '引用', 'gen-zh-midterm-checkform': '中期',
+             'gen-en-whitepaper-version': 'Executive Summary', 'gen-en-capstone-teamcover': 'Faculty Advisor'}
+    WITH_SUP = ('gen-zh-practice-reportcover', 'gen-zh-gradforum-tutorline', 'gen-zh-midterm-checkform',
+                'gen-en-capstone-teamcover')
 
-    def setUp(self):
-        import gen_en_fifteenth
-        import gen_pages
-        import gen_zh_fifteenth
-        self.mod, self.en = gen_zh_fifteenth, gen_en_fifteenth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
-
-    def samples(self, n=8):
-        import random
-        for mod in (self.mod, self.en):
-            for fam, fn in mod.TEMPLATES.items():
-                for i in range(n):
-                    yield fam, fn(random.Random('fifteenth/%s/%d' % (fam, i)))
-
-    def test_names_schools_and_wording_are_new(self):
-        import vocab
-        self.assertEqual(len(self.earlier), 28)
-        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
-        self.assertEqual(len(names), len(set(names)))
-        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
-        for m in self.earlier + [vocab]:
-            with open(m.__file__, encoding='utf-8') as f:
-                source += f.read()
-        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
-        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.WP_SUBJECTS
-        self.assertFalse([t for t in terms if t in source], 'subjects, angles and settings of their own')
-        for fam, (page, rec) in self.samples():
-            with self.subTest(family=fam, title=rec['title']):
-                _assert_labels_printed(self, page, rec)
-
-    def test_records_and_layout_marks(self):
-        from genbase import zh_date
-        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
-                         {'heldout15'})
-        metas = set()
-        marks = {'gen-zh-practice-reportcover': '报告', 'gen-zh-gradforum-tutorline': '论坛',
-                 'gen-zh-rapidcomm-brief': '收稿日期', 'gen-zh-teachingreform-projectline': '基金项目',
-                 'gen-zh-journal-citebox': '引用', 'gen-zh-midterm-checkform': '中期',
-                 'gen-en-whitepaper-version': 'Executive Summary', 'gen-en-capstone-teamcover': 'Faculty Advisor'}
-        with_sup = ('gen-zh-practice-reportcover', 'gen-zh-gradforum-tutorline', 'gen-zh-midterm-checkform',
-                    'gen-en-capstone-teamcover')
-        for fam, (page, rec) in self.samples(10):
-            metas.add(rec['meta'])
-            text = _page_text(page)
-            with self.subTest(family=fam, title=rec['title']):
-                self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
-                for k in rec['keywords']:
-                    self.assertIn(k, text)
-                if 'supervisor' in rec:
-                    self.assertIn(rec['supervisor'], text)
-                    self.assertNotIn(rec['supervisor'], rec['authors'])
-                self.assertEqual('supervisor' in rec, fam in with_sup)
-                self.assertIn(marks[fam], text)
-        self.assertEqual(metas, {'right', 'wrong', 'empty'})
-
+    def terms(self):
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.WP_SUBJECTS
 
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
-class SixteenthTemplatesTest(unittest.TestCase):
+class SixteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The sixteenth set (blind part heldout16): new schools and wording, labels printed, the
     指导教师 or advisor kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'sixteenth', 'heldout16', 30
+    MARKS = {'gen-zh-equivalent-degreecover': '学位论文', 'gen-zh-journal-biofoot': '作者简介',
+             'gen-zh-consult-writers': '执笔人', 'gen-zh-litreview-coursecover': '课程',
+             'gen-zh-journal-issnhead': 'ISSN', 'gen-zh-yearpaper-framed': '指导教师',
+             'gen-en-thesis-approvalpage': 'Committee', 'gen-en-extension-factsheet': 'Extension'}
+    WITH_SUP = ('gen-zh-equivalent-degreecover', 'gen-zh-yearpaper-framed', 'gen-en-thesis-approvalpage')
 
-    def setUp(self):
-        import gen_en_sixteenth
-        import gen_pages
-        import gen_zh_sixteenth
-        self.mod, self.en = gen_zh_sixteenth, gen_en_sixteenth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+    def terms(self):
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
 
-    def samples(self, n=8):
-        import random
-        for mod in (self.mod, self.en):
-            for fam, fn in mod.TEMPLATES.items():
-                for i in range(n):
-                    yield fam, fn(random.Random('sixteenth/%s/%d' % (fam, i)))
-
-    def test_names_schools_and_wording_are_new(self):
-        import vocab
-        self.assertEqual(len(self.earlier), 30)
-        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
-        self.assertEqual(len(names), len(set(names)))
-        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
-        for m in self.earlier + [vocab]:
-            with open(m.__file__, encoding='utf-8') as f:
-                source += f.read()
-        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
-        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
-        self.assertFalse([t for t in terms if t in source], 'subjects, angles and settings of their own')
-        for fam, (page, rec) in self.samples():
-            with self.subTest(family=fam, title=rec['title']):
-                _assert_labels_printed(self, page, rec)
-
-    def test_records_and_layout_marks(self):
-        from genbase import zh_date
-        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
-                         {'heldout16'})
-        metas = set()
-        marks = {'gen-zh-equivalent-degreecover': '学位论文', 'gen-zh-journal-biofoot': '作者简介',
-                 'gen-zh-consult-writers': '执笔人', 'gen-zh-litreview-coursecover': '课程',
-                 'gen-zh-journal-issnhead': 'ISSN', 'gen-zh-yearpaper-framed': '指导教师',
-                 'gen-en-thesis-approvalpage': 'Committee', 'gen-en-extension-factsheet': 'Extension'}
-        with_sup = ('gen-zh-equivalent-degreecover', 'gen-zh-yearpaper-framed', 'gen-en-thesis-approvalpage')
-        for fam, (page, rec) in self.samples(10):
-            metas.add(rec['meta'])
-            text = _page_text(page)
-            with self.subTest(family=fam, title=rec['title']):
-                self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
-                for k in rec['keywords']:
-                    self.assertIn(k, text)
-                if 'supervisor' in rec:
-                    self.assertIn(rec['supervisor'], text)
-                    self.assertNotIn(rec['supervisor'], rec['authors'])
-                self.assertEqual('supervisor' in rec, fam in with_sup)
-                self.assertIn(marks[fam], text)
-        self.assertEqual(metas, {'right', 'wrong', 'empty'})
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
-class SeventeenthTemplatesTest(unittest.TestCase):
+class SeventeenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The seventeenth set (blind part heldout17): new schools and wording, labels printed, the
     指导教师 or advisor kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'seventeenth', 'heldout17', 32
+    MARKS = {'gen-zh-journal-codesline': '中图分类号', 'gen-zh-thesis-udccorner': 'UDC',
+             'gen-zh-proceedings-inlineunit': '论文集', 'gen-zh-vocational-designcover': '职业',
+             'gen-zh-survey-taskgroup': '课题', 'gen-zh-readingreport-cover': '读书报告',
+             'gen-en-honors-thesiscover': 'partial fulfillment', 'gen-en-techmemo-header': 'Subject:'}
+    WITH_SUP = ('gen-zh-thesis-udccorner', 'gen-zh-vocational-designcover', 'gen-en-honors-thesiscover')
 
-    def setUp(self):
-        import gen_en_seventeenth
-        import gen_pages
-        import gen_zh_seventeenth
-        self.mod, self.en = gen_zh_seventeenth, gen_en_seventeenth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+    def terms(self):
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
 
-    def samples(self, n=8):
-        import random
-        for mod in (self.mod, self.en):
-            for fam, fn in mod.TEMPLATES.items():
-                for i in range(n):
-                    yield fam, fn(random.Random('seventeenth/%s/%d' % (fam, i)))
-
-    def test_names_schools_and_wording_are_new(self):
-        import vocab
-        self.assertEqual(len(self.earlier), 32)
-        names = [f for m in self.earlier + [self.mod, self.en] for f in m.TEMPLATES]
-        self.assertEqual(len(names), len(set(names)))
-        source = ''.join(s[0] for s in vocab.ZH_SCHOOLS)
-        for m in self.earlier + [vocab]:
-            with open(m.__file__, encoding='utf-8') as f:
-                source += f.read()
-        self.assertFalse([s[0] for s in self.mod.SCHOOLS if s[0] in source])
-        terms = self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
-        self.assertFalse([t for t in terms if t in source], 'subjects, angles and settings of their own')
-        for fam, (page, rec) in self.samples():
-            with self.subTest(family=fam, title=rec['title']):
-                _assert_labels_printed(self, page, rec)
-
-    def test_records_and_layout_marks(self):
-        from genbase import zh_date
-        self.assertEqual(set(splits.load_rows()[f][0] for f in list(self.mod.TEMPLATES) + list(self.en.TEMPLATES)),
-                         {'heldout17'})
-        metas = set()
-        marks = {'gen-zh-journal-codesline': '中图分类号', 'gen-zh-thesis-udccorner': 'UDC',
-                 'gen-zh-proceedings-inlineunit': '论文集', 'gen-zh-vocational-designcover': '职业',
-                 'gen-zh-survey-taskgroup': '课题', 'gen-zh-readingreport-cover': '读书报告',
-                 'gen-en-honors-thesiscover': 'partial fulfillment', 'gen-en-techmemo-header': 'Subject:'}
-        with_sup = ('gen-zh-thesis-udccorner', 'gen-zh-vocational-designcover', 'gen-en-honors-thesiscover')
-        for fam, (page, rec) in self.samples(10):
-            metas.add(rec['meta'])
-            text = _page_text(page)
-            with self.subTest(family=fam, title=rec['title']):
-                self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
-                for k in rec['keywords']:
-                    self.assertIn(k, text)
-                if 'supervisor' in rec:
-                    self.assertIn(rec['supervisor'], text)
-                    self.assertNotIn(rec['supervisor'], rec['authors'])
-                self.assertEqual('supervisor' in rec, fam in with_sup)
-                self.assertIn(marks[fam], text)
-        self.assertEqual(metas, {'right', 'wrong', 'empty'})
 
 if __name__ == '__main__':
     unittest.main()

@@ -674,6 +674,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                    !startsSection(t) && !t.startsWith(QChar(0xFF08)) && !isDateLine(t) && namesInLine(t).isEmpty() &&
                    std::abs(lines[i].x0 + lines[i].x1 - lines[seed].x0 - lines[seed].x1) < 4 * size;
         };
+        static const RE leadingDashes(QStringLiteral("^[\\s—―－-]+"));
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
             // a Chinese title broken mid-word goes on in its size, even in another face
@@ -684,7 +685,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 parts << i;
                 bottom = std::max(bottom, l.y1);
             } else if (i == parts.last() + 1 && dashSubtitle(l.text) && eligible(i) && !carried && l.y0 - bottom < 1.6 * size &&
-                       labelOf(QString(l.text).remove(QRegularExpression(QStringLiteral("^[\\s—―－-]+")))) != LineLabel::DocumentType &&
+                       labelOf(QString(l.text).remove(leadingDashes)) != LineLabel::DocumentType &&
                        l.size >= 0.6 * size && l.size < 1.1 * size) {
                 // in another weight or a smaller size than the title, as such a subtitle often is
                 parts << i;

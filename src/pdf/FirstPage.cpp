@@ -447,7 +447,9 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
 // a title's own colon ("研究：以…为例") is none.
 const QRegularExpression& unknownLabel() {
     static const RE re(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{0,4}(?:编号|类别|类型|名称|单位|日期|时间|电话|手机|地址|邮编|邮箱|学院|院系|专业|"
-                                      "年级|班级|代码|方向|领域|级别|来源|经费|期限|学号|人|者)\\s*[:：]"));
+                                      "年级|班级|代码|方向|领域|级别|来源|经费|期限|学号|人|者)\\s*[:：]|"
+                                      // a short label set apart letter by letter: "系　部：", "班　级"
+                                      "^[\\x{4E00}-\\x{9FFF}](?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}]){1,3}\\s*(?:[:：]|$)"));
     return re;
 }
 
@@ -504,6 +506,13 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented = fa
 // A research group's members, named under the label that follows its leader's
 // within three lines ("课题负责人：甲" / "课题组成员：" over a list, or beside it).
 QStringList groupMembers(const QList<Line>& lines, int leader) {
+    // or on the leader's own row: "组长：甲　成员：乙、丙"
+    static const RE sameRow(QStringLiteral("[\\s\\x{3000}](?:[\\x{4E00}-\\x{9FFF}]\\s*){0,4}成\\s*员\\s*[:：]\\s*(.+)$"));
+    if (const auto m = sameRow.match(lines[leader].text); m.hasMatch()) {
+        const QString rest = untilNextLabel(m.captured(1));
+        const QStringList members = namesInLine(rest);
+        return members.isEmpty() ? looseNames(rest) : members;
+    }
     for (int k = leader + 1; k < int(lines.size()) && k <= leader + 3; ++k) {
         if (labelOf(lines[k].text) != LineLabel::Author || !isMembersLabel(lines[k].text)) continue;
         const QString rest = untilNextLabel(withoutLabel(lines[k].text));

@@ -17,7 +17,9 @@ const RE& titleLabel() {
                                       "(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品|发\\s*明|成\\s*果)\\s*)?"
                                       "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*|title\\s+and\\s+subtitle\\b\\s*|"
                                       "(?:thesis|project|paper|dissertation|report)\\s+title(?:\\s*[:：]\\s*|\\s*$)|"
-                                      "标\\s*题\\s*[:：]\\s*)"),
+                                      "标\\s*题\\s*[:：]\\s*|"
+                                      // a memorandum's or a letter's subject
+                                      "(?:subject|re|regarding|topic)\\s*:\\s*)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -31,12 +33,13 @@ const RE& authorLabel() {
                                       "[\\x{4E00}-\\x{9FFF}]{1,3}[人者]|"
                                       "(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿|撰\\s*文)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|"
                                       // a team's members, numbered or not: "参赛队员 1：", "组员"
+                                      "(?:(?:课\\s*题|项\\s*目|调\\s*研)\\s*)?组\\s*长|"
                                       "(?:参\\s*赛\\s*|团\\s*队\\s*|小\\s*组\\s*)?(?:队\\s*员|组\\s*员|成\\s*员)\\s*\\d{0,2}(?=\\s*[:：])|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|[\\x{4E00}-\\x{9FFF}]{0,3}\\s*姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
                                       // a name follows the English label, not a word of a sentence: "Author of correspondence"
                                       "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|(?:(?:prepared|submitted|presented|compiled)\\s+)?by)"
                                       "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)|"
                                       // words that could begin a title name the author only before a colon
-                                      "^(?:candidate|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"
+                                      "^(?:candidate|from|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"
                                       "(?:principal\\s+)?investigators?|inventors?|speakers?|presenters?)\\s*[:：]\\s*"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -53,7 +56,7 @@ const RE& supervisorLabel() {
 const RE& coverFieldLabel() {
     static const RE re(QStringLiteral(
                            "^(?:学\\s*号|课\\s*程(?:\\s*名\\s*称)?(?=\\s*[:：|｜│])|专\\s*业(?:\\s*名\\s*称)?|学\\s*科(?:\\s*专\\s*业)?|培\\s*养\\s*单\\s*位|所\\s*在\\s*学\\s*院|"
-                           "学\\s*院|院\\s*系|系\\s*别|研\\s*究\\s*方\\s*向|(?:专\\s*业\\s*)?学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
+                           "学\\s*院|院\\s*系|系\\s*[别部]|专\\s*业\\s*班\\s*级|研\\s*究\\s*方\\s*向|(?:专\\s*业\\s*)?学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
                            "(?:答\\s*辩|提\\s*交|完\\s*成|授\\s*予)?\\s*日\\s*期|分\\s*类\\s*号|密\\s*级|udc|"
                            "(?:学\\s*校|单\\s*位)\\s*代\\s*码|年\\s*级|班\\s*级|学\\s*位\\s*级\\s*别|工\\s*程\\s*领\\s*域|"
                            // a report's sign-off rows and a post-doctoral cover's fields
@@ -62,7 +65,9 @@ const RE& coverFieldLabel() {
                            "(?:所\\s*在\\s*|工\\s*作\\s*)?单\\s*位(?:\\s*名\\s*称)?|电\\s*子\\s*邮\\s*[箱件]|e-?mail|"
                            "(?:流\\s*动\\s*站|工\\s*作\\s*站)(?:\\s*[（(]\\s*工\\s*作\\s*站\\s*[)）])?(?:\\s*名\\s*称)?|"
                            "(?:研\\s*究\\s*工\\s*作\\s*)?(?:起\\s*始|期\\s*满|开\\s*始|结\\s*束)\\s*时\\s*间)"
-                           "(?:\\s*[:：、|｜│]\\s*|\\s+|$)"),
+                           "(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
+                           // a memorandum's head: "To: Project Team", "Date: July 13, 2022", "Cc:"
+                           "^(?:to|cc|date)\\s*:\\s*"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -158,7 +163,7 @@ LineLabel labelOf(const QString& text) {
                                            "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*(?:设\\s*计|论\\s*文)\\s*[)）])?|"
                                            "(?:结\\s*题\\s*|年\\s*度\\s*|中\\s*期\\s*|总\\s*结\\s*)?(?:博\\s*士\\s*后\\s*(?:研\\s*究\\s*工\\s*作|出\\s*站)|研\\s*究|科\\s*研\\s*训\\s*练|开\\s*题|实\\s*习|实\\s*践|结\\s*题|课\\s*程\\s*设\\s*计|毕\\s*业\\s*设\\s*计|调\\s*研)\\s*报\\s*告(?:\\s*书)?|"
                                            "(?:(?:ph\\.?\\s*d|doctoral|master'?s?|bachelor'?s?|diploma|senior)\\s+)?"
-                                           "(?:thesis|dissertation))$"),
+                                           "(?:thesis|dissertation)|(?:(?:technical|internal|research|project)\\s+)?memo(?:randum)?)$"),
                            RE::CaseInsensitiveOption);
     if (docType.match(t).hasMatch()) return LineLabel::DocumentType;
     if (authorLabel().match(t).hasMatch()) return LineLabel::Author;
@@ -168,7 +173,9 @@ LineLabel labelOf(const QString& text) {
     static const RE abstract(QStringLiteral("^(摘\\s*要|内\\s*容\\s*提\\s*要|abstract|a b s t r a c t|summary)"), RE::CaseInsensitiveOption);
     if (abstract.match(t).hasMatch()) return LineLabel::Abstract;
     static const RE journal(QStringLiteral("中图分类号|文献标识码|文章编号|^doi\\b|arxiv:|\\bvol\\.|\\bvolume\\s+\\d|"
-                                           "第\\s*\\d+\\s*[卷期]|\\bissn\\b|\\bcn\\s*\\d|\\bno\\.\\s*\\d"),
+                                           "第\\s*\\d+\\s*[卷期]|\\bissn\\b|\\bcn\\s*\\d|\\bno\\.\\s*\\d|"
+                                           // a document's number alone on its line: "No. TM-07"
+                                           "^no\\.\\s*[a-z]{0,4}[-\\s]?\\d[\\w/-]*$"),
                            RE::CaseInsensitiveOption);
     if (journal.match(t).hasMatch()) return LineLabel::JournalField;
     return LineLabel::None;

@@ -255,3 +255,48 @@ TEST(FieldAssembly, RunInUnitsDashSubtitlesAndBracketsThatAreNoUnits) {
 }
 
 }  // namespace
+
+TEST(FieldAssembly, MemoHeadsGroupLeadersAndLabelsSetApartLetterByLetter) {
+    // a memorandum: the kind and its number are no title or name; From names the authors, Subject the title
+    const auto memo = page({
+        {word("Tsinghua", 72, 60, 12), word("University", 130, 60, 12), word("Field", 200, 60, 12), word("Station", 240, 60, 12)},
+        {word("TECHNICAL", 72, 90, 18), word("MEMORANDUM", 180, 90, 18)},
+        {word("No.", 72, 110, 11), word("TM-20", 95, 110, 11)},
+        {word("To:", 72, 130, 11), word("Project", 110, 130, 11), word("Team", 160, 130, 11)},
+        {word("From:", 72, 146, 11), word("Rebecca", 110, 146, 11), word("C.", 160, 146, 11), word("Robinson,", 175, 146, 11),
+         word("Chen", 240, 146, 11), word("Tran", 272, 146, 11)},
+        {word("Date:", 72, 162, 11), word("July", 110, 162, 11), word("13,", 140, 162, 11), word("2022", 160, 162, 11)},
+        {word("Subject:", 72, 178, 11)},
+        {word("Season", 72, 194, 11), word("Summary", 115, 194, 11), word("of", 170, 194, 11), word("Wintering", 185, 194, 11),
+         word("Waterbirds", 245, 194, 11)},
+        {word("1.", 72, 230, 11), word("Purpose", 90, 230, 11)},
+    });
+    const auto m = read(memo);
+    EXPECT_EQ(m.title, QStringLiteral("Season Summary of Wintering Waterbirds"));
+    EXPECT_EQ(m.authors, (QStringList{"Rebecca C. Robinson", "Chen Tran"}));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Technical Memo")), LineLabel::DocumentType);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("No. 2026-29")), LineLabel::JournalField);
+    EXPECT_NE(pdf::labelOf(QStringLiteral("From Data to Knowledge")), LineLabel::Author);
+    EXPECT_NE(pdf::labelOf(QStringLiteral("Regarding Method: A Reply")), LineLabel::Title);
+
+    // a task group: its leader, then the members on the same row
+    const auto survey = page({
+        {word("调研报告", 60, 80, 12)},
+        {word("石台县皖南古村落景观变迁调研报告", 80, 120, 20)},
+        {word("池州学院课题组", 200, 160, 12)},
+        {word("组长：范子", 140, 180, 12), word("成员：陈磊、黎健德", 260, 180, 12)},
+        {word("一、调研的背景", 60, 230, 14)},
+    });
+    EXPECT_EQ(pdf::readFirstPage(survey, 842, titleFirst(int(survey.size()))).authors, (QStringList{"范子", "陈磊", "黎健德"}));
+
+    // a cover's label set apart letter by letter ends the labelled title
+    const auto cover = page({
+        {word("昌吉职业技术学院", 150, 100, 24)},
+        {word("题", 80, 300, 14), word("目", 110, 300, 14), word("基于推广模式视角的昌吉州戈壁设施农业研究", 150, 300, 14)},
+        {word("系", 80, 330, 14), word("部：农林系", 110, 330, 14)},
+        {word("学生姓名：姜逸轩", 80, 360, 14)},
+    });
+    const auto c = read(cover);
+    EXPECT_EQ(c.title, QStringLiteral("基于推广模式视角的昌吉州戈壁设施农业研究"));
+    EXPECT_EQ(c.authors, QStringList{"姜逸轩"});
+}

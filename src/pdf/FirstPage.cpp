@@ -668,10 +668,18 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             return i + 1 < n && title(i) >= 0.1 && title(i + 1) >= 0.3 && eligible(i + 1) && sameType(lines[i + 1]) &&
                    lines[i + 1].y0 - lines[i].y1 < 1.6 * size;
         };
+        // a line of a side column, beside the title or between its lines
+        auto beside = [&](const Line& l) { return l.x1 < lines[seed].x0 - 0.5 * size || l.x0 > lines[seed].x1 + 0.5 * size; };
+        // the next line of the title's column: side-column lines read in between are passed over
+        auto nextInColumn = [&](int i) {
+            for (int k = parts.last() + 1; k < i; ++k)
+                if (!beside(lines[k])) return false;
+            return i > parts.last();
+        };
         // the last word or two of a title broken onto a line of their own: "… DNA Copy" / "Data"
         auto tail = [&](int i) {
             const QString& t = lines[i].text;
-            return i == parts.last() + 1 && t.count(QLatin1Char(' ')) < 2 && !t.isEmpty() && t.front().isLetter() &&
+            return nextInColumn(i) && t.count(QLatin1Char(' ')) < 2 && !t.isEmpty() && t.front().isLetter() &&
                    !lines[parts.last()].text.contains(t, Qt::CaseInsensitive) && !startsSection(t) && !isPersonName(t) &&
                    !isDateLine(t) && lines[i].y0 - bottom < 1.0 * size && author(i) < 0.4;
         };
@@ -703,8 +711,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 parts << i;
                 bottom = std::max(bottom, l.y1);
                 carried = &l;
-            } else if (l.x1 < lines[seed].x0 - 0.5 * size || l.x0 > lines[seed].x1 + 0.5 * size) {
-                continue;  // a line of a side column, beside the title or between its lines, does not end it
+            } else if (beside(l)) {
+                continue;  // a side column's line does not end the title
             } else if (l.y0 >= bottom - 0.2 * size) {
                 break;  // a line beside the title (a side column) does not end it
             }

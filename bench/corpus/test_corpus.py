@@ -1946,5 +1946,20 @@ class EighteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
         return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
 
 
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class NineteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The nineteenth set (blind part heldout19): new schools and wording, labels printed, the
+    指导教师 kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'nineteenth', 'heldout19', 36
+    MARKS = {'gen-zh-thesis-reviewform': '评阅', 'gen-zh-interview-scholar': '受访者',
+             'gen-zh-journal-sidebarmeta': '收稿日期', 'gen-zh-bachelor-verticalband': '指导教师',
+             'gen-zh-meeting-review': '综述', 'gen-zh-journal-editornote': '编者按',
+             'gen-en-grant-coverpage': 'Principal Investigator', 'gen-en-encyclopedia-entry': 'Synonyms'}
+    WITH_SUP = ('gen-zh-thesis-reviewform', 'gen-zh-bachelor-verticalband')
+
+    def terms(self):
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
+
+
 if __name__ == '__main__':
     unittest.main()

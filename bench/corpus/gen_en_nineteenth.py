@@ -3,8 +3,8 @@ from docxkit import Page
 from genbase import LATIN_FONTS, MONTHS, distinct, en_person, record, set_meta
 import vocab
 
-SUBJECTS = ['Mango Anthracnose', 'Shade-Grown Arabica Coffee', 'Montane Forests of the Gaoligong Range',
-            'Hui-Style Vernacular Houses', 'Fireworks Manufacturing Safety', 'Alpine Meadow Trampling',
+SUBJECTS = ['Mango Anthracnose', 'Arabica Coffee under Shade Trees', 'Montane Forests of the Gaoligong Range',
+            'Huizhou Vernacular Houses', 'Fireworks Manufacturing Safety', 'Alpine Meadow Trampling',
             'Geothermal Spring Tourism', 'Zhuang Antiphonal Singing']
 SYNONYMS = dict(zip(SUBJECTS, ['Anthracnose fruit rot; Blossom blight', 'Shade coffee; Coffee agroforestry',
                                 'Cloud forest; Montane evergreen broadleaf forest', 'Huizhou dwellings; Folk houses',
@@ -12,7 +12,7 @@ SYNONYMS = dict(zip(SUBJECTS, ['Anthracnose fruit rot; Blossom blight', 'Shade c
                                 'Hot spring tourism; Balneology', 'Antiphony; Folk song duets']))
 GRANT_FRAMES = ['Collaborative Research: {S} in a Changing Climate', 'Mechanisms and Management of {S}',
                 'Building Community Capacity for {S}', 'An Integrated Assessment of {S}',
-                'Long-Term Monitoring of {S}']
+                'Decadal Monitoring of {S}']
 ENTRY_FRAMES = ['{S}', '{S}, Ecology of', '{S} and Rural Livelihoods', 'Conservation of {S}']
 PROGRAMS = ['Dynamics of Coupled Natural and Human Systems', 'Ecosystem Studies', 'Cultural Anthropology',
             'Geography and Spatial Sciences', 'Sustainable Agricultural Systems']
@@ -65,7 +65,10 @@ def encyclopedia_entry(rng):
     page.para('', rule='bottom', after=18)
     page.para((title, {'size': rng.choice([16, 18]), 'bold': True}), align='l', after=8)
     two = len(authors) > 1 and rng.random() < 0.6
-    marks = [('1' if k == 0 or rng.random() < 0.5 else '2') if two else '' for k in range(len(authors))]
+    # affiliations marked with symbols (a digit run into a name would not read as the name)
+    marks = [('*' if k == 0 or rng.random() < 0.5 else '\u2020') if two else '' for k in range(len(authors))]
+    if two and '\u2020' not in marks:
+        marks[-1] = '\u2020'
     runs = []
     for k, (a, m) in enumerate(zip(authors, marks)):
         sep = '' if k == 0 else (' and ' if k == len(authors) - 1 else ', ')
@@ -73,7 +76,7 @@ def encyclopedia_entry(rng):
     page.para(runs, after=4)
     affs = univs if two else univs[:1]
     for k, u in enumerate(affs):
-        page.para([(str(k + 1) if two else '', {'sup': True}),
+        page.para([('*\u2020'[k] if two else '', {'sup': True}),
                    '%s, %s' % (rng.choice(['Department of Geography', 'School of Environment', 'Department of Anthropology',
                                            'Institute of Botany']), u[0])], size=9, italic=True, after=1)
     page.para(rng.choice(['Published online: %s %d, %d' % (rng.choice(MONTHS), rng.randint(1, 28), year),

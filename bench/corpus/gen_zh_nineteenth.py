@@ -69,6 +69,8 @@ def _title_para(page, rng, title, sizes, align='c', after=10):
     opt = {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}
     if len(title) > 14 and rng.random() < 0.4:
         k = rng.randint(len(title) // 2 - 2, len(title) // 2 + 2)
+        if title[k - 1:k + 1] == '——':  # a dash pair stays on one line
+            k += 1
         page.para([(title[:k], dict(opt, **{'break': True})), (title[k:], opt)], align=align, after=after)
     else:
         page.para((title, opt), align=align, after=after)

@@ -44,6 +44,10 @@ import gen_zh_sixteenth
 import gen_en_sixteenth
 import gen_zh_seventeenth
 import gen_en_seventeenth
+import gen_zh_eighteenth
+import gen_en_eighteenth
+import gen_zh_nineteenth
+import gen_en_nineteenth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -80,6 +84,10 @@ TEMPLATES.update(gen_zh_sixteenth.TEMPLATES)
 TEMPLATES.update(gen_en_sixteenth.TEMPLATES)
 TEMPLATES.update(gen_zh_seventeenth.TEMPLATES)
 TEMPLATES.update(gen_en_seventeenth.TEMPLATES)
+TEMPLATES.update(gen_zh_eighteenth.TEMPLATES)
+TEMPLATES.update(gen_en_eighteenth.TEMPLATES)
+TEMPLATES.update(gen_zh_nineteenth.TEMPLATES)
+TEMPLATES.update(gen_en_nineteenth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -94,7 +102,9 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirteenth.TEMPLATES) | set(gen_en_thirteenth.TEMPLATES) | set(gen_zh_fourteenth.TEMPLATES) \
     | set(gen_en_fourteenth.TEMPLATES) | set(gen_zh_fifteenth.TEMPLATES) | set(gen_en_fifteenth.TEMPLATES) \
     | set(gen_zh_sixteenth.TEMPLATES) | set(gen_en_sixteenth.TEMPLATES) \
-    | set(gen_zh_seventeenth.TEMPLATES) | set(gen_en_seventeenth.TEMPLATES)
+    | set(gen_zh_seventeenth.TEMPLATES) | set(gen_en_seventeenth.TEMPLATES) \
+    | set(gen_zh_eighteenth.TEMPLATES) | set(gen_en_eighteenth.TEMPLATES) \
+    | set(gen_zh_nineteenth.TEMPLATES) | set(gen_en_nineteenth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

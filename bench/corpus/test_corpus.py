@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth')
     MARKS, WITH_SUP = {}, ()
 
     def setUp(self):
@@ -1925,6 +1925,37 @@ class SeventeenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-zh-survey-taskgroup': '课题', 'gen-zh-readingreport-cover': '读书报告',
              'gen-en-honors-thesiscover': 'partial fulfillment', 'gen-en-techmemo-header': 'Subject:'}
     WITH_SUP = ('gen-zh-thesis-udccorner', 'gen-zh-vocational-designcover', 'gen-en-honors-thesiscover')
+
+    def terms(self):
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class EighteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The eighteenth set (blind part heldout18): new schools and wording, labels printed, the
+    指导教师 or advisor kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'eighteenth', 'heldout18', 34
+    MARKS = {'gen-zh-labreport-cover': '实验', 'gen-zh-translation-cover': '原文题目',
+             'gen-zh-newspaper-theorypage': '作者单位', 'gen-zh-lecture-minutes': '主讲人',
+             'gen-zh-checkreport-cover': '复制比', 'gen-zh-journal-pinyingrid': 'Vol.',
+             'gen-en-lecture-scribenotes': 'Lecturer:', 'gen-en-dissertation-prospectus': 'Chair'}
+    WITH_SUP = ('gen-zh-labreport-cover', 'gen-zh-translation-cover', 'gen-zh-checkreport-cover',
+                'gen-en-lecture-scribenotes', 'gen-en-dissertation-prospectus')
+
+    def terms(self):
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class NineteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The nineteenth set (blind part heldout19): new schools and wording, labels printed, the
+    指导教师 kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'nineteenth', 'heldout19', 36
+    MARKS = {'gen-zh-thesis-reviewform': '评阅', 'gen-zh-interview-scholar': '受访者',
+             'gen-zh-journal-sidebarmeta': '收稿日期', 'gen-zh-bachelor-verticalband': '指导教师',
+             'gen-zh-meeting-review': '综述', 'gen-zh-journal-editornote': '编者按',
+             'gen-en-grant-coverpage': 'Principal Investigator', 'gen-en-encyclopedia-entry': 'Synonyms'}
+    WITH_SUP = ('gen-zh-thesis-reviewform', 'gen-zh-bachelor-verticalband')
 
     def terms(self):
         return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS

@@ -375,7 +375,8 @@ QStringList looseNames(const QString& line) {
 QString wrappedName(const QList<Line>& lines, int at, const QString& value) {
     static const RE lastCjk(QStringLiteral("\\s[\\x{4E00}-\\x{9FFF}]$"));
     static const RE cjkRest(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,2}$"));
-    static const RE lastWord(QStringLiteral("(?:[,;]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+$"));
+    // (a given name, with or without its middle initial: "…, Omar Z." / "Bianchi")
+    static const RE lastWord(QStringLiteral("(?:[,;]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+(?:\\s+\\p{Lu}\\.)?$"));
     static const RE wordRest(QStringLiteral("^\\p{Lu}[\\p{L}'’\\-]+$"));
     if (at < 0) return {};
     const bool cjk = lastCjk.match(value).hasMatch();

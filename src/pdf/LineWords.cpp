@@ -19,7 +19,11 @@ const RE& titleLabel() {
                                       "(?:thesis|project|paper|dissertation|report)\\s+title(?:\\s*[:：]\\s*|\\s*$)|"
                                       "标\\s*题\\s*[:：]\\s*|"
                                       // a memorandum's or a letter's subject
-                                      "(?:subject|re|regarding|topic)\\s*:\\s*)"),
+                                      "(?:subject|re|regarding|topic)\\s*:\\s*|"
+                                      // a record's title field: "篇名：", "题名：", a lab report's "实验项目"
+                                      "(?:篇\\s*名|题\\s*名)\\s*[:：]\\s*|(?:实\\s*验|实\\s*训)\\s*项\\s*目(?:\\s*名\\s*称)?(?:\\s*[:：|｜│]\\s*|\\s+|$)|"
+                                      // a named title's label run into its value with no blank: "实验名称石灰岩地区…"
+                                      "(?:课\\s*题|设\\s*计|报\\s*告|实\\s*验|项\\s*目|作\\s*品|论\\s*文)\\s*(?:名\\s*称|题\\s*目)(?=[\\x{4E00}-\\x{9FFF}]{4}))"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -39,7 +43,7 @@ const RE& authorLabel() {
                                       "^(?:(?:package\\s+|document\\s+|paper\\s+)?authors?(?:\\s*\\(s\\))?|(?:(?:prepared|submitted|presented|compiled)\\s+)?by)"
                                       "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)|"
                                       // words that could begin a title name the author only before a colon
-                                      "^(?:candidate|from|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"
+                                      "^(?:candidate|from|scribes?|scribed\\s+by|note\\s*takers?|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"
                                       "(?:principal\\s+)?investigators?|inventors?|speakers?|presenters?)\\s*[:：]\\s*"),
                        RE::CaseInsensitiveOption);
     return re;
@@ -48,14 +52,14 @@ const RE& authorLabel() {
 const RE& supervisorLabel() {
     static const RE re(QStringLiteral("^(?:(?:指\\s*导|合\\s*作|任\\s*课)?\\s*(?:导\\s*师|教\\s*师|老\\s*师)(?:\\s*姓\\s*名)?|"
                                       "supervisors?|advisors?|directed by|supervised by|under\\s+the\\s+(?:supervision|guidance)\\s+of)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
-                                      "^(?:guide|mentor|promoter|committee\\s+chair)\\s*[:：]\\s*"),
+                                      "^(?:guide|mentor|promoter|committee\\s+chair|lecturer|instructor|teacher)\\s*[:：]\\s*"),
                        RE::CaseInsensitiveOption);
     return re;
 }
 
 const RE& coverFieldLabel() {
     static const RE re(QStringLiteral(
-                           "^(?:学\\s*号|课\\s*程(?:\\s*名\\s*称)?(?=\\s*[:：|｜│])|专\\s*业(?:\\s*名\\s*称)?|学\\s*科(?:\\s*专\\s*业)?|培\\s*养\\s*单\\s*位|所\\s*在\\s*学\\s*院|"
+                           "^(?:学\\s*号|课\\s*程\\s*名\\s*称|课\\s*程(?=\\s*[:：|｜│])|专\\s*业(?:\\s*名\\s*称)?|学\\s*科(?:\\s*专\\s*业)?|培\\s*养\\s*单\\s*位|所\\s*在\\s*学\\s*院|"
                            "学\\s*院|院\\s*系|系\\s*[别部]|专\\s*业\\s*班\\s*级|研\\s*究\\s*方\\s*向|(?:专\\s*业\\s*)?学\\s*位\\s*类\\s*别|申\\s*请\\s*学\\s*位|"
                            "(?:答\\s*辩|提\\s*交|完\\s*成|授\\s*予)?\\s*日\\s*期|分\\s*类\\s*号|密\\s*级|udc|"
                            "(?:学\\s*校|单\\s*位)\\s*代\\s*码|年\\s*级|班\\s*级|学\\s*位\\s*级\\s*别|工\\s*程\\s*领\\s*域|"
@@ -67,7 +71,9 @@ const RE& coverFieldLabel() {
                            "(?:研\\s*究\\s*工\\s*作\\s*)?(?:起\\s*始|期\\s*满|开\\s*始|结\\s*束)\\s*时\\s*间)"
                            "(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
                            // a memorandum's head: "To: Project Team", "Date: July 13, 2022", "Cc:"
-                           "^(?:to|cc|date)\\s*:\\s*"),
+                           "^(?:to|cc|date)\\s*:\\s*|"
+                           // a course's name run into its value: "课程名称生物化学实验"
+                           "^课\\s*程\\s*名\\s*称"),
                        RE::CaseInsensitiveOption);
     return re;
 }

@@ -303,3 +303,40 @@ TEST(FieldAssembly, MemoHeadsGroupLeadersAndLabelsSetApartLetterByLetter) {
     EXPECT_EQ(c.title, QStringLiteral("基于推广模式视角的昌吉州戈壁设施农业研究"));
     EXPECT_EQ(c.authors, QStringList{"姜逸轩"});
 }
+
+TEST(FieldAssembly, RecordFieldsLabReportCellsAndScribes) {
+    // a check report's record: the title after "篇名", never the report's own name
+    for (const char* title : {"篇名：客家山歌传承人培养及其影响因素", "实验名称石灰岩地区水样总硬度的测定", "实验项目", "题名：海伦市黑土地耕层保护"})
+        EXPECT_EQ(pdf::labelOf(QString::fromUtf8(title)), LineLabel::Title) << title;
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("实验名称石灰岩地区水样总硬度的测定")), QStringLiteral("石灰岩地区水样总硬度的测定"));
+    // a course's name is a field of the cover, run into its value or not
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("课程名称生物化学实验")), LineLabel::CoverField);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("课程名称")), LineLabel::CoverField);
+    // a title that merely starts like a label is none
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("实验名称")), LineLabel::Title);
+    EXPECT_NE(pdf::labelOf(QStringLiteral("项目名称的由来")), LineLabel::Title);
+
+    // a lab report's cover as a table, label over value: the course is not the title
+    const auto lab = page({
+        {word("嘉应学院", 200, 100, 26)},
+        {word("课程实验报告", 180, 150, 28)},
+        {word("课程名称", 96, 200, 14)},
+        {word("仪器分析实验", 96, 220, 14)},
+        {word("实验项目", 96, 245, 14)},
+        {word("柚皮果胶的提取及其凝胶性测定", 96, 265, 14)},
+        {word("姓", 96, 290, 12), word("名", 130, 290, 12)},
+        {word("陆然宇", 96, 305, 12)},
+    });
+    EXPECT_EQ(read(lab).title, QStringLiteral("柚皮果胶的提取及其凝胶性测定"));
+
+    // scribes are the authors of lecture notes, the lecturer is not; a name wraps after its initial
+    const auto notes = page({
+        {word("Field", 72, 120, 16), word("Methods", 110, 120, 16), word("for", 180, 120, 16), word("Horse", 210, 120, 16)},
+        {word("Lecturer:", 72, 150, 11), word("Pierre", 125, 150, 11), word("D.", 160, 150, 11), word("Lewis", 175, 150, 11)},
+        {word("Scribes:", 72, 166, 11), word("Jessica", 120, 166, 11), word("Nguyen,", 162, 166, 11), word("Omar", 210, 166, 11),
+         word("Z.", 240, 166, 11)},
+        {word("Bianchi", 72, 180, 11)},
+    });
+    EXPECT_EQ(read(notes).authors, (QStringList{"Jessica Nguyen", "Omar Z. Bianchi"}));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Lecturer: Pierre D. Lewis")), LineLabel::Supervisor);
+}

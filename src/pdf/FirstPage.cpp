@@ -370,14 +370,14 @@ QStringList looseNames(const QString& line) {
 }
 
 // The end of a name that a list of names after a label wraps to the next line
-// ("发明人 甲 乙 万" / "勇平", "… Arjun González, Ahmed" / "Zhang"): the one or
-// two letters, or the one word, in its column right under it.
+// ("发明人 甲 乙 万" / "勇平", "… Arjun González, Ahmed" / "Zhang", "…, Matthew" / "W. Harris"):
+// the one or two letters, or the one word after an initial or none, in its column right under it.
 QString wrappedName(const QList<Line>& lines, int at, const QString& value) {
     static const RE lastCjk(QStringLiteral("\\s[\\x{4E00}-\\x{9FFF}]$"));
     static const RE cjkRest(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,2}$"));
     // (a given name, with or without its middle initial: "…, Omar Z." / "Bianchi")
     static const RE lastWord(QStringLiteral("(?:[,;]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+(?:\\s+\\p{Lu}\\.)?$"));
-    static const RE wordRest(QStringLiteral("^\\p{Lu}[\\p{L}'’\\-]+$"));
+    static const RE wordRest(QStringLiteral("^(?:\\p{Lu}\\.\\s*)?\\p{Lu}[\\p{L}'’\\-]+$"));
     if (at < 0) return {};
     const bool cjk = lastCjk.match(value).hasMatch();
     if (!cjk && !lastWord.match(value).hasMatch()) return {};

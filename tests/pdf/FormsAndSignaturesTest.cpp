@@ -339,4 +339,11 @@ TEST(FieldAssembly, RecordFieldsLabReportCellsAndScribes) {
     });
     EXPECT_EQ(read(notes).authors, (QStringList{"Jessica Nguyen", "Omar Z. Bianchi"}));
     EXPECT_EQ(pdf::labelOf(QStringLiteral("Lecturer: Pierre D. Lewis")), LineLabel::Supervisor);
+    // or wraps after a given name, the initial going with the last name
+    const auto wrapped = page({
+        {word("Drivers", 72, 120, 16), word("of", 140, 120, 16), word("Horse", 170, 120, 16), word("Breeding", 230, 120, 16)},
+        {word("Scribes:", 72, 166, 11), word("Chloé", 120, 166, 11), word("Moreau,", 152, 166, 11), word("Matthew", 200, 166, 11)},
+        {word("W.", 72, 180, 11), word("Harris", 88, 180, 11)},
+    });
+    EXPECT_EQ(read(wrapped).authors, (QStringList{"Chloé Moreau", "Matthew W. Harris"}));
 }

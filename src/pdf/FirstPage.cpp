@@ -769,11 +769,28 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (head) value.clear();
         QStringList names = namesInLine(value);
         // a sentence of the text that starts "by …" names no author
+        // a form's "none" is no name
+        static const RE none(QStringLiteral("^(?:none|n/?a|nil|无|—+|-+)$"), RE::CaseInsensitiveOption);
+        if (none.match(value.trimmed()).hasMatch()) continue;
         if (names.isEmpty() && (hasCjk(value) || value.count(QLatin1Char(' ')) < 6)) names = looseNames(value);
         if (names.isEmpty() && (head || withoutLabel(lines[i].text).isEmpty())) names = namesUnderHeader(lines, i);
         if (names.isEmpty()) continue;
+        // a label of several beside a column of names, one a row
+        // ("Co-Principal Investigators | Susan U. Robinson" / "Ayşe Miller" / "Jessica Mensah")
+        static const RE coLabel(QStringLiteral("^co-?\\s*(?:principal\\s+investigators?|investigators?|pis?|authors?)\\b"),
+                                RE::CaseInsensitiveOption);
+        static const RE plural(QStringLiteral("(?:s|\\(s\\))\\s*[:：]?$"));
+        const QString own = lines[i].text.trimmed();
+        const bool beside = at > i && std::abs((lines[at].y0 + lines[at].y1) - (lines[i].y0 + lines[i].y1)) / 2 <
+                                          0.4 * (lines[i].y1 - lines[i].y0);
+        if (beside && withoutLabel(own).isEmpty() && names.size() == 1 && !hasCjk(names.first()) &&
+            (coLabel.match(own).hasMatch() || plural.match(own).hasMatch()))
+            names << namesUnderHeader(lines, at);
         if (r.authors.isEmpty()) r.authors = names;
         else if (hasCjk(names.first())) r.authors = names;
+        else if (coLabel.match(lines[i].text.trimmed()).hasMatch())
+            for (const QString& m : names)
+                if (!r.authors.contains(m)) r.authors << m;
         if (hasCjk(r.authors.first())) {
             for (const QString& m : groupMembers(lines, i))
                 if (!r.authors.contains(m)) r.authors << m;

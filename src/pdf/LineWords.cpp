@@ -33,9 +33,9 @@ const RE& authorLabel() {
                                       "博\\s*士\\s*生|博\\s*士\\s*后|"
                                       // any short word for the one who did the work: 汇报人, 答辩人, 发明人, 主讲人, 报告者
                                       "(?!(?:代\\s*理|联\\s*系|审\\s*[核批定]|批\\s*准|校\\s*[对核]|复\\s*核|签\\s*发|委\\s*托|经\\s*办|填\\s*表|推\\s*荐|"
-                                      "见\\s*证|证\\s*明|收\\s*件|专\\s*利\\s*权|权\\s*利|指\\s*导|出\\s*版|发\\s*行|主\\s*持|译|编|读|患|使\\s*用|法|机\\s*器|个|本|他|老\\s*年|病|家|工|军|商|诗|古|今|国|后|学|记\\s*录)\\s*[人者])"
+                                      "见\\s*证|证\\s*明|收\\s*件|受\\s*访|专\\s*利\\s*权|权\\s*利|指\\s*导|出\\s*版|发\\s*行|主\\s*持|译|编|读|患|使\\s*用|法|机\\s*器|个|本|他|老\\s*年|病|家|工|军|商|诗|古|今|国|后|学|记\\s*录)\\s*[人者])"
                                       "[\\x{4E00}-\\x{9FFF}]{1,3}[人者]|"
-                                      "(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿|撰\\s*文)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|"
+                                      "(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿|撰\\s*文|采\\s*[访写](?:\\s*整\\s*理)?|(?:访\\s*谈\\s*)?整\\s*理)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|"
                                       // a team's members, numbered or not: "参赛队员 1：", "组员"
                                       "(?:(?:课\\s*题|项\\s*目|调\\s*研)\\s*)?组\\s*长|"
                                       "(?:参\\s*赛\\s*|团\\s*队\\s*|小\\s*组\\s*)?(?:队\\s*员|组\\s*员|成\\s*员)\\s*\\d{0,2}(?=\\s*[:：])|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|[\\x{4E00}-\\x{9FFF}]{0,3}\\s*姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
@@ -44,7 +44,9 @@ const RE& authorLabel() {
                                       "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)|"
                                       // words that could begin a title name the author only before a colon
                                       "^(?:candidate|from|scribes?|scribed\\s+by|note\\s*takers?|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"
-                                      "(?:principal\\s+)?investigators?|inventors?|speakers?|presenters?)\\s*[:：]\\s*"),
+                                      "(?:principal\\s+)?investigators?|inventors?|speakers?|presenters?)\\s*[:：]\\s*|"
+                                      // a proposal's investigators, also as a heading over their names
+                                      "^(?:co-?\\s*)?(?:principal\\s+investigators?|investigators?|pis?|authors?)(?:\\s*\\(s\\))?\\s*(?:[:：]\\s*|$)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -181,7 +183,7 @@ LineLabel labelOf(const QString& text) {
     static const RE journal(QStringLiteral("中图分类号|文献标识码|文章编号|^doi\\b|arxiv:|\\bvol\\.|\\bvolume\\s+\\d|"
                                            "第\\s*\\d+\\s*[卷期]|\\bissn\\b|\\bcn\\s*\\d|\\bno\\.\\s*\\d|"
                                            // a document's number alone on its line: "No. TM-07"
-                                           "^no\\.\\s*[a-z]{0,4}[-\\s]?\\d[\\w/-]*$"),
+                                           "^(?:(?:proposal|grant|award|contract|project)\\s+)?no\\.\\s*[a-z]{0,4}[-\\s]?\\d[\\w/-]*$"),
                            RE::CaseInsensitiveOption);
     if (journal.match(t).hasMatch()) return LineLabel::JournalField;
     return LineLabel::None;

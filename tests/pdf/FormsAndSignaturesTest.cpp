@@ -347,3 +347,39 @@ TEST(FieldAssembly, RecordFieldsLabReportCellsAndScribes) {
     });
     EXPECT_EQ(read(wrapped).authors, (QStringList{"Chloé Moreau", "Matthew W. Harris"}));
 }
+
+TEST(FieldAssembly, ProposalCoverSheetsAndInterviews) {
+    // a proposal's cover sheet as a table of labels and values: the investigators are the authors,
+    // the co-investigators' column under the first; "None" is no name
+    auto sheet = [](bool team) {
+        QList<QList<pdf::Word>> rows{
+            {word("Cover", 62, 60, 14), word("Sheet", 110, 60, 14), word("for", 160, 60, 14), word("Proposal", 190, 60, 14)},
+            {word("Proposal", 62, 80, 10), word("No.", 110, 80, 10), word("RF16-18494", 135, 80, 10)},
+            {word("Project", 62, 108, 10), word("Title", 100, 108, 10), word("Mechanisms", 303, 108, 10), word("of", 370, 108, 10),
+             word("Antiphonal", 385, 108, 10), word("Singing", 445, 108, 10)},
+            {word("Principal", 62, 122, 10), word("Investigator", 110, 122, 10), word("Joshua", 303, 122, 10),
+             word("White,", 340, 122, 10), word("University", 380, 122, 10), word("of", 435, 122, 10), word("Edinburgh", 450, 122, 10)},
+        };
+        if (team) {
+            rows << QList<pdf::Word>{word("Co-Principal", 62, 135, 10), word("Investigators", 130, 135, 10), word("Susan", 303, 135, 10),
+                                     word("U.", 335, 135, 10), word("Robinson", 350, 135, 10)};
+            rows << QList<pdf::Word>{word("Ayşe", 303, 148, 10), word("Miller", 330, 148, 10)};
+            rows << QList<pdf::Word>{word("Jessica", 303, 161, 10), word("Mensah", 345, 161, 10)};
+        } else {
+            rows << QList<pdf::Word>{word("Co-Principal", 62, 135, 10), word("Investigator", 130, 135, 10), word("None", 303, 135, 10)};
+        }
+        rows << QList<pdf::Word>{word("Submitting", 62, 174, 10), word("Institution", 120, 174, 10), word("University", 303, 174, 10),
+                                 word("of", 360, 174, 10), word("Edinburgh", 375, 174, 10)};
+        return page(rows);
+    };
+    const auto team = read(sheet(true));
+    EXPECT_EQ(team.title, QStringLiteral("Mechanisms of Antiphonal Singing"));
+    EXPECT_EQ(team.authors, (QStringList{"Joshua White", "Susan U. Robinson", "Ayşe Miller", "Jessica Mensah"}));
+    EXPECT_EQ(read(sheet(false)).authors, QStringList{QStringLiteral("Joshua White")});
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Proposal No. RF16-18494")), LineLabel::JournalField);
+
+    // an interview: the one who took it down is its author, the one interviewed is not
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("采访整理：蒋立")), LineLabel::Author);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("采访整理：韦艳军 郭涛天")), QStringLiteral("韦艳军 郭涛天"));
+    EXPECT_NE(pdf::labelOf(QStringLiteral("受访者：尹子")), LineLabel::Author);
+}

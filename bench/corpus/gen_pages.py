@@ -48,6 +48,10 @@ import gen_zh_eighteenth
 import gen_en_eighteenth
 import gen_zh_nineteenth
 import gen_en_nineteenth
+import gen_zh_twentieth
+import gen_en_twentieth
+import gen_zh_twentyfirst
+import gen_en_twentyfirst
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -88,6 +92,10 @@ TEMPLATES.update(gen_zh_eighteenth.TEMPLATES)
 TEMPLATES.update(gen_en_eighteenth.TEMPLATES)
 TEMPLATES.update(gen_zh_nineteenth.TEMPLATES)
 TEMPLATES.update(gen_en_nineteenth.TEMPLATES)
+TEMPLATES.update(gen_zh_twentieth.TEMPLATES)
+TEMPLATES.update(gen_en_twentieth.TEMPLATES)
+TEMPLATES.update(gen_zh_twentyfirst.TEMPLATES)
+TEMPLATES.update(gen_en_twentyfirst.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -104,7 +112,9 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_sixteenth.TEMPLATES) | set(gen_en_sixteenth.TEMPLATES) \
     | set(gen_zh_seventeenth.TEMPLATES) | set(gen_en_seventeenth.TEMPLATES) \
     | set(gen_zh_eighteenth.TEMPLATES) | set(gen_en_eighteenth.TEMPLATES) \
-    | set(gen_zh_nineteenth.TEMPLATES) | set(gen_en_nineteenth.TEMPLATES)
+    | set(gen_zh_nineteenth.TEMPLATES) | set(gen_en_nineteenth.TEMPLATES) \
+    | set(gen_zh_twentieth.TEMPLATES) | set(gen_en_twentieth.TEMPLATES) \
+    | set(gen_zh_twentyfirst.TEMPLATES) | set(gen_en_twentyfirst.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

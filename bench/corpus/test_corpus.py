@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst')
     MARKS, WITH_SUP = {}, ()
 
     def setUp(self):
@@ -1956,6 +1956,36 @@ class NineteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-zh-meeting-review': '综述', 'gen-zh-journal-editornote': '编者按',
              'gen-en-grant-coverpage': 'Principal Investigator', 'gen-en-encyclopedia-entry': 'Synonyms'}
     WITH_SUP = ('gen-zh-thesis-reviewform', 'gen-zh-bachelor-verticalband')
+
+    def terms(self):
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class TwentiethTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The twentieth set (blind part heldout20): new schools and wording, labels printed, the
+    导师 or instructor kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'twentieth', 'heldout20', 38
+    MARKS = {'gen-zh-acceptance-notice': '录用', 'gen-zh-patent-certificate': '证书号',
+             'gen-zh-lessondesign-table': '教学', 'gen-zh-keynote-transcript': '编者注',
+             'gen-zh-groupmeeting-handout': '组会', 'gen-zh-dbrecord-printout': '作者单位',
+             'gen-en-repository-coversheet': 'repository', 'gen-en-mla-heading': 'Prof'}
+    WITH_SUP = ('gen-zh-groupmeeting-handout', 'gen-en-mla-heading')
+
+    def terms(self):
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class TwentyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The twenty-first set (blind part heldout21): new schools and wording, labels printed, the
+    指导教师 or 导师 kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'twentyfirst', 'heldout21', 40
+    MARKS = {'gen-zh-award-certificate': '证书', 'gen-zh-guidancelog-table': '指导记录',
+             'gen-zh-encyclopedia-signed': '百科', 'gen-zh-defense-announcement': '答辩',
+             'gen-zh-debate-reply': '商榷', 'gen-zh-popsci-photocredit': '导读',
+             'gen-en-patent-inid': '(72)', 'gen-en-abstract-receipt': 'Abstract ID'}
+    WITH_SUP = ('gen-zh-guidancelog-table', 'gen-zh-defense-announcement')
 
     def terms(self):
         return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS

@@ -189,6 +189,10 @@ QStringList namesInLine(const QString& line) {
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
                                       "auteurs?:|autori?:|作者[:：]?)\\s+|^(?:文|撰文|作者|记者|記者)\\s*[/／]\\s*"),
                        RE::CaseInsensitiveOption);
+    // the name, then the unit and the post after a blank: "白蕾 武夷学院茶与食品学院院长、教授"
+    static const RE namePost(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·]{2,4})[\\s\\x{3000}]+([^\\s\\x{3000}]+)$"));
+    if (const auto m = namePost.match(s.trimmed()); m.hasMatch() && isAffiliation(m.captured(2)) && !isAffiliation(m.captured(1)))
+        s = m.captured(1);
     // the unit in brackets after the name, on the same line: "肖宁芳（厦门大学公共卫生学院，厦门 361005）"
     static const RE unit(QStringLiteral("\\s*[（(]([^（()）]*)[)）]"));
     for (auto it = unit.globalMatch(line); it.hasNext();) {
@@ -395,11 +399,36 @@ QString wrappedName(const QList<Line>& lines, int at, const QString& value) {
 
 // The value of a labelled field ("题目：X", or "题目" with X beside it on
 // its row) and the index of the line that holds it.
-std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
-    const QString v = withoutLabel(lines[i].text);
-    if (!v.isEmpty()) return {v, i};
+// A list of names that runs on over the lines of its column, set tight, from line j:
+// "…, Mehmet Y." / "Papadopoulos, …" (names one under the other are not such a list, nor
+// the value of the next row of a table, which has its own label to its left).
+QString runOnList(const QList<Line>& lines, int j) {
+    const Line& n = lines[j];
+    const double size = std::max(n.size, 1.0);
+    QString text = n.text;
+    const Line* prev = &n;
+    for (int k = j + 1; k < int(lines.size()) && k <= j + 6; ++k) {
+        const Line& m = lines[k];
+        if (m.y0 < prev->y1 - 0.2 * size || m.x1 < n.x0 || m.x0 > n.x1) continue;
+        if (m.y0 - prev->y1 > 0.6 * size || std::abs(m.size - n.size) > 0.1 * size ||
+            labelOf(m.text) != LineLabel::None || isAffiliation(m.text) || formFieldNumber().match(m.text).hasMatch())
+            break;
+        static const RE separator(QStringLiteral("[,;，；、]|\\sand\\s"));
+        if (!text.contains(separator)) break;
+        const bool rowLabel = std::any_of(lines.begin(), lines.end(), [&](const Line& o) {
+            return std::abs((o.y0 + o.y1) - (m.y0 + m.y1)) / 2 < 0.4 * (m.y1 - m.y0) && o.x1 <= m.x0;
+        });
+        if (rowLabel) break;
+        text += QLatin1Char(' ') + m.text;
+        prev = &m;
+    }
+    return text;
+}
+
+// The nearest line to the right of line i on its row (on a form of numbered fields,
+// the numbered cell beside a label is another field), or -1.
+int besideOnRow(const QList<Line>& lines, int i) {
     const Line& l = lines[i];
-    // on a form of numbered fields, the numbered cell beside the label is another field
     const bool form = formFieldNumber().match(l.text).hasMatch();
     int best = -1;
     for (int j = 0; j < int(lines.size()); ++j) {
@@ -408,8 +437,25 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         if (form && formFieldNumber().match(o.text).hasMatch()) continue;
         if (best < 0 || o.x0 < lines[best].x0) best = j;
     }
+    return best;
+}
+
+std::pair<QString, int> valueBeside(const QList<Line>& lines, int i) {
+    const int at = besideOnRow(lines, i);
+    if (at < 0 || labelOf(lines[at].text) != LineLabel::None) return {};
+    return {lines[at].text, at};
+}
+
+std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
+    const QString v = withoutLabel(lines[i].text);
+    if (!v.isEmpty()) return {v, i};
+    const Line& l = lines[i];
+    const bool form = formFieldNumber().match(l.text).hasMatch();
+    const int best = besideOnRow(lines, i);
     if (best >= 0) {
         if (labelOf(lines[best].text) != LineLabel::None) return {};
+        // names beside their label may wrap in their cell: "Ananya Garcia; …; Agnieszka" / "Garcia; Michael Anderson"
+        if (labelOf(l.text) == LineLabel::Author && !form) return {runOnList(lines, best), best};
         return {lines[best].text, best};
     }
     // nothing beside it: a name label's value on the line under it ("Package author(s):" / "Herbert Voß"),
@@ -423,21 +469,7 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
         if (labelOf(n.text) != LineLabel::None) return {};
         if (label == LineLabel::Title) return {n.text, j};
-        // a list of names run on over the lines of its column, set tight: "…, Mehmet Y." / "Papadopoulos, …"
-        QString text = n.text;
-        const Line* prev = &n;
-        for (int k = j + 1; k < int(lines.size()) && k <= j + 6; ++k) {
-            const Line& m = lines[k];
-            if (m.y0 < prev->y1 - 0.2 * size || m.x1 < n.x0 || m.x0 > n.x1) continue;
-            if (m.y0 - prev->y1 > 0.6 * size || std::abs(m.size - n.size) > 0.1 * size ||
-                labelOf(m.text) != LineLabel::None || isAffiliation(m.text) || formFieldNumber().match(m.text).hasMatch())
-                break;
-            // a list wrapped at the measure runs on (names one under the other are not such a list)
-            static const RE separator(QStringLiteral("[,;，；、]|\\sand\\s"));
-            if (!text.contains(separator)) break;
-            text += QLatin1Char(' ') + m.text;
-            prev = &m;
-        }
+        const QString text = runOnList(lines, j);
         if (namesInLine(text).isEmpty()) return {};
         return {text, j};
     }
@@ -457,8 +489,15 @@ const QRegularExpression& unknownLabel() {
 // A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".
 QString untilNextLabel(const QString& value) {
     static const RE blanks(QStringLiteral("[\\s\\x{3000}]+"));
+    // a label set apart letter by letter is one bit: "董轩 导 师：杨梓平"
+    static const RE spaced(QStringLiteral("(?<=^|[\\s\\x{3000}])((?:[\\x{4E00}-\\x{9FFF}][\\s\\x{3000}]+){1,3}[\\x{4E00}-\\x{9FFF}])(?=\\s*[:：])"));
+    QString v = value;
+    for (auto it = spaced.globalMatch(value); it.hasNext();) {
+        const auto m = it.next();
+        v.replace(m.captured(1), QString(m.captured(1)).remove(blanks));
+    }
     QStringList kept;
-    for (const QString& bit : value.split(blanks, Qt::SkipEmptyParts)) {
+    for (const QString& bit : v.split(blanks, Qt::SkipEmptyParts)) {
         // a label the reader does not know ends the value as well: "甲　电话：0128-…"
         if (!kept.isEmpty() && (labelOf(bit) != LineLabel::None || unknownLabel().match(bit).hasMatch())) break;
         kept << bit;
@@ -530,8 +569,13 @@ QString labelledTitle(const QList<Line>& lines) {
         const QString text = lines[i].text.trimmed();
         // not the English title's label: "英文题目", "论文题目（英文）"
         static const RE english(QStringLiteral("^英|^[^:：]{0,8}[（(]\\s*英\\s*文\\s*[)）]"));
-        if (labelOf(text) != LineLabel::Title || english.match(text).hasMatch()) continue;
-        auto [value, at] = labelledValue(lines, i);
+        // an English form's "Title" cell counts only with a value beside it that starts with a letter
+        // ("Title | Wild Gastrodia …"); alone, or over a note ("Title | 16 pt., bold"), it is none
+        static const RE bare(QStringLiteral("^(?:article\\s+)?title$"), RE::CaseInsensitiveOption);
+        const bool cell = bare.match(text).hasMatch();
+        if ((labelOf(text) != LineLabel::Title && !cell) || english.match(text).hasMatch()) continue;
+        auto [value, at] = cell ? valueBeside(lines, i) : labelledValue(lines, i);
+        if (cell && (value.isEmpty() || !value.front().isLetter())) continue;
         if (letters(value) < 2) continue;
         QStringList parts{value};
         const Line* last = &lines[at];
@@ -601,6 +645,19 @@ QString coverTitle(const QList<Line>& lines, double pageHeight) {
     return joinTitle(parts);
 }
 
+// A student paper's heading at the top left, one field a line: the student, the teacher
+// ("Professor Karen O. Miller"), the course and the date. Gives the student's line, or -1.
+int studentHeading(const QList<Line>& lines) {
+    static const RE teacher(QStringLiteral("^(?:professor|prof\\.|dr\\.|instructor:?)\\s+\\p{Lu}"), RE::CaseInsensitiveOption);
+    for (int i = 1; i + 1 < int(lines.size()) && i < 8; ++i) {
+        if (!teacher.match(lines[i].text).hasMatch()) continue;
+        if (namesInLine(lines[i - 1].text).size() != 1 || std::abs(lines[i - 1].x0 - lines[i].x0) > 2 * std::max(lines[i].size, 1.0))
+            continue;
+        if (isDateLine(lines[i + 1].text) || (i + 2 < int(lines.size()) && isDateLine(lines[i + 2].text))) return i - 1;
+    }
+    return -1;
+}
+
 double kindOf(const std::vector<float>& kinds, int line, LineKind kind) {
     const size_t at = size_t(line) * kLineKinds + size_t(kind);
     return at < kinds.size() ? kinds[at] : 0.0;
@@ -624,14 +681,24 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     static const RE statement(QStringLiteral("\\b(in partial fulfil+ment|submitted (in|to|for|as)|for the degree of|"
                                              "requirements for the degree)\\b"),
                               RE::CaseInsensitiveOption);
+    const int student = studentHeading(lines);
     auto eligible = [&](int i) {
+        if (student >= 0 && i >= student && i <= student + 3) return false;  // a student paper's heading
+        // and its running head, the student's last name and the page: "Silva 1"
+        if (student >= 0 && i < student &&
+            lines[i].text.section(QLatin1Char(' '), 0, 0) == lines[student].text.trimmed().section(QLatin1Char(' '), -1))
+            return false;
         const QString t = withoutLabel(lines[i].text);
         const LineLabel label = labelOf(lines[i].text);
         if (letters(t) < 2 || label == LineLabel::DocumentType || statement.match(t).hasMatch()) return false;
         // a journal's running head: "TUGboat, Volume 0 (9999), No. 0", "第 3 卷第 2 期"
         if (label == LineLabel::JournalField) return false;
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
-        return !school.match(t).hasMatch();
+        // nor the name of the repository that serves the paper: "KAIST Open Research Online"
+        static const RE repository(QStringLiteral("\\b(?:open research online|scholarly commons|digital commons|institutional repository|"
+                                                  "research repository|research portal|research explorer|e-?prints)$"),
+                                   RE::CaseInsensitiveOption);
+        return !school.match(t).hasMatch() && !repository.match(t).hasMatch();
     };
     // a subtitle after a dash, "——以云南边境地区为例", follows its title
     auto dashSubtitle = [](const QString& t) {
@@ -744,6 +811,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         r.title = r.title.trimmed();
     }
 
+    // A student paper's title is centred under its heading, after the date.
+    if (r.title.isEmpty() && student >= 0) {
+        const int date = isDateLine(lines[student + 2].text) ? student + 2 : student + 3;
+        if (date + 1 < n && letters(lines[date + 1].text) >= 4 && lines[date + 1].text.size() < 160 &&
+            !startsSection(lines[date + 1].text))
+            r.title = lines[date + 1].text.trimmed();
+    }
+
     // "by …" going on from the line above in its type, set close under it, is a sentence of
     // the text ("… the first part of Pinocchio" / "by Carlo Collodi."), not a byline
     auto carriesSentenceOn = [&](int i) {
@@ -841,6 +916,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // Authors: the likely author lines in reading order, split into names;
     // with them the less certain lines set like them (same size and weight)
     // that hold nothing but names: the rest of an author grid.
+    if (r.authors.isEmpty() && student >= 0) r.authors = namesInLine(lines[student].text);
     const bool authorsLabelled = !r.authors.isEmpty();
     // Names that are not the authors': those under a supervisor's label alone on its line, and
     // an article's editors and reviewers listed under their heads ("EDITED BY", "Reviewed by").

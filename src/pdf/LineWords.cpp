@@ -14,14 +14,14 @@ using RE = QRegularExpression;
 // apart letter by letter ("题　　目").
 const RE& titleLabel() {
     static const RE re(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{1,3}题\\s*目(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
-                                      "(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品|发\\s*明|成\\s*果)\\s*)?"
+                                      "(?:中\\s*文\\s*|论\\s*文\\s*|课\\s*题\\s*|设\\s*计\\s*|报\\s*告\\s*|英\\s*文\\s*|实\\s*用\\s*新\\s*型\\s*|外\\s*观\\s*设\\s*计\\s*|(?:拟\\s*[定选]|选\\s*题|研\\s*究|开\\s*题|项\\s*目|实\\s*验|作\\s*品|发\\s*明|成\\s*果)\\s*)?"
                                       "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*|title\\s+and\\s+subtitle\\b\\s*|"
                                       "(?:thesis|project|paper|dissertation|report)\\s+title(?:\\s*[:：]\\s*|\\s*$)|"
                                       "标\\s*题\\s*[:：]\\s*|"
                                       // a memorandum's or a letter's subject
                                       "(?:subject|re|regarding|topic)\\s*:\\s*|"
                                       // a record's title field: "篇名：", "题名：", a lab report's "实验项目"
-                                      "(?:篇\\s*名|题\\s*名)\\s*[:：]\\s*|(?:实\\s*验|实\\s*训)\\s*项\\s*目(?:\\s*名\\s*称)?(?:\\s*[:：|｜│]\\s*|\\s+|$)|"
+                                      "(?:篇\\s*名|题\\s*名)(?:\\s*[:：|｜│]\\s*|\\s+|$)|(?:实\\s*验|实\\s*训)\\s*项\\s*目(?:\\s*名\\s*称)?(?:\\s*[:：|｜│]\\s*|\\s+|$)|"
                                       // a named title's label run into its value with no blank: "实验名称石灰岩地区…"
                                       "(?:课\\s*题|设\\s*计|报\\s*告|实\\s*验|项\\s*目|作\\s*品|论\\s*文)\\s*(?:名\\s*称|题\\s*目)(?=[\\x{4E00}-\\x{9FFF}]{4}))"),
                        RE::CaseInsensitiveOption);
@@ -34,8 +34,8 @@ const RE& authorLabel() {
                                       // any short word for the one who did the work: 汇报人, 答辩人, 发明人, 主讲人, 报告者
                                       "(?!(?:代\\s*理|联\\s*系|审\\s*[核批定]|批\\s*准|校\\s*[对核]|复\\s*核|签\\s*发|委\\s*托|经\\s*办|填\\s*表|推\\s*荐|"
                                       "见\\s*证|证\\s*明|收\\s*件|受\\s*访|专\\s*利\\s*权|权\\s*利|指\\s*导|出\\s*版|发\\s*行|主\\s*持|译|编|读|患|使\\s*用|法|机\\s*器|个|本|他|老\\s*年|病|家|工|军|商|诗|古|今|国|后|学|记\\s*录)\\s*[人者])"
-                                      "[\\x{4E00}-\\x{9FFF}]{1,3}[人者]|"
-                                      "(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿|撰\\s*文|采\\s*[访写](?:\\s*整\\s*理)?|(?:访\\s*谈\\s*)?整\\s*理)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|"
+                                      "(?:[\\x{4E00}-\\x{9FFF}]\\s*){1,3}[人者]|"
+                                      "(?:主\\s*讲|授\\s*课|执\\s*教)\\s*(?:教\\s*师|老\\s*师)|(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿|撰\\s*文|采\\s*[访写](?:\\s*整\\s*理)?|(?:访\\s*谈\\s*)?整\\s*理)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|"
                                       // a team's members, numbered or not: "参赛队员 1：", "组员"
                                       "(?:(?:课\\s*题|项\\s*目|调\\s*研)\\s*)?组\\s*长|"
                                       "(?:参\\s*赛\\s*|团\\s*队\\s*|小\\s*组\\s*)?(?:队\\s*员|组\\s*员|成\\s*员)\\s*\\d{0,2}(?=\\s*[:：])|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|[\\x{4E00}-\\x{9FFF}]{0,3}\\s*姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
@@ -46,7 +46,7 @@ const RE& authorLabel() {
                                       "^(?:candidate|from|scribes?|scribed\\s+by|note\\s*takers?|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"
                                       "(?:principal\\s+)?investigators?|inventors?|speakers?|presenters?)\\s*[:：]\\s*|"
                                       // a proposal's investigators, also as a heading over their names
-                                      "^(?:co-?\\s*)?(?:principal\\s+investigators?|investigators?|pis?|authors?)(?:\\s*\\(s\\))?\\s*(?:[:：]\\s*|$)"),
+                                      "^(?:co-?\\s*)?(?:principal\\s+investigators?|investigators?|pis?|authors?|creators?)(?:\\s*\\(s\\))?\\s*(?:[:：]\\s*|$)"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -153,6 +153,10 @@ static QString labelText(const QString& text) {
                             RE::CaseInsensitiveOption);
     // a form's field number goes: "(72)发明人 甲；乙" reads as "发明人 甲；乙"
     QString t = plainBlanks(text).remove(formFieldNumber());
+    // a label in brackets, as a database's record prints it: "【作者】 甲；乙" reads as "作者：甲；乙"
+    static const RE bracketed(QStringLiteral("^[【〔\\[]\\s*([\\x{4E00}-\\x{9FFF}][\\x{4E00}-\\x{9FFF} ]{0,7})\\s*[】〕\\]]\\s*"));
+    if (!t.isEmpty() && (t.front() == QChar(0x3010) || t.front() == QChar(0x3014) || t.front() == QLatin1Char('[')))
+        t.replace(bracketed, QStringLiteral("\\1："));
     // most lines hold no Latin letter at all: the pattern is not run on them
     if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.isLetter() && c.unicode() < 0x80; }))
         t.replace(english, QStringLiteral("\\1"));

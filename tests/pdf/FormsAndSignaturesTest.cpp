@@ -383,3 +383,58 @@ TEST(FieldAssembly, ProposalCoverSheetsAndInterviews) {
     EXPECT_EQ(pdf::withoutLabel(QStringLiteral("采访整理：韦艳军 郭涛天")), QStringLiteral("韦艳军 郭涛天"));
     EXPECT_NE(pdf::labelOf(QStringLiteral("受访者：尹子")), LineLabel::Author);
 }
+
+TEST(FieldAssembly, RecordPrintoutsCertificatesHandoutsAndStudentHeadings) {
+    // labels in brackets, spaced with a half-width colon, or named for the kind of patent
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("【作者】 姜斌涵；潘雨峰")), LineLabel::Author);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("【题名】 星村镇武夷岩茶焙火工艺调查")), QStringLiteral("星村镇武夷岩茶焙火工艺调查"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("[1] 张三. 论文")), LineLabel::None);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("发 明 人: 郭海，肖安雅")), QStringLiteral("郭海，肖安雅"));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("实用新型名称: 一种辅助方法")), QStringLiteral("一种辅助方法"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("主讲教师")), LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Creators")), LineLabel::Author);
+
+    // a handout's row of fields with a label set apart letter by letter
+    const auto handout = page({
+        {word("九曲溪竹筏游客承载量研究思路", 100, 100, 18)},
+        {word("汇报人：董轩", 60, 130, 11), word("导", 150, 130, 11), word("师：杨梓平", 165, 130, 11), word("日期：2021-11-01", 240, 130, 11)},
+    });
+    EXPECT_EQ(read(handout).authors, QStringList{QStringLiteral("董轩")});
+    // a speaker named with his unit and post after a blank
+    const auto keynote = page({
+        {word("建盏烧制釉色形成机理：回顾与展望", 100, 100, 18)},
+        {word("白蕾", 150, 130, 11), word("武夷学院茶与食品学院院长、教授", 190, 130, 11)},
+    });
+    std::vector<float> kinds = titleFirst(2);
+    for (int k = 0; k < pdf::kLineKinds; ++k) kinds[pdf::kLineKinds + k] = k == int(K::Author) ? 0.9f : 0.01f;
+    EXPECT_EQ(pdf::readFirstPage(keynote, 842, kinds).authors, QStringList{QStringLiteral("白蕾")});
+
+    // a repository's cover: names beside their label wrap in their cell; the next row is another field
+    const auto cover = page({
+        {word("Article", 76, 100, 10), word("title", 110, 100, 10), word("Long", 303, 100, 10), word("Records", 330, 100, 10)},
+        {word("Creators", 76, 158, 10), word("Ananya", 303, 158, 10), word("Garcia;", 340, 158, 10), word("Matthew", 380, 158, 10),
+         word("Petrova;", 420, 158, 10), word("Agnieszka", 462, 158, 10)},
+        {word("Garcia;", 303, 170, 10), word("Michael", 336, 170, 10), word("Anderson", 372, 170, 10)},
+        {word("Year", 76, 183, 10), word("2018", 303, 183, 10)},
+    });
+    EXPECT_EQ(read(cover).authors, (QStringList{"Ananya Garcia", "Matthew Petrova", "Agnieszka Garcia", "Michael Anderson"}));
+    // its title cell gives the title; a "Title" cell over a note on type is no title's label
+    EXPECT_EQ(read(cover).title, QStringLiteral("Long Records"));
+    const auto guide = page({{word("Paper", 100, 100, 18), word("template", 160, 100, 18)},
+                             {word("Title", 76, 200, 10), word("16", 200, 200, 10), word("pt.,", 215, 200, 10), word("bold", 240, 200, 10)}});
+    EXPECT_EQ(read(guide).title, QStringLiteral("Paper template"));
+
+    // a student paper's heading: the student, not the teacher; the title after the date, not the running head
+    const auto essay = page({
+        {word("Silva", 480, 40, 11), word("1", 510, 40, 11)},
+        {word("Wei", 72, 72, 11), word("Silva", 95, 72, 11)},
+        {word("Professor", 72, 86, 11), word("Takeshi", 125, 86, 11), word("Huang", 165, 86, 11)},
+        {word("ENVS", 72, 100, 11), word("310:", 102, 100, 11), word("Landscapes", 125, 100, 11), word("of", 185, 100, 11),
+         word("Asia", 200, 100, 11)},
+        {word("May", 72, 114, 11), word("23,", 95, 114, 11), word("2026", 115, 114, 11)},
+        {word("Reading", 200, 128, 11), word("the", 245, 128, 11), word("Landscape", 265, 128, 11)},
+    });
+    const auto e = pdf::readFirstPage(essay, 842, std::vector<float>(essay.size() * pdf::kLineKinds, 0.01f));
+    EXPECT_EQ(e.title, QStringLiteral("Reading the Landscape"));
+    EXPECT_EQ(e.authors, QStringList{QStringLiteral("Wei Silva")});
+}

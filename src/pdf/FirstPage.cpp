@@ -189,6 +189,9 @@ QStringList namesInLine(const QString& line) {
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
                                       "auteurs?:|autori?:|作者[:：]?)\\s+|^(?:文|撰文|作者|记者|記者)\\s*[/／]\\s*"),
                        RE::CaseInsensitiveOption);
+    // the form of address after a name: "肖海瑞同志："
+    static const RE address(QStringLiteral("(?<=[\\x{4E00}-\\x{9FFF}])(?:同志|先生|女士|同学)\\s*[:：]?\\s*$"));
+    s.remove(address);
     // the name, then the unit and the post after a blank: "白蕾 武夷学院茶与食品学院院长、教授"
     static const RE namePost(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·]{2,4})[\\s\\x{3000}]+([^\\s\\x{3000}]+)$"));
     if (const auto m = namePost.match(s.trimmed()); m.hasMatch() && isAffiliation(m.captured(2)) && !isAffiliation(m.captured(1)))
@@ -480,7 +483,9 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
 // a title's own colon ("研究：以…为例") is none.
 const QRegularExpression& unknownLabel() {
     static const RE re(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{0,4}(?:编号|类别|类型|名称|单位|日期|时间|电话|手机|地址|邮编|邮箱|学院|院系|专业|"
-                                      "年级|班级|代码|方向|领域|级别|来源|经费|期限|学号|人|者)\\s*[:：]|"
+                                      "年级|班级|代码|方向|领域|级别|来源|经费|期限|学号|人|者|摄影|图片|供图|责编|编辑|审稿|审校|校对)\\s*[:：/／]|"
+                                      // a photo credit after the byline: "图·黄佳洋", "摄影／林鹏"
+                                      "^(?:图|摄\\s*影|图\\s*片|供\\s*图)\\s*[·・•/／]|"
                                       // a short label set apart letter by letter: "系　部：", "班　级"
                                       "^[\\x{4E00}-\\x{9FFF}](?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}]){1,3}\\s*(?:[:：]|$)"));
     return re;
@@ -563,6 +568,37 @@ QStringList groupMembers(const QList<Line>& lines, int leader) {
     return {};
 }
 
+// The first cell under a label in a table's row of heads ("答辩人 | 学科专业 | 论文题目 | …"),
+// with the lines its text wraps to in the cell.
+QString cellUnderHead(const QList<Line>& lines, int i) {
+    const Line& head = lines[i];
+    const double size = std::max(head.size, 1.0);
+    const int right = besideOnRow(lines, i);
+    if (right < 0 || labelOf(lines[right].text) == LineLabel::None) return {};
+    // the column reaches halfway to the heads beside it; a cell's text is centred or set left in it
+    double left = head.x0 - 3 * size;
+    for (const Line& o : lines)
+        if (std::abs((o.y0 + o.y1) - (head.y0 + head.y1)) / 2 < 0.4 * (head.y1 - head.y0) && o.x1 <= head.x0)
+            left = std::max(left, (o.x1 + head.x0) / 2);
+    const double end = (head.x1 + lines[right].x0) / 2;
+    QStringList parts;
+    const Line* last = nullptr;
+    for (const Line& c : lines) {
+        if ((c.y0 + c.y1) / 2 <= head.y1 || c.x1 < left || c.x0 > end) continue;
+        // the words of the line in the column (cells of a row set close may make one line)
+        QStringList words;
+        for (const Word& w : c.words)
+            if ((w.x0 + w.x1) / 2 >= left && (w.x0 + w.x1) / 2 <= end) words << w.text;
+        if (words.isEmpty()) continue;
+        if (last ? c.y0 - last->y1 > 0.6 * size : c.y0 - head.y1 > 3 * size) break;
+        const QString text = joinTitle(words);
+        if (labelOf(text) != LineLabel::None) break;
+        parts << text;
+        last = &c;
+    }
+    return joinTitle(parts);
+}
+
 // A cover's labelled title, with the lines under its value that carry it on.
 QString labelledTitle(const QList<Line>& lines) {
     for (int i = 0; i < int(lines.size()); ++i) {
@@ -576,11 +612,28 @@ QString labelledTitle(const QList<Line>& lines) {
         if ((labelOf(text) != LineLabel::Title && !cell) || english.match(text).hasMatch()) continue;
         auto [value, at] = cell ? valueBeside(lines, i) : labelledValue(lines, i);
         if (cell && (value.isEmpty() || !value.front().isLetter())) continue;
+        if (value.isEmpty() && !cell && withoutLabel(text).isEmpty()) {
+            const QString under = cellUnderHead(lines, i);
+            if (letters(under) >= 8) return under;
+        }
         if (letters(value) < 2) continue;
         QStringList parts{value};
         const Line* last = &lines[at];
+        // a title in capitals goes on in capitals: a line in lower case is the text beside it
+        static const RE lower(QStringLiteral("\\p{Ll}"));
+        const bool capitals = !hasCjk(value) && !value.contains(lower);
         for (int j = at + 1; j < int(lines.size()) && parts.size() < 4; ++j) {
             const Line& n = lines[j];
+            if (capitals && n.text.contains(lower)) {
+                if (n.y0 - last->y1 > 1.2 * std::max(last->size, 1.0)) break;
+                // (the title's column and the text's may meet on one line: its first cell is the title's)
+                static const RE cells(QStringLiteral("\\s{2,}"));
+                const QString cell = n.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();
+                if (cell.contains(lower) || letters(cell) < 3) continue;
+                parts << cell;
+                last = &n;
+                continue;
+            }
             const double size = std::max(last->size, 1.0);
             // the rest of the label's row (lines set tight may overlap without being on one row)
             if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
@@ -589,7 +642,8 @@ QString labelledTitle(const QList<Line>& lines) {
                 // (a Chinese line there is the next field's label, known or not: "项目编号")
                 const bool besideLabel = std::abs((lines[at].y0 + lines[at].y1) - (lines[i].y0 + lines[i].y1)) / 2 <
                                          0.4 * (lines[i].y1 - lines[i].y0);
-                if (labelOf(n.text) != LineLabel::None || (besideLabel && hasCjk(n.text))) break;
+                // (on an English form, any line there is the next field's label: "Presenting Author")
+                if (labelOf(n.text) != LineLabel::None || (besideLabel && (hasCjk(n.text) || !hasCjk(lines[i].text)))) break;
                 continue;
             }
             // a cell of the next column of a form, level with the value's lines
@@ -693,6 +747,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (letters(t) < 2 || label == LineLabel::DocumentType || statement.match(t).hasMatch()) return false;
         // a journal's running head: "TUGboat, Volume 0 (9999), No. 0", "第 3 卷第 2 期"
         if (label == LineLabel::JournalField) return false;
+        // nor a Chinese lead-in or abstract: "导读：…", "摘要："
+        if (label == LineLabel::Abstract && hasCjk(t)) return false;
         static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$|^[A-Z\\s]*UNIVERSITY[A-Z\\s]*$"));
         // nor the name of the repository that serves the paper: "KAIST Open Research Online"
         static const RE repository(QStringLiteral("\\b(?:open research online|scholarly commons|digital commons|institutional repository|"
@@ -715,8 +771,24 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     int seed = -1;
     for (int i = 0; i < n; ++i)
         if (startsTitle(i) && (seed < 0 || title(i) > title(seed))) seed = i;
+    // No line the model takes for a title: the largest type in the upper part of the page, well
+    // above the text's, if one line holds it ("探秘商洛核桃" over a lead-in and the text).
+    if (seed >= 0 && title(seed) < 0.05) seed = -1;
+    if (seed < 0) {
+        std::vector<double> sizes;
+        for (const Line& l : lines) sizes.push_back(l.size);
+        std::nth_element(sizes.begin(), sizes.begin() + long(sizes.size() / 2), sizes.end());
+        const double body = sizes[sizes.size() / 2];
+        int largest = -1, count = 0;
+        for (int i = 0; i < n; ++i) {
+            if (lines[i].y0 > 0.4 * h || !startsTitle(i) || startsSection(lines[i].text)) continue;
+            if (largest < 0 || lines[i].size > lines[largest].size + 0.1) largest = i, count = 1;
+            else if (std::abs(lines[i].size - lines[largest].size) <= 0.1) ++count;
+        }
+        if (largest >= 0 && count == 1 && lines[largest].size >= 1.3 * body) seed = largest;
+    }
     QList<int> titleLines;
-    if (seed >= 0 && title(seed) >= 0.05) {
+    if (seed >= 0) {
         const double size = std::max(lines[seed].size, 1.0);
         // a title's lines share its type: a subtitle under it is set apart by size or weight
         auto sameType = [&](const Line& l) { return std::abs(l.size - size) < 0.1 * size && l.bold == lines[seed].bold; };
@@ -832,6 +904,24 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     QString labelled = labelledTitle(lines);
     if (labelled.isEmpty()) labelled = coverTitle(lines, h);
     if (!labelled.isEmpty()) r.title = labelled;
+    // A certificate names the work it is given for: "论文《商洛核桃嫁接育苗问题研究》".
+    // (also run into the sentence of the award, over more than one line, under a head "荣誉证书")
+    if (labelled.isEmpty()) {
+        static const RE work(QStringLiteral("^(?:论文|作品|成果|著作|专著|课题|项目)\\s*《([^《》]{4,})》\\s*$"));
+        static const RE certificate(QStringLiteral("证\\s*书|奖\\s*状|证\\s*明$"));
+        static const RE named(QStringLiteral("(?:论文|作品|成果|著作|专著)\\s*《([^《》]{4,})》"));
+        QString text;
+        bool award = false;
+        for (int i = 0; i < n && i < 15; ++i) {
+            award = award || (i < 3 && certificate.match(lines[i].text).hasMatch());
+            text += lines[i].text.trimmed();
+            if (const auto m = work.match(lines[i].text.trimmed()); m.hasMatch()) {
+                r.title = m.captured(1);
+                break;
+            }
+        }
+        if (const auto m = named.match(text); award && m.hasMatch()) r.title = m.captured(1);
+    }
     // A cover that gives the name twice, in Latin letters ("by Tian Deqiang")
     // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
@@ -843,10 +933,19 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None;
         if (head) value.clear();
         QStringList names = namesInLine(value);
-        // a sentence of the text that starts "by …" names no author
+        // a patent's inventors, each with a place: "Ayşe Scott, Guelph, (CA); Joshua Wilson, Davis, CA (US)"
+        static const RE placed(QStringLiteral("^[^;,]+,[^;]*\\(?[A-Z]{2}\\)?\\s*;"));
+        if (placed.match(value).hasMatch()) {
+            if (value.trimmed().endsWith(QLatin1Char(';')) && at >= 0)
+                value = withoutLabel(runOnList(lines, at));
+            names.clear();
+            for (const QString& item : value.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                names << namesInLine(item.section(QLatin1Char(','), 0, 0).trimmed()).mid(0, 1);
+        }
         // a form's "none" is no name
         static const RE none(QStringLiteral("^(?:none|n/?a|nil|无|—+|-+)$"), RE::CaseInsensitiveOption);
         if (none.match(value.trimmed()).hasMatch()) continue;
+        // a sentence of the text that starts "by …" names no author
         if (names.isEmpty() && (hasCjk(value) || value.count(QLatin1Char(' ')) < 6)) names = looseNames(value);
         if (names.isEmpty() && (head || withoutLabel(lines[i].text).isEmpty())) names = namesUnderHeader(lines, i);
         if (names.isEmpty()) continue;
@@ -861,6 +960,18 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (beside && withoutLabel(own).isEmpty() && names.size() == 1 && !hasCjk(names.first()) &&
             (coLabel.match(own).hasMatch() || plural.match(own).hasMatch()))
             names << namesUnderHeader(lines, at);
+        // a magazine's byline with the other writers set far apart beside it or one a line under it:
+        // "文／甲　　乙", "文／甲" / "乙"
+        static const RE byline(QStringLiteral("^(?:文|撰\\s*文|图\\s*文)\\s*[/／·・•]"));
+        if (names.size() == 1 && at == i && byline.match(own).hasMatch()) {
+            for (int j = besideOnRow(lines, i); j >= 0 && names.size() < 6; j = besideOnRow(lines, j)) {
+                const QStringList more = looseNames(lines[j].text);
+                if (more.isEmpty() || !hasCjk(more.first())) break;
+                names << more;
+            }
+            for (const QString& m : namesUnderHeader(lines, i, true))
+                if (!names.contains(m)) names << m;
+        }
         if (r.authors.isEmpty()) r.authors = names;
         else if (hasCjk(names.first())) r.authors = names;
         else if (coLabel.match(lines[i].text.trimmed()).hasMatch())
@@ -892,6 +1003,21 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             for (auto it = next.globalMatch(l.text, m.capturedEnd()); it.hasNext();) names << it.next().captured(1);
             r.authors = names;
             if (!names.isEmpty()) break;
+        }
+    }
+    // An entry of a reference work signed with its authors' names alone, in brackets, after its
+    // text: "（陶宁 吴梓红）".
+    if (r.authors.isEmpty()) {
+        static const RE bare(QStringLiteral("^[（(]\\s*([\\x{4E00}-\\x{9FFF}·]{2,4}(?:[\\s\\x{3000}、，,]+[\\x{4E00}-\\x{9FFF}·]{2,4}){0,3})\\s*[)）]$"));
+        for (int i = n - 1; i > 0 && r.authors.isEmpty(); --i) {
+            const auto m = bare.match(lines[i].text.trimmed());
+            if (!m.hasMatch() || i < 3) continue;
+            static const RE apart(QStringLiteral("[\\s\\x{3000}、，,]+"));
+            const QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
+            const bool all = !names.isEmpty() && std::all_of(names.begin(), names.end(), [](const QString& a) {
+                return startsWithChineseSurname(a) && a.size() <= 4;
+            });
+            if (all) r.authors = names;
         }
     }
 

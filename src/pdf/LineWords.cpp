@@ -46,7 +46,9 @@ const RE& authorLabel() {
                                       "^(?:candidate|from|scribes?|scribed\\s+by|note\\s*takers?|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"
                                       "(?:principal\\s+)?investigators?|inventors?|speakers?|presenters?)\\s*[:：]\\s*|"
                                       // a proposal's investigators, also as a heading over their names
-                                      "^(?:co-?\\s*)?(?:principal\\s+investigators?|investigators?|pis?|authors?|creators?)(?:\\s*\\(s\\))?\\s*(?:[:：]\\s*|$)"),
+                                      "^(?:co-?\\s*)?(?:principal\\s+investigators?|investigators?|pis?|authors?|creators?)(?:\\s*\\(s\\))?\\s*(?:[:：]\\s*|$)|"
+                                      // a magazine's byline: "文／甲", "文·甲", "撰文/甲"
+                                      "^(?:文|撰\\s*文|图\\s*文|作\\s*者|记\\s*者)\\s*[/／·・•]\\s*"),
                        RE::CaseInsensitiveOption);
     return re;
 }
@@ -152,7 +154,14 @@ static QString labelText(const QString& text) {
                                 "id|class|course|subject|category)(?=\\s*[:：]|\\s*$|\\s+[^A-Za-z\\s])"),
                             RE::CaseInsensitiveOption);
     // a form's field number goes: "(72)发明人 甲；乙" reads as "发明人 甲；乙"
-    QString t = plainBlanks(text).remove(formFieldNumber());
+    QString t = plainBlanks(text);
+    // a patent's title after its code alone, up to the next column's code:
+    // "(54) SYSTEM FOR MONITORING (57) ABSTRACT" reads as "Title: SYSTEM FOR MONITORING"
+    static const RE inidTitle(QStringLiteral("^[(（]\\s*54\\s*[)）]\\s*(?=\\p{Lu}{2})"));
+    static const RE nextCode(QStringLiteral("\\s+[(（]\\s*\\d{2}\\s*[)）].*$"));
+    if (t.startsWith(QLatin1Char('(')) && inidTitle.match(t).hasMatch())
+        return QStringLiteral("Title: ") + t.remove(inidTitle).remove(nextCode);
+    t.remove(formFieldNumber());
     // a label in brackets, as a database's record prints it: "【作者】 甲；乙" reads as "作者：甲；乙"
     static const RE bracketed(QStringLiteral("^[【〔\\[]\\s*([\\x{4E00}-\\x{9FFF}][\\x{4E00}-\\x{9FFF} ]{0,7})\\s*[】〕\\]]\\s*"));
     if (!t.isEmpty() && (t.front() == QChar(0x3010) || t.front() == QChar(0x3014) || t.front() == QLatin1Char('[')))
@@ -182,7 +191,7 @@ LineLabel labelOf(const QString& text) {
     if (coverFieldLabel().match(t).hasMatch()) return LineLabel::CoverField;
     static const RE keywords(QStringLiteral("^(关\\s*键\\s*[词字]|key\\s*words?|index\\s+terms)"), RE::CaseInsensitiveOption);
     if (keywords.match(t).hasMatch()) return LineLabel::Keywords;
-    static const RE abstract(QStringLiteral("^(摘\\s*要|内\\s*容\\s*提\\s*要|abstract|a b s t r a c t|summary)"), RE::CaseInsensitiveOption);
+    static const RE abstract(QStringLiteral("^(摘\\s*要|内\\s*容\\s*提\\s*要|导\\s*[读语](?=\\s*[:：])|编\\s*者\\s*按|abstract|a b s t r a c t|summary)"), RE::CaseInsensitiveOption);
     if (abstract.match(t).hasMatch()) return LineLabel::Abstract;
     static const RE journal(QStringLiteral("中图分类号|文献标识码|文章编号|^doi\\b|arxiv:|\\bvol\\.|\\bvolume\\s+\\d|"
                                            "第\\s*\\d+\\s*[卷期]|\\bissn\\b|\\bcn\\s*\\d|\\bno\\.\\s*\\d|"

@@ -438,3 +438,94 @@ TEST(FieldAssembly, RecordPrintoutsCertificatesHandoutsAndStudentHeadings) {
     EXPECT_EQ(e.title, QStringLiteral("Reading the Landscape"));
     EXPECT_EQ(e.authors, QStringList{QStringLiteral("Wei Silva")});
 }
+
+TEST(FieldAssembly, PatentFrontPagesCertificatesAndTablesOfHeads) {
+    // a patent's front page: the title after its code, in capitals, beside the abstract's column;
+    // the inventors each with a place
+    const auto patent = page({
+        {word("(12)", 50, 60, 12), word("United", 80, 60, 12), word("States", 120, 60, 12), word("Patent", 160, 60, 12)},
+        {word("(54)", 50, 120, 10), word("APPARATUS", 75, 120, 10), word("FOR", 140, 120, 10), word("(57)", 320, 120, 10),
+         word("ABSTRACT", 345, 120, 10)},
+        {word("PROCESSING", 75, 132, 10), word("TEA", 140, 132, 10), word("A", 320, 132, 10), word("method", 330, 132, 10),
+         word("is", 370, 132, 10), word("disclosed.", 385, 132, 10)},
+        {word("(72)", 50, 160, 10), word("Inventors:", 75, 160, 10), word("Ayşe", 130, 160, 10), word("Scott,", 160, 160, 10),
+         word("Guelph,", 195, 160, 10), word("(CA);", 235, 160, 10)},
+        {word("Joshua", 130, 172, 10), word("Wilson,", 170, 172, 10), word("Davis,", 210, 172, 10), word("CA", 245, 172, 10),
+         word("(US)", 262, 172, 10)},
+    });
+    const auto p = read(patent);
+    EXPECT_EQ(p.title, QStringLiteral("APPARATUS FOR PROCESSING TEA"));
+    EXPECT_EQ(p.authors, (QStringList{"Ayşe Scott", "Joshua Wilson"}));
+
+    // a certificate: the work it is given for, and its holder without the form of address
+    const auto award = page({
+        {word("荣誉证书", 200, 100, 26)},
+        {word("肖海瑞同志：", 80, 160, 14)},
+        {word("论文《商洛核桃嫁接育苗问题研究》", 100, 190, 14)},
+        {word("在 2013 年度学术年会论文评选中荣获优秀奖。", 80, 215, 14)},
+    });
+    std::vector<float> kinds = titleFirst(int(award.size()));
+    for (int k = 0; k < pdf::kLineKinds; ++k) kinds[pdf::kLineKinds + k] = k == int(K::Author) ? 0.9f : 0.01f;
+    const auto a = pdf::readFirstPage(award, 842, kinds);
+    EXPECT_EQ(a.title, QStringLiteral("商洛核桃嫁接育苗问题研究"));
+    EXPECT_EQ(a.authors, QStringList{QStringLiteral("肖海瑞")});
+    // or named in the sentence of the award, over two lines
+    const auto inline_ = page({
+        {word("荣誉证书", 200, 100, 26)},
+        {word("你们撰写的论文《黑河寒地大豆耐冷", 80, 160, 14)},
+        {word("品种筛选路径探析》荣获优秀奖。", 80, 180, 14)},
+    });
+    EXPECT_EQ(read(inline_).title, QStringLiteral("黑河寒地大豆耐冷品种筛选路径探析"));
+
+    // a notice's table: the first row's cell under the title's head, wrapped in its cell
+    const auto notice = page({
+        {word("答辩人", 82, 131, 9.5), word("学科专业", 158, 131, 9.5), word("论文题目", 238, 131, 9.5), word("导师", 328, 131, 9.5)},
+        {word("侯博玉", 82, 141, 9.5), word("生物技术", 158, 141, 9.5), word("麦积山石窟壁画", 224, 141, 9.5), word("薛艳", 328, 141, 9.5)},
+        {word("病害的时空特征", 224, 151, 9.5)},
+        {word("李四", 82, 175, 9.5), word("林学", 158, 175, 9.5), word("另一篇论文的题目", 224, 175, 9.5)},
+    });
+    EXPECT_EQ(read(notice).title, QStringLiteral("麦积山石窟壁画病害的时空特征"));
+}
+
+TEST(FieldAssembly, MagazineBylinesLeadInsAndSignedEntries) {
+    // "文·甲 乙 图·丙": the writers, not the photographer
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("文／罗亮海")), LineLabel::Author);
+    const auto piece = page({
+        {word("陕西科普", 60, 60, 10)},
+        {word("走进商洛核桃", 150, 120, 24)},
+        {word("导读：在商洛，有一群人默默守护着商洛核桃。", 60, 160, 11)},
+        {word("文·覃泽娜", 60, 185, 11), word("贾洋", 120, 185, 11), word("图·黄佳洋", 160, 185, 11)},
+        {word("正文第一段的文字，说明问题的由来。", 60, 210, 11)},
+        {word("正文第二段的文字，说明问题的由来。", 60, 225, 11)},
+    });
+    // no line the model takes for the title: the largest type near the top, never the lead-in
+    const auto r = pdf::readFirstPage(piece, 842, std::vector<float>(piece.size() * pdf::kLineKinds, 0.01f));
+    EXPECT_EQ(r.title, QStringLiteral("走进商洛核桃"));
+    EXPECT_EQ(r.authors, (QStringList{"覃泽娜", "贾洋"}));
+
+    // a newspaper's byline with the second writer set far apart
+    const auto column = page({
+        {word("做好深加工这篇文章", 150, 120, 22)},
+        {word("文／付欣晓", 253, 150, 11), word("韩兰", 320, 150, 11)},
+        {word("正文第一段的文字，说明问题的由来。", 60, 180, 11)},
+    });
+    EXPECT_EQ(read(column).authors, (QStringList{"付欣晓", "韩兰"}));
+
+    // an entry signed with bare names in brackets after its text
+    const auto entry = page({
+        {word("商洛核桃", 60, 100, 16)},
+        {word("正文第一段的文字，说明问题的由来。", 60, 130, 11)},
+        {word("正文第二段的文字，说明问题的由来。", 60, 145, 11)},
+        {word("正文第三段的文字，说明问题的由来。", 60, 160, 11)},
+        {word("（陶宁", 300, 180, 11), word("吴梓红）", 340, 180, 11)},
+    });
+    EXPECT_EQ(read(entry).authors, (QStringList{"陶宁", "吴梓红"}));
+
+    // an English form with its labels in a column: the next label ends the title beside its own
+    const auto form = page({
+        {word("Title", 76, 100, 10), word("A", 303, 100, 10), word("Low", 312, 100, 10), word("Cost", 335, 100, 10),
+         word("Survey", 362, 100, 10)},
+        {word("Presenting", 76, 113, 10), word("Author", 130, 113, 10), word("Eleni", 303, 113, 10), word("O'Connor", 332, 113, 10)},
+    });
+    EXPECT_EQ(read(form).title, QStringLiteral("A Low Cost Survey"));
+}

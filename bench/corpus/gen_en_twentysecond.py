@@ -13,10 +13,12 @@ JOURNALS = ['Journal of Rural Studies', 'Heritage Science', 'Economic Botany', '
 
 
 def _names(rng, n):
+    """n distinct names whose letters survive a change of case (small capitals print the capitals:
+    a dotless i comes back as a plain I)."""
     out = []
     while len(out) < n:
         p = en_person(rng)
-        if '-' not in p and p not in out:
+        if '-' not in p and p.upper().lower() == p.lower() and p not in out:
             out.append(p)
     return out
 

@@ -52,6 +52,10 @@ import gen_zh_twentieth
 import gen_en_twentieth
 import gen_zh_twentyfirst
 import gen_en_twentyfirst
+import gen_zh_twentysecond
+import gen_en_twentysecond
+import gen_zh_twentythird
+import gen_en_twentythird
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -96,6 +100,10 @@ TEMPLATES.update(gen_zh_twentieth.TEMPLATES)
 TEMPLATES.update(gen_en_twentieth.TEMPLATES)
 TEMPLATES.update(gen_zh_twentyfirst.TEMPLATES)
 TEMPLATES.update(gen_en_twentyfirst.TEMPLATES)
+TEMPLATES.update(gen_zh_twentysecond.TEMPLATES)
+TEMPLATES.update(gen_en_twentysecond.TEMPLATES)
+TEMPLATES.update(gen_zh_twentythird.TEMPLATES)
+TEMPLATES.update(gen_en_twentythird.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -114,7 +122,9 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_eighteenth.TEMPLATES) | set(gen_en_eighteenth.TEMPLATES) \
     | set(gen_zh_nineteenth.TEMPLATES) | set(gen_en_nineteenth.TEMPLATES) \
     | set(gen_zh_twentieth.TEMPLATES) | set(gen_en_twentieth.TEMPLATES) \
-    | set(gen_zh_twentyfirst.TEMPLATES) | set(gen_en_twentyfirst.TEMPLATES)
+    | set(gen_zh_twentyfirst.TEMPLATES) | set(gen_en_twentyfirst.TEMPLATES) \
+    | set(gen_zh_twentysecond.TEMPLATES) | set(gen_en_twentysecond.TEMPLATES) \
+    | set(gen_zh_twentythird.TEMPLATES) | set(gen_en_twentythird.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

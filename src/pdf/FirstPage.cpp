@@ -932,6 +932,9 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         // a row of labels beside it: the head of an author table
         const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None;
         if (head) value.clear();
+        // a post's author is the first word after its mark of origin; the account's name follows
+        static const RE origin(QStringLiteral("^原\\s*创\\s"));
+        if (origin.match(lines[i].text.trimmed()).hasMatch()) value = value.section(QLatin1Char(' '), 0, 0);
         QStringList names = namesInLine(value);
         // a patent's inventors, each with a place: "Ayşe Scott, Guelph, (CA); Joshua Wilson, Davis, CA (US)"
         static const RE placed(QStringLiteral("^[^;,]+,[^;]*\\(?[A-Z]{2}\\)?\\s*;"));
@@ -987,6 +990,30 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 for (const QString& m : namesInLine(untilNextLabel(withoutLabel(lines[k].text))))
                     if (!r.authors.contains(m)) r.authors << m;
             }
+            // a form that names one person and then the paper's authors ("姓名：乙" … "作者（按发表
+            //顺序）：甲、乙、丙"): the authors' list, when it holds that person
+            static const RE authorsLabel(QStringLiteral("^(?:全\\s*部\\s*)?作\\s*者"));
+            for (int k = i + 1; k < n && r.authors.size() == 1; ++k) {
+                if (labelOf(lines[k].text) != LineLabel::Author || !authorsLabel.match(lines[k].text.trimmed()).hasMatch()) continue;
+                const auto [list, where] = labelledValue(lines, k);
+                QStringList all = namesInLine(untilNextLabel(list));
+                if (all.isEmpty()) all = looseNames(untilNextLabel(list));
+                if (all.size() > 1 && all.contains(r.authors.first())) r.authors = all;
+                break;
+            }
+            break;
+        }
+    }
+
+    // A post printed from its page: the writers, then the account or unit, the time and the place
+    // ("何华、谢晨 玉林师范学院农学院 2019-06-04 19:11 发表于广西").
+    if (r.authors.isEmpty()) {
+        static const RE posted(QStringLiteral("^(?:原创\\s+)?([^\\s]+)\\s.*\\d{4}-\\d{1,2}-\\d{1,2}\\s+\\d{1,2}:\\d{2}(?:\\s*发表于\\S*)?$"));
+        for (int i = 0; i < n && i < 8; ++i) {
+            const auto m = posted.match(lines[i].text.trimmed());
+            if (!m.hasMatch()) continue;
+            const QStringList names = looseNames(m.captured(1));
+            if (!names.isEmpty() && hasCjk(names.first())) r.authors = names;
             break;
         }
     }
@@ -1197,6 +1224,27 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             for (const QString& name : names)
                 if (!r.authors.contains(name)) r.authors << name;
         }
+
+    // A letter to the editor ("Sir,", "To the Editor:") is signed after its text: each name on its own
+    // line, in capitals or not, over its affiliation ("SARAH JONES" / "University of Washington, …").
+    static const RE salutation(QStringLiteral("^(?:sir|madam|dear\\s+(?:sir|madam|editors?)|to\\s+the\\s+editors?)\\s*[,:：]?$"),
+                               RE::CaseInsensitiveOption);
+    if (const auto at = std::find_if(lines.begin(), lines.end(), [](const Line& l) { return salutation.match(l.text.trimmed()).hasMatch(); });
+        at != lines.end()) {
+        QStringList signers;
+        for (int i = int(at - lines.begin()) + 1; i + 1 < n; ++i) {
+            QString t = lines[i].text.trimmed();
+            if (t.size() > 40 || !isAffiliation(lines[i + 1].text)) continue;
+            if (t == t.toUpper()) {  // "SARAH JONES" -> "Sarah Jones"
+                t = t.toLower();
+                for (int k = 0; k < t.size(); ++k)
+                    if (t[k].isLetter() && (k == 0 || t[k - 1] == QLatin1Char(' ') || t[k - 1] == QLatin1Char('-'))) t[k] = t[k].toUpper();
+            }
+            const QStringList names = namesInLine(t);
+            if (names.size() == 1 && names.first() == t) signers << t;
+        }
+        if (!signers.isEmpty()) r.authors = signers;
+    }
 
     // One banner in capitals among names that are not: "ECONOMIC POLICY REVIEW", "ETH ZÜRICH".
     auto shouts = [](const QString& a) { return !hasCjk(a) && a.contains(QLatin1Char(' ')) && a == a.toUpper(); };

@@ -529,3 +529,49 @@ TEST(FieldAssembly, MagazineBylinesLeadInsAndSignedEntries) {
     });
     EXPECT_EQ(read(form).title, QStringLiteral("A Low Cost Survey"));
 }
+
+TEST(FieldAssembly, AgreementsRegistrationFormsPostsAndLetters) {
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("作者（按署名顺序）：马俊建，邵玉")), QStringLiteral("马俊建，邵玉"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("主要研制人员：于丽然，顾宁")), LineLabel::Author);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("主要完成人: 戴春艳，邹冰")), QStringLiteral("戴春艳，邹冰"));
+    // the note wrapped in its cell: "全部作者（按署名顺" / "序）"
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("全部作者（按署名顺")), LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Article Title:")), LineLabel::Title);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Article Author:")), LineLabel::Author);
+    EXPECT_NE(pdf::labelOf(QStringLiteral("Journal Title:")), LineLabel::Title);
+
+    // a post printed from its page: the writer after the mark of origin, not the account
+    const auto post = page({
+        {word("玉州区玉林中药材市场流通溯源的实证考察", 60, 100, 18)},
+        {word("原创", 60, 130, 10), word("龚晶强", 90, 130, 10), word("桂东南特色产业研究", 130, 130, 10), word("2024-04-12", 230, 130, 10)},
+    });
+    EXPECT_EQ(read(post).authors, QStringList{QStringLiteral("龚晶强")});
+    const auto shared = page({
+        {word("陆川猪种质保存的影响因素分析", 60, 100, 18)},
+        {word("何华、谢晨", 60, 130, 10), word("玉林师范学院农学院", 120, 130, 10), word("2019-06-04", 230, 130, 10),
+         word("19:11", 290, 130, 10), word("发表于广西", 320, 130, 10)},
+    });
+    EXPECT_EQ(pdf::readFirstPage(shared, 842, titleFirst(int(shared.size()))).authors, (QStringList{"何华", "谢晨"}));
+
+    // a registration form names the student, then the paper's authors in order
+    const auto form = page({
+        {word("研究生发表学术论文登记表", 150, 80, 18)},
+        {word("姓名：许铭", 60, 120, 11)},
+        {word("论文题目：基于田野调查的凤阳花鼓进校园实践研究", 60, 140, 11)},
+        {word("作者（按发表顺序）：何安敏、许铭、马婷", 60, 160, 11)},
+    });
+    EXPECT_EQ(read(form).authors, (QStringList{"何安敏", "许铭", "马婷"}));
+
+    // a letter to the editor, signed after its text in capitals over the affiliations
+    const auto letter = page({
+        {word("A", 60, 100, 16), word("Note", 75, 100, 16), word("on", 120, 100, 16), word("Drying", 145, 100, 16)},
+        {word("Sir,", 60, 130, 10)},
+        {word("We", 60, 145, 10), word("read", 80, 145, 10), word("the", 105, 145, 10), word("article", 125, 145, 10),
+         word("with", 160, 145, 10), word("interest.", 185, 145, 10)},
+        {word("SARAH", 60, 170, 10), word("JONES", 95, 170, 10)},
+        {word("University", 60, 182, 10), word("of", 110, 182, 10), word("Washington,", 125, 182, 10), word("Seattle", 190, 182, 10)},
+        {word("Arjun", 60, 196, 10), word("Anderson", 90, 196, 10)},
+        {word("Sorbonne", 60, 208, 10), word("University,", 110, 208, 10), word("Paris", 170, 208, 10)},
+    });
+    EXPECT_EQ(read(letter).authors, (QStringList{"Sarah Jones", "Arjun Anderson"}));
+}

@@ -2,7 +2,7 @@
 // figures printed as one line "RESULT {json}" for bench/run.py.
 //
 //   paper_bench select    --dsn DSN --statement quick|detailed [--screenshot PNG]
-//   paper_bench entry     --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE]
+//   paper_bench entry     --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE] [--together 0|1]
 //   paper_bench hooks     [--count N]
 //   paper_bench import    --dsn DSN --input FILE.bib [--user NAME] [--record FILE] [--per-commit N]
 //   paper_bench startup
@@ -375,6 +375,8 @@ int runEntry(const Args& args) {
     const double engineStartMs = msSince(t);
 
     RecordingQuery query;
+    // As the entry window sets it; "--together 0" sends each statement alone.
+    query.setRunsTogether(args.get(QStringLiteral("together"), QStringLiteral("1")) != QLatin1String("0"));
     qint64 committed = 0;
     const auto t0 = Clock::now();
     for (const catalogue::entry::PaperEntry& e : entries) {

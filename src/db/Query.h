@@ -57,6 +57,13 @@ public:
     // True while a statement is on its way or running.
     virtual bool busy() const { return false; }
 
+    // Lets the statements of a run (execAll, execAllThenEnd, execMadeThenEnd,
+    // execRuns) reach the server several in one text where they can: row
+    // changes in plain literals, as the program makes them with every value
+    // quoted. Off by default: a query object that sends statements typed or
+    // made elsewhere (the SQL console) never sends more than one per text.
+    virtual void setRunsTogether(bool on) { (void)on; }
+
     // Convenience: close, replace the statement, then open / execute / run.
     void openSql(const QString& statement) { close(); setSql(statement); open(); }
     qint64 execSql(const QString& statement) { close(); setSql(statement); return execSql(); }

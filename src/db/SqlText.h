@@ -16,6 +16,13 @@ QString likeQuote(const QString& value);
 // text between two "%".
 QString likePattern(const QString& text);
 
+// True when the text is one statement with nothing that could reach past its
+// end: outside its quoted texts ('...', with backslash escapes) and `names`
+// no ";" (but one that ends the text), no comment ("#", "--", "/*"), no
+// double quote and no NUL, and every quote closed. On a connection that takes
+// several statements in one text, only such a text is sent.
+bool isOneStatement(const QString& statement);
+
 // Removes leading and trailing blanks and control characters, as the sign-in
 // does with what the user typed.
 QString trimBlanks(const QString& text);

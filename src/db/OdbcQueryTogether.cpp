@@ -48,8 +48,8 @@ void OdbcQuery::setRunsTogether(bool on) {
 }
 
 void OdbcQuery::sendRun(const QStringList& statements, QVector<qint64>& counts) {
-    // Each statement goes as execSql would send it; the first failure
-    // (cleaned up by perform) ends the run.
+    // Each statement goes as execSql would send it, those that may share a
+    // text in one; the first failure (cleaned up) ends the run.
     const qsizetype n = statements.size();
     for (qsizetype i = 0; i < n;) {
         qsizetype end = i;
@@ -89,12 +89,7 @@ bool OdbcQuery::madeThenTogether(const Maker& make, const RunCheck& commitWhen, 
     startRuns();
     counts.clear();
     StatementFeed feed;
-    std::exception_ptr makeError;
-    try {
-        make(feed);
-    } catch (...) {
-        makeError = std::current_exception();
-    }
+    const std::exception_ptr makeError = makeAll(make, feed);
     const QStringList made = feed.made();
     bool commit = false;
     runJob([&] {

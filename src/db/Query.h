@@ -102,19 +102,24 @@ public:
     using Maker = std::function<void(StatementFeed& feed)>;
     virtual bool execMadeThenEnd(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts) {
         StatementFeed feed;
-        std::exception_ptr makeError;
-        try {
-            make(feed);
-        } catch (...) {
-            makeError = std::current_exception();
-        }
-        feed.close(!makeError);
+        const std::exception_ptr makeError = makeAll(make, feed);
         counts.clear();
         for (QString statement; feed.next(statement);) counts << execSql(statement);
         if (makeError) std::rethrow_exception(makeError);
         const bool commit = commitWhen(counts);
         execSql(commit ? QStringLiteral("commit") : QStringLiteral("rollback"));
         return commit;
+    }
+    // Runs the making to its end and closes the feed; its error, if any.
+    static std::exception_ptr makeAll(const Maker& make, StatementFeed& feed) {
+        std::exception_ptr error;
+        try {
+            make(feed);
+        } catch (...) {
+            error = std::current_exception();
+        }
+        feed.close(!error);
+        return error;
     }
     static Maker addingAll(const QStringList& statements) {
         return [&statements](StatementFeed& feed) {

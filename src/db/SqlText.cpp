@@ -46,6 +46,24 @@ QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+qsizetype closingQuote(QStringView text, qsizetype open) {
+    const QChar quote = text.at(open);
+    const qsizetype n = text.size();
+    for (qsizetype i = open + 1; i < n; ++i) {
+        const QChar d = text.at(i);
+        if (d == QLatin1Char('\\') && quote != QLatin1Char('`')) {
+            ++i;
+        } else if (d == quote) {
+            if (i + 1 < n && text.at(i + 1) == quote) {
+                ++i;
+                continue;
+            }
+            return i;
+        }
+    }
+    return -1;
+}
+
 bool isOneStatement(const QString& statement) {
     qsizetype n = statement.size();
     const QChar* in = statement.constData();
@@ -61,21 +79,8 @@ bool isOneStatement(const QString& statement) {
             in[i + 1] == (c == QLatin1Char('-') ? QLatin1Char('-') : QLatin1Char('*')))
             return false;
         if (c != QLatin1Char('\'') && c != QLatin1Char('`')) continue;
-        bool closed = false;
-        for (++i; i < n; ++i) {
-            const QChar d = in[i];
-            if (d == QLatin1Char('\\') && c == QLatin1Char('\'')) {
-                ++i;
-            } else if (d == c) {
-                if (i + 1 < n && in[i + 1] == c) {
-                    ++i;
-                    continue;
-                }
-                closed = true;
-                break;
-            }
-        }
-        if (!closed) return false;
+        i = closingQuote(QStringView(in, n), i);
+        if (i < 0) return false;
     }
     return true;
 }

@@ -426,6 +426,8 @@ int runImport(const Args& args) {
     if (!read.error.isEmpty()) throw std::runtime_error(read.error.toStdString());
     const double readMs = msSince(t0);
     RecordingQuery query;
+    // As the import windows set it; "--together 0" sends each statement alone.
+    query.setRunsTogether(args.get(QStringLiteral("together"), QStringLiteral("1")) != QLatin1String("0"));
     query.setConnectionString(conn);
     exchange::PreviewModel model;
     model.setOptions(exchange::MappingOptions{QStringLiteral("D:\\papers")});

@@ -4,7 +4,7 @@
 //   paper_bench select    --dsn DSN --statement quick|detailed [--screenshot PNG]
 //   paper_bench entry     --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE] [--together 0|1]
 //   paper_bench hooks     [--count N]
-//   paper_bench import    --dsn DSN --input FILE.bib [--user NAME] [--record FILE] [--per-commit N]
+//   paper_bench import    --dsn DSN --input FILE.bib [--user NAME] [--record FILE] [--per-commit N] [--together 0|1]
 //   paper_bench startup
 //   paper_bench statement --statement quick|detailed   (prints the statement text)
 //   paper_bench responsive --dsn DSN --search quick|keyword [--cancel-after MS] [--screenshot PNG]

@@ -2,9 +2,9 @@
 // figures printed as one line "RESULT {json}" for bench/run.py.
 //
 //   paper_bench select    --dsn DSN --statement quick|detailed [--screenshot PNG]
-//   paper_bench entry     --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE]
+//   paper_bench entry     --dsn DSN --input entry.tsv [--count N] [--user NAME] [--record FILE] [--together 0|1]
 //   paper_bench hooks     [--count N]
-//   paper_bench import    --dsn DSN --input FILE.bib [--user NAME] [--record FILE] [--per-commit N]
+//   paper_bench import    --dsn DSN --input FILE.bib [--user NAME] [--record FILE] [--per-commit N] [--together 0|1]
 //   paper_bench startup
 //   paper_bench statement --statement quick|detailed   (prints the statement text)
 //   paper_bench responsive --dsn DSN --search quick|keyword [--cancel-after MS] [--screenshot PNG]
@@ -375,6 +375,8 @@ int runEntry(const Args& args) {
     const double engineStartMs = msSince(t);
 
     RecordingQuery query;
+    // As the entry window sets it; "--together 0" sends each statement alone.
+    query.setRunsTogether(args.get(QStringLiteral("together"), QStringLiteral("1")) != QLatin1String("0"));
     qint64 committed = 0;
     const auto t0 = Clock::now();
     for (const catalogue::entry::PaperEntry& e : entries) {
@@ -424,6 +426,8 @@ int runImport(const Args& args) {
     if (!read.error.isEmpty()) throw std::runtime_error(read.error.toStdString());
     const double readMs = msSince(t0);
     RecordingQuery query;
+    // As the import windows set it; "--together 0" sends each statement alone.
+    query.setRunsTogether(args.get(QStringLiteral("together"), QStringLiteral("1")) != QLatin1String("0"));
     query.setConnectionString(conn);
     exchange::PreviewModel model;
     model.setOptions(exchange::MappingOptions{QStringLiteral("D:\\papers")});

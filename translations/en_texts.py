@@ -105,7 +105,7 @@ EN = {
 "数据库错误（驱动没有给出原因）": "Database error (the driver gave no reason)", "值过长或不合列的要求，未保存：": "A value is too long or does not suit its column; not saved: ",
 "语句中含有空字符（NUL），未发送": "The statement holds a NUL character; not sent", "读取结果时已取消": "Cancelled while reading the result",
 "语句已取消：服务器上的执行已被停止": "Statement cancelled: the server stopped running it",
-"这个窗口的上一条语句还没有执行完": "This window's previous statement has not finished yet", "语句没有返回结果集": "The statement returned no result",
+"这个窗口的上一条语句还没有执行完": "This window's previous statement has not finished yet", "语句中有分号、注释或双引号，这个窗口不发送（只发送单条语句）": "The statement holds a semicolon, a comment or a double quote; this window sends single statements only, so it was not sent", "语句没有返回结果集": "The statement returned no result",
 "结果集未打开": "No result is open", "不导入": "Do not import", "条目键": "Entry key", "其他作者（每列一位）": "Further authors (one a column)",
 "文件路径或网址": "File path or address", "（或所有作者）": "(or all authors)", "、": ", ",
 "没有可导出的结果": "No result to export", "结果中没有论文题目、论文一作和发表时间，只能导出为 CSV": "The result lacks title, first author and publication time; it can only be exported as CSV",

@@ -2420,5 +2420,9 @@ Each entry:
         <source>可能重复</source>
         <translation>Possible duplicate</translation>
     </message>
+    <message>
+        <source>语句中有分号、注释或双引号，这个窗口不发送（只发送单条语句）</source>
+        <translation>The statement holds a semicolon, a comment or a double quote; this window sends single statements only, so it was not sent</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "db/BlankCut.h"
 
+#include "db/SqlText.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
@@ -25,21 +27,8 @@ QString skeleton(const QString& statement) {
         }
         // A quoted text (or a `name`): backslash escapes, a doubled quote.
         const qsizetype open = i;
-        bool closed = false;
-        for (++i; i < n; ++i) {
-            const QChar d = in[i];
-            if (d == QLatin1Char('\\') && c != QLatin1Char('`')) {
-                ++i;
-            } else if (d == c) {
-                if (i + 1 < n && in[i + 1] == c) {
-                    ++i;
-                    continue;
-                }
-                closed = true;
-                break;
-            }
-        }
-        if (!closed) return {};
+        i = closingQuote(QStringView(in, n), open);
+        if (i < 0) return {};
         if (c == QLatin1Char('`')) {
             for (qsizetype k = open; k <= i; ++k) *to++ = in[k];
         } else {

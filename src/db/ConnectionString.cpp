@@ -68,7 +68,7 @@ QString sanitizedOptions(const QString& value) {
 
 }  // namespace
 
-QString odbcConnectionString(const QString& connectionString) {
+QString odbcConnectionString(const QString& connectionString, bool severalPerText) {
     if (connectionString.isEmpty())
         throw DbError(QStringLiteral("未设置数据库连接（连接字符串为空）"));
 
@@ -109,7 +109,11 @@ QString odbcConnectionString(const QString& connectionString) {
     }
 
     QStringList parts;
-    for (const Attribute& a : odbc) parts << a.key + QLatin1Char('=') + a.value;
+    for (Attribute& a : odbc) {
+        if (severalPerText && a.key == QLatin1String("OPTION"))
+            a.value = QString::number(a.value.toULongLong() | (qulonglong(1) << 26));
+        parts << a.key + QLatin1Char('=') + a.value;
+    }
     return parts.join(QLatin1Char(';'));
 }
 

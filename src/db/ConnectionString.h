@@ -18,7 +18,9 @@ QString buildConnectionString(const QString& provider, const QString& password,
 // reach it (server, port, database, account, time-outs, TLS), later ones
 // overriding earlier ones; the driver options keep the bits the program needs;
 // every other attribute (a start statement, a character set, a driver or
-// plugin to load, files to write) is left out.
-QString odbcConnectionString(const QString& connectionString);
+// plugin to load, files to write) is left out. Several statements in one text
+// are refused by the server unless `severalPerText` (the program's own runs of
+// rows, see OdbcQuery::setRunsTogether).
+QString odbcConnectionString(const QString& connectionString, bool severalPerText = false);
 
 }  // namespace db

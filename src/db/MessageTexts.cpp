@@ -72,6 +72,7 @@ namespace {
     QT_TRANSLATE_NOOP("messages", "读取结果时已取消"),
     QT_TRANSLATE_NOOP("messages", "语句已取消：服务器上的执行已被停止"),
     QT_TRANSLATE_NOOP("messages", "这个窗口的上一条语句还没有执行完"),
+    QT_TRANSLATE_NOOP("messages", "语句中有分号、注释或双引号，这个窗口不发送（只发送单条语句）"),
     QT_TRANSLATE_NOOP("messages", "语句没有返回结果集"),
     QT_TRANSLATE_NOOP("messages", "结果集未打开"),
     QT_TRANSLATE_NOOP("messages", "不导入"),

@@ -153,6 +153,46 @@ OdbcConnection::Outcome OdbcConnection::run(const QString& statement, bool wantR
     return out;
 }
 
+void OdbcConnection::executeTogether(const QStringList& statements, QVector<qint64>& counts) {
+    sinceUse_.start();
+    std::unique_ptr<Statement> kept = takeStatement();
+    std::u16string text = statements.join(QStringLiteral(";\n")).toStdU16String();
+    try {
+        SQLRETURN rc = SQLExecDirectW(kept->handle, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
+        if (!SQL_SUCCEEDED(rc)) kept->fail();  // the first statement's, with the server's code
+        for (qsizetype i = 0; i < statements.size(); ++i) {
+            if (i > 0) {
+                rc = SQLMoreResults(kept->handle);
+                if (!SQL_SUCCEEDED(rc)) throw Failure{laterFailure(std::move(kept))};
+            }
+            SQLLEN count = 0;
+            kept->check(SQLRowCount(kept->handle, &count));
+            counts << (count < 0 ? 0 : count);
+        }
+        kept->drain();
+    } catch (Failure& f) {
+        explainTimeOut(f.diagnostic, sinceUse_.elapsed());
+        throw;
+    }
+    spare_ = std::move(kept);
+}
+
+Diagnostic OdbcConnection::laterFailure(std::unique_ptr<Statement> st) {
+    Diagnostic d = diagnose(SQL_HANDLE_STMT, st->handle);
+    st.reset();
+    if (d.nativeCode != 0) return d;
+    try {
+        const Outcome errors = run(QStringLiteral("show errors"), true);
+        if (errors.rows && errors.rows->rowCount() > 0) {
+            d.nativeCode = errors.rows->text(0, 1).toInt();
+            if (d.nativeCode == 1213) d.sqlState = QStringLiteral("40001");  // a deadlock, as alone
+        }
+    } catch (const Failure&) {
+        // The connection is gone: the driver's text says so.
+    }
+    return d;
+}
+
 void OdbcConnection::settle() {
     Outcome now = execute(
         QStringLiteral("select @@session.sql_mode, @@session.autocommit, connection_id(), ") + kServerName.mid(7), true);

@@ -11,6 +11,7 @@
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
 #include "db/OdbcQueryStop.h"
+#include "db/SqlText.h"
 #include "db/StatementFeed.h"
 #include "db/StatementThread.h"
 #include "db/StatementWatcher.h"
@@ -24,8 +25,6 @@ namespace {
 // A fetched result at least this large is worth giving the driver's freed
 // copy of it back to the system.
 constexpr std::size_t kTrimAfterBytes = 4u << 20;
-
-const QString kStillRunning = QStringLiteral("这个窗口的上一条语句还没有执行完");
 
 std::function<void(const QString&)>& beforeSend() {
     static std::function<void(const QString&)> callback;
@@ -143,12 +142,6 @@ bool OdbcQuery::send(Want want, qint64* affected) {
     return false;
 }
 
-void OdbcQuery::sendRun(const QStringList& statements, QVector<qint64>& counts) {
-    // Each statement goes as execSql would send it; the first failure
-    // (cleaned up by perform) ends the run.
-    for (const QString& statement : statements) sendOne(statement, counts);
-}
-
 void OdbcQuery::sendOne(const QString& statement, QVector<qint64>& counts) {
     sql_ = statement;
     if (!connection_ && isPlainRollback(sql_)) {
@@ -183,6 +176,7 @@ bool OdbcQuery::execAllThenEnd(const QStringList& statements, const RunCheck& co
 
 bool OdbcQuery::execMadeThenEnd(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts) {
     if (beforeSend()) return Query::execMadeThenEnd(make, commitWhen, counts);
+    if (together_) return madeThenTogether(make, commitWhen, counts);
     startRuns();
     counts.clear();
     StatementFeed feed;
@@ -270,22 +264,44 @@ void OdbcQuery::runJob(const std::function<void()>& job, const std::function<voi
     if (meanwhileError) std::rethrow_exception(meanwhileError);
 }
 
+void OdbcQuery::connectIfNeeded() {
+    const bool open = inTransaction_ || manualCommit_;
+    // Outside a transaction a connection that the server dropped in the
+    // meantime (a restart) is replaced at once: nothing is lost with it.
+    if (connection_ && !open && connection_->idleMs() > kIdleBeforeCheckMs && connection_->dead())
+        connection_.reset();
+    if (connection_) return;
+    QString odbc = odbcConnectionString(connectionString_, together_);
+    connection_ = std::make_unique<OdbcConnection>(odbc);
+    stop_->setTarget(odbc, connection_->id(), connection_->server());
+    connection_->setStopCheck([stop = stop_.get()] { return stop->isRequested(); });
+    inTransaction_ = false;
+    savepoint_.clear();
+    manualCommit_ = false;
+}
+
+void OdbcQuery::failWith(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const Failure& f) {
+        const bool lost = f.diagnostic.connectionLost || (connection_ && connection_->dead());
+        fail(f.diagnostic.text, lost, f.diagnostic.sqlState, f.diagnostic.nativeCode, stop_->isRequested());
+    } catch (const StatementCancelled&) {
+        throw;
+    } catch (const DbError& e) {
+        fail(e.message(), false, e.sqlState(), e.nativeCode(), stop_->isRequested());
+    } catch (const std::exception& e) {
+        fail(QString::fromLocal8Bit(e.what()), false, {}, 0, stop_->isRequested());
+    }
+}
+
 void OdbcQuery::perform(Want want, Outcome& outcome) {
     try {
-        const bool open = inTransaction_ || manualCommit_;
-        // Outside a transaction a connection that the server dropped in the
-        // meantime (a restart) is replaced at once: nothing is lost with it.
-        if (connection_ && !open && connection_->idleMs() > kIdleBeforeCheckMs && connection_->dead())
-            connection_.reset();
-        if (!connection_) {
-            QString odbc = odbcConnectionString(connectionString_);
-            connection_ = std::make_unique<OdbcConnection>(odbc);
-            stop_->setTarget(odbc, connection_->id(), connection_->server());
-            connection_->setStopCheck([stop = stop_.get()] { return stop->isRequested(); });
-            inTransaction_ = false;
-            savepoint_.clear();
-            manualCommit_ = false;
-        }
+        // Such a connection would run every statement of a text: one that
+        // could hold more than one is not sent.
+        if (together_ && !isOneStatement(sql_))
+            throw DbError(QStringLiteral("语句中有分号、注释或双引号，这个窗口不发送（只发送单条语句）"));
+        connectIfNeeded();
         if (!stop_->enter()) fail(kCancelled, false, {}, 0, true);
         // Such a statement is checked for values the server cut; on its own it
         // runs in a transaction of its own, so that a refused value leaves
@@ -304,15 +320,10 @@ void OdbcQuery::perform(Want want, Outcome& outcome) {
             inTransaction_ = false;
         }
         stop_->leave();
-    } catch (const Failure& f) {
-        const bool lost = f.diagnostic.connectionLost || (connection_ && connection_->dead());
-        fail(f.diagnostic.text, lost, f.diagnostic.sqlState, f.diagnostic.nativeCode, stop_->isRequested());
-    } catch (const StatementCancelled&) {
-        throw;
-    } catch (const DbError& e) {
-        fail(e.message(), false, e.sqlState(), e.nativeCode(), stop_->isRequested());
-    } catch (const std::exception& e) {
-        fail(QString::fromLocal8Bit(e.what()), false, {}, 0, stop_->isRequested());
+    } catch (const Failure&) {
+        failWith(std::current_exception());
+    } catch (const std::exception&) {
+        failWith(std::current_exception());
     }
     // A stop that came after the server had finished: rows that were asked
     // for are not shown, and a change inside a transaction is rolled back;

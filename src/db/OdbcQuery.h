@@ -56,6 +56,12 @@ public:
     void cancel() override;
     bool busy() const override { return busy_; }
 
+    // Runs together: several statements of a run go to the server in one
+    // text where they can (the connection allows that only then; changing it
+    // lets the connection go, as a new connection string does). The counts,
+    // the errors and the clean-up after a failure stay as when each went
+    // alone.
+    void setRunsTogether(bool on) override;
     bool inTransaction() const { return inTransaction_; }
 
     // How long the program waits for the server, in seconds. A statement may
@@ -92,12 +98,25 @@ private:
     // when it takes a while); an error of the job is thrown on.
     // `meanwhile` runs on the calling thread while the job runs.
     void runJob(const std::function<void()>& job, const std::function<void()>& meanwhile = {});
+    // execMadeThenEnd with runs together: the whole run is made first, then
+    // sent in as few texts as it can.
+    bool madeThenTogether(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts);
     // Checks that no statement runs and ends the open result set.
     void startRuns();
-    // On the statement thread: sends each statement as execSql would,
-    // appending its count; the first failure throws.
+    // On the statement thread: sends each statement as execSql would (runs
+    // together: several in one text where they can), appending its count;
+    // the first failure throws.
     void sendRun(const QStringList& statements, QVector<qint64>& counts);
     void sendOne(const QString& statement, QVector<qint64>& counts);
+    // Statements that may share a text go in one; the counts and the error
+    // as sendOne's one after another.
+    void sendTogether(const QStringList& statements, QVector<qint64>& counts);
+    // Replaces a connection that the server dropped meanwhile (outside a
+    // transaction) and opens one when none is held.
+    void connectIfNeeded();
+    // Cleans up after a failed statement and throws its error as DbError
+    // (a stop as StatementCancelled).
+    [[noreturn]] void failWith(std::exception_ptr error);
     // The statement thread's part of send().
     void perform(Want want, Outcome& outcome);
     void trackTransaction(const QString& statement);
@@ -118,6 +137,7 @@ private:
     bool inTransaction_ = false;
     bool manualCommit_ = false;  // autocommit switched off in this session
     bool busy_ = false;
+    bool together_ = false;
     std::shared_ptr<StatementThread> thread_;
     std::unique_ptr<Stop> stop_;
     std::shared_ptr<bool> alive_;

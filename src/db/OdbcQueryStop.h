@@ -69,6 +69,8 @@ struct OdbcQuery::Stop {
 };
 
 namespace odbc {
+// A statement sent while the window's last one still runs.
+inline const QString kStillRunning = QStringLiteral("这个窗口的上一条语句还没有执行完");
 // The error of a statement the user stopped.
 inline const QString kCancelled = QStringLiteral("语句已取消：服务器上的执行已被停止");
 }  // namespace odbc

@@ -57,6 +57,13 @@ public:
     // True while a statement is on its way or running.
     virtual bool busy() const { return false; }
 
+    // Lets the statements of a run (execAll, execAllThenEnd, execMadeThenEnd,
+    // execRuns) reach the server several in one text where they can: row
+    // changes in plain literals, as the program makes them with every value
+    // quoted. Off by default: a query object that sends statements typed or
+    // made elsewhere (the SQL console) never sends more than one per text.
+    virtual void setRunsTogether(bool on) { (void)on; }
+
     // Convenience: close, replace the statement, then open / execute / run.
     void openSql(const QString& statement) { close(); setSql(statement); open(); }
     qint64 execSql(const QString& statement) { close(); setSql(statement); return execSql(); }
@@ -95,19 +102,24 @@ public:
     using Maker = std::function<void(StatementFeed& feed)>;
     virtual bool execMadeThenEnd(const Maker& make, const RunCheck& commitWhen, QVector<qint64>& counts) {
         StatementFeed feed;
-        std::exception_ptr makeError;
-        try {
-            make(feed);
-        } catch (...) {
-            makeError = std::current_exception();
-        }
-        feed.close(!makeError);
+        const std::exception_ptr makeError = makeAll(make, feed);
         counts.clear();
         for (QString statement; feed.next(statement);) counts << execSql(statement);
         if (makeError) std::rethrow_exception(makeError);
         const bool commit = commitWhen(counts);
         execSql(commit ? QStringLiteral("commit") : QStringLiteral("rollback"));
         return commit;
+    }
+    // Runs the making to its end and closes the feed; its error, if any.
+    static std::exception_ptr makeAll(const Maker& make, StatementFeed& feed) {
+        std::exception_ptr error;
+        try {
+            make(feed);
+        } catch (...) {
+            error = std::current_exception();
+        }
+        feed.close(!error);
+        return error;
     }
     static Maker addingAll(const QStringList& statements) {
         return [&statements](StatementFeed& feed) {

@@ -46,4 +46,43 @@ QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+qsizetype closingQuote(QStringView text, qsizetype open) {
+    const QChar quote = text.at(open);
+    const qsizetype n = text.size();
+    for (qsizetype i = open + 1; i < n; ++i) {
+        const QChar d = text.at(i);
+        if (d == QLatin1Char('\\') && quote != QLatin1Char('`')) {
+            ++i;
+        } else if (d == quote) {
+            if (i + 1 < n && text.at(i + 1) == quote) {
+                ++i;
+                continue;
+            }
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool isOneStatement(const QString& statement) {
+    qsizetype n = statement.size();
+    const QChar* in = statement.constData();
+    // A ";" that only ends the text is allowed.
+    while (n > 0 && in[n - 1].isSpace()) --n;
+    if (n > 0 && in[n - 1] == QLatin1Char(';')) --n;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = in[i];
+        // Text in double quotes is a value or a name as the session's mode
+        // says, and a backslash in it escapes or not: not told apart here.
+        if (c == QLatin1Char(';') || c == QLatin1Char('#') || c == QLatin1Char('"') || c.unicode() == 0) return false;
+        if ((c == QLatin1Char('-') || c == QLatin1Char('/')) && i + 1 < n &&
+            in[i + 1] == (c == QLatin1Char('-') ? QLatin1Char('-') : QLatin1Char('*')))
+            return false;
+        if (c != QLatin1Char('\'') && c != QLatin1Char('`')) continue;
+        i = closingQuote(QStringView(in, n), i);
+        if (i < 0) return false;
+    }
+    return true;
+}
+
 }  // namespace db

@@ -215,6 +215,7 @@ protected:
     void SetUp() override {
         testdb::loadSample();
         recorder::clear();
+        q.setRunsTogether(true);  // as the entry window has it
         q.setConnectionString(testdb::paperConnection());
     }
     Notice insert(const PaperEntry& e) { return insertPaper(q, engine, e, QStringLiteral("editor"), today()); }
@@ -296,6 +297,41 @@ TEST_F(InsertPaperDb, AQuoteInATitleIsStoredAsTyped) {
     EXPECT_EQ(testdb::column(QStringLiteral("select title from main where Paperid like 'It%'")),
               QStringList{e.title});
     EXPECT_EQ(papertest::rowsOf(schema::paperKey(e.title, e.author, e.date)), (QList<qint64>{1, 1, 1, 1, 1}));
+}
+
+TEST_F(InsertPaperDb, ValuesThatLookLikeStatementsAreStoredExactly) {
+    PaperEntry e = basic();
+    e.title = QStringLiteral("x'); delete from main; -- ");
+    e.author = QStringLiteral("a\\'; drop table address; #");
+    e.dir = QStringLiteral("D:\\; /* \"q\" */\\");
+    e.remarkTicked = true;
+    e.remark = QStringLiteral("\\\\';--'");
+    const QList<qint64> before = papertest::tableSizes();
+    EXPECT_EQ(insert(e).text, QStringLiteral("插入成功"));
+    const QString key = schema::paperKey(e.title, e.author, e.date);
+    EXPECT_EQ(papertest::rowsOf(key), (QList<qint64>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(testdb::column(QStringLiteral("select concat_ws('|', m.title, m.author_1, a.dir, a.remark) from main m "
+                                            "join address a using (Paperid) where m.title like 'x%'")),
+              (QStringList{e.title + QLatin1Char('|') + e.author + QLatin1Char('|') + e.dir + QLatin1Char('|') + e.remark}));
+    QList<qint64> after = before;
+    for (qint64& n : after) ++n;
+    EXPECT_EQ(papertest::tableSizes(), after);
+}
+
+TEST_F(InsertPaperDb, ARowRefusedInTheMiddleRollsBackThePaperWithTheServersError) {
+    // A row under the paper's key left in one table (as from an older program).
+    testdb::exec(QStringLiteral("insert into type_in values ('T$A$2008-01-02','someone','2020-01-01')"));
+    const QList<qint64> before = papertest::tableSizes();
+    try {
+        insert(basic());
+        FAIL() << "the repeated key went through";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.nativeCode(), 1062);
+        EXPECT_TRUE(e.message().contains(QLatin1String("Duplicate entry 'T$A$2008-01-02'"))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(q.inTransaction());
+    EXPECT_EQ(papertest::tableSizes(), before);
+    EXPECT_EQ(papertest::rowsOf(QStringLiteral("T$A$2008-01-02")), (QList<qint64>{0, 0, 1, 0, 0}));
 }
 
 // ---- Hook failures leave no partial paper ----

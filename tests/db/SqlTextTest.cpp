@@ -30,3 +30,20 @@ TEST(SqlText, TrimBlanksRemovesControlsAndBlanksAtBothEnds) {
     EXPECT_EQ(trimBlanks(QStringLiteral("  ")), QString());
     EXPECT_EQ(trimBlanks(QStringLiteral("\u3000x")), QStringLiteral("\u3000x"));  // full-width blank stays
 }
+
+// What may share a text with other statements: nothing outside the quoted
+// values and names could end the statement or hide the next one.
+TEST(SqlText, OneStatementOnlyWhenNothingOutsideTheQuotesCouldEndIt) {
+    for (const char* text : {"insert into t values ('a;b','c\\';d','e''f;')", "update `a;b` set x='#' where y='--'",
+                             "insert into t values ('/*')", "delete from t where k='1';", "insert into t values (1);  "})
+        EXPECT_TRUE(db::isOneStatement(QString::fromUtf8(text))) << text;
+    for (const char* text : {"insert into t values (1); delete from t", "insert into t values (1) -- x",
+                             "insert into t values (1) # x", "insert into t values (1) /* x */",
+                             "insert into t values (\"a\")", "insert into t values ('a\\')", "insert into t values ('a)",
+                             "insert into t values (1);;", "select `a"})
+        EXPECT_FALSE(db::isOneStatement(QString::fromUtf8(text))) << text;
+    EXPECT_FALSE(db::isOneStatement(QStringLiteral("insert into t values (1)") + QChar(0)));
+    // Every typed value quoted stays inside its quotes.
+    const QString typed = QStringLiteral("x'); delete from t; -- \\' # /* \"");
+    EXPECT_TRUE(db::isOneStatement(QStringLiteral("insert into t values ('") + db::sqlQuote(typed) + QStringLiteral("')")));
+}

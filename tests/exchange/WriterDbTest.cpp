@@ -55,6 +55,7 @@ class WriterDb : public ::testing::Test {
 protected:
     void SetUp() override {
         testdb::reset();
+        q.setRunsTogether(true);  // as the import windows have it
         q.setConnectionString(testdb::paperConnection());
         options.typist = QStringLiteral("importer");
         options.date = QStringLiteral("2026-01-02");

@@ -115,6 +115,10 @@ TForm_insert_d::TForm_insert_d(QWidget* parent)
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     Edit_title->setFocus();
 
+    // A paper's rows, all made by the entry logic with every value quoted,
+    // reach the server in one text.
+    query().setRunsTogether(true);
+
     connect(Button_yes, &QPushButton::clicked, this, &TForm_insert_d::Button_yesClick);
     connect(Button_no, &QPushButton::clicked, this, &TForm_insert_d::Button_noClick);
     connect(Button_a_info, &QPushButton::clicked, this, &TForm_insert_d::Button_a_infoClick);

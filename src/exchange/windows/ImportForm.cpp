@@ -14,6 +14,9 @@ ImportForm::ImportForm(const QString& name, const QString& title, QWidget* paren
     setWindowTitle(title);
     setAcceptDrops(true);
     resize(1180, 720);
+    // Each paper's rows, all made by the import with every value quoted,
+    // reach the server in one text.
+    query().setRunsTogether(true);
 }
 
 ImportForm::~ImportForm() = default;

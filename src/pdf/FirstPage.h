@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "pdf/PersonNames.h"
 #include "pdf/TextLines.h"
 
 namespace pdf {
@@ -22,15 +23,6 @@ struct PageReading {
 
 PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std::vector<float>& kinds);
 
-// The person names in one line of an author block ("A. Smith1, B. Jones*
-// and C. Wu"), without marks, e-mail addresses and joining words; empty when
-// the line is not a list of names.
-QStringList namesInLine(const QString& line);
-// The names of a line that sets its authors' unit after a dash, on the same
-// line: "许安睿  曾刚娜  ——中国矿业大学茶与食品科技学院，徐州"; empty otherwise.
-QStringList namesBeforeUnit(const QString& line);
-// Whether a text looks like a person's name (Latin or Chinese).
-bool isPersonName(const QString& name);
 // Splits a keyword list on its separators.
 QStringList splitKeywords(const QString& text);
 // The year of a publication found in a text, or an empty text.

@@ -225,4 +225,31 @@ QList<Line> groupLines(const QList<Word>& words) {
     return lines;
 }
 
+int weightedLetters(const QString& s) {
+    int n = 0;
+    for (QChar c : s) n += c.isLetter() ? (isCjk(c) ? 2 : 1) : 0;
+    return n;
+}
+
+QString joinTitle(const QStringList& parts) {
+    QString out;
+    for (const QString& p : parts) {
+        if (out.isEmpty()) {
+            out = p;
+        } else if (out.endsWith(QLatin1Char('-')) && out.size() > 1 && out[out.size() - 2].isLetter() &&
+                   !p.isEmpty() && p[0].isLower()) {
+            out.chop(1);
+            out += p;
+        } else if (out.endsWith(QLatin1Char('-')) && out.size() > 1 && out[out.size() - 2].isLetter() && !p.isEmpty() &&
+                   p[0].isUpper()) {
+            out += p;  // a compound broken at its hyphen: "Self-" + "Supervised"
+        } else if (isCjk(out.back()) || (!p.isEmpty() && isCjk(p.front()))) {
+            out += p;  // Chinese lines break without a blank
+        } else {
+            out += QLatin1Char(' ') + p;
+        }
+    }
+    return out.simplified();
+}
+
 }  // namespace pdf

@@ -24,5 +24,10 @@ struct Line {
 QList<Line> groupLines(const QList<Word>& words);
 
 bool isCjk(QChar c);
+// How many letters a text holds, a Chinese one counting twice.
+int weightedLetters(const QString& s);
+// A title's lines joined as they are read: a word broken at its hyphen made whole again, no blank
+// between Chinese lines.
+QString joinTitle(const QStringList& parts);
 
 }  // namespace pdf

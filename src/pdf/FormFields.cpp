@@ -1,0 +1,348 @@
+#include "pdf/FormFields.h"
+
+#include "pdf/LineWords.h"
+#include "pdf/PersonNames.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+namespace pdf {
+
+using RE = QRegularExpression;
+
+// the one or two letters, or the one word after an initial or none, in its column right under it.
+QString wrappedName(const QList<Line>& lines, int at, const QString& value) {
+    static const RE lastCjk(QStringLiteral("\\s[\\x{4E00}-\\x{9FFF}]$"));
+    static const RE cjkRest(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{1,2}$"));
+    // (a given name, with or without its middle initial: "…, Omar Z." / "Bianchi")
+    static const RE lastWord(QStringLiteral("(?:[,;]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+(?:\\s+\\p{Lu}\\.)?$"));
+    static const RE wordRest(QStringLiteral("^(?:\\p{Lu}\\.\\s*)?\\p{Lu}[\\p{L}'’\\-]+$"));
+    if (at < 0) return {};
+    const bool cjk = lastCjk.match(value).hasMatch();
+    if (!cjk && !lastWord.match(value).hasMatch()) return {};
+    const RE& rest = cjk ? cjkRest : wordRest;
+    const Line& l = lines[at];
+    const double size = std::max(l.size, 1.0);
+    for (int j = at + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.0 * size; ++j) {
+        const Line& n = lines[j];
+        if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 || n.x0 > l.x1) continue;
+        if (!rest.match(n.text).hasMatch()) return {};
+        return cjk ? n.text : QLatin1Char(' ') + n.text;
+    }
+    return {};
+}
+
+// The value of a labelled field ("题目：X", or "题目" with X beside it on
+// its row) and the index of the line that holds it.
+// A list of names that runs on over the lines of its column, set tight, from line j:
+// "…, Mehmet Y." / "Papadopoulos, …" (names one under the other are not such a list, nor
+// the value of the next row of a table, which has its own label to its left).
+QString runOnList(const QList<Line>& lines, int j) {
+    const Line& n = lines[j];
+    const double size = std::max(n.size, 1.0);
+    QString text = n.text;
+    const Line* prev = &n;
+    for (int k = j + 1; k < int(lines.size()) && k <= j + 6; ++k) {
+        const Line& m = lines[k];
+        if (m.y0 < prev->y1 - 0.2 * size || m.x1 < n.x0 || m.x0 > n.x1) continue;
+        if (m.y0 - prev->y1 > 0.6 * size || std::abs(m.size - n.size) > 0.1 * size ||
+            labelOf(m.text) != LineLabel::None || isAffiliation(m.text) || formFieldNumber().match(m.text).hasMatch())
+            break;
+        static const RE separator(QStringLiteral("[,;，；、]|\\sand\\s"));
+        if (!text.contains(separator)) break;
+        const bool rowLabel = std::any_of(lines.begin(), lines.end(), [&](const Line& o) {
+            return std::abs((o.y0 + o.y1) - (m.y0 + m.y1)) / 2 < 0.4 * (m.y1 - m.y0) && o.x1 <= m.x0;
+        });
+        if (rowLabel) break;
+        text += QLatin1Char(' ') + m.text;
+        prev = &m;
+    }
+    return text;
+}
+
+// The nearest line to the right of line i on its row (on a form of numbered fields,
+// the numbered cell beside a label is another field), or -1.
+int besideOnRow(const QList<Line>& lines, int i) {
+    const Line& l = lines[i];
+    const bool form = formFieldNumber().match(l.text).hasMatch();
+    int best = -1;
+    for (int j = 0; j < int(lines.size()); ++j) {
+        const Line& o = lines[j];
+        if (std::abs((o.y0 + o.y1) / 2 - (l.y0 + l.y1) / 2) > 0.4 * (l.y1 - l.y0) || o.x0 < l.x1) continue;
+        if (form && formFieldNumber().match(o.text).hasMatch()) continue;
+        if (best < 0 || o.x0 < lines[best].x0) best = j;
+    }
+    return best;
+}
+
+std::pair<QString, int> valueBeside(const QList<Line>& lines, int i) {
+    const int at = besideOnRow(lines, i);
+    if (at < 0 || labelOf(lines[at].text) != LineLabel::None) return {};
+    return {lines[at].text, at};
+}
+
+std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
+    const QString v = withoutLabel(lines[i].text);
+    if (!v.isEmpty()) return {v, i};
+    const Line& l = lines[i];
+    const bool form = formFieldNumber().match(l.text).hasMatch();
+    const int best = besideOnRow(lines, i);
+    if (best >= 0) {
+        if (labelOf(lines[best].text) != LineLabel::None) return {};
+        // names beside their label may wrap in their cell: "Ananya Garcia; …; Agnieszka" / "Garcia; Michael Anderson"
+        if (labelOf(l.text) == LineLabel::Author && !form) return {runOnList(lines, best), best};
+        return {lines[best].text, best};
+    }
+    // nothing beside it: a name label's value on the line under it ("Package author(s):" / "Herbert Voß"),
+    // or a title's ("(54)发明名称" / "一种…装置")
+    // (in its column: a line of another column may come first in reading order)
+    const LineLabel label = labelOf(l.text);
+    if (label != LineLabel::Author && label != LineLabel::Title) return {};
+    const double size = std::max(l.size, 1.0);
+    for (int j = i + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.5 * size; ++j) {
+        const Line& n = lines[j];
+        if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
+        if (labelOf(n.text) != LineLabel::None) return {};
+        if (label == LineLabel::Title) return {n.text, j};
+        const QString text = runOnList(lines, j);
+        if (namesInLine(text).isEmpty()) return {};
+        return {text, j};
+    }
+    return {};
+}
+
+// A field's label by the way such labels end, known or not ("项目编号：", "电话：");
+// a title's own colon ("研究：以…为例") is none.
+const QRegularExpression& unknownLabel() {
+    static const RE re(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{0,4}(?:编号|类别|类型|名称|单位|日期|时间|电话|手机|地址|邮编|邮箱|学院|院系|专业|"
+                                      "年级|班级|代码|方向|领域|级别|来源|经费|期限|学号|人|者|摄影|图片|供图|责编|编辑|审稿|审校|校对)\\s*[:：/／]|"
+                                      // a photo credit after the byline: "图·黄佳洋", "摄影／林鹏"
+                                      "^(?:图|摄\\s*影|图\\s*片|供\\s*图)\\s*[·・•/／]|"
+                                      // a short label set apart letter by letter: "系　部：", "班　级"
+                                      "^[\\x{4E00}-\\x{9FFF}](?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}]){1,3}\\s*(?:[:：]|$)"));
+    return re;
+}
+
+// A field's value up to the next label on its row: "王五　　指导教师：赵六" -> "王五".
+QString untilNextLabel(const QString& value) {
+    static const RE blanks(QStringLiteral("[\\s\\x{3000}]+"));
+    // a label set apart letter by letter is one bit: "董轩 导 师：杨梓平"
+    static const RE spaced(QStringLiteral("(?<=^|[\\s\\x{3000}])((?:[\\x{4E00}-\\x{9FFF}][\\s\\x{3000}]+){1,3}[\\x{4E00}-\\x{9FFF}])(?=\\s*[:：])"));
+    QString v = value;
+    for (auto it = spaced.globalMatch(value); it.hasNext();) {
+        const auto m = it.next();
+        v.replace(m.captured(1), QString(m.captured(1)).remove(blanks));
+    }
+    QStringList kept;
+    for (const QString& bit : v.split(blanks, Qt::SkipEmptyParts)) {
+        // a label the reader does not know ends the value as well: "甲　电话：0128-…"
+        if (!kept.isEmpty() && (labelOf(bit) != LineLabel::None || unknownLabel().match(bit).hasMatch())) break;
+        kept << bit;
+    }
+    return kept.join(QLatin1Char(' '));
+}
+
+// "课题组成员：", "主要成员" ...: the label of a group's members.
+bool isMembersLabel(const QString& text) {
+    static const RE re(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]\\s*){0,4}成\\s*员"));
+    return re.match(text.trimmed()).hasMatch();
+}
+
+// A table of authors: the name label heads a column ("姓名　单位　电子邮箱"),
+// each row under it one author; the names are the first cells of the rows in
+// the label's column, down to the first that is no name.
+QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented) {
+    const Line& head = lines[i];
+    const double size = std::max(head.size, 1.0);
+    static const RE cells(QStringLiteral("\\s{2,}"));
+    QStringList names;
+    double bottom = head.y1;
+    for (int j = i + 1; j < int(lines.size()) && names.size() < 30; ++j) {
+        const Line& row = lines[j];
+        if ((row.y0 + row.y1) / 2 <= bottom) continue;  // another cell of the row above (rows may be set tight)
+        if (row.y0 - bottom > 2 * size) break;
+        // another column (a list of members may stand indented under its label)
+        if (indented ? row.x0 < head.x0 - 2 * size : std::abs(row.x0 - head.x0) > 2 * size) continue;
+        const QString cell = row.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();
+        if (labelOf(cell) != LineLabel::None || isAffiliation(cell) || startsSection(cell)) break;
+        // the supervisor's row at the foot of the table ("指导教师 | 乙 | …")
+        const bool supervisorRow = std::any_of(lines.begin(), lines.end(), [&](const Line& o) {
+            return std::abs((o.y0 + o.y1) - (row.y0 + row.y1)) / 2 < 0.4 * (row.y1 - row.y0) && o.x1 <= row.x0 &&
+                   labelOf(o.text) == LineLabel::Supervisor;
+        });
+        if (supervisorRow) break;
+        QStringList found = namesInLine(cell);
+        if (found.isEmpty() && hasCjk(cell)) found = looseNames(cell);
+        if (found.size() != 1) break;
+        names << found.first();
+        bottom = row.y1;
+    }
+    return names;
+}
+
+// A research group's members, named under the label that follows its leader's
+// within three lines ("课题负责人：甲" / "课题组成员：" over a list, or beside it).
+QStringList groupMembers(const QList<Line>& lines, int leader) {
+    // or on the leader's own row: "组长：甲　成员：乙、丙"
+    static const RE sameRow(QStringLiteral("[\\s\\x{3000}](?:[\\x{4E00}-\\x{9FFF}]\\s*){0,4}成\\s*员\\s*[:：]\\s*(.+)$"));
+    if (const auto m = sameRow.match(lines[leader].text); m.hasMatch()) {
+        const QString rest = untilNextLabel(m.captured(1));
+        const QStringList members = namesInLine(rest);
+        return members.isEmpty() ? looseNames(rest) : members;
+    }
+    for (int k = leader + 1; k < int(lines.size()) && k <= leader + 3; ++k) {
+        if (labelOf(lines[k].text) != LineLabel::Author || !isMembersLabel(lines[k].text)) continue;
+        const QString rest = untilNextLabel(withoutLabel(lines[k].text));
+        if (rest.isEmpty()) return namesUnderHeader(lines, k, true);
+        const QStringList members = namesInLine(rest);
+        return members.isEmpty() ? looseNames(rest) : members;
+    }
+    return {};
+}
+
+// The first cell under a label in a table's row of heads ("答辩人 | 学科专业 | 论文题目 | …"),
+// with the lines its text wraps to in the cell.
+QString cellUnderHead(const QList<Line>& lines, int i) {
+    const Line& head = lines[i];
+    const double size = std::max(head.size, 1.0);
+    const int right = besideOnRow(lines, i);
+    if (right < 0 || labelOf(lines[right].text) == LineLabel::None) return {};
+    // the column reaches halfway to the heads beside it; a cell's text is centred or set left in it
+    double left = head.x0 - 3 * size;
+    for (const Line& o : lines)
+        if (std::abs((o.y0 + o.y1) - (head.y0 + head.y1)) / 2 < 0.4 * (head.y1 - head.y0) && o.x1 <= head.x0)
+            left = std::max(left, (o.x1 + head.x0) / 2);
+    const double end = (head.x1 + lines[right].x0) / 2;
+    QStringList parts;
+    const Line* last = nullptr;
+    for (const Line& c : lines) {
+        if ((c.y0 + c.y1) / 2 <= head.y1 || c.x1 < left || c.x0 > end) continue;
+        // the words of the line in the column (cells of a row set close may make one line)
+        QStringList words;
+        for (const Word& w : c.words)
+            if ((w.x0 + w.x1) / 2 >= left && (w.x0 + w.x1) / 2 <= end) words << w.text;
+        if (words.isEmpty()) continue;
+        if (last ? c.y0 - last->y1 > 0.6 * size : c.y0 - head.y1 > 3 * size) break;
+        const QString text = joinTitle(words);
+        if (labelOf(text) != LineLabel::None) break;
+        parts << text;
+        last = &c;
+    }
+    return joinTitle(parts);
+}
+
+// A cover's labelled title, with the lines under its value that carry it on.
+QString labelledTitle(const QList<Line>& lines) {
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const QString text = lines[i].text.trimmed();
+        // not the English title's label: "英文题目", "论文题目（英文）"
+        static const RE english(QStringLiteral("^英|^[^:：]{0,8}[（(]\\s*英\\s*文\\s*[)）]"));
+        // an English form's "Title" cell counts only with a value beside it that starts with a letter
+        // ("Title | Wild Gastrodia …"); alone, or over a note ("Title | 16 pt., bold"), it is none
+        static const RE bare(QStringLiteral("^(?:article\\s+)?title$"), RE::CaseInsensitiveOption);
+        const bool cell = bare.match(text).hasMatch();
+        if ((labelOf(text) != LineLabel::Title && !cell) || english.match(text).hasMatch()) continue;
+        auto [value, at] = cell ? valueBeside(lines, i) : labelledValue(lines, i);
+        if (cell && (value.isEmpty() || !value.front().isLetter())) continue;
+        if (value.isEmpty() && !cell && withoutLabel(text).isEmpty()) {
+            const QString under = cellUnderHead(lines, i);
+            if (weightedLetters(under) >= 8) return under;
+        }
+        if (weightedLetters(value) < 2) continue;
+        QStringList parts{value};
+        const Line* last = &lines[at];
+        // a title in capitals goes on in capitals: a line in lower case is the text beside it
+        static const RE lower(QStringLiteral("\\p{Ll}"));
+        const bool capitals = !hasCjk(value) && !value.contains(lower);
+        for (int j = at + 1; j < int(lines.size()) && parts.size() < 4; ++j) {
+            const Line& n = lines[j];
+            if (capitals && n.text.contains(lower)) {
+                if (n.y0 - last->y1 > 1.2 * std::max(last->size, 1.0)) break;
+                // (the title's column and the text's may meet on one line: its first cell is the title's)
+                static const RE cells(QStringLiteral("\\s{2,}"));
+                const QString cell = n.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();
+                if (cell.contains(lower) || weightedLetters(cell) < 3) continue;
+                parts << cell;
+                last = &n;
+                continue;
+            }
+            const double size = std::max(last->size, 1.0);
+            // the rest of the label's row (lines set tight may overlap without being on one row)
+            if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
+            // the label's column beside the value: its English twin ("论文题目" over "Title") is passed over
+            if (at != i && n.x1 < lines[at].x0 - size) {
+                // (a Chinese line there is the next field's label, known or not: "项目编号")
+                const bool besideLabel = std::abs((lines[at].y0 + lines[at].y1) - (lines[i].y0 + lines[i].y1)) / 2 <
+                                         0.4 * (lines[i].y1 - lines[i].y0);
+                // (on an English form, any line there is the next field's label: "Presenting Author")
+                if (labelOf(n.text) != LineLabel::None || (besideLabel && (hasCjk(n.text) || !hasCjk(lines[i].text)))) break;
+                continue;
+            }
+            // a cell of the next column of a form, level with the value's lines
+            if (n.x0 > last->x1 + size && n.y0 < last->y1 + 1.2 * size && formFieldNumber().match(lines[i].text).hasMatch()) continue;
+            // a value run on like a paragraph may wrap to the margin, left of its label, when set tight
+            // or be centred under the label's row, wider than it
+            const bool wrapped = n.y0 - last->y1 < 0.5 * size && n.x1 <= last->x1 + size;
+            const bool centred = std::abs(n.x0 + n.x1 - last->x0 - last->x1) < 2 * size;
+            if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
+                (n.x0 < last->x0 - size && !wrapped && !centred) || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None ||
+                unknownLabel().match(n.text).hasMatch())
+                break;
+            parts << n.text;
+            last = &n;
+        }
+        return joinTitle(parts);
+    }
+    return {};
+}
+
+// A cover's title without a label: the largest text between the document
+// type ("博士学位论文") and the first labelled field, in the document type's
+// script (the English title under a Chinese one is not it), with the lines
+// of its size that carry it on.
+QString coverTitle(const QList<Line>& lines, double pageHeight) {
+    int type = -1;
+    for (int i = 0; i < int(lines.size()) && type < 0; ++i)
+        if (labelOf(lines[i].text) == LineLabel::DocumentType && lines[i].y0 < 0.6 * pageHeight) type = i;
+    if (type < 0) return {};
+    const bool chinese = hasCjk(lines[type].text);
+    static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$"));
+    int best = -1;
+    int end = int(lines.size());
+    for (int i = type + 1; i < end; ++i) {
+        const QString& t = lines[i].text;
+        if (labelOf(t) != LineLabel::None) {
+            end = i;  // the labelled fields begin
+            break;
+        }
+        if (hasCjk(t) != chinese || weightedLetters(t) < 4 || school.match(t).hasMatch() || lines[i].y0 > 0.75 * pageHeight) continue;
+        if (best < 0 || lines[i].size > 1.05 * lines[best].size) best = i;
+    }
+    if (best < 0) return {};
+    QStringList parts{lines[best].text};
+    for (int i = best + 1; i < end; ++i) {
+        const Line& l = lines[i];
+        const Line& prev = lines[i - 1];
+        if (std::abs(l.size - lines[best].size) > 0.05 * lines[best].size || hasCjk(l.text) != chinese ||
+            l.y0 - prev.y1 > 1.5 * std::max(l.size, 1.0))
+            break;
+        parts << l.text;
+    }
+    return joinTitle(parts);
+}
+
+// A student paper's heading at the top left, one field a line: the student, the teacher
+// ("Professor Karen O. Miller"), the course and the date. Gives the student's line, or -1.
+int studentHeading(const QList<Line>& lines) {
+    static const RE teacher(QStringLiteral("^(?:professor|prof\\.|dr\\.|instructor:?)\\s+\\p{Lu}"), RE::CaseInsensitiveOption);
+    for (int i = 1; i + 1 < int(lines.size()) && i < 8; ++i) {
+        if (!teacher.match(lines[i].text).hasMatch()) continue;
+        if (namesInLine(lines[i - 1].text).size() != 1 || std::abs(lines[i - 1].x0 - lines[i].x0) > 2 * std::max(lines[i].size, 1.0))
+            continue;
+        if (isDateLine(lines[i + 1].text) || (i + 2 < int(lines.size()) && isDateLine(lines[i + 2].text))) return i - 1;
+    }
+    return -1;
+}
+
+}  // namespace pdf

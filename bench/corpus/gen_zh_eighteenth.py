@@ -1,6 +1,6 @@
 """An eighteenth set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
-from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, title_keywords, zh_person
+from genbase import title_keywords, zh_person
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('嘉应学院', 'Jiaying University', '梅州', '514015', '广东'),
            ('兴义民族师范学院', 'Minzu Normal University of Xingyi', '兴义', '562400', '贵州'),
@@ -39,9 +39,6 @@ FORMS = ['{c}{s}{a}研究', '{s}{a}的调查与分析——以{c}为例', '{c}{s
 PRESS_FORMS = ['{s}{a}的实践与思考', '推进{c}{s}{a}的几点思考', '关于{s}{a}的调查与建议', '做好{s}{a}这篇文章',
                '从{c}看{s}{a}']
 BODY = '本文介绍所做工作的背景和资料，说明方法与结果，并讨论其意义和不足之处。'
-KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
-HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
-SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 
 
 def _topic(rng, forms=FORMS):
@@ -54,24 +51,6 @@ def _topic(rng, forms=FORMS):
     kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
     return dict(i=i, d=d, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
                 major=rng.choice(d['majors']))
-
-
-def _page(rng, size=10.5):
-    return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size, margins=rng.choice([2.0, 2.5, 3.0]))
-
-
-def _people(rng, n, avoid=()):
-    out = []
-    while len(out) < n:
-        p = zh_person(rng)[0]
-        if p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=(), **extra):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'zh', None, meta=meta, **extra)
 
 
 def _title_para(page, rng, title, sizes, align='c', after=10, bold=True):

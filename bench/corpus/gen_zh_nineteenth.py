@@ -1,6 +1,6 @@
 """A nineteenth set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
-from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, title_keywords, zh_person
+from genbase import title_keywords
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('百色学院', 'Baise University', '百色', '533000', '广西'),
            ('保山学院', 'Baoshan University', '保山', '678000', '云南'),
@@ -29,9 +29,6 @@ CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
 FORMS = ['{c}{s}{a}研究', '{s}{a}的实证研究——以{c}为例', '{c}{s}{a}分析', '{s}{a}的现状、问题与对策',
          '{s}{a}的若干问题探讨']
 BODY = '本文介绍所做工作的背景和资料，说明方法与结果，并讨论其意义和不足之处。'
-KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
-HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
-SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 
 
 def _topic(rng, forms=FORMS):
@@ -44,24 +41,6 @@ def _topic(rng, forms=FORMS):
     kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
     return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
                 major=rng.choice(d['majors']))
-
-
-def _page(rng, size=10.5):
-    return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size, margins=rng.choice([2.0, 2.5, 3.0]))
-
-
-def _people(rng, n, avoid=()):
-    out = []
-    while len(out) < n:
-        p = zh_person(rng)[0]
-        if p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=(), **extra):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'zh', None, meta=meta, **extra)
 
 
 def _title_para(page, rng, title, sizes, align='c', after=10):

@@ -1,6 +1,6 @@
 """A sixteenth set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
-from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, title_keywords, zh_date, zh_person
+from genbase import title_keywords, zh_date
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('梧州学院', 'Wuzhou University', '梧州', '543002'),
            ('呼伦贝尔学院', 'Hulunbuir University', '海拉尔', '021008'),
@@ -19,9 +19,6 @@ ANGLES = sorted({w for d in DOMAINS for w in d[1]})
 CONTEXTS = sorted({w for d in DOMAINS for w in d[2]})
 FORMS = ['{c}{s}的{a}', '{s}{a}研究——以{c}为例', '{c}{s}{a}初探', '{s}和{t}{a}的比较研究']
 BODY = '本文介绍所做工作的背景和资料，说明方法与结果，并讨论其意义和不足之处。'
-KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
-HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
-SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 
 
 def _topic(rng):
@@ -32,25 +29,6 @@ def _topic(rng):
     kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, subjects + angles)
     return dict(i=i, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(f['units']),
                 major=rng.choice(f['majors']))
-
-
-def _page(rng, size=10.5):
-    return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size, margins=rng.choice([2.0, 2.5, 3.0]))
-
-
-def _people(rng, n, avoid=()):
-    out = []
-    while len(out) < n:
-        p = zh_person(rng)[0]
-        if p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=(), **extra):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'zh', None, meta=meta, **extra)
-
 
 
 def _labels(page, rng, rows, size=14):

@@ -1,6 +1,6 @@
 """A twentieth set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
-from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, title_keywords, zh_person
+from genbase import title_keywords
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('河西学院', 'Hexi University', '张掖', '734000', '甘肃'),
            ('武夷学院', 'Wuyi University', '武夷山', '354300', '福建'),
@@ -29,9 +29,6 @@ CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
 FORMS = ['{c}{s}{a}调查', '{s}{a}研究进展', '基于实地调查的{s}{a}分析——以{c}为例', '{s}{a}及其影响因素',
          '{c}{s}{a}的实践探索']
 BODY = '本文交代研究的缘起与材料，叙述所用方法和得到的结果，再讨论这些结果的意义与局限。'
-KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
-HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
-SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 
 
 def _topic(rng, forms=FORMS):
@@ -44,24 +41,6 @@ def _topic(rng, forms=FORMS):
     kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
     return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
                 major=rng.choice(d['majors']))
-
-
-def _page(rng, size=10.5):
-    return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size, margins=rng.choice([2.0, 2.5, 3.0]))
-
-
-def _people(rng, n, avoid=()):
-    out = []
-    while len(out) < n:
-        p = zh_person(rng)[0]
-        if p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=(), **extra):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'zh', None, meta=meta, **extra)
 
 
 def _title_para(page, rng, title, sizes, align='c', after=10):

@@ -1,6 +1,6 @@
 """A twenty-first set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
-from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, title_keywords, zh_person
+from genbase import title_keywords
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('黑河学院', 'Heihe University', '黑河', '164300', '黑龙江'),
            ('安康学院', 'Ankang University', '安康', '725000', '陕西'),
@@ -34,9 +34,6 @@ CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
 FORMS = ['{c}{s}{a}的调查与思考', '{s}{a}问题研究', '{s}{a}的时空特征——来自{c}的证据', '{c}{s}{a}现状评价',
          '{s}{a}路径探析']
 BODY = '文章先说明问题的由来和所据材料，再依次陈述方法、结果与讨论，最后指出尚待解决的问题。'
-KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
-HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
-SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 
 
 def _topic(rng, forms=FORMS):
@@ -49,24 +46,6 @@ def _topic(rng, forms=FORMS):
     kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
     return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
                 major=rng.choice(d['majors']))
-
-
-def _page(rng, size=10.5):
-    return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size, margins=rng.choice([2.0, 2.5, 3.0]))
-
-
-def _people(rng, n, avoid=()):
-    out = []
-    while len(out) < n:
-        p = zh_person(rng)[0]
-        if p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=(), **extra):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'zh', None, meta=meta, **extra)
 
 
 def _title_para(page, rng, title, sizes, align='c', after=10):

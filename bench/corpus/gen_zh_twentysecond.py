@@ -1,6 +1,6 @@
 """A twenty-second set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
-from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, title_keywords, zh_person
+from genbase import title_keywords
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('玉林师范学院', 'Yulin Normal University', '玉林', '537000', '广西'),
            ('滁州学院', 'Chuzhou University', '滁州', '239000', '安徽'),
@@ -29,9 +29,6 @@ CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
 FORMS = ['{c}{s}{a}的实证考察', '{s}{a}的影响因素分析', '{s}{a}研究——以{c}为例', '基于田野调查的{s}{a}研究',
          '{s}{a}的现状、问题与对策']
 BODY = '本文在梳理已有研究的基础上，结合实地调查所得资料，对相关问题作了分析，并提出若干建议。'
-KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
-HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
-SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 JOURNALS = ['中国农学通报', '民族艺术研究', '中国园艺文摘', '旅游研究', '中药材', '文物保护与考古科学', '中国音乐']
 
 
@@ -45,24 +42,6 @@ def _topic(rng, forms=FORMS):
     kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
     return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
                 major=rng.choice(d['majors']))
-
-
-def _page(rng, size=10.5):
-    return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size, margins=rng.choice([2.0, 2.5, 3.0]))
-
-
-def _people(rng, n, avoid=()):
-    out = []
-    while len(out) < n:
-        p = zh_person(rng)[0]
-        if p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=(), **extra):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'zh', None, meta=meta, **extra)
 
 
 def _label(rng, word):

@@ -1,6 +1,6 @@
 """A twenty-third set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
-from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, title_keywords, zh_person
+from genbase import title_keywords
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('黄冈师范学院', 'Huanggang Normal University', '黄冈', '438000', '湖北'),
            ('洛阳师范学院', 'Luoyang Normal University', '洛阳', '471934', '河南'),
@@ -33,9 +33,6 @@ CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
 FORMS = ['{s}{a}研究', '{c}{s}{a}调查报告', '{s}{a}的历史考察与当代启示', '新时代{s}{a}的实践探索',
          '{s}{a}：基于{c}的个案分析']
 BODY = '研究综合运用文献梳理、实地访谈与数据分析等方法，对问题的成因和对策作了讨论。'
-KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
-HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
-SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 
 
 def _topic(rng, forms=FORMS):
@@ -48,24 +45,6 @@ def _topic(rng, forms=FORMS):
     kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
     return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
                 major=rng.choice(d['majors']))
-
-
-def _page(rng, size=10.5):
-    return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size, margins=rng.choice([2.0, 2.5, 3.0]))
-
-
-def _people(rng, n, avoid=()):
-    out = []
-    while len(out) < n:
-        p = zh_person(rng)[0]
-        if p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=(), **extra):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'zh', None, meta=meta, **extra)
 
 
 def _heading(page, rng, text, sizes, after=12):

@@ -1833,6 +1833,10 @@ class _LaterTemplatesChecks:
     LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird')
     MARKS, WITH_SUP = {}, ()
 
+    def terms(self):
+        """The set's own wording, which no earlier generator may use."""
+        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
+
     def setUp(self):
         import importlib
         import gen_pages
@@ -1911,9 +1915,6 @@ class SixteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-thesis-approvalpage': 'Committee', 'gen-en-extension-factsheet': 'Extension'}
     WITH_SUP = ('gen-zh-equivalent-degreecover', 'gen-zh-yearpaper-framed', 'gen-en-thesis-approvalpage')
 
-    def terms(self):
-        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
-
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
 class SeventeenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
@@ -1925,9 +1926,6 @@ class SeventeenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-zh-survey-taskgroup': '课题', 'gen-zh-readingreport-cover': '读书报告',
              'gen-en-honors-thesiscover': 'partial fulfillment', 'gen-en-techmemo-header': 'Subject:'}
     WITH_SUP = ('gen-zh-thesis-udccorner', 'gen-zh-vocational-designcover', 'gen-en-honors-thesiscover')
-
-    def terms(self):
-        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
 
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
@@ -1942,9 +1940,6 @@ class EighteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     WITH_SUP = ('gen-zh-labreport-cover', 'gen-zh-translation-cover', 'gen-zh-checkreport-cover',
                 'gen-en-lecture-scribenotes', 'gen-en-dissertation-prospectus')
 
-    def terms(self):
-        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
-
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
 class NineteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
@@ -1956,9 +1951,6 @@ class NineteenthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-zh-meeting-review': '综述', 'gen-zh-journal-editornote': '编者按',
              'gen-en-grant-coverpage': 'Principal Investigator', 'gen-en-encyclopedia-entry': 'Synonyms'}
     WITH_SUP = ('gen-zh-thesis-reviewform', 'gen-zh-bachelor-verticalband')
-
-    def terms(self):
-        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
 
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
@@ -1972,9 +1964,6 @@ class TwentiethTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-repository-coversheet': 'repository', 'gen-en-mla-heading': 'Prof'}
     WITH_SUP = ('gen-zh-groupmeeting-handout', 'gen-en-mla-heading')
 
-    def terms(self):
-        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
-
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
 class TwentyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
@@ -1986,9 +1975,6 @@ class TwentyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-zh-debate-reply': '商榷', 'gen-zh-popsci-photocredit': '导读',
              'gen-en-patent-inid': '(72)', 'gen-en-abstract-receipt': 'Abstract ID'}
     WITH_SUP = ('gen-zh-guidancelog-table', 'gen-zh-defense-announcement')
-
-    def terms(self):
-        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
 
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
@@ -2002,9 +1988,6 @@ class TwentysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-ill-coversheet': 'Article Title:', 'gen-en-letter-signedend': 'read with interest'}
     WITH_SUP = ('gen-zh-publication-regform',)
 
-    def terms(self):
-        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
-
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
 class TwentythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
@@ -2016,9 +1999,6 @@ class TwentythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-zh-cppcc-motion': '提案人', 'gen-zh-expert-recommendation': '推荐人',
              'gen-en-editing-certificate': 'certifies', 'gen-en-datarepo-landing': 'Dataset'}
     WITH_SUP = ('gen-zh-thesis-depositform',)
-
-    def terms(self):
-        return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
 
 
 if __name__ == '__main__':

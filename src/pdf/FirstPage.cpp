@@ -314,8 +314,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                                 RE::CaseInsensitiveOption);
         static const RE plural(QStringLiteral("(?:s|\\(s\\))\\s*[:：]?$"));
         const QString own = lines[i].text.trimmed();
-        const bool beside = at > i && std::abs((lines[at].y0 + lines[at].y1) - (lines[i].y0 + lines[i].y1)) / 2 <
-                                          0.4 * (lines[i].y1 - lines[i].y0);
+        const bool beside = at > i && onSameRow(lines[at], lines[i]);
         if (beside && withoutLabel(own).isEmpty() && names.size() == 1 && !hasCjk(names.first()) &&
             (coLabel.match(own).hasMatch() || plural.match(own).hasMatch()))
             names << namesUnderHeader(lines, at);

@@ -52,7 +52,7 @@ QString runOnList(const QList<Line>& lines, int j) {
         static const RE separator(QStringLiteral("[,;，；、]|\\sand\\s"));
         if (!text.contains(separator)) break;
         const bool rowLabel = std::any_of(lines.begin(), lines.end(), [&](const Line& o) {
-            return std::abs((o.y0 + o.y1) - (m.y0 + m.y1)) / 2 < 0.4 * (m.y1 - m.y0) && o.x1 <= m.x0;
+            return onSameRow(o, m) && o.x1 <= m.x0;
         });
         if (rowLabel) break;
         text += QLatin1Char(' ') + m.text;
@@ -69,7 +69,7 @@ int besideOnRow(const QList<Line>& lines, int i) {
     int best = -1;
     for (int j = 0; j < int(lines.size()); ++j) {
         const Line& o = lines[j];
-        if (std::abs((o.y0 + o.y1) / 2 - (l.y0 + l.y1) / 2) > 0.4 * (l.y1 - l.y0) || o.x0 < l.x1) continue;
+        if (!onSameRow(o, l) || o.x0 < l.x1) continue;
         if (form && formFieldNumber().match(o.text).hasMatch()) continue;
         if (best < 0 || o.x0 < lines[best].x0) best = j;
     }
@@ -168,7 +168,7 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented) {
         if (labelOf(cell) != LineLabel::None || isAffiliation(cell) || startsSection(cell)) break;
         // the supervisor's row at the foot of the table ("指导教师 | 乙 | …")
         const bool supervisorRow = std::any_of(lines.begin(), lines.end(), [&](const Line& o) {
-            return std::abs((o.y0 + o.y1) - (row.y0 + row.y1)) / 2 < 0.4 * (row.y1 - row.y0) && o.x1 <= row.x0 &&
+            return onSameRow(o, row) && o.x1 <= row.x0 &&
                    labelOf(o.text) == LineLabel::Supervisor;
         });
         if (supervisorRow) break;
@@ -211,7 +211,7 @@ QString cellUnderHead(const QList<Line>& lines, int i) {
     // the column reaches halfway to the heads beside it; a cell's text is centred or set left in it
     double left = head.x0 - 3 * size;
     for (const Line& o : lines)
-        if (std::abs((o.y0 + o.y1) - (head.y0 + head.y1)) / 2 < 0.4 * (head.y1 - head.y0) && o.x1 <= head.x0)
+        if (onSameRow(o, head) && o.x1 <= head.x0)
             left = std::max(left, (o.x1 + head.x0) / 2);
     const double end = (head.x1 + lines[right].x0) / 2;
     QStringList parts;
@@ -268,13 +268,11 @@ QString labelledTitle(const QList<Line>& lines) {
                 continue;
             }
             const double size = std::max(last->size, 1.0);
-            // the rest of the label's row (lines set tight may overlap without being on one row)
-            if (std::abs((n.y0 + n.y1) - (last->y0 + last->y1)) / 2 < 0.4 * (last->y1 - last->y0)) continue;
+            if (onSameRow(n, *last)) continue;  // the rest of the label's row
             // the label's column beside the value: its English twin ("论文题目" over "Title") is passed over
             if (at != i && n.x1 < lines[at].x0 - size) {
                 // (a Chinese line there is the next field's label, known or not: "项目编号")
-                const bool besideLabel = std::abs((lines[at].y0 + lines[at].y1) - (lines[i].y0 + lines[i].y1)) / 2 <
-                                         0.4 * (lines[i].y1 - lines[i].y0);
+                const bool besideLabel = onSameRow(lines[at], lines[i]);
                 // (on an English form, any line there is the next field's label: "Presenting Author")
                 if (labelOf(n.text) != LineLabel::None || (besideLabel && (hasCjk(n.text) || !hasCjk(lines[i].text)))) break;
                 continue;

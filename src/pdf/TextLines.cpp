@@ -252,4 +252,8 @@ QString joinTitle(const QStringList& parts) {
     return out.simplified();
 }
 
+bool onSameRow(const Line& a, const Line& ref) {
+    return std::abs((a.y0 + a.y1) - (ref.y0 + ref.y1)) / 2 < 0.4 * (ref.y1 - ref.y0);
+}
+
 }  // namespace pdf

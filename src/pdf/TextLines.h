@@ -26,6 +26,9 @@ QList<Line> groupLines(const QList<Word>& words);
 bool isCjk(QChar c);
 // How many letters a text holds, a Chinese one counting twice.
 int weightedLetters(const QString& s);
+// Whether line a stands on the row of line ref: its middle within 0.4 of ref's height of ref's middle
+// (lines set tight may overlap without being on one row).
+bool onSameRow(const Line& a, const Line& ref);
 // A title's lines joined as they are read: a word broken at its hyphen made whole again, no blank
 // between Chinese lines.
 QString joinTitle(const QStringList& parts);

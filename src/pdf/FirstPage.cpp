@@ -101,6 +101,9 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         const QString t = withoutLabel(lines[i].text);
         const LineLabel label = labelOf(lines[i].text);
         if (weightedLetters(t) < 2 || label == LineLabel::DocumentType || statement.match(t).hasMatch()) return false;
+        // a heading of one short word spaced out letter by letter names the kind of document: "提　案", "证 书"
+        static const RE spacedWord(QStringLiteral("^[\\x{4E00}-\\x{9FFF}](?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}]){1,4}$"));
+        if (spacedWord.match(lines[i].text.trimmed()).hasMatch()) return false;
         // a journal's running head: "TUGboat, Volume 0 (9999), No. 0", "第 3 卷第 2 期"
         if (label == LineLabel::JournalField) return false;
         // nor a Chinese lead-in or abstract: "导读：…", "摘要："
@@ -259,7 +262,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // supervisor, whom the label names as such).
     QString labelled = labelledTitle(lines);
     if (labelled.isEmpty()) labelled = coverTitle(lines, h);
+    if (labelled.isEmpty()) labelled = introducedTitle(lines);
     if (!labelled.isEmpty()) r.title = labelled;
+    // a form cites the paper it is about in title marks: "《…》"
+    static const RE cited(QStringLiteral("^《([^《》]+)》$"));
+    if (const auto m = cited.match(r.title); m.hasMatch()) r.title = m.captured(1).trimmed();
     // A certificate names the work it is given for: "论文《商洛核桃嫁接育苗问题研究》".
     // (also run into the sentence of the award, over more than one line, under a head "荣誉证书")
     if (labelled.isEmpty()) {

@@ -18,16 +18,22 @@ QString wrappedName(const QList<Line>& lines, int at, const QString& value) {
     // (a given name, with or without its middle initial: "…, Omar Z." / "Bianchi")
     static const RE lastWord(QStringLiteral("(?:[,;]|\\band)\\s*\\p{Lu}[\\p{Ll}'’\\-]+(?:\\s+\\p{Lu}\\.)?$"));
     static const RE wordRest(QStringLiteral("^(?:\\p{Lu}\\.\\s*)?\\p{Lu}[\\p{L}'’\\-]+$"));
+    // (or a list left open at the line's end: "…, Elizabeth O'Connor and" / "José Bianchi")
+    static const RE openEnd(QStringLiteral("(?:,|\\band|&)\\s*$"));
+    static const RE nameRest(QStringLiteral("^(?:\\p{Lu}[\\p{L}.'’\\-]*\\s+){0,2}\\p{Lu}[\\p{L}'’\\-]+$"));
     if (at < 0) return {};
     const bool cjk = lastCjk.match(value).hasMatch();
-    if (!cjk && !lastWord.match(value).hasMatch()) return {};
-    const RE& rest = cjk ? cjkRest : wordRest;
+    const bool open = !cjk && openEnd.match(value).hasMatch();
+    if (!cjk && !open && !lastWord.match(value).hasMatch()) return {};
+    // (or a name broken after its given name, the list going on: "…, José" / "Tran and Richard Miller")
+    static const RE listRest(QStringLiteral("^\\p{Lu}[\\p{L}'’\\-]+(?:\\s*(?:,|&|\\band\\b)\\s*(?:\\p{Lu}[\\p{L}.'’\\-]*\\s*)+)+$"));
+    const RE& rest = cjk ? cjkRest : open ? nameRest : wordRest;
     const Line& l = lines[at];
     const double size = std::max(l.size, 1.0);
     for (int j = at + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.0 * size; ++j) {
         const Line& n = lines[j];
         if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 || n.x0 > l.x1) continue;
-        if (!rest.match(n.text).hasMatch()) return {};
+        if (!rest.match(n.text).hasMatch() && (cjk || open || !listRest.match(n.text).hasMatch())) return {};
         return cjk ? n.text : QLatin1Char(' ') + n.text;
     }
     return {};
@@ -341,6 +347,33 @@ int studentHeading(const QList<Line>& lines) {
         if (isDateLine(lines[i + 1].text) || (i + 2 < int(lines.size()) && isDateLine(lines[i + 2].text))) return i - 1;
     }
     return -1;
+}
+
+QString introducedTitle(const QList<Line>& lines) {
+    static const RE lead(QStringLiteral("\\b(?:the\\s+(?:manuscript|paper|article|thesis|dissertation|report|work|project)"
+                                        "(?:\\s+(?:entitled|titled))?|entitled|titled)\\s*[:,]?$"),
+                         RE::CaseInsensitiveOption);
+    static const RE end(QStringLiteral("^(?:(?:prepared|written|authored|submitted|presented|carried out)\\s+)?by\\b|"
+                                       "^(?:was|is|has|have|which|that|and)\\b|^[,.;]"),
+                        RE::CaseInsensitiveOption);
+    static const RE quotes(QStringLiteral("^[\"“”‘’'「『]+|[\"“”‘’'」』,.]+$"));
+    const int n = int(lines.size());
+    for (int i = 0; i < n && i < 30; ++i) {
+        if (!lead.match(lines[i].text.trimmed()).hasMatch()) continue;
+        // the title stands between the sentence's two halves: no line of the text is taken for it
+        QStringList parts;
+        bool closed = false;
+        for (int j = i + 1; j < n && j <= i + 4 && !closed; ++j) {
+            const QString t = lines[j].text.trimmed();
+            closed = end.match(t).hasMatch();
+            if (!closed) parts << t;
+        }
+        if (!closed || parts.isEmpty() || parts.size() > 3) continue;
+        QString title = joinTitle(parts);
+        title.remove(quotes);
+        if (weightedLetters(title) >= 4) return title.trimmed();
+    }
+    return {};
 }
 
 }  // namespace pdf

@@ -40,6 +40,9 @@ QString cellUnderHead(const QList<Line>& lines, int i);
 QString labelledTitle(const QList<Line>& lines);
 // A cover's title without a label: the largest text after the document type.
 QString coverTitle(const QList<Line>& lines, double pageHeight);
+// A title that a sentence introduces, on the lines after it up to the byline:
+// "This is to certify that the thesis entitled" / "“X”" / "prepared by …".
+QString introducedTitle(const QList<Line>& lines);
 // A student paper's heading (student, teacher, course, date): the student's line, or -1.
 int studentHeading(const QList<Line>& lines);
 

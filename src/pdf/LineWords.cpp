@@ -18,6 +18,8 @@ const RE& titleLabel() {
                                       "(?:题\\s*目(?:\\s*名\\s*称)?|名\\s*称)(?:\\s*[（(]\\s*[中英]\\s*文\\s*[)）])?(?:\\s*[:：、|｜│]\\s*|\\s+|$)|title\\s*[:：]\\s*|title\\s+and\\s+subtitle\\b\\s*|"
                                       "(?:thesis|project|paper|dissertation|report)\\s+title(?:\\s*[:：]\\s*|\\s*$)|"
                                       "标\\s*题\\s*[:：]\\s*|"
+                                      // the paper a form is about, and a motion's subject: "被推荐论文：", "参评论文:", "案由："
+                                      "[\\x{4E00}-\\x{9FFF}]{0,3}论\\s*文\\s*[:：]\\s*|案\\s*由(?:\\s*[:：|｜│]\\s*|\\s+|$)|"
                                       // a memorandum's or a letter's subject
                                       "(?:subject|re|regarding|topic|article\\s+title)\\s*:\\s*|"
                                       // a record's title field: "篇名：", "题名：", a lab report's "实验项目"
@@ -32,7 +34,7 @@ const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*[请报]\\s*[人者]|(?:主\\s*要\\s*)?(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
                                       "博\\s*士\\s*生|博\\s*士\\s*后|"
                                       // any short word for the one who did the work: 汇报人, 答辩人, 发明人, 主讲人, 报告者
-                                      "(?!(?:代\\s*理|联\\s*系|审\\s*[核批定]|批\\s*准|校\\s*[对核]|复\\s*核|签\\s*发|委\\s*托|经\\s*办|填\\s*表|推\\s*荐|"
+                                      "(?!(?:代\\s*理|联\\s*系|审\\s*[核批定]|批\\s*准|校\\s*[对核]|复\\s*核|签\\s*发|经\\s*办|填\\s*表|推\\s*荐|"
                                       "见\\s*证|证\\s*明|收\\s*件|受\\s*访|专\\s*利\\s*权|权\\s*利|指\\s*导|出\\s*版|发\\s*行|主\\s*持|译|编|读|患|使\\s*用|法|机\\s*器|个|本|他|老\\s*年|病|家|工|军|商|诗|古|今|国|后|学|记\\s*录)\\s*[人者])"
                                       "(?:[\\x{4E00}-\\x{9FFF}]\\s*){1,3}[人者]|"
                                       "(?:主\\s*讲|授\\s*课|执\\s*教)\\s*(?:教\\s*师|老\\s*师)|(?:主\\s*要\\s*)?(?:研\\s*制|完\\s*成|研\\s*究|参\\s*[加与])\\s*人\\s*员|"
@@ -42,7 +44,7 @@ const RE& authorLabel() {
                                       "(?:(?:课\\s*题|项\\s*目|调\\s*研)\\s*)?组\\s*长|"
                                       "(?:参\\s*赛\\s*|团\\s*队\\s*|小\\s*组\\s*)?(?:队\\s*员|组\\s*员|成\\s*员)\\s*\\d{0,2}(?=\\s*[:：])|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|[\\x{4E00}-\\x{9FFF}]{0,3}\\s*姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
                                       // a name follows the English label, not a word of a sentence: "Author of correspondence"
-                                      "^(?:(?:package\\s+|document\\s+|paper\\s+|article\\s+)?authors?(?:\\s*\\(s\\))?|(?:(?:prepared|submitted|presented|compiled)\\s+)?by)"
+                                      "^(?:(?:package\\s+|document\\s+|paper\\s+|article\\s+)?authors?(?:\\s*\\(s\\))?|(?:(?:prepared|submitted|presented|compiled)\\s+)?by(?:\\s+the\\s+authors?(?:\\s*\\(s\\))?)?)"
                                       "(?:\\s*[:：|｜│]\\s*|\\s+(?!(?-i:\\p{Ll}))|$)|"
                                       // words that could begin a title name the author only before a colon
                                       "^(?:candidate|from|scribes?|scribed\\s+by|note\\s*takers?|student(?:'s)?(?:\\s+name)?|name\\s+of\\s+(?:the\\s+)?(?:student|candidate|author)|researchers?|"

@@ -575,3 +575,55 @@ TEST(FieldAssembly, AgreementsRegistrationFormsPostsAndLetters) {
     });
     EXPECT_EQ(read(letter).authors, (QStringList{"Sarah Jones", "Arjun Anderson"}));
 }
+
+namespace {
+
+// words laid out one after another on a row, a blank's width apart
+QList<pdf::Word> row(const QStringList& words, double x, double y, double size) {
+    QList<pdf::Word> out;
+    for (const QString& w : words) {
+        out << word(w, x, y, size);
+        x = out.last().x1 + 0.3 * size;
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(FieldAssembly, FormsAboutAPaperAndSentencesThatIntroduceTheTitle) {
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("被推荐论文：《洛阳水席的历史考察》")), LineLabel::Title);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("案　由")), LineLabel::Title);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("委 托 人 许刚立")), LineLabel::Author);
+    EXPECT_NE(pdf::labelOf(QStringLiteral("论文作者：尹博宇")), LineLabel::Title);
+
+    // a recommendation cites the paper in title marks
+    const auto recommendation = page({
+        {word("专家推荐意见", 200, 90, 20)},
+        {word("被推荐论文：《洛阳水席菜品标准化的历史考察》", 60, 130, 12)},
+        {word("作　　者：尹博宇，段刚永", 60, 150, 12)},
+    });
+    EXPECT_EQ(read(recommendation).title, QStringLiteral("洛阳水席菜品标准化的历史考察"));
+    EXPECT_EQ(read(recommendation).authors, (QStringList{"尹博宇", "段刚永"}));
+
+    // a motion's heading spaced out letter by letter is the kind of document; its subject is the title
+    const auto motion = page({
+        {word("提", 250, 90, 24), word("案", 300, 90, 24)},
+        {word("案由", 60, 140, 12), word("关于推进疍家渔歌社区传唱的建议", 140, 140, 12)},
+        {word("提案人", 60, 160, 12), word("郑敏轩", 140, 160, 12)},
+    });
+    EXPECT_EQ(read(motion).title, QStringLiteral("关于推进疍家渔歌社区传唱的建议"));
+
+    // a certificate's sentence names the manuscript and its authors, a name broken over two lines
+    const auto certificate = page({
+        {row({"Certificate", "of", "English", "Editing"}, 150, 90, 22)},
+        {row({"This", "document", "certifies", "that", "the", "manuscript"}, 120, 130, 12)},
+        {row({"“Coconut", "Shell", "Carving", "Livelihoods”"}, 130, 150, 13)},
+        {row({"prepared", "by", "the", "authors", "Brian", "Kim,", "Andrew", "Horváth,", "José"}, 80, 170, 12)},
+        {row({"Tran", "and", "Richard", "Miller"}, 80, 185, 12)},
+        {row({"was", "edited", "for", "proper", "English", "language"}, 80, 200, 12)},
+        {row({"Eleni", "Williams"}, 400, 300, 12)},
+    });
+    const auto read1 = read(certificate);
+    EXPECT_EQ(read1.title, QStringLiteral("Coconut Shell Carving Livelihoods"));
+    EXPECT_EQ(read1.authors, (QStringList{"Brian Kim", "Andrew Horváth", "José Tran", "Richard Miller"}));
+}

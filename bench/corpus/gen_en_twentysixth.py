@@ -5,11 +5,11 @@ from genbase import LATIN_FONTS, MONTHS, en_person, record, set_meta
 import vocab
 
 SUBJECTS = ['Miao Flying Songs', 'Teochew Wood Carving', 'Overseas Remittance Letters', 'Errentai Folk Opera',
-            'Tujia Hand-Waving Dance', 'Village Customary Pacts', 'Frontier Pass Poetry', 'Old Town Heritage Tourism']
+            'Tujia Baishou Dance', 'Village Customary Pacts', 'Frontier Pass Poetry', 'Old Town Heritage Tourism']
 FRAMES = ['Voices and Villages: {S} Reconsidered', 'Reading {S} as Social History', '{S} and the Making of Memory',
           'Between Stage and Ritual: {S}', 'Whose Heritage? {S} in Question']
 ECON_FRAMES = ['The Local Economics of {S}', 'Household Income and {S}: Evidence from Rural China',
-               'Who Gains from {S}? A County-Level Study', 'Prices, Markets and {S}']
+               'Who Gains from {S}? Evidence from County Data', 'Prices, Markets and {S}']
 INSTITUTES = ['Institute for Rural Economic Studies', 'Centre for Development and Heritage Economics',
               'Research Institute of Regional Markets', 'Lingnan Forum for Applied Economics']
 

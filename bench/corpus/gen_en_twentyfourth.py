@@ -4,17 +4,18 @@ from docxkit import Page
 from genbase import LATIN_FONTS, MONTHS, en_person, record, set_meta
 import vocab
 
+# titles carry no hyphens: a word broken at its hyphen at the end of a line loses it in the text layer
 SUBJECTS = ['Cemented Paste Backfill', 'Karst Aquifer Nitrate', 'Manganese Residue Bricks', 'Peanut Aflatoxin Screening',
-            'Pond-Cultured Sea Cucumbers', 'Eucommia Leaf Extracts', 'Distillers\u2019 Grain Feeds',
+            'Pond Culture of Sea Cucumbers', 'Eucommia Leaf Extracts', 'Distillers\u2019 Grain Feeds',
             'Mine Gas Drainage Boreholes']
 BULLETIN_FRAMES = ['{S}: Results of Four Field Seasons', 'Managing {S} on Small Farms',
                    'Yield and Cost Trials with {S}', '{S}: A Guide for Growers and Advisers',
-                   'On-Farm Demonstrations of {S}', '{S} and Water Quality']
-CLINICAL_SUBJECTS = ['Pulmonary Rehabilitation after COPD Flare-Ups', 'Inhaled Therapy Adherence in Rural Clinics',
+                   'Field Demonstrations of {S}', '{S} and Water Quality']
+CLINICAL_SUBJECTS = ['Pulmonary Rehabilitation after COPD Exacerbations', 'Inhaled Therapy Adherence in Rural Clinics',
                      'Chlorogenic Acid Intake and Blood Pressure', 'Occupational Dust and Lung Function in Miners',
-                     'Home Oxygen Use among Older Smokers', 'Nurse-Led Breathing Training after Discharge']
+                     'Home Oxygen Use among Older Smokers', 'Breathing Training by Nurses after Discharge']
 CLINICAL_FRAMES = ['{S}: A Randomized Controlled Trial', '{S}: A Retrospective Cohort Study',
-                   'Effect of {S} on Outcomes at One Year', '{S}: A Multicentre Cross-Sectional Survey']
+                   'Effect of {S} on Outcomes at One Year', '{S}: A Multicentre Survey']
 STATIONS = ['Upland Crops Research Station', 'Coastal Plain Agricultural Experiment Station',
             'Northern Prairie Research and Extension Center', 'Delta Soil and Water Station']
 POSTS = ['Professor, Department of Soil Science', 'Extension Agronomist', 'Research Associate, Plant Pathology',

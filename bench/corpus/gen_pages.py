@@ -58,6 +58,8 @@ import gen_zh_twentythird
 import gen_en_twentythird
 import gen_zh_twentyfourth
 import gen_en_twentyfourth
+import gen_zh_twentyfifth
+import gen_en_twentyfifth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -108,6 +110,8 @@ TEMPLATES.update(gen_zh_twentythird.TEMPLATES)
 TEMPLATES.update(gen_en_twentythird.TEMPLATES)
 TEMPLATES.update(gen_zh_twentyfourth.TEMPLATES)
 TEMPLATES.update(gen_en_twentyfourth.TEMPLATES)
+TEMPLATES.update(gen_zh_twentyfifth.TEMPLATES)
+TEMPLATES.update(gen_en_twentyfifth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -129,7 +133,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_twentyfirst.TEMPLATES) | set(gen_en_twentyfirst.TEMPLATES) \
     | set(gen_zh_twentysecond.TEMPLATES) | set(gen_en_twentysecond.TEMPLATES) \
     | set(gen_zh_twentythird.TEMPLATES) | set(gen_en_twentythird.TEMPLATES) \
-    | set(gen_zh_twentyfourth.TEMPLATES) | set(gen_en_twentyfourth.TEMPLATES)
+    | set(gen_zh_twentyfourth.TEMPLATES) | set(gen_en_twentyfourth.TEMPLATES) \
+    | set(gen_zh_twentyfifth.TEMPLATES) | set(gen_en_twentyfifth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

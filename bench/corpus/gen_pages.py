@@ -56,6 +56,10 @@ import gen_zh_twentysecond
 import gen_en_twentysecond
 import gen_zh_twentythird
 import gen_en_twentythird
+import gen_zh_twentyfourth
+import gen_en_twentyfourth
+import gen_zh_twentyfifth
+import gen_en_twentyfifth
 import gen_zh_twentysixth
 import gen_en_twentysixth
 import gen_zh_twentyseventh
@@ -108,6 +112,10 @@ TEMPLATES.update(gen_zh_twentysecond.TEMPLATES)
 TEMPLATES.update(gen_en_twentysecond.TEMPLATES)
 TEMPLATES.update(gen_zh_twentythird.TEMPLATES)
 TEMPLATES.update(gen_en_twentythird.TEMPLATES)
+TEMPLATES.update(gen_zh_twentyfourth.TEMPLATES)
+TEMPLATES.update(gen_en_twentyfourth.TEMPLATES)
+TEMPLATES.update(gen_zh_twentyfifth.TEMPLATES)
+TEMPLATES.update(gen_en_twentyfifth.TEMPLATES)
 TEMPLATES.update(gen_zh_twentysixth.TEMPLATES)
 TEMPLATES.update(gen_en_twentysixth.TEMPLATES)
 TEMPLATES.update(gen_zh_twentyseventh.TEMPLATES)
@@ -133,6 +141,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_twentyfirst.TEMPLATES) | set(gen_en_twentyfirst.TEMPLATES) \
     | set(gen_zh_twentysecond.TEMPLATES) | set(gen_en_twentysecond.TEMPLATES) \
     | set(gen_zh_twentythird.TEMPLATES) | set(gen_en_twentythird.TEMPLATES) \
+    | set(gen_zh_twentyfourth.TEMPLATES) | set(gen_en_twentyfourth.TEMPLATES) \
+    | set(gen_zh_twentyfifth.TEMPLATES) | set(gen_en_twentyfifth.TEMPLATES) \
     | set(gen_zh_twentysixth.TEMPLATES) | set(gen_en_twentysixth.TEMPLATES) \
     | set(gen_zh_twentyseventh.TEMPLATES) | set(gen_en_twentyseventh.TEMPLATES)
 

@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentysixth', 'twentyseventh')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2001,12 +2001,34 @@ class TwentythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     WITH_SUP = ('gen-zh-thesis-depositform',)
 
 
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class TwentyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The twenty-fourth set (blind part heldout24): new schools and wording, labels printed, the
+    导师 or 指导教师 kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'twentyfourth', 'heldout24', 46
+    MARKS = {'gen-zh-sciencereport-gradegrid': '报告作者', 'gen-zh-journal-labelcolumn': '文献标志码',
+             'gen-zh-medthesis-barinfo': '培养科室', 'gen-zh-firstpub-urlhead': '通信联系人',
+             'gen-zh-designthesis-pairgrid': '毕业设计', 'gen-zh-labtechreport-revtable': '版本记录',
+             'gen-en-station-bulletincover': 'Bulletin No.', 'gen-en-clinical-abstractgrid': 'Conclusions'}
+    WITH_SUP = ('gen-zh-medthesis-barinfo', 'gen-zh-designthesis-pairgrid')
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class TwentyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The twenty-fifth set (blind part heldout25): new schools and wording, labels printed, the
+    导师 or major professor kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'twentyfifth', 'heldout25', 48
+    MARKS = {'gen-zh-extabstract-pageframe': '扩展摘要', 'gen-zh-journal-authorsidecell': '收稿日期',
+             'gen-zh-doctor-flushleft': '博士', 'gen-zh-annualmeeting-bracketunit': '〔关键词〕',
+             'gen-zh-clinicaltrial-reportcover': '方案编号', 'gen-en-manuscript-linenumbered': 'Key Points:',
+             'gen-en-asme-papernumber': 'Proceedings of the ASME', 'gen-en-thesis-abstractmajorprof': 'Major Professor'}
+    WITH_SUP = ('gen-zh-doctor-flushleft', 'gen-en-thesis-abstractmajorprof')
 
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
 class TwentysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The twenty-sixth set (blind part heldout26): new schools and wording, labels printed, the
     指导教师 kept apart from the authors, the mark of each layout, the whole set in its part."""
-    ROUND, PART, EARLIER = 'twentysixth', 'heldout26', 46
+    ROUND, PART, EARLIER = 'twentysixth', 'heldout26', 50
     MARKS = {'gen-zh-lawjournal-bracketcolumn': '内容提要', 'gen-zh-artmaster-creationreport': '创作报告',
              'gen-zh-econ-workingpaper-jelband': 'JEL', 'gen-zh-edu-fieldreport-teamgrid': '调研成员',
              'gen-zh-history-circlebyline': '［关键词］', 'gen-zh-socio-conference-draftstamp': '请勿引用',
@@ -2019,7 +2041,7 @@ class TwentysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
 class TwentyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The twenty-seventh set (blind part heldout27): new schools and wording, labels printed, the
     指导教师 or committee chair kept apart from the author, the mark of each layout, the whole set in its part."""
-    ROUND, PART, EARLIER = 'twentyseventh', 'heldout27', 48
+    ROUND, PART, EARLIER = 'twentyseventh', 'heldout27', 52
     MARKS = {'gen-zh-lawmaster-leftband': '法律硕士', 'gen-zh-artjournal-englishsubline-twocol': '艺术',
              'gen-zh-teacherproject-leaderlines': '课题主持人', 'gen-zh-econjournal-codeline-doiright': '文章编号',
              'gen-zh-jikan-serialhead-stars': '辑', 'gen-zh-socjournal-pinyinbyline': '［中图分类号］',

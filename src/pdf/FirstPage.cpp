@@ -260,7 +260,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     };
     // A cover's fields after their labels: the title, the author (never the
     // supervisor, whom the label names as such).
-    QString labelled = labelledTitle(lines);
+    QString labelled = labelledTitle(lines).first;
+    if (labelled.isEmpty()) {
+        // the name of a funding programme's project yields to a title set larger above it: a
+        // report's title over "项目名称：…计划“…”"
+        const auto [name, label] = labelledTitle(lines, true);
+        static const RE programme(QStringLiteral("(?:计划|基金|专项|工程)\\s*[“\"「]"));
+        const bool titleAbove = !titleLines.isEmpty() && label >= 0 && programme.match(name).hasMatch() &&
+                                lines[titleLines.first()].y1 <= lines[label].y0 &&
+                                lines[titleLines.first()].size >= 1.15 * lines[label].size;
+        if (!titleAbove) labelled = name;
+    }
     if (labelled.isEmpty()) labelled = coverTitle(lines, h);
     if (labelled.isEmpty()) labelled = introducedTitle(lines);
     if (!labelled.isEmpty()) r.title = labelled;
@@ -471,7 +481,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     auto underTitle = [&](int i) { return !titleLines.isEmpty() && i > titleLines.last() && i <= titleLines.last() + 3; };
     QList<int> sure;
     for (int i = 0; i < n; ++i)
-        if ((author(i) >= 0.4 || (underTitle(i) && !namesBeforeUnit(lines[i].text).isEmpty())) &&
+        if ((author(i) >= 0.4 || (underTitle(i) && !namesBeforeUnit(lines[i]).isEmpty())) &&
             lines[i].y0 <= 0.8 * h && !titleLines.contains(i) && !notAuthors.contains(i))
             sure << i;
     // a byline broken inside its last name: "… · Arjun" / "McDonald", the raised marks on a line between
@@ -546,6 +556,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         // names side by side in columns are read apart
         const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText) + carriedName(i);
         QStringList names = namesBeforeUnit(text);
+        if (names.isEmpty() && text == (lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText).trimmed())
+            names = namesBeforeUnit(lines[i]);
         if (names.isEmpty()) names = namesInLine(text);
         if (names.isEmpty()) names = looseNames(text);
         for (const QString& name : names)
@@ -613,6 +625,16 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     if (std::count_if(r.authors.begin(), r.authors.end(), shouts) == 1 && r.authors.size() > 1)
         r.authors.erase(std::remove_if(r.authors.begin(), r.authors.end(), shouts), r.authors.end());
 
+    // A post set under a name is no name, nor part of the next one: "Extension Agronomist",
+    // "Product Manager Robert Robinson".
+    static const RE post(QStringLiteral("^(?:(?:Senior|Principal|Chief|Lead|Assistant|Associate|Adjunct|County|Extension|Product|"
+                                        "Research|Project|Program|Staff|Visiting)\\s+)*(?:Professor|Agronomist|Specialist|Scientist|"
+                                        "Engineer|Director|Lecturer|Researcher|Editor|Manager|Coordinator|Officer|Technician|Analyst|"
+                                        "Consultant|Librarian|Curator|Instructor|Educator|Economist|Statistician|Agent)s?\\b\\s*"));
+    for (QString& a : r.authors)
+        if (!hasCjk(a)) a.remove(post);
+    r.authors.removeAll(QString());
+
     // A Chinese page that prints its authors in pinyin and in Chinese gives them in Chinese.
     if (hasCjk(r.title) && std::any_of(r.authors.begin(), r.authors.end(), [](const QString& a) { return hasCjk(a); }))
         r.authors.erase(std::remove_if(r.authors.begin(), r.authors.end(), [](const QString& a) { return !hasCjk(a); }),
@@ -631,7 +653,10 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             const Line& n = lines[j];
             if (n.y0 - prev->y1 > 0.8 * prev->size || std::abs(n.size - prev->size) > 0.1 * prev->size) break;
             if (n.x0 > prev->x1 || n.x1 < prev->x0) continue;  // the other column
-            if (startsSection(n.text) || labelOf(n.text) != LineLabel::None || text.endsWith(QLatin1Char('.')) ||
+            // the next field of a paper series' cover: "JEL Classification: R11, J61"
+            static const RE nextField(QStringLiteral("^\\p{Lu}[\\p{L}\\d]*(?:\\s+[\\p{L}\\d]+){0,2}\\s*:"));
+            if (startsSection(n.text) || labelOf(n.text) != LineLabel::None || nextField.match(n.text).hasMatch() ||
+                text.endsWith(QLatin1Char('.')) ||
                 text.endsWith(QChar(0x3002)))
                 break;
             text += (text.endsWith(QLatin1Char('-')) ? QString() : QStringLiteral(" ")) + n.text;

@@ -239,9 +239,12 @@ QString cellUnderHead(const QList<Line>& lines, int i) {
 }
 
 // A cover's labelled title, with the lines under its value that carry it on.
-QString labelledTitle(const QList<Line>& lines) {
+std::pair<QString, int> labelledTitle(const QList<Line>& lines, bool named) {
+    // "作品名称", "项目名称": the name of a work or project, not the title of the document
+    static const RE byName(QStringLiteral("^(?![^:：]{0,6}题)[^:：]{0,6}名\\s*称"));
     for (int i = 0; i < int(lines.size()); ++i) {
         const QString text = lines[i].text.trimmed();
+        if (byName.match(text).hasMatch() != named) continue;
         // not the English title's label: "英文题目", "论文题目（英文）"
         static const RE english(QStringLiteral("^英|^[^:：]{0,8}[（(]\\s*英\\s*文\\s*[)）]"));
         // an English form's "Title" cell counts only with a value beside it that starts with a letter
@@ -253,7 +256,7 @@ QString labelledTitle(const QList<Line>& lines) {
         if (cell && (value.isEmpty() || !value.front().isLetter())) continue;
         if (value.isEmpty() && !cell && withoutLabel(text).isEmpty()) {
             const QString under = cellUnderHead(lines, i);
-            if (weightedLetters(under) >= 8) return under;
+            if (weightedLetters(under) >= 8) return {under, i};
         }
         if (weightedLetters(value) < 2) continue;
         QStringList parts{value};
@@ -296,9 +299,9 @@ QString labelledTitle(const QList<Line>& lines) {
             parts << n.text;
             last = &n;
         }
-        return joinTitle(parts);
+        return {joinTitle(parts), i};
     }
-    return {};
+    return {{}, -1};
 }
 
 // A cover's title without a label: the largest text between the document

@@ -36,8 +36,9 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented = fa
 QStringList groupMembers(const QList<Line>& lines, int leader);
 // The first cell under a label in a table's row of heads, with the lines it wraps to.
 QString cellUnderHead(const QList<Line>& lines, int i);
-// A cover's labelled title, with the lines under its value that carry it on.
-QString labelledTitle(const QList<Line>& lines);
+// A cover's labelled title, with the lines under its value that carry it on, and
+// the line of its label; named: after a label that names a work ("作品名称") instead.
+std::pair<QString, int> labelledTitle(const QList<Line>& lines, bool named = false);
 // A cover's title without a label: the largest text after the document type.
 QString coverTitle(const QList<Line>& lines, double pageHeight);
 // A title that a sentence introduces, on the lines after it up to the byline:

@@ -39,7 +39,7 @@ const RE& authorLabel() {
                                       "(?:[\\x{4E00}-\\x{9FFF}]\\s*){1,3}[人者]|"
                                       "(?:主\\s*讲|授\\s*课|执\\s*教)\\s*(?:教\\s*师|老\\s*师)|(?:主\\s*要\\s*)?(?:研\\s*制|完\\s*成|研\\s*究|参\\s*[加与])\\s*人\\s*员|"
                                       // a post's author after its mark of origin: "原创 甲 <account> <date>"
-                                      "原\\s*创(?=\\s)|(?:编\\s*[写制著]|执\\s*笔|起\\s*草|[撰供]\\s*稿|撰\\s*文|采\\s*[访写](?:\\s*整\\s*理)?|(?:访\\s*谈\\s*)?整\\s*理)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|"
+                                      "原\\s*创(?=\\s)|(?:编\\s*[写制著]|撰\\s*写|执\\s*笔|起\\s*草|[撰供]\\s*稿|撰\\s*文|采\\s*[访写](?:\\s*整\\s*理)?|(?:访\\s*谈\\s*)?整\\s*理)(?:\\s*人)?|(?:课\\s*题|项\\s*目)?\\s*负\\s*责\\s*人|(?:(?:课\\s*题|项\\s*目|调\\s*[研查]|研\\s*究|实\\s*践)\\s*组?\\s*)?(?:主\\s*要\\s*)?成\\s*员|"
                                       // a team's members, numbered or not: "参赛队员 1：", "组员"
                                       "(?:(?:课\\s*题|项\\s*目|调\\s*研)\\s*)?组\\s*长|"
                                       "(?:参\\s*赛\\s*|团\\s*队\\s*|小\\s*组\\s*)?(?:队\\s*员|组\\s*员|成\\s*员)\\s*\\d{0,2}(?=\\s*[:：])|论\\s*文\\s*作\\s*者)(?:\\s*姓\\s*名)?|[\\x{4E00}-\\x{9FFF}]{0,3}\\s*姓\\s*名)(?:\\s*[:：、|｜│]\\s*|\\s+|$)|"
@@ -119,7 +119,7 @@ bool startsSection(const QString& text) {
 
 bool isAffiliation(const QString& text) {
     static const RE re(
-        QStringLiteral("\\b(universit|institut|department|dept\\b|laborator|lab\\b|school|college|cent(er|re)\\b|faculty|"
+        QStringLiteral("\\b(universit|institut|istituto|politecni|polytechni|hochschule|[ée]cole|escuela|department|dept\\b|laborator|lab\\b|school|college|cent(er|re)\\b|faculty|"
                        "academy|inc\\b|corp|ltd|gmbh|research|hospital|observatory|foundation|division|street|road|"
                        "avenue|campus|usa\\b|u\\.s\\.a|china\\b|(?:germany|france|japan|canada|italy|spain)\\b|"
                        "kingdom|australia|netherlands|switzerland|sweden|(?:india|korea|brazil)\\b|email|e-mail|corresponding|"

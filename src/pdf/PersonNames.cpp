@@ -258,6 +258,24 @@ QStringList namesBeforeUnit(const QString& line) {
     return namesInLine(m.captured(1));
 }
 
+QStringList namesBeforeUnit(const Line& line) {
+    QStringList names = namesBeforeUnit(line.gapText.isEmpty() ? line.text : line.gapText);
+    if (!names.isEmpty() || line.words.size() < 3) return names;
+    int split = 1;
+    while (split < int(line.words.size()) && line.words[split].font == line.words[0].font) ++split;
+    if (split < 2 || split == int(line.words.size())) return {};
+    for (int k = split; k < int(line.words.size()); ++k)
+        if (line.words[k].font != line.words[split].font) return {};  // a third type: no such pair
+    QStringList lead, rest;
+    for (int k = 0; k < int(line.words.size()); ++k) (k < split ? lead : rest) << line.words[k].text;
+    // (a unit may be known by its letters alone: "KAIST")
+    static const RE acronym(QStringLiteral("^\\p{Lu}{2,8}$"));
+    const QString unit = rest.join(QLatin1Char(' '));
+    if (!isAffiliation(unit) && !acronym.match(unit).hasMatch()) return {};
+    names = namesInLine(lead.join(QLatin1Char(' ')));
+    return names.size() == 1 ? names : QStringList{};
+}
+
 // Names in an author line that the name rules do not take: the line split
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line) {

@@ -6,6 +6,8 @@
 
 namespace pdf {
 
+struct Line;
+
 // Person names in the lines of a first page: author lines, bylines, signatures.
 
 // The person names in one line of an author block ("A. Smith1, B. Jones*
@@ -15,6 +17,8 @@ QStringList namesInLine(const QString& line);
 // The names of a line that sets its authors' unit after a dash, on the same
 // line: "许安睿  曾刚娜  ——中国矿业大学茶与食品科技学院，徐州"; empty otherwise.
 QStringList namesBeforeUnit(const QString& line);
+// The same, or one name set in its own type before its unit: "**Mehmet Costa** University of Copenhagen".
+QStringList namesBeforeUnit(const Line& line);
 // Names in an author line that the name rules do not take: the line split
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line);

@@ -627,3 +627,73 @@ TEST(FieldAssembly, FormsAboutAPaperAndSentencesThatIntroduceTheTitle) {
     EXPECT_EQ(read1.title, QStringLiteral("Coconut Shell Carving Livelihoods"));
     EXPECT_EQ(read1.authors, (QStringList{"Brian Kim", "Andrew Horváth", "José Tran", "Richard Miller"}));
 }
+
+TEST(FieldAssembly, ReportsWorkingPapersAndTheirTeams) {
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("调研成员")), LineLabel::Author);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("撰写：潘鹏冰，江秀天")), QStringLiteral("潘鹏冰，江秀天"));
+
+    // a creation report names the work and the report: the report's title is the title
+    const auto creation = page({
+        {word("毕业作品创作报告", 150, 90, 20)},
+        {word("作品名称：《归乡》", 100, 140, 13)},
+        {word("报告题目：从摆手舞到舞台的创作报告", 100, 160, 13)},
+        {word("作者姓名：张艳杰", 100, 180, 13)},
+    });
+    EXPECT_EQ(read(creation).title, QStringLiteral("从摆手舞到舞台的创作报告"));
+
+    // a report's title set large over the funding programme's project: the report's own title;
+    // a grant application's project name under the programme's banner: the project's name
+    const auto report = page({
+        {word("科技报告", 200, 90, 22)},
+        {word("瓦斯抽采浓度预测模型的试验研究", 80, 130, 18)},
+        {word("项目名称：安徽重点研发计划“矿区安全与生态修复”", 60, 170, 11)},
+    });
+    EXPECT_EQ(readTitled(report, {"瓦斯抽采浓度预测模型的试验研究"}).title, QStringLiteral("瓦斯抽采浓度预测模型的试验研究"));
+    const auto grant = page({
+        {word("河北省自然科学基金项目", 120, 90, 20)},
+        {word("项目名称：综合能源系统协同技术路线的理论与方法", 60, 170, 12)},
+    });
+    EXPECT_EQ(read(grant).title, QStringLiteral("综合能源系统协同技术路线的理论与方法"));
+
+    // a discussion paper's authors, each in bold with the school after it in plain type,
+    // and its keywords up to the next field
+    // (the school a blank of one em after the name, as a table's cells set them)
+    auto named = [](const QStringList& name, const QStringList& unit, double y) {
+        QList<pdf::Word> words = row(name, 200, y, 11);
+        for (auto& w : words) w.font = QStringLiteral("Serif-Bold");
+        return words + row(unit, words.last().x1 + 11, y, 11);
+    };
+    const QList<pdf::Word> costa = named({"Mehmet", "Costa"}, {"University", "of", "Copenhagen"}, 180);
+    const QList<pdf::Word> tran = named({"Pierre", "Tran"}, {"KAIST"}, 195);
+    const auto paper = page({
+        {row({"Household", "Income", "and", "Folk", "Opera"}, 100, 140, 24)},
+        costa,
+        tran,
+        {row({"Keywords:", "folk", "opera,", "rural", "income"}, 60, 300, 10)},
+        {row({"JEL", "Classification:", "R11,", "J61"}, 60, 312, 10)},
+    });
+    std::vector<float> kinds;
+    for (int i = 0; i < int(paper.size()); ++i)
+        for (int k = 0; k < pdf::kLineKinds; ++k) {
+            const K want = i == 0 ? K::Title : (i == 1 || i == 2) ? K::Author : K::Other;
+            kinds.push_back(k == int(want) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+        }
+    const auto read2 = pdf::readFirstPage(paper, 842, kinds);
+    EXPECT_EQ(read2.authors, (QStringList{"Mehmet Costa", "Pierre Tran"}));
+    EXPECT_EQ(read2.keywords, (QStringList{"folk opera", "rural income"}));
+
+    // a post under a name is no name, nor the start of the next one
+    const auto bulletin = page({
+        {row({"Yield", "Trials", "with", "Peanut", "Screening"}, 100, 140, 20)},
+        {row({"Lisa", "Patel"}, 200, 180, 12)},
+        {row({"Extension", "Agronomist"}, 200, 194, 10)},
+        {row({"Charles", "Thompson"}, 200, 212, 12)},
+    });
+    std::vector<float> kinds3;
+    for (int i = 0; i < int(bulletin.size()); ++i)
+        for (int k = 0; k < pdf::kLineKinds; ++k) {
+            const K want = i == 0 ? K::Title : K::Author;
+            kinds3.push_back(k == int(want) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+        }
+    EXPECT_EQ(pdf::readFirstPage(bulletin, 842, kinds3).authors, (QStringList{"Lisa Patel", "Charles Thompson"}));
+}

@@ -104,6 +104,9 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         // a heading of one short word spaced out letter by letter names the kind of document: "提　案", "证 书"
         static const RE spacedWord(QStringLiteral("^[\\x{4E00}-\\x{9FFF}](?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}]){1,4}$"));
         if (spacedWord.match(lines[i].text.trimmed()).hasMatch()) return false;
+        // nor a form's field the reader has no label for: "研究类型：随机对照试验"
+        static const RE field(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{0,4}(?:编号|类别|类型|单位|日期|时间|电话|地址|邮编|邮箱|代码|方向|领域|级别|来源|经费|期限|学号)\\s*[:：]"));
+        if (field.match(lines[i].text.trimmed()).hasMatch()) return false;
         // a journal's running head: "TUGboat, Volume 0 (9999), No. 0", "第 3 卷第 2 期"
         if (label == LineLabel::JournalField) return false;
         // nor a Chinese lead-in or abstract: "导读：…", "摘要："
@@ -538,6 +541,15 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if ((kindOf(kinds, i, LineKind::Affiliation) > author(i) || isAffiliation(lines[i].text)) &&
             std::any_of(names.begin(), names.end(), [](const QString& a) { return a.contains(acronym); }))
             return false;
+        // a name stacked right over a sure one in its column, one name a line: a side cell of authors
+        // beside the title ("赵欣磊" / "姜红艳" / "唐睿"), read before the title it stands beside
+        const double size = std::max(lines[i].size, 1.0);
+        for (int j : sure)
+            if (j != i && names.size() == 1 && std::abs(lines[j].x0 - lines[i].x0) < 0.5 * size &&
+                std::abs(lines[j].size - lines[i].size) < 0.05 * size && lines[j].bold == lines[i].bold &&
+                lines[j].y0 - lines[i].y1 > -0.1 * size && lines[j].y0 - lines[i].y1 < 0.8 * size &&
+                namesInLine(lines[j].text).size() == 1)
+                return true;
         // a line the model doubts is still a name of the grid when it is nothing but names in
         // the type of a sure line of the same block: "Li Wei" under a row of two names and their schools
         // and both it and the sure line have their affiliation under them
@@ -562,6 +574,19 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (names.isEmpty()) names = looseNames(text);
         for (const QString& name : names)
             if (!r.authors.contains(name)) r.authors << name;
+    }
+
+    // Still no author on a Chinese page: one name alone on its line, next to the title in reading
+    // order (a side cell beside the title, "崔国军").
+    if (r.authors.isEmpty() && !authorsLabelled && !titleLines.isEmpty() && hasCjk(r.title)) {
+        for (int i : {titleLines.first() - 1, titleLines.last() + 1}) {
+            if (i < 0 || i >= n || notAuthors.contains(i) || labelOf(lines[i].text) != LineLabel::None) continue;
+            const QString t = lines[i].text.trimmed();
+            if (isPersonName(t) && hasCjk(t)) {
+                r.authors << t;
+                break;
+            }
+        }
     }
 
     // Still no author: a piece signed at its foot, after the text, one author a line with the

@@ -353,8 +353,8 @@ int studentHeading(const QList<Line>& lines) {
 }
 
 QString introducedTitle(const QList<Line>& lines) {
-    static const RE lead(QStringLiteral("\\b(?:the\\s+(?:manuscript|paper|article|thesis|dissertation|report|work|project)"
-                                        "(?:\\s+(?:entitled|titled))?|entitled|titled)\\s*[:,]?$"),
+    static const RE lead(QStringLiteral("(?:\\b(?:certify|certifies|confirm|confirms|declare|declares|state|states)\\s+that\\s+the\\s+"
+                                        "(?:manuscript|paper|article|thesis|dissertation|report|work|project)|\\b(?:entitled|titled))\\s*[:,]?$"),
                          RE::CaseInsensitiveOption);
     static const RE end(QStringLiteral("^(?:(?:prepared|written|authored|submitted|presented|carried out)\\s+)?by\\b|"
                                        "^(?:was|is|has|have|which|that|and)\\b|^[,.;]"),
@@ -371,7 +371,7 @@ QString introducedTitle(const QList<Line>& lines) {
             closed = end.match(t).hasMatch();
             if (!closed) parts << t;
         }
-        if (!closed || parts.isEmpty() || parts.size() > 3) continue;
+        if (!closed || parts.isEmpty() || parts.size() > 3 || parts.first().front().isLower()) continue;
         QString title = joinTitle(parts);
         title.remove(quotes);
         if (weightedLetters(title) >= 4) return title.trimmed();

@@ -32,7 +32,7 @@ const RE& titleLabel() {
 
 const RE& authorLabel() {
     static const RE re(QStringLiteral("^(?:作\\s*者(?:\\s*姓\\s*名)?|(?:学\\s*生|(?:博\\s*士\\s*|硕\\s*士\\s*)?研\\s*究\\s*生|(?:学\\s*位\\s*)?申\\s*[请报]\\s*[人者]|(?:主\\s*要\\s*)?(?:报\\s*告|撰\\s*写|完\\s*成|设\\s*计)\\s*人|硕\\s*士\\s*生|"
-                                      "博\\s*士\\s*生|博\\s*士\\s*后|"
+                                      "博\\s*士\\s*生|博\\s*士\\s*后|(?:课\\s*题|项\\s*目)\\s*主\\s*持\\s*人|"
                                       // any short word for the one who did the work: 汇报人, 答辩人, 发明人, 主讲人, 报告者
                                       "(?!(?:代\\s*理|联\\s*系|审\\s*[核批定]|批\\s*准|校\\s*[对核]|复\\s*核|签\\s*发|经\\s*办|填\\s*表|推\\s*荐|"
                                       "见\\s*证|证\\s*明|收\\s*件|受\\s*访|专\\s*利\\s*权|权\\s*利|指\\s*导|出\\s*版|发\\s*行|主\\s*持|译|编|读|患|使\\s*用|法|机\\s*器|个|本|他|老\\s*年|病|家|工|军|商|诗|古|今|国|后|学|记\\s*录)\\s*[人者])"
@@ -119,7 +119,7 @@ bool startsSection(const QString& text) {
 
 bool isAffiliation(const QString& text) {
     static const RE re(
-        QStringLiteral("\\b(universit|institut|istituto|politecni|polytechni|hochschule|[ée]cole|escuela|department|dept\\b|laborator|lab\\b|school|college|cent(er|re)\\b|faculty|"
+        QStringLiteral("\\b(universi[td]|institut|istituto|politecni|polytechni|hochschule|[ée]cole|escuela|department|dept\\b|laborator|lab\\b|school|college|cent(er|re)\\b|faculty|"
                        "academy|inc\\b|corp|ltd|gmbh|research|hospital|observatory|foundation|division|street|road|"
                        "avenue|campus|usa\\b|u\\.s\\.a|china\\b|(?:germany|france|japan|canada|italy|spain)\\b|"
                        "kingdom|australia|netherlands|switzerland|sweden|(?:india|korea|brazil)\\b|email|e-mail|corresponding|"
@@ -167,7 +167,7 @@ static QString labelText(const QString& text) {
         return QStringLiteral("Title: ") + t.remove(inidTitle).remove(nextCode);
     t.remove(formFieldNumber());
     // a label's note in brackets: "作者（按署名顺序）" reads as "作者："
-    static const RE note(QStringLiteral("^([\\x{4E00}-\\x{9FFF}]{2,6})\\s*[（(]\\s*按[^（()）]{1,10}(?:[)）]|$)\\s*[:：]?\\s*"));
+    static const RE note(QStringLiteral("^([\\x{4E00}-\\x{9FFF}]{2,6})\\s*[（(]\\s*按[^（()）\\s]{1,10}(?:[)）]|(?=\\s)|$)\\s*[:：]?\\s*"));
     if (t.contains(QChar(0xFF08)) || t.contains(QLatin1Char('('))) t.replace(note, QStringLiteral("\\1："));
     // a label in brackets, as a database's record prints it: "【作者】 甲；乙" reads as "作者：甲；乙"
     static const RE bracketed(QStringLiteral("^[【〔\\[]\\s*([\\x{4E00}-\\x{9FFF}][\\x{4E00}-\\x{9FFF} ]{0,7})\\s*[】〕\\]]\\s*"));

@@ -135,7 +135,9 @@ bool isPersonName(const QString& name) {
 // Degrees and honours after a name: "Laura Fischer, MSc, Pablo Liu, MD, PhD".
 const QRegularExpression& degrees() {
     static const RE re(QStringLiteral("(?:,\\s*|\\s+)(?:M\\.?D|Ph\\.?\\s?D|D\\.?Phil|M\\.?Phil|M\\.?Sc|B\\.?Sc|M\\.?P\\.?H|MBBS|MBChB|R\\.?N|"
-                                      "M\\.?S|M\\.?A|MBA|DDS|DMD|DVM|Pharm\\.?D|FRC[PS]|FACS|FACP|MRCP|B\\.?S|B\\.?A|Dr\\.?\\s?med|Dipl\\.?-Ing)\\.?"
+                                      "M\\.?S|M\\.?A|MBA|DDS|DMD|DVM|Pharm\\.?D|FRC[PS]|FACS|FACP|MRCP|B\\.?S|B\\.?A|Dr\\.?\\s?med|Dipl\\.?-Ing|"
+                                      // a degree spelt out: "Kwame Lee, Master of Science"
+                                      "(?:Master|Doctor|Bachelor)\\s+of\\s+\\p{Lu}\\p{L}+(?:\\s+(?:in\\s+)?\\p{Lu}\\p{L}+){0,3})\\.?"
                                       "(?=\\s*(?:,|;|$|\\band\\b|&))"));
     return re;
 }

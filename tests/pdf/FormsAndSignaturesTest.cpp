@@ -697,3 +697,46 @@ TEST(FieldAssembly, ReportsWorkingPapersAndTheirTeams) {
         }
     EXPECT_EQ(pdf::readFirstPage(bulletin, 842, kinds3).authors, (QStringList{"Lisa Patel", "Charles Thompson"}));
 }
+
+TEST(FieldAssembly, SideCellsOfNamesProjectLeadersAndSpeltOutDegrees) {
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("课题主持人:邵亮磊")), LineLabel::Author);
+    // a label's note cut where its cell wraps keeps the name after it
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("研究者（按贡献排 闫琳英")), QStringLiteral("闫琳英"));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("Kwame Lee, Master of Science")), QStringList{"Kwame Lee"});
+    EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Universidad de Buenos Aires")));
+
+    // a report's field with a label the reader does not know is no title
+    const auto trial = page({
+        {word("研究类型：随机对照试验", 60, 100, 13)},
+        {word("地方性氟中毒尿氟水平的真实世界研究报告", 60, 130, 13)},
+    });
+    EXPECT_EQ(readTitled(trial, {"研究类型：随机对照试验", "地方性氟中毒尿氟水平的真实世界研究报告"}).title,
+              QStringLiteral("地方性氟中毒尿氟水平的真实世界研究报告"));
+
+    // names stacked in a side cell beside the title, the first read before the title
+    const auto side = page({
+        {word("赵欣磊", 76, 130, 11)},
+        {word("龙南市钨尾矿植被重建的调查分析", 200, 140, 16)},
+        {word("姜红艳", 76, 144, 11)},
+        {word("唐睿", 76, 158, 11)},
+    });
+    std::vector<float> kinds;
+    for (int i = 0; i < int(side.size()); ++i)
+        for (int k = 0; k < pdf::kLineKinds; ++k) {
+            const K want = side[i].text.size() > 6 ? K::Title : (i >= 2 ? K::Author : K::Other);
+            kinds.push_back(k == int(want) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+        }
+    EXPECT_EQ(pdf::readFirstPage(side, 842, kinds).authors, (QStringList{"赵欣磊", "姜红艳", "唐睿"}));
+    // one name alone next to the title, that the model does not take for a name
+    const auto alone = page({{word("布鲁氏菌病血清学筛查的机理与应用", 200, 100, 16)}, {word("崔国军", 76, 130, 11)}});
+    EXPECT_EQ(read(alone).authors, QStringList{"崔国军"});
+
+    // a sentence of the text that ends "… The paper" introduces no title
+    const auto text = page({
+        {row({"Listening", "to", "Silk", "Weaving"}, 100, 100, 16)},
+        {row({"of", "those", "who", "spoke", "them.", "The", "paper"}, 60, 300, 12)},
+        {row({"begins", "with", "a", "scene", "from", "the", "field"}, 60, 314, 12)},
+        {row({"and", "turns", "to", "the", "archive"}, 60, 328, 12)},
+    });
+    EXPECT_EQ(read(text).title, QStringLiteral("Listening to Silk Weaving"));
+}

@@ -64,6 +64,10 @@ import gen_zh_twentysixth
 import gen_en_twentysixth
 import gen_zh_twentyseventh
 import gen_en_twentyseventh
+import gen_zh_thirtieth
+import gen_en_thirtieth
+import gen_zh_thirtyfirst
+import gen_en_thirtyfirst
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -120,6 +124,10 @@ TEMPLATES.update(gen_zh_twentysixth.TEMPLATES)
 TEMPLATES.update(gen_en_twentysixth.TEMPLATES)
 TEMPLATES.update(gen_zh_twentyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_twentyseventh.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtieth.TEMPLATES)
+TEMPLATES.update(gen_en_thirtieth.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtyfirst.TEMPLATES)
+TEMPLATES.update(gen_en_thirtyfirst.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -144,7 +152,9 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_twentyfourth.TEMPLATES) | set(gen_en_twentyfourth.TEMPLATES) \
     | set(gen_zh_twentyfifth.TEMPLATES) | set(gen_en_twentyfifth.TEMPLATES) \
     | set(gen_zh_twentysixth.TEMPLATES) | set(gen_en_twentysixth.TEMPLATES) \
-    | set(gen_zh_twentyseventh.TEMPLATES) | set(gen_en_twentyseventh.TEMPLATES)
+    | set(gen_zh_twentyseventh.TEMPLATES) | set(gen_en_twentyseventh.TEMPLATES) \
+    | set(gen_zh_thirtieth.TEMPLATES) | set(gen_en_thirtieth.TEMPLATES) \
+    | set(gen_zh_thirtyfirst.TEMPLATES) | set(gen_en_thirtyfirst.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

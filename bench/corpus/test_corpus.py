@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'thirtieth', 'thirtyfirst')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2048,6 +2048,32 @@ class TwentyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-humanities-conferencedraft-italichead': 'Paper presented',
              'gen-en-edd-practice-committeefoot': 'Doctor of Education'}
     WITH_SUP = ('gen-zh-lawmaster-leftband', 'gen-en-edd-practice-committeefoot')
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class ThirtiethTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirtieth set (blind part heldout30): new schools and wording, labels printed, the
+    指导教师 kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtieth', 'heldout30', 54
+    MARKS = {'gen-zh-philjournal-epigraphquote': '——以', 'gen-zh-lawbachelor-twintitlerows': '外文题目',
+             'gen-zh-econ-briefing-thickrule': '（总第', 'gen-zh-edu-teachingpaper-gradestrip': '学段',
+             'gen-zh-artjournal-titlenote-slashbyright': 'ISSN', 'gen-zh-law-casecomment-holdingbox': '裁判要旨',
+             'gen-en-ssrn-lawecon-draftdate': 'ssrn.com', 'gen-en-econ-seriescentred-titlepage': 'WORKING PAPER SERIES'}
+    WITH_SUP = ('gen-zh-lawbachelor-twintitlerows',)
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class ThirtyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-first set (blind part heldout31): new schools and wording, labels printed, the
+    指导教师 kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtyfirst', 'heldout31', 56
+    MARKS = {'gen-zh-artbachelor-designstatement-imageframe': '设计', 'gen-zh-law-statutecommentary-contents': '边码',
+             'gen-zh-school-inquiryreport-membertable': '组长', 'gen-zh-econjournal-bracketfindings': '[研究发现]',
+             'gen-zh-edmaster-labelabovevalue': '教育硕士', 'gen-zh-edujournal-bioboxbeforeabstract': '［作者简介］',
+             'gen-en-humanities-reviewessay-booklisthead': 'pp.',
+             'gen-en-commissioned-report-preparedforby': 'Prepared for'}
+    WITH_SUP = ('gen-zh-artbachelor-designstatement-imageframe', 'gen-zh-school-inquiryreport-membertable',
+                'gen-zh-edmaster-labelabovevalue')
 
 
 if __name__ == '__main__':

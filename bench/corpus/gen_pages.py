@@ -66,6 +66,8 @@ import gen_zh_twentyseventh
 import gen_en_twentyseventh
 import gen_zh_twentyeighth
 import gen_en_twentyeighth
+import gen_zh_twentyninth
+import gen_en_twentyninth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -124,6 +126,8 @@ TEMPLATES.update(gen_zh_twentyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_twentyseventh.TEMPLATES)
 TEMPLATES.update(gen_zh_twentyeighth.TEMPLATES)
 TEMPLATES.update(gen_en_twentyeighth.TEMPLATES)
+TEMPLATES.update(gen_zh_twentyninth.TEMPLATES)
+TEMPLATES.update(gen_en_twentyninth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -149,7 +153,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_twentyfifth.TEMPLATES) | set(gen_en_twentyfifth.TEMPLATES) \
     | set(gen_zh_twentysixth.TEMPLATES) | set(gen_en_twentysixth.TEMPLATES) \
     | set(gen_zh_twentyseventh.TEMPLATES) | set(gen_en_twentyseventh.TEMPLATES) \
-    | set(gen_zh_twentyeighth.TEMPLATES) | set(gen_en_twentyeighth.TEMPLATES)
+    | set(gen_zh_twentyeighth.TEMPLATES) | set(gen_en_twentyeighth.TEMPLATES) \
+    | set(gen_zh_twentyninth.TEMPLATES) | set(gen_en_twentyninth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

@@ -64,6 +64,10 @@ import gen_zh_twentysixth
 import gen_en_twentysixth
 import gen_zh_twentyseventh
 import gen_en_twentyseventh
+import gen_zh_twentyeighth
+import gen_en_twentyeighth
+import gen_zh_twentyninth
+import gen_en_twentyninth
 import gen_zh_thirtieth
 import gen_en_thirtieth
 import gen_zh_thirtyfirst
@@ -124,6 +128,10 @@ TEMPLATES.update(gen_zh_twentysixth.TEMPLATES)
 TEMPLATES.update(gen_en_twentysixth.TEMPLATES)
 TEMPLATES.update(gen_zh_twentyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_twentyseventh.TEMPLATES)
+TEMPLATES.update(gen_zh_twentyeighth.TEMPLATES)
+TEMPLATES.update(gen_en_twentyeighth.TEMPLATES)
+TEMPLATES.update(gen_zh_twentyninth.TEMPLATES)
+TEMPLATES.update(gen_en_twentyninth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtieth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtieth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyfirst.TEMPLATES)
@@ -153,6 +161,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_twentyfifth.TEMPLATES) | set(gen_en_twentyfifth.TEMPLATES) \
     | set(gen_zh_twentysixth.TEMPLATES) | set(gen_en_twentysixth.TEMPLATES) \
     | set(gen_zh_twentyseventh.TEMPLATES) | set(gen_en_twentyseventh.TEMPLATES) \
+    | set(gen_zh_twentyeighth.TEMPLATES) | set(gen_en_twentyeighth.TEMPLATES) \
+    | set(gen_zh_twentyninth.TEMPLATES) | set(gen_en_twentyninth.TEMPLATES) \
     | set(gen_zh_thirtieth.TEMPLATES) | set(gen_en_thirtieth.TEMPLATES) \
     | set(gen_zh_thirtyfirst.TEMPLATES) | set(gen_en_thirtyfirst.TEMPLATES)
 

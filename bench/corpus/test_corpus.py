@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'thirtieth', 'thirtyfirst')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2050,11 +2050,40 @@ class TwentyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     WITH_SUP = ('gen-zh-lawmaster-leftband', 'gen-en-edd-practice-committeefoot')
 
 
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class TwentyeighthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The twenty-eighth set (blind part heldout28): new schools and wording, labels printed, the
+    导师 or project supervisor kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'twentyeighth', 'heldout28', 54
+    MARKS = {'gen-zh-hazardenvjournal-bracketedobjective': '【结论】', 'gen-zh-plateauagrimaster-dotleaders': '论文题目',
+             'gen-zh-geosurvey-leaderwriters-cover': '编写人员', 'gen-zh-sciencexuebao-englishblockbelow': 'Key words',
+             'gen-zh-fieldstation-yearreport-shadedband': '参加人员', 'gen-zh-engdoctor-verticalkindband': '答辩日期',
+             'gen-en-forestservice-gtr-sidecolumn': 'General Technical Report',
+             'gen-en-engineering-finalyearproject-secondmarker': 'Second'}
+    WITH_SUP = ('gen-zh-plateauagrimaster-dotleaders', 'gen-zh-engdoctor-verticalkindband',
+                'gen-en-engineering-finalyearproject-secondmarker')
+
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class TwentyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The twenty-ninth set (blind part heldout29): new schools and wording, labels printed, the
+    导师 or 指导教师 kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'twentyninth', 'heldout29', 56
+    MARKS = {'gen-zh-railwaymarine-meeting-paperidline': '论文编号', 'gen-zh-tropicalpharma-journal-labelledbyline': '通信作者',
+             'gen-zh-oceanmaster-labelovervalue-pairs': '研究生姓名', 'gen-zh-projectfinal-membergrid': '项目组成员',
+             'gen-zh-bachelor-textpage-studenttutorline': '本科毕业论文',
+             'gen-en-healthpreprint-notpeerreviewed-footbox': 'not been certified by peer review',
+             'gen-en-publisherstyle-articleinfo-panel': 'Article history', 'gen-en-railinstitute-report-preparedapproved': 'Prepared by'}
+    WITH_SUP = ('gen-zh-oceanmaster-labelovervalue-pairs', 'gen-zh-bachelor-textpage-studenttutorline')
+
+
 @unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
 class ThirtiethTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The thirtieth set (blind part heldout30): new schools and wording, labels printed, the
     指导教师 kept apart from the author, the mark of each layout, the whole set in its part."""
-    ROUND, PART, EARLIER = 'thirtieth', 'heldout30', 54
+    ROUND, PART, EARLIER = 'thirtieth', 'heldout30', 58
     MARKS = {'gen-zh-philjournal-epigraphquote': '——以', 'gen-zh-lawbachelor-twintitlerows': '外文题目',
              'gen-zh-econ-briefing-thickrule': '（总第', 'gen-zh-edu-teachingpaper-gradestrip': '学段',
              'gen-zh-artjournal-titlenote-slashbyright': 'ISSN', 'gen-zh-law-casecomment-holdingbox': '裁判要旨',
@@ -2066,7 +2095,7 @@ class ThirtiethTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
 class ThirtyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The thirty-first set (blind part heldout31): new schools and wording, labels printed, the
     指导教师 kept apart from the authors, the mark of each layout, the whole set in its part."""
-    ROUND, PART, EARLIER = 'thirtyfirst', 'heldout31', 56
+    ROUND, PART, EARLIER = 'thirtyfirst', 'heldout31', 60
     MARKS = {'gen-zh-artbachelor-designstatement-imageframe': '设计', 'gen-zh-law-statutecommentary-contents': '边码',
              'gen-zh-school-inquiryreport-membertable': '组长', 'gen-zh-econjournal-bracketfindings': '[研究发现]',
              'gen-zh-edmaster-labelabovevalue': '教育硕士', 'gen-zh-edujournal-bioboxbeforeabstract': '［作者简介］',

@@ -107,6 +107,10 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         // nor a form's field the reader has no label for: "研究类型：随机对照试验"
         static const RE field(QStringLiteral("^[\\x{4E00}-\\x{9FFF}]{0,4}(?:编号|类别|类型|单位|日期|时间|电话|地址|邮编|邮箱|代码|方向|领域|级别|来源|经费|期限|学号)\\s*[:：]"));
         if (field.match(lines[i].text.trimmed()).hasMatch()) return false;
+        // nor the name of a paper series: "SOUTHWEST ECONOMIC RESEARCH WORKING PAPER SERIES"
+        static const RE series(QStringLiteral("\\bpapers?\\s+series$|^(?:working|discussion)\\s+papers?\\s+series\\b"),
+                               RE::CaseInsensitiveOption);
+        if (series.match(t).hasMatch()) return false;
         // a journal's running head: "TUGboat, Volume 0 (9999), No. 0", "第 3 卷第 2 期"
         if (label == LineLabel::JournalField) return false;
         // nor a Chinese lead-in or abstract: "导读：…", "摘要："
@@ -574,6 +578,30 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (names.isEmpty()) names = looseNames(text);
         for (const QString& name : names)
             if (!r.authors.contains(name)) r.authors << name;
+    }
+
+    // Authors in brackets under the title, each with his unit and post: "（甲，…学院副研究员；乙，…）".
+    if (r.authors.isEmpty() && !authorsLabelled && !titleLines.isEmpty()) {
+        const int at = titleLines.last() + 1;
+        static const RE open(QStringLiteral("^[（(]"));
+        if (at < n && open.match(lines[at].text.trimmed()).hasMatch()) {
+            QString text = lines[at].text.trimmed();
+            for (int k = at + 1; k < n && k <= at + 3 && !text.contains(QChar(0xFF09)) && !text.contains(QLatin1Char(')')); ++k)
+                text += lines[k].text.trimmed();
+            text.remove(open);
+            static const RE item(QStringLiteral("[；;]"));
+            static const RE firstPart(QStringLiteral("^\\s*([^，,]+)[，,]"));
+            QStringList names;
+            for (const QString& part : text.split(item, Qt::SkipEmptyParts)) {
+                const auto m = firstPart.match(part);
+                if (!m.hasMatch() || !isPersonName(m.captured(1).trimmed())) {
+                    names.clear();
+                    break;
+                }
+                names << m.captured(1).trimmed();
+            }
+            r.authors = names;
+        }
     }
 
     // Still no author on a Chinese page: one name alone on its line, next to the title in reading

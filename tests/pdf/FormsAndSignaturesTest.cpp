@@ -740,3 +740,22 @@ TEST(FieldAssembly, SideCellsOfNamesProjectLeadersAndSpeltOutDegrees) {
     });
     EXPECT_EQ(read(text).title, QStringLiteral("Listening to Silk Weaving"));
 }
+
+TEST(FieldAssembly, BriefingsAndWorkingPaperTitlePages) {
+    // a briefing names its writers in brackets under the title, each with unit and post
+    const auto briefing = page({
+        {word("安顺地戏村落演剧组织的经济账", 100, 100, 18)},
+        {word("（沈思蕾，安顺学院经济管理学院副研究员；林骏琳，安顺学院经济管理学院副研究员；龚轩欣，", 60, 130, 10)},
+        {word("安顺学院经济管理学院副研究员）", 60, 143, 10)},
+    });
+    EXPECT_EQ(read(briefing).authors, (QStringList{"沈思蕾", "林骏琳", "龚轩欣"}));
+
+    // a working paper series' name is no title, its number no name
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Working Paper")));
+    const auto cover = page({
+        {row({"PACIFIC", "INSTITUTE", "WORKING", "PAPER", "SERIES"}, 100, 80, 12)},
+        {row({"Tourism", "Demand", "and", "Liu", "Sanjie", "Ballads"}, 100, 130, 16)},
+    });
+    EXPECT_EQ(readTitled(cover, {"PACIFIC INSTITUTE WORKING PAPER SERIES", "Tourism Demand and Liu Sanjie Ballads"}).title,
+              QStringLiteral("Tourism Demand and Liu Sanjie Ballads"));
+}

@@ -200,6 +200,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         static const RE leadingDashes(QStringLiteral("^[\\s—―－-]+"));
         for (int i = seed + 1; i < n; ++i) {
             const Line& l = lines[i];
+            // a line that repeats the title's words, as a spine or a short title does, is not its end
+            if (hasCjk(l.text) && l.text.trimmed().size() >= 2 && lines[seed].text.contains(l.text.trimmed())) break;
             // a Chinese title broken mid-word goes on in its size, even in another face
             const bool sameSize = std::abs(l.size - size) < 0.1 * size;
             const bool broken = brokenCjk(i, l.y0 - bottom) || (title(i) >= 0.8 && hasCjk(l.text) && hasCjk(lines[seed].text));
@@ -354,6 +356,12 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             for (const QString& m : namesUnderHeader(lines, i, true))
                 if (!names.contains(m)) names << m;
         }
+        // the members of a project after its leader, who heads them: "主持人：甲" / "参加人员：乙 丙"
+        // (a host alone, of a talk or an interview, is no author)
+        static const RE host(QStringLiteral("^主\\s*持\\s*人\\s*[:：]\\s*(\\S+)"));
+        if (i > 0 && isMembersLabel(lines[i].text))
+            if (const auto m = host.match(lines[i - 1].text.trimmed()); m.hasMatch() && isPersonName(m.captured(1)))
+                names.prepend(m.captured(1));
         if (r.authors.isEmpty()) r.authors = names;
         else if (hasCjk(names.first())) r.authors = names;
         else if (coLabel.match(lines[i].text.trimmed()).hasMatch())

@@ -151,7 +151,7 @@ QString untilNextLabel(const QString& value) {
 
 // "课题组成员：", "主要成员" ...: the label of a group's members.
 bool isMembersLabel(const QString& text) {
-    static const RE re(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]\\s*){0,4}成\\s*员"));
+    static const RE re(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]\\s*){0,4}(?:成\\s*员|人\\s*员)"));
     return re.match(text.trimmed()).hasMatch();
 }
 
@@ -331,8 +331,9 @@ QString coverTitle(const QList<Line>& lines, double pageHeight) {
     for (int i = best + 1; i < end; ++i) {
         const Line& l = lines[i];
         const Line& prev = lines[i - 1];
+        // (nor a line that repeats the title's words: a spine's, a short title's)
         if (std::abs(l.size - lines[best].size) > 0.05 * lines[best].size || hasCjk(l.text) != chinese ||
-            l.y0 - prev.y1 > 1.5 * std::max(l.size, 1.0))
+            l.y0 - prev.y1 > 1.5 * std::max(l.size, 1.0) || lines[best].text.contains(l.text.trimmed()))
             break;
         parts << l.text;
     }

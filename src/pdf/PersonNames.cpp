@@ -42,7 +42,7 @@ bool hasFurnitureWord(const QString& text) {
                            "conference|proceedings|figure|table|bundle|library|system|program|worksheet|handout|"
                            "submitted|degree|requirements|fulfil+ment|software|applications?|mathematical|mathematics|"
                            "statistics|statistical|sciences?|studies|physics|informatics|computing|computer|team|consortium|"
-                           "committee|developers|contributors|maintainers?|anonymous|papers?|series|bulletin|newsletter)\\b"),
+                           "committee|developers|contributors|maintainers?|anonymous|papers?|series|bulletin|newsletter|project|module)\\b"),
                        RE::CaseInsensitiveOption);
     return re.match(text).hasMatch();
 }

@@ -1,6 +1,7 @@
 #include "pdf/TextLines.h"
 
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -182,7 +183,47 @@ void readBlocksInTurn(QList<Line>& lines) {
 
 }  // namespace
 
-QList<Line> groupLines(const QList<Word>& words) {
+// Words set one letter a line, down a band beside the cover ("工" / "程" / "博" / "士" …): read
+// across, their letters would join the lines beside them. Four or more single Chinese letters
+// stacked tight, one under the other, are left out; the letters of labels spaced out letter by
+// letter ("学　号" over "密　级") have another beside them and stay.
+static QList<Word> withoutVerticalText(const QList<Word>& words) {
+    auto single = [](const Word& w) { return w.text.size() == 1 && isCjk(w.text.front()); };
+    QList<int> candidates;
+    for (int i = 0; i < int(words.size()); ++i) {
+        const Word& w = words[i];
+        if (!single(w)) continue;
+        const double size = std::max(w.size, 1.0);
+        const bool labelLetter = std::any_of(words.begin(), words.end(), [&](const Word& o) {
+            const bool right = o.x0 >= w.x1 && o.x0 - w.x1 < 4 * size;
+            const bool left = o.x1 <= w.x0 && w.x0 - o.x1 < 4 * size;
+            return &o != &w && std::abs(o.y0 - w.y0) < 0.3 * size && (right || left) && o.text.size() <= 3;
+        });
+        if (!labelLetter) candidates << i;
+    }
+    if (candidates.size() < 4) return words;
+    std::sort(candidates.begin(), candidates.end(), [&](int a, int b) { return words[a].y0 < words[b].y0; });
+    QSet<int> vertical;
+    for (int start = 0; start < int(candidates.size()); ++start) {
+        QList<int> chain{candidates[start]};
+        for (int k = start + 1; k < int(candidates.size()); ++k) {
+            const Word& last = words[chain.last()];
+            const Word& next = words[candidates[k]];
+            const double size = std::max(last.size, 1.0);
+            if (std::abs(next.x0 - last.x0) < 0.1 * size && next.y0 - last.y1 < 0.6 * size && next.y0 > last.y0) chain << candidates[k];
+        }
+        if (chain.size() >= 4)
+            for (int k : chain) vertical.insert(k);
+    }
+    if (vertical.isEmpty()) return words;
+    QList<Word> out;
+    for (int i = 0; i < int(words.size()); ++i)
+        if (!vertical.contains(i)) out << words[i];
+    return out;
+}
+
+QList<Line> groupLines(const QList<Word>& all) {
+    const QList<Word> words = withoutVerticalText(all);
     QList<Line> lines;
     for (const Word& w : words) {
         bool placed = false;

@@ -759,3 +759,34 @@ TEST(FieldAssembly, BriefingsAndWorkingPaperTitlePages) {
     EXPECT_EQ(readTitled(cover, {"PACIFIC INSTITUTE WORKING PAPER SERIES", "Tourism Demand and Liu Sanjie Ballads"}).title,
               QStringLiteral("Tourism Demand and Liu Sanjie Ballads"));
 }
+
+TEST(FieldAssembly, LeadersVerticalBandsProjectLeadersAndMarkers) {
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("研究生……………林华世")), QStringLiteral("林华世"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Project Supervisor:")), LineLabel::Supervisor);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("Second Marker:")), LineLabel::Supervisor);
+    EXPECT_FALSE(pdf::isPersonName(QStringLiteral("Final Year Project")));
+    EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Forest Service")));
+
+    // a project's leader heads its members; a host alone is no author
+    const auto report = page({
+        {word("高原草甸退化恢复年度进展报告", 100, 100, 18)},
+        {word("主持人：顾明健", 100, 140, 12)},
+        {word("参加人员：卢国浩 赵晶", 100, 158, 12)},
+    });
+    EXPECT_EQ(read(report).authors, (QStringList{"顾明健", "卢国浩", "赵晶"}));
+
+    // the kind of thesis set down a band, one letter a line, beside the title: left out, while
+    // labels spaced out letter by letter, stacked, stay
+    QList<pdf::Word> words;
+    const QString band = QStringLiteral("工程博士学位论文");
+    for (int k = 0; k < band.size(); ++k) words << word(band.mid(k, 1), 95, 76 + 20 * k, 15);
+    words << word("白洋淀沉积物重金属的影响因素", 139, 156, 20);
+    for (const auto& [label, y] : {std::pair{QStringLiteral("学号"), 300}, {QStringLiteral("专业"), 318},
+                                   {QStringLiteral("导师"), 336}, {QStringLiteral("学院"), 354}})
+        words << word(label.left(1), 165, y, 13) << word(label.mid(1), 204, y, 13) << word("某某", 391, y, 13);
+    QStringList texts;
+    for (const auto& l : pdf::groupLines(words)) texts << l.text;
+    EXPECT_TRUE(texts.contains(QStringLiteral("白洋淀沉积物重金属的影响因素"))) << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(texts.filter(QRegularExpression(QStringLiteral("^[学专导]\\s+[号业师院]"))).size(), 4)
+        << texts.join(QLatin1Char('|')).toStdString();
+}

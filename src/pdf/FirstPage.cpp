@@ -688,10 +688,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
 
     // A post set under a name is no name, nor part of the next one: "Extension Agronomist",
     // "Product Manager Robert Robinson".
-    static const RE post(QStringLiteral("^(?:(?:Senior|Principal|Chief|Lead|Assistant|Associate|Adjunct|County|Extension|Product|"
-                                        "Research|Project|Program|Staff|Visiting)\\s+)*(?:Professor|Agronomist|Specialist|Scientist|"
-                                        "Engineer|Director|Lecturer|Researcher|Editor|Manager|Coordinator|Officer|Technician|Analyst|"
-                                        "Consultant|Librarian|Curator|Instructor|Educator|Economist|Statistician|Agent)s?\\b\\s*"));
+    static const RE post(QStringLiteral("^") + postTitle().pattern() + QStringLiteral("\\s*"));
     for (QString& a : r.authors)
         if (!hasCjk(a)) a.remove(post);
     r.authors.removeAll(QString());

@@ -108,7 +108,8 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
     const double size = std::max(l.size, 1.0);
     for (int j = i + 1; j < int(lines.size()) && lines[j].y0 - l.y1 <= 1.5 * size; ++j) {
         const Line& n = lines[j];
-        if (n.y0 < l.y1 - 0.2 * size || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
+        // (a value set tight under a small label may reach up beside it: its middle is under the label)
+        if ((n.y0 + n.y1) / 2 < l.y1 || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
         if (labelOf(n.text) != LineLabel::None) return {};
         if (label == LineLabel::Title) return {n.text, j};
         const QString text = runOnList(lines, j);
@@ -292,8 +293,11 @@ std::pair<QString, int> labelledTitle(const QList<Line>& lines, bool named) {
             // or be centred under the label's row, wider than it
             const bool wrapped = n.y0 - last->y1 < 0.5 * size && n.x1 <= last->x1 + size;
             const bool centred = std::abs(n.x0 + n.x1 - last->x0 - last->x1) < 2 * size;
+            // (the last word of a title broken before it may be a document type's: "…的入股分红" / "设计")
+            const LineLabel nextLabel = labelOf(n.text);
+            const bool lastWord = nextLabel == LineLabel::DocumentType && n.text.trimmed().size() <= 2 && wrapped;
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
-                (n.x0 < last->x0 - size && !wrapped && !centred) || n.x0 > last->x1 || labelOf(n.text) != LineLabel::None ||
+                (n.x0 < last->x0 - size && !wrapped && !centred) || n.x0 > last->x1 || (nextLabel != LineLabel::None && !lastWord) ||
                 unknownLabel().match(n.text).hasMatch())
                 break;
             parts << n.text;

@@ -124,7 +124,7 @@ bool isAffiliation(const QString& text) {
                        "avenue|campus|usa\\b|u\\.s\\.a|china\\b|(?:germany|france|japan|canada|italy|spain)\\b|"
                        "kingdom|australia|netherlands|switzerland|sweden|(?:india|korea|brazil)\\b|email|e-mail|corresponding|"
                        "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
-                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation|tech\\b|service\\b|station\\b|bureau|ministry)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
+                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation|tech\\b|service\\b|station\\b|bureau|ministry|office\\b)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
                        "邮编|省|市|区|通讯作者|电子邮件|邮箱|流动站|工作站"),
         RE::CaseInsensitiveOption);
     // a company's legal form, in its own case: "Novartis Pharma AG", "Acme Analytics LLC"

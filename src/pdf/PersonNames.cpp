@@ -142,6 +142,15 @@ const QRegularExpression& degrees() {
     return re;
 }
 
+const QRegularExpression& postTitle() {
+    static const RE re(QStringLiteral("(?:(?:Senior|Principal|Chief|Lead|Assistant|Associate|Adjunct|County|Extension|Product|"
+                                      "Research|Project|Program|Staff|Visiting)\\s+)*(?:Professor|Agronomist|Specialist|Scientist|"
+                                      "Engineer|Director|Lecturer|Researcher|Editor|Manager|Coordinator|Officer|Technician|Analyst|"
+                                      "Consultant|Librarian|Curator|Instructor|Educator|Economist|Statistician|Agent|Investigator|"
+                                      "Assistant|Associate|Fellow)s?\\b"));
+    return re;
+}
+
 QStringList namesInLine(const QString& line) {
     if (isDateLine(line) || line.startsWith(QLatin1Char('(')) || line.startsWith(QChar(0xFF08))) return {};
     if (isContactLine(line)) return {};
@@ -182,6 +191,9 @@ QStringList namesInLine(const QString& line) {
     s.remove(email);
     s.remove(openBracket());
     s.remove(ieee);
+    // (after a society's grade: "Fellow, IEEE") each name with its post after a comma: "James Zhang, Lecturer A. Martin, Research Assistant"
+    static const RE postAfter(QStringLiteral(",\\s*") + postTitle().pattern() + QStringLiteral("[,;]?\\s*"));
+    if (s.contains(QLatin1Char(','))) s.replace(postAfter, QStringLiteral("; "));
     s.remove(degrees());
     s.remove(role);
     s.remove(marks);

@@ -14,6 +14,8 @@ struct Line;
 // and C. Wu"), without marks, e-mail addresses and joining words; empty when
 // the line is not a list of names.
 QStringList namesInLine(const QString& line);
+// A post as it follows or stands under a name: "Research Assistant", "Extension Agronomist".
+const QRegularExpression& postTitle();
 // The names of a line that sets its authors' unit after a dash, on the same
 // line: "许安睿  曾刚娜  ——中国矿业大学茶与食品科技学院，徐州"; empty otherwise.
 QStringList namesBeforeUnit(const QString& line);

@@ -790,3 +790,21 @@ TEST(FieldAssembly, LeadersVerticalBandsProjectLeadersAndMarkers) {
     EXPECT_EQ(texts.filter(QRegularExpression(QStringLiteral("^[学专导]\\s+[号业师院]"))).size(), 4)
         << texts.join(QLatin1Char('|')).toStdString();
 }
+
+TEST(FieldAssembly, SmallLabelsOverValuesAndNamesWithPosts) {
+    // a small label with its value set tight under it, broken before a document type's word
+    const auto cover = page({
+        {word("毕业设计（创作）说明书", 71, 129, 20)},
+        {word("设计题目", 360, 166, 9)},
+        {word("景迈山古茶林元素的入股分红", 360, 178.7, 12)},
+        {word("设计", 360, 190.7, 12)},
+        {word("学生姓名", 360, 212, 9)},
+        {word("白玉振", 360, 224.6, 12)},
+    });
+    EXPECT_EQ(read(cover).title, QStringLiteral("景迈山古茶林元素的入股分红设计"));
+
+    // a report prepared for an office by people named with their posts
+    EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Rural Revitalization Office")));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("James Zhang, Lecturer A. Martin, Research Assistant")),
+              (QStringList{"James Zhang", "A. Martin"}));
+}

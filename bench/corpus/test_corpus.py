@@ -2134,5 +2134,21 @@ class ThirtysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertNotIn(m.group(3), rec['authors'] + [m.group(2)])
 
 
+    def test_byline_cells_tick_boxes_and_author_grid(self):
+        import random
+        for i in range(10):
+            rng = lambda fam: random.Random('thirtysecond/%s/cells/%d' % (fam, i))
+            page, rec = self.mod.TEMPLATES['gen-zh-mangroveminejournal-authorcells-nameoverunit'](rng('grid'))
+            cells = [c.text.split('\n')[0] for c in page.doc.tables[0].rows[0].cells]
+            self.assertEqual(cells, rec['authors'], 'one cell per author, the name on top, in order')
+            page, rec = self.mod.TEMPLATES['gen-zh-pneumomedmaster-tickboxdegreekind'](rng('tick'))
+            kind = next(p.text for p in page.doc.paragraphs if '科学学位' in p.text)
+            self.assertEqual(sum(kind.count(m) for m in '■☒√'), 1, kind)
+            self.assertEqual(sum(kind.count(m) for m in '□☐'), 1, kind)
+            page, rec = self.en.TEMPLATES['gen-en-computingconf-titlebetweenrules-authorgrid'](rng('conf'))
+            grid = [c.text for r in page.doc.tables[0].rows for c in r.cells if c.text]
+            self.assertEqual([g.split('\n')[0] for g in grid], rec['authors'])
+            self.assertTrue(all(re.search(r'^\S+@[a-z.]+$', g.split('\n')[-1]) for g in grid), grid)
+
 if __name__ == '__main__':
     unittest.main()

@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2104,6 +2104,51 @@ class ThirtyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     WITH_SUP = ('gen-zh-artbachelor-designstatement-imageframe', 'gen-zh-school-inquiryreport-membertable',
                 'gen-zh-edmaster-labelabovevalue')
 
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class ThirtysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-second set (blind part heldout32): new schools and wording, labels printed, the
+    导师 or 指导教师 kept apart from the author, the checker and approver of a report no authors, the
+    mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtysecond', 'heldout32', 62
+    MARKS = {'gen-zh-mangroveminejournal-authorcells-nameoverunit': '中图分类号',
+             'gen-zh-coastalsensingmaster-whitetitleband': '研究方向',
+             'gen-zh-miningsensing-kejibaogao-codestrip-checker': '校核',
+             'gen-zh-clinicalradarjournal-highlightsframe': '【亮点】',
+             'gen-zh-pneumomedmaster-tickboxdegreekind': '专业学位（临床医学硕士）',
+             'gen-zh-oysterlungjournal-authorsabovetitle': '【关键词】',
+             'gen-en-aerospace-techmemo-seriesnumbertop': 'NASA/',
+             'gen-en-computingconf-titlebetweenrules-authorgrid': 'Abstract'}
+    WITH_SUP = ('gen-zh-coastalsensingmaster-whitetitleband', 'gen-zh-pneumomedmaster-tickboxdegreekind')
+
+    def test_report_writers_are_the_authors_checker_and_approver_are_not(self):
+        import random
+        fn = self.mod.TEMPLATES['gen-zh-miningsensing-kejibaogao-codestrip-checker']
+        for i in range(10):
+            page, rec = fn(random.Random('thirtysecond/checker/%d' % i))
+            line = next(p.text for p in page.doc.paragraphs if '编写：' in p.text)
+            m = re.match(r'编写：(.+?)\s+校核：(\S+)\s+批准：(\S+)$', line)
+            self.assertTrue(m, line)
+            self.assertEqual(re.split('[、，]', m.group(1)), rec['authors'])
+            self.assertNotIn(m.group(2), rec['authors'])
+            self.assertNotIn(m.group(3), rec['authors'] + [m.group(2)])
+
+
+    def test_byline_cells_tick_boxes_and_author_grid(self):
+        import random
+        for i in range(10):
+            rng = lambda fam: random.Random('thirtysecond/%s/cells/%d' % (fam, i))
+            page, rec = self.mod.TEMPLATES['gen-zh-mangroveminejournal-authorcells-nameoverunit'](rng('grid'))
+            cells = [c.text.split('\n')[0] for c in page.doc.tables[0].rows[0].cells]
+            self.assertEqual(cells, rec['authors'], 'one cell per author, the name on top, in order')
+            page, rec = self.mod.TEMPLATES['gen-zh-pneumomedmaster-tickboxdegreekind'](rng('tick'))
+            kind = next(p.text for p in page.doc.paragraphs if '科学学位' in p.text)
+            self.assertEqual(sum(kind.count(m) for m in '■☒√'), 1, kind)
+            self.assertEqual(sum(kind.count(m) for m in '□☐'), 1, kind)
+            page, rec = self.en.TEMPLATES['gen-en-computingconf-titlebetweenrules-authorgrid'](rng('conf'))
+            grid = [c.text for r in page.doc.tables[0].rows for c in r.cells if c.text]
+            self.assertEqual([g.split('\n')[0] for g in grid], rec['authors'])
+            self.assertTrue(all(re.search(r'^\S+@[a-z.]+$', g.split('\n')[-1]) for g in grid), grid)
 
 if __name__ == '__main__':
     unittest.main()

@@ -72,6 +72,8 @@ import gen_zh_thirtieth
 import gen_en_thirtieth
 import gen_zh_thirtyfirst
 import gen_en_thirtyfirst
+import gen_zh_thirtythird
+import gen_en_thirtythird
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -136,6 +138,8 @@ TEMPLATES.update(gen_zh_thirtieth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtieth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyfirst.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyfirst.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtythird.TEMPLATES)
+TEMPLATES.update(gen_en_thirtythird.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -164,7 +168,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_twentyeighth.TEMPLATES) | set(gen_en_twentyeighth.TEMPLATES) \
     | set(gen_zh_twentyninth.TEMPLATES) | set(gen_en_twentyninth.TEMPLATES) \
     | set(gen_zh_thirtieth.TEMPLATES) | set(gen_en_thirtieth.TEMPLATES) \
-    | set(gen_zh_thirtyfirst.TEMPLATES) | set(gen_en_thirtyfirst.TEMPLATES)
+    | set(gen_zh_thirtyfirst.TEMPLATES) | set(gen_en_thirtyfirst.TEMPLATES) \
+    | set(gen_zh_thirtythird.TEMPLATES) | set(gen_en_thirtythird.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

@@ -6,11 +6,11 @@ import vocab
 
 SUBJECTS = ['Shui Script Manuscripts', 'Hongshan Jade Carving', 'Chahar Folk Songs', 'Zhuang Tianqin Lutes',
             'Huashan Rock Art', 'Border Market Trade', 'Mongolian Steppe Pastoral Loans', 'Bouyei Handwoven Cloth']
-DISS_FRAMES = ['Writing the Margins: {S} and the Making of a Frontier', '{S} and Local Memory, 1900\u20131980',
+DISS_FRAMES = ['Writing the Margins: {S} and the Making of a Frontier', '{S} and Local Memory in the Twentieth Century',
                'Ritual, Text and Authority: {S}', 'Objects of Empire: {S} in Modern China']
 JMP_FRAMES = ['Credit, Kinship and {S}', 'The Price of Heritage: Evidence from {S}',
               'Who Gains from {S}? Evidence from County Panel Data', 'Informal Contracts in {S}']
-MFA_FRAMES = ['Threads of Return: A Studio Inquiry into {S}', 'Listening to {S}: Practice-led Research in Sound',
+MFA_FRAMES = ['Threads of Return: A Studio Inquiry into {S}', 'Listening to {S}: A Studio Study in Sound',
               'Surface and Memory: Drawing after {S}']
 DEPTS = ['History', 'East Asian Languages and Civilizations', 'Anthropology', 'Art History']
 

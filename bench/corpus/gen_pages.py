@@ -74,6 +74,8 @@ import gen_zh_thirtyfirst
 import gen_en_thirtyfirst
 import gen_zh_thirtysecond
 import gen_en_thirtysecond
+import gen_zh_thirtythird
+import gen_en_thirtythird
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -140,6 +142,8 @@ TEMPLATES.update(gen_zh_thirtyfirst.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyfirst.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtysecond.TEMPLATES)
 TEMPLATES.update(gen_en_thirtysecond.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtythird.TEMPLATES)
+TEMPLATES.update(gen_en_thirtythird.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -169,7 +173,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_twentyninth.TEMPLATES) | set(gen_en_twentyninth.TEMPLATES) \
     | set(gen_zh_thirtieth.TEMPLATES) | set(gen_en_thirtieth.TEMPLATES) \
     | set(gen_zh_thirtyfirst.TEMPLATES) | set(gen_en_thirtyfirst.TEMPLATES) \
-    | set(gen_zh_thirtysecond.TEMPLATES) | set(gen_en_thirtysecond.TEMPLATES)
+    | set(gen_zh_thirtysecond.TEMPLATES) | set(gen_en_thirtysecond.TEMPLATES) \
+    | set(gen_zh_thirtythird.TEMPLATES) | set(gen_en_thirtythird.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

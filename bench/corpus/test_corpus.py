@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2149,6 +2149,35 @@ class ThirtysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             grid = [c.text for r in page.doc.tables[0].rows for c in r.cells if c.text]
             self.assertEqual([g.split('\n')[0] for g in grid], rec['authors'])
             self.assertTrue(all(re.search(r'^\S+@[a-z.]+$', g.split('\n')[-1]) for g in grid), grid)
+
+
+class ThirtythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-third set (blind part heldout33): new schools and wording, labels printed, the
+    指导教师, 导师 or principal supervisor kept apart from the author, the chair, discussant and associate
+    supervisor kept out of the byline, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtythird', 'heldout33', 64
+    MARKS = {'gen-zh-histlawdoctor-titlepage-threedatesbox': '答辩委员会主席',
+             'gen-zh-ethnoecon-annualmeeting-discussantline': '评议人',
+             'gen-zh-folklorejournal-bilingualtitlecells': 'Abstract',
+             'gen-zh-mfa-worklistbox-cover': '毕业作品',
+             'gen-zh-policyreport-keypointsbox-authorsunder': '报告要点',
+             'gen-en-humanitiesphd-candidacy-capstitlepage': 'candidacy',
+             'gen-en-econ-jobmarketpaper-latestversion': 'latest version',
+             'gen-en-mfa-exegesis-principalassociate': 'Associate supervisor'}
+    WITH_SUP = ('gen-zh-histlawdoctor-titlepage-threedatesbox', 'gen-zh-mfa-worklistbox-cover',
+                'gen-en-mfa-exegesis-principalassociate')
+
+    def test_bystanders_are_not_authors(self):
+        import re
+        for fam, (page, rec) in self.samples(10):
+            text = _page_text(page)
+            seen = [re.search(pat, text) for pat in (r'答辩委员会主席\s*(\S+)', r'评议人：(\S+?)（',
+                                                     r'Associate supervisor: (?:Dr )?([^\n]+)')]
+            for m in filter(None, seen):
+                with self.subTest(family=fam, name=m.group(1)):
+                    self.assertNotIn(m.group(1).strip(), rec['authors'])
+                    self.assertNotEqual(m.group(1).strip(), rec.get('supervisor'))
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -612,14 +612,32 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
     }
 
-    // Still no author on a Chinese page: one name alone on its line, next to the title in reading
-    // order (a side cell beside the title, "崔国军").
+    // Still none: the writers one a line, each with unit and post after a comma, wherever they
+    // stand in the upper part ("董帆海，广西民族师范学院艺术学院教授" / "董薇刚，…讲师").
+    if (r.authors.isEmpty() && !authorsLabelled) {
+        static const RE withUnit(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·]{2,4})\\s*[，,]\\s*(\\S+)$"));
+        for (int i = 0; i < n && r.authors.isEmpty() && lines[i].y0 < 0.6 * h; ++i) {
+            for (int k = i; k < n; ++k) {
+                const auto m = withUnit.match(lines[k].text.trimmed());
+                if (!m.hasMatch() || !isPersonName(m.captured(1)) || !isAffiliation(m.captured(2)) || notAuthors.contains(k)) break;
+                r.authors << m.captured(1);
+            }
+        }
+    }
+
+    // Still no author on a Chinese page: names alone on their line, next to the title in reading
+    // order (a side cell beside the title, "崔国军"; a byline over the title).
     if (r.authors.isEmpty() && !authorsLabelled && !titleLines.isEmpty() && hasCjk(r.title)) {
         for (int i : {titleLines.first() - 1, titleLines.last() + 1}) {
             if (i < 0 || i >= n || notAuthors.contains(i) || labelOf(lines[i].text) != LineLabel::None) continue;
+            // (or a line of such names and nothing else: "任娜琳、方安雨、汪倩梓")
             const QString t = lines[i].text.trimmed();
-            if (isPersonName(t) && hasCjk(t)) {
-                r.authors << t;
+            const QStringList names = namesInLine(t);
+            const bool onlyNames = hasCjk(t) && !names.isEmpty() &&
+                                   std::all_of(names.begin(), names.end(), [](const QString& a) { return isPersonName(a); }) &&
+                                   names.join(QString()).size() + names.size() >= t.size() - 1;
+            if (onlyNames) {
+                r.authors = names;
                 break;
             }
         }

@@ -588,6 +588,16 @@ QList<pdf::Word> row(const QStringList& words, double x, double y, double size) 
     return out;
 }
 
+// Likelihoods that make each line the kind the given rule says.
+template <typename Rule>
+pdf::PageReading readAs(const QList<pdf::Line>& lines, Rule kindOfLine) {
+    std::vector<float> kinds;
+    for (int i = 0; i < int(lines.size()); ++i)
+        for (int k = 0; k < pdf::kLineKinds; ++k)
+            kinds.push_back(k == int(kindOfLine(i)) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+    return pdf::readFirstPage(lines, 842, kinds);
+}
+
 }  // namespace
 
 TEST(FieldAssembly, FormsAboutAPaperAndSentencesThatIntroduceTheTitle) {
@@ -672,13 +682,7 @@ TEST(FieldAssembly, ReportsWorkingPapersAndTheirTeams) {
         {row({"Keywords:", "folk", "opera,", "rural", "income"}, 60, 300, 10)},
         {row({"JEL", "Classification:", "R11,", "J61"}, 60, 312, 10)},
     });
-    std::vector<float> kinds;
-    for (int i = 0; i < int(paper.size()); ++i)
-        for (int k = 0; k < pdf::kLineKinds; ++k) {
-            const K want = i == 0 ? K::Title : (i == 1 || i == 2) ? K::Author : K::Other;
-            kinds.push_back(k == int(want) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
-        }
-    const auto read2 = pdf::readFirstPage(paper, 842, kinds);
+    const auto read2 = readAs(paper, [](int i) { return i == 0 ? K::Title : (i == 1 || i == 2) ? K::Author : K::Other; });
     EXPECT_EQ(read2.authors, (QStringList{"Mehmet Costa", "Pierre Tran"}));
     EXPECT_EQ(read2.keywords, (QStringList{"folk opera", "rural income"}));
 
@@ -689,13 +693,8 @@ TEST(FieldAssembly, ReportsWorkingPapersAndTheirTeams) {
         {row({"Extension", "Agronomist"}, 200, 194, 10)},
         {row({"Charles", "Thompson"}, 200, 212, 12)},
     });
-    std::vector<float> kinds3;
-    for (int i = 0; i < int(bulletin.size()); ++i)
-        for (int k = 0; k < pdf::kLineKinds; ++k) {
-            const K want = i == 0 ? K::Title : K::Author;
-            kinds3.push_back(k == int(want) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
-        }
-    EXPECT_EQ(pdf::readFirstPage(bulletin, 842, kinds3).authors, (QStringList{"Lisa Patel", "Charles Thompson"}));
+    EXPECT_EQ(readAs(bulletin, [](int i) { return i == 0 ? K::Title : K::Author; }).authors,
+              (QStringList{"Lisa Patel", "Charles Thompson"}));
 }
 
 TEST(FieldAssembly, SideCellsOfNamesProjectLeadersAndSpeltOutDegrees) {
@@ -720,13 +719,8 @@ TEST(FieldAssembly, SideCellsOfNamesProjectLeadersAndSpeltOutDegrees) {
         {word("姜红艳", 76, 144, 11)},
         {word("唐睿", 76, 158, 11)},
     });
-    std::vector<float> kinds;
-    for (int i = 0; i < int(side.size()); ++i)
-        for (int k = 0; k < pdf::kLineKinds; ++k) {
-            const K want = side[i].text.size() > 6 ? K::Title : (i >= 2 ? K::Author : K::Other);
-            kinds.push_back(k == int(want) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
-        }
-    EXPECT_EQ(pdf::readFirstPage(side, 842, kinds).authors, (QStringList{"赵欣磊", "姜红艳", "唐睿"}));
+    EXPECT_EQ(readAs(side, [&](int i) { return side[i].text.size() > 6 ? K::Title : (i >= 2 ? K::Author : K::Other); }).authors,
+              (QStringList{"赵欣磊", "姜红艳", "唐睿"}));
     // one name alone next to the title, that the model does not take for a name
     const auto alone = page({{word("布鲁氏菌病血清学筛查的机理与应用", 200, 100, 16)}, {word("崔国军", 76, 130, 11)}});
     EXPECT_EQ(read(alone).authors, QStringList{"崔国军"});
@@ -807,4 +801,26 @@ TEST(FieldAssembly, SmallLabelsOverValuesAndNamesWithPosts) {
     EXPECT_TRUE(pdf::isAffiliation(QStringLiteral("Rural Revitalization Office")));
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("James Zhang, Lecturer A. Martin, Research Assistant")),
               (QStringList{"James Zhang", "A. Martin"}));
+}
+
+TEST(FieldAssembly, BylinesOverTheTitleDiscussantsAndWritersWithUnits) {
+    // the byline over the title, which the model does not take for names
+    const auto journal = page({
+        {word("任娜琳、方安雨、汪倩梓", 60, 100, 11)},
+        {word("尘肺病患者肺康复训练的临床研究", 60, 130, 18)},
+    });
+    EXPECT_EQ(readTitled(journal, {"尘肺病患者肺康复训练的临床研究"}).authors, (QStringList{"任娜琳", "方安雨", "汪倩梓"}));
+
+    // a meeting paper's discussant is no author
+    EXPECT_NE(pdf::labelOf(QStringLiteral("评议人：夏立晓")), LineLabel::Author);
+
+    // a report's writers one a line with their units, under its key points
+    const auto report = page({
+        {word("中越边贸互市边民合作社现状与对策研究报告", 60, 100, 18)},
+        {word("报告要点", 60, 130, 12)},
+        {word("1. 本文依据田野访谈与统计资料，梳理相关现象。", 60, 150, 10)},
+        {word("董帆海，广西民族师范学院艺术学院教授", 60, 180, 10)},
+        {word("董薇刚，广西民族师范学院艺术学院讲师", 60, 194, 10)},
+    });
+    EXPECT_EQ(read(report).authors, (QStringList{"董帆海", "董薇刚"}));
 }

@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfifth')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2177,6 +2177,50 @@ class ThirtythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
                 with self.subTest(family=fam, name=m.group(1)):
                     self.assertNotIn(m.group(1).strip(), rec['authors'])
                     self.assertNotEqual(m.group(1).strip(), rec.get('supervisor'))
+
+
+class ThirtyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-fifth set (blind part heldout35): new schools and wording, labels printed, the
+    导师, 指导教师 kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtyfifth', 'heldout35', 66
+    MARKS = {'gen-zh-calligraphymaster-stackedtitlelabelcell': '论\n文\n题\n目',
+             'gen-zh-sociolawjournal-orcidline-shadedabstractbox': '作者ORCID',
+             'gen-zh-teachered-conference-threecellheader-corrstar': '分论坛',
+             'gen-zh-lawschool-workingpaper-draftnoticefoot': '工作论文',
+             'gen-zh-dramabachelor-fourcolumnparticulars-gradecell': '成\u3000绩',
+             'gen-en-econinstitute-staffworkingpaper-researchinprogressbox': 'Staff Working Paper No.',
+             'gen-en-arthistory-exhibitioncatalogue-essay-platecaption': 'Fig. 1',
+             'gen-en-anthropology-preprint-versionband-orcidlines': 'Not peer reviewed'}
+    WITH_SUP = ('gen-zh-calligraphymaster-stackedtitlelabelcell', 'gen-zh-dramabachelor-fourcolumnparticulars-gradecell')
+
+    def test_bylines_stand_where_the_layout_puts_them(self):
+        import random
+        import re
+        for i in range(6):
+            rng = lambda fam: random.Random('thirtyfifth/%s/bylines/%d' % (fam, i))
+            page, rec = self.mod.TEMPLATES['gen-zh-calligraphymaster-stackedtitlelabelcell'](rng('cover'))
+            cells = page.doc.tables[0].rows[0].cells
+            self.assertEqual(cells[0].text.split('\n'), list('论文题目'))
+            self.assertEqual(cells[1].text.split('\n')[0], rec['title'])
+            page, rec = self.mod.TEMPLATES['gen-zh-sociolawjournal-orcidline-shadedabstractbox'](rng('orcid'))
+            line = next(p.text for p in page.doc.paragraphs if p.text.startswith('作者ORCID'))
+            self.assertEqual(re.findall(r'[：；](\S+?)\u2002\d{4}-', line), rec['authors'])
+            page, rec = self.mod.TEMPLATES['gen-zh-teachered-conference-threecellheader-corrstar'](rng('conf'))
+            note = next(p.text for p in page.doc.paragraphs if p.text.startswith('*通讯作者'))
+            self.assertIn(note[6:note.index('，')], rec['authors'])
+            page, rec = self.mod.TEMPLATES['gen-zh-dramabachelor-fourcolumnparticulars-gradecell'](rng('grade'))
+            grid = [[c.text for c in r.cells] for r in page.doc.tables[0].rows]
+            self.assertEqual(grid[1][1], rec['authors'][0])
+            self.assertEqual(grid[2][1], rec['supervisor'])
+            self.assertEqual(grid[3][3], '', 'the grade is left for the examiners')
+            page, rec = self.en.TEMPLATES['gen-en-anthropology-preprint-versionband-orcidlines'](rng('pre'))
+            paras = [p.text for p in page.doc.paragraphs]
+            named = [paras[k].split(' \u2014 ')[0].rstrip('*') for k in range(len(paras) - 1)
+                     if paras[k + 1].startswith('ORCID ')]
+            self.assertEqual(named, rec['authors'], 'each author on a line over an ORCID line, in order')
+            page, rec = self.en.TEMPLATES['gen-en-arthistory-exhibitioncatalogue-essay-platecaption'](rng('plate'))
+            maker = re.search(r'Fig\. 1  ([^,]+),', page.doc.tables[0].rows[1].cells[0].text).group(1)
+            self.assertNotIn(maker, rec['authors'], 'the maker in the caption is no author')
 
 
 if __name__ == '__main__':

@@ -76,6 +76,8 @@ import gen_zh_thirtysecond
 import gen_en_thirtysecond
 import gen_zh_thirtythird
 import gen_en_thirtythird
+import gen_zh_thirtyfourth
+import gen_en_thirtyfourth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -144,6 +146,8 @@ TEMPLATES.update(gen_zh_thirtysecond.TEMPLATES)
 TEMPLATES.update(gen_en_thirtysecond.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtythird.TEMPLATES)
 TEMPLATES.update(gen_en_thirtythird.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtyfourth.TEMPLATES)
+TEMPLATES.update(gen_en_thirtyfourth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -174,7 +178,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirtieth.TEMPLATES) | set(gen_en_thirtieth.TEMPLATES) \
     | set(gen_zh_thirtyfirst.TEMPLATES) | set(gen_en_thirtyfirst.TEMPLATES) \
     | set(gen_zh_thirtysecond.TEMPLATES) | set(gen_en_thirtysecond.TEMPLATES) \
-    | set(gen_zh_thirtythird.TEMPLATES) | set(gen_en_thirtythird.TEMPLATES)
+    | set(gen_zh_thirtythird.TEMPLATES) | set(gen_en_thirtythird.TEMPLATES) \
+    | set(gen_zh_thirtyfourth.TEMPLATES) | set(gen_en_thirtyfourth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

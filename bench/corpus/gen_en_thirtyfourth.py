@@ -8,13 +8,16 @@ import vocab
 
 SUBJECTS = ['Vanadium Titanomagnetite Tailings', 'Tartary Buckwheat Lodging', 'Sunflower Broomrape',
             'Qionghai Lake Phytoplankton', 'Yangtze Sturgeon Hatcheries', 'Baijiu Pit Mud Microbiota',
-            'Snakebite Antivenom Delivery', 'Township Clinic Hypertension Registers']
+            'Snakebite Antivenom Delivery', 'Township Clinic Hypertension Registers', 'Brucellosis in Herders',
+            'Maternal Anaemia Screening', 'Dental Fluorosis in Schoolchildren']
 ENG = [SUBJECTS[0], SUBJECTS[3], SUBJECTS[4], SUBJECTS[5]]
 MED = SUBJECTS[6:]
 MSC_FRAMES = ['Modelling {S} under Changing Load', 'A Sensor Network for {S}', 'Design and Testing of a Monitor for {S}',
-              'Data Driven Control of {S}']
+              'Data Driven Control of {S}', 'Field Measurements and Numerical Modelling of {S}',
+              'Performance of a Low Cost Treatment Train for {S}']
 MED_FRAMES = ['Outcomes of {S} in Rural Southwest China', 'Effect of a Nurse Led Programme on {S}',
-              'Trends in {S} among Adults in Mountain Counties']
+              'Trends in {S} among Adults in Mountain Counties', 'Costs and Benefits of {S} in Township Hospitals',
+              'A Cluster Randomized Trial of {S}', 'Prevalence of {S} in Three Prefectures']
 ML_FRAMES = ['Learning to Forecast {S} from Sparse Sensors', 'Graph Neural Surrogates for {S}',
              'Uncertainty Aware Segmentation of {S} Imagery']
 DEGREES = ['MD', 'PhD', 'MPH', 'MD, PhD', 'MSc', 'BSN']

@@ -2225,5 +2225,36 @@ class ThirtyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertIn(rec['supervisor'], sup[0])
 
 
+    def test_bylines_read_back_in_order(self):
+        import random
+        fams = dict(self.mod.TEMPLATES, **self.en.TEMPLATES)
+        for i in range(10):
+            def make(fam):
+                page, rec = fams[fam](random.Random('thirtyfourth/bylines/%s/%d' % (fam, i)))
+                return page, rec, [p.text for p in page.doc.paragraphs]
+            page, rec, _ = make('gen-zh-vetagrimaster-fourcolumnfieldgrid-mijicorner')
+            cells = {}
+            for r in page.doc.tables[1].rows:
+                texts = [c.text for c in r.cells]
+                cells.update(zip(texts[::2], texts[1::2]))
+            self.assertEqual(cells['研 究 生'], rec['authors'][0])
+            self.assertEqual(re.sub('\u2002.*', '', cells['导\u3000\u3000师']), rec['supervisor'])
+            self.assertNotIn(re.sub('\u2002.*', '', cells['行业导师']), rec['authors'] + [rec['supervisor']])
+            page, rec, paras = make('gen-zh-sciencedoctor-cnentitlelabels-offsetfieldblock')
+            self.assertIn('中文题目：' + rec['title'], paras)
+            page, rec, paras = make('gen-zh-dryvalleyagrijournal-rightnameemaillines-footunits')
+            right = [p.text.split('（')[0] for p in page.doc.paragraphs if p.alignment == 2 and '@' in p.text]
+            self.assertEqual(right, rec['authors'], 'one right-aligned line per author, in order')
+            self.assertTrue(paras[-2].startswith('作者单位：'), 'the units only at the foot')
+            page, rec, paras = make('gen-en-ruralmedjournal-keypointsquestionbox-degreesemicolons')
+            byline = next(p for p in paras if '; ' in p or (len(rec['authors']) == 1 and p.startswith(rec['authors'][0] + ',')))
+            self.assertEqual([a.split(',')[0] for a in byline.split('; ')], rec['authors'], 'degrees follow the names')
+            page, rec, paras = make('gen-en-envml-proceedings-nameemailrows-editorsline')
+            rows = [r.cells[0].text for r in page.doc.tables[1].rows]
+            self.assertEqual(rows[::2], rec['authors'], 'a name row then an affiliation row per author')
+            editors = re.match(r'Editors: (.+) and (.+)', next(p for p in paras if p.startswith('Editors:'))).groups()
+            self.assertFalse(set(editors) & set(rec['authors']))
+
+
 if __name__ == '__main__':
     unittest.main()

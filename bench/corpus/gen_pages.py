@@ -76,6 +76,8 @@ import gen_zh_thirtysecond
 import gen_en_thirtysecond
 import gen_zh_thirtythird
 import gen_en_thirtythird
+import gen_zh_thirtyfourth
+import gen_en_thirtyfourth
 import gen_zh_thirtyfifth
 import gen_en_thirtyfifth
 import gen_zh_more
@@ -146,6 +148,8 @@ TEMPLATES.update(gen_zh_thirtysecond.TEMPLATES)
 TEMPLATES.update(gen_en_thirtysecond.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtythird.TEMPLATES)
 TEMPLATES.update(gen_en_thirtythird.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtyfourth.TEMPLATES)
+TEMPLATES.update(gen_en_thirtyfourth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyfifth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyfifth.TEMPLATES)
 SEED = 20260
@@ -179,6 +183,7 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirtyfirst.TEMPLATES) | set(gen_en_thirtyfirst.TEMPLATES) \
     | set(gen_zh_thirtysecond.TEMPLATES) | set(gen_en_thirtysecond.TEMPLATES) \
     | set(gen_zh_thirtythird.TEMPLATES) | set(gen_en_thirtythird.TEMPLATES) \
+    | set(gen_zh_thirtyfourth.TEMPLATES) | set(gen_en_thirtyfourth.TEMPLATES) \
     | set(gen_zh_thirtyfifth.TEMPLATES) | set(gen_en_thirtyfifth.TEMPLATES)
 
 

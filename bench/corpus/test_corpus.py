@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfifth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2179,10 +2179,87 @@ class ThirtythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
                     self.assertNotEqual(m.group(1).strip(), rec.get('supervisor'))
 
 
+class ThirtyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-fourth set (blind part heldout34): new schools and wording, labels printed, the
+    导师, 指导教师 or committee supervisor kept apart from the author, the checker, signer, industry
+    tutor, committee chair and volume editors kept out of the byline, the mark of each layout, the
+    whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtyfourth', 'heldout34', 66
+    MARKS = {'gen-zh-sichuanscixuebao-sidetagpanel-tiyaozhuticilabels': '主题词',
+             'gen-zh-vetagrimaster-fourcolumnfieldgrid-mijicorner': '密级',
+             'gen-zh-dryvalleyagrijournal-rightnameemaillines-footunits': '作者单位',
+             'gen-zh-envmonitoring-reportno-signaturetable': '报告编号',
+             'gen-zh-sciencedoctor-cnentitlelabels-offsetfieldblock': '英文题目',
+             'gen-en-civileng-mscthesis-defendedpublicly-committeeblock': 'defended publicly',
+             'gen-en-ruralmedjournal-keypointsquestionbox-degreesemicolons': 'Question',
+             'gen-en-envml-proceedings-nameemailrows-editorsline': 'Editors:'}
+    WITH_SUP = ('gen-zh-vetagrimaster-fourcolumnfieldgrid-mijicorner',
+                'gen-zh-sciencedoctor-cnentitlelabels-offsetfieldblock',
+                'gen-en-civileng-mscthesis-defendedpublicly-committeeblock')
+
+    def test_bystanders_are_not_authors(self):
+        for fam, (page, rec) in self.samples(10):
+            text = _page_text(page)
+            people = re.findall(r'(?:审\s*核|签\s*发|行业导师)\s*(\S+?)(?:\u2002|\s|$)', text)
+            people += re.findall(r'(?:Prof\. dr\.|Ir\.) (.+?), [^,\n]+, (?:chair|daily supervisor)', text)
+            m = re.search(r'Editors: (.+) and (.+)', text)
+            people += list(m.groups()) if m else []
+            for name in people:
+                with self.subTest(family=fam, name=name):
+                    self.assertNotIn(name.strip(), rec['authors'])
+                    self.assertNotEqual(name.strip(), rec.get('supervisor'))
+
+    def test_report_writers_and_committee_supervisor(self):
+        import random
+        for i in range(10):
+            page, rec = self.mod.TEMPLATES['gen-zh-envmonitoring-reportno-signaturetable'](
+                random.Random('thirtyfourth/writers/%d' % i))
+            cells = {r.cells[0].text.replace('\u3000', ''): r.cells[1].text for r in page.doc.tables[1].rows}
+            self.assertEqual(cells['报告编写'].split('、'), rec['authors'], 'the writers in order are the authors')
+            self.assertEqual(cells['项目负责人'], rec['authors'][0])
+            page, rec = self.en.TEMPLATES['gen-en-civileng-mscthesis-defendedpublicly-committeeblock'](
+                random.Random('thirtyfourth/committee/%d' % i))
+            roles = [c.text for r in page.doc.tables[0].rows for c in r.cells[1:]]
+            sup = [t for t in roles if t.endswith(', supervisor') and 'daily' not in t]
+            self.assertEqual(len(sup), 1, roles)
+            self.assertIn(rec['supervisor'], sup[0])
+
+
+    def test_bylines_read_back_in_order(self):
+        import random
+        fams = dict(self.mod.TEMPLATES, **self.en.TEMPLATES)
+        for i in range(10):
+            def make(fam):
+                page, rec = fams[fam](random.Random('thirtyfourth/bylines/%s/%d' % (fam, i)))
+                return page, rec, [p.text for p in page.doc.paragraphs]
+            page, rec, _ = make('gen-zh-vetagrimaster-fourcolumnfieldgrid-mijicorner')
+            cells = {}
+            for r in page.doc.tables[1].rows:
+                texts = [c.text for c in r.cells]
+                cells.update(zip(texts[::2], texts[1::2]))
+            self.assertEqual(cells['研 究 生'], rec['authors'][0])
+            self.assertEqual(re.sub('\u2002.*', '', cells['导\u3000\u3000师']), rec['supervisor'])
+            self.assertNotIn(re.sub('\u2002.*', '', cells['行业导师']), rec['authors'] + [rec['supervisor']])
+            page, rec, paras = make('gen-zh-sciencedoctor-cnentitlelabels-offsetfieldblock')
+            self.assertIn('中文题目：' + rec['title'], paras)
+            page, rec, paras = make('gen-zh-dryvalleyagrijournal-rightnameemaillines-footunits')
+            right = [p.text.split('（')[0] for p in page.doc.paragraphs if p.alignment == 2 and '@' in p.text]
+            self.assertEqual(right, rec['authors'], 'one right-aligned line per author, in order')
+            self.assertTrue(paras[-2].startswith('作者单位：'), 'the units only at the foot')
+            page, rec, paras = make('gen-en-ruralmedjournal-keypointsquestionbox-degreesemicolons')
+            byline = next(p for p in paras if '; ' in p or (len(rec['authors']) == 1 and p.startswith(rec['authors'][0] + ',')))
+            self.assertEqual([a.split(',')[0] for a in byline.split('; ')], rec['authors'], 'degrees follow the names')
+            page, rec, paras = make('gen-en-envml-proceedings-nameemailrows-editorsline')
+            rows = [r.cells[0].text for r in page.doc.tables[1].rows]
+            self.assertEqual(rows[::2], rec['authors'], 'a name row then an affiliation row per author')
+            editors = re.match(r'Editors: (.+) and (.+)', next(p for p in paras if p.startswith('Editors:'))).groups()
+            self.assertFalse(set(editors) & set(rec['authors']))
+
+
 class ThirtyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The thirty-fifth set (blind part heldout35): new schools and wording, labels printed, the
     导师, 指导教师 kept apart from the author, the mark of each layout, the whole set in its part."""
-    ROUND, PART, EARLIER = 'thirtyfifth', 'heldout35', 66
+    ROUND, PART, EARLIER = 'thirtyfifth', 'heldout35', 68
     MARKS = {'gen-zh-calligraphymaster-stackedtitlelabelcell': '论\n文\n题\n目',
              'gen-zh-sociolawjournal-orcidline-shadedabstractbox': '作者ORCID',
              'gen-zh-teachered-conference-threecellheader-corrstar': '分论坛',

@@ -229,7 +229,12 @@ QList<Line> groupLines(const QList<Word>& all) {
         bool placed = false;
         // The library's order keeps a line's words together; a raised mark may
         // come after a following word, so look back a few lines as well.
-        for (int i = int(lines.size()) - 1; i >= 0 && i >= int(lines.size()) - 3; --i) {
+        // (the second letter of a label spaced out across its cell, "题" … "目：…", may come much later)
+        const bool labelEnd = w.text.size() >= 2 && isCjk(w.text.front()) && (w.text.at(1) == QChar(0xFF1A) || w.text.at(1) == QLatin1Char(':'));
+        const int back = labelEnd ? int(lines.size()) : 3;
+        for (int i = int(lines.size()) - 1; i >= 0 && i >= int(lines.size()) - back; --i) {
+            const bool near = i >= int(lines.size()) - 3;
+            if (!near && (lines[i].words.size() != 1 || lines[i].words[0].text.size() != 1)) continue;
             if (continues(lines[i], w)) {
                 Line& l = lines[i];
                 l.words.append(w);

@@ -824,3 +824,11 @@ TEST(FieldAssembly, BylinesOverTheTitleDiscussantsAndWritersWithUnits) {
     });
     EXPECT_EQ(read(report).authors, (QStringList{"董帆海", "董薇刚"}));
 }
+
+TEST(FieldAssembly, ALabelSpacedAcrossItsCellIsReadWholeWhateverTheOrder) {
+    // the library gives the label's second letter, with the value, after the cells below it
+    const auto lines = pdf::groupLines({word("题", 170, 244, 15), word("学", 110, 314, 12), word("院", 134, 314, 12),
+                                        word("学生姓名", 104, 331, 12), word("目：浅析龙泉青瓷烧制的窑口谱系", 200, 244, 15)});
+    EXPECT_EQ(lines.first().text, QStringLiteral("题 目：浅析龙泉青瓷烧制的窑口谱系"));
+    EXPECT_EQ(read(lines).title, QStringLiteral("浅析龙泉青瓷烧制的窑口谱系"));
+}

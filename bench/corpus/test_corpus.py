@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtyseventh')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2298,6 +2298,55 @@ class ThirtyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             page, rec = self.en.TEMPLATES['gen-en-arthistory-exhibitioncatalogue-essay-platecaption'](rng('plate'))
             maker = re.search(r'Fig\. 1  ([^,]+),', page.doc.tables[0].rows[1].cells[0].text).group(1)
             self.assertNotIn(maker, rec['authors'], 'the maker in the caption is no author')
+
+
+class ThirtyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-seventh set (blind part heldout37): new schools and wording, labels printed, the
+    指导教师 or supervisor kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtyseventh', 'heldout37', 70
+    MARKS = {'gen-zh-musicdesignmaster-sixcodegrid-titlebetweenrules': '学校代码',
+             'gen-zh-borderecon-lawjournal-biocolumnbesideabstract': '作者简介',
+             'gen-zh-edulawbachelor-topright-idnamebox-cnentitlelines': '英文题目',
+             'gen-zh-legalhistory-columntag-dashsubtitle-zhuanwenbyline': '撰文',
+             'gen-zh-artforum-extabstract-authorunitemailrows': '扩展摘要',
+             'gen-en-customarylawreview-smallcapsbyline-starrednotes': 'of Law, ',
+             'gen-en-historyma-titlepage-copyrightfoot': '\u00a9',
+             'gen-en-ruraleconmeeting-extabstract-twocolumnauthorgrid': 'Extended Abstract'}
+    WITH_SUP = ('gen-zh-musicdesignmaster-sixcodegrid-titlebetweenrules',
+                'gen-zh-edulawbachelor-topright-idnamebox-cnentitlelines', 'gen-en-historyma-titlepage-copyrightfoot')
+
+    def test_bylines_stand_where_the_layout_puts_them(self):
+        import random
+        for i in range(6):
+            rng = lambda fam: random.Random('thirtyseventh/%s/bylines/%d' % (fam, i))
+            page, rec = self.mod.TEMPLATES['gen-zh-borderecon-lawjournal-biocolumnbesideabstract'](rng('bio'))
+            bios = page.doc.tables[0].rows[0].cells[1].text.split('\n')
+            self.assertEqual(bios[0], '作者简介')
+            self.assertEqual([b.split('，')[0] for b in bios[1:]], rec['authors'], 'one line an author, in order')
+            page, rec = self.mod.TEMPLATES['gen-zh-artforum-extabstract-authorunitemailrows'](rng('rows'))
+            grid = [[c.text for c in r.cells] for r in page.doc.tables[0].rows]
+            self.assertEqual(grid[0], ['作者', '单位', '电子邮箱'])
+            self.assertEqual([r[0] for r in grid[1:]], rec['authors'], 'the header row is no author')
+            page, rec = self.mod.TEMPLATES['gen-zh-edulawbachelor-topright-idnamebox-cnentitlelines'](rng('box'))
+            box = [[c.text for c in r.cells] for r in page.doc.tables[0].rows]
+            self.assertEqual(box[1], ['姓名', rec['authors'][0]])
+            line = next(p.text for p in page.doc.paragraphs if p.text.startswith('指导教师'))
+            self.assertTrue(line[5:].startswith(rec['supervisor']))
+            page, rec = self.mod.TEMPLATES['gen-zh-legalhistory-columntag-dashsubtitle-zhuanwenbyline'](rng('sub'))
+            paras = [p.text for p in page.doc.paragraphs]
+            sub = next(p for p in paras if p.startswith('——'))
+            self.assertTrue(rec['title'].endswith(sub), 'the dash line belongs to the title')
+            self.assertFalse(any(p.startswith('【') and p in rec['title'] for p in paras), 'the column tag is no title')
+            page, rec = self.en.TEMPLATES['gen-en-ruraleconmeeting-extabstract-twocolumnauthorgrid'](rng('grid'))
+            cells = [c.text.split('\n')[0] for r in page.doc.tables[1].rows for c in r.cells]
+            self.assertEqual([c for c in cells if c], rec['authors'], 'the grid reads row by row')
+            page, rec = self.en.TEMPLATES['gen-en-customarylawreview-smallcapsbyline-starrednotes'](rng('law'))
+            notes = [p.text for p in page.doc.paragraphs if p.text.startswith('*')]
+            self.assertEqual(len(notes), len(rec['authors']), 'one starred note an author')
+            page, rec = self.en.TEMPLATES['gen-en-historyma-titlepage-copyrightfoot'](rng('ma'))
+            paras = [p.text for p in page.doc.paragraphs]
+            self.assertEqual(paras[-1], '\u00a9 %s %d' % (rec['authors'][0], rec['year']))
+            self.assertNotIn(rec['supervisor'], rec['authors'])
 
 
 if __name__ == '__main__':

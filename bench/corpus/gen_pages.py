@@ -80,6 +80,8 @@ import gen_zh_thirtyfourth
 import gen_en_thirtyfourth
 import gen_zh_thirtyfifth
 import gen_en_thirtyfifth
+import gen_zh_thirtysixth
+import gen_en_thirtysixth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -152,6 +154,8 @@ TEMPLATES.update(gen_zh_thirtyfourth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyfourth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyfifth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyfifth.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtysixth.TEMPLATES)
+TEMPLATES.update(gen_en_thirtysixth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -184,7 +188,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirtysecond.TEMPLATES) | set(gen_en_thirtysecond.TEMPLATES) \
     | set(gen_zh_thirtythird.TEMPLATES) | set(gen_en_thirtythird.TEMPLATES) \
     | set(gen_zh_thirtyfourth.TEMPLATES) | set(gen_en_thirtyfourth.TEMPLATES) \
-    | set(gen_zh_thirtyfifth.TEMPLATES) | set(gen_en_thirtyfifth.TEMPLATES)
+    | set(gen_zh_thirtyfifth.TEMPLATES) | set(gen_en_thirtyfifth.TEMPLATES) \
+    | set(gen_zh_thirtysixth.TEMPLATES) | set(gen_en_thirtysixth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

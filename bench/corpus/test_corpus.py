@@ -2345,3 +2345,29 @@ class ThirtysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             page, rec = self.en.TEMPLATES['gen-en-soilscience-dissertation-finaloralcommittee-advisormarked'](rng('adv'))
             marked = [p.text.split(',')[0] for p in page.doc.paragraphs if p.text.endswith('(Advisor)')]
             self.assertEqual(marked, [rec['supervisor']], 'exactly one member is the advisor')
+
+    def test_heads_and_bylines_of_the_papers_and_covers(self):
+        import random
+        import re
+        for i in range(6):
+            rng = lambda fam: random.Random('thirtysixth/%s/heads/%d' % (fam, i))
+            page, rec = self.mod.TEMPLATES['gen-zh-lakesciencexuebao-flushrighthead-boxedabstract-circlednotes'](rng('head'))
+            paras = page.doc.paragraphs
+            k = next(j for j, p in enumerate(paras) if p.text == rec['title'])
+            self.assertEqual(paras[k].alignment, paras[k + 1].alignment, 'title and byline both flush right')
+            self.assertEqual(re.sub(r'\d', '', paras[k + 1].text).split('，'), rec['authors'])
+            note = next(p.text for p in paras if p.text.startswith('②作者简介'))
+            self.assertEqual(note[6:note.index('，')], rec['authors'][0], 'the note is about the first author')
+            page, rec = self.mod.TEMPLATES['gen-zh-forestryagrimaster-bracketedtitle-bottomrightfields'](rng('corner'))
+            self.assertIn('【%s】' % rec['title'], [p.text for p in page.doc.paragraphs])
+            rows = [[c.text for c in r.cells] for r in page.doc.tables[0].rows]
+            self.assertEqual({r[0] for r in rows}, {''}, 'the fields stand off to the right')
+            self.assertEqual(rows[0][2], rec['authors'][0])
+            self.assertTrue(rows[1][2].startswith(rec['supervisor']))
+            page, rec = self.en.TEMPLATES['gen-en-fieldrobotics-extendedabstract-titlebanner-daggerkeyedaffils'](rng('ext'))
+            self.assertEqual(page.doc.tables[0].rows[0].cells[0].text, rec['title'], 'the title in the banner')
+            byline = next(p.text for p in page.doc.paragraphs if rec['authors'][0] in p.text)
+            self.assertEqual(re.split(r', | and ', re.sub('[\u2020\u2021\u00a7]', '', byline)), rec['authors'])
+            page, rec = self.en.TEMPLATES['gen-en-hydrosurvey-openfilereport-darkseriesband-cooperationline'](rng('coop'))
+            coop = next(p.text for p in page.doc.paragraphs if p.text.startswith('Prepared in cooperation'))
+            self.assertFalse([a for a in rec['authors'] if a in coop], 'the partner office is no author')

@@ -80,6 +80,8 @@ import gen_zh_thirtyfourth
 import gen_en_thirtyfourth
 import gen_zh_thirtyfifth
 import gen_en_thirtyfifth
+import gen_zh_thirtysixth
+import gen_en_thirtysixth
 import gen_zh_thirtyseventh
 import gen_en_thirtyseventh
 import gen_zh_more
@@ -154,6 +156,8 @@ TEMPLATES.update(gen_zh_thirtyfourth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyfourth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyfifth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyfifth.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtysixth.TEMPLATES)
+TEMPLATES.update(gen_en_thirtysixth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyseventh.TEMPLATES)
 SEED = 20260
@@ -189,6 +193,7 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirtythird.TEMPLATES) | set(gen_en_thirtythird.TEMPLATES) \
     | set(gen_zh_thirtyfourth.TEMPLATES) | set(gen_en_thirtyfourth.TEMPLATES) \
     | set(gen_zh_thirtyfifth.TEMPLATES) | set(gen_en_thirtyfifth.TEMPLATES) \
+    | set(gen_zh_thirtysixth.TEMPLATES) | set(gen_en_thirtysixth.TEMPLATES) \
     | set(gen_zh_thirtyseventh.TEMPLATES) | set(gen_en_thirtyseventh.TEMPLATES)
 
 

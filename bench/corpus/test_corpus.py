@@ -1180,7 +1180,7 @@ class EighthTemplatesTest(unittest.TestCase):
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n
+                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1271,7 +1271,7 @@ class NinthTemplatesTest(unittest.TestCase):
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n
+                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1369,7 +1369,7 @@ class TenthTemplatesTest(unittest.TestCase):
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n
+                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1490,7 +1490,7 @@ class EleventhTemplatesTest(unittest.TestCase):
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1598,7 +1598,7 @@ class TwelfthTemplatesTest(unittest.TestCase):
         import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n
+        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n
                         and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
@@ -1696,7 +1696,7 @@ class ThirteenthTemplatesTest(unittest.TestCase):
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1766,7 +1766,7 @@ class FourteenthTemplatesTest(unittest.TestCase):
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
         self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
 
     def samples(self, n=8):
         import random
@@ -1830,7 +1830,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtyseventh')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2303,7 +2303,7 @@ class ThirtyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
 class ThirtyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The thirty-seventh set (blind part heldout37): new schools and wording, labels printed, the
     指导教师 or supervisor kept apart from the author, the mark of each layout, the whole set in its part."""
-    ROUND, PART, EARLIER = 'thirtyseventh', 'heldout37', 70
+    ROUND, PART, EARLIER = 'thirtyseventh', 'heldout37', 72
     MARKS = {'gen-zh-musicdesignmaster-sixcodegrid-titlebetweenrules': '学校代码',
              'gen-zh-borderecon-lawjournal-biocolumnbesideabstract': '作者简介',
              'gen-zh-edulawbachelor-topright-idnamebox-cnentitlelines': '英文题目',
@@ -2351,3 +2351,72 @@ class ThirtyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
 
 if __name__ == '__main__':
     unittest.main()
+
+
+class ThirtysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-sixth set (blind part heldout36): new schools and wording, labels printed, the
+    指导教师 and advisor kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtysixth', 'heldout36', 70
+    MARKS = {'gen-zh-lakesciencexuebao-flushrighthead-boxedabstract-circlednotes': '②作者简介',
+             'gen-zh-forestryagrimaster-bracketedtitle-bottomrightfields': '【',
+             'gen-zh-miningeng-institutereport-approvalchaintopdown': '审\u3000\u3000定',
+             'gen-zh-computingsensingconf-authorcellgrid-unitmailpercell': '学术会议论文集',
+             'gen-zh-clinicalmedbachelor-titlecell-hospitalteachertutor': '医院带教老师',
+             'gen-en-hydrosurvey-openfilereport-darkseriesband-cooperationline': 'Prepared in cooperation with',
+             'gen-en-fieldrobotics-extendedabstract-titlebanner-daggerkeyedaffils': 'Extended Abstract',
+             'gen-en-soilscience-dissertation-finaloralcommittee-advisormarked': 'Final Oral Committee'}
+    WITH_SUP = ('gen-zh-forestryagrimaster-bracketedtitle-bottomrightfields',
+                'gen-zh-clinicalmedbachelor-titlecell-hospitalteachertutor',
+                'gen-en-soilscience-dissertation-finaloralcommittee-advisormarked')
+
+    def test_bylines_and_sign_offs_read_back_in_order(self):
+        import random
+        import re
+        for i in range(6):
+            rng = lambda fam: random.Random('thirtysixth/%s/bylines/%d' % (fam, i))
+            page, rec = self.mod.TEMPLATES['gen-zh-miningeng-institutereport-approvalchaintopdown'](rng('chain'))
+            lines = {p.text[:4]: p.text[5:] for p in page.doc.paragraphs if p.text[1:3] == '\u3000\u3000' and p.text[4:5] == '：'}
+            self.assertEqual(re.split('[、\u3000，]', lines['编\u3000\u3000写']), rec['authors'], 'the writers in order')
+            others = [lines[k] for k in ('批\u3000\u3000准', '审\u3000\u3000定', '审\u3000\u3000核', '校\u3000\u3000核')]
+            self.assertFalse(set(others) & set(rec['authors']), 'the sign-off chain writes nothing')
+            page, rec = self.mod.TEMPLATES['gen-zh-computingsensingconf-authorcellgrid-unitmailpercell'](rng('grid'))
+            cells = [c.text.split('\n')[0] for r in page.doc.tables[0].rows for c in r.cells]
+            self.assertEqual([c for c in cells if c], rec['authors'], 'one cell an author, row by row')
+            page, rec = self.mod.TEMPLATES['gen-zh-clinicalmedbachelor-titlecell-hospitalteachertutor'](rng('ward'))
+            self.assertEqual(page.doc.tables[0].rows[0].cells[1].text, rec['title'])
+            fields = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[1].rows}
+            self.assertEqual(fields['学生姓名'], rec['authors'][0])
+            self.assertTrue(fields['校内指导教师'].startswith(rec['supervisor']))
+            self.assertNotIn(rec['supervisor'], fields['医院带教老师'], 'the ward teacher is not the supervisor')
+            page, rec = self.en.TEMPLATES['gen-en-hydrosurvey-openfilereport-darkseriesband-cooperationline'](rng('ofr'))
+            by = next(p.text for p in page.doc.paragraphs if p.text.startswith('By '))
+            self.assertEqual(re.split(r',? and |, ', by[3:]), rec['authors'])
+            page, rec = self.en.TEMPLATES['gen-en-soilscience-dissertation-finaloralcommittee-advisormarked'](rng('adv'))
+            marked = [p.text.split(',')[0] for p in page.doc.paragraphs if p.text.endswith('(Advisor)')]
+            self.assertEqual(marked, [rec['supervisor']], 'exactly one member is the advisor')
+
+    def test_heads_and_bylines_of_the_papers_and_covers(self):
+        import random
+        import re
+        for i in range(6):
+            rng = lambda fam: random.Random('thirtysixth/%s/heads/%d' % (fam, i))
+            page, rec = self.mod.TEMPLATES['gen-zh-lakesciencexuebao-flushrighthead-boxedabstract-circlednotes'](rng('head'))
+            paras = page.doc.paragraphs
+            k = next(j for j, p in enumerate(paras) if p.text == rec['title'])
+            self.assertEqual(paras[k].alignment, paras[k + 1].alignment, 'title and byline both flush right')
+            self.assertEqual(re.sub(r'\d', '', paras[k + 1].text).split('，'), rec['authors'])
+            note = next(p.text for p in paras if p.text.startswith('②作者简介'))
+            self.assertEqual(note[6:note.index('，')], rec['authors'][0], 'the note is about the first author')
+            page, rec = self.mod.TEMPLATES['gen-zh-forestryagrimaster-bracketedtitle-bottomrightfields'](rng('corner'))
+            self.assertIn('【%s】' % rec['title'], [p.text for p in page.doc.paragraphs])
+            rows = [[c.text for c in r.cells] for r in page.doc.tables[0].rows]
+            self.assertEqual({r[0] for r in rows}, {''}, 'the fields stand off to the right')
+            self.assertEqual(rows[0][2], rec['authors'][0])
+            self.assertTrue(rows[1][2].startswith(rec['supervisor']))
+            page, rec = self.en.TEMPLATES['gen-en-fieldrobotics-extendedabstract-titlebanner-daggerkeyedaffils'](rng('ext'))
+            self.assertEqual(page.doc.tables[0].rows[0].cells[0].text, rec['title'], 'the title in the banner')
+            byline = next(p.text for p in page.doc.paragraphs if rec['authors'][0] in p.text)
+            self.assertEqual(re.split(r', | and ', re.sub('[\u2020\u2021\u00a7]', '', byline)), rec['authors'])
+            page, rec = self.en.TEMPLATES['gen-en-hydrosurvey-openfilereport-darkseriesband-cooperationline'](rng('coop'))
+            coop = next(p.text for p in page.doc.paragraphs if p.text.startswith('Prepared in cooperation'))
+            self.assertFalse([a for a in rec['authors'] if a in coop], 'the partner office is no author')

@@ -5,7 +5,7 @@ import unicodedata
 
 from docxkit import Page
 from genbase import MONTHS, en_person, record, set_meta
-from gen_zh_twentyfifth import sized_table
+from zhkit import sized_table
 
 # titles carry no hyphens: a word broken at its hyphen at the end of a line loses it in the text layer
 TM_SUBJECTS = ['Rotorcraft Noise Footprints', 'Tailings Dam Seepage', 'Mangrove Carbon Flux',

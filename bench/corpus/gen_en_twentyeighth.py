@@ -3,7 +3,7 @@ series in a shaded side column, and an engineering final-year project report cov
 supervisor and the second marker, in subjects of their own."""
 from docxkit import Page
 from genbase import MONTHS, en_person, record, set_meta
-from gen_zh_twentyfifth import sized_table
+from zhkit import sized_table
 import vocab
 
 # titles carry no hyphens: a word broken at its hyphen at the end of a line loses it in the text layer

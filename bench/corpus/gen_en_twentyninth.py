@@ -4,7 +4,7 @@ transport institute's research report naming who prepared and who approved it, i
 their own."""
 from docxkit import Page
 from genbase import MONTHS, en_person, record, set_meta
-from gen_zh_twentyfifth import sized_table
+from zhkit import sized_table
 import vocab
 
 # titles carry no hyphens: a word broken at its hyphen at the end of a line loses it in the text layer

@@ -2,9 +2,7 @@
 aquaculture, deep mining safety, clinical medicine and sensing and computing, in layouts and schools
 of their own."""
 from docx.shared import RGBColor
-from genbase import title_keywords
-from gen_zh_twentyfifth import sized_table
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, sized_table, zh_topic
 
 SCHOOLS = [('北部湾大学', 'Beibu Gulf University', '钦州', '535011', '广西'),
            ('湖南科技大学', 'Hunan University of Science and Technology', '湘潭', '411201', '湖南'),
@@ -37,15 +35,7 @@ BODY = '在现场与实验室取得数据，按规范处理后建立分析模型
 
 
 def _topic(rng, among=(0, 1, 2, 3), forms=None):
-    i = rng.choice(among)
-    d = DOMAINS[i]
-    s = rng.choice(sorted(d['subjects']))
-    a = rng.choice(d['subjects'][s])
-    title = rng.choice(forms or d['forms']).format(s=s, a=a, c=rng.choice(d['contexts']))
-    pool = [s] + d['subjects'][s] + d['contexts']
-    kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
-    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
-                major=rng.choice(d['majors']))
+    return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
 
 
 def _head(rng, journal, year):

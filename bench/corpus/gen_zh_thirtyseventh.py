@@ -2,8 +2,8 @@
 earlier sets lack, in the humanities, economics, law, education and arts of schools of their own."""
 from docx.shared import Cm
 
-from genbase import title_keywords, zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from genbase import zh_date
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('白城师范学院', 'Baicheng Normal University', '白城', '137000', '吉林'),
            ('贵州工程应用技术学院', 'Guizhou University of Engineering Science', '毕节', '551700', '贵州')]
@@ -23,15 +23,7 @@ BODY = '本文依据档案、口述与田野材料，梳理相关对象的形成
 
 
 def _topic(rng, forms=FORMS):
-    i = rng.randrange(len(DOMAINS))
-    d = DOMAINS[i]
-    s = rng.choice(sorted(d['subjects']))
-    a = rng.choice(d['subjects'][s])
-    title = rng.choice(forms).format(s=s, a=a, c=rng.choice(d['contexts']))
-    pool = [s] + d['subjects'][s] + d['contexts']
-    kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
-    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
-                major=rng.choice(d['majors']))
+    return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, None)
 
 
 def _fixed(table, widths_cm):

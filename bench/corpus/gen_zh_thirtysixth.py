@@ -1,10 +1,10 @@
 """A thirty-sixth set of Chinese first pages of papers, theses and reports, in house styles the
 earlier sets lack, in the natural sciences, engineering, medicine, farming, computing and the
 environment of schools of their own."""
-from docx.shared import Cm
 
-from genbase import title_keywords, zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from genbase import zh_date
+from zhkit import (HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people,
+                   sized_table as _grid, zh_topic)
 
 SCHOOLS = [('巢湖学院', 'Chaohu University', '巢湖', '238024', '安徽'),
            ('铜陵学院', 'Tongling University', '铜陵', '244061', '安徽'),
@@ -35,24 +35,7 @@ BODY = '本文依托野外采样与室内测试数据，分析了主要指标的
 
 
 def _topic(rng, forms=FORMS):
-    i = rng.randrange(len(DOMAINS))
-    d = DOMAINS[i]
-    s = rng.choice(sorted(d['subjects']))
-    a = rng.choice(d['subjects'][s])
-    title = rng.choice(forms).format(s=s, a=a, c=rng.choice(d['contexts']))
-    pool = [s] + d['subjects'][s] + d['contexts']
-    kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
-    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
-                major=rng.choice(d['majors']))
-
-
-def _grid(page, rows, widths, **kw):
-    """A table whose column widths the converter keeps: the grid's, not only the cells'."""
-    t = page.table(rows, widths_cm=widths, **kw)
-    t.autofit = False
-    for col, w in zip(t.columns, widths):
-        col.width = Cm(w)
-    return t
+    return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, None)
 
 
 def flushright_head(rng):

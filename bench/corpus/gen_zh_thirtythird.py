@@ -2,8 +2,8 @@
 earlier sets lack, in the humanities, law, economics, education and arts of schools of their own."""
 from docx.shared import Cm
 
-from genbase import title_keywords, zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from genbase import zh_date
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('黔南民族师范学院', 'Qiannan Normal University for Nationalities', '都匀', '558000', '贵州'),
            ('赤峰学院', 'Chifeng University', '赤峰', '024000', '内蒙古'),
@@ -34,15 +34,7 @@ BODY = '本文依据田野访谈、地方档案与统计资料，梳理相关现
 
 
 def _topic(rng, forms=FORMS):
-    i = rng.randrange(len(DOMAINS))
-    d = DOMAINS[i]
-    s = rng.choice(sorted(d['subjects']))
-    a = rng.choice(d['subjects'][s])
-    title = rng.choice(forms).format(s=s, a=a, c=rng.choice(d['contexts']))
-    pool = [s] + d['subjects'][s] + d['contexts']
-    kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
-    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
-                major=rng.choice(d['majors']))
+    return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, None)
 
 
 def _widths(table, widths_cm):

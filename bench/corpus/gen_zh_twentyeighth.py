@@ -1,8 +1,7 @@
 """A twenty-eighth set of Chinese first pages of papers, theses and reports in geology and hazards,
 plateau farming, clinical medicine and groundwater, in layouts and schools of their own."""
-from genbase import title_keywords, zh_person
-from gen_zh_twentyfifth import sized_table
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from genbase import zh_person
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, sized_table, zh_topic
 
 SCHOOLS = [('西藏农牧学院', 'Tibet Agricultural and Animal Husbandry University', '林芝', '860000', '西藏'),
            ('成都理工大学', 'Chengdu University of Technology', '成都', '610059', '四川'),
@@ -34,15 +33,7 @@ BODY = '通过野外调查与室内试验获取数据，采用统计方法分析
 
 
 def _topic(rng, among=(0, 1, 2, 3), forms=None):
-    i = rng.choice(among)
-    d = DOMAINS[i]
-    s = rng.choice(sorted(d['subjects']))
-    a = rng.choice(d['subjects'][s])
-    title = rng.choice(forms or d['forms']).format(s=s, a=a, c=rng.choice(d['contexts']))
-    pool = [s] + d['subjects'][s] + d['contexts']
-    kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
-    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
-                major=rng.choice(d['majors']))
+    return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
 
 
 def _joined(rng, names):

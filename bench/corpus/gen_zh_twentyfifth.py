@@ -1,8 +1,6 @@
 """A twenty-fifth set of Chinese first pages of papers, theses and reports in medicine, mining and
 metallurgy, computing and farming, in layouts and schools of their own."""
-from docx.shared import Cm
-from genbase import title_keywords
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, sized_table, zh_topic
 
 SCHOOLS = [('宁夏医科大学', 'Ningxia Medical University', '银川', '750004', '宁夏'),
            ('江西理工大学', 'Jiangxi University of Science and Technology', '赣州', '341000', '江西'),
@@ -33,26 +31,8 @@ CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
 BODY = '研究采集样本并测定相关指标，建立模型后以实测数据检验，结果与预期一致，方法具有推广价值。'
 
 
-def sized_table(page, rows, widths_cm, **kw):
-    """A table whose columns keep the given widths (the converter otherwise shares the width out
-    equally)."""
-    t = page.table(rows, widths_cm=widths_cm, **kw)
-    t.autofit = False
-    for col, w in zip(t.columns, widths_cm):
-        col.width = Cm(w)
-    return t
-
-
 def _topic(rng, forms=None, among=(0, 1, 2, 3)):
-    i = rng.choice(among)
-    d = DOMAINS[i]
-    s = rng.choice(sorted(d['subjects']))
-    a = rng.choice(d['subjects'][s])
-    title = rng.choice(forms or d['forms']).format(s=s, a=a, c=rng.choice(d['contexts']))
-    pool = [s] + d['subjects'][s] + d['contexts']
-    kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
-    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
-                major=rng.choice(d['majors']))
+    return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
 
 
 def _joined(rng, names):

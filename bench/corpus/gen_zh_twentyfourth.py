@@ -1,7 +1,6 @@
 """A twenty-fourth set of Chinese first pages of papers, theses and reports in the sciences, engineering,
 medicine and farming, in layouts and schools of their own."""
-from genbase import title_keywords
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('安徽理工大学', 'Anhui University of Science and Technology', '淮南', '232001', '安徽'),
            ('遵义医科大学', 'Zunyi Medical University', '遵义', '563000', '贵州'),
@@ -33,15 +32,7 @@ BODY = '试验设置对照组与处理组，测定各项指标并用方差分析
 
 
 def _topic(rng, forms=FORMS, among=(0, 1, 2, 3)):
-    i = rng.choice(among)
-    d = DOMAINS[i]
-    s = rng.choice(sorted(d['subjects']))
-    a = rng.choice(d['subjects'][s])
-    title = rng.choice(forms).format(s=s, a=a, c=rng.choice(d['contexts']))
-    pool = [s] + d['subjects'][s] + d['contexts']
-    kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
-    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
-                major=rng.choice(d['majors']))
+    return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
 
 
 def _date(rng, year):

@@ -1,8 +1,6 @@
 """A twenty-ninth set of Chinese first pages of papers, theses and reports in tropical medicine,
 marine farming, railway engineering and pharmacy, in layouts and schools of their own."""
-from genbase import title_keywords
-from gen_zh_twentyfifth import sized_table
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, sized_table, zh_topic
 
 SCHOOLS = [('海南医学院', 'Hainan Medical University', '海口', '571199', '海南'),
            ('江苏海洋大学', 'Jiangsu Ocean University', '连云港', '222005', '江苏'),
@@ -34,15 +32,7 @@ BODY = '本文整理多年观测与试验资料，比较不同条件下的结果
 
 
 def _topic(rng, among=(0, 1, 2, 3), forms=None):
-    i = rng.choice(among)
-    d = DOMAINS[i]
-    s = rng.choice(sorted(d['subjects']))
-    a = rng.choice(d['subjects'][s])
-    title = rng.choice(forms or d['forms']).format(s=s, a=a, c=rng.choice(d['contexts']))
-    pool = [s] + d['subjects'][s] + d['contexts']
-    kws = title_keywords(rng, title, SUBJECTS + ANGLES + CONTEXTS, pool)
-    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=SCHOOLS[i], unit=rng.choice(d['units']),
-                major=rng.choice(d['majors']))
+    return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
 
 
 def _joined(rng, names):

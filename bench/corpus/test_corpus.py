@@ -1170,18 +1170,25 @@ class SeventhTemplatesTest(unittest.TestCase):
             self.assertEqual(rows[fam][0], 'heldout7', fam)
 
 
+def _modules_before(round_):
+    """The generator modules of the sets before the named one: every set from it on is left out
+    (a set's name may hold an earlier one's: "twentyeighth" holds "eighth")."""
+    import gen_pages
+    rounds = ('eighth', 'ninth', 'tenth', 'eleventh', 'twelfth', 'thirteenth', 'fourteenth') + _LaterTemplatesChecks.LATER
+    later = rounds[rounds.index(round_):]
+    return [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
+            and not any(w in n for w in later) and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+
+
 class EighthTemplatesTest(unittest.TestCase):
     """The eighth set (blind part heldout8): new schools and wording, labels printed, the mark of
     each layout, the whole set in its part."""
 
     def setUp(self):
         import gen_en_eighth
-        import gen_pages
         import gen_zh_eighth
         self.mod, self.en = gen_zh_eighth, gen_en_eighth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eighth' not in n
-                        and 'ninth' not in n and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n
-                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+        self.earlier = _modules_before('eighth')
 
     def samples(self, n=8):
         import random
@@ -1267,12 +1274,9 @@ class NinthTemplatesTest(unittest.TestCase):
 
     def setUp(self):
         import gen_en_ninth
-        import gen_pages
         import gen_zh_ninth
         self.mod, self.en = gen_zh_ninth, gen_en_ninth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'ninth' not in n
-                        and 'tenth' not in n and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n
-                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+        self.earlier = _modules_before('ninth')
 
     def samples(self, n=8):
         import random
@@ -1365,12 +1369,9 @@ class TenthTemplatesTest(unittest.TestCase):
 
     def setUp(self):
         import gen_en_tenth
-        import gen_pages
         import gen_zh_tenth
         self.mod, self.en = gen_zh_tenth, gen_en_tenth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'tenth' not in n
-                        and 'eleventh' not in n and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n
-                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+        self.earlier = _modules_before('tenth')
 
     def samples(self, n=8):
         import random
@@ -1486,11 +1487,9 @@ class EleventhTemplatesTest(unittest.TestCase):
 
     def setUp(self):
         import gen_en_eleventh
-        import gen_pages
         import gen_zh_eleventh
         self.mod, self.en = gen_zh_eleventh, gen_en_eleventh
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'eleventh' not in n
-                        and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+        self.earlier = _modules_before('eleventh')
 
     def samples(self, n=8):
         import random
@@ -1595,11 +1594,9 @@ class TwelfthTemplatesTest(unittest.TestCase):
 
     def setUp(self):
         import gen_en_twelfth
-        import gen_pages
         import gen_zh_twelfth
         self.mod, self.en = gen_zh_twelfth, gen_en_twelfth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_') and 'twelfth' not in n and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n
-                        and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+        self.earlier = _modules_before('twelfth')
 
     def samples(self, n=8):
         import random
@@ -1692,11 +1689,9 @@ class ThirteenthTemplatesTest(unittest.TestCase):
 
     def setUp(self):
         import gen_en_thirteenth
-        import gen_pages
         import gen_zh_thirteenth
         self.mod, self.en = gen_zh_thirteenth, gen_en_thirteenth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'thirteenth' not in n and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+        self.earlier = _modules_before('thirteenth')
 
     def samples(self, n=8):
         import random
@@ -1762,11 +1757,9 @@ class FourteenthTemplatesTest(unittest.TestCase):
 
     def setUp(self):
         import gen_en_fourteenth
-        import gen_pages
         import gen_zh_fourteenth
         self.mod, self.en = gen_zh_fourteenth, gen_en_fourteenth
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and 'fourteenth' not in n and 'fifteenth' not in n and 'sixteenth' not in n and 'seventeenth' not in n and 'eighteenth' not in n and 'nineteenth' not in n and 'twentieth' not in n and 'twentyfirst' not in n and 'twentysecond' not in n and 'twentythird' not in n and 'twentyfourth' not in n and 'twentyfifth' not in n and 'twentysixth' not in n and 'twentyseventh' not in n and 'twentyeighth' not in n and 'twentyninth' not in n and 'thirtieth' not in n and 'thirtyfirst' not in n and 'thirtysecond' not in n and 'thirtythird' not in n and 'thirtyfourth' not in n and 'thirtyfifth' not in n and 'thirtysixth' not in n and 'thirtyseventh' not in n and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+        self.earlier = _modules_before('fourteenth')
 
     def samples(self, n=8):
         import random
@@ -1839,12 +1832,9 @@ class _LaterTemplatesChecks:
 
     def setUp(self):
         import importlib
-        import gen_pages
         self.mod = importlib.import_module('gen_zh_' + self.ROUND)
         self.en = importlib.import_module('gen_en_' + self.ROUND)
-        later = self.LATER[self.LATER.index(self.ROUND):]
-        self.earlier = [getattr(gen_pages, n) for n in dir(gen_pages) if n.startswith('gen_')
-                        and not any(w in n for w in later) and hasattr(getattr(gen_pages, n), 'TEMPLATES')]
+        self.earlier = _modules_before(self.ROUND)
 
     def samples(self, n=8):
         import random

@@ -1,7 +1,9 @@
 """What the later sets of Chinese first pages share: their faces, a page in chosen fonts, a few
-people, and the page finished with its metadata and its truth record."""
+people, a topic drawn from a school's domain, tables that keep their widths, and the page finished
+with its metadata and its truth record."""
+from docx.shared import Cm
 from docxkit import Page
-from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, zh_person
+from genbase import LATIN_FONTS, ZH_FONTS, record, set_meta, title_keywords, zh_person
 
 KAI = ['AR PL KaitiM GB', 'AR PL UKai CN']
 HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
@@ -24,3 +26,28 @@ def zh_people(rng, n, avoid=()):
 def zh_finish(page, rng, title, authors, year, kws=(), **extra):
     meta = set_meta(page, rng, title, authors, kws)
     return page, record(title, authors, year, kws, 'zh', None, meta=meta, **extra)
+
+
+def sized_table(page, rows, widths_cm, **kw):
+    """A table whose columns keep the given widths (the converter otherwise shares the width out
+    equally)."""
+    t = page.table(rows, widths_cm=widths_cm, **kw)
+    t.autofit = False
+    for col, w in zip(t.columns, widths_cm):
+        col.width = Cm(w)
+    return t
+
+
+def zh_topic(rng, domains, schools, terms, forms=None, among=None):
+    """A topic of one school's domain: a subject and an angle, a title of one of the forms (the
+    domain's own when none are given), keywords from the title and the domain's words (terms: every
+    word of the set), the school, a unit and a major. among: the schools to draw from, all when None."""
+    i = rng.randrange(len(domains)) if among is None else rng.choice(among)
+    d = domains[i]
+    s = rng.choice(sorted(d['subjects']))
+    a = rng.choice(d['subjects'][s])
+    title = rng.choice(forms or d['forms']).format(s=s, a=a, c=rng.choice(d['contexts']))
+    pool = [s] + d['subjects'][s] + d['contexts']
+    kws = title_keywords(rng, title, terms, pool)
+    return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=schools[i], unit=rng.choice(d['units']),
+                major=rng.choice(d['majors']))

@@ -188,11 +188,24 @@ void readBlocksInTurn(QList<Line>& lines) {
 // stacked tight, one under the other, are left out; the letters of labels spaced out letter by
 // letter ("学　号" over "密　级") have another beside them and stay.
 static QList<Word> withoutVerticalText(const QList<Word>& words) {
-    auto single = [](const Word& w) { return w.text.size() == 1 && isCjk(w.text.front()); };
-    QList<int> candidates;
-    for (int i = 0; i < int(words.size()); ++i) {
+    QList<int> singles;
+    for (int i = 0; i < int(words.size()); ++i)
+        if (words[i].text.size() == 1 && isCjk(words[i].text.front())) singles << i;
+    if (singles.size() < 4) return words;
+    // only a letter with another right over or under it can be in a band: the rest are not
+    // looked at further (a page of text may hold many single letters)
+    auto stacked = [&](int i) {
         const Word& w = words[i];
-        if (!single(w)) continue;
+        return std::any_of(singles.begin(), singles.end(), [&](int j) {
+            const Word& o = words[j];
+            const double size = std::max({w.size, o.size, 1.0});
+            return j != i && std::abs(o.x0 - w.x0) < 0.1 * size && std::max(o.y0 - w.y1, w.y0 - o.y1) < 0.6 * size;
+        });
+    };
+    QList<int> candidates;
+    for (int i : singles) {
+        if (!stacked(i)) continue;
+        const Word& w = words[i];
         const double size = std::max(w.size, 1.0);
         const bool labelLetter = std::any_of(words.begin(), words.end(), [&](const Word& o) {
             const bool right = o.x0 >= w.x1 && o.x0 - w.x1 < 4 * size;

@@ -205,13 +205,19 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             // a Chinese title broken mid-word goes on in its size, even in another face
             const bool sameSize = std::abs(l.size - size) < 0.1 * size;
             const bool broken = brokenCjk(i, l.y0 - bottom) || (title(i) >= 0.8 && hasCjk(l.text) && hasCjk(lines[seed].text));
-            if ((title(i) >= 0.3 || bridges(i) || tail(i) || broken) && eligible(i) && l.y0 - bottom < 1.6 * size && !carried &&
-                (sameType(l) || (broken && sameSize))) {
+            // a title line cannot end on "since", "of" or "and": what follows in its type is the title's
+            // too, a year alone as well ("… Pottery since" / "1949")
+            static const RE dangling(QStringLiteral("\\b(?:since|of|and|the|in|to|from|for|on|with|after|before|until|between)$"),
+                                     RE::CaseInsensitiveOption);
+            const bool carriedOver = i == parts.last() + 1 && dangling.match(lines[parts.last()].text.trimmed()).hasMatch() &&
+                                     sameType(l) && l.y0 - bottom < 1.0 * size && labelOf(l.text) == LineLabel::None;
+            if (carriedOver || ((title(i) >= 0.3 || bridges(i) || tail(i) || broken) && eligible(i) && l.y0 - bottom < 1.6 * size &&
+                                !carried && (sameType(l) || (broken && sameSize)))) {
                 parts << i;
                 bottom = std::max(bottom, l.y1);
             } else if (i == parts.last() + 1 && dashSubtitle(l.text) && eligible(i) && !carried && l.y0 - bottom < 1.6 * size &&
                        labelOf(QString(l.text).remove(leadingDashes)) != LineLabel::DocumentType &&
-                       l.size >= 0.6 * size && l.size < 1.1 * size) {
+                       l.size >= 0.5 * size && l.size < 1.1 * size) {
                 // in another weight or a smaller size than the title, as such a subtitle often is
                 parts << i;
                 bottom = std::max(bottom, l.y1);
@@ -283,9 +289,13 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     if (labelled.isEmpty()) labelled = coverTitle(lines, h);
     if (labelled.isEmpty()) labelled = introducedTitle(lines);
     if (!labelled.isEmpty()) r.title = labelled;
-    // a form cites the paper it is about in title marks: "《…》"
-    static const RE cited(QStringLiteral("^《([^《》]+)》$"));
-    if (const auto m = cited.match(r.title); m.hasMatch()) r.title = m.captured(1).trimmed();
+    // a form cites the paper it is about in title marks, "《…》", and a cover may set its title
+    // between lenticular brackets, "【…】": the marks are not the title's
+    static const RE cited(QStringLiteral("^(?:《([^《》]+)》|【([^【】]+)】|〖([^〖〗]+)〗)$"));
+    if (const auto m = cited.match(r.title); m.hasMatch()) {
+        const int got = m.lastCapturedIndex();
+        r.title = m.captured(got).trimmed();
+    }
     // A certificate names the work it is given for: "论文《商洛核桃嫁接育苗问题研究》".
     // (also run into the sentence of the award, over more than one line, under a head "荣誉证书")
     if (labelled.isEmpty()) {

@@ -210,7 +210,10 @@ static QList<Word> withoutVerticalText(const QList<Word>& words) {
         const bool labelLetter = std::any_of(words.begin(), words.end(), [&](const Word& o) {
             const bool right = o.x0 >= w.x1 && o.x0 - w.x1 < 4 * size;
             const bool left = o.x1 <= w.x0 && w.x0 - o.x1 < 4 * size;
-            return &o != &w && std::abs(o.y0 - w.y0) < 0.3 * size && (right || left) && o.text.size() <= 3;
+            // (or the rest of a label spaced out across its cell: "审" … "定：朱蕾桂")
+            const bool labelRest = right && o.text.size() >= 2 && isCjk(o.text.front()) &&
+                                   (o.text.at(1) == QChar(0xFF1A) || o.text.at(1) == QLatin1Char(':'));
+            return &o != &w && std::abs(o.y0 - w.y0) < 0.3 * size && (right || left) && (o.text.size() <= 3 || labelRest);
         });
         if (!labelLetter) candidates << i;
     }

@@ -832,3 +832,39 @@ TEST(FieldAssembly, ALabelSpacedAcrossItsCellIsReadWholeWhateverTheOrder) {
     EXPECT_EQ(lines.first().text, QStringLiteral("题 目：浅析龙泉青瓷烧制的窑口谱系"));
     EXPECT_EQ(read(lines).title, QStringLiteral("浅析龙泉青瓷烧制的窑口谱系"));
 }
+
+TEST(FieldAssembly, TitlesInBracketsSmallDashSubtitlesAndTitlesBrokenAfterSince) {
+    // a cover's title between lenticular brackets is read without them
+    EXPECT_EQ(read(page({{word("【凤丹牡丹籽油脂肪酸组成研究】", 100, 200, 22)}})).title, QStringLiteral("凤丹牡丹籽油脂肪酸组成研究"));
+
+    // a dash subtitle set much smaller than the title is the title's still
+    const auto journal = page({
+        {word("洮南市镇赉渔猎习俗冬捕仪式纠纷的解决", 80, 120, 22)},
+        {word("——以洮南市为例", 200, 142, 12)},
+        {word("撰文 黎志新 袁磊建", 160, 170, 11)},
+    });
+    EXPECT_EQ(read(journal).title, QStringLiteral("洮南市镇赉渔猎习俗冬捕仪式纠纷的解决——以洮南市为例"));
+
+    // a title line does not end on "since": the year on the next line is the title's
+    const auto thesis = page({
+        {row({"Performing", "the", "Past:", "Pottery", "since"}, 100, 150, 20)},
+        {word("1949", 250, 174, 20)},
+        {word("by", 270, 210, 12)},
+    });
+    EXPECT_EQ(read(thesis).title, QStringLiteral("Performing the Past: Pottery since 1949"));
+}
+
+TEST(FieldAssembly, AnApprovalChainOfSpacedLabelsIsNoBandOfLetters) {
+    // "批　准：…" down to "编　写：…", each label spaced across its cell, stacked on the left
+    QList<pdf::Word> words{word("矿区边坡雷达监测科研报告", 120, 150, 20)};
+    const QStringList labels{"批准", "审定", "审核", "校核", "编写"};
+    for (int k = 0; k < labels.size(); ++k)
+        words << word(labels[k].left(1), 150, 300 + 20 * k, 14)
+              << word(labels[k].mid(1) + QStringLiteral("：") + (k < 4 ? QStringLiteral("某甲") : QStringLiteral("上官雨然、韦睿子")),
+                      180, 300 + 20 * k, 14);
+    const auto lines = pdf::groupLines(words);
+    QStringList texts;
+    for (const auto& l : lines) texts << l.text;
+    EXPECT_TRUE(texts.contains(QStringLiteral("编 写：上官雨然、韦睿子"))) << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(read(lines).authors, (QStringList{"上官雨然", "韦睿子"}));
+}

@@ -2490,3 +2490,16 @@ class ThirtyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertIn('(%d). %s.' % (rec['year'], rec['title']), cite)
             posts = [p.text.split(', ')[0] for p in page.doc.paragraphs if p.text.split(', ')[0] in rec['authors']]
             self.assertEqual(posts, rec['authors'], 'one line an author, with the post after a comma')
+
+    def test_unit_marks_point_at_printed_units(self):
+        import re
+        for i in range(8):
+            page, rec = self.page(self.mod, 'gen-zh-mgmtxuebao-darktitleband-circledunits-twocolbody', 'marks', i)
+            paras = [p.text for p in page.doc.paragraphs]
+            k = next(j for j, p in enumerate(paras) if rec['authors'][0] in p)
+            used, units = set(re.findall('[①②]', paras[k])), paras[k + 1]
+            self.assertTrue(units.startswith('（') and units.endswith('）'), 'the units in brackets under the byline')
+            self.assertEqual(used, set(re.findall('[①②]', units)), 'every mark a unit, every unit marked')
+            page, rec = self.page(self.mod, 'gen-zh-tourismmgmtconf-headinframedcell-abstractoutside', 'marks', i)
+            cell = page.doc.tables[0].rows[0].cells[0].text.split('\n')
+            self.assertEqual(set(re.findall(r'\d', cell[1])), set(re.findall(r'(\d)\. ', cell[2])))

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyninth')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2410,3 +2410,96 @@ class ThirtysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             page, rec = self.en.TEMPLATES['gen-en-hydrosurvey-openfilereport-darkseriesband-cooperationline'](rng('coop'))
             coop = next(p.text for p in page.doc.paragraphs if p.text.startswith('Prepared in cooperation'))
             self.assertFalse([a for a in rec['authors'] if a in coop], 'the partner office is no author')
+
+
+class ThirtyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-ninth set (blind part heldout39): new schools and wording, labels printed, the
+    指导教师 or supervisor kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtyninth', 'heldout39', 74
+    MARKS = {'gen-zh-mgmtxuebao-darktitleband-circledunits-twocolbody': '学报（社会科学版）',
+             'gen-zh-mpamaster-titlefirst-schoolatfoot': '专业学位类别',
+             'gen-zh-sociologyworkingpaper-wpnumbercell-authortablebelowabstract': '作者信息',
+             'gen-zh-designbachelor-landscapecover-titleleftfieldsright': '完成日期',
+             'gen-zh-artsjournal-flushlefthead-contributionstatementfoot': '作者贡献声明',
+             'gen-zh-tourismmgmtconf-headinframedcell-abstractoutside': '通讯作者',
+             'gen-en-educationpolicy-researchreport-suggestedcitationbox-authorpostlines': 'Suggested citation',
+             'gen-en-businessadmin-thesistitlepage-submittedsupervisedcolumns': 'Supervised by'}
+    WITH_SUP = ('gen-zh-mpamaster-titlefirst-schoolatfoot', 'gen-zh-designbachelor-landscapecover-titleleftfieldsright',
+                'gen-en-businessadmin-thesistitlepage-submittedsupervisedcolumns')
+
+    def page(self, mod, fam, tag, i):
+        import random
+        return mod.TEMPLATES[fam](random.Random('thirtyninth/%s/%s/%d' % (fam, tag, i)))
+
+    def test_heads_stand_where_the_layout_puts_them(self):
+        import re
+        for i in range(6):
+            page, rec = self.page(self.mod, 'gen-zh-mgmtxuebao-darktitleband-circledunits-twocolbody', 'band', i)
+            self.assertEqual(page.doc.tables[0].rows[0].cells[0].text, rec['title'], 'the title on the dark band')
+            byline = next(p.text for p in page.doc.paragraphs if rec['authors'][0] in p.text)
+            self.assertEqual(re.split('[，\u3000]', re.sub('[①②]', '', byline)), rec['authors'])
+            self.assertEqual(len(page.doc.sections), 2, 'the text in a section of its own, in two columns')
+            page, rec = self.page(self.mod, 'gen-zh-mpamaster-titlefirst-schoolatfoot', 'first', i)
+            paras = [p.text for p in page.doc.paragraphs if p.text]
+            k = next(j for j, p in enumerate(paras) if p == rec['title'])
+            self.assertLessEqual(k, 1, 'the title stands first, under the code line at most')
+            school = next(j for j, p in enumerate(paras) if p.endswith('学院'))
+            fields = {p.split('：')[0]: p.split('：')[1] for p in paras if '：' in p and '学号' not in p}
+            self.assertGreater(school, k + len(fields), 'the school at the foot, under the fields')
+            self.assertEqual(fields['申\u2002请\u2002人'], rec['authors'][0])
+            self.assertTrue(fields['指导教师'].startswith(rec['supervisor']))
+            self.assertFalse('校外导师' in fields and rec['supervisor'] in fields['校外导师'])
+            page, rec = self.page(self.mod, 'gen-zh-designbachelor-landscapecover-titleleftfieldsright', 'wide', i)
+            sec = page.doc.sections[0]
+            self.assertGreater(sec.page_width, sec.page_height, 'a landscape page')
+            left, right = page.doc.tables[0].rows[0].cells
+            self.assertEqual(left.text.split('\n')[-1], rec['title'])
+            lines = dict(l.split('：', 1) for l in right.text.split('\n'))
+            self.assertEqual(lines['学生姓名'], rec['authors'][0])
+            self.assertEqual(lines['指导教师'].split('（')[0], rec['supervisor'])
+            page, rec = self.page(self.en, 'gen-en-businessadmin-thesistitlepage-submittedsupervisedcolumns', 'cols', i)
+            left, right = page.doc.tables[0].rows[0].cells
+            self.assertEqual(left.text.split('\n')[:2], ['Submitted by', rec['authors'][0]])
+            self.assertTrue(right.text.split('\n')[1].endswith(rec['supervisor']))
+            self.assertEqual(right.text.split('\n')[2], '(Principal Supervisor)', 'a co-supervisor comes after')
+
+    def test_authors_read_back_in_order_from_tables_notes_and_citations(self):
+        import re
+        for i in range(6):
+            page, rec = self.page(self.mod, 'gen-zh-sociologyworkingpaper-wpnumbercell-authortablebelowabstract', 'wp', i)
+            self.assertEqual([r.cells[0].text for r in page.doc.tables[1].rows], rec['authors'], 'no header row')
+            paras = [p.text for p in page.doc.paragraphs]
+            self.assertTrue(paras.index('作者信息') > next(j for j, p in enumerate(paras) if p.startswith('摘要')))
+            page, rec = self.page(self.mod, 'gen-zh-artsjournal-flushlefthead-contributionstatementfoot', 'credit', i)
+            note = next(p.text for p in page.doc.paragraphs if p.text.startswith('作者贡献声明'))
+            self.assertEqual(re.findall(r'[：；](\S+?)负责', note), rec['authors'], 'one duty an author, in order')
+            self.assertEqual({p.alignment for p in page.doc.paragraphs if p.text == rec['title']}, {0})
+            page, rec = self.page(self.mod, 'gen-zh-tourismmgmtconf-headinframedcell-abstractoutside', 'frame', i)
+            cell = page.doc.tables[0].rows[0].cells[0].text.split('\n')
+            self.assertEqual(cell[0], rec['title'], 'the head in the frame')
+            self.assertEqual(re.sub(r'\d', '', cell[1]).split('，'), rec['authors'])
+            self.assertIn(cell[-1][5:cell[-1].index('，')], rec['authors'], 'the corresponding author is an author')
+            self.assertFalse([p.text for p in page.doc.paragraphs if p.text.startswith(rec['title'])], 'nothing outside')
+            page, rec = self.page(self.en, 'gen-en-educationpolicy-researchreport-suggestedcitationbox-authorpostlines',
+                                  'cite', i)
+            cite = page.doc.tables[1].rows[0].cells[0].text
+            self.assertTrue(cite.startswith('Suggested citation: '))
+            named = cite[20:cite.index(' (%d)' % rec['year'])]
+            self.assertEqual(re.findall(r"(\w[\w']*), (?:\w\. ?)+", named),
+                             [a.split()[-1] for a in rec['authors']], 'surnames first, in order')
+            self.assertIn('(%d). %s.' % (rec['year'], rec['title']), cite)
+            posts = [p.text.split(', ')[0] for p in page.doc.paragraphs if p.text.split(', ')[0] in rec['authors']]
+            self.assertEqual(posts, rec['authors'], 'one line an author, with the post after a comma')
+
+    def test_unit_marks_point_at_printed_units(self):
+        import re
+        for i in range(8):
+            page, rec = self.page(self.mod, 'gen-zh-mgmtxuebao-darktitleband-circledunits-twocolbody', 'marks', i)
+            paras = [p.text for p in page.doc.paragraphs]
+            k = next(j for j, p in enumerate(paras) if rec['authors'][0] in p)
+            used, units = set(re.findall('[①②]', paras[k])), paras[k + 1]
+            self.assertTrue(units.startswith('（') and units.endswith('）'), 'the units in brackets under the byline')
+            self.assertEqual(used, set(re.findall('[①②]', units)), 'every mark a unit, every unit marked')
+            page, rec = self.page(self.mod, 'gen-zh-tourismmgmtconf-headinframedcell-abstractoutside', 'marks', i)
+            cell = page.doc.tables[0].rows[0].cells[0].text.split('\n')
+            self.assertEqual(set(re.findall(r'\d', cell[1])), set(re.findall(r'(\d)\. ', cell[2])))

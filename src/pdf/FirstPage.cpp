@@ -343,6 +343,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         // a sentence of the text that starts "by …" names no author
         if (names.isEmpty() && (hasCjk(value) || value.count(QLatin1Char(' ')) < 6)) names = looseNames(value);
         if (names.isEmpty() && (head || withoutLabel(lines[i].text).isEmpty())) names = namesUnderHeader(lines, i);
+        // a heading over a column of names, each over its unit: the first name is the heading's value,
+        // the others follow it
+        else if (names.size() == 1 && at > i && withoutLabel(lines[i].text).isEmpty() && !onSameRow(lines[at], lines[i]))
+            if (const QStringList under = namesUnderHeader(lines, i, true); under.size() > 1 && under.first() == names.first())
+                names = under;
         if (names.isEmpty()) continue;
         // a label of several beside a column of names, one a row
         // ("Co-Principal Investigators | Susan U. Robinson" / "Ayşe Miller" / "Jessica Mensah")

@@ -165,6 +165,7 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented) {
     static const RE cells(QStringLiteral("\\s{2,}"));
     QStringList names;
     double bottom = head.y1;
+    bool unitUnder = false;
     for (int j = i + 1; j < int(lines.size()) && names.size() < 30; ++j) {
         const Line& row = lines[j];
         if ((row.y0 + row.y1) / 2 <= bottom) continue;  // another cell of the row above (rows may be set tight)
@@ -172,6 +173,12 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented) {
         // another column (a list of members may stand indented under its label)
         if (indented ? row.x0 < head.x0 - 2 * size : std::abs(row.x0 - head.x0) > 2 * size) continue;
         const QString cell = row.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();
+        // each name over its unit: "甲" / "某学院" / "乙" / "某学院"
+        if (unitUnder && isAffiliation(cell) && labelOf(cell) == LineLabel::None) {
+            unitUnder = false;
+            bottom = row.y1;
+            continue;
+        }
         if (labelOf(cell) != LineLabel::None || isAffiliation(cell) || startsSection(cell)) break;
         // the supervisor's row at the foot of the table ("指导教师 | 乙 | …")
         const bool supervisorRow = std::any_of(lines.begin(), lines.end(), [&](const Line& o) {
@@ -184,6 +191,7 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented) {
         if (found.size() != 1) break;
         names << found.first();
         bottom = row.y1;
+        unitUnder = true;
     }
     return names;
 }
@@ -319,10 +327,16 @@ QString coverTitle(const QList<Line>& lines, double pageHeight) {
     if (type < 0) return {};
     const bool chinese = hasCjk(lines[type].text);
     static const RE school(QStringLiteral("^[\\x{4E00}-\\x{9FFF}\\s]{2,14}(大学|学院)$"));
+    // a landscape cover may set its fields in a column of their own beside the type and the title:
+    // that column's lines are passed over
+    const Line& head = lines[type];
+    const double gap = std::max(head.size, 1.0);
+    auto aside = [&](const Line& l) { return l.x0 >= head.x1 + gap || l.x1 <= head.x0 - gap; };
     int best = -1;
     int end = int(lines.size());
     for (int i = type + 1; i < end; ++i) {
         const QString& t = lines[i].text;
+        if (aside(lines[i])) continue;
         if (labelOf(t) != LineLabel::None) {
             end = i;  // the labelled fields begin
             break;
@@ -332,9 +346,12 @@ QString coverTitle(const QList<Line>& lines, double pageHeight) {
     }
     if (best < 0) return {};
     QStringList parts{lines[best].text};
+    int last = best;
     for (int i = best + 1; i < end; ++i) {
         const Line& l = lines[i];
-        const Line& prev = lines[i - 1];
+        if (aside(l)) continue;
+        const Line& prev = lines[last];
+        last = i;
         // (nor a line that repeats the title's words: a spine's, a short title's)
         if (std::abs(l.size - lines[best].size) > 0.05 * lines[best].size || hasCjk(l.text) != chinese ||
             l.y0 - prev.y1 > 1.5 * std::max(l.size, 1.0) || lines[best].text.contains(l.text.trimmed()))

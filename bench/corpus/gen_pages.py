@@ -84,6 +84,8 @@ import gen_zh_thirtysixth
 import gen_en_thirtysixth
 import gen_zh_thirtyseventh
 import gen_en_thirtyseventh
+import gen_zh_thirtyeighth
+import gen_en_thirtyeighth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -160,6 +162,8 @@ TEMPLATES.update(gen_zh_thirtysixth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtysixth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyseventh.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtyeighth.TEMPLATES)
+TEMPLATES.update(gen_en_thirtyeighth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -194,7 +198,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirtyfourth.TEMPLATES) | set(gen_en_thirtyfourth.TEMPLATES) \
     | set(gen_zh_thirtyfifth.TEMPLATES) | set(gen_en_thirtyfifth.TEMPLATES) \
     | set(gen_zh_thirtysixth.TEMPLATES) | set(gen_en_thirtysixth.TEMPLATES) \
-    | set(gen_zh_thirtyseventh.TEMPLATES) | set(gen_en_thirtyseventh.TEMPLATES)
+    | set(gen_zh_thirtyseventh.TEMPLATES) | set(gen_en_thirtyseventh.TEMPLATES) \
+    | set(gen_zh_thirtyeighth.TEMPLATES) | set(gen_en_thirtyeighth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

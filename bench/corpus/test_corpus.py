@@ -2486,3 +2486,29 @@ class ThirtyeighthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertIn('. %d ' % rec['year'], printed)
             byline = paras[paras.index(rec['title']) + 1]
             self.assertEqual(re.findall(r'(?:^|, )([^,]+?), (?:MD|PhD|MPH|MS|DrPH)', re.sub(r'\d', ' ', byline)), rec['authors'])
+
+    def test_heads_and_feet_say_what_their_layout_says(self):
+        from genbase import zh_date
+        for i in range(6):
+            page, rec = self.made('gen-zh-cropenvjournal-unitlinenamesauthors-postcodefirst', i, 'head')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith('%d，' % rec['year']), 'year, volume (issue): pages')
+            for fam in ('gen-zh-hydrochemdoctor-titlefirst-cosupervisorline', 'gen-zh-portengmaster-titlepage-supervisionprose'):
+                page, rec = self.made(fam, i, 'foot')
+                paras = [p.text for p in page.doc.paragraphs if p.text]
+                self.assertIn(paras[-1], [zh_date(rec['year'], m) for m in (5, 6, 12)] +
+                              ['%d年%d月' % (rec['year'], m) for m in (5, 6, 12)], 'the date closes the page')
+                school = next(s[0] for s in self.mod.SCHOOLS if s[0] in paras[-2])
+                self.assertFalse([p for p in paras[:paras.index(rec['title'])] if school in p], 'no school over the title')
+            page, rec = self.made('gen-zh-coastalengreview-contentslist-afterkeywords', i, 'units')
+            paras = [p.text for p in page.doc.paragraphs]
+            marks = set(re.findall(r'\d', paras[paras.index(rec['title']) + 1]))
+            self.assertEqual(marks, set(re.findall(r'(\d)\. ', paras[paras.index(rec['title']) + 2])), 'a unit for every mark')
+            page, rec = self.made('gen-en-atmoswaterlab-releasecoversheet-intendedforgrid', i, 'number')
+            paras = [p.text for p in page.doc.paragraphs if p.text]
+            self.assertRegex(paras[0], r'^[A-Z]+-UR-%02d-\d{5}$' % (rec['year'] % 100))
+            self.assertFalse([a for a in rec['authors'] if a in paras[-1]], 'the fine print names no author')
+            page, rec = self.made('gen-en-iotengproject-btechcover-guidecolumn-rollnumbers', i, 'foot')
+            paras = [p.text for p in page.doc.paragraphs if p.text]
+            self.assertTrue(paras[-1].endswith(str(rec['year'])), 'the month or the academic year ends in the year')
+            branch = paras[paras.index('in') + 1]
+            self.assertIn('DEPARTMENT OF ' + branch, paras)

@@ -84,6 +84,8 @@ import gen_zh_thirtysixth
 import gen_en_thirtysixth
 import gen_zh_thirtyseventh
 import gen_en_thirtyseventh
+import gen_zh_thirtyeighth
+import gen_en_thirtyeighth
 import gen_zh_thirtyninth
 import gen_en_thirtyninth
 import gen_zh_more
@@ -162,6 +164,8 @@ TEMPLATES.update(gen_zh_thirtysixth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtysixth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyseventh.TEMPLATES)
+TEMPLATES.update(gen_zh_thirtyeighth.TEMPLATES)
+TEMPLATES.update(gen_en_thirtyeighth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyninth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyninth.TEMPLATES)
 SEED = 20260
@@ -199,6 +203,7 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirtyfifth.TEMPLATES) | set(gen_en_thirtyfifth.TEMPLATES) \
     | set(gen_zh_thirtysixth.TEMPLATES) | set(gen_en_thirtysixth.TEMPLATES) \
     | set(gen_zh_thirtyseventh.TEMPLATES) | set(gen_en_thirtyseventh.TEMPLATES) \
+    | set(gen_zh_thirtyeighth.TEMPLATES) | set(gen_en_thirtyeighth.TEMPLATES) \
     | set(gen_zh_thirtyninth.TEMPLATES) | set(gen_en_thirtyninth.TEMPLATES)
 
 

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyninth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2412,10 +2412,110 @@ class ThirtysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertFalse([a for a in rec['authors'] if a in coop], 'the partner office is no author')
 
 
+class ThirtyeighthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The thirty-eighth set (blind part heldout38): new schools and wording, labels printed, the
+    指导教师 or guide kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'thirtyeighth', 'heldout38', 74
+    MARKS = {'gen-zh-cropenvjournal-unitlinenamesauthors-postcodefirst': '作者单位：',
+             'gen-zh-hydrochemdoctor-titlefirst-cosupervisorline': '副指导教师',
+             'gen-zh-geriatricmedreview-expertcomment-photobiobox': '述评',
+             'gen-zh-portengmaster-titlepage-supervisionprose': '硕士学位',
+             'gen-zh-coastalengreview-contentslist-afterkeywords': '目\u3000次',
+             'gen-en-atmoswaterlab-releasecoversheet-intendedforgrid': 'Intended for:',
+             'gen-en-iotengproject-btechcover-guidecolumn-rollnumbers': 'Under the guidance of',
+             'gen-en-envhealth-authormanuscript-publicaccesshead': 'Published in final edited form as:'}
+    WITH_SUP = ('gen-zh-hydrochemdoctor-titlefirst-cosupervisorline', 'gen-zh-portengmaster-titlepage-supervisionprose',
+                'gen-en-iotengproject-btechcover-guidecolumn-rollnumbers')
+
+    def made(self, fam, i, what):
+        import random
+        mod = self.mod if fam.startswith('gen-zh') else self.en
+        return mod.TEMPLATES[fam](random.Random('thirtyeighth/%s/%s/%d' % (fam, what, i)))
+
+    def test_chinese_people_read_back_where_the_layout_puts_them(self):
+        for i in range(6):
+            page, rec = self.made('gen-zh-cropenvjournal-unitlinenamesauthors-postcodefirst', i, 'units')
+            paras = [p.text for p in page.doc.paragraphs]
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split('[\u3000，\u2002]', paras[k + 1]), rec['authors'], 'the byline holds the names alone')
+            groups = paras[k + 2][len('作者单位：'):].split('；')
+            named = [n for g in groups for n in re.split('[、\u2002]', g.split('（')[-1].rstrip('）') if '（' in g
+                                                        else g.split('\u2002', 1)[1])]
+            self.assertEqual(sorted(named), sorted(rec['authors']), 'each author named once, under his unit')
+            self.assertIn(rec['authors'][0], re.split('[、\u2002（）]', groups[0]), 'the first unit is the first author\'s')
+            page, rec = self.made('gen-zh-hydrochemdoctor-titlefirst-cosupervisorline', i, 'co')
+            self.assertEqual(next(p.text for p in page.doc.paragraphs if p.text), rec['title'], 'the title comes first')
+            rows = {r.cells[0].text.rstrip('：'): r.cells[1].text for r in page.doc.tables[0].rows}
+            self.assertEqual(rows['博士研究生'], rec['authors'][0])
+            self.assertTrue(rows['指导教师'].startswith(rec['supervisor']))
+            self.assertFalse(rows['副指导教师'].startswith(rec['supervisor']), 'the co-supervisor is not the supervisor')
+            page, rec = self.made('gen-zh-geriatricmedreview-expertcomment-photobiobox', i, 'bio')
+            photo, bio = page.doc.tables[0].rows[0].cells
+            self.assertEqual(photo.text.strip(), '', 'the photograph\'s frame is empty')
+            self.assertTrue(re.sub('^(作者简介：|【作者简介】)', '', bio.text).startswith(rec['authors'][0] + '，'))
+            page, rec = self.made('gen-zh-portengmaster-titlepage-supervisionprose', i, 'prose')
+            prose = page.doc.tables[0].rows[0].cells[1].text
+            self.assertLess(prose.index(rec['authors'][0]), prose.index(rec['supervisor']), 'the writer, then his guide')
+            self.assertTrue(prose.endswith('硕士学位。') or prose.endswith('学位论文。'))
+            page, rec = self.made('gen-zh-coastalengreview-contentslist-afterkeywords', i, 'toc')
+            paras = [p.text for p in page.doc.paragraphs]
+            self.assertEqual(re.sub(r'\d', '', paras[paras.index(rec['title']) + 1]).split('，'), rec['authors'])
+            toc = [c.text for r in page.doc.tables[0].rows for c in r.cells if c.text]
+            self.assertEqual([c.split('\u2002')[0] for c in toc], [str(n + 1) for n in range(len(toc))], 'the parts in order')
+            self.assertLess(paras.index('目\u3000次'), paras.index('1\u2002引言'))
+
+    def test_english_people_and_dates_read_back(self):
+        for i in range(6):
+            page, rec = self.made('gen-en-atmoswaterlab-releasecoversheet-intendedforgrid', i, 'lab')
+            rows = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[0].rows}
+            self.assertEqual(rows['Title:'], rec['title'])
+            self.assertEqual(rows['Author(s):'].split('\n'), rec['authors'], 'one author a line, in order')
+            self.assertFalse([a for a in rec['authors'] if a in rows['Intended for:']], 'the venue is no author')
+            page, rec = self.made('gen-en-iotengproject-btechcover-guidecolumn-rollnumbers', i, 'btech')
+            left, right = [c.text.split('\n') for c in page.doc.tables[0].rows[0].cells]
+            self.assertEqual(left[0], 'Submitted by')
+            self.assertEqual([re.sub(r' \(\w+\)$', '', x) for x in left[1:] if x], rec['authors'])
+            self.assertEqual(right[0], 'Under the guidance of')
+            self.assertTrue(right[1].endswith(rec['supervisor']))
+            self.assertNotIn(rec['supervisor'], rec['authors'])
+            page, rec = self.made('gen-en-envhealth-authormanuscript-publicaccesshead', i, 'pmc')
+            paras = [p.text for p in page.doc.paragraphs]
+            free = next(p for p in paras if 'available in PMC' in p)
+            self.assertIn('available in PMC %d ' % (rec['year'] + 1), free, 'free a year after print')
+            printed = paras[paras.index('Published in final edited form as:') + 1]
+            self.assertIn('. %d ' % rec['year'], printed)
+            byline = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.findall(r'(?:^|, )([^,]+?), (?:MD|PhD|MPH|MS|DrPH)', re.sub(r'\d', ' ', byline)), rec['authors'])
+
+    def test_heads_and_feet_say_what_their_layout_says(self):
+        from genbase import zh_date
+        for i in range(6):
+            page, rec = self.made('gen-zh-cropenvjournal-unitlinenamesauthors-postcodefirst', i, 'head')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith('%d，' % rec['year']), 'year, volume (issue): pages')
+            for fam in ('gen-zh-hydrochemdoctor-titlefirst-cosupervisorline', 'gen-zh-portengmaster-titlepage-supervisionprose'):
+                page, rec = self.made(fam, i, 'foot')
+                paras = [p.text for p in page.doc.paragraphs if p.text]
+                self.assertIn(paras[-1], [zh_date(rec['year'], m) for m in (5, 6, 12)] +
+                              ['%d年%d月' % (rec['year'], m) for m in (5, 6, 12)], 'the date closes the page')
+                school = next(s[0] for s in self.mod.SCHOOLS if s[0] in paras[-2])
+                self.assertFalse([p for p in paras[:paras.index(rec['title'])] if school in p], 'no school over the title')
+            page, rec = self.made('gen-zh-coastalengreview-contentslist-afterkeywords', i, 'units')
+            paras = [p.text for p in page.doc.paragraphs]
+            marks = set(re.findall(r'\d', paras[paras.index(rec['title']) + 1]))
+            self.assertEqual(marks, set(re.findall(r'(\d)\. ', paras[paras.index(rec['title']) + 2])), 'a unit for every mark')
+            page, rec = self.made('gen-en-atmoswaterlab-releasecoversheet-intendedforgrid', i, 'number')
+            paras = [p.text for p in page.doc.paragraphs if p.text]
+            self.assertRegex(paras[0], r'^[A-Z]+-UR-%02d-\d{5}$' % (rec['year'] % 100))
+            self.assertFalse([a for a in rec['authors'] if a in paras[-1]], 'the fine print names no author')
+            page, rec = self.made('gen-en-iotengproject-btechcover-guidecolumn-rollnumbers', i, 'foot')
+            paras = [p.text for p in page.doc.paragraphs if p.text]
+            self.assertTrue(paras[-1].endswith(str(rec['year'])), 'the month or the academic year ends in the year')
+            branch = paras[paras.index('in') + 1]
+            self.assertIn('DEPARTMENT OF ' + branch, paras)
 class ThirtyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The thirty-ninth set (blind part heldout39): new schools and wording, labels printed, the
     指导教师 or supervisor kept apart from the author, the mark of each layout, the whole set in its part."""
-    ROUND, PART, EARLIER = 'thirtyninth', 'heldout39', 74
+    ROUND, PART, EARLIER = 'thirtyninth', 'heldout39', 76
     MARKS = {'gen-zh-mgmtxuebao-darktitleband-circledunits-twocolbody': '学报（社会科学版）',
              'gen-zh-mpamaster-titlefirst-schoolatfoot': '专业学位类别',
              'gen-zh-sociologyworkingpaper-wpnumbercell-authortablebelowabstract': '作者信息',

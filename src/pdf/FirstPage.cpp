@@ -75,6 +75,30 @@ double kindOf(const std::vector<float>& kinds, int line, LineKind kind) {
 
 }  // namespace
 
+// The lines of a paragraph that tells how the thesis came about ("本文是甲于…在…攻读硕士学位期间，
+// 在导师乙教授的指导下完成的学位论文。"): a sentence, set like the lines around it, never a title.
+static QSet<int> thesisSentence(const QList<Line>& lines) {
+    static const RE about(QStringLiteral("攻\\s*读|指\\s*导\\s*下\\s*完\\s*成|呈\\s*交|学\\s*位\\s*期\\s*间|申\\s*请[\\x{4E00}-\\x{9FFF}]{0,6}学\\s*位"));
+    QSet<int> out;
+    const int n = int(lines.size());
+    auto together = [&](int a, int b) {  // b set on the line under a, in a's type
+        const double size = std::max(lines[a].size, 1.0);
+        return std::abs(lines[a].size - lines[b].size) < 0.05 * size && lines[b].y0 - lines[a].y1 < 0.8 * size &&
+               lines[b].y0 >= lines[a].y1 - 0.2 * size && std::abs(lines[a].x0 - lines[b].x0) < 3 * size;
+    };
+    for (int i = 0; i < n; ++i) {
+        if (out.contains(i) || !about.match(lines[i].text).hasMatch()) continue;
+        int first = i, last = i;
+        while (first > 0 && together(first - 1, first)) --first;
+        while (last + 1 < n && together(last, last + 1)) ++last;
+        QString text;
+        for (int k = first; k <= last; ++k) text += lines[k].text;
+        if (last > first && (text.contains(QChar(0x3002)) || text.contains(QChar(0xFF0C))))
+            for (int k = first; k <= last; ++k) out.insert(k);
+    }
+    return out;
+}
+
 PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std::vector<float>& kinds) {
     PageReading r;
     if (lines.isEmpty()) return r;
@@ -92,8 +116,10 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                                              "requirements for the degree)\\b"),
                               RE::CaseInsensitiveOption);
     const int student = studentHeading(lines);
+    const QSet<int> aboutThesis = thesisSentence(lines);
     auto eligible = [&](int i) {
         if (student >= 0 && i >= student && i <= student + 3) return false;  // a student paper's heading
+        if (aboutThesis.contains(i)) return false;
         // and its running head, the student's last name and the page: "Silva 1"
         if (student >= 0 && i < student &&
             lines[i].text.section(QLatin1Char(' '), 0, 0) == lines[student].text.trimmed().section(QLatin1Char(' '), -1))
@@ -345,7 +371,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (names.isEmpty() && (head || withoutLabel(lines[i].text).isEmpty())) names = namesUnderHeader(lines, i);
         // a heading over a column of names, each over its unit: the first name is the heading's value,
         // the others follow it
-        else if (names.size() == 1 && at > i && withoutLabel(lines[i].text).isEmpty() && !onSameRow(lines[at], lines[i]))
+        else if (names.size() == 1 && hasCjk(names.first()) && at > i && withoutLabel(lines[i].text).isEmpty() &&
+                 !onSameRow(lines[at], lines[i]))
             if (const QStringList under = namesUnderHeader(lines, i, true); under.size() > 1 && under.first() == names.first())
                 names = under;
         if (names.isEmpty()) continue;
@@ -417,6 +444,25 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             const QStringList names = looseNames(m.captured(1));
             if (!names.isEmpty() && hasCjk(names.first())) r.authors = names;
             break;
+        }
+    }
+
+    // A title page that says in a sentence who wrote the thesis under whom: "本文是甲于2013年9月至…在…
+    // 攻读硕士学位期间…完成的学位论文。", "本论文由甲在乙教授指导下完成", "作者甲在乙教授的悉心指导下完成本论文".
+    if (r.authors.isEmpty()) {
+        static const RE wrote(QStringLiteral("(?:本文(?:是|系|由)|本论文(?:是|系|由)|^作者)\\s*([\\x{4E00}-\\x{9FFF}·]{2,4}?)\\s*(?:于|在)"),
+                              RE::MultilineOption);
+        QString text;
+        for (int i = 0; i < n && i < 20; ++i) text += lines[i].text.trimmed() + QLatin1Char('\n');
+        for (auto it = wrote.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            const int end = text.indexOf(QChar(0x3002), m.capturedEnd());
+            const QString sentence = text.mid(m.capturedEnd(), end < 0 ? 80 : end - m.capturedEnd());
+            static const RE thesis(QStringLiteral("学\\s*位|指\\s*导|论\\s*文"));
+            if (startsWithChineseSurname(m.captured(1)) && thesis.match(sentence).hasMatch()) {
+                r.authors = {m.captured(1)};
+                break;
+            }
         }
     }
 

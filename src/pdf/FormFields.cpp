@@ -186,8 +186,11 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented) {
                    labelOf(o.text) == LineLabel::Supervisor;
         });
         if (supervisorRow) break;
-        QStringList found = namesInLine(cell);
-        if (found.isEmpty() && hasCjk(cell)) found = looseNames(cell);
+        // a student's roll or registration number after the name: "Karen U. King (09K1A0110)"
+        static const RE rollNumber(QStringLiteral("\\s*[(（]\\s*(?=[A-Z0-9-]*\\d)[A-Z0-9-]{5,}\\s*[)）]$"));
+        const QString named = QString(cell).remove(rollNumber);
+        QStringList found = namesInLine(named);
+        if (found.isEmpty() && hasCjk(named)) found = looseNames(named);
         if (found.size() != 1) break;
         names << found.first();
         bottom = row.y1;
@@ -330,8 +333,16 @@ QString coverTitle(const QList<Line>& lines, double pageHeight) {
     // a landscape cover may set its fields in a column of their own beside the type and the title:
     // that column's lines are passed over
     const Line& head = lines[type];
+    // (three labels or more that start on one edge right of the type)
     const double gap = std::max(head.size, 1.0);
-    auto aside = [&](const Line& l) { return l.x0 >= head.x1 + gap || l.x1 <= head.x0 - gap; };
+    QList<double> edges;
+    for (const Line& l : lines)
+        if (l.x0 >= head.x1 + gap && labelOf(l.text) != LineLabel::None) edges << l.x0;
+    double column = -1;
+    for (double e : edges)
+        if (std::count_if(edges.begin(), edges.end(), [&](double x) { return std::abs(x - e) < gap; }) >= 3)
+            column = column < 0 ? e : std::min(column, e);
+    auto aside = [&](const Line& l) { return column >= 0 && l.x0 >= column - gap; };
     int best = -1;
     int end = int(lines.size());
     for (int i = type + 1; i < end; ++i) {

@@ -191,7 +191,7 @@ LineLabel labelOf(const QString& text) {
     // value ("博 士 后 研 究 工 作 报 告").
     static const RE docType(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]{2,12}(?:大\\s*学|学\\s*院)\\s*)?"
                                            "(?:(?:博\\s*士|硕\\s*士|学\\s*士|本\\s*科|专\\s*业)?\\s*(?:学\\s*位\\s*)?"
-                                           "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*(?:设\\s*计|论\\s*文)\\s*[)）])?(?:\\s*说\\s*明\\s*书)?|"
+                                           "(?:毕\\s*业\\s*)?(?:论\\s*文|设\\s*计)(?:\\s*[（(]\\s*(?:设\\s*计|论\\s*文|(?:学\\s*术|专\\s*业)\\s*学\\s*位)\\s*[)）])?(?:\\s*说\\s*明\\s*书)?|"
                                            "(?:结\\s*题\\s*|年\\s*度\\s*|中\\s*期\\s*|总\\s*结\\s*)?(?:博\\s*士\\s*后\\s*(?:研\\s*究\\s*工\\s*作|出\\s*站)|研\\s*究|科\\s*研\\s*训\\s*练|开\\s*题|实\\s*习|实\\s*践|结\\s*题|课\\s*程\\s*设\\s*计|毕\\s*业\\s*设\\s*计|调\\s*研)\\s*报\\s*告(?:\\s*书)?|"
                                            "(?:(?:ph\\.?\\s*d|doctoral|master'?s?|bachelor'?s?|diploma|senior)\\s+)?"
                                            "(?:thesis|dissertation)|(?:(?:technical|internal|research|project)\\s+)?memo(?:randum)?)$"),

@@ -868,3 +868,56 @@ TEST(FieldAssembly, AnApprovalChainOfSpacedLabelsIsNoBandOfLetters) {
     EXPECT_TRUE(texts.contains(QStringLiteral("编 写：上官雨然、韦睿子"))) << texts.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(read(lines).authors, (QStringList{"上官雨然", "韦睿子"}));
 }
+
+TEST(FieldAssembly, ALandscapeCoverWithItsFieldsBesideAndAnAuthorTableWithUnits) {
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("毕业设计说明书")), LineLabel::DocumentType);
+
+    // the school, the kind and the title on the left half, the fields one a line on the right,
+    // the title broken under the fields' last line
+    const auto cover = page({
+        {word("湘南学院", 217, 223, 24), word("学生姓名：何博轩", 490, 209, 14)},
+        {word("学号：2009297087", 490, 227, 14)},
+        {word("本科毕业设计（论文）", 175, 243, 18), word("专业：音乐学", 490, 245, 14)},
+        {word("指导教师：崔丽骏（教授）", 490, 277, 14)},
+        {word("桂阳县汝城乡村学校寄宿制管理的视觉", 80, 295, 20), word("完成日期：2016年5月", 490, 295, 14)},
+        {word("转化", 230, 319, 20)},
+    });
+    const auto reading = read(cover);
+    EXPECT_EQ(reading.title, QStringLiteral("桂阳县汝城乡村学校寄宿制管理的视觉转化"));
+    EXPECT_EQ(reading.authors, QStringList{QStringLiteral("何博轩")});
+
+    // a heading over a table of the authors, a name, its unit and its mail a row
+    QList<QList<pdf::Word>> rows{{word("汝城乡村学校教师流动与地方发展", 60, 100, 18)}, {word("作者信息", 57, 293, 10)}};
+    const QStringList names{"夏艳", "邓林雅", "周佳健"};
+    for (int k = 0; k < names.size(); ++k)
+        rows << QList<pdf::Word>{word(names[k], 100, 309 + 11.4 * k, 9.5), word("湘南学院教育学院", 161, 309 + 11.4 * k, 9.5),
+                                 word(QStringLiteral("wp%1@hnsyu.edu.cn").arg(k), 360, 309 + 11.4 * k, 9.5)};
+    EXPECT_EQ(read(page(rows)).authors, names);
+}
+
+TEST(FieldAssembly, ASentenceAboutTheThesisRollNumbersAndAKindOfDegreeInBrackets) {
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("博士学位论文（学术学位）")), LineLabel::DocumentType);
+
+    // a title page that tells in a sentence who wrote the thesis: no line of it is the title,
+    // and its writer is the author (the teacher under whom it was written is not)
+    for (const char* sentence : {"本文是赵子凯于2010年9月至2013年5月在|营口理工学院攻读理学硕士学位期间，|在导师龚亮伟教授的指导下完成的学位论文。",
+                                 "作者段逸秀在邓凯教授的悉心指导下完成本论文，谨|呈交河北水利电力学院，以申请农学硕士学位。"}) {
+        QList<QList<pdf::Word>> rows{{word("单位代码：12615", 60, 60, 10)}, {word("盖州市鲅鱼圈港区防波堤冲刷试验", 120, 160, 22)}};
+        const QStringList parts = QString::fromUtf8(sentence).split(QLatin1Char('|'));
+        for (int k = 0; k < parts.size(); ++k) rows << QList<pdf::Word>{word(parts[k], 90, 240 + 20 * k, 14)};
+        // (the model leaning to the sentence rather than to the title)
+        const auto lines = page(rows);
+        const auto reading = readTitled(lines, {lines[2].text, lines[3].text});
+        EXPECT_EQ(reading.title, QStringLiteral("盖州市鲅鱼圈港区防波堤冲刷试验")) << sentence;
+        EXPECT_EQ(reading.authors.value(0), parts[0].startsWith(QStringLiteral("本文")) ? QStringLiteral("赵子凯") : QStringLiteral("段逸秀"));
+    }
+
+    // students listed with their roll numbers under "Submitted by", the guide in a column beside
+    const auto cover = page({
+        {row({"A", "Mobile", "Application", "for", "Tracking", "Estuary", "Carbon"}, 120, 100, 18)},
+        row({"Submitted", "by"}, 76, 275, 11) + row({"Under", "the", "guidance", "of"}, 380, 275, 11),
+        row({"Karen", "U.", "King", "(09K1A0110)"}, 76, 290, 11) + row({"Mr.", "Anna", "Y.", "Novak"}, 380, 290, 11),
+        row({"Omar", "Davis", "(09B1A0152)"}, 76, 305, 11) + row({"Associate", "Professor"}, 380, 305, 11),
+    });
+    EXPECT_EQ(read(cover).authors, (QStringList{"Karen U. King", "Omar Davis"}));
+}

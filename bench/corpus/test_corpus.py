@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortyfirst')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2603,3 +2603,90 @@ class ThirtyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             page, rec = self.page(self.mod, 'gen-zh-tourismmgmtconf-headinframedcell-abstractoutside', 'marks', i)
             cell = page.doc.tables[0].rows[0].cells[0].text.split('\n')
             self.assertEqual(set(re.findall(r'\d', cell[1])), set(re.findall(r'(\d)\. ', cell[2])))
+
+
+class FortyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-first set (blind part heldout41): new schools and wording, labels printed, the
+    导师 or supervisor kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortyfirst', 'heldout41', 78
+    MARKS = {'gen-zh-econreprint-digesthead-yuanwenchuchu-bracketblocks': '【原文出处】',
+             'gen-zh-philosophymaster-schooldegreeheadrow-barsepfootline': '专业：',
+             'gen-zh-mgmtconf-twocolfromabstract-unitsinpagefooter': '县域管理学术年会',
+             'gen-zh-eduxuebao-blackjournaltab-bylineafterkeywords': '中图分类号',
+             'gen-zh-thinktank-policybrief-issueblock-authorsatfoot': '本期作者',
+             'gen-zh-artedjournal-oneauthorperline-unitbeside-doicorner': 'DOI：10.',
+             'gen-en-heritagelaw-llmdissertation-particularstable-wordcount': 'Word count',
+             'gen-en-managementcase-productnumber-wrotethiscasestatement': 'wrote this case'}
+    WITH_SUP = ('gen-zh-philosophymaster-schooldegreeheadrow-barsepfootline',
+                'gen-en-heritagelaw-llmdissertation-particularstable-wordcount')
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortyfirst/%s/%s/%d' % (fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    @staticmethod
+    def at(paras, start):
+        return next(j for j, p in enumerate(paras) if p.startswith(start))
+
+    def test_heads_and_bylines_stand_where_the_layout_puts_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-econreprint-digesthead-yuanwenchuchu-bracketblocks', 'digest', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split('\u3000+', paras[k + 1]), rec['authors'], 'the byline under the title')
+            order = [self.at(paras, b) for b in ('【原文出处】', '【作者简介】', '【内容提要】', '【关 键 词】')]
+            self.assertEqual(order, sorted(order))
+            self.assertGreater(order[0], k + 1)
+            self.assertIn('学报》', paras[order[0]])
+            self.assertEqual(re.findall(r'(?:】|；)(\S+?)，', paras[order[1]]), rec['authors'], 'one post an author')
+            page, rec, paras = self.page(self.mod, 'gen-zh-philosophymaster-schooldegreeheadrow-barsepfootline', 'bar', i)
+            school, kind = page.doc.tables[0].rows[0].cells
+            self.assertTrue(school.text.endswith('学院') and kind.text.endswith('论文'), 'school and kind in one row')
+            foot = dict(f.split('：') for f in re.split('｜| \\| |\u3000/\u3000', paras[-1]) if '：' in f)
+            self.assertIn(foot.get('作者', foot.get('研究生')), rec['authors'])
+            self.assertEqual(foot.get('导师', foot.get('指导教师')).split('\u2002')[0], rec['supervisor'])
+            self.assertEqual([p for p in paras if p][-2:-1], [rec['title']], 'the title just above the foot line')
+            page, rec, paras = self.page(self.mod, 'gen-zh-eduxuebao-blackjournaltab-bylineafterkeywords', 'tab', i)
+            tab = page.doc.tables[0].rows[0].cells[0]
+            self.assertIn(tab.text, ['%s学报' % s[0] for s in self.mod.SCHOOLS])
+            self.assertEqual({str(r.font.color.rgb) for r in tab.paragraphs[0].runs}, {'FFFFFF'}, 'white on the tab')
+            by = self.at(paras, '作')
+            self.assertLess(self.at(paras, '关键词'), by)
+            self.assertLess(by, self.at(paras, '中图分类号'))
+            self.assertEqual(re.findall(r'(?:：|；)(\S+?)（', paras[by]), rec['authors'], 'each name before its unit')
+            self.assertFalse([a for a in rec['authors'] for p in paras[:by] if a in p], 'no byline above')
+
+    def test_authors_apart_from_units_reviewers_and_protagonists(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-mgmtconf-twocolfromabstract-unitsinpagefooter', 'foot', i)
+            foot = page.doc.sections[0].footer.paragraphs[0].text
+            self.assertTrue(foot.startswith('作者单位：'))
+            self.assertEqual(re.findall(r'(?:：|；)(\S+?)，', foot), rec['authors'], 'the units in the footer, in order')
+            brk = next(j for j, p in enumerate(page.doc.paragraphs) if p._p.pPr is not None and p._p.pPr.sectPr is not None)
+            self.assertLess(paras.index(rec['title']), brk)
+            self.assertLess(brk, self.at(paras, '摘要'), 'the abstract opens the two columns')
+            page, rec, paras = self.page(self.mod, 'gen-zh-thinktank-policybrief-issueblock-authorsatfoot', 'brief', i)
+            by = paras[self.at(paras, '本期作者')]
+            self.assertEqual(by[5:by.index('（')].split('、'), rec['authors'])
+            others = re.findall(r'(?:审核|责任编辑)：(\S+)', paras[self.at(paras, '审核')])
+            self.assertEqual(len(others), 2)
+            self.assertFalse(set(others) & set(rec['authors']), 'the reviewer and the editor are no authors')
+            page, rec, paras = self.page(self.mod, 'gen-zh-artedjournal-oneauthorperline-unitbeside-doicorner', 'lines', i)
+            self.assertEqual([p.runs[0].text for p in page.doc.paragraphs if '）' in p.text and p.runs[0].text in rec['authors']],
+                             rec['authors'], 'one author a line, in order')
+            doi = page.doc.tables[0].rows[0].cells[1].text
+            self.assertTrue(doi.startswith('DOI：10.') and '.%d.' % rec['year'] in doi)
+            page, rec, paras = self.page(self.en, 'gen-en-heritagelaw-llmdissertation-particularstable-wordcount', 'llm', i)
+            rows = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[0].rows}
+            self.assertEqual(rows['Candidate'], rec['authors'][0])
+            self.assertTrue(rows['Supervisor'].endswith(rec['supervisor']))
+            self.assertTrue(rows['Date of submission'].endswith(str(rec['year'])))
+            self.assertIn('Academic year %d\u2013%02d' % (rec['year'] - 1, rec['year'] % 100), paras, 'the year of submission ends the academic year')
+            page, rec, paras = self.page(self.en, 'gen-en-managementcase-productnumber-wrotethiscasestatement', 'case', i)
+            said = paras[self.at(paras, rec['authors'][0])]
+            self.assertTrue(said.startswith(self.en.joined(rec['authors']) + ' wrote this case solely'))
+            hero = re.match(r'In \w+ \d{4}, (.+?), the general manager', paras[self.at(paras, 'In ')]).group(1)
+            self.assertNotIn(hero, rec['authors'], 'the protagonist is no author')
+            self.assertRegex(page.doc.tables[0].rows[0].cells[1].text, r'^\dB%02dM\d{3}$' % (rec['year'] % 100))

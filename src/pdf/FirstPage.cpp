@@ -514,6 +514,13 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
     }
 
+    // An article or a teaching case that says who wrote it: "Andrew King and David Nowak wrote this case
+    // solely to provide material for class discussion."
+    if (r.authors.isEmpty()) {
+        static const RE wroteThis(QStringLiteral("^(.+?)\\s+(?:wrote|prepared|authored|developed)\\s+this\\s+(?:case|note|paper|report|study|article|document)\\b"));
+        for (int i = 0; i < n && i < 30 && r.authors.isEmpty(); ++i)
+            if (const auto m = wroteThis.match(lines[i].text.trimmed()); m.hasMatch()) r.authors = namesInLine(m.captured(1));
+    }
     // Authors: the likely author lines in reading order, split into names;
     // with them the less certain lines set like them (same size and weight)
     // that hold nothing but names: the rest of an author grid.
@@ -551,6 +558,17 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 bottom = l.y1;
                 if (supervisor) break;
             }
+        }
+    }
+    // nor the end of a sentence carried onto the next line: "… the degree of LLM in" / "Intellectual Property Law"
+    {
+        static const RE carried(QStringLiteral("\\s(?:in|of|for|the|and|to|at|on|with)$"), RE::CaseInsensitiveOption);
+        for (int i = 1; i < n; ++i) {
+            const Line& prev = lines[i - 1];
+            const double size = std::max(prev.size, 1.0);
+            if (prev.text.count(QLatin1Char(' ')) >= 5 && carried.match(prev.text.trimmed()).hasMatch() &&
+                std::abs(lines[i].size - prev.size) < 0.05 * size && lines[i].y0 - prev.y1 < 0.8 * size && lines[i].y0 >= prev.y1 - 0.2 * size)
+                notAuthors.insert(i);
         }
     }
     // the lines just under the title, where a byline stands

@@ -921,3 +921,29 @@ TEST(FieldAssembly, ASentenceAboutTheThesisRollNumbersAndAKindOfDegreeInBrackets
     });
     EXPECT_EQ(read(cover).authors, (QStringList{"Karen U. King", "Omar Davis"}));
 }
+
+TEST(FieldAssembly, ACaseSaysWhoWroteItAndASentenceCarriedOntoALineIsNoName) {
+    const auto teachingCase = page({
+        {row({"Northbridge", "Case", "Centre"}, 60, 60, 10)},
+        {row({"Dezhou", "Braised", "Chicken", "Makers:", "Pricing", "an", "Experience"}, 60, 120, 18)},
+        {row({"Andrew", "King", "and", "David", "Nowak", "wrote", "this", "case", "solely", "to", "provide", "material"}, 60, 160, 9)},
+    });
+    EXPECT_EQ(read(teachingCase).authors, (QStringList{"Andrew King", "David Nowak"}));
+
+    // the line that ends the degree's sentence is a programme, not a name, whatever the model says
+    const auto thesis = page({
+        {row({"Intangible", "Heritage", "and", "Storytellers"}, 60, 120, 20)},
+        {row({"Dissertation", "submitted", "in", "part", "fulfilment", "of", "the", "degree", "of", "LLM", "in"}, 60, 160, 11)},
+        {row({"Intellectual", "Property", "Law"}, 60, 173, 11)},
+        {word("Candidate", 60, 200, 11)},
+        {row({"Ingrid", "Miller"}, 60, 215, 11)},
+    });
+    std::vector<float> kinds;
+    for (const auto& l : thesis) {
+        const K kind = l.text.startsWith(QStringLiteral("Intangible")) ? K::Title
+                       : (l.text == QStringLiteral("Intellectual Property Law") || l.text == QStringLiteral("Ingrid Miller")) ? K::Author
+                                                                                                                                  : K::Other;
+        for (int k = 0; k < pdf::kLineKinds; ++k) kinds.push_back(k == int(kind) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
+    }
+    EXPECT_EQ(pdf::readFirstPage(thesis, 842, kinds).authors, QStringList{QStringLiteral("Ingrid Miller")});
+}

@@ -86,6 +86,8 @@ import gen_zh_thirtyseventh
 import gen_en_thirtyseventh
 import gen_zh_thirtyninth
 import gen_en_thirtyninth
+import gen_zh_fortieth
+import gen_en_fortieth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -164,6 +166,8 @@ TEMPLATES.update(gen_zh_thirtyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyseventh.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyninth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyninth.TEMPLATES)
+TEMPLATES.update(gen_zh_fortieth.TEMPLATES)
+TEMPLATES.update(gen_en_fortieth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -199,7 +203,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirtyfifth.TEMPLATES) | set(gen_en_thirtyfifth.TEMPLATES) \
     | set(gen_zh_thirtysixth.TEMPLATES) | set(gen_en_thirtysixth.TEMPLATES) \
     | set(gen_zh_thirtyseventh.TEMPLATES) | set(gen_en_thirtyseventh.TEMPLATES) \
-    | set(gen_zh_thirtyninth.TEMPLATES) | set(gen_en_thirtyninth.TEMPLATES)
+    | set(gen_zh_thirtyninth.TEMPLATES) | set(gen_en_thirtyninth.TEMPLATES) \
+    | set(gen_zh_fortieth.TEMPLATES) | set(gen_en_fortieth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

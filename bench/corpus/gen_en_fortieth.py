@@ -4,8 +4,8 @@ from docxkit import Page
 from genbase import MONTHS, en_person, record, set_meta
 import vocab
 
-SUBJECTS = ['Zaozhuang Subsidence Farmland', 'Weishan Lake Reed Marshes', 'Dezhou Braised Chicken',
-            'Leling Golden Silk Jujubes', 'Zhumadian Sesame Fields', 'Suya Lake Reservoir', 'Yanling Wintersweet Nurseries',
+SUBJECTS = ['Linzhou Red Flag Canal Farms', 'Anyang Steel Sintering Plants', 'Xihua Daylily Farms',
+            'Shaying River Sluices', 'Zhumadian Sesame Fields', 'Suya Lake Reservoir', 'Yanling Wintersweet Nurseries',
             'Yuzhou Rehmannia Plots', 'Xuchang Wig Factory Effluents']
 THESIS_FRAMES = ['Life Cycle Assessment of {S}', 'Energy Use and Emissions of {S}', 'A Water Balance Model for {S}',
                  'Sensor Networks for Monitoring {S}']

@@ -9,19 +9,19 @@ from docx.shared import Cm
 from genbase import zh_date
 from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
-SCHOOLS = [('枣庄学院', 'Zaozhuang University', '枣庄', '277160', '山东'),
-           ('德州学院', 'Dezhou University', '德州', '253023', '山东'),
+SCHOOLS = [('安阳工学院', 'Anyang Institute of Technology', '安阳', '455000', '河南'),
+           ('周口师范学院', 'Zhoukou Normal University', '周口', '466001', '河南'),
            ('黄淮学院', 'Huanghuai University', '驻马店', '463000', '河南'),
            ('许昌学院', 'Xuchang University', '许昌', '461000', '河南')]
 # per school: subjects with the angles that suit them, settings, units, majors
-DOMAINS = [dict(subjects={'峄城石榴园': ['干腐病病原鉴定', '冻害风险区划'], '微山湖芦苇湿地': ['氮素截留效率', '越冬水鸟生境选择'],
-                          '枣庄煤矿塌陷地': ['复垦土壤重构', '地表沉降雷达反演']},
-                contexts=['峄城区', '滕州市', '山亭区'], units=['生命科学学院', '城市与建筑工程学院', '信息科学与工程学院'],
-                majors=['园艺学', '环境工程', '测绘工程']),
-           dict(subjects={'德州扒鸡': ['卤制工艺参数', '货架期预测模型'], '乐陵金丝小枣': ['裂果发生机理', '采后褐变控制'],
-                          '禹城滨海盐渍土': ['棉花耐盐生理', '微咸水滴灌制度']},
-                contexts=['乐陵市', '禹城市', '庆云县'], units=['生态与资源环境学院', '医药与护理学院', '汽车工程学院'],
-                majors=['食品科学与工程', '农业资源与环境', '机械工程']),
+DOMAINS = [dict(subjects={'安阳钢铁烧结烟气': ['脱硝催化剂失活', '二噁英排放特征'], '林州红旗渠灌区': ['渠系渗漏损失', '灌溉水利用系数'],
+                          '内黄尖椒': ['疫病拮抗菌筛选', '辣椒素含量测定']},
+                contexts=['林州市', '内黄县', '汤阴县'], units=['化学与环境工程学院', '土木与建筑工程学院', '生物与食品工程学院'],
+                majors=['环境科学与工程', '水利工程', '食品科学']),
+           dict(subjects={'西华黄花菜': ['热风干制工艺', '秋水仙碱脱除'], '沙颍河周口段': ['底栖动物完整性', '闸坝调度影响'],
+                          '鹿邑老年糖尿病患者': ['足部溃疡风险筛查', '用药依从性']},
+                contexts=['西华县', '鹿邑县', '项城市'], units=['生命科学与农学学院', '化学化工学院', '医学院'],
+                majors=['食品质量与安全', '生态学', '护理学']),
            dict(subjects={'驻马店芝麻': ['茎点枯病抗性', '分段收获机械'], '宿鸭湖水库': ['藻类水华预警', '沉积物磷形态'],
                           '泌阳夏南牛': ['肌内脂肪沉积', '瘤胃微生物组']},
                 contexts=['平舆县', '泌阳县', '确山县'], units=['生物与食品工程学院', '智能制造学院', '医学院'],
@@ -194,7 +194,7 @@ def titleblock_design(rng):
               align='c', after=20)
     page.para('专业：%s\u3000\u3000班级：%s%d级%d班' % (t['major'], t['major'][:2], year - 4, rng.randint(1, 3)),
               size=12, align='c', after=rng.choice([180, 200, 220]))
-    no = '%s-%d-%02d' % (rng.choice(['ZZ', 'DZ', 'HH', 'XC']), year, rng.randint(1, 60))
+    no = '%s-%d-%02d' % (rng.choice(['AY', 'ZK', 'HH', 'XC']), year, rng.randint(1, 60))
     sized_table(page, [[s[0] + '\n' + t['unit'], (t['title'], {'size': rng.choice([12, 13]), 'bold': True}),
                         '图号\n' + no]], [4.0, 8.0, 3.0], size=9, grid=True, align='c')
     rows = [[label, who, '%d.%02d.%02d' % (year, rng.choice([4, 5]), rng.randint(1, 28))]
@@ -217,7 +217,7 @@ def graphicalabstract_xuebao(rng):
     marks = _marks(rng, authors)
     page.para('%s学报（自然科学版）\u2002%d年\u2002第%d卷\u2002第%d期' % (s[0], year, rng.randint(20, 45), rng.randint(1, 6)),
               size=9, align='l', after=1)
-    page.para('DOI：10.%d/j.cnki.%s.%d.%02d.%03d' % (rng.randint(13000, 13999), rng.choice(['zzxy', 'dzxy', 'hhxy', 'xcxy']),
+    page.para('DOI：10.%d/j.cnki.%s.%d.%02d.%03d' % (rng.randint(13000, 13999), rng.choice(['ayit', 'zknu', 'hhxy', 'xcxy']),
                                                   year, rng.randint(1, 6), rng.randint(1, 200)),
               size=8, align='l', rule='bottom', after=16)
     page.para((t['title'], {'size': rng.choice([17, 18]), 'bold': True, 'cjk': rng.choice(HEI)}), align='c', after=8)

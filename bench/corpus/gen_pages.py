@@ -88,6 +88,8 @@ import gen_zh_thirtyeighth
 import gen_en_thirtyeighth
 import gen_zh_thirtyninth
 import gen_en_thirtyninth
+import gen_zh_fortieth
+import gen_en_fortieth
 import gen_zh_fortyfirst
 import gen_en_fortyfirst
 import gen_zh_more
@@ -170,6 +172,8 @@ TEMPLATES.update(gen_zh_thirtyeighth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyeighth.TEMPLATES)
 TEMPLATES.update(gen_zh_thirtyninth.TEMPLATES)
 TEMPLATES.update(gen_en_thirtyninth.TEMPLATES)
+TEMPLATES.update(gen_zh_fortieth.TEMPLATES)
+TEMPLATES.update(gen_en_fortieth.TEMPLATES)
 TEMPLATES.update(gen_zh_fortyfirst.TEMPLATES)
 TEMPLATES.update(gen_en_fortyfirst.TEMPLATES)
 SEED = 20260
@@ -209,6 +213,7 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_thirtyseventh.TEMPLATES) | set(gen_en_thirtyseventh.TEMPLATES) \
     | set(gen_zh_thirtyeighth.TEMPLATES) | set(gen_en_thirtyeighth.TEMPLATES) \
     | set(gen_zh_thirtyninth.TEMPLATES) | set(gen_en_thirtyninth.TEMPLATES) \
+    | set(gen_zh_fortieth.TEMPLATES) | set(gen_en_fortieth.TEMPLATES) \
     | set(gen_zh_fortyfirst.TEMPLATES) | set(gen_en_fortyfirst.TEMPLATES)
 
 

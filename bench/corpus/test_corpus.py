@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortyfirst')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2605,10 +2605,114 @@ class ThirtyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertEqual(set(re.findall(r'\d', cell[1])), set(re.findall(r'(\d)\. ', cell[2])))
 
 
+class FortiethTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fortieth set (blind part heldout40): new schools and wording, labels printed, the 指导教师
+    or supervisor kept apart from the author, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortieth', 'heldout40', 78
+    MARKS = {'gen-zh-agritechmagazine-headinsidefirstcolumn': '\u258c',
+             'gen-zh-foodscimeeting-keynoteabstract-photoframebeside': '报告人简介',
+             'gen-zh-hydroenvmaster-labelrowvaluerowstrip': '学科专业',
+             'gen-zh-mecheng-designcover-drawingtitleblock': '图号',
+             'gen-zh-chemxuebao-graphicalabstractbox-twocolbody': '学报（自然科学版）',
+             'gen-en-energysystems-mscthesis-supervisorexaminerlines-placeyearfoot': 'Examiner: ',
+             'gen-en-wetlandsoils-meetingabstract-sessioncodestrip-parennumberedaffils': 'Session: ',
+             'gen-en-bioenergylab-technicalreport-reportnumberfootblock-supnumberedaffils': 'Technical Report'}
+    WITH_SUP = ('gen-zh-hydroenvmaster-labelrowvaluerowstrip', 'gen-zh-mecheng-designcover-drawingtitleblock',
+                'gen-en-energysystems-mscthesis-supervisorexaminerlines-placeyearfoot')
+
+    def page(self, mod, fam, tag, i):
+        import random
+        return mod.TEMPLATES[fam](random.Random('fortieth/%s/%s/%d' % (fam, tag, i)))
+
+    @staticmethod
+    def body(page):
+        """The document's blocks in reading order: ('p', text, element) or ('t', table text, element)."""
+        from docx.table import Table
+        from docx.text.paragraph import Paragraph
+        out = []
+        for el in page.doc.element.body.iterchildren():
+            if el.tag.endswith('}p'):
+                out.append(('p', Paragraph(el, page.doc).text, el))
+            elif el.tag.endswith('}tbl'):
+                t = Table(el, page.doc)
+                out.append(('t', '|'.join(c.text for r in t.rows for c in r.cells), el))
+        return out
+
+    def test_heads_and_fields_stand_where_the_layout_puts_them(self):
+        import re
+        for i in range(6):
+            page, rec = self.page(self.mod, 'gen-zh-agritechmagazine-headinsidefirstcolumn', 'col', i)
+            blocks = self.body(page)
+            brk = next(k for k, b in enumerate(blocks) if b[2].xpath('./w:pPr/w:sectPr'))
+            k = next(j for j, b in enumerate(blocks) if b[1] == rec['title'])
+            self.assertGreater(k, brk, 'the title stands inside the two-column section')
+            self.assertEqual(page.doc.sections[-1]._sectPr.xpath('./w:cols/@w:num'), ['2'])
+            self.assertEqual(re.split('[，\u3000\u2002]+', blocks[k + 1][1]), rec['authors'])
+            page, rec = self.page(self.mod, 'gen-zh-hydroenvmaster-labelrowvaluerowstrip', 'strip', i)
+            labels, values = [[c.text for c in r.cells] for r in page.doc.tables[0].rows]
+            self.assertEqual(labels, ['研究生', '指导教师', '学科专业', '研究方向', '完成时间'], 'a row of labels')
+            self.assertEqual(values[0], rec['authors'][0])
+            self.assertEqual(values[1].split('\n')[0], rec['supervisor'], 'the rank under the name, if any')
+            kinds = [b[0] for b in self.body(page) if b[1]]
+            self.assertEqual(kinds[-2:], ['t', 'p'], 'the strip, then only the unit at the foot')
+            page, rec = self.page(self.mod, 'gen-zh-mecheng-designcover-drawingtitleblock', 'block', i)
+            self.assertEqual(page.doc.tables[0].rows[0].cells[1].text, rec['title'], 'the title in the title block')
+            signed = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[1].rows}
+            self.assertEqual((signed['设计'], signed['指导']), (rec['authors'][0], rec['supervisor']))
+            self.assertFalse({signed['审核'], signed['批准']} & {rec['authors'][0], rec['supervisor']})
+            self.assertTrue(page.doc.sections[0]._sectPr.xpath('./w:pgBorders'), 'a frame round the sheet')
+            page, rec = self.page(self.en, 'gen-en-energysystems-mscthesis-supervisorexaminerlines-placeyearfoot', 'ex', i)
+            paras = [p.text for p in page.doc.paragraphs if p.text]
+            self.assertEqual(paras[0], rec['title'], 'the title first')
+            sup = next(p for p in paras if p.startswith('Supervisor: '))
+            exam = next(p for p in paras if p.startswith('Examiner: '))
+            self.assertEqual(sup[12:].split(', ')[0], rec['supervisor'])
+            self.assertNotIn(rec['supervisor'], exam, 'the examiner is someone else')
+            self.assertTrue(paras[-1].endswith(str(rec['year'])), 'place and year at the foot')
+
+    def test_bylines_read_back_with_their_unit_numbers(self):
+        import re
+        for i in range(8):
+            page, rec = self.page(self.mod, 'gen-zh-chemxuebao-graphicalabstractbox-twocolbody', 'ga', i)
+            blocks = self.body(page)
+            k = next(j for j, b in enumerate(blocks) if b[1] == rec['title'])
+            self.assertEqual(re.split('[，\u3000]', re.sub(r'\d', '', blocks[k + 1][1])), rec['authors'])
+            units = [b[1] for b in blocks[k + 2:] if b[1].startswith('（')]
+            used = set(re.findall(r'\d', blocks[k + 1][1]))
+            self.assertEqual(used, {u[1] for u in units if u[2:3] == '.'}, 'every number a unit, every unit used')
+            box = next(j for j, b in enumerate(blocks) if b[0] == 't')
+            self.assertTrue(blocks[box - 1][1].startswith('关键词'), 'the graphical abstract after the keywords')
+            page, rec = self.page(self.mod, 'gen-zh-foodscimeeting-keynoteabstract-photoframebeside', 'talk', i)
+            head, photo = page.doc.tables[0].rows[0].cells
+            lines = head.text.split('\n')
+            self.assertEqual(lines[0], rec['title'])
+            self.assertEqual(re.split('[，\u3000]', lines[1]), rec['authors'])
+            self.assertIn('照片', photo.text)
+            bio = next(p.text for p in page.doc.paragraphs if p.text.startswith('报告人简介'))
+            self.assertEqual(bio[6:bio.index('，')], rec['authors'][0], 'the speaker is the first author')
+            page, rec = self.page(self.en, 'gen-en-wetlandsoils-meetingabstract-sessioncodestrip-parennumberedaffils', 'ab', i)
+            paras = [p.text for p in page.doc.paragraphs if p.text]
+            byline = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.sub(r' \(\d\)', '', byline).split(', '), rec['authors'])
+            used = set(re.findall(r'\((\d)\)', byline))
+            affils = set(re.findall(r'^\((\d)\) ', '\n'.join(paras), re.M))
+            self.assertEqual(used, affils)
+            self.assertEqual(paras[-1], 'Keywords: ' + ', '.join(rec['keywords']))
+            page, rec = self.page(self.en, 'gen-en-bioenergylab-technicalreport-reportnumberfootblock-supnumberedaffils',
+                                  'tr', i)
+            paras = [p for p in page.doc.paragraphs if p.text]
+            by = paras[paras.index(next(p for p in paras if p.text == rec['title'])) + 1]
+            names = ''.join(r.text for r in by.runs if not r.font.superscript).replace('\u2009', '')
+            self.assertEqual(re.split(', and |, | and ', names), rec['authors'])
+            marks = {r.text for r in by.runs if r.font.superscript}
+            self.assertEqual(marks, {p.runs[0].text for p in paras if p.runs[0].font.superscript}, 'each number placed')
+            foot = page.doc.tables[0].rows[0].cells[0].text.split('\n')
+            self.assertEqual(foot[0], 'Technical Report')
+            self.assertTrue(foot[2].endswith(str(rec['year'])))
 class FortyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The forty-first set (blind part heldout41): new schools and wording, labels printed, the
     导师 or supervisor kept apart from the author, the mark of each layout, the whole set in its part."""
-    ROUND, PART, EARLIER = 'fortyfirst', 'heldout41', 78
+    ROUND, PART, EARLIER = 'fortyfirst', 'heldout41', 80
     MARKS = {'gen-zh-econreprint-digesthead-yuanwenchuchu-bracketblocks': '【原文出处】',
              'gen-zh-philosophymaster-schooldegreeheadrow-barsepfootline': '专业：',
              'gen-zh-mgmtconf-twocolfromabstract-unitsinpagefooter': '县域管理学术年会',

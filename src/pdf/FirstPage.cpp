@@ -514,6 +514,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
     }
 
+    // A design's cover that carries a drawing's title block: its title and designer are the paper's.
+    if (const auto [design, designer] = drawingTitleBlock(lines); !designer.isEmpty()) {
+        r.authors = {designer};
+        if (weightedLetters(design) >= 4) r.title = design;
+    }
     // An article or a teaching case that says who wrote it: "Andrew King and David Nowak wrote this case
     // solely to provide material for class discussion."
     if (r.authors.isEmpty()) {

@@ -412,4 +412,42 @@ QString introducedTitle(const QList<Line>& lines) {
     return {};
 }
 
+std::pair<QString, QString> drawingTitleBlock(const QList<Line>& lines) {
+    static const RE designed(QStringLiteral("^设\\s*计$"));
+    static const RE signOff(QStringLiteral("^(?:指\\s*导|审\\s*[核定]|校\\s*[核对]|批\\s*准|制\\s*图|描\\s*图)$"));
+    const int n = int(lines.size());
+    for (int i = 0; i < n; ++i) {
+        const Line& row = lines[i];
+        if (!designed.match(row.text.trimmed()).hasMatch()) continue;
+        const double size = std::max(row.size, 1.0);
+        // two sign-off rows or more stacked under it, label over label
+        int stacked = 0;
+        double bottom = row.y1;
+        for (int j = i + 1; j < n && stacked < 4; ++j) {
+            const Line& l = lines[j];
+            if (std::abs(l.x0 - row.x0) > size || l.y0 < bottom - 0.3 * size) continue;
+            if (l.y0 - bottom > size || !signOff.match(l.text.trimmed()).hasMatch()) break;
+            ++stacked;
+            bottom = l.y1;
+        }
+        if (stacked < 2) continue;
+        const int beside = besideOnRow(lines, i);
+        if (beside < 0) continue;
+        const QStringList names = looseNames(lines[beside].text);
+        if (names.isEmpty()) continue;
+        // the title: the lines of the block over the designer's row, between the labels and the dates
+        const Line& name = lines[beside];
+        QStringList parts;
+        for (int j = 0; j < n; ++j) {
+            const Line& l = lines[j];
+            if (l.y1 > row.y0 + 0.3 * size || row.y0 - l.y1 > 4 * size || l.x0 < row.x1 || l.x1 < name.x0 || l.x0 > name.x1)
+                continue;
+            if (labelOf(l.text) != LineLabel::None || weightedLetters(l.text) < 2) continue;
+            parts << l.text;
+        }
+        return {joinTitle(parts), names.first()};
+    }
+    return {};
+}
+
 }  // namespace pdf

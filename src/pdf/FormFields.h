@@ -46,5 +46,9 @@ QString coverTitle(const QList<Line>& lines, double pageHeight);
 QString introducedTitle(const QList<Line>& lines);
 // A student paper's heading (student, teacher, course, date): the student's line, or -1.
 int studentHeading(const QList<Line>& lines);
+// The title block of an engineering drawing on a design's cover: the rows "设计", "指导", "审核",
+// "批准" stacked, each with its name and date. Gives the design's title, set in the block over
+// those rows, and the designer; empty texts where the page has no such block.
+std::pair<QString, QString> drawingTitleBlock(const QList<Line>& lines);
 
 }  // namespace pdf

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "pdf/FirstPage.h"
+#include "pdf/FormFields.h"
 #include "pdf/LineFeatures.h"
 #include "pdf/LineWords.h"
 #include "pdf/TextLines.h"
@@ -946,4 +947,25 @@ TEST(FieldAssembly, ACaseSaysWhoWroteItAndASentenceCarriedOntoALineIsNoName) {
         for (int k = 0; k < pdf::kLineKinds; ++k) kinds.push_back(k == int(kind) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
     }
     EXPECT_EQ(pdf::readFirstPage(thesis, 842, kinds).authors, QStringList{QStringLiteral("Ingrid Miller")});
+}
+
+TEST(FieldAssembly, ADrawingsTitleBlockGivesTheDesignAndItsDesigner) {
+    // school | title | drawing number over the rows 设计 / 指导 / 审核 / 批准, each with a name and a date
+    QList<QList<pdf::Word>> rows{{word("周口师范学院", 214, 138, 28)},
+                                 {word("本科毕业设计说明书", 199, 170, 22)},
+                                 {word("专业：生态学", 184, 208, 12)},
+                                 {word("周口师范学院", 115, 401, 9), word("鹿邑老年糖尿病患者足部溃疡风险筛", 208, 406, 13),
+                                  word("图号", 459, 401, 9)},
+                                 {word("查系统设计", 279, 421, 13)}};
+    const QStringList labels{"设计", "指导", "审核", "批准"}, names{"韩玉凯", "曹辉桂", "程薇平", "雷建佳"};
+    for (int k = 0; k < labels.size(); ++k)
+        rows << QList<pdf::Word>{word(labels[k], 132, 432 + 12.2 * k, 10), word(names[k], 297, 432 + 12.2 * k, 10),
+                                 word("2021.04.06", 439, 432 + 12.2 * k, 10)};
+    const auto lines = page(rows);
+    EXPECT_EQ(pdf::drawingTitleBlock(lines), std::make_pair(QStringLiteral("鹿邑老年糖尿病患者足部溃疡风险筛查系统设计"), QStringLiteral("韩玉凯")));
+    const auto reading = read(lines);
+    EXPECT_EQ(reading.title, QStringLiteral("鹿邑老年糖尿病患者足部溃疡风险筛查系统设计"));
+    EXPECT_EQ(reading.authors, QStringList{QStringLiteral("韩玉凯")});
+    // a "设计" alone, as the last word of a broken title, makes no block
+    EXPECT_TRUE(pdf::drawingTitleBlock(page({{word("景迈山古茶林元素的入股分红", 60, 100, 16)}, {word("设计", 60, 120, 16)}})).second.isEmpty());
 }

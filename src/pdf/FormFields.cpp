@@ -435,15 +435,26 @@ std::pair<QString, QString> drawingTitleBlock(const QList<Line>& lines) {
         if (beside < 0) continue;
         const QStringList names = looseNames(lines[beside].text);
         if (names.isEmpty()) continue;
-        // the title: the lines of the block over the designer's row, between the labels and the dates
+        // the title: the words of the block over the designer's row, in the names' column and set no
+        // smaller than the labels (the school's cell beside them is in small type; the heads of the
+        // columns, "职责 | 姓名 | 日期", are labels)
         const Line& name = lines[beside];
+        static const RE heads(QStringLiteral("^(?:职\\s*责|姓\\s*名|日\\s*期|签\\s*[名字]|图\\s*号)$"));
         QStringList parts;
         for (int j = 0; j < n; ++j) {
             const Line& l = lines[j];
-            if (l.y1 > row.y0 + 0.3 * size || row.y0 - l.y1 > 4 * size || l.x0 < row.x1 || l.x1 < name.x0 || l.x0 > name.x1)
-                continue;
-            if (labelOf(l.text) != LineLabel::None || weightedLetters(l.text) < 2) continue;
-            parts << l.text;
+            if (l.y1 > row.y0 + 0.3 * size || row.y0 - l.y1 > 6 * size || l.x1 < name.x0 || l.x0 > name.x1) continue;
+            QString text;
+            for (const Word& w : l.words) {
+                if (w.x1 < row.x1 || w.size < 0.95 * row.size) continue;
+                const bool cjk = !text.isEmpty() && (hasCjk(text.back()) || hasCjk(w.text.front()));
+                text += (text.isEmpty() || cjk ? QString() : QStringLiteral(" ")) + w.text;
+            }
+            // (a title may end on a line "设计" of its own, which alone would name a kind of document)
+            const LineLabel label = labelOf(text);
+            const bool tail = !parts.isEmpty() && label == LineLabel::DocumentType;
+            if (text.isEmpty() || (label != LineLabel::None && !tail) || heads.match(text).hasMatch() || weightedLetters(text) < 2) continue;
+            parts << text;
         }
         return {joinTitle(parts), names.first()};
     }

@@ -966,6 +966,15 @@ TEST(FieldAssembly, ADrawingsTitleBlockGivesTheDesignAndItsDesigner) {
     const auto reading = read(lines);
     EXPECT_EQ(reading.title, QStringLiteral("鹿邑老年糖尿病患者足部溃疡风险筛查系统设计"));
     EXPECT_EQ(reading.authors, QStringList{QStringLiteral("韩玉凯")});
+    // the heads of the columns over the rows, the school's cell on the title's row, and the title's
+    // last word "设计" on a line of its own
+    QList<QList<pdf::Word>> headed{{word("生物与食品工程学院", 101, 446, 9), word("林州市林州红旗渠灌区渠系渗漏损失工程", 204, 453, 12)},
+                                   {word("设计", 300, 465, 12)},
+                                   {word("职责", 132, 476, 10), word("姓名", 302, 476, 10), word("日期", 450, 476, 10)}};
+    for (int k = 0; k < labels.size(); ++k)
+        headed << QList<pdf::Word>{word(labels[k], 132, 490 + 12.2 * k, 10), word(names[k], 297, 490 + 12.2 * k, 10)};
+    EXPECT_EQ(pdf::drawingTitleBlock(page(headed)).first, QStringLiteral("林州市林州红旗渠灌区渠系渗漏损失工程设计"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("工学博士学位论文")), LineLabel::DocumentType);
     // a "设计" alone, as the last word of a broken title, makes no block
     EXPECT_TRUE(pdf::drawingTitleBlock(page({{word("景迈山古茶林元素的入股分红", 60, 100, 16)}, {word("设计", 60, 120, 16)}})).second.isEmpty());
 }

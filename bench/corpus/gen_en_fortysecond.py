@@ -32,7 +32,8 @@ def research_letter(rng):
     parted by semicolons, and the article information (accepted, published, affiliations,
     corresponding author)."""
     year = rng.randint(2012, 2026)
-    title = rng.choice(LETTER_FRAMES).format(S=rng.choice(SUBJECTS))
+    # the letter's large title runs wide: a hyphenated subject would be broken at its hyphen
+    title = rng.choice(LETTER_FRAMES).format(S=rng.choice([s for s in SUBJECTS if '-' not in s]))
     authors = _names(rng, rng.randint(1, 5))
     univs = rng.sample(vocab.EN_UNIVS, 2)
     page = Page(latin=rng.choice(['Liberation Serif', 'Caladea', 'Liberation Sans', 'Carlito']), size=10, margins=2.2)

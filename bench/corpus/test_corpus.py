@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2794,3 +2794,111 @@ class FortyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             hero = re.match(r'In \w+ \d{4}, (.+?), the general manager', paras[self.at(paras, 'In ')]).group(1)
             self.assertNotIn(hero, rec['authors'], 'the protagonist is no author')
             self.assertRegex(page.doc.tables[0].rows[0].cells[1].text, r'^\dB%02dM\d{3}$' % (rec['year'] % 100))
+
+
+class FortysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-second set (blind part heldout42): new schools and wording, labels printed, the
+    导师组's head or advisor kept apart from the authors, the mark of each layout, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortysecond', 'heldout42', 82
+    MARKS = {'gen-zh-coldagrieng-proceedingspage-prevpaperreferencestail': '参考文献：',
+             'gen-zh-clinicaldoctor-supervisorgroupline-hospitalunit': '导 师 组：',
+             'gen-zh-coldenvjournal-graphicalabstractbox-beforeabstract': '图文摘要',
+             'gen-zh-computingxuebao-equalcontributiondagger-corrstarfootnotes': '*通信作者：',
+             'gen-zh-coldmeteojournal-datesribbon-editorlineunderunits': '（责任编辑：',
+             'gen-en-coldregionmed-researchletter-authorsaftertext-articleinfo': 'Author Affiliations: ',
+             'gen-en-envcomputing-srcabstract-advisorline-twocolumn': 'Student Research Competition',
+             'gen-en-wetlandscience-manuscripttitlepage-runningtitle-wordcounts': 'Running title: '}
+    WITH_SUP = ('gen-zh-clinicaldoctor-supervisorgroupline-hospitalunit',
+                'gen-en-envcomputing-srcabstract-advisorline-twocolumn')
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortysecond/%s/%s/%d' % (fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    @staticmethod
+    def at(paras, start):
+        return next(j for j, p in enumerate(paras) if p.startswith(start))
+
+    @staticmethod
+    def byline(paras, rec):
+        """The byline's names without their marks, as the house prints them."""
+        import re
+        k = paras.index(rec['title']) + 1
+        return [n for n in re.split('[，\u3000\u2002]', re.sub(r'[\d†*]', '', paras[k])) if n], paras[k + 1]
+
+    def test_heads_stand_where_the_layout_puts_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-coldagrieng-proceedingspage-prevpaperreferencestail', 'proc', i)
+            head = page.doc.tables[0].rows[0].cells[0].text
+            self.assertIn(str(rec['year']), head)
+            self.assertIn('论文集', head)
+            refs = [p for p in paras if re.match(r'\[\d+\] ', p)]
+            self.assertGreaterEqual(len(refs), 2)
+            self.assertLess(self.at(paras, '['), paras.index(rec['title']), "the paper before ends above the title")
+            self.assertFalse([a for a in rec['authors'] for r in refs if a in r], 'the cited are not the authors')
+            self.assertFalse([r for r in refs if int(re.search(r'，(\d{4})，', r).group(1)) >= rec['year']])
+            names, units = self.byline(paras, rec)
+            self.assertEqual(names, rec['authors'])
+            self.assertTrue(units.startswith('（') and units.endswith('）'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-clinicaldoctor-supervisorgroupline-hospitalunit', 'group', i)
+            group = paras[self.at(paras, '导 师 组')].split('：', 1)[1]
+            named = re.split('[、；]', re.sub(r'（组长）|组长\u2002|成员\u2002', '', group))
+            self.assertEqual(named[0], rec['supervisor'], 'the head of the group first')
+            self.assertTrue('%s（组长）' % rec['supervisor'] in group or group.startswith('组长\u2002' + rec['supervisor']))
+            self.assertGreaterEqual(len(named), 2)
+            self.assertNotIn(rec['authors'][0], named)
+            self.assertEqual(paras[self.at(paras, '研 究 生')].split('：')[1], rec['authors'][0])
+            self.assertLess(paras.index(rec['title']), self.at(paras, '研 究 生'), 'the title above the particulars')
+            page, rec, paras = self.page(self.mod, 'gen-zh-coldenvjournal-graphicalabstractbox-beforeabstract', 'ga', i)
+            names, units = self.byline(paras, rec)
+            self.assertEqual(names, rec['authors'])
+            ga = paras.index('图文摘要')
+            self.assertLess(paras.index(units), ga)
+            self.assertLess(ga, self.at(paras, '摘'), 'the graphical abstract before 摘要')
+            self.assertIn('[图]', page.doc.tables[1].rows[0].cells[0].text)
+            self.assertIn('%d年' % rec['year'], page.doc.tables[0].rows[0].cells[0].text)
+
+    def test_authors_apart_from_notes_editors_and_advisors(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-computingxuebao-equalcontributiondagger-corrstarfootnotes', 'star', i)
+            names, units = self.byline(paras, rec)
+            self.assertEqual(names, rec['authors'])
+            corr = re.match(r'\*通信作者：(\S+?)，', paras[self.at(paras, '*通信作者')]).group(1)
+            self.assertIn(corr, rec['authors'])
+            k = paras.index(rec['title']) + 1
+            self.assertEqual(paras[k].count('*'), 1, 'one corresponding author')
+            if '†' in paras[k]:
+                self.assertEqual(paras[self.at(paras, '†')], '†共同第一作者（%s与%s对本文贡献相同）' % tuple(rec['authors'][:2]))
+            self.assertLess(self.at(paras, '收稿日期'), self.at(paras, '*通信作者'), 'the notes close the page')
+            page, rec, paras = self.page(self.mod, 'gen-zh-coldmeteojournal-datesribbon-editorlineunderunits', 'ed', i)
+            names, units = self.byline(paras, rec)
+            self.assertEqual(names, rec['authors'])
+            ed = paras.index(units) + 1
+            editor = re.fullmatch(r'（责任编辑：(\S+)）', paras[ed]).group(1)
+            self.assertNotIn(editor, rec['authors'], 'the editor is no author')
+            ribbon = page.doc.tables[0].rows[0].cells
+            self.assertIn('%d年第' % rec['year'], ribbon[0].text)
+            self.assertTrue(ribbon[1].text.startswith('收稿日期：%d-' % (rec['year'] - 1)), 'received the year before')
+            page, rec, paras = self.page(self.en, 'gen-en-coldregionmed-researchletter-authorsaftertext-articleinfo', 'rl', i)
+            k = self.at(paras, 'Discussion') + 1
+            self.assertEqual([n.split(', ')[0] for n in paras[k].split('; ')],
+                             rec['authors'], 'the names after the text, each with degrees')
+            self.assertFalse([a for a in rec['authors'] for p in paras[:k] if a in p], 'no byline above')
+            self.assertIn(str(rec['year']), paras[self.at(paras, 'Accepted for Publication')])
+            page, rec, paras = self.page(self.en, 'gen-en-envcomputing-srcabstract-advisorline-twocolumn', 'src', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(paras[k + 1:k + 1 + len(rec['authors'])], rec['authors'], 'one student a line')
+            adv = paras[self.at(paras, next(w for w in ('Advisor', 'Research Advisor', 'Supervised by')
+                                           if any(p.startswith(w) for p in paras)))]
+            self.assertTrue(adv.endswith(' ' + rec['supervisor']))
+            self.assertIn(str(rec['year']), paras[0])
+            page, rec, paras = self.page(self.en, 'gen-en-wetlandscience-manuscripttitlepage-runningtitle-wordcounts', 'ms', i)
+            k = paras.index(rec['title']) + 1
+            self.assertEqual(re.findall(r'([^,*\d]+?),?\*?\d ?', paras[k]), rec['authors'], 'names with their marks in order')
+            self.assertIn('*', paras[k])
+            self.assertTrue(paras[self.at(paras, 'Corresponding author')].startswith('Corresponding author: ' + rec['authors'][-1]))
+            self.assertEqual(paras[self.at(paras, 'Keywords')], 'Keywords: ' + '; '.join(rec['keywords']))
+            self.assertTrue(paras[-1].endswith(str(rec['year'])))

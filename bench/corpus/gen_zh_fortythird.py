@@ -130,10 +130,13 @@ def meetingcell_conf(rng):
     left = '第%d届\n%s\n%d·%s\n论文编号：%s%03d' % (rng.randint(3, 19), rng.choice(['西南传播学论坛', '边疆文化传播研讨会', '民族地区媒介与社会年会']),
                                                  year, rng.choice(['玉溪', '曲靖', '丽江']), rng.choice(['', 'P', 'C']), rng.randint(1, 260))
     units = sorted({rng.choice(t['d']['units']) for _ in authors})
-    right = [(t['title'] + '\n', {'size': rng.choice([15, 16, 18]), 'bold': True, 'cjk': rng.choice(HEI)}),
+    size = rng.choice([15, 16, 18])
+    while len(t['title']) * size > 320:  # the title keeps to one line of the cell
+        size -= 1
+    right = [(t['title'] + '\n', {'size': size, 'bold': True, 'cjk': rng.choice(HEI)}),
              (rng.choice(['\u3000', '，', '、']).join(authors) + '\n', {'size': 11.5, 'cjk': rng.choice(KAI + SONG)}),
              ('（%s%s，%s %s）' % (s[0], '、'.join(units), s[2], s[3]), {'size': 9})]
-    sized_table(page, [[(left, {'size': 9, 'bold': rng.random() < 0.5}), right]], [4.2, 11.8], align=['c', rng.choice(['l', 'c'])],
+    sized_table(page, [[(left, {'size': 9, 'bold': rng.random() < 0.5}), right]], [3.8, 12.2], align=['c', rng.choice(['l', 'c'])],
                 shade=(0,), fill=rng.choice(['D9D9D9', 'DDE6F0', 'EDE3D2']), grid=rng.random() < 0.5)
     page.para('', after=12)
     _abstract(page, rng, t['kws'], rng.choice([('摘\u3000要：', '关键词：'), ('【摘要】', '【关键词】')]))

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2814,6 +2814,25 @@ class FortysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     def page(self, mod, fam, tag, i):
         import random
         page, rec = mod.TEMPLATES[fam](random.Random('fortysecond/%s/%s/%d' % (fam, tag, i)))
+class FortythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-third set (blind part heldout43): new schools and wording, labels printed, the
+    指导教师 or advisor kept apart from the authors, the translators, teachers, curators, chairs and
+    cited authors who stand on the page and are none, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortythird', 'heldout43', 84
+    MARKS = {'gen-zh-museologyjournal-translatedarticle-zhuyiline-translatorfoot': '译者简介',
+             'gen-zh-econmaster-labelrowtable-valuesbelow-rankundername': '学科专业',
+             'gen-zh-mediaforum-meetingcellleft-titlecellright': '论文编号',
+             'gen-zh-teachingjournal-lessonstudy-pingxibyline-zhijiaogrid': '课例研究',
+             'gen-zh-artcriticism-exhibitionreview-exhibitiongrid-curatornotauthor': '展览名称',
+             'gen-zh-ethnologyfieldwork-reportcover-diaochafields': '调查地点',
+             'gen-en-ethnomusicologymeeting-panelpaper-chairdiscussantline': 'Discussant: ',
+             'gen-en-culturaleconjournal-comment-commentonbox-jelline': 'Comment on: '}
+    WITH_SUP = ('gen-zh-econmaster-labelrowtable-valuesbelow-rankundername',
+                'gen-zh-ethnologyfieldwork-reportcover-diaochafields')
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortythird/%s/%s/%d' % (fam, tag, i)))
         return page, rec, [p.text for p in page.doc.paragraphs]
 
     @staticmethod
@@ -2902,3 +2921,58 @@ class FortysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertTrue(paras[self.at(paras, 'Corresponding author')].startswith('Corresponding author: ' + rec['authors'][-1]))
             self.assertEqual(paras[self.at(paras, 'Keywords')], 'Keywords: ' + '; '.join(rec['keywords']))
             self.assertTrue(paras[-1].endswith(str(rec['year'])))
+    def test_heads_grids_and_bylines_stand_where_the_layout_puts_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-museologyjournal-translatedarticle-zhuyiline-translatorfoot', 'tr', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.findall('〔.〕([^〔\u3000、／]+)', by), rec['authors'], 'each author after the country')
+            translator = re.search('([^\u3000／]+)(?:\u3000|／)译', by).group(1)
+            self.assertNotIn(translator, rec['authors'])
+            self.assertTrue(paras[self.at(paras, '译者简介')].startswith('译者简介：%s，' % translator))
+            page, rec, paras = self.page(self.mod, 'gen-zh-econmaster-labelrowtable-valuesbelow-rankundername', 'row', i)
+            labels, values = ([c.text for c in r.cells] for r in page.doc.tables[0].rows)
+            self.assertEqual(labels[:2], ['研究生', '指导教师'])
+            self.assertEqual(values[0], rec['authors'][0])
+            self.assertEqual(values[1].split('\n')[0], rec['supervisor'], 'the rank under the name, not beside it')
+            self.assertIn(labels[-1], '完成时间')
+            page, rec, paras = self.page(self.mod, 'gen-zh-mediaforum-meetingcellleft-titlecellright', 'cell', i)
+            meeting, head = (c.text.split('\n') for c in page.doc.tables[0].rows[0].cells)
+            self.assertTrue(meeting[-1].startswith('论文编号') and str(rec['year']) in meeting[2])
+            self.assertEqual(head[0], rec['title'])
+            self.assertEqual(re.split('\u3000|，|、', head[1]), rec['authors'])
+            self.assertNotIn(rec['title'], paras, 'the title only in the head cell')
+            page, rec, paras = self.page(self.mod, 'gen-zh-teachingjournal-lessonstudy-pingxibyline-zhijiaogrid', 'lesson', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.split('\u3000|、', re.sub('^(?:课例)?评析[：\u3000]', '', by)), rec['authors'])
+            grid = page.doc.tables[1].rows[0].cells
+            self.assertEqual(grid[2].text, '执\u3000教')
+            self.assertNotIn(grid[3].text, rec['authors'], 'the teacher of the lesson is no author')
+            self.assertTrue(paras[-1].startswith('（作者单位：'))
+
+    def test_people_beside_the_authors_are_none_of_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-artcriticism-exhibitionreview-exhibitiongrid-curatornotauthor', 'show', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.split('\u3000|、', re.sub('^(?:撰文[：\u3000]|文　)', '', by)), rec['authors'])
+            rows = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[1].rows}
+            self.assertNotIn(rows['策\u2002展\u2002人'], rec['authors'], 'the curator is no author')
+            self.assertTrue(rows['展\u3000\u3000期'].startswith(str(rec['year'])))
+            page, rec, paras = self.page(self.mod, 'gen-zh-ethnologyfieldwork-reportcover-diaochafields', 'field', i)
+            fields = dict(p.split('：', 1) for p in paras if '：' in p)
+            self.assertEqual(fields['调\u2002查\u2002人'].split('、'), rec['authors'])
+            self.assertTrue(fields['指导教师'].startswith(rec['supervisor']))
+            self.assertLess(paras.index(rec['title']), self.at(paras, '调\u2002查\u2002人'), 'the title above the fields')
+            page, rec, paras = self.page(self.en, 'gen-en-ethnomusicologymeeting-panelpaper-chairdiscussantline', 'panel', i)
+            chair, disc = re.match(r'Chair: (.+?)(?: \u00b7 |    |; )Discussant: (.+)$', paras[2]).groups()
+            self.assertFalse({chair, disc} & set(rec['authors']), 'the chair and the discussant are no authors')
+            k = paras.index(rec['title'])
+            self.assertEqual([p.split(', ')[0] for p in paras[k + 1:k + 1 + len(rec['authors'])]], rec['authors'])
+            page, rec, paras = self.page(self.en, 'gen-en-culturaleconjournal-comment-commentonbox-jelline', 'comment', i)
+            box = page.doc.tables[1].rows[0].cells[0].text
+            self.assertTrue(box.startswith('Comment on: '))
+            cited = re.match(r'Comment on: (.+?) \(\d{4}\)', box).group(1).split(' and ')
+            self.assertFalse(set(cited) & {a.split()[-1] for a in rec['authors']}, 'the commented paper\'s authors are not ours')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.endswith('(%d)' % rec['year']))
+            self.assertIn(' '.join(rec['authors'][-1:]), paras[paras.index(rec['title']) + 1])

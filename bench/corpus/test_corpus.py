@@ -2814,25 +2814,6 @@ class FortysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     def page(self, mod, fam, tag, i):
         import random
         page, rec = mod.TEMPLATES[fam](random.Random('fortysecond/%s/%s/%d' % (fam, tag, i)))
-class FortythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
-    """The forty-third set (blind part heldout43): new schools and wording, labels printed, the
-    指导教师 or advisor kept apart from the authors, the translators, teachers, curators, chairs and
-    cited authors who stand on the page and are none, the whole set in its part."""
-    ROUND, PART, EARLIER = 'fortythird', 'heldout43', 84
-    MARKS = {'gen-zh-museologyjournal-translatedarticle-zhuyiline-translatorfoot': '译者简介',
-             'gen-zh-econmaster-labelrowtable-valuesbelow-rankundername': '学科专业',
-             'gen-zh-mediaforum-meetingcellleft-titlecellright': '论文编号',
-             'gen-zh-teachingjournal-lessonstudy-pingxibyline-zhijiaogrid': '课例研究',
-             'gen-zh-artcriticism-exhibitionreview-exhibitiongrid-curatornotauthor': '展览名称',
-             'gen-zh-ethnologyfieldwork-reportcover-diaochafields': '调查地点',
-             'gen-en-ethnomusicologymeeting-panelpaper-chairdiscussantline': 'Discussant: ',
-             'gen-en-culturaleconjournal-comment-commentonbox-jelline': 'Comment on: '}
-    WITH_SUP = ('gen-zh-econmaster-labelrowtable-valuesbelow-rankundername',
-                'gen-zh-ethnologyfieldwork-reportcover-diaochafields')
-
-    def page(self, mod, fam, tag, i):
-        import random
-        page, rec = mod.TEMPLATES[fam](random.Random('fortythird/%s/%s/%d' % (fam, tag, i)))
         return page, rec, [p.text for p in page.doc.paragraphs]
 
     @staticmethod
@@ -2921,6 +2902,33 @@ class FortythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertTrue(paras[self.at(paras, 'Corresponding author')].startswith('Corresponding author: ' + rec['authors'][-1]))
             self.assertEqual(paras[self.at(paras, 'Keywords')], 'Keywords: ' + '; '.join(rec['keywords']))
             self.assertTrue(paras[-1].endswith(str(rec['year'])))
+
+
+class FortythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-third set (blind part heldout43): new schools and wording, labels printed, the
+    指导教师 or advisor kept apart from the authors, the translators, teachers, curators, chairs and
+    cited authors who stand on the page and are none, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortythird', 'heldout43', 84
+    MARKS = {'gen-zh-museologyjournal-translatedarticle-zhuyiline-translatorfoot': '译者简介',
+             'gen-zh-econmaster-labelrowtable-valuesbelow-rankundername': '学科专业',
+             'gen-zh-mediaforum-meetingcellleft-titlecellright': '论文编号',
+             'gen-zh-teachingjournal-lessonstudy-pingxibyline-zhijiaogrid': '课例研究',
+             'gen-zh-artcriticism-exhibitionreview-exhibitiongrid-curatornotauthor': '展览名称',
+             'gen-zh-ethnologyfieldwork-reportcover-diaochafields': '调查地点',
+             'gen-en-ethnomusicologymeeting-panelpaper-chairdiscussantline': 'Discussant: ',
+             'gen-en-culturaleconjournal-comment-commentonbox-jelline': 'Comment on: '}
+    WITH_SUP = ('gen-zh-econmaster-labelrowtable-valuesbelow-rankundername',
+                'gen-zh-ethnologyfieldwork-reportcover-diaochafields')
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortythird/%s/%s/%d' % (fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    @staticmethod
+    def at(paras, start):
+        return next(j for j, p in enumerate(paras) if p.startswith(start))
+
     def test_heads_grids_and_bylines_stand_where_the_layout_puts_them(self):
         import re
         for i in range(6):

@@ -514,6 +514,44 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
     }
 
+    // A translated article's byline: "〔德〕汉娜·费舍尔 著 谭振华 译", "〔奥〕甲／著 乙／译". Its writers stand before "著", each
+    // after the mark of their country; the translator after it is none.
+    if (r.authors.isEmpty()) {
+        static const RE translated(QStringLiteral("^(.+?)\\s*[/／]?\\s*著(?:\\s+(.+?)\\s*[/／]?\\s*译.*)?$"));
+        static const RE country(QStringLiteral("[〔［\\[（(]\\s*[\\x{4E00}-\\x{9FFF}]{1,2}\\s*[〕］\\]）)]"));
+        static const RE apart(QStringLiteral("[\\s\\x{3000}、，,]+"));
+        static const RE name(QStringLiteral("^[\\x{4E00}-\\x{9FFF}][\\x{4E00}-\\x{9FFF}·•・\\-]{1,14}$"));
+        for (int i = 0; i < n && i < 15 && r.authors.isEmpty(); ++i) {
+            const QString t = lines[i].text.trimmed() + (i + 1 < n && lines[i + 1].text.trimmed().size() <= 2 ? lines[i + 1].text.trimmed() : QString());
+            const auto m = translated.match(t);
+            if (!m.hasMatch() || (!country.match(m.captured(1)).hasMatch() && !m.hasCaptured(2))) continue;
+            QStringList names;
+            for (const QString& part : QString(m.captured(1)).replace(country, QStringLiteral(" ")).split(apart, Qt::SkipEmptyParts))
+                if (name.match(part).hasMatch()) names << part;
+            if (!names.isEmpty() && names.size() <= 6) r.authors = names;
+        }
+    }
+    // A letter signed after its text, each name with its degrees: "Z. Suzuki, MPH; Fatima M. O'Connor, MSc;
+    // Lukas Weber, MD" (over "Article Information").
+    if (r.authors.isEmpty()) {
+        static const RE degrees(QStringLiteral("^(?:\\s*,\\s*(?:MD|PhD|MPH|MSc|MS|MA|BSc|BS|BA|RN|DrPH|MBBS|MBChB|DO|DDS|DVM|PharmD|MBA|FRCP|FACP))+\\s*$"));
+        static const RE apart(QStringLiteral("\\s*;\\s*|,?\\s+and\\s+"));
+        static const RE anyDegree(QStringLiteral(",\\s*(?:MD|PhD|MPH|MSc|BSc|RN|DrPH|MBBS|DO)\\b"));
+        for (int i = 0; i < n && r.authors.isEmpty(); ++i) {
+            QStringList names;
+            bool all = true;
+            for (const QString& part : lines[i].text.trimmed().split(apart, Qt::SkipEmptyParts)) {
+                const int comma = part.indexOf(QLatin1Char(','));
+                const QString who = part.left(comma).trimmed();
+                all = all && comma > 0 && degrees.match(part.mid(comma)).hasMatch() && isPersonName(who);
+                if (!all) break;
+                names << who;
+            }
+            if (all && !names.isEmpty()) r.authors = names;
+            // a byline with degrees over more lines than one is read with the others, not here
+            else if (anyDegree.match(lines[i].text).hasMatch()) break;
+        }
+    }
     // A design's cover that carries a drawing's title block: its title and designer are the paper's.
     if (const auto [design, designer] = drawingTitleBlock(lines); !designer.isEmpty()) {
         r.authors = {designer};
@@ -564,6 +602,12 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 if (supervisor) break;
             }
         }
+    }
+    // nor a meeting's year and place: "2014·玉溪"
+    {
+        static const RE yearPlace(QStringLiteral("^(?:19|20)\\d{2}\\s*[·・•.,，]\\s*[\\x{4E00}-\\x{9FFF}]{2,6}$"));
+        for (int i = 0; i < n; ++i)
+            if (yearPlace.match(lines[i].text.trimmed()).hasMatch()) notAuthors.insert(i);
     }
     // nor the end of a sentence carried onto the next line: "… the degree of LLM in" / "Intellectual Property Law"
     {

@@ -35,7 +35,7 @@ const RE& authorLabel() {
                                       "博\\s*士\\s*生|博\\s*士\\s*后|(?:课\\s*题|项\\s*目)\\s*主\\s*持\\s*人|"
                                       // any short word for the one who did the work: 汇报人, 答辩人, 发明人, 主讲人, 报告者
                                       "(?!(?:代\\s*理|联\\s*系|审\\s*[核批定]|批\\s*准|校\\s*[对核]|复\\s*核|签\\s*发|经\\s*办|填\\s*表|推\\s*荐|"
-                                      "见\\s*证|证\\s*明|收\\s*件|受\\s*访|评\\s*[议审阅]|点\\s*评|专\\s*利\\s*权|权\\s*利|指\\s*导|出\\s*版|发\\s*行|主\\s*持|译|编|读|患|使\\s*用|法|机\\s*器|个|本|他|老\\s*年|病|家|工|军|商|诗|古|今|国|后|学|记\\s*录)\\s*[人者])"
+                                      "见\\s*证|证\\s*明|策\\s*展|收\\s*件|受\\s*访|评\\s*[议审阅]|点\\s*评|专\\s*利\\s*权|权\\s*利|指\\s*导|出\\s*版|发\\s*行|主\\s*持|译|编|读|患|使\\s*用|法|机\\s*器|个|本|他|老\\s*年|病|家|工|军|商|诗|古|今|国|后|学|记\\s*录)\\s*[人者])"
                                       "(?:[\\x{4E00}-\\x{9FFF}]\\s*){1,3}[人者]|"
                                       "(?:主\\s*讲|授\\s*课|执\\s*教)\\s*(?:教\\s*师|老\\s*师)|(?:主\\s*要\\s*)?(?:研\\s*制|完\\s*成|研\\s*究|参\\s*[加与])\\s*人\\s*员|"
                                       // a post's author after its mark of origin: "原创 甲 <account> <date>"
@@ -52,7 +52,11 @@ const RE& authorLabel() {
                                       // a proposal's investigators, also as a heading over their names
                                       "^(?:co-?\\s*)?(?:principal\\s+investigators?|investigators?|pis?|authors?|creators?)(?:\\s*\\(s\\))?\\s*(?:[:：]\\s*|$)|"
                                       // a magazine's byline: "文／甲", "文·甲", "撰文/甲"
-                                      "^(?:文|撰\\s*文|图\\s*文|作\\s*者|记\\s*者)\\s*[/／·・•]\\s*"),
+                                      "^(?:文|撰\\s*文|图\\s*文|作\\s*者|记\\s*者)\\s*[/／·・•]\\s*|"
+                                      // or after a blank, before a name: "文 邵永婷 汪鑫红"
+                                      "^文\\s+(?=[\\x{4E00}-\\x{9FFF}]{2,4}(?:\\s|$))|"
+                                      // a commentary's writer: "评析：林玉斌"
+                                      "^(?:课\\s*例\\s*)?评\\s*析\\s*[:：]\\s*"),
                        RE::CaseInsensitiveOption);
     return re;
 }

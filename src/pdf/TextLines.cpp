@@ -42,6 +42,12 @@ bool continues(const Line& line, const Word& w) {
     if (gap > 0.8 * size && chars > 6 && !w.text.isEmpty() && !last.text.isEmpty() && last.text.back().isLetter() &&
         w.text.front().isLetter() && isCjk(last.text.back()) != isCjk(w.text.front()))
         return false;
+    // a cell of small type beside a large title, across a wide gap, is a line of its own
+    // ("西南传播学论坛" in the meeting's cell left of the title)
+    // (a raised mark, "1a,2", is small too but no word)
+    const Word& smaller = w.size < last.size ? w : last;
+    const auto letters = std::count_if(smaller.text.begin(), smaller.text.end(), [](QChar c) { return c.isLetter(); });
+    if (letters >= 3 && smaller.size < 0.7 * size && gap > 1.5 * smaller.size) return false;
     return gap < 2.2 * size;
 }
 

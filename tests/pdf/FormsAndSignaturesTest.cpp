@@ -978,3 +978,48 @@ TEST(FieldAssembly, ADrawingsTitleBlockGivesTheDesignAndItsDesigner) {
     // a "设计" alone, as the last word of a broken title, makes no block
     EXPECT_TRUE(pdf::drawingTitleBlock(page({{word("景迈山古茶林元素的入股分红", 60, 100, 16)}, {word("设计", 60, 120, 16)}})).second.isEmpty());
 }
+
+TEST(FieldAssembly, TranslatedBylinesCuratorsCommentariesAndLettersSignedWithDegrees) {
+    // a translated article: the writers before "著", each after the mark of their country; the
+    // translator after it, and the column's name over the title, are none
+    for (const char* byline : {"〔法〕让-吕克·贝尔唐 〔澳〕艾米莉·道森 著 肖斌彬 译", "〔法〕让-吕克·贝尔唐　〔澳〕艾米莉·道森／著 肖斌彬／译 吕林华 校"}) {
+        const auto lines = page({{word("海外视野", 60, 80, 10)},
+                                 {word("束河古镇客栈的物质文化", 60, 110, 18)},
+                                 {word(QString::fromUtf8(byline), 60, 135, 10.5)}});
+        EXPECT_EQ(readTitled(lines, {"束河古镇客栈的物质文化"}).authors, (QStringList{"让-吕克·贝尔唐", "艾米莉·道森"})) << byline;
+    }
+
+    // an exhibition review: "文 甲 乙" are its writers, the curator under "策 展 人" is not
+    EXPECT_NE(pdf::labelOf(QStringLiteral("策 展 人")), LineLabel::Author);
+    const auto review = page({{word("从澄江市到展厅：花腰傣服饰与刺绣纹样传习", 60, 100, 18)},
+                              {word("文 邵永婷 汪鑫红", 60, 125, 10.5)},
+                              {word("策 展 人", 60, 150, 10)},
+                              {word("何娜", 60, 165, 10)}});
+    EXPECT_EQ(read(review).authors, (QStringList{"邵永婷", "汪鑫红"}));
+    // a lesson study's commentary is written by the one who comments on it, not the teacher
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("评析：林玉斌")), LineLabel::Author);
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("课例评析：高勇然、薛婷娜")), QStringLiteral("高勇然、薛婷娜"));
+    EXPECT_NE(pdf::labelOf(QStringLiteral("执 教 唐兰俊")), LineLabel::Author);
+
+    // a research letter signed after its text, each name with its degrees
+    const auto letter = page({
+        {row({"Respiratory", "Symptoms", "in", "Sturgeon", "Hatcheries"}, 60, 100, 18)},
+        {row({"Results", "We", "analysed", "records", "from", "surveillance", "sites", "and", "clinics."}, 60, 140, 9)},
+        {row({"Z.", "Suzuki,", "MPH;", "Fatima", "M.", "O'Connor,", "MSc;", "Lukas", "Weber,", "MD"}, 60, 170, 9)},
+        {row({"Article", "Information"}, 60, 190, 9)},
+    });
+    EXPECT_EQ(readTitled(letter, {"Respiratory Symptoms in Sturgeon Hatcheries"}).authors,
+              (QStringList{"Z. Suzuki", "Fatima M. O'Connor", "Lukas Weber"}));
+
+    // a byline with degrees over two lines is read whole, not from its last line
+    const auto caseReport = page({
+        {row({"Laparoscopic", "Cyst", "Removal:", "Report", "of", "a", "Case"}, 60, 100, 18)},
+        {row({"Olga", "Fernández,", "MD,", "MPH;", "Michael", "Park,", "DO;"}, 60, 130, 10)},
+        {row({"Ji-woo", "B.", "Liu,", "MBBS"}, 60, 144, 10)},
+    });
+    EXPECT_EQ(readTitled(caseReport, {"Laparoscopic Cyst Removal: Report of a Case"}).authors.value(0), QStringLiteral("Olga Fernández"));
+
+    // the meeting's cell in small type left of a large title is no part of it
+    const auto lines = pdf::groupLines({word("西南传播学论坛", 93, 108, 9), word("短视频中的白沙细乐：细乐乐谱整理的传播分析", 184, 104, 15)});
+    EXPECT_EQ(lines.size(), 2);
+}

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -2984,3 +2984,93 @@ class FortythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertFalse(set(cited) & {a.split()[-1] for a in rec['authors']}, 'the commented paper\'s authors are not ours')
             self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.endswith('(%d)' % rec['year']))
             self.assertIn(' '.join(rec['authors'][-1:]), paras[paras.index(rec['title']) + 1])
+
+
+class FortyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-fourth set (blind part heldout44): new schools and wording, labels printed, the
+    指导教师 or supervisor kept apart from the authors, the hosts, speakers and physicians who stand
+    on the page and are none, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortyfourth', 'heldout44', 86
+    MARKS = {'gen-zh-saltlakechemnote-authorsinparensaftertitle-journallinefoot': '关键词',
+             'gen-zh-aridenergyjournal-datescitecellbesideabstract-doitopright': '引用格式：',
+             'gen-zh-plateauengmaster-headedinfobox-blanksignaturelines': '学位论文信息',
+             'gen-zh-plateaubulletin-researchhighlight-gonggaoendline': '研究进展',
+             'gen-zh-plateaumedjournal-cpcdiscussion-hostandzhengliline': '主持人：',
+             'gen-en-highaltmed-clinicalimage-imageframe-authorsrightafter-physiciannote': '[Figure]',
+             'gen-en-aridenergy-methesis-peopleinsentences': 'A thesis submitted by ',
+             'gen-en-coldaridcivil-technicalnote-rolefootnotes-discussionperiod': 'Discussion period open until'}
+    WITH_SUP = ('gen-zh-plateauengmaster-headedinfobox-blanksignaturelines',
+                'gen-en-aridenergy-methesis-peopleinsentences')
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortyfourth/%s/%s/%d' % (fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    @staticmethod
+    def at(paras, start):
+        return next(j for j, p in enumerate(paras) if start in p)
+
+    def test_titles_bylines_and_boxes_stand_where_the_layout_puts_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-saltlakechemnote-authorsinparensaftertitle-journallinefoot', 'note', i)
+            head = next(p for p in paras if p.startswith(rec['title']))
+            self.assertEqual(re.split('[，、\u3000]', re.fullmatch('（(.+)）', head[len(rec['title']):]).group(1)),
+                             rec['authors'], 'the names in brackets after the title')
+            self.assertTrue(paras[-1].startswith(tuple(self.mod.JOURNALS)) and str(rec['year']) in paras[-1],
+                            'the journal line only at the foot')
+            self.assertFalse([p for p in paras[:-1] if str(rec['year']) in p])
+            page, rec, paras = self.page(self.mod, 'gen-zh-aridenergyjournal-datescitecellbesideabstract-doitopright', 'cell', i)
+            self.assertTrue(paras[0].startswith('DOI：'))
+            dates, abstract = (c.text for c in page.doc.tables[0].rows[0].cells)
+            self.assertIn('网络出版：%d-' % rec['year'], dates)
+            self.assertIn('引用格式：%s' % rec['authors'][0], dates)
+            self.assertTrue(abstract.startswith('摘　要：') and abstract.endswith('；'.join(rec['keywords'])))
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.sub(r'\d', '', by).split('，'), rec['authors'])
+            page, rec, paras = self.page(self.mod, 'gen-zh-plateauengmaster-headedinfobox-blanksignaturelines', 'box', i)
+            rows = [[c.text for c in r.cells] for r in page.doc.tables[0].rows]
+            self.assertEqual(rows[0][0], '学位论文信息')
+            fields = dict(r for r in rows[1:])
+            self.assertEqual(fields['作者姓名'], rec['authors'][0])
+            self.assertEqual(fields['指导教师'].split('\u2002')[0], rec['supervisor'])
+            sign = paras[self.at(paras, '作者签名')]
+            self.assertFalse([n for n in rec['authors'] + [rec['supervisor']] if n in sign], 'the signature lines are blank')
+            self.assertTrue(paras[-1].endswith('月'))
+
+    def test_people_beside_the_authors_are_none_of_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-plateaubulletin-researchhighlight-gonggaoendline', 'hl', i)
+            m = re.fullmatch('（(?:供稿：|供稿　|供稿人：)([^，）]+)(?:，.+)?）', paras[-1])
+            self.assertEqual(m.group(1).split('\u3000'), rec['authors'], 'the authors only at the end')
+            self.assertFalse([a for a in rec['authors'] for p in paras[:-1] if a in p])
+            self.assertIn('%d年第' % rec['year'], page.doc.tables[0].rows[0].cells[0].text)
+            page, rec, paras = self.page(self.mod, 'gen-zh-plateaumedjournal-cpcdiscussion-hostandzhengliline', 'cpc', i)
+            text = '\n'.join(paras)
+            host = re.search('主持人：(\\S+?)(?:\u3000|\n)', text).group(1)
+            written = re.search('(?:记录整理|整理)[：\u3000](.+)', text).group(1)
+            self.assertEqual(written.split('\u3000'), rec['authors'])
+            speakers = re.findall('(\\S+?)医师：', text)
+            self.assertFalse(({host} | set(speakers)) & set(rec['authors']), 'host and speakers are no authors')
+            self.assertLess(paras.index(rec['title']), self.at(paras, '主持人'))
+            page, rec, paras = self.page(self.en, 'gen-en-highaltmed-clinicalimage-imageframe-authorsrightafter-physiciannote', 'img', i)
+            k = self.at(paras, 'treatment.') + 1
+            self.assertEqual([p.split(', ')[0] for p in paras[k:k + len(rec['authors'])]], rec['authors'])
+            doctor = re.search('care of Dr (.+?), who', paras[-1]).group(1)
+            self.assertNotIn(doctor, rec['authors'], 'the physician is no author')
+            self.assertIn(str(rec['year']), paras[0])
+            page, rec, paras = self.page(self.en, 'gen-en-aridenergy-methesis-peopleinsentences', 'prose', i)
+            self.assertRegex(paras[self.at(paras, 'A thesis submitted by')], '^A thesis submitted by %s to ' % re.escape(rec['authors'][0]))
+            self.assertIn('supervision of', paras[self.at(paras, 'supervision of')])
+            self.assertRegex(paras[self.at(paras, 'supervision of')], '(Professor|Dr) %s, ' % re.escape(rec['supervisor']))
+            self.assertTrue(paras[-1].endswith(str(rec['year'])))
+            page, rec, paras = self.page(self.en, 'gen-en-coldaridcivil-technicalnote-rolefootnotes-discussionperiod', 'tn', i)
+            self.assertEqual(paras[0], 'TECHNICAL NOTE')
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.split(r' \d(?:, | and )?', by)[:-1], rec['authors'])
+            notes = [p for p in paras if re.match(r'\d(Professor|Associate|Graduate|Research)', p)]
+            self.assertEqual(len(notes), len(rec['authors']), 'one numbered note per author')
+            self.assertIn('approved on', paras[-1])
+            self.assertIn(str(rec['year']), paras[-1])

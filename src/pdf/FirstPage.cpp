@@ -340,6 +340,29 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
         if (const auto m = named.match(text); award && m.hasMatch()) r.title = m.captured(1);
     }
+    // A note's title with its writers after it in brackets, "玉树牦牛瘤胃菌群结构研究（范国冰、郝颖一）",
+    // the brackets maybe closed on the next line: the names are the authors, not the title's.
+    QStringList bracketedWriters;
+    {
+        static const RE writers(QStringLiteral("^(.+?)\\s*[（(]([^（()）]+)[)）]$"));
+        static const RE apart(QStringLiteral("[\\s\\x{3000}、，,]+"));
+        QString title = r.title.trimmed();
+        const int last = titleLines.isEmpty() ? -1 : titleLines.last();
+        const bool open = title.count(QChar(0xFF08)) > title.count(QChar(0xFF09));
+        if (open && last >= 0 && last + 1 < n && lines[last + 1].text.trimmed().endsWith(QChar(0xFF09)) &&
+            lines[last + 1].text.trimmed().size() <= 12)
+            title += lines[last + 1].text.trimmed();
+        if (const auto m = writers.match(title); m.hasMatch() && hasCjk(m.captured(1))) {
+            const QStringList names = m.captured(2).split(apart, Qt::SkipEmptyParts);
+            const bool all = std::all_of(names.begin(), names.end(), [](const QString& a) {
+                return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
+            });
+            if (all && !names.isEmpty() && names.size() <= 6) {
+                r.title = m.captured(1).trimmed();
+                bracketedWriters = names;
+            }
+        }
+    }
     // A cover that gives the name twice, in Latin letters ("by Tian Deqiang")
     // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
@@ -468,7 +491,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
 
     // An article signed at its end, in brackets: "（作者：甲，系…大学教授；乙，系…）".
     if (r.authors.isEmpty()) {
-        static const RE signed_(QStringLiteral("[（(]\\s*(?:作\\s*者|执\\s*笔(?:\\s*人)?|撰\\s*稿(?:\\s*人)?|撰\\s*文)\\s*[:：]\\s*([^，,；;）)]+)"));
+        // (or "（供稿 甲 乙，…）", the label set apart by a blank)
+        static const RE signed_(QStringLiteral("[（(]\\s*(?:作\\s*者|执\\s*笔(?:\\s*人)?|撰\\s*稿(?:\\s*人)?|撰\\s*文|供\\s*稿)(?:\\s*[:：]|\\s)\\s*([^，,；;）)]+)"));
         static const RE next(QStringLiteral("[；;]\\s*([\\x{4E00}-\\x{9FFF}·]{2,5})\\s*[，,]\\s*系"));
         for (const Line& l : lines) {
             const auto m = signed_.match(l.text);
@@ -514,6 +538,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
     }
 
+    if (r.authors.isEmpty() && !bracketedWriters.isEmpty()) r.authors = bracketedWriters;
     // A translated article's byline: "〔德〕汉娜·费舍尔 著 谭振华 译", "〔奥〕甲／著 乙／译". Its writers stand before "著", each
     // after the mark of their country; the translator after it is none.
     if (r.authors.isEmpty()) {
@@ -530,6 +555,16 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 if (name.match(part).hasMatch()) names << part;
             if (!names.isEmpty() && names.size() <= 6) r.authors = names;
         }
+    }
+    // A thesis that names its writer in the sentence of its degree: "A thesis submitted by A. White to
+    // University of Toronto in partial fulfilment of …".
+    if (r.authors.isEmpty()) {
+        static const RE submittedBy(QStringLiteral("\\b(?:thesis|dissertation|report|project)\\s+(?:submitted|presented|prepared|written)\\s+by\\s+(.+?)\\s+"
+                                                   "(?:to|in|for|at|under)\\b"),
+                                    RE::CaseInsensitiveOption);
+        for (int i = 0; i < n && i < 30 && r.authors.isEmpty(); ++i)
+            if (const auto m = submittedBy.match(lines[i].text); m.hasMatch())
+                if (const QStringList names = namesInLine(m.captured(1)); names.size() == 1) r.authors = names;
     }
     // A letter signed after its text, each name with its degrees: "Z. Suzuki, MPH; Fatima M. O'Connor, MSc;
     // Lukas Weber, MD" (over "Article Information").

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -3074,3 +3074,82 @@ class FortyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertEqual(len(notes), len(rec['authors']), 'one numbered note per author')
             self.assertIn('approved on', paras[-1])
             self.assertIn(str(rec['year']), paras[-1])
+
+
+class FortyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-fifth set (blind part heldout45): new schools and wording, labels printed, the
+    narrators, speakers and recorders who are authors, the reviewers, transcribers, book authors,
+    honorees, editors and translators who stand on the page and are none, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortyfifth', 'heldout45', 88
+    MARKS = {'gen-zh-oralhistoryjournal-koushuzhengliline-zhenglizheannotebox': '口述',
+             'gen-zh-humanitiesjournal-dialogue-duihuarenblock-speakerturns': '对话人',
+             'gen-zh-musicjournal-pulibox-transcriberincaption': '记谱',
+             'gen-zh-ruralsurveyreport-neibuziliaotop-zhuangaoshendinglines': '（之',
+             'gen-zh-historyjikan-zhajinotes-quanbylineright': '◎',
+             'gen-zh-artsbookreview-bookinfogrid-reviewerright': '著\u3000者',
+             'gen-en-festschriftchapter-honoreerunninghead-chapternumber': ', ed. ',
+             'gen-en-translationjournal-originallypublishedbox-translatedbyline': 'Originally published as: '}
+    WITH_SUP = ()
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortyfifth/%s/%s/%d' % (fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    def test_bylines_name_the_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-oralhistoryjournal-koushuzhengliline-zhenglizheannotebox', 'oral', i)
+            by = paras[paras.index(rec['title']) + 1]
+            m = re.match('^(?:口述[：\u3000])?(.+?)(?:\u3000口述)?\u3000\u3000(?:整理[：\u3000])?(.+?)(?:\u3000整理)?$', by)
+            self.assertEqual([m.group(1)] + re.split('\u3000|、', m.group(2)), rec['authors'], 'the narrator, then the recorders')
+            note = page.doc.tables[1].rows[0].cells[0].text
+            self.assertRegex(note, '^(【整理者按】|整理者按：|【编者按】)' + rec['authors'][0], 'the note opens on the narrator')
+            self.assertTrue(paras[-1].startswith('整理者简介：' + rec['authors'][1]))
+            page, rec, paras = self.page(self.mod, 'gen-zh-humanitiesjournal-dialogue-duihuarenblock-speakerturns', 'talk', i)
+            k = next(j for j, p in enumerate(paras) if '对话人' in p)
+            self.assertEqual([p.split('\u3000')[0] for p in paras[k + 1:k + 1 + len(rec['authors'])]], rec['authors'])
+            turns = [p.split('：')[0] for p in paras if p.split('：')[0] in rec['authors']]
+            self.assertEqual(turns[:len(rec['authors'])], rec['authors'], 'the turns go round the speakers in order')
+            page, rec, paras = self.page(self.mod, 'gen-zh-historyjikan-zhajinotes-quanbylineright', 'notes', i)
+            self.assertEqual(paras[paras.index(rec['title']) + 1], '◎\u2002' + '\u3000'.join(rec['authors']))
+            self.assertIn('第', paras[0])
+            self.assertIn('（%d年）' % rec['year'], paras[0])
+            page, rec, paras = self.page(self.en, 'gen-en-translationjournal-originallypublishedbox-translatedbyline', 'tr', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(paras[k + 1].split(', '), rec['authors'])
+            translator = re.match(r'(?:Translated by|Translated from the Chinese by|Translation:) (.+)$', paras[k + 2]).group(1)
+            self.assertNotIn(translator, rec['authors'], 'the translator is no author')
+            self.assertTrue(page.doc.tables[1].rows[0].cells[0].text.startswith('Originally published as: ' + rec['authors'][0]))
+            self.assertIn('Keywords: ' + '; '.join(rec['keywords']), paras)
+
+    def test_people_beside_the_authors_are_none_of_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-musicjournal-pulibox-transcriberincaption', 'score', i)
+            cap = next(p for p in paras if p.startswith('谱例'))
+            self.assertNotIn(re.search('（(.+)记谱）', cap).group(1), rec['authors'], 'the transcriber is no author')
+            self.assertTrue(page.doc.tables[1].rows[0].cells[0].text.startswith('1＝'))
+            self.assertLess(paras.index(rec['title']), paras.index(cap))
+            page, rec, paras = self.page(self.mod, 'gen-zh-ruralsurveyreport-neibuziliaotop-zhuangaoshendinglines', 'survey', i)
+            fields = dict(p.split('：', 1) for p in paras if '：' in p)
+            self.assertEqual(fields.get('撰\u3000稿', fields.get('撰稿人')).split('\u3000'), rec['authors'])
+            chief = fields.get('审\u3000定', fields.get('审定人')).split('\u3000')[0]
+            self.assertNotIn(chief, rec['authors'], 'the director who signs it off is no author')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith(str(rec['year'])))
+            page, rec, paras = self.page(self.mod, 'gen-zh-artsbookreview-bookinfogrid-reviewerright', 'book', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.sub('^(?:□\u2002|文／|□ )', '', by).split('\u3000'), rec['authors'])
+            rows = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[1].rows}
+            self.assertNotIn(rows['著\u3000者'].replace('\u2002著', ''), rec['authors'], 'the book\'s author is no author')
+            self.assertTrue(paras[-1].startswith('（作者单位：'))
+            page, rec, paras = self.page(self.en, 'gen-en-festschriftchapter-honoreerunninghead-chapternumber', 'fest', i)
+            head = paras[0]
+            self.assertTrue(head.endswith('(%d)' % rec['year']))
+            editors = re.search(r', ed\. (.+) \(\d{4}\)$', head).group(1).split(' and ')
+            self.assertFalse(set(editors) & set(rec['authors']), 'the editors are no authors')
+            honoree = re.match(r'(?:Essays in Honour of|Festschrift for|Studies Presented to) (.+?), ed\.', head).group(1)
+            self.assertNotIn(honoree, rec['authors'])
+            k = paras.index(rec['title'])
+            self.assertRegex(paras[k - 1], r'^(Chapter |CHAPTER )?\d+$', 'the chapter number just above the title')
+            self.assertEqual(re.split(', | and ', paras[k + 1]), rec['authors'])

@@ -492,7 +492,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // An article signed at its end, in brackets: "（作者：甲，系…大学教授；乙，系…）".
     if (r.authors.isEmpty()) {
         // (or "（供稿 甲 乙，…）", the label set apart by a blank)
-        static const RE signed_(QStringLiteral("[（(]\\s*(?:作\\s*者|执\\s*笔(?:\\s*人)?|撰\\s*稿(?:\\s*人)?|撰\\s*文|供\\s*稿)(?:\\s*[:：]|\\s)\\s*([^，,；;）)]+)"));
+        static const RE signed_(QStringLiteral("[（(]\\s*(?:作\\s*者|执\\s*笔(?:\\s*人)?|撰\\s*稿(?:\\s*人)?|撰\\s*文|供\\s*稿(?:\\s*人)?)(?:\\s*[:：]|\\s)\\s*([^，,；;）)]+)"));
         static const RE next(QStringLiteral("[；;]\\s*([\\x{4E00}-\\x{9FFF}·]{2,5})\\s*[，,]\\s*系"));
         for (const Line& l : lines) {
             const auto m = signed_.match(l.text);
@@ -539,6 +539,31 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     }
 
     if (r.authors.isEmpty() && !bracketedWriters.isEmpty()) r.authors = bracketedWriters;
+    // An oral history's byline: the narrator, then those who wrote it down, "甲 口述 乙 丙 整理",
+    // "口述 甲 整理 乙、丙".
+    if (r.authors.isEmpty()) {
+        static const RE told(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*口\\s*述\\s*[/／]?\\s*"
+                                            "([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*[/／]?\\s*(?:记\\s*录\\s*)?整\\s*理$"));
+        // (or each role before its names: "口述 甲 整理 乙、丙")
+        static const RE roles(QStringLiteral("^口\\s*述\\s*[:：]?\\s*([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:记\\s*录\\s*)?整\\s*理\\s*[:：]?\\s*"
+                                             "([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+)$"));
+        static const RE apart(QStringLiteral("[\\s\\x{3000}、，]+"));
+        // a case discussion's host is none; who wrote it down after him is: "主持人：甲 整理：乙 丙"
+        static const RE hosted(QStringLiteral("^主\\s*持\\s*人\\s*[:：]\\s*\\S+[\\s\\x{3000}]+(?:记\\s*录\\s*)?整\\s*理\\s*(?:人)?\\s*[:：]\\s*(.+)$"));
+        for (int i = 0; i < n && i < 15 && r.authors.isEmpty(); ++i)
+            if (const auto m = hosted.match(lines[i].text.trimmed()); m.hasMatch()) {
+                const QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
+                if (std::all_of(names.begin(), names.end(), [](const QString& a) { return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a); }))
+                    r.authors = names;
+            }
+        for (int i = 0; i < n && i < 15 && r.authors.isEmpty(); ++i) {
+            auto m = told.match(lines[i].text.trimmed());
+            if (!m.hasMatch()) m = roles.match(lines[i].text.trimmed());
+            if (!m.hasMatch()) continue;
+            const QStringList names = (m.captured(1) + QLatin1Char(' ') + m.captured(2)).split(apart, Qt::SkipEmptyParts);
+            if (std::all_of(names.begin(), names.end(), [](const QString& a) { return a.size() >= 2 && a.size() <= 5; })) r.authors = names;
+        }
+    }
     // A translated article's byline: "〔德〕汉娜·费舍尔 著 谭振华 译", "〔奥〕甲／著 乙／译". Its writers stand before "著", each
     // after the mark of their country; the translator after it is none.
     if (r.authors.isEmpty()) {
@@ -569,7 +594,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // A letter signed after its text, each name with its degrees: "Z. Suzuki, MPH; Fatima M. O'Connor, MSc;
     // Lukas Weber, MD" (over "Article Information").
     if (r.authors.isEmpty()) {
-        static const RE degrees(QStringLiteral("^(?:\\s*,\\s*(?:MD|PhD|MPH|MSc|MS|MA|BSc|BS|BA|RN|DrPH|MBBS|MBChB|DO|DDS|DVM|PharmD|MBA|FRCP|FACP))+\\s*$"));
+        static const RE degrees(QStringLiteral("^(?:\\s*,\\s*(?:MD|PhD|MPH|MSc|MS|MA|BSc|BS|BA|RN|DrPH|MBBS|MB\\s+BS|MBChB|MB\\s+ChB|MB\\s+BChir|DO|DDS|DVM|PharmD|MBA|FRCP|FRCS|MRCP|FACP))+\\s*$"));
         static const RE apart(QStringLiteral("\\s*;\\s*|,?\\s+and\\s+"));
         static const RE anyDegree(QStringLiteral(",\\s*(?:MD|PhD|MPH|MSc|BSc|RN|DrPH|MBBS|DO)\\b"));
         for (int i = 0; i < n && r.authors.isEmpty(); ++i) {

@@ -1023,3 +1023,38 @@ TEST(FieldAssembly, TranslatedBylinesCuratorsCommentariesAndLettersSignedWithDeg
     const auto lines = pdf::groupLines({word("西南传播学论坛", 93, 108, 9), word("短视频中的白沙细乐：细乐乐谱整理的传播分析", 184, 104, 15)});
     EXPECT_EQ(lines.size(), 2);
 }
+
+TEST(FieldAssembly, WritersInBracketsOralHistoriesHostsAndThesesSubmittedBy) {
+    // a note's writers in brackets after its title, the brackets closed on the next line
+    const auto note = page({{word("研究简讯", 60, 70, 10)},
+                            {word("大柴旦行委昆仑山多年冻土融区碳释放通量调查（覃静凯，唐", 60, 110, 16)},
+                            {word("芳艳）", 60, 130, 16)},
+                            {word("（青海师范大学化学化工学院，青海 西宁 810008）", 60, 155, 9)}});
+    const auto reading = readTitled(note, {note[1].text});
+    EXPECT_EQ(reading.title, QStringLiteral("大柴旦行委昆仑山多年冻土融区碳释放通量调查"));
+    EXPECT_EQ(reading.authors, (QStringList{"覃静凯", "唐芳艳"}));
+    // a bracketed year or part is the title's own
+    EXPECT_EQ(read(page({{word("青海湖水位变化研究（1990—2020）", 60, 110, 16)}})).title, QStringLiteral("青海湖水位变化研究（1990—2020）"));
+
+    // an oral history: the narrator and those who wrote it down, in either order of roles and names
+    for (const char* byline : {"潘刚琳 口述 董洋敏 钟睿志 整理", "口述 潘刚琳 整理 董洋敏、钟睿志"}) {
+        const auto lines = page({{word("华阴市华阴老腔口述实录", 60, 110, 18)}, {word(QString::fromUtf8(byline), 60, 135, 10.5)}});
+        EXPECT_EQ(readTitled(lines, {"华阴市华阴老腔口述实录"}).authors, (QStringList{"潘刚琳", "董洋敏", "钟睿志"})) << byline;
+    }
+    // a case discussion: its host is none, those who wrote it down are its authors
+    const auto discussion = page({{word("高原红细胞增多症临床病理讨论", 60, 110, 18)}, {word("主持人：林慧涛 整理：李瑞 廖斌 曹新健", 60, 135, 10.5)}});
+    EXPECT_EQ(readTitled(discussion, {"高原红细胞增多症临床病理讨论"}).authors, (QStringList{"李瑞", "廖斌", "曹新健"}));
+    // a news item signed at its end: "（供稿人：甲 乙，…）"
+    const auto news = page({{word("疏勒河灌区需水预测取得新进展", 60, 110, 18)},
+                            {word("研究采用野外采样、室内分析与模型计算相结合的方法。", 60, 140, 10)},
+                            {word("（供稿人：金琪睿 董思欣，兰州理工大学能源与动力工程学院）", 60, 170, 10)}});
+    EXPECT_EQ(readTitled(news, {"疏勒河灌区需水预测取得新进展"}).authors, (QStringList{"金琪睿", "董思欣"}));
+
+    // an English thesis that names its writer in the sentence of its degree
+    const auto thesis = page({
+        {row({"Performance", "Modelling", "of", "Black", "Goji", "Orchards"}, 60, 100, 20)},
+        {row({"A", "thesis", "submitted", "by", "A.", "White", "to", "University", "of", "Toronto", "in", "partial"}, 60, 140, 11)},
+        {row({"Work", "carried", "out", "under", "the", "supervision", "of", "Dr", "Hans", "Petrova"}, 60, 160, 11)},
+    });
+    EXPECT_EQ(readTitled(thesis, {"Performance Modelling of Black Goji Orchards"}).authors, QStringList{QStringLiteral("A. White")});
+}

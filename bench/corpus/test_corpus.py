@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -3153,3 +3153,83 @@ class FortyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             k = paras.index(rec['title'])
             self.assertRegex(paras[k - 1], r'^(Chapter |CHAPTER )?\d+$', 'the chapter number just above the title')
             self.assertEqual(re.split(', | and ', paras[k + 1]), rec['authors'])
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FortysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-sixth set (blind part heldout46): new schools and wording in the sciences,
+    engineering, medicine and farming, labels printed, the writers, completers and students who are
+    authors, the reviewers, tutors, editors and committees who stand on the page and are none, the
+    whole set in its part."""
+    ROUND, PART, EARLIER = 'fortysixth', 'heldout46', 90
+    MARKS = {'gen-zh-occupmedjournal-guidelinereading-zhibishenjiaolines': '校：',
+             'gen-zh-agritrial-summarycover-zhuchizhibicanshilines': '参试单位：',
+             'gen-zh-gradsymposium-shadedband-studenttutorbyline': '研究生学术年会',
+             'gen-zh-contractresearch-techreport-wanchengrenstatementbox': '合同编号：',
+             'gen-zh-computingjournal-algorithmbox-tongxinzuozhesuffix': '（通信作者）',
+             'gen-en-registeredreport-stage1head-inprincipleacceptancebox': 'In-principle acceptance',
+             'gen-en-occuphealth-shortcommunication-bybyline-plainlanguagebox': 'Plain language summary. ',
+             'gen-en-envcomputingconf-artifactbadges-authorcellsrow-codeline': 'CCS Concepts: '}
+    WITH_SUP = ('gen-zh-gradsymposium-shadedband-studenttutorbyline',)
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortysixth/%s/%s/%d' % (fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    def test_bylines_name_the_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-occupmedjournal-guidelinereading-zhibishenjiaolines', 'guide', i)
+            by = paras[paras.index(rec['title']) + 1]
+            m = re.match('^执笔人?：(.+?)(?:\u3000\u3000审\u3000?校：(.+))?$', by)
+            self.assertEqual(re.split('\u3000|，', m.group(1)), rec['authors'], 'the 执笔 names are the authors')
+            checker = m.group(2) or re.match('^审\u3000?校：(.+)$', paras[paras.index(rec['title']) + 2]).group(1)
+            self.assertNotIn(checker, rec['authors'], 'the reviewer is no author')
+            page, rec, paras = self.page(self.mod, 'gen-zh-computingjournal-algorithmbox-tongxinzuozhesuffix', 'algo', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(by.count('（通信作者）'), 1)
+            self.assertEqual(re.split('\u3000|，', by.replace('（通信作者）', '')), rec['authors'])
+            self.assertTrue(any(t.rows[0].cells[0].text.startswith('算法') for t in page.doc.tables), 'the algorithm box')
+            page, rec, paras = self.page(self.mod, 'gen-zh-contractresearch-techreport-wanchengrenstatementbox', 'contract', i)
+            box = page.doc.tables[-1].rows[0].cells[0].text
+            m = re.search('项目负责人：(.+?)(?:教授|副教授)?。(?:主要完成人员?|报告完成人)：(.+)。$', box)
+            self.assertEqual(re.split('、|，', m.group(2)), rec['authors'], 'the completers are the authors')
+            self.assertEqual(m.group(1), rec['authors'][0], 'the leader is the first of them')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith('合同编号：'))
+            page, rec, paras = self.page(self.en, 'gen-en-registeredreport-stage1head-inprincipleacceptancebox', 'rr', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.split(', and |, | and ', re.sub(r' [ab](?=,| and|$)', '', by)), rec['authors'])
+            box = [r.cells[0].text for r in page.doc.tables[0].rows]
+            self.assertEqual(box[0], 'In-principle acceptance')
+            self.assertNotIn(box[2].replace('Handling editor: ', ''), rec['authors'], 'the editor is no author')
+            self.assertIn(str(rec['year']), box[1])
+            page, rec, paras = self.page(self.en, 'gen-en-occuphealth-shortcommunication-bybyline-plainlanguagebox', 'sc', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.split(', and |, | and ', re.sub('^[bB]y ', '', by)), rec['authors'])
+            self.assertIn('Key words: ' + ', '.join(rec['keywords']), paras)
+
+    def test_people_beside_the_authors_are_none_of_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-gradsymposium-shadedband-studenttutorbyline', 'grad', i)
+            k = paras.index(rec['title'])
+            by = ''.join(paras[k + 1:k + 3])
+            self.assertTrue(by.startswith(rec['authors'][0] + '（'), 'the student first, with the kind of student')
+            self.assertRegex(by, '(?:指导教师|导师)：' + rec['supervisor'])
+            self.assertEqual(len(rec['authors']), 1)
+            self.assertIn('研究生学术年会', page.doc.tables[0].rows[0].cells[0].text)
+            page, rec, paras = self.page(self.mod, 'gen-zh-agritrial-summarycover-zhuchizhibicanshilines', 'trial', i)
+            fields = dict(p.split('：', 1) for p in paras if '：' in p)
+            writers = fields.get('执\u2002笔\u2002人', fields.get('执笔人'))
+            self.assertEqual(re.split('、|\u3000', writers), rec['authors'])
+            self.assertTrue(fields['主持单位'].endswith('学院'), 'the leading unit names no person')
+            self.assertTrue(paras[0].startswith(str(rec['year'])))
+            page, rec, paras = self.page(self.en, 'gen-en-envcomputingconf-artifactbadges-authorcellsrow-codeline', 'art', i)
+            cells = [c.text.split('\n')[0] for c in page.doc.tables[1].rows[0].cells]
+            self.assertEqual(cells, rec['authors'], 'one cell per author, in order')
+            badges = [c.text for c in page.doc.tables[0].rows[0].cells[1:]]
+            self.assertTrue(set(badges) <= {'Artifacts Available', 'Artifacts Evaluated', 'Results Reproduced'})
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.endswith(str(rec['year'])))
+            code = paras[paras.index(rec['title']) + 2]
+            self.assertRegex(code, r'^(Code and data:|Artifact:|Repository:) https://')

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh')
     MARKS, WITH_SUP = {}, ()
 
     def terms(self):
@@ -3233,3 +3233,85 @@ class FortysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.endswith(str(rec['year'])))
             code = paras[paras.index(rec['title']) + 2]
             self.assertRegex(code, r'^(Code and data:|Artifact:|Repository:) https://')
+
+
+class FortyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-seventh set (blind part heldout47): new schools and wording, labels printed, bylines
+    with the role after the names or only at the end, the revisers, elders, directors and series
+    editors who stand on the page and are no authors, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortyseventh', 'heldout47', 92
+    MARKS = {'gen-zh-gujijournal-jiaozhu-rolesafternames-dibenbox': '参校',
+             'gen-zh-wenshijournal-greytab-zhuanbylineright-fujithanksfoot': '附记',
+             'gen-zh-disciplineyearbook-survey-bandhead-zhibiendline': '年鉴',
+             'gen-zh-humanitiesdoctor-darksidebar-flushrightcolumn': '博士',
+             'gen-zh-artjournal-titlecell-framedbylinecell': '[内容摘要]',
+             'gen-zh-culturalindustry-consultingreport-weituochengdanblock': '承担方：',
+             'gen-en-devfund-staffnote-preparedby-authorizedforby': 'Authorized for distribution by',
+             'gen-en-historyinstitute-occasionalpaper-seriescolumn-serieseditorline': 'OCCASIONAL PAPER'}
+    WITH_SUP = ('gen-zh-humanitiesdoctor-darksidebar-flushrightcolumn',)
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortyseventh/%s/%s/%d' % (fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    def test_bylines_name_the_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-gujijournal-jiaozhu-rolesafternames-dibenbox', 'guji', i)
+            by = paras[paras.index(rec['title']) + 1]
+            m = re.match('^(.+?)\u3000(?:校注|点校|整理校注)(?:\u3000\u3000(.+)\u3000审订)?$', by)
+            self.assertEqual(m.group(1).split('\u3000'), rec['authors'], 'the names before the role')
+            self.assertNotIn(m.group(2), rec['authors'], 'the reviser is no author')
+            self.assertIn('参校', page.doc.tables[0].rows[0].cells[0].text)
+            page, rec, paras = self.page(self.mod, 'gen-zh-wenshijournal-greytab-zhuanbylineright-fujithanksfoot', 'wenshi', i)
+            k = paras.index(rec['title'])
+            self.assertTrue(paras[k + 1].startswith('——'), 'the subtitle is not part of the title')
+            self.assertEqual(re.sub('[\u3000\u2002](?:谨)?撰$', '', paras[k + 2]).split('\u3000'), rec['authors'])
+            elder = re.search('承(.+?)先生', paras[-2]).group(1)
+            self.assertNotIn(elder, rec['authors'], 'the scholar thanked in the 附记 is no author')
+            page, rec, paras = self.page(self.mod, 'gen-zh-disciplineyearbook-survey-bandhead-zhibiendline', 'yearbook', i)
+            end = re.match('^（(?:执笔：|撰稿人：)?(.+?)(?:\u3000执笔)?）$', paras[-1]).group(1)
+            self.assertEqual(re.split('[、\u3000，]', end), rec['authors'])
+            self.assertFalse([p for p in paras[:-1] if any(a in p for a in rec['authors'])], 'named only at the end')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.endswith('（%d）' % rec['year']))
+            page, rec, paras = self.page(self.mod, 'gen-zh-artjournal-titlecell-framedbylinecell', 'art', i)
+            title_cell, by_cell = page.doc.tables[0].rows[0].cells
+            self.assertEqual(title_cell.text, rec['title'])
+            self.assertEqual(by_cell.text.split('\n')[:len(rec['authors'])], rec['authors'])
+            self.assertIn('tcBorders', by_cell._tc.xml, 'the byline cell is framed')
+            self.assertIn('[关键词]' + '\u3000'.join(rec['keywords']), paras)
+
+    def test_people_beside_the_authors_are_none_of_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-humanitiesdoctor-darksidebar-flushrightcolumn', 'doctor', i)
+            bar, right = page.doc.tables[0].rows[0].cells
+            school = next(s for s in self.mod.SCHOOLS if s[1].upper() == ' '.join(bar.text.split()))
+            self.assertEqual(right.text.split('\n')[0], school[0], 'the bar spells the school named on top')
+            lines = right.text.split('\n')
+            student = next(ln for ln in lines if ln.startswith(('申 请 人', '博 士 生', '作者姓名')))
+            tutor = next(ln for ln in lines if ln.startswith(('指导教师', '导\u3000\u3000师')))
+            self.assertEqual(student.split('\u3000')[-1], rec['authors'][0])
+            self.assertEqual(tutor.split('\u3000')[-2], rec['supervisor'], 'the supervisor without the rank')
+            self.assertLess(lines.index(rec['title']), lines.index(student))
+            page, rec, paras = self.page(self.mod, 'gen-zh-culturalindustry-consultingreport-weituochengdanblock', 'consult', i)
+            rows = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[0].rows}
+            self.assertEqual(list(rows)[:2], ['委托方：', '承担方：'])
+            self.assertEqual(re.split('[、\u3000]', list(rows.values())[2]), rec['authors'])
+            self.assertTrue(paras[0].startswith('报告编号：') and str(rec['year']) in paras[0])
+            page, rec, paras = self.page(self.en, 'gen-en-devfund-staffnote-preparedby-authorizedforby', 'note', i)
+            prepared = next(p for p in paras if p.startswith('Prepared by'))
+            self.assertEqual(re.split(', | and ', re.sub('^Prepared by:? ', '', prepared)), rec['authors'])
+            director = re.sub('^Authorized for distribution by:? ', '', paras[paras.index(prepared) + 1])
+            self.assertNotIn(director, rec['authors'], 'the director who authorises the note is no author')
+            self.assertEqual(paras[paras.index(prepared) - 1], rec['title'])
+            page, rec, paras = self.page(self.en, 'gen-en-historyinstitute-occasionalpaper-seriescolumn-serieseditorline', 'occ', i)
+            series, cover = page.doc.tables[0].rows[0].cells
+            self.assertRegex(series.text, r'^OCCASIONAL PAPER.*\n\n(No\.|Number) \d+')
+            lines = [ln for ln in cover.text.split('\n') if ln]
+            self.assertEqual(lines[1], rec['title'])
+            self.assertEqual(re.split(', | and ', re.sub('^[Bb]y ', '', lines[2])), rec['authors'])
+            editor = re.sub('^(Series [Ee]ditor:|Edited for the series by) ', '', lines[3])
+            self.assertNotIn(editor, rec['authors'], 'the series editor is no author')
+            self.assertTrue(lines[4].endswith(str(rec['year'])))

@@ -564,6 +564,40 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             if (std::all_of(names.begin(), names.end(), [](const QString& a) { return a.size() >= 2 && a.size() <= 5; })) r.authors = names;
         }
     }
+    // A byline of names with the part each had in the text after them: "董晓 撰", "江嘉 点校",
+    // "袁薇 侯春 点校 韦天宁 审订" (who reviewed it is none).
+    if (r.authors.isEmpty()) {
+        static const RE role(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:[谨敬]?撰|著|编著|撰文|点校|校点|校注|辑校|笺注|译注)"
+                                            "(?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?\\s*(?:审订|审校|校订|审定))?$"));
+        static const RE apart(QStringLiteral("[\\s\\x{3000}、，]+"));
+        // (or, at the end of the text, in brackets: "（陆安 执笔）")
+        static const RE signedEnd(QStringLiteral("^[（(]\\s*([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:执笔|撰稿|撰写|撰)\\s*[)）]$"));
+        for (int i = 0; i < n && r.authors.isEmpty(); ++i) {
+            auto m = i < 15 ? role.match(lines[i].text.trimmed()) : QRegularExpressionMatch();
+            if (!m.hasMatch()) m = signedEnd.match(lines[i].text.trimmed());
+            if (!m.hasMatch()) continue;
+            const QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
+            const bool all = names.size() <= 4 && std::all_of(names.begin(), names.end(), [](const QString& a) {
+                return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
+            });
+            if (all && !names.isEmpty()) r.authors = names;
+        }
+    }
+    // A report's statement of who did the work, run into its sentences: "…承担完成。项目负责人：甲教授。
+    // 主要完成人员：甲，乙，丙。"
+    if (r.authors.isEmpty()) {
+        static const RE done(QStringLiteral("(?:主要)?完成人员?\\s*[:：]\\s*([^。；;]+)"));
+        static const RE apart(QStringLiteral("[\\s\\x{3000}、，,]+"));
+        QString text;
+        for (int i = 0; i < n && i < 40; ++i) text += lines[i].text.trimmed();
+        if (const auto m = done.match(text); m.hasMatch()) {
+            const QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
+            const bool all = names.size() <= 12 && std::all_of(names.begin(), names.end(), [](const QString& a) {
+                return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
+            });
+            if (all && !names.isEmpty()) r.authors = names;
+        }
+    }
     // A translated article's byline: "〔德〕汉娜·费舍尔 著 谭振华 译", "〔奥〕甲／著 乙／译". Its writers stand before "著", each
     // after the mark of their country; the translator after it is none.
     if (r.authors.isEmpty()) {

@@ -169,6 +169,10 @@ QStringList namesInLine(const QString& line) {
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
                                       "auteurs?:|autori?:|作者[:：]?)\\s+|^(?:文|撰文|作者|记者|記者)\\s*[/／]\\s*"),
                        RE::CaseInsensitiveOption);
+    // a note of the author's part in brackets after the name: "龚世桂（通信作者）"
+    static const RE part(QStringLiteral("[（(]\\s*(?:通[信讯]作者|共同第一作者|并列第一作者|第一作者|corresponding author)\\s*[)）]"),
+                         RE::CaseInsensitiveOption);
+    s.remove(part);
     // the form of address after a name: "肖海瑞同志："
     static const RE address(QStringLiteral("(?<=[\\x{4E00}-\\x{9FFF}])(?:同志|先生|女士|同学)\\s*[:：]?\\s*$"));
     s.remove(address);

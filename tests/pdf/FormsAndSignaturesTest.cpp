@@ -1058,3 +1058,27 @@ TEST(FieldAssembly, WritersInBracketsOralHistoriesHostsAndThesesSubmittedBy) {
     });
     EXPECT_EQ(readTitled(thesis, {"Performance Modelling of Black Goji Orchards"}).authors, QStringList{QStringLiteral("A. White")});
 }
+
+TEST(FieldAssembly, NamesWithTheirPartInTheTextAndReportsThatSayWhoDidTheWork) {
+    // names before the part each had, the reviewer after them none; or signed at the end in brackets
+    for (const auto& [byline, names] : {std::pair{"袁薇 侯春 点校 韦天宁 审订", QStringList{"袁薇", "侯春"}},
+                                        {"邱冰勇 沈杰浩 谨撰", QStringList{"邱冰勇", "沈杰浩"}},
+                                        {"董晓 撰", QStringList{"董晓"}}}) {
+        const auto lines = page({{word("柳林县所见临县伞头秧歌抄本校注", 60, 110, 18)}, {word(QString::fromUtf8(byline), 60, 135, 10.5)}});
+        EXPECT_EQ(readTitled(lines, {"柳林县所见临县伞头秧歌抄本校注"}).authors, names) << byline;
+    }
+    const auto survey = page({{word("碛口古镇商贸研究的新进展（2018）", 60, 110, 18)},
+                              {word("本文依据地方文献、田野访谈与档案资料，考察这一地方传统的源流。", 60, 140, 10)},
+                              {word("（陆安 执笔）", 60, 170, 10)}});
+    EXPECT_EQ(readTitled(survey, {"碛口古镇商贸研究的新进展（2018）"}).authors, QStringList{QStringLiteral("陆安")});
+
+    // who did the work, in the sentences of a statement, the list broken across lines
+    const auto report = page({{word("海港区煤尘堆场抑尘网设计研究报告", 60, 110, 18)},
+                              {word("本报告由燕山大学机械工程学院承担完成。项目负责人：高琳彬教授。主要完成人员：高", 60, 300, 10)},
+                              {word("琳彬，陈子，唐勇玉。", 60, 314, 10)}});
+    EXPECT_EQ(read(report).authors, (QStringList{"高琳彬", "陈子", "唐勇玉"}));
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("执笔人员： 郑国 于明雨")), QStringLiteral("郑国 于明雨"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("报告撰写： 肖凯骏、蒋立浩")), LineLabel::Author);
+    // a note of the author's part after a name is no part of it
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("戴峰，朱冰磊，龚世桂（通信作者）")), (QStringList{"戴峰", "朱冰磊", "龚世桂"}));
+}

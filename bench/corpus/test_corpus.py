@@ -1826,6 +1826,17 @@ class _LaterTemplatesChecks:
     LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh')
     MARKS, WITH_SUP = {}, ()
 
+    def page(self, mod, fam, tag, i):
+        """A page of the set drawn with the set's own seed: the page, its record and its paragraphs' texts."""
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('%s/%s/%s/%d' % (self.ROUND, fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    @staticmethod
+    def at(paras, start):
+        """The first paragraph that starts with the given text."""
+        return next(j for j, p in enumerate(paras) if p.startswith(start))
+
     def terms(self):
         """The set's own wording, which no earlier generator may use."""
         return self.mod.SUBJECTS + self.mod.CONTEXTS + self.mod.ANGLES + self.en.SUBJECTS
@@ -2724,15 +2735,6 @@ class FortyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     WITH_SUP = ('gen-zh-philosophymaster-schooldegreeheadrow-barsepfootline',
                 'gen-en-heritagelaw-llmdissertation-particularstable-wordcount')
 
-    def page(self, mod, fam, tag, i):
-        import random
-        page, rec = mod.TEMPLATES[fam](random.Random('fortyfirst/%s/%s/%d' % (fam, tag, i)))
-        return page, rec, [p.text for p in page.doc.paragraphs]
-
-    @staticmethod
-    def at(paras, start):
-        return next(j for j, p in enumerate(paras) if p.startswith(start))
-
     def test_heads_and_bylines_stand_where_the_layout_puts_them(self):
         import re
         for i in range(6):
@@ -2810,15 +2812,6 @@ class FortysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-wetlandscience-manuscripttitlepage-runningtitle-wordcounts': 'Running title: '}
     WITH_SUP = ('gen-zh-clinicaldoctor-supervisorgroupline-hospitalunit',
                 'gen-en-envcomputing-srcabstract-advisorline-twocolumn')
-
-    def page(self, mod, fam, tag, i):
-        import random
-        page, rec = mod.TEMPLATES[fam](random.Random('fortysecond/%s/%s/%d' % (fam, tag, i)))
-        return page, rec, [p.text for p in page.doc.paragraphs]
-
-    @staticmethod
-    def at(paras, start):
-        return next(j for j, p in enumerate(paras) if p.startswith(start))
 
     @staticmethod
     def byline(paras, rec):
@@ -2920,15 +2913,6 @@ class FortythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     WITH_SUP = ('gen-zh-econmaster-labelrowtable-valuesbelow-rankundername',
                 'gen-zh-ethnologyfieldwork-reportcover-diaochafields')
 
-    def page(self, mod, fam, tag, i):
-        import random
-        page, rec = mod.TEMPLATES[fam](random.Random('fortythird/%s/%s/%d' % (fam, tag, i)))
-        return page, rec, [p.text for p in page.doc.paragraphs]
-
-    @staticmethod
-    def at(paras, start):
-        return next(j for j, p in enumerate(paras) if p.startswith(start))
-
     def test_heads_grids_and_bylines_stand_where_the_layout_puts_them(self):
         import re
         for i in range(6):
@@ -3001,11 +2985,6 @@ class FortyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-coldaridcivil-technicalnote-rolefootnotes-discussionperiod': 'Discussion period open until'}
     WITH_SUP = ('gen-zh-plateauengmaster-headedinfobox-blanksignaturelines',
                 'gen-en-aridenergy-methesis-peopleinsentences')
-
-    def page(self, mod, fam, tag, i):
-        import random
-        page, rec = mod.TEMPLATES[fam](random.Random('fortyfourth/%s/%s/%d' % (fam, tag, i)))
-        return page, rec, [p.text for p in page.doc.paragraphs]
 
     @staticmethod
     def at(paras, start):
@@ -3091,11 +3070,6 @@ class FortyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-translationjournal-originallypublishedbox-translatedbyline': 'Originally published as: '}
     WITH_SUP = ()
 
-    def page(self, mod, fam, tag, i):
-        import random
-        page, rec = mod.TEMPLATES[fam](random.Random('fortyfifth/%s/%s/%d' % (fam, tag, i)))
-        return page, rec, [p.text for p in page.doc.paragraphs]
-
     def test_bylines_name_the_authors_in_order(self):
         import re
         for i in range(6):
@@ -3172,11 +3146,6 @@ class FortysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-envcomputingconf-artifactbadges-authorcellsrow-codeline': 'CCS Concepts: '}
     WITH_SUP = ('gen-zh-gradsymposium-shadedband-studenttutorbyline',)
 
-    def page(self, mod, fam, tag, i):
-        import random
-        page, rec = mod.TEMPLATES[fam](random.Random('fortysixth/%s/%s/%d' % (fam, tag, i)))
-        return page, rec, [p.text for p in page.doc.paragraphs]
-
     def test_bylines_name_the_authors_in_order(self):
         import re
         for i in range(6):
@@ -3249,11 +3218,6 @@ class FortyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
              'gen-en-devfund-staffnote-preparedby-authorizedforby': 'Authorized for distribution by',
              'gen-en-historyinstitute-occasionalpaper-seriescolumn-serieseditorline': 'OCCASIONAL PAPER'}
     WITH_SUP = ('gen-zh-humanitiesdoctor-darksidebar-flushrightcolumn',)
-
-    def page(self, mod, fam, tag, i):
-        import random
-        page, rec = mod.TEMPLATES[fam](random.Random('fortyseventh/%s/%s/%d' % (fam, tag, i)))
-        return page, rec, [p.text for p in page.doc.paragraphs]
 
     def test_bylines_name_the_authors_in_order(self):
         import re

@@ -565,9 +565,10 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         }
     }
     // A byline of names with the part each had in the text after them: "董晓 撰", "江嘉 点校",
-    // "袁薇 侯春 点校 韦天宁 审订" (who reviewed it is none).
+    // "袁薇 侯春 点校 韦天宁 审订" (who reviewed it is none). Not "甲 著": that is how a review
+    // names the book it reviews.
     if (r.authors.isEmpty()) {
-        static const RE role(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:[谨敬]?撰|著|编著|撰文|点校|校点|校注|辑校|笺注|译注)"
+        static const RE role(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:[谨敬]?撰|撰文|点校|校点|校注|辑校|笺注|译注)"
                                             "(?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?\\s*(?:审订|审校|校订|审定))?$"));
         static const RE apart(QStringLiteral("[\\s\\x{3000}、，]+"));
         // (or, at the end of the text, in brackets: "（陆安 执笔）")

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyninth')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -3279,3 +3279,88 @@ class FortyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             editor = re.sub('^(Series [Ee]ditor:|Edited for the series by) ', '', lines[3])
             self.assertNotIn(editor, rec['authors'], 'the series editor is no author')
             self.assertTrue(lines[4].endswith(str(rec['year'])))
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FortyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-ninth set (blind part heldout49): new schools and wording, labels printed, bylines
+    above the title, one to a line, in a sidebar or a grid, and the outside tutors and photographers
+    who stand on the page and are no authors, the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortyninth', 'heldout49', 94
+    MARKS = {'gen-zh-edumaster-threecolumnlabels-englishlabelright': 'Co-supervisor',
+             'gen-zh-artmagazine-pictureframefirst-photographercaption-wenbyline': '摄）',
+             'gen-zh-humanitiesbachelor-studentiddigitcells-ruledtitlelines': '学\u3000号',
+             'gen-zh-teacherjournal-bylineabovetitle-projectfoot': '教育科学规划课题',
+             'gen-zh-econinstitute-workingpaper-wpnumbercell-jelbox-starnotes': 'JEL分类号：',
+             'gen-zh-lawsociety-proceedings-bylineperline-unitinparens-folio': '年年会论文集',
+             'gen-en-educentre-researchbrief-sidebarauthors-inthisbrief': 'IN THIS BRIEF',
+             'gen-en-econunit-discussionpaper-dpnumberright-authorgrid': 'DP No.'}
+    WITH_SUP = ('gen-zh-edumaster-threecolumnlabels-englishlabelright',
+                'gen-zh-humanitiesbachelor-studentiddigitcells-ruledtitlelines')
+
+    def page(self, mod, fam, tag, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortyninth/%s/%s/%d' % (fam, tag, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    def test_bylines_name_the_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-artmagazine-pictureframefirst-photographercaption-wenbyline', 'art', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split('[\u3000、]', paras[k + 2][2:]), rec['authors'], 'the 文／ line under the rule')
+            caption = next(p for p in paras[:k] if p.endswith('摄）'))
+            self.assertNotIn(re.search('（(.+)\u3000摄）', caption).group(1), rec['authors'], 'the photographer is no author')
+            self.assertIn('［图］', page.doc.tables[0].rows[0].cells[0].text, 'the picture frame comes first')
+            page, rec, paras = self.page(self.mod, 'gen-zh-teacherjournal-bylineabovetitle-projectfoot', 'teacher', i)
+            k = paras.index(rec['title'])
+            self.assertTrue(paras[k - 1].startswith('【') and paras[k - 1].endswith('】'), 'the column tag over the title')
+            self.assertEqual(paras[k - 2].split('\u3000')[1:], rec['authors'], 'the byline stands above the title')
+            self.assertIn('【关键词】' + '；'.join(rec['keywords']), paras)
+            self.assertTrue(paras[-1].startswith('本文系'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-econinstitute-workingpaper-wpnumbercell-jelbox-starnotes', 'wp', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split('[★☆※\u3000]+', paras[k + 1].strip('★☆※')), rec['authors'])
+            notes = [p for p in paras if p and p[0] in '★☆※']
+            self.assertEqual([re.match('.\u2002(.+?)，', p).group(1) for p in notes], rec['authors'], 'one note per author')
+            self.assertIn('WP No. %d-' % rec['year'], page.doc.tables[0].rows[0].cells[1].text)
+            self.assertIn('JEL分类号：', page.doc.tables[1].rows[0].cells[0].text)
+            page, rec, paras = self.page(self.mod, 'gen-zh-lawsociety-proceedings-bylineperline-unitinparens-folio', 'law', i)
+            k = paras.index(rec['title'])
+            lines = paras[k + 1:k + 1 + len(rec['authors'])]
+            self.assertEqual([ln.split('（')[0] for ln in lines], rec['authors'], 'one author to a line, the unit after')
+            self.assertIn(paras[0].split('法学会')[0], [s[4] for s in self.mod.SCHOOLS], 'the province\'s law society')
+            self.assertIn('%d年年会论文集' % rec['year'], paras[0])
+            self.assertRegex(paras[-1], r'^·\d+·$')
+
+    def test_people_beside_the_authors_are_none_of_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-edumaster-threecolumnlabels-englishlabelright', 'edu', i)
+            rows = [[c.text for c in r.cells] for r in page.doc.tables[0].rows]
+            self.assertEqual([r[2] for r in rows[:3]], ['Candidate', 'Supervisor', 'Co-supervisor'], 'English labels at the right')
+            self.assertEqual(rows[0][1], rec['authors'][0])
+            self.assertEqual(rows[1][1].split('\u3000')[0], rec['supervisor'])
+            outside = rows[2][1].split('\u3000')[0]
+            self.assertNotIn(outside, rec['authors'] + [rec['supervisor']], 'the outside tutor is neither')
+            page, rec, paras = self.page(self.mod, 'gen-zh-humanitiesbachelor-studentiddigitcells-ruledtitlelines', 'ba', i)
+            cells = [c.text for c in page.doc.tables[0].rows[0].cells]
+            self.assertEqual(cells[0], '学\u3000号')
+            self.assertTrue(all(len(c) == 1 and c.isdigit() for c in cells[1:]), 'one digit to a cell')
+            self.assertEqual(int(''.join(cells[1:5])), rec['year'] - 4, 'the number starts with the year of entry')
+            self.assertIn('题\u3000目：' + rec['title'], paras)
+            rows = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[1].rows}
+            self.assertEqual(rows['姓\u3000\u3000名'], rec['authors'][0])
+            self.assertEqual(rows['指导教师'].split('\u3000')[0], rec['supervisor'])
+            page, rec, paras = self.page(self.en, 'gen-en-educentre-researchbrief-sidebarauthors-inthisbrief', 'brief', i)
+            side, main = page.doc.tables[1].rows[0].cells
+            lines = side.text.split('\n')
+            k = next(j for j, ln in enumerate(lines) if ln in ('AUTHORS', 'ABOUT THE AUTHORS'))
+            self.assertEqual(lines[k + 1::3][:len(rec['authors'])], rec['authors'], 'name, post, blank for each author')
+            self.assertTrue(main.text.startswith(rec['title']))
+            self.assertFalse([a for a in rec['authors'] if a in main.text or any(a in p for p in paras)], 'named only in the sidebar')
+            page, rec, paras = self.page(self.en, 'gen-en-econunit-discussionpaper-dpnumberright-authorgrid', 'dp', i)
+            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith('DP No. %02d-' % (rec['year'] % 100)))
+            grid = [c.text.split('\n')[0] for r in page.doc.tables[1].rows for c in r.cells]
+            self.assertEqual([g for g in grid if g], rec['authors'], 'the grid reads left to right, row by row')
+            self.assertEqual(paras[paras.index(rec['title']) + 1:][:1], [''])

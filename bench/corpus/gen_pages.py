@@ -104,6 +104,8 @@ import gen_zh_fortysixth
 import gen_en_fortysixth
 import gen_zh_fortyseventh
 import gen_en_fortyseventh
+import gen_zh_fortyeighth
+import gen_en_fortyeighth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -200,6 +202,8 @@ TEMPLATES.update(gen_zh_fortysixth.TEMPLATES)
 TEMPLATES.update(gen_en_fortysixth.TEMPLATES)
 TEMPLATES.update(gen_zh_fortyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_fortyseventh.TEMPLATES)
+TEMPLATES.update(gen_zh_fortyeighth.TEMPLATES)
+TEMPLATES.update(gen_en_fortyeighth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -244,7 +248,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_fortyfourth.TEMPLATES) | set(gen_en_fortyfourth.TEMPLATES) \
     | set(gen_zh_fortyfifth.TEMPLATES) | set(gen_en_fortyfifth.TEMPLATES) \
     | set(gen_zh_fortysixth.TEMPLATES) | set(gen_en_fortysixth.TEMPLATES) \
-    | set(gen_zh_fortyseventh.TEMPLATES) | set(gen_en_fortyseventh.TEMPLATES)
+    | set(gen_zh_fortyseventh.TEMPLATES) | set(gen_en_fortyseventh.TEMPLATES) \
+    | set(gen_zh_fortyeighth.TEMPLATES) | set(gen_en_fortyeighth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

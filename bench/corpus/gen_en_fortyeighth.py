@@ -4,9 +4,9 @@ from docxkit import Page
 from genbase import en_person, record, set_meta
 
 SUBJECTS = ['Poyang Lake Wetlands', 'Nanfeng Tangerine Orchards', 'Wannian Paddy Soils', 'Xunwu Rare Earth Tailings',
-            'Yujiang Schistosomiasis Villages', 'Ganjiang Uranium Tailings', 'Aero-Engine Turbine Blades',
+            'Yujiang Schistosomiasis Villages', 'Ganjiang Uranium Tailings', 'Aeroengine Turbine Blades',
             'Zhangshu Herb Farms']
-NOTE_FRAMES = ['Seepage Through Embankments over {S}', 'Eddy-Current Inspection Limits for {S}',
+NOTE_FRAMES = ['Seepage Through Embankments over {S}', 'Eddy Current Inspection Limits for {S}',
                'Settlement of Light Structures Founded on {S}']
 DATA_FRAMES = ['Dataset of Soil and Water Measurements from {S}', 'Drone Multispectral Imagery of {S}',
                'A Field Survey Dataset on {S}']

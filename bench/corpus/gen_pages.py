@@ -104,6 +104,8 @@ import gen_zh_fortysixth
 import gen_en_fortysixth
 import gen_zh_fortyseventh
 import gen_en_fortyseventh
+import gen_zh_fortyeighth
+import gen_en_fortyeighth
 import gen_zh_fortyninth
 import gen_en_fortyninth
 import gen_zh_more
@@ -202,6 +204,8 @@ TEMPLATES.update(gen_zh_fortysixth.TEMPLATES)
 TEMPLATES.update(gen_en_fortysixth.TEMPLATES)
 TEMPLATES.update(gen_zh_fortyseventh.TEMPLATES)
 TEMPLATES.update(gen_en_fortyseventh.TEMPLATES)
+TEMPLATES.update(gen_zh_fortyeighth.TEMPLATES)
+TEMPLATES.update(gen_en_fortyeighth.TEMPLATES)
 TEMPLATES.update(gen_zh_fortyninth.TEMPLATES)
 TEMPLATES.update(gen_en_fortyninth.TEMPLATES)
 SEED = 20260
@@ -249,6 +253,7 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_fortyfifth.TEMPLATES) | set(gen_en_fortyfifth.TEMPLATES) \
     | set(gen_zh_fortysixth.TEMPLATES) | set(gen_en_fortysixth.TEMPLATES) \
     | set(gen_zh_fortyseventh.TEMPLATES) | set(gen_en_fortyseventh.TEMPLATES) \
+    | set(gen_zh_fortyeighth.TEMPLATES) | set(gen_en_fortyeighth.TEMPLATES) \
     | set(gen_zh_fortyninth.TEMPLATES) | set(gen_en_fortyninth.TEMPLATES)
 
 

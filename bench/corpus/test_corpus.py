@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyninth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -3286,7 +3286,7 @@ class FortyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
     """The forty-ninth set (blind part heldout49): new schools and wording, labels printed, bylines
     above the title, one to a line, in a sidebar or a grid, and the outside tutors and photographers
     who stand on the page and are no authors, the whole set in its part."""
-    ROUND, PART, EARLIER = 'fortyninth', 'heldout49', 94
+    ROUND, PART, EARLIER = 'fortyninth', 'heldout49', 96
     MARKS = {'gen-zh-edumaster-threecolumnlabels-englishlabelright': 'Co-supervisor',
              'gen-zh-artmagazine-pictureframefirst-photographercaption-wenbyline': '摄）',
              'gen-zh-humanitiesbachelor-studentiddigitcells-ruledtitlelines': '学\u3000号',
@@ -3364,3 +3364,93 @@ class FortyninthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             grid = [c.text.split('\n')[0] for r in page.doc.tables[1].rows for c in r.cells]
             self.assertEqual([g for g in grid if g], rec['authors'], 'the grid reads left to right, row by row')
             self.assertEqual(paras[paras.index(rec['title']) + 1:][:1], [''])
+
+
+class FortyeighthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The forty-eighth set (blind part heldout48): new schools and wording, labels printed, codes,
+    ranks and grades beside the names, and the photographers, recommending tutors, editors and
+    guiding offices who stand on the page and are no authors; the whole set in its part."""
+    ROUND, PART, EARLIER = 'fortyeighth', 'heldout48', 94
+    MARKS = {'gen-zh-engxuebao-titlecellleft-framedcodescellright': '文章编号：',
+             'gen-zh-nursingjournal-bracketcolumnhead-ranksinparensafternames': '护',
+             'gen-zh-wetlandjournal-coverstorytag-fengmianshuomingbox': '封面说明：',
+             'gen-zh-agriaeroxuebao-youngscholarband-tuijianyubox': '导师推荐语：',
+             'gen-zh-computingwhitepaper-bianxiezugrid-zhidaodanwei': '白皮书',
+             'gen-en-civiljournal-technicalnote-flushright-gradesafternames-footnoteaffils': 'Email:',
+             'gen-en-dataarticle-specificationstable-valueofdatabullets': 'Specifications Table',
+             'gen-en-appnote-categorytag-associateeditorline-labelledabstract': 'Availability and implementation:'}
+    WITH_SUP = ('gen-zh-agriaeroxuebao-youngscholarband-tuijianyubox',)
+
+    def page(self, mod, fam, i):
+        import random
+        page, rec = mod.TEMPLATES[fam](random.Random('fortyeighth/%s/t/%d' % (fam, i)))
+        return page, rec, [p.text for p in page.doc.paragraphs]
+
+    def test_chinese_bylines_and_the_people_beside_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-engxuebao-titlecellleft-framedcodescellright', i)
+            title_cell, codes = page.doc.tables[0].rows[0].cells
+            self.assertEqual(title_cell.text, rec['title'])
+            self.assertEqual([ln.split('：')[0] for ln in codes.text.split('\n')], ['中图分类号', '文献标志码', '文章编号'])
+            self.assertIn('(%d)' % rec['year'], codes.text)
+            self.assertEqual(re.split('[\u3000，]', paras[2]), rec['authors'], 'the byline follows the ruled head')
+            page, rec, paras = self.page(self.mod, 'gen-zh-nursingjournal-bracketcolumnhead-ranksinparensafternames', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.findall('([^（）\u3000，]+)（(?:%s)）' % '|'.join(self.mod.NURSE_RANKS), by), rec['authors'],
+                             'the names without their ranks')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.startswith('【'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-wetlandjournal-coverstorytag-fengmianshuomingbox', i)
+            box = page.doc.tables[0].rows[0].cells[0].text
+            shooter = re.search('(?:图片提供|摄影)：(.+)$', box).group(1)
+            self.assertNotIn(shooter, rec['authors'], 'the photographer is no author')
+            self.assertEqual(re.split('[\u3000，]', paras[paras.index(rec['title']) + 1]), rec['authors'])
+            self.assertIn('封面', paras[1])
+            page, rec, paras = self.page(self.mod, 'gen-zh-agriaeroxuebao-youngscholarband-tuijianyubox', i)
+            rows = page.doc.tables[1].rows
+            self.assertTrue(rows[0].cells[0].text.startswith('导师推荐语：'))
+            self.assertIn(rec['supervisor'], rows[1].cells[0].text)
+            self.assertTrue(rows[1].cells[0].text.startswith(('推荐人：', '推荐导师：')))
+            self.assertEqual(paras[paras.index(rec['title']) + 1].split('\u3000'), rec['authors'])
+            page, rec, paras = self.page(self.mod, 'gen-zh-computingwhitepaper-bianxiezugrid-zhidaodanwei', i)
+            grid = [c.text for r in page.doc.tables[0].rows for c in r.cells[1:] if c.text]
+            self.assertEqual(grid, rec['authors'], 'the 编写组, 组长 first, is the authors')
+            self.assertTrue(rec['title'].endswith('白皮书'))
+            self.assertLess(paras.index(rec['title']), [k for k, p in enumerate(paras) if p.startswith('指导单位：')][0])
+            self.assertFalse([p for p in paras if any(a in p for a in rec['authors'])], 'named only in the grid')
+
+    def test_english_bylines_and_the_people_beside_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.en, 'gen-en-civiljournal-technicalnote-flushright-gradesafternames-footnoteaffils', i)
+            by = paras[paras.index(rec['title']) + 1]
+            names = [re.sub(r'(, (M\.ASCE|S\.M\.ASCE|F\.ASCE|Ph\.D\., P\.E\.))? \d$', '', x) for x in by.split('; ')]
+            self.assertEqual(names, rec['authors'], 'the names without their grades')
+            feet = [p for p in paras if 'Email:' in p]
+            self.assertEqual(len(feet), len(rec['authors']), 'one footnote per author')
+            page, rec, paras = self.page(self.en, 'gen-en-dataarticle-specificationstable-valueofdatabullets', i)
+            spec = page.doc.tables[1]
+            self.assertEqual(spec.rows[0].cells[0].text, 'Subject')
+            self.assertEqual(spec.rows[-1].cells[0].text, 'Data accessibility')
+            self.assertEqual(re.sub(r' \d', '', paras[paras.index(rec['title']) + 1]).split(', '), rec['authors'])
+            self.assertIn('Keywords: ' + '; '.join(rec['keywords']), paras)
+            self.assertLess(paras.index('Specifications Table'), paras.index('Value of the Data'))
+            page, rec, paras = self.page(self.en, 'gen-en-appnote-categorytag-associateeditorline-labelledabstract', i)
+            by = re.sub(r' \d', '', paras[paras.index(rec['title']) + 1])
+            self.assertEqual(re.split(', | and ', by), rec['authors'])
+            editor = next(p for p in paras if p.lower().startswith('associate editor: '))[len('Associate Editor: '):]
+            self.assertNotIn(editor, rec['authors'], 'the associate editor is no author')
+            self.assertTrue(paras[0].lower().startswith('application'))
+            self.assertLess(paras.index(rec['title']), [k for k, p in enumerate(paras) if p.startswith('Summary:')][0])
+
+    def test_units_name_the_sets_own_schools_and_the_year(self):
+        from genbase import zh_date
+        schools = [s[0] for s in self.mod.SCHOOLS]
+        for fam in self.mod.TEMPLATES:
+            for i in range(4):
+                page, rec, paras = self.page(self.mod, fam, i)
+                text = _page_text(page)
+                with self.subTest(family=fam, i=i):
+                    self.assertEqual(len([s for s in schools if s in text]), 1, 'one school of the set per page')
+                    self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
+                    self.assertNotIn('', rec['authors'])

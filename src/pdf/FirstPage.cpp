@@ -371,7 +371,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         QString value = untilNextLabel(found);
         if (at >= 0 && found == withoutLabel(lines[at].text)) value += wrappedName(lines, at, found);
         // a row of labels beside it: the head of an author table
-        const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None;
+        // (or the last line of the title, in the next column, that the library reads under the label)
+        const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None || (at > i && titleLines.contains(at));
         if (head) value.clear();
         // a post's author is the first word after its mark of origin; the account's name follows
         static const RE origin(QStringLiteral("^原\\s*创\\s"));
@@ -534,6 +535,20 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 const QStringList names = namesInLine(it.next().captured(1));
                 if (names.size() == 1 && !r.authors.contains(names.first())) r.authors << names.first();
             }
+            // or each name on a line of its own over its post, in the heading's column ("Camille Kowalski" /
+            // "Senior Researcher"), the text of another column read in between
+            const double size = std::max(lines[i].size, 1.0);
+            for (int j = i + 1; j < n && j <= i + 16 && r.authors.isEmpty(); ++j) {
+                const QString t = lines[j].text.trimmed();
+                if (std::abs(lines[j].x0 - lines[i].x0) > size) continue;
+                if (startsSection(t)) break;
+                if (isPersonName(t) && namesInLine(t).size() == 1) {
+                    for (int k = j; k < n && k <= i + 16; ++k)
+                        if (std::abs(lines[k].x0 - lines[i].x0) <= size && isPersonName(lines[k].text.trimmed()) &&
+                            namesInLine(lines[k].text.trimmed()).size() == 1)
+                            r.authors << namesInLine(lines[k].text.trimmed()).first();
+                }
+            }
             break;
         }
     }
@@ -597,6 +612,21 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                 return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
             });
             if (all && !names.isEmpty()) r.authors = names;
+        }
+    }
+    // A byline after a box, the school before the names: "□ 集安市第一中学 林杰健 范睿超 曹琳林".
+    if (r.authors.isEmpty()) {
+        static const RE boxed(QStringLiteral("^[□■◇◆]\\s*(.+)$"));
+        static const RE apart(QStringLiteral("[\\s\\x{3000}、，]+"));
+        for (int i = 0; i < n && i < 10 && r.authors.isEmpty(); ++i) {
+            const auto m = boxed.match(lines[i].text.trimmed());
+            if (!m.hasMatch()) continue;
+            QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
+            while (!names.isEmpty() && isAffiliation(names.first())) names.removeFirst();
+            const bool all = !names.isEmpty() && names.size() <= 6 && std::all_of(names.begin(), names.end(), [](const QString& a) {
+                return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
+            });
+            if (all) r.authors = names;
         }
     }
     // A translated article's byline: "〔德〕汉娜·费舍尔 著 谭振华 译", "〔奥〕甲／著 乙／译". Its writers stand before "著", each

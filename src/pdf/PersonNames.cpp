@@ -23,7 +23,7 @@ const QString kNumberedMarks = QStringLiteral(
 const QString kRanks = QStringLiteral(
     "副?教授|(?:副|助理|特聘)?研究员|讲师|助教|(?:正?高级)?工程师|(?:主任|副主任|主治)?医师|(?:博士|硕士)?研究生|本科生|"
     "博士(?:生|后)?|硕士(?:生)?|"
-    "院士|博导|硕导|(?:高级)?实验师|副?编审");
+    "院士|博导|硕导|(?:高级)?实验师|副?编审|(?:主任|副主任|主管)?护师|护士长?|(?:主任|副主任)?(?:药|技)师");
 
 bool isRank(const QString& text) {
     static const RE re(QStringLiteral("^\\s*(?:") + kRanks + QStringLiteral(")(?:\\s*[,，、/]\\s*(?:") + kRanks +
@@ -169,6 +169,9 @@ QStringList namesInLine(const QString& line) {
     static const RE by(QStringLiteral("^((?:written |presented |prepared |submitted )?by|authors?(?:\\(s\\))?:|verfasser:|autor(?:es|en)?:|"
                                       "auteurs?:|autori?:|作者[:：]?)\\s+|^(?:文|撰文|作者|记者|記者)\\s*[/／]\\s*"),
                        RE::CaseInsensitiveOption);
+    // a rank in brackets after each name: "任强颖（护士长） 周逸辉（护师）"
+    static const RE rankAfter(QStringLiteral("[（(]\\s*(?:") + kRanks + QStringLiteral(")\\s*[)）]"));
+    s.replace(rankAfter, QStringLiteral(" "));
     // a note of the author's part in brackets after the name: "龚世桂（通信作者）"
     static const RE part(QStringLiteral("[（(]\\s*(?:通[信讯]作者|共同第一作者|并列第一作者|第一作者|corresponding author)\\s*[)）]"),
                          RE::CaseInsensitiveOption);

@@ -1085,3 +1085,25 @@ TEST(FieldAssembly, NamesWithTheirPartInTheTextAndReportsThatSayWhoDidTheWork) {
     // a note of the author's part after a name is no part of it
     EXPECT_EQ(pdf::namesInLine(QStringLiteral("戴峰，朱冰磊，龚世桂（通信作者）")), (QStringList{"戴峰", "朱冰磊", "龚世桂"}));
 }
+
+TEST(FieldAssembly, RanksInBracketsBoxedBylinesAndAuthorsInASidebar) {
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("任强颖（护士长） 周逸辉（护师） 苏天（主任护师）")), (QStringList{"任强颖", "周逸辉", "苏天"}));
+    EXPECT_EQ(pdf::namesInLine(QStringLiteral("邵立（主任护师） 钟丽然（副主任护师）")), (QStringList{"邵立", "钟丽然"}));
+
+    // a byline over the title after a box, the school before the names
+    const auto journal = page({{word("□ 集安市第一中学 林杰健 范睿超", 60, 80, 10)},
+                               {word("基于通化山葡萄酒业的葡萄酒地理标志保护", 60, 120, 18)}});
+    EXPECT_EQ(readTitled(journal, {"基于通化山葡萄酒业的葡萄酒地理标志保护"}).authors, (QStringList{"林杰健", "范睿超"}));
+
+    // a brief's authors in its sidebar under "ABOUT THE AUTHORS", each over a post, the text of the
+    // next column read in between
+    const auto brief = page({
+        {row({"Teaching", "with", "Local", "Heritage"}, 60, 100, 20)},
+        {row({"ABOUT", "THE", "AUTHORS"}, 60, 200, 9)},
+        row({"Camille", "Kowalski"}, 60, 214, 9) + row({"Schools", "in", "the", "region", "have", "begun", "to", "bring"}, 220, 218, 10),
+        {row({"Senior", "Researcher"}, 60, 226, 9)},
+        row({"Chen", "J.", "Johnson"}, 60, 244, 9) + row({"local", "craft", "and", "performance", "into", "lessons."}, 220, 240, 10),
+        {row({"Research", "Fellow"}, 60, 256, 9)},
+    });
+    EXPECT_EQ(readTitled(brief, {"Teaching with Local Heritage"}).authors, (QStringList{"Camille Kowalski", "Chen J. Johnson"}));
+}

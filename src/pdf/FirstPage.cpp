@@ -372,7 +372,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if (at >= 0 && found == withoutLabel(lines[at].text)) value += wrappedName(lines, at, found);
         // a row of labels beside it: the head of an author table
         // (or the last line of the title, in the next column, that the library reads under the label)
-        const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None || (at > i && titleLines.contains(at));
+        const bool head = labelOf(value.section(QLatin1Char(' '), 0, 0)) != LineLabel::None ||
+                          (at > i && !hasCjk(lines[i].text) && titleLines.contains(at));
         if (head) value.clear();
         // a post's author is the first word after its mark of origin; the account's name follows
         static const RE origin(QStringLiteral("^原\\s*创\\s"));
@@ -626,7 +627,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             const bool all = !names.isEmpty() && names.size() <= 6 && std::all_of(names.begin(), names.end(), [](const QString& a) {
                 return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
             });
-            if (all) r.authors = names;
+            if (!all) continue;
+            // the other writers one a line under it: "□ 钟倩佳" / "韦俊芳"
+            for (int k = i + 1; k < n && k <= i + 5; ++k) {
+                const QString t = lines[k].text.trimmed();
+                if (t.size() < 2 || t.size() > 4 || !startsWithChineseSurname(t) || !looseNames(t).contains(t)) break;
+                names << t;
+            }
+            r.authors = names;
         }
     }
     // A translated article's byline: "〔德〕汉娜·费舍尔 著 谭振华 译", "〔奥〕甲／著 乙／译". Its writers stand before "著", each

@@ -1094,6 +1094,9 @@ TEST(FieldAssembly, RanksInBracketsBoxedBylinesAndAuthorsInASidebar) {
     const auto journal = page({{word("□ 集安市第一中学 林杰健 范睿超", 60, 80, 10)},
                                {word("基于通化山葡萄酒业的葡萄酒地理标志保护", 60, 120, 18)}});
     EXPECT_EQ(readTitled(journal, {"基于通化山葡萄酒业的葡萄酒地理标志保护"}).authors, (QStringList{"林杰健", "范睿超"}));
+    // or the other writers one a line under the box's
+    const auto paper = page({{word("关于布依族八音坐唱展演空间的调查与建议", 60, 80, 16)}, {word("□ 钟倩佳", 60, 110, 10)}, {word("韦俊芳", 72, 124, 10)}});
+    EXPECT_EQ(readTitled(paper, {"关于布依族八音坐唱展演空间的调查与建议"}).authors, (QStringList{"钟倩佳", "韦俊芳"}));
 
     // a brief's authors in its sidebar under "ABOUT THE AUTHORS", each over a post, the text of the
     // next column read in between

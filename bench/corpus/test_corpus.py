@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -3454,3 +3454,84 @@ class FortyeighthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
                     self.assertEqual(len([s for s in schools if s in text]), 1, 'one school of the set per page')
                     self.assertTrue(str(rec['year']) in text or zh_date(rec['year'], 1)[:5] in text)
                     self.assertNotIn('', rec['authors'])
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FiftiethTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fiftieth set (blind part heldout50): new schools and wording, labels printed, titles and
+    bylines where each layout puts them (the title last, the byline after the keywords, the English
+    abstract first, the authors grouped by unit), and the people beside the authors who are none of
+    them; the whole set in its part."""
+    ROUND, PART, EARLIER = 'fiftieth', 'heldout50', 98
+    MARKS = {'gen-zh-sciencedoctor-particularsfirst-titlecelllast': '论\u2002文\u2002题\u2002目',
+             'gen-zh-waterjournal-bylineafterkeywords-unitparenbelow': '中图分类号：',
+             'gen-zh-agrijournal-photobiorow-beforeabstract': '［照片］',
+             'gen-zh-medassoc-posterabstract-pucodecell-bracketsections': 'PU-',
+             'gen-zh-computingconf-englishabstractfirst-emailperunit': 'Key words:',
+             'gen-en-medjournal-summarypanel-affilcolumnbesideintro': 'Interpretation',
+             'gen-en-chemcommunication-receivedcellbesideabstract-graphicframe': 'Graphical abstract',
+             'gen-en-cropreport-reportnumbertop-authorsgroupedbyunit': 'Prepared for:'}
+    WITH_SUP = ('gen-zh-sciencedoctor-particularsfirst-titlecelllast',)
+
+    def test_chinese_titles_and_bylines_where_the_layouts_put_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-sciencedoctor-particularsfirst-titlecelllast', 'doc', i)
+            rows = {r.cells[0].text: r.cells[1].text for r in page.doc.tables[0].rows}
+            self.assertEqual(rows['论文作者'], rec['authors'][0], 'the particulars come first')
+            self.assertEqual(rows['指导教师'].split('\u3000')[0], rec['supervisor'])
+            last = [r.cells[0].text for r in page.doc.tables[1].rows]
+            self.assertEqual(last, ['论\u2002文\u2002题\u2002目', rec['title']], 'the title stands last, in its cell')
+            self.assertNotIn(rec['title'], paras)
+            page, rec, paras = self.page(self.mod, 'gen-zh-waterjournal-bylineafterkeywords-unitparenbelow', 'water', i)
+            kw = self.at(paras, '关键词：')
+            self.assertLess(paras.index(rec['title']), kw)
+            self.assertEqual(re.split('[\u3000，]', paras[kw + 1]), rec['authors'], 'the byline after the keywords')
+            self.assertTrue(paras[kw + 2].startswith('（') and any(s[0] in paras[kw + 2] for s in self.mod.SCHOOLS))
+            page, rec, paras = self.page(self.mod, 'gen-zh-agrijournal-photobiorow-beforeabstract', 'photo', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.sub(r'[\d,]', '', by).split('，'), rec['authors'])
+            photo, bio = (c.text for c in page.doc.tables[0].rows[0].cells)
+            self.assertIn('［照片］', photo)
+            self.assertTrue(bio.startswith('作者简介：%s（' % rec['authors'][0]), 'the life is the first author\'s')
+            page, rec, paras = self.page(self.mod, 'gen-zh-medassoc-posterabstract-pucodecell-bracketsections', 'poster', i)
+            code, title = (c.text for c in page.doc.tables[0].rows[0].cells)
+            self.assertRegex(code, r'^壁报交流\nPU-\d{4}$')
+            self.assertEqual(title, rec['title'])
+            by = paras[self.at(paras, '【目的】') - 2]
+            self.assertLessEqual(by.count('*'), 1)
+            self.assertEqual(by.replace('*', '').split('，'), rec['authors'], 'the star marks no other name')
+            self.assertIn('%d年学术年会' % rec['year'], paras[0])
+            page, rec, paras = self.page(self.mod, 'gen-zh-computingconf-englishabstractfirst-emailperunit', 'conf', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.sub(r'\d', '', paras[k + 1]).split('\u2003'), rec['authors'])
+            self.assertTrue(paras[k + 2].startswith('1. ') and 'E-mail：' in paras[k + 2], 'a unit line with its e-mail')
+            self.assertLess(self.at(paras, 'Abstract: '), self.at(paras, '摘\u2002要：'), 'the English abstract first')
+            self.assertIn('关键词：' + '；'.join(rec['keywords']), paras)
+
+    def test_english_bylines_and_the_people_beside_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.en, 'gen-en-medjournal-summarypanel-affilcolumnbesideintro', 'med', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(by.replace('*', '').split(', '), rec['authors'])
+            panel = page.doc.tables[0].rows[0].cells[0].text
+            self.assertLess(panel.index('Findings'), panel.index('Interpretation'))
+            side, main = (c.text for c in page.doc.tables[1].rows[0].cells)
+            corr = re.search('Correspondence to: (.+?), ', side).group(1)
+            self.assertIn(corr, rec['authors'], 'the corresponding author is one of them')
+            self.assertTrue(main.startswith('Introduction'))
+            page, rec, paras = self.page(self.en, 'gen-en-chemcommunication-receivedcellbesideabstract-graphicframe', 'chem', i)
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual([re.sub(r' [ab]\*?$', '', x) for x in re.split(', | and ', by)], rec['authors'], 'one letter after each name')
+            dates, abstract = (c.text for c in page.doc.tables[1].rows[0].cells)
+            self.assertTrue(dates.startswith('Received') and str(rec['year']) in dates)
+            self.assertIn('[Graphical abstract]', page.doc.tables[2].rows[0].cells[0].text)
+            self.assertFalse([a for a in rec['authors'] if a in abstract])
+            page, rec, paras = self.page(self.en, 'gen-en-cropreport-reportnumbertop-authorsgroupedbyunit', 'crop', i)
+            self.assertTrue(paras[0].startswith('Report No. %d/' % rec['year']))
+            k, end = paras.index(rec['title']), self.at(paras, 'Prepared for: ')
+            block = [p for p in paras[k + 1:end - 1] if p]
+            units = [p for p in block if p in self.en.UNITS]
+            self.assertTrue(1 <= len(units) <= 2 and block[0] in units, 'each group starts with its unit')
+            self.assertEqual([p for p in block if p not in units], rec['authors'], 'the groups read in order')

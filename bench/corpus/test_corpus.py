@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -3535,3 +3535,83 @@ class FiftiethTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             units = [p for p in block if p in self.en.UNITS]
             self.assertTrue(1 <= len(units) <= 2 and block[0] in units, 'each group starts with its unit')
             self.assertEqual([p for p in block if p not in units], rec['authors'], 'the groups read in order')
+
+
+class FiftyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-first set (blind part heldout51): new schools and wording, labels printed, bylines
+    flush right, numbered, starred, in a member grid, in a cell beside a column's host or above the
+    title, and the editors, hosts and tutors who stand on the page and are no authors; the whole set
+    in its part."""
+    ROUND, PART, EARLIER = 'fiftyfirst', 'heldout51', 100
+    MARKS = {'gen-zh-socscixuebao-titleleft-bylineunitsflushright-notesinfootframe': '收稿日期：',
+             'gen-zh-lawmaster-titleinframedcell-underlinedvaluelines-studentnotopright': '专业学位类别',
+             'gen-zh-folkheritagesymposium-oralpaper-sessioncell-numberedunitlines-twocolbody': '报告形式：口头报告',
+             'gen-zh-editedvolume-chapter-bookeditorbanner-asteriskbyline-notefoot': '主编',
+             'gen-zh-teamsurvey-reportcover-membergrid-leaderfirst-tutorline': '项目负责人',
+             'gen-zh-hostedcolumn-article-hostcellleft-titlebylineabstractright': '栏目主持人：',
+             'gen-en-humanitiesjournal-essay-kicker-capsbylinebeforetitle-italicnotesfoot': ' teaches ',
+             'gen-en-lawschool-researchpaperseries-numberframe-smallcapsauthorlines-downloadbox': 'Research Paper No.'}
+    WITH_SUP = ('gen-zh-lawmaster-titleinframedcell-underlinedvaluelines-studentnotopright',
+                'gen-zh-teamsurvey-reportcover-membergrid-leaderfirst-tutorline')
+
+    def test_chinese_bylines_name_the_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-socscixuebao-titleleft-bylineunitsflushright-notesinfootframe', 'xb', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split('[，\u3000]', paras[k + 1]), rec['authors'], 'the byline right under the title')
+            self.assertEqual(page.doc.paragraphs[k + 1].alignment, page.doc.paragraphs[k + 2].alignment, 'units as the byline')
+            self.assertTrue(paras[k + 2].startswith('（') and paras[k + 2].endswith('）'))
+            notes = page.doc.tables[-1].rows[0].cells[0].text
+            self.assertTrue(notes.startswith('收稿日期：'))
+            self.assertEqual(re.findall('([^；：]+?)（\\d{4}—）', notes), rec['authors'], 'one note per author, in order')
+            page, rec, paras = self.page(self.mod, 'gen-zh-folkheritagesymposium-oralpaper-sessioncell-numberedunitlines-twocolbody',
+                                         'conf', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.sub('\\d', '', paras[k + 1]).split('，'), rec['authors'], 'numbers after the names')
+            self.assertEqual([p[:2] for p in paras[k + 2:k + 4]], ['1.', '2.'], 'the units numbered, one to a line')
+            self.assertIn('分会场', page.doc.tables[0].rows[0].cells[0].text)
+            self.assertIn('通讯作者：%s，' % rec['authors'][-1], paras[-1])
+            page, rec, paras = self.page(self.mod, 'gen-zh-editedvolume-chapter-bookeditorbanner-asteriskbyline-notefoot', 'ch', i)
+            banner = page.doc.tables[0].rows[0].cells[0].text
+            editors = re.search('辑\u3000\u3000(.+)\u2002主编', banner).group(1).split('　')
+            self.assertFalse(set(editors) & set(rec['authors']), 'the editors are no authors')
+            self.assertIn(str(rec['year']), banner)
+            k = paras.index(rec['title'])
+            self.assertEqual(paras[k + 1].replace('＊', '').split('\u3000'), rec['authors'])
+            self.assertEqual([n.split('，')[0] for n in paras[-1][1:].split('；')], rec['authors'], 'the asterisk note')
+            page, rec, paras = self.page(self.mod, 'gen-zh-hostedcolumn-article-hostcellleft-titlebylineabstractright', 'host', i)
+            side, main = page.doc.tables[0].rows[0].cells
+            host = re.search('栏目主持人：(\\S+)', side.text).group(1)
+            self.assertNotIn(host, rec['authors'], 'the host is no author')
+            lines = main.text.split('\n')
+            self.assertEqual((lines[0], lines[2].split('\u3000')), (rec['title'], rec['authors']), 'title, then the byline')
+            self.assertTrue(paras[self.at(paras, '作者单位：')].startswith('作者单位：' + rec['authors'][0]))
+
+    def test_covers_keep_tutors_apart_and_english_bylines(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-lawmaster-titleinframedcell-underlinedvaluelines-studentnotopright', 'lm', i)
+            self.assertEqual(page.doc.tables[0].rows[0].cells[0].text, rec['title'], 'the title in its framed cell')
+            self.assertTrue(paras[0].startswith('学号：%d' % (rec['year'] - 3)))
+            self.assertEqual(paras[self.at(paras, '申')].split('：')[1].strip(), rec['authors'][0])
+            self.assertEqual(paras[self.at(paras, '指导教师：')].split('：')[1].split('\u3000')[0].strip(), rec['supervisor'])
+            page, rec, paras = self.page(self.mod, 'gen-zh-teamsurvey-reportcover-membergrid-leaderfirst-tutorline', 'team', i)
+            rows = [[c.text for c in r.cells] for r in page.doc.tables[0].rows][1:]
+            self.assertEqual([r[1] for r in rows], rec['authors'], 'the team in grid order')
+            self.assertEqual([r[0] for r in rows], ['项目负责人'] + ['成员'] * (len(rows) - 1), 'the leader first')
+            self.assertEqual(paras[self.at(paras, '指导教师：')][5:].split('\u3000')[0], rec['supervisor'])
+            self.assertNotIn(rec['supervisor'], rec['authors'])
+            self.assertIn('调研题目：' + rec['title'], paras)
+            page, rec, paras = self.page(self.en, 'gen-en-humanitiesjournal-essay-kicker-capsbylinebeforetitle-italicnotesfoot', 'es', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split(', | AND ', paras[k - 1]), [a.upper() for a in rec['authors']], 'the byline above the title')
+            self.assertEqual(paras[k - 2].replace(' ', ''), paras[k - 2].replace(' ', '').upper(), 'the kicker')
+            self.assertEqual([n.split(' teaches ')[0] for n in paras[-1].split('; ')], rec['authors'])
+            page, rec, paras = self.page(self.en, 'gen-en-lawschool-researchpaperseries-numberframe-smallcapsauthorlines-downloadbox',
+                                         'rp', i)
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.startswith('Research Paper No. %d-' % rec['year']))
+            k = paras.index(rec['title'])
+            self.assertEqual(paras[k + 1:k + 1 + len(rec['authors'])], rec['authors'], 'one author to a line')
+            self.assertTrue(paras[k + 1 + len(rec['authors'])].endswith(str(rec['year'])), 'the date under the last')
+            self.assertIn('without charge', page.doc.tables[1].rows[0].cells[0].text)

@@ -75,6 +75,17 @@ double kindOf(const std::vector<float>& kinds, int line, LineKind kind) {
 
 }  // namespace
 
+// Chinese names set apart by blanks or marks of enumeration, "甲 乙、丙": the names when every
+// part is one (two to four letters after a known surname) and there are at most most of them.
+static QStringList chineseNameList(const QString& text, int most) {
+    static const RE apart(QStringLiteral("[\\s\\x{3000}、，,]+"));
+    const QStringList names = text.split(apart, Qt::SkipEmptyParts);
+    const bool all = !names.isEmpty() && names.size() <= most && std::all_of(names.begin(), names.end(), [](const QString& a) {
+        return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
+    });
+    return all ? names : QStringList();
+}
+
 // The lines of a paragraph that tells how the thesis came about ("本文是甲于…在…攻读硕士学位期间，
 // 在导师乙教授的指导下完成的学位论文。"): a sentence, set like the lines around it, never a title.
 static QSet<int> thesisSentence(const QList<Line>& lines) {
@@ -345,7 +356,6 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     QStringList bracketedWriters;
     {
         static const RE writers(QStringLiteral("^(.+?)\\s*[（(]([^（()）]+)[)）]$"));
-        static const RE apart(QStringLiteral("[\\s\\x{3000}、，,]+"));
         QString title = r.title.trimmed();
         const int last = titleLines.isEmpty() ? -1 : titleLines.last();
         const bool open = title.count(QChar(0xFF08)) > title.count(QChar(0xFF09));
@@ -353,14 +363,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             lines[last + 1].text.trimmed().size() <= 12)
             title += lines[last + 1].text.trimmed();
         if (const auto m = writers.match(title); m.hasMatch() && hasCjk(m.captured(1))) {
-            const QStringList names = m.captured(2).split(apart, Qt::SkipEmptyParts);
-            const bool all = std::all_of(names.begin(), names.end(), [](const QString& a) {
-                return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
-            });
-            if (all && !names.isEmpty() && names.size() <= 6) {
-                r.title = m.captured(1).trimmed();
-                bracketedWriters = names;
-            }
+            bracketedWriters = chineseNameList(m.captured(2), 6);
+            if (!bracketedWriters.isEmpty()) r.title = m.captured(1).trimmed();
         }
     }
     // A cover that gives the name twice, in Latin letters ("by Tian Deqiang")
@@ -567,11 +571,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         // a case discussion's host is none; who wrote it down after him is: "主持人：甲 整理：乙 丙"
         static const RE hosted(QStringLiteral("^主\\s*持\\s*人\\s*[:：]\\s*\\S+[\\s\\x{3000}]+(?:记\\s*录\\s*)?整\\s*理\\s*(?:人)?\\s*[:：]\\s*(.+)$"));
         for (int i = 0; i < n && i < 15 && r.authors.isEmpty(); ++i)
-            if (const auto m = hosted.match(lines[i].text.trimmed()); m.hasMatch()) {
-                const QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
-                if (std::all_of(names.begin(), names.end(), [](const QString& a) { return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a); }))
-                    r.authors = names;
-            }
+            if (const auto m = hosted.match(lines[i].text.trimmed()); m.hasMatch()) r.authors = chineseNameList(m.captured(1), 12);
         for (int i = 0; i < n && i < 15 && r.authors.isEmpty(); ++i) {
             auto m = told.match(lines[i].text.trimmed());
             if (!m.hasMatch()) m = roles.match(lines[i].text.trimmed());
@@ -586,34 +586,21 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     if (r.authors.isEmpty()) {
         static const RE role(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:[谨敬]?撰|撰文|点校|校点|校注|辑校|笺注|译注)"
                                             "(?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?\\s*(?:审订|审校|校订|审定))?$"));
-        static const RE apart(QStringLiteral("[\\s\\x{3000}、，]+"));
         // (or, at the end of the text, in brackets: "（陆安 执笔）")
         static const RE signedEnd(QStringLiteral("^[（(]\\s*([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:执笔|撰稿|撰写|撰)\\s*[)）]$"));
         for (int i = 0; i < n && r.authors.isEmpty(); ++i) {
             auto m = i < 15 ? role.match(lines[i].text.trimmed()) : QRegularExpressionMatch();
             if (!m.hasMatch()) m = signedEnd.match(lines[i].text.trimmed());
-            if (!m.hasMatch()) continue;
-            const QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
-            const bool all = names.size() <= 4 && std::all_of(names.begin(), names.end(), [](const QString& a) {
-                return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
-            });
-            if (all && !names.isEmpty()) r.authors = names;
+            if (m.hasMatch()) r.authors = chineseNameList(m.captured(1), 4);
         }
     }
     // A report's statement of who did the work, run into its sentences: "…承担完成。项目负责人：甲教授。
     // 主要完成人员：甲，乙，丙。"
     if (r.authors.isEmpty()) {
         static const RE done(QStringLiteral("(?:主要)?完成人员?\\s*[:：]\\s*([^。；;]+)"));
-        static const RE apart(QStringLiteral("[\\s\\x{3000}、，,]+"));
         QString text;
         for (int i = 0; i < n && i < 40; ++i) text += lines[i].text.trimmed();
-        if (const auto m = done.match(text); m.hasMatch()) {
-            const QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
-            const bool all = names.size() <= 12 && std::all_of(names.begin(), names.end(), [](const QString& a) {
-                return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
-            });
-            if (all && !names.isEmpty()) r.authors = names;
-        }
+        if (const auto m = done.match(text); m.hasMatch()) r.authors = chineseNameList(m.captured(1), 12);
     }
     // A byline after a box, the school before the names: "□ 集安市第一中学 林杰健 范睿超 曹琳林".
     if (r.authors.isEmpty()) {
@@ -624,10 +611,8 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             if (!m.hasMatch()) continue;
             QStringList names = m.captured(1).split(apart, Qt::SkipEmptyParts);
             while (!names.isEmpty() && isAffiliation(names.first())) names.removeFirst();
-            const bool all = !names.isEmpty() && names.size() <= 6 && std::all_of(names.begin(), names.end(), [](const QString& a) {
-                return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
-            });
-            if (!all) continue;
+            names = chineseNameList(names.join(QLatin1Char(' ')), 6);
+            if (names.isEmpty()) continue;
             // the other writers one a line under it: "□ 钟倩佳" / "韦俊芳"
             for (int k = i + 1; k < n && k <= i + 5; ++k) {
                 const QString t = lines[k].text.trimmed();

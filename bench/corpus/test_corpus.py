@@ -3429,9 +3429,9 @@ class FortyeighthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             feet = [p for p in paras if 'Email:' in p]
             self.assertEqual(len(feet), len(rec['authors']), 'one footnote per author')
             page, rec, paras = self.page(self.en, 'gen-en-dataarticle-specificationstable-valueofdatabullets', i)
-            spec = page.doc.tables[1]
-            self.assertEqual(spec.rows[0].cells[0].text, 'Subject')
-            self.assertEqual(spec.rows[-1].cells[0].text, 'Data accessibility')
+            facts = page.doc.tables[1]
+            self.assertEqual(facts.rows[0].cells[0].text, 'Subject')
+            self.assertEqual(facts.rows[-1].cells[0].text, 'Data accessibility')
             self.assertEqual(re.sub(r' \d', '', paras[paras.index(rec['title']) + 1]).split(', '), rec['authors'])
             self.assertIn('Keywords: ' + '; '.join(rec['keywords']), paras)
             self.assertLess(paras.index('Specifications Table'), paras.index('Value of the Data'))

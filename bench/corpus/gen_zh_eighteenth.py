@@ -1,6 +1,6 @@
 """An eighteenth set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
 from genbase import title_keywords, zh_person
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('嘉应学院', 'Jiaying University', '梅州', '514015', '广东'),
            ('兴义民族师范学院', 'Minzu Normal University of Xingyi', '兴义', '562400', '贵州'),
@@ -31,9 +31,7 @@ DOMAINS = [dict(subjects={'客家围龙屋': ['保护性利用', '空间形态�
                 majors=['生物技术', '应用化学', '人文地理与城乡规划'], paper='伊犁日报',
                 labs=['薰衣草精油的水蒸气蒸馏提取', '野苹果叶片过氧化物酶活性的测定', '薰衣草精油中芳樟醇的气相色谱测定',
                       '马乳中乳糖含量的测定', '野苹果果实总酚含量的测定'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{c}{s}{a}研究', '{s}{a}的调查与分析——以{c}为例', '{c}{s}{a}初探', '{s}{a}及其影响因素',
          '基于实地调查的{c}{s}{a}研究']
 PRESS_FORMS = ['{s}{a}的实践与思考', '推进{c}{s}{a}的几点思考', '关于{s}{a}的调查与建议', '做好{s}{a}这篇文章',

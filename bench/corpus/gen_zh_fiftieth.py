@@ -1,7 +1,8 @@
 """A fiftieth set of Chinese first pages of papers, theses and reports, in house styles the earlier
 sets lack, in water, roads, orchards, tea, landslides, brine, pepper and medicine of schools of their own."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+                   zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('河北工程大学', 'Hebei University of Engineering', '邯郸', '056038', '河北'),
            ('湖北民族大学', 'Hubei Minzu University', '恩施', '445000', '湖北'),
@@ -18,23 +19,13 @@ DOMAINS = [dict(subjects={'滏阳河水质': ['氮磷负荷溯源', '生态补�
                           '釜溪河流域': ['河道底泥重金属', '流域面源污染']},
                 contexts=['荣县', '富顺县', '贡井区'], units=['化学工程学院', '生物工程学院', '自动化与信息工程学院'],
                 majors=['化学工程与技术', '食品科学与工程', '控制科学与工程'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '本文以野外观测、室内试验与数值模拟相结合，分析研究对象的时空变化特征及其主要影响因素，建立适用于当地条件的评价模型，并提出工程与管理上的改进措施。'
 RANKS = ['教授', '副教授', '研究员']
 
 
 def _topic(rng, forms, among=None):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
-
-
-def _bold(text, rng):
-    return (text, {'bold': True, 'cjk': rng.choice(HEI)})
-
-
-def _title(page, rng, title, sizes=(18, 20), align='c', after=8):
-    page.para((title, {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}), align=align, after=after)
 
 
 def _body(page, n, size=10.5):

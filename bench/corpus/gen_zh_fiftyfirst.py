@@ -2,7 +2,8 @@
 earlier sets lack, in the humanities, law, economics, management, education and arts of schools of
 their own."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+                   zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('衡水学院', 'Hengshui University', '衡水', '053000', '河北'),
            ('邢台学院', 'Xingtai University', '邢台', '054001', '河北'),
@@ -19,23 +20,13 @@ DOMAINS = [dict(subjects={'衡水内画': ['内画鼻烟壶技艺传承', '内�
                           '德庆龙母诞': ['龙母诞祭典仪式', '龙母信俗传播']},
                 contexts=['高要区', '广宁县', '德庆县'], units=['文学院', '政法学院', '经济与管理学院'],
                 majors=['民俗学', '法律（非法学）', '区域经济学'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '本文以田野调查、口述材料与地方档案为据，考察这一地方传统在当代社会中的传承方式、经营形态与制度环境，分析其面临的困境，并从法律、教育与产业的角度提出对策。'
 RANKS = ['教授', '副教授', '研究员']
 
 
 def _topic(rng, forms):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms)
-
-
-def _bold(text, rng):
-    return (text, {'bold': True, 'cjk': rng.choice(HEI)})
-
-
-def _title(page, rng, title, sizes=(18, 20), align='c', after=8):
-    page.para((title, {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}), align=align, after=after)
 
 
 def _body(page, n, size=10.5):

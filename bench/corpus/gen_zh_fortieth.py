@@ -7,7 +7,8 @@ from docx.oxml.ns import qn
 from docx.shared import Cm
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('安阳工学院', 'Anyang Institute of Technology', '安阳', '455000', '河南'),
            ('周口师范学院', 'Zhoukou Normal University', '周口', '466001', '河南'),
@@ -30,9 +31,7 @@ DOMAINS = [dict(subjects={'安阳钢铁烧结烟气': ['脱硝催化剂失活', 
                           '许昌假发制品废水': ['混凝脱色效果', '膜生物反应器运行']},
                 contexts=['鄢陵县', '禹州市', '长葛市'], units=['化工与材料学院', '医学院', '电气与机械工程学院'],
                 majors=['中药学', '化学工程与技术', '计算机科学与技术'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}的试验研究', '{s}{a}及其影响因素', '基于田间与室内试验的{s}{a}', '{s}{a}：以{c}为例']
 BODY = '本文以田间观测、室内测定和数值模拟相结合的方法，测定了主要指标在不同处理下的变化，比较了各处理间的差异，并据此讨论其机理与应用条件。'
 

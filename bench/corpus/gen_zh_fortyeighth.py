@@ -2,7 +2,8 @@
 lack, in the natural sciences, engineering, medicine, farming, computing and environment of schools of
 their own."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+                   zh_page as _page, zh_people as _people, zh_topic)
 
 SCHOOLS = [('东华理工大学', 'East China University of Technology', '南昌', '330013', '江西'),
            ('江西农业大学', 'Jiangxi Agricultural University', '南昌', '330045', '江西'),
@@ -24,19 +25,13 @@ DOMAINS = [dict(subjects={'铀尾矿库': ['尾矿坝渗流监测', '氡析出�
                           '寻乌稀土矿区': ['土壤重金属健康风险', '儿童尿稀土元素水平']},
                 contexts=['寻乌县', '信丰县', '余江区'], units=['公共卫生与健康管理学院', '第一临床医学院', '护理学院'],
                 majors=['流行病与卫生统计学', '内科学', '护理学'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '本文结合现场调查、实验测定与模型计算，讨论了该问题的主要影响因素及其变化规律，并提出了可供工程与管理部门参考的具体措施。'
 NURSE_RANKS = ['护师', '主管护师', '副主任护师', '主任护师', '护士长']
 
 
 def _topic(rng, forms, among=None):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
-
-
-def _bold(text, rng):
-    return (text, {'bold': True, 'cjk': rng.choice(HEI)})
 
 
 def _title(page, rng, title, sizes=(18, 20), align='c'):

@@ -1,7 +1,8 @@
 """A forty-fifth set of Chinese first pages of papers and reports, in house styles the earlier sets
 lack, in the humanities, law, economics, management, education and arts of schools of their own."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+                   zh_page as _page, zh_people as _people, zh_topic)
 
 SCHOOLS = [('渭南师范学院', 'Weinan Normal University', '渭南', '714099', '陕西'),
            ('榆林学院', 'Yulin University', '榆林', '719000', '陕西'),
@@ -18,9 +19,7 @@ DOMAINS = [dict(subjects={'华阴老腔': ['老腔班社传承', '老腔演出�
                           '千阳西秦刺绣': ['刺绣合作社分配', '刺绣女工就业']},
                 contexts=['凤翔区', '千阳县', '麟游县'], units=['美术学院', '历史文化与旅游学院', '教育学院'],
                 majors=['美术学', '中国史', '教育学原理'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '本文依据访谈记录、地方档案与统计资料，梳理这一地方传统的来历与现状，讨论其中的经济、社会、法律与文化因素，并就传承、治理与发展提出看法。'
 MUSIC = ('华阴老腔', '合阳提线木偶', '陕北说书', '宝鸡社火脸谱')
 MUSIC_FORMS = ['{s}唱腔的音乐形态与{a}', '{c}{s}音乐的田野记录与{a}', '{s}曲牌考略：兼论{a}']
@@ -47,10 +46,6 @@ def _title(page, rng, title, sizes=(18, 20), align='c'):
 
 def _body(page, n, size=10.5):
     page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
-
-
-def _bold(text, rng):
-    return (text, {'bold': True, 'cjk': rng.choice(HEI)})
 
 
 def oral_history(rng):

@@ -4,7 +4,8 @@ their own."""
 from docx.shared import Pt, RGBColor
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('枣庄学院', 'Zaozhuang University', '枣庄', '277160', '山东'),
            ('泰山学院', 'Taishan University', '泰安', '271000', '山东'),
@@ -21,9 +22,7 @@ DOMAINS = [dict(subjects={'台儿庄古城': ['古城重建叙事', '文旅商�
                           '禹城大禹传说': ['传说谱系', '治水记忆']},
                 contexts=['乐陵市', '禹城市', '武城县'], units=['经济管理学院', '文学院', '法学院'],
                 majors=['企业管理', '民俗学', '经济法学'], center='鲁西北县域经济研究中心')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}的{a}考察', '{s}{a}的变迁与动力', '{s}与{a}：基于{c}的调查', '{c}{s}{a}的困境与出路']
 BODY = '本文依据档案、方志、访谈与统计资料，梳理研究对象的形成过程与当代处境，讨论其中的经济、社会、法律与文化因素，并对保护、利用与治理提出看法。'
 WHITE = RGBColor(0xFF, 0xFF, 0xFF)

@@ -2,7 +2,8 @@
 earlier sets lack, in environment, chemistry, medicine, farming and engineering of schools on the
 Qinghai plateau and in the Hexi corridor."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('青海师范大学', 'Qinghai Normal University', '西宁', '810008', '青海'),
            ('青海民族大学', 'Qinghai Minzu University', '西宁', '810007', '青海'),
@@ -19,9 +20,7 @@ DOMAINS = [dict(subjects={'柴达木盐湖卤水': ['吸附法提锂工艺', '�
                           '疏勒河灌区': ['渠道防渗衬砌', '灌区需水预测']},
                 contexts=['瓜州县', '玉门市', '敦煌市'], units=['能源与动力工程学院', '土木工程学院', '计算机与通信学院'],
                 majors=['动力工程', '水利工程', '计算机技术'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}的初步研究', '{s}{a}的试验与分析', '{c}{s}{a}调查', '{s}{a}的模型与验证']
 BODY = '研究采用野外采样、室内分析与模型计算相结合的方法，对研究对象的主要特征及其控制因素进行了系统分析，结果可为高原干旱区的资源利用与环境保护提供依据。'
 JOURNALS = ['高原盐湖化学', '干旱区能源与环境', '河西走廊农业科技', '高原医学与生物']

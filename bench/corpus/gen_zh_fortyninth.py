@@ -2,7 +2,8 @@
 earlier sets lack, in the humanities, law, economics, management, education and arts of schools of
 their own."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+                   zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('宁夏师范学院', 'Ningxia Normal University', '固原', '756000', '宁夏'),
            ('通化师范学院', 'Tonghua Normal University', '通化', '134002', '吉林'),
@@ -19,23 +20,13 @@ DOMAINS = [dict(subjects={'隆德砖雕': ['砖雕纹样谱系', '砖雕技艺�
                           '千山寺观楹联': ['楹联辑录', '寺观旅游管理']},
                 contexts=['岫岩满族自治县', '海城市', '台安县'], units=['人文学院', '音乐学院', '管理学院'],
                 majors=['中国古代文学', '音乐学', '旅游管理'], middle=['鞍山市第八中学', '海城市高级中学'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '本文依据地方志、档案、访谈与实地考察材料，梳理这一地方传统的历史脉络与当下处境，讨论其中的法律、经济、教育与艺术问题，并就保护、传承与利用提出建议。'
 RANKS = ['教授', '副教授', '研究员']
 
 
 def _topic(rng, forms, among=None):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
-
-
-def _bold(text, rng):
-    return (text, {'bold': True, 'cjk': rng.choice(HEI)})
-
-
-def _title(page, rng, title, sizes=(18, 20), align='c', after=8):
-    page.para((title, {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}), align=align, after=after)
 
 
 def _body(page, n, size=10.5):

@@ -2,7 +2,8 @@
 earlier sets lack, in farming, medicine, environment, engineering and computing of schools of their
 own."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('佳木斯大学', 'Jiamusi University', '佳木斯', '154007', '黑龙江'),
            ('牡丹江医学院', 'Mudanjiang Medical University', '牡丹江', '157011', '黑龙江'),
@@ -19,9 +20,7 @@ DOMAINS = [dict(subjects={'三江平原湿地': ['湿地碳汇估算', '湿地�
                           '寒地日光温室': ['温室环境调控', '光伏供热耦合']},
                 contexts=['兰西县', '青冈县', '明水县'], units=['土木与建筑工程学院', '计算机科学与技术学院', '测绘工程学院'],
                 majors=['土木工程', '计算机技术', '测绘科学与技术'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}的试验研究', '基于多源数据的{s}{a}', '{s}{a}方法及其在{c}的应用', '{c}{s}{a}特征分析']
 BODY = '本研究以野外观测、室内试验与数值模拟相结合，分析研究对象的时空变化及其影响因素，建立相应的评价模型，并在典型区域验证其精度与适用性。'
 REFS = ['寒区作物秸秆还田对土壤团聚体的影响', '低温条件下农机作业效率评价', '黑土区坡耕地侵蚀沟治理模式',

@@ -2,7 +2,8 @@
 earlier sets lack, in the humanities, law, economics, management, education and arts of schools of
 their own."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+                   zh_page as _page, zh_people as _people, zh_topic)
 
 SCHOOLS = [('晋中学院', 'Jinzhong University', '晋中', '030619', '山西'),
            ('吕梁学院', 'Lvliang University', '吕梁', '033001', '山西'),
@@ -19,19 +20,13 @@ DOMAINS = [dict(subjects={'平遥推光漆器': ['漆器作坊学徒制', '漆�
                           '恒山道乐': ['道乐工尺谱', '道乐文化旅游']},
                 contexts=['广灵县', '灵丘县', '浑源县'], units=['美术学院', '文学院', '教育科学与技术学院'],
                 majors=['美术学', '艺术学理论', '课程与教学论'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '本文依据地方文献、田野访谈与档案资料，考察这一地方传统的源流、组织与现状，分析其中的经济、法律、教育与艺术问题，并提出保护与发展的建议。'
 RANKS = ['教授', '副教授', '讲师', '研究员']
 
 
 def _topic(rng, forms, among=None):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
-
-
-def _bold(text, rng):
-    return (text, {'bold': True, 'cjk': rng.choice(HEI)})
 
 
 def _title(page, rng, title, sizes=(18, 20), align='c'):

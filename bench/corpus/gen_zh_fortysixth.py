@@ -2,7 +2,8 @@
 lack, in the natural sciences, engineering, medicine, farming, computing and environment of schools of
 their own."""
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+                   zh_page as _page, zh_people as _people, zh_topic)
 
 SCHOOLS = [('燕山大学', 'Yanshan University', '秦皇岛', '066004', '河北'),
            ('河北农业大学', 'Hebei Agricultural University', '保定', '071001', '河北'),
@@ -19,9 +20,7 @@ DOMAINS = [dict(subjects={'秦皇岛港煤尘': ['堆场抑尘网设计', '煤�
                           '煤矿工人尘肺筛查': ['低剂量CT早期筛查', '肺功能随访队列']},
                 contexts=['曹妃甸区', '迁安市', '滦州市'], units=['建筑工程学院', '冶金与能源学院', '公共卫生学院'],
                 majors=['岩土工程', '冶金工程', '劳动卫生与环境卫生学'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '本研究在野外观测、室内试验与数值计算的基础上，分析了影响该过程的主要因素及其作用机制，给出了可供生产与管理参考的技术参数和改进建议。'
 RANKS = ['教授', '副教授', '讲师', '研究员', '博士研究生']
 MED = ('煤矿工人尘肺筛查',)
@@ -29,10 +28,6 @@ MED = ('煤矿工人尘肺筛查',)
 
 def _topic(rng, forms, among=None):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
-
-
-def _bold(text, rng):
-    return (text, {'bold': True, 'cjk': rng.choice(HEI)})
 
 
 def _title(page, rng, title, sizes=(18, 20), align='c'):

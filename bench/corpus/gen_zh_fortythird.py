@@ -4,7 +4,8 @@ their own."""
 from docx.shared import RGBColor
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('玉溪师范学院', 'Yuxi Normal University', '玉溪', '653100', '云南'),
            ('曲靖师范学院', 'Qujing Normal University', '曲靖', '655011', '云南'),
@@ -21,9 +22,7 @@ DOMAINS = [dict(subjects={'花腰傣服饰': ['刺绣纹样传习', '服饰手�
                           '束河古镇客栈': ['客栈租约治理', '客栈从业者流动']},
                 contexts=['玉龙纳西族自治县', '宁蒗彝族自治县', '永胜县'], units=['文化艺术学院', '旅游管理学院', '商学院'],
                 majors=['艺术学理论', '旅游管理', '工商管理'], center='滇西北文化旅游研究所')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}的考察', '{s}{a}的历史与现状', '{s}与{a}：来自{c}的证据', '{c}{s}{a}的实践逻辑']
 BODY = '本文依据田野访谈、地方文献与统计资料，考察研究对象的来龙去脉与当下处境，讨论其中的经济、社会、法律与文化因素，并就传承、治理与发展提出建议。'
 FOREIGN = ['艾伦·霍华斯', '克莱尔·温斯洛', '托马斯·拜尔', '苏珊娜·莱特纳', '马蒂亚斯·克鲁格', '伊莎贝尔·莫罗',

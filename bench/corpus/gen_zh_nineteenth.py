@@ -1,6 +1,6 @@
 """A nineteenth set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
 from genbase import title_keywords
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('百色学院', 'Baise University', '百色', '533000', '广西'),
            ('保山学院', 'Baoshan University', '保山', '678000', '云南'),
@@ -23,9 +23,7 @@ DOMAINS = [dict(subjects={'百色芒果': ['采后商品化处理', '炭疽病�
                           '萍乡春锣': ['曲艺保护', '唱词整理']},
                 contexts=['芦溪县', '上栗县', '湘东区'], units=['工程与管理学院', '人文与教育学院', '艺术设计学院'],
                 majors=['安全工程', '汉语言文学', '环境设计'], field='资源型城市转型')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{c}{s}{a}研究', '{s}{a}的实证研究——以{c}为例', '{c}{s}{a}分析', '{s}{a}的现状、问题与对策',
          '{s}{a}的若干问题探讨']
 BODY = '本文介绍所做工作的背景和资料，说明方法与结果，并讨论其意义和不足之处。'

@@ -3,7 +3,7 @@ sets lack, in the humanities, law, economics, education and arts of schools of t
 from docx.shared import Cm
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('河池学院', 'Hechi University', '宜州', '546300', '广西'),
            ('安顺学院', 'Anshun University', '安顺', '561000', '贵州'),
@@ -26,9 +26,7 @@ DOMAINS = [dict(subjects={'东兰铜鼓': ['祭仪变迁', '乡村振兴中的�
                           '长汀客家祠堂': ['族产管理', '修谱实践']},
                 contexts=['连城县', '长汀县', '永定区'], units=['文学与传媒学院', '师范教育学院', '经济与管理学院'],
                 majors=['汉语言文学', '教育学', '经济学'], field='闽西客家文化')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}的{a}考论', '{s}{a}问题新探', '论{s}的{a}', '{s}{a}：基于{c}的考察']
 BODY = '本文立足于文献梳理与实地访谈，围绕相关问题展开讨论，力图揭示其内在逻辑与现实意义，并就今后的研究提出若干设想。'
 

@@ -3,8 +3,8 @@ earlier sets lack, in the natural sciences, engineering, medicine, farming and t
 schools of their own."""
 
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people,
-                   sized_table as _grid, zh_topic)
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table as _grid, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('吉林化工学院', 'Jilin Institute of Chemical Technology', '吉林', '132022', '吉林'),
            ('承德医学院', 'Chengde Medical University', '承德', '067000', '河北'),
@@ -27,9 +27,7 @@ DOMAINS = [dict(subjects={'松花湖库区': ['溶解性有机物', '沉积物�
                           '沧州盐碱地': ['秸秆深埋隔盐', '冬小麦节水灌溉']},
                 contexts=['黄骅市', '泊头市', '献县'], units=['水利工程学院', '电力工程学院', '资源与环境系'],
                 majors=['水利工程', '电气工程', '农业水土工程'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}的时空特征', '{s}{a}及其影响因素', '{s}{a}的试验研究', '基于长期观测的{s}{a}分析']
 BODY = '本文依据连续观测与试验数据，比较了不同处理下主要指标的差异，分析了其变化特征与控制因素，并对结果的适用条件进行了讨论。'
 

@@ -3,7 +3,7 @@ earlier sets lack, in the humanities, law, sociology, education and arts of scho
 from docx.shared import Cm
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('三明学院', 'Sanming University', '三明', '365004', '福建'),
            ('韶关学院', 'Shaoguan University', '韶关', '512005', '广东'),
@@ -26,9 +26,7 @@ DOMAINS = [dict(subjects={'沙县小吃产业': ['门店加盟契约', '返乡�
                           '资中川剧': ['唱腔流派', '剧团驻场演出']},
                 contexts=['隆昌市', '资中县', '威远县'], units=['张大千美术学院', '文学院', '法学院'],
                 majors=['书法学', '戏剧影视文学', '民商法学'], field='沱江流域文化')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}的{a}', '{s}{a}的历史人类学考察', '{s}与{a}：以{c}为中心', '{c}{s}{a}的实证分析']
 BODY = '本文综合运用文献考证、实地调查与访谈资料，考察相关对象的来龙去脉与当下处境，辨析其背后的制度与观念因素，并对今后的研究与实践略陈管见。'
 

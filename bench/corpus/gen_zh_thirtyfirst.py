@@ -3,7 +3,7 @@ earlier sets lack, in the humanities, law, economics, education and arts of scho
 from docx.shared import Cm
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('普洱学院', 'Puer University', '普洱', '665000', '云南'),
            ('宁德师范学院', 'Ningde Normal University', '宁德', '352100', '福建'),
@@ -26,9 +26,7 @@ DOMAINS = [dict(subjects={'茶马古道': ['驿站网络', '线性遗产申报']
                           '客家围屋群': ['聚落形态', '征收补偿']},
                 contexts=['于都县', '宁都县', '瑞金市'], units=['文学院', '音乐学院', '商学院'],
                 majors=['汉语言文学', '音乐教育', '经济学'], field='赣南客家文化')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}的{a}', '{s}{a}的实证分析', '论{s}的{a}', '{s}{a}：来自{c}的经验']
 BODY = '本研究以实地调查和文献分析为基础，对有关现象的形成机理与演变过程进行考察，在此基础上归纳主要结论并提出对策建议。'
 

@@ -3,8 +3,8 @@ earlier sets lack, in the natural sciences, engineering, medicine, farming and t
 schools of their own."""
 
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people,
-                   sized_table as _grid, zh_topic)
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table as _grid, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('攀枝花学院', 'Panzhihua University', '攀枝花', '617000', '四川'),
            ('西昌学院', 'Xichang University', '西昌', '615013', '四川'),
@@ -27,9 +27,7 @@ DOMAINS = [dict(subjects={'钒钛磁铁矿尾矿': ['微波焙烧提钒', '充�
                           '宜宾竹荪': ['菌丝生长温度', '重金属富集']},
                 contexts=['翠屏区', '南溪区', '长宁县'], units=['农林与食品工程学部', '质量管理与检验检测学院', '计算机科学与技术学院'],
                 majors=['水产养殖', '发酵工程', '食品科学与工程'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}的试验研究', '{s}{a}特征及影响因素', '基于野外观测的{s}{a}分析', '{s}{a}：以{c}为例']
 BODY = '本研究在连续两年的野外试验与室内分析基础上，测定了相关指标的时空变化，比较了不同处理之间的差异，并结合统计模型讨论了其主要控制因素。'
 

@@ -5,7 +5,8 @@ from docx.enum.section import WD_ORIENT
 from docx.shared import RGBColor
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, sized_table, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('邵阳学院', 'Shaoyang University', '邵阳', '422000', '湖南'),
            ('怀化学院', 'Huaihua University', '怀化', '418000', '湖南'),
@@ -22,9 +23,7 @@ DOMAINS = [dict(subjects={'邵阳蓝印花布': ['纹样图式', '染坊经营']
                           '汝城乡村学校': ['教师流动', '寄宿制管理']},
                 contexts=['嘉禾县', '桂阳县', '汝城县'], units=['音乐学院', '经济管理学院', '教育学院'],
                 majors=['音乐学', '公共管理', '教育管理'], series='湘南')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}的{a}', '{s}{a}的历史考察', '{s}与{a}：来自{c}的经验', '{c}{s}{a}的现状与对策']
 BODY = '本文综合运用文献、访谈与问卷材料，考察研究对象的历史形成与当代处境，分析其中的管理、经济、法律与文化因素，并就保护、传承与发展提出建议。'
 WHITE = RGBColor(0xFF, 0xFF, 0xFF)

@@ -2,7 +2,8 @@
 aquaculture, deep mining safety, clinical medicine and sensing and computing, in layouts and schools
 of their own."""
 from docx.shared import RGBColor
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, sized_table, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('北部湾大学', 'Beibu Gulf University', '钦州', '535011', '广西'),
            ('湖南科技大学', 'Hunan University of Science and Technology', '湘潭', '411201', '湖南'),
@@ -28,9 +29,7 @@ DOMAINS = [dict(subjects={'红树林': ['林下底栖动物', '幼苗定植'], '
                 contexts=['南岸区', '北碚区', '巴南区'], units=['通信与信息工程学院', '计算机科学与技术学院', '自动化学院'],
                 majors=['信息与通信工程', '计算机科学与技术', '控制科学与工程'], field='泛在感知与计算',
                 forms=['{s}{a}方法研究', '面向{s}的{a}算法', '{s}中{a}问题研究', '一种{s}{a}新方法'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '在现场与实验室取得数据，按规范处理后建立分析模型，再以独立样本检验，结果稳定，可供同类工作参考。'
 
 

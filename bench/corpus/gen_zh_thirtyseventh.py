@@ -3,7 +3,7 @@ earlier sets lack, in the humanities, economics, law, education and arts of scho
 from docx.shared import Cm
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('白城师范学院', 'Baicheng Normal University', '白城', '137000', '吉林'),
            ('贵州工程应用技术学院', 'Guizhou University of Engineering Science', '毕节', '551700', '贵州')]
@@ -15,9 +15,7 @@ DOMAINS = [dict(subjects={'洮南二人转': ['唱段传承', '乡村剧场'], '
                           '乌撒古驿道': ['驿站文书', '沿线乡村旅游']},
                 contexts=['威宁彝族回族苗族自治县', '织金县', '赫章县'], units=['人文学院', '法学院', '艺术学院'],
                 majors=['音乐学', '法律史', '设计学'], field='乌蒙山区文化')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}的{a}', '{s}{a}的社会史考察', '{s}与{a}：基于{c}的田野调查', '{c}{s}{a}的变迁']
 BODY = '本文依据档案、口述与田野材料，梳理相关对象的形成与演变，分析其中的经济、法律与文化因素，并就保护、传承与治理提出若干思考。'
 

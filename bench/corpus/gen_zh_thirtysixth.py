@@ -3,8 +3,8 @@ earlier sets lack, in the natural sciences, engineering, medicine, farming, comp
 environment of schools of their own."""
 
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people,
-                   sized_table as _grid, zh_topic)
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table as _grid, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('巢湖学院', 'Chaohu University', '巢湖', '238024', '安徽'),
            ('铜陵学院', 'Tongling University', '铜陵', '244061', '安徽'),
@@ -27,9 +27,7 @@ DOMAINS = [dict(subjects={'巢湖银鱼': ['种群补充量', '捕捞强度阈�
                           '荆门磷石膏': ['建材化利用', '氟渗滤液处理']},
                 contexts=['钟祥市', '京山市', '沙洋县'], units=['化工与药学院', '医学院', '电子信息工程学院'],
                 majors=['化学工程', '临床医学', '软件工程'])]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}的观测与模拟', '{s}{a}的影响因素分析', '基于多源数据的{s}{a}评估', '{s}{a}：{c}的实例']
 BODY = '本文依托野外采样与室内测试数据，分析了主要指标的变化规律，比较了不同条件下的差异，并建立模型讨论其控制机制与适用范围。'
 

@@ -3,7 +3,7 @@ earlier sets lack, in the humanities, law, economics, education and arts of scho
 from docx.shared import Cm
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('黔南民族师范学院', 'Qiannan Normal University for Nationalities', '都匀', '558000', '贵州'),
            ('赤峰学院', 'Chifeng University', '赤峰', '024000', '内蒙古'),
@@ -26,9 +26,7 @@ DOMAINS = [dict(subjects={'水书习俗': ['抄本断代', '水书先生传承']
                           '中越边贸互市': ['边民合作社', '跨境结算']},
                 contexts=['龙州县', '宁明县', '凭祥市'], units=['文学与传媒学院', '艺术学院', '经济与管理学院'],
                 majors=['汉语言文学', '音乐表演', '经济学'], field='左江流域文化')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}的{a}考察', '{s}{a}的田野观察', '论{s}的{a}', '{s}{a}：以{c}为例']
 BODY = '本文依据田野访谈、地方档案与统计资料，梳理相关现象的历史脉络和现实状况，分析其中的结构性因素，并就今后的保护与发展提出建议。'
 

@@ -1,6 +1,6 @@
 """A twentieth set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
 from genbase import title_keywords
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('河西学院', 'Hexi University', '张掖', '734000', '甘肃'),
            ('武夷学院', 'Wuyi University', '武夷山', '354300', '福建'),
@@ -23,9 +23,7 @@ DOMAINS = [dict(subjects={'张掖丹霞地貌': ['风化剥蚀速率', '地质�
                           '关公文化': ['祭祀礼仪变迁', '文旅品牌塑造']},
                 contexts=['盐湖区', '永济市', '芮城县'], units=['生命科学系', '中文系', '历史与文化系'],
                 majors=['生态学', '汉语言文学', '历史学'], field='河东历史文化与生态')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{c}{s}{a}调查', '{s}{a}研究进展', '基于实地调查的{s}{a}分析——以{c}为例', '{s}{a}及其影响因素',
          '{c}{s}{a}的实践探索']
 BODY = '本文交代研究的缘起与材料，叙述所用方法和得到的结果，再讨论这些结果的意义与局限。'

@@ -1,7 +1,8 @@
 """A twenty-eighth set of Chinese first pages of papers, theses and reports in geology and hazards,
 plateau farming, clinical medicine and groundwater, in layouts and schools of their own."""
 from genbase import zh_person
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, sized_table, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('西藏农牧学院', 'Tibet Agricultural and Animal Husbandry University', '林芝', '860000', '西藏'),
            ('成都理工大学', 'Chengdu University of Technology', '成都', '610059', '四川'),
@@ -26,9 +27,7 @@ DOMAINS = [dict(subjects={'藏猪': ['放牧育肥', '粪便微生物组'], '高
                           '地面沉降': ['雷达干涉监测', '沉降漏斗演化']},
                 contexts=['安新县', '容城县', '正定县'], units=['水资源与环境学院', '地球科学学院', '城市地质与工程学院'],
                 majors=['水文学及水资源', '环境科学与工程', '地质工程'], field='华北平原水环境', forms=FORMS)]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '通过野外调查与室内试验获取数据，采用统计方法分析其变化规律，所得结论可为当地生产与管理提供依据。'
 
 

@@ -1,6 +1,7 @@
 """A twenty-fifth set of Chinese first pages of papers, theses and reports in medicine, mining and
 metallurgy, computing and farming, in layouts and schools of their own."""
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, sized_table, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('宁夏医科大学', 'Ningxia Medical University', '银川', '750004', '宁夏'),
            ('江西理工大学', 'Jiangxi University of Science and Technology', '赣州', '341000', '江西'),
@@ -25,9 +26,7 @@ DOMAINS = [dict(subjects={'布鲁氏菌病': ['血清学筛查', '职业暴露']
                           '犊牛腹泻': ['病原检测', '益生菌防治']},
                 contexts=['肇源县', '林甸县', '杜尔伯特县'], units=['农学院', '动物科技学院', '工程学院'],
                 majors=['作物栽培学与耕作学', '临床兽医学', '农业工程'], field='寒地农业', forms=FORMS)]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '研究采集样本并测定相关指标，建立模型后以实测数据检验，结果与预期一致，方法具有推广价值。'
 
 

@@ -1,6 +1,6 @@
 """A twenty-first set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
 from genbase import title_keywords
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('黑河学院', 'Heihe University', '黑河', '164300', '黑龙江'),
            ('安康学院', 'Ankang University', '安康', '725000', '陕西'),
@@ -28,9 +28,7 @@ GLOSS = {'黑河寒地大豆': 'cold-region soybean of Heihe', '瑷珲古城': '
          '汉江水源地': 'Hanjiang water source area', '紫阳民歌': 'Ziyang folk songs', '商洛核桃': 'Shangluo walnut',
          '秦岭南麓森林': 'forests of the southern Qinling slopes', '商洛花鼓': 'Shangluo flower-drum opera',
          '麦积山石窟': 'Maijishan Grottoes', '天水花牛苹果': 'Tianshui Huaniu apple', '伏羲文化': 'Fuxi culture'}
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{c}{s}{a}的调查与思考', '{s}{a}问题研究', '{s}{a}的时空特征——来自{c}的证据', '{c}{s}{a}现状评价',
          '{s}{a}路径探析']
 BODY = '文章先说明问题的由来和所据材料，再依次陈述方法、结果与讨论，最后指出尚待解决的问题。'

@@ -1,6 +1,6 @@
 """A twenty-fourth set of Chinese first pages of papers, theses and reports in the sciences, engineering,
 medicine and farming, in layouts and schools of their own."""
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('安徽理工大学', 'Anhui University of Science and Technology', '淮南', '232001', '安徽'),
            ('遵义医科大学', 'Zunyi Medical University', '遵义', '563000', '贵州'),
@@ -23,9 +23,7 @@ DOMAINS = [dict(subjects={'采煤沉陷区': ['积水区水质演变', '土地�
                           '刺参池塘养殖': ['夏季高温应对', '底质改良']},
                 contexts=['胶州市', '平度市', '莱西市'], units=['园艺学院', '植物医学学院', '海洋科学与工程学院'],
                 majors=['蔬菜学', '植物病理学', '水产养殖'], field='胶东农业与海洋养殖')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}的试验研究', '{s}{a}及其影响因素分析', '基于机器学习的{s}{a}方法',
          '{c}{s}{a}的现状与对策']
 BODY = '试验设置对照组与处理组，测定各项指标并用方差分析检验差异，结果表明处理效果显著。'

@@ -1,6 +1,7 @@
 """A twenty-ninth set of Chinese first pages of papers, theses and reports in tropical medicine,
 marine farming, railway engineering and pharmacy, in layouts and schools of their own."""
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, sized_table, zh_topic
+from zhkit import (HEI, KAI, SONG, domain_terms, sized_table, zh_finish as _finish, zh_page as _page,
+                   zh_people as _people, zh_topic)
 
 SCHOOLS = [('海南医学院', 'Hainan Medical University', '海口', '571199', '海南'),
            ('江苏海洋大学', 'Jiangsu Ocean University', '连云港', '222005', '江苏'),
@@ -25,9 +26,7 @@ DOMAINS = [dict(subjects={'登革热': ['媒介伊蚊监测', '病例聚集'], '
                           '北细辛': ['马兜铃酸限量', '挥发油质量']},
                 contexts=['桓仁县', '新宾县', '宽甸县'], units=['中药学院', '药学院', '制药工程学院'],
                 majors=['中药学', '药剂学', '制药工程'], field='北药资源开发', forms=FORMS)]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 BODY = '本文整理多年观测与试验资料，比较不同条件下的结果，分析主要影响因素，并提出可行的改进措施。'
 
 

@@ -1,6 +1,6 @@
 """A twenty-second set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
 from genbase import title_keywords
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('玉林师范学院', 'Yulin Normal University', '玉林', '537000', '广西'),
            ('滁州学院', 'Chuzhou University', '滁州', '239000', '安徽'),
@@ -23,9 +23,7 @@ DOMAINS = [dict(subjects={'玉林中药材市场': ['流通溯源', '价格波�
                           '夹江手工纸': ['竹料蒸煮', '非遗传承人']},
                 contexts=['市中区', '峨眉山市', '夹江县'], units=['旅游学院', '生命科学学院', '文学与新闻学院'],
                 majors=['文物保护技术', '茶学', '汉语言文学'], field='峨眉文化与生态旅游')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{c}{s}{a}的实证考察', '{s}{a}的影响因素分析', '{s}{a}研究——以{c}为例', '基于田野调查的{s}{a}研究',
          '{s}{a}的现状、问题与对策']
 BODY = '本文在梳理已有研究的基础上，结合实地调查所得资料，对相关问题作了分析，并提出若干建议。'

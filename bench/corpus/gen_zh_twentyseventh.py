@@ -3,7 +3,7 @@ lack, in the humanities, law, economics, education and arts of schools of their 
 from docx.shared import Cm
 
 from genbase import zh_date, zh_person
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('楚雄师范学院', 'Chuxiong Normal University', '楚雄', '675000', '云南'),
            ('莆田学院', 'Putian University', '莆田', '351100', '福建'),
@@ -26,9 +26,7 @@ DOMAINS = [dict(subjects={'彝族左脚舞': ['动作谱系', '广场化传播']
                           '客家围屋': ['宗族空间', '祠堂修缮']},
                 contexts=['惠东县', '博罗县', '惠阳区'], units=['中文系', '音乐与舞蹈学院', '政法学院'],
                 majors=['中国古代文学', '音乐学', '社会工作'], field='东江文化')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}新探', '{c}{s}{a}述论', '{s}与{a}：一项历史人类学考察', '{s}{a}的文化逻辑', '近代以来{s}{a}考论']
 BODY = '文章以地方文献和口述材料为基础，梳理了有关现象的来龙去脉，并就其意义与局限作了初步讨论。'
 

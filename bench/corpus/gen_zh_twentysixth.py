@@ -3,7 +3,7 @@ in the humanities, law, economics, education and arts of schools of their own.""
 from docx.shared import Cm
 
 from genbase import zh_date
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people, zh_topic
 
 SCHOOLS = [('凯里学院', 'Kaili University', '凯里', '556011', '贵州'),
            ('吉首大学', 'Jishou University', '吉首', '416000', '湖南'),
@@ -26,9 +26,7 @@ DOMAINS = [dict(subjects={'苗族飞歌': ['曲目传承', '舞台改编'], '施
                           '雁门关': ['边塞诗文', '关隘遗产保护']},
                 contexts=['河曲县', '代县', '偏关县'], units=['音乐系', '教育系', '中文系'],
                 majors=['音乐表演', '教育学', '中国语言文学'], field='晋北文化与教育')]
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}的{a}考察', '{s}{a}问题探析', '论{s}的{a}', '{s}{a}：以{c}为中心']
 BODY = '本文在梳理既有研究的基础上，结合田野资料与文献档案，对相关问题作了分析与讨论，并提出若干认识。'
 

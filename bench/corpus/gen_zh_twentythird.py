@@ -1,6 +1,6 @@
 """A twenty-third set of Chinese first pages, of kinds the earlier sets lack, in fields and schools of their own."""
 from genbase import title_keywords
-from zhkit import HEI, KAI, SONG, zh_finish as _finish, zh_page as _page, zh_people as _people
+from zhkit import HEI, KAI, SONG, domain_terms, zh_finish as _finish, zh_page as _page, zh_people as _people
 
 SCHOOLS = [('黄冈师范学院', 'Huanggang Normal University', '黄冈', '438000', '湖北'),
            ('洛阳师范学院', 'Luoyang Normal University', '洛阳', '471934', '河南'),
@@ -27,9 +27,7 @@ GLOSS = {'英山云雾茶': 'Yingshan Yunwu Tea', '东坡赤壁': 'Dongpo Red Cl
          '龙门石窟': 'Longmen Grottoes', '唐三彩': 'Tang Tricolor Pottery', '洛阳水席': 'the Luoyang Water Banquet',
          '黎锦': 'Li Brocade', '椰雕': 'Coconut Carving', '疍家渔歌': 'Tanka Fishing Songs',
          '兴凯湖湿地': 'the Xingkai Lake Wetland', '鸡西石墨': 'Jixi Graphite', '朝鲜族农乐舞': 'the Korean Farmers\' Dance'}
-SUBJECTS = sorted({s for d in DOMAINS for s in d['subjects']})
-ANGLES = sorted({a for d in DOMAINS for v in d['subjects'].values() for a in v})
-CONTEXTS = sorted({c for d in DOMAINS for c in d['contexts']})
+SUBJECTS, ANGLES, CONTEXTS = domain_terms(DOMAINS)
 FORMS = ['{s}{a}研究', '{c}{s}{a}调查报告', '{s}{a}的历史考察与当代启示', '新时代{s}{a}的实践探索',
          '{s}{a}：基于{c}的个案分析']
 BODY = '研究综合运用文献梳理、实地访谈与数据分析等方法，对问题的成因和对策作了讨论。'

@@ -10,6 +10,24 @@ HEI = ['Noto Sans CJK SC', 'WenQuanYi Zen Hei', 'WenQuanYi Micro Hei']
 SONG = ['AR PL SungtiL GB', 'AR PL UMing CN']
 
 
+def domain_terms(domains):
+    """Every subject, angle and context of a set's domains, each sorted: the words that are the set's own."""
+    subjects = sorted({s for d in domains for s in d['subjects']})
+    angles = sorted({a for d in domains for v in d['subjects'].values() for a in v})
+    contexts = sorted({c for d in domains for c in d['contexts']})
+    return subjects, angles, contexts
+
+
+def hei_bold(text, rng):
+    """A run of text in bold, in one of the 黑体 faces."""
+    return (text, {'bold': True, 'cjk': rng.choice(HEI)})
+
+
+def zh_title(page, rng, title, sizes=(18, 20), align='c', after=8):
+    """The title in bold, in a 黑体 or 宋体 face of one of the sizes."""
+    page.para((title, {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}), align=align, after=after)
+
+
 def zh_page(rng, size=10.5):
     return Page(latin=rng.choice(LATIN_FONTS), cjk=rng.choice(ZH_FONTS), size=size, margins=rng.choice([2.0, 2.5, 3.0]))
 

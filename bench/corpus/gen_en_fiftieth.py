@@ -1,7 +1,7 @@
 """Fiftieth English first pages, of kinds the earlier sets lack, in medicine, chemistry and crop
 science subjects of their own."""
 from docxkit import Page
-from genbase import en_person, record, set_meta
+from enkit import case_safe_people as _names, en_finish as _finish
 
 SUBJECTS = ['Fuyang River Nutrient Loads', 'Handan Steel Slag Pavements', 'Shexian Walnut Orchards', 'Enshi Yulu Tea Gardens',
             'Lichuan Water Shield Paddies', 'Hefeng Landslide Slopes', 'Rongxian Green Pepper Farms', 'Fuxi River Sediments']
@@ -13,21 +13,6 @@ CROP_FRAMES = ['Yield Gaps and Nutrient Budgets of {S}', 'Irrigation Scheduling 
 FONTS = ['Liberation Serif', 'Caladea', 'DejaVu Serif', 'Liberation Sans', 'Carlito']
 UNITS = ['School of Water Conservancy, Hebei University of Engineering', 'School of Medicine, Hubei Minzu University',
          'School of Chemical Engineering, Sichuan University of Science and Engineering', 'Enshi Centre for Disease Control', 'Zigong Academy of Agricultural Sciences']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=()):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'en', None, meta=meta)
 
 
 def med_summary(rng):

@@ -1,7 +1,7 @@
 """Fifty-first English first pages, of kinds the earlier sets lack, in folk arts, heritage law and
 regional economics subjects of their own."""
 from docxkit import Page
-from genbase import en_person, record, set_meta
+from enkit import case_safe_people as _names, en_finish as _finish
 
 SUBJECTS = ['Hengshui Inner Painting Artists', 'Wuqiang New Year Print Makers', 'Xing Kiln Porcelain Potters',
             'Neiqiu Paper God Printers', 'Weixian Luantan Opera Troupes', 'Duan Inkstone Carvers', 'Guangning Bamboo Weavers',
@@ -14,21 +14,6 @@ FONTS = ['Liberation Serif', 'Caladea', 'DejaVu Serif', 'Liberation Sans', 'Carl
 JOURNALS = ['Journal of Hebei Folk Arts', 'Lingnan Review of Material Culture', 'North China Heritage Quarterly']
 SCHOOLS = ['Hengshui University School of Law', 'Xingtai University Faculty of Law and Economics',
            'Zhaoqing University School of Law and Politics']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=()):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'en', None, meta=meta)
 
 
 def humanities_essay(rng):

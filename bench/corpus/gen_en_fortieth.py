@@ -1,7 +1,8 @@
 """Fortieth English first pages, of kinds the earlier sets lack, in farming, food, water and
 environmental engineering subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Linzhou Red Flag Canal Farms', 'Anyang Steel Sintering Plants', 'Xihua Daylily Farms',
@@ -19,16 +20,6 @@ DEPARTMENTS = ['Department of Space, Earth and Environment', 'Department of Arch
                'Department of Life Sciences', 'Department of Electrical Engineering']
 LABS = [('Midwest Renewable Energy Laboratory', 'MREL/TP'), ('Great Plains Agricultural Engineering Center', 'GPAEC-TR'),
         ('Northern Water and Energy Institute', 'NWEI/TR')]
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def _affils(rng, n):

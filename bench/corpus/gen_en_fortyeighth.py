@@ -1,7 +1,7 @@
 """Forty-eighth English first pages, of kinds the earlier sets lack, in wetland, orchard, rare-earth,
 engine-blade and parasitic-disease subjects of their own."""
 from docxkit import Page
-from genbase import en_person, record, set_meta
+from enkit import case_safe_people as _names, en_finish as _finish
 
 SUBJECTS = ['Poyang Lake Wetlands', 'Nanfeng Tangerine Orchards', 'Wannian Paddy Soils', 'Xunwu Rare Earth Tailings',
             'Yujiang Schistosomiasis Villages', 'Ganjiang Uranium Tailings', 'Aeroengine Turbine Blades',
@@ -16,21 +16,6 @@ UNIVS = ['East China University of Technology', 'Jiangxi Agricultural University
          'Gannan Medical University', 'Kelbridge Polytechnic Institute']
 FONTS = ['Liberation Serif', 'Caladea', 'DejaVu Serif', 'Liberation Sans', 'Carlito']
 MONTHS = ['January', 'March', 'May', 'June', 'September', 'November']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=()):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'en', None, meta=meta)
 
 
 def _joined(names, rng):

@@ -1,7 +1,7 @@
 """Forty-fifth English first pages, of kinds the earlier sets lack, in folk arts, local history and
 rural economics subjects of their own."""
 from docxkit import Page
-from genbase import en_person, record, set_meta
+from enkit import case_safe_people as _names, en_finish as _finish
 
 SUBJECTS = ['Huayin Laoqiang Troupes', 'Heyang String Puppeteers', 'Pucheng Fireworks Workshops',
             'Northern Shaanxi Storytellers', 'Suide Stone Lion Carvers', 'Mizhi Cave Dwelling Hosts',
@@ -17,16 +17,6 @@ GIVEN = ['Jianguo', 'Xiaoling', 'Haiyan', 'Wenjie', 'Yuming', 'Lihua', 'Zhiqiang
 FONTS = ['Liberation Serif', 'Caladea', 'DejaVu Serif', 'Liberation Sans', 'Carlito']
 
 
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
 def _pinyin(rng, n):
     """n distinct Chinese names in pinyin, surname first."""
     out = []
@@ -35,11 +25,6 @@ def _pinyin(rng, n):
         if p not in out:
             out.append(p)
     return out
-
-
-def _finish(page, rng, title, authors, year, kws=()):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'en', None, meta=meta)
 
 
 def festschrift_chapter(rng):

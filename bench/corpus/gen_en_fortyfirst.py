@@ -1,7 +1,8 @@
 """Forty-first English first pages, of kinds the earlier sets lack, in law and business subjects of
 their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Taierzhuang Canal Town', 'Grand Canal Boatmen Work Songs', 'Shanting Rural Guesthouses',
@@ -12,16 +13,6 @@ LAW_FRAMES = ['Protecting Geographical Indications: The Case of {S}', 'Intangibl
 CASE_FRAMES = ['{S}: Scaling a Heritage Brand', '{S}: Choosing an Online Channel', '{S}: A Succession Dilemma',
                '{S}: Pricing a Cultural Experience']
 CENTRES = ['Northbridge Case Centre', 'Harbourside School of Business Case Collection', 'Lakeshore Management Cases']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def joined(names):

@@ -1,7 +1,8 @@
 """Forty-fourth English first pages, of kinds the earlier sets lack, in medicine, energy and
 engineering subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Qaidam Basin Brine Lakes', 'Golmud Permafrost Corridor', 'Dunhuang Solar Thermal Plants',
@@ -14,16 +15,6 @@ THESIS_FRAMES = ['Design and Testing of a Monitoring System for {S}', 'Performan
 NOTE_FRAMES = ['Settlement of Embankments near {S}', 'Scour Protection for Structures at {S}',
                'Frost Heave Measurements along {S}', 'Seepage Losses in {S}']
 DEGREES = ['MD', 'MB BS', 'MD, PhD', 'MSc']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def clinical_image(rng):

@@ -1,7 +1,7 @@
 """Forty-ninth English first pages, of kinds the earlier sets lack, in folk arts, heritage,
 education and regional economics subjects of their own."""
 from docxkit import Page
-from genbase import en_person, record, set_meta
+from enkit import case_safe_people as _names, en_finish as _finish
 
 SUBJECTS = ['Longde Brick Carvers', 'Jingyuan Tajiao Dancers', 'Xumishan Grotto Keepers', 'Tonghua Mountain Vintners',
             'Changbai Manchu Papercutters', 'Xiuyan Jade Carvers', 'Haicheng Stilt Yangge Troupes', 'Qianshan Temple Couplet Writers']
@@ -13,21 +13,6 @@ FONTS = ['Liberation Serif', 'Caladea', 'DejaVu Serif', 'Liberation Sans', 'Carl
 CENTRES = ['Northeast Asia Heritage Education Centre', 'Liupanshan Institute for Rural Schooling',
            'Centre for Borderland Cultural Policy']
 DP_INSTITUTES = ['Liaodong Institute of Applied Economics', 'Changbai Regional Economics Lab', 'Ningxia Economy and Society Unit']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=()):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'en', None, meta=meta)
 
 
 def research_brief(rng):

@@ -1,7 +1,8 @@
 """Forty-second English first pages, of kinds the earlier sets lack, in medicine, computing and
 environment subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Sanjiang Plain Wetlands', 'Fuyuan Kaluga Sturgeon Hatcheries', 'Jingpo Lake Cyanobacterial Blooms',
@@ -14,16 +15,6 @@ SRC_FRAMES = ['Learning to Forecast {S} from Sparse Sensors', 'Edge Inference fo
 MS_FRAMES = ['Nitrogen Retention and Greenhouse Gas Fluxes in {S}', 'Seasonal Water Quality Dynamics of {S}',
              'Heavy Metal Accumulation in Soils of {S}', 'Microbial Community Shifts Across {S}']
 DEGREES = ['MD', 'PhD', 'MD, PhD', 'MPH', 'DVM', 'MSc', 'BSc']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def research_letter(rng):

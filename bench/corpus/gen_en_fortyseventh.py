@@ -1,7 +1,7 @@
 """Forty-seventh English first pages, of kinds the earlier sets lack, in folk arts, trade history
 and regional economics subjects of their own."""
 from docxkit import Page
-from genbase import en_person, record, set_meta
+from enkit import case_safe_people as _names, en_finish as _finish
 
 SUBJECTS = ['Pingyao Lacquerware Workshops', 'Qixian Merchant Houses', 'Zuoquan Folk Singers', 'Xiaoyi Bowl Opera Troupes',
             'Linxian Umbrella Yangge Dancers', 'Qikou Riverside Traders', 'Guangling Papercut Artists', 'Hengshan Taoist Musicians']
@@ -13,23 +13,8 @@ FONTS = ['Liberation Serif', 'Caladea', 'DejaVu Serif', 'Liberation Sans', 'Carl
 INSTITUTES = ['Institute for Regional History', 'Centre for Shanxi Studies', 'Research Institute for Folk Cultures']
 
 
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
 def _joined(names):
     return ' and '.join([', '.join(names[:-1]), names[-1]]) if len(names) > 1 else names[0]
-
-
-def _finish(page, rng, title, authors, year, kws=()):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'en', None, meta=meta)
 
 
 def staff_note(rng):

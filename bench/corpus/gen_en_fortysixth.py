@@ -1,7 +1,7 @@
 """Forty-sixth English first pages, of kinds the earlier sets lack, in coastal environment, farming,
 mining medicine and steel engineering subjects of their own."""
 from docxkit import Page
-from genbase import en_person, record, set_meta
+from enkit import case_safe_people as _names, en_finish as _finish
 
 SUBJECTS = ['Qinhuangdao Port Coal Dust', 'Beidaihe Nearshore Red Tides', 'Fuping Shiitake Logs',
             'Mancheng Greenhouse Strawberries', 'Taihang Chestnut Groves', 'Caofeidian Dredged Fill',
@@ -16,21 +16,6 @@ ARTIFACT_FRAMES = ['An Open Toolkit for Sensing {S}', 'Learning to Map {S} from 
 UNIVS = ['Yanshan University', 'Hebei Agricultural University', 'North China University of Science and Technology',
          'Harrowgate Institute of Technology', 'University of Lenmouth']
 FONTS = ['Liberation Serif', 'Caladea', 'DejaVu Serif', 'Liberation Sans', 'Carlito']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
-
-
-def _finish(page, rng, title, authors, year, kws=()):
-    meta = set_meta(page, rng, title, authors, kws)
-    return page, record(title, authors, year, kws, 'en', None, meta=meta)
 
 
 def _lettered(authors, rng):

@@ -1,7 +1,8 @@
 """Forty-third English first pages, of kinds the earlier sets lack, in ethnomusicology and cultural
 economics subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import record, set_meta
+from enkit import case_safe_people as _names
 
 SUBJECTS = ['Fuxian Lake Fishing Villages', 'Huize Copper Guild Halls', 'Luoping Beekeepers',
             'Lijiang Dongba Paper Makers', 'Baisha Naxi Music Ensembles', 'Shuhe Old Town Innkeepers',
@@ -15,16 +16,6 @@ COMMENT_FRAMES = ['Heritage Listing and Household Income among {S}: A Comment',
                   'Do Cooperatives Raise Prices for {S}? Comment', 'Tourism and Labor Supply among {S}: A Reappraisal']
 JOURNALS = ['Journal of Rural Development Economics', 'Review of Cultural Economics', 'Asian Economic Policy Letters']
 COLLEGES = ['Wexford College', 'Harlan State University', 'Bellmont College', 'St. Alder University']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def panel_paper(rng):

@@ -1,7 +1,8 @@
 """Thirty-eighth English first pages, of kinds the earlier sets lack, in environmental science,
 engineering, computing and public health subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 
 SUBJECTS = ['Songhua Lake Mercury Cycling', 'Liaohe Estuary Salt Marsh Carbon', 'Yingkou Magnesite Dust Dispersion',
             'Bayuquan Port Breakwater Scour', 'Heilonggang Aquifer Subsidence', 'Nandagang Wetland Reed Evapotranspiration',
@@ -19,16 +20,6 @@ COLLEGES = [('Godavari Valley College of Engineering', 'Rajahmundry'), ('Malabar
 BRANCHES = ['COMPUTER SCIENCE AND ENGINEERING', 'ELECTRONICS AND COMMUNICATION ENGINEERING', 'CIVIL ENGINEERING',
             'ELECTRICAL AND ELECTRONICS ENGINEERING']
 JOURNALS = ['Environ Health Perspect', 'J Water Health', 'Occup Environ Med', 'Int J Hyg Environ Health']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def lab_release_cover(rng):

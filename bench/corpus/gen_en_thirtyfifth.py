@@ -1,7 +1,8 @@
 """Thirty-fifth English first pages, of kinds the earlier sets lack, in economics, art history and
 anthropology subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Longquan Celadon Kilns', 'Qingtian Stone Carvers', 'Shaxian Snack Franchises', 'Zhuji Lane Lineages',
@@ -15,16 +16,6 @@ PRE_FRAMES = ['Lineage, Ritual and Return: {S}', 'Making Heritage Work: An Ethno
 INSTITUTES = ['Institute for Development and Trade Research', 'Centre for Regional Economic Studies',
               'Research Department, Pacific Rim Monetary Institute']
 GALLERIES = ['Harbourside Museum of Asian Art', 'Fenwick Gallery', 'Municipal Museum of Ceramics']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def _and(names):

@@ -3,7 +3,8 @@ computing and environmental subjects of their own."""
 import unicodedata
 
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Vanadium Titanomagnetite Tailings', 'Tartary Buckwheat Lodging', 'Sunflower Broomrape',
@@ -27,16 +28,6 @@ def _mailbox(name):
     """The part before the @ of a person's address: the surname in plain lower-case letters."""
     plain = unicodedata.normalize('NFKD', name.split()[-1]).encode('ascii', 'ignore').decode()
     return ''.join(c for c in plain.lower() if c.isalpha()) or 'author'
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def msc_committee(rng):

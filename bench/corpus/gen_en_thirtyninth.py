@@ -1,7 +1,8 @@
 """Thirty-ninth English first pages, of kinds the earlier sets lack, in education policy and business
 subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Shaoyang Indigo Dye Workshops', 'Tantou Woodblock Print Makers', 'Langshan Scenic Area',
@@ -13,16 +14,6 @@ BUSINESS_FRAMES = ['Family Firms and Brand Renewal: The Case of {S}', 'Pricing, 
                    'Digital Marketing Strategies for {S}', 'Succession and Governance in {S}']
 INSTITUTES = ['Institute for Rural Education Policy', 'Centre for Cultural Economy and Policy',
               'Hunan Policy Research Forum']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def cited_as(name):

@@ -1,7 +1,8 @@
 """Thirty-seventh English first pages, of kinds the earlier sets lack, in law, history and economics
 subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Taonan Errenzhuan Troupes', 'Zhenlai Winter Fishing Crews', 'Tongyu Grassland Herders',
@@ -15,16 +16,6 @@ ECON_FRAMES = ['Cooperatives and Credit among {S}', 'Online Markets and Rural Cr
 REVIEWS = ['Northern Frontier Law Review', 'Journal of Customary and Comparative Law', 'Borderlands Legal Studies']
 MEETINGS = ['Annual Conference of the Society for Rural Economy', 'Asian Meeting on Development and Crafts',
             'Workshop on Household Economics in Transition']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def lawreview_starnotes(rng):

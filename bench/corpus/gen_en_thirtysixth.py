@@ -3,7 +3,8 @@ science and other natural science, engineering and medical subjects of their own
 from docx.shared import RGBColor
 
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Chaohu Icefish Recruitment', 'Tongling Copper Tailings Revegetation', 'Daye Open Pit Slope Creep',
@@ -19,16 +20,6 @@ SOIL_FRAMES = ['Nitrogen Cycling in Soils Affected by {S}', 'Rhizosphere Microbi
                'Soil Carbon Responses to {S}', 'Mapping Soil Contaminants around {S}']
 COOPERATORS = ['Anhui Provincial Water Resources Bureau', 'Huangshi Municipal Ecology Office',
                'Jingmen Water Conservancy Administration', 'Chaohu Basin Authority']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def _joined(names):

@@ -1,7 +1,8 @@
 """Thirty-third English first pages, of kinds the earlier sets lack, in humanities, arts and economics
 subjects of their own."""
 from docxkit import Page
-from genbase import MONTHS, en_person, record, set_meta
+from genbase import MONTHS, record, set_meta
+from enkit import case_safe_people as _names
 import vocab
 
 SUBJECTS = ['Shui Script Manuscripts', 'Hongshan Jade Carving', 'Chahar Folk Songs', 'Zhuang Tianqin Lutes',
@@ -13,16 +14,6 @@ JMP_FRAMES = ['Credit, Kinship and {S}', 'The Price of Heritage: Evidence from {
 MFA_FRAMES = ['Threads of Return: A Studio Inquiry into {S}', 'Listening to {S}: A Studio Study in Sound',
               'Surface and Memory: Drawing after {S}']
 DEPTS = ['History', 'East Asian Languages and Civilizations', 'Anthropology', 'Art History']
-
-
-def _names(rng, n, avoid=()):
-    """n distinct names without hyphens whose letters survive a change of case."""
-    out = []
-    while len(out) < n:
-        p = en_person(rng)
-        if '-' not in p and p.upper().lower() == p.lower() and p not in out and p not in avoid:
-            out.append(p)
-    return out
 
 
 def candidacy_titlepage(rng):

@@ -444,12 +444,12 @@ std::pair<QString, QString> drawingTitleBlock(const QList<Line>& lines) {
         for (int j = 0; j < n; ++j) {
             const Line& l = lines[j];
             if (l.y1 > row.y0 + 0.3 * size || row.y0 - l.y1 > 6 * size || l.x1 < name.x0 || l.x0 > name.x1) continue;
-            QString text;
-            for (const Word& w : l.words) {
-                if (w.x1 < row.x1 || w.size < 0.95 * row.size) continue;
-                const bool cjk = !text.isEmpty() && (hasCjk(text.back()) || hasCjk(w.text.front()));
-                text += (text.isEmpty() || cjk ? QString() : QStringLiteral(" ")) + w.text;
-            }
+            QList<Word> kept;
+            for (const Word& w : l.words)
+                if (w.x1 >= row.x1 && w.size >= 0.95 * row.size) kept << w;
+            QStringList pieces;
+            for (const Line& k : groupLines(kept)) pieces << k.text;
+            const QString text = joinTitle(pieces);
             // (a title may end on a line "设计" of its own, which alone would name a kind of document)
             const LineLabel label = labelOf(text);
             const bool tail = !parts.isEmpty() && label == LineLabel::DocumentType;

@@ -8,42 +8,14 @@
 #include "pdf/LineFeatures.h"
 #include "pdf/LineWords.h"
 #include "pdf/TextLines.h"
+#include "pdf/PageLines.h"
 
 namespace {
 
 using K = pdf::LineKind;
 using pdf::LineLabel;
 
-pdf::Word word(const QString& text, double x, double y, double size) {
-    const double w = text.size() * size * (text.front().unicode() > 0x2E80 ? 1.0 : 0.5);
-    return pdf::Word{text, x, y - size, x + w, y, size, QStringLiteral("Serif"), true};
-}
-
-QList<pdf::Line> page(const QList<QList<pdf::Word>>& rows) {
-    QList<pdf::Word> words;
-    for (const auto& r : rows) words << r;
-    return pdf::groupLines(words);
-}
-
-// Likelihoods that make the first line the title and every other line "other".
-std::vector<float> titleFirst(int lines) {
-    std::vector<float> out;
-    for (int l = 0; l < lines; ++l)
-        for (int k = 0; k < pdf::kLineKinds; ++k)
-            out.push_back(k == int(l == 0 ? K::Title : K::Other) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
-    return out;
-}
-
-pdf::PageReading read(const QList<pdf::Line>& lines) { return pdf::readFirstPage(lines, 842, titleFirst(int(lines.size()))); }
-
-// The same, with the lines of the given texts taken for title lines.
-pdf::PageReading readTitled(const QList<pdf::Line>& lines, const QStringList& titles) {
-    std::vector<float> kinds;
-    for (const auto& l : lines)
-        for (int k = 0; k < pdf::kLineKinds; ++k)
-            kinds.push_back(k == int(titles.contains(l.text) ? K::Title : K::Other) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
-    return pdf::readFirstPage(lines, 842, kinds);
-}
+using namespace pagelines;
 
 TEST(FieldAssembly, ChineseAndEnglishBlocksSideBySideAreReadInTurn) {
     const auto lines = page({
@@ -577,29 +549,6 @@ TEST(FieldAssembly, AgreementsRegistrationFormsPostsAndLetters) {
     EXPECT_EQ(read(letter).authors, (QStringList{"Sarah Jones", "Arjun Anderson"}));
 }
 
-namespace {
-
-// words laid out one after another on a row, a blank's width apart
-QList<pdf::Word> row(const QStringList& words, double x, double y, double size) {
-    QList<pdf::Word> out;
-    for (const QString& w : words) {
-        out << word(w, x, y, size);
-        x = out.last().x1 + 0.3 * size;
-    }
-    return out;
-}
-
-// Likelihoods that make each line the kind the given rule says.
-template <typename Rule>
-pdf::PageReading readAs(const QList<pdf::Line>& lines, Rule kindOfLine) {
-    std::vector<float> kinds;
-    for (int i = 0; i < int(lines.size()); ++i)
-        for (int k = 0; k < pdf::kLineKinds; ++k)
-            kinds.push_back(k == int(kindOfLine(i)) ? 0.9f : 0.1f / (pdf::kLineKinds - 1));
-    return pdf::readFirstPage(lines, 842, kinds);
-}
-
-}  // namespace
 
 TEST(FieldAssembly, FormsAboutAPaperAndSentencesThatIntroduceTheTitle) {
     EXPECT_EQ(pdf::labelOf(QStringLiteral("被推荐论文：《洛阳水席的历史考察》")), LineLabel::Title);

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QRegularExpression>
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 namespace pdf {
@@ -745,6 +746,18 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if ((author(i) >= 0.4 || (underTitle(i) && !namesBeforeUnit(lines[i]).isEmpty())) &&
             lines[i].y0 <= 0.8 * h && !titleLines.contains(i) && !notAuthors.contains(i))
             sure << i;
+    // A byline stands on one side of the title: a doubtful line over it goes when surer ones stand
+    // under it (a body's name over a report's title, "Wuling Hills Soil Network", names under it).
+    if (!titleLines.isEmpty()) {
+        const int top = titleLines.first(), bottom = titleLines.last();
+        double over = 0, under = 0;
+        for (int i : sure) {
+            if (i < top) over = std::max(over, author(i));
+            else if (i > bottom) under = std::max(under, author(i));
+        }
+        if (over > 0 && over < 0.7 && under >= 0.8)
+            sure.erase(std::remove_if(sure.begin(), sure.end(), [&](int i) { return i < top; }), sure.end());
+    }
     // a byline broken inside its last name: "… · Arjun" / "McDonald", the raised marks on a line between
     auto carriedName = [&](int i) -> QString {
         // or a Chinese name's last letter on the next line: "曾然 雷" / "蕾"
@@ -765,10 +778,27 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         return {};
     };
     if (sure.isEmpty()) {
-        // no sure line: a line of two names or more just under the title, whatever the model says
+        // no sure line: a line of two names or more just under the title, whatever the model says,
+        // or right over it ("CHARLES F. LIU AND LEI WILSON" over an essay's title)
+        auto overTitle = [&](int i) { return !titleLines.isEmpty() && i == titleLines.first() - 1; };
+        // and a line of the authors' unit and their names next to the title, over it or under it
+        for (int i = 0; i < n; ++i)
+            if (!titleLines.isEmpty() && i >= titleLines.first() - 2 && i <= titleLines.last() + 3 && !titleLines.contains(i) &&
+                title(i) < 0.3 && lines[i].y0 <= 0.8 * h && !namesAfterUnit(lines[i].text).isEmpty())
+                sure << i;
         for (int i = 0; i < n && sure.isEmpty(); ++i)
-            if (underTitle(i) && title(i) < 0.3 && lines[i].y0 <= 0.8 * h &&
+            if ((underTitle(i) || overTitle(i)) && title(i) < 0.3 && lines[i].y0 <= 0.8 * h &&
                 namesInLine(lines[i].text + carriedName(i)).size() >= 2)
+                sure << i;
+    }
+    if (sure.isEmpty()) {
+        // no sure line: a line of two Chinese names or more right over its unit in brackets, wherever
+        // it stands ("郑振骏，田梓宇" / "（河北工程大学…，邯郸 056038）" after the keywords)
+        static const RE bracketedUnit(QStringLiteral("^[（(].*[)）]$"));
+        for (int i = 0; i + 1 < n && sure.isEmpty(); ++i)
+            if (hasCjk(lines[i].text) && title(i) < 0.3 && lines[i].y0 <= 0.8 * h && !titleLines.contains(i) &&
+                bracketedUnit.match(lines[i + 1].text.trimmed()).hasMatch() && isAffiliation(lines[i + 1].text) &&
+                namesInLine(lines[i].text).size() >= 2)
                 sure << i;
     }
     if (sure.isEmpty()) {
@@ -783,6 +813,18 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         for (int k = std::min(a, b) + 1; k < std::max(a, b); ++k)
             if (startsSection(lines[k].text) || title(k) >= 0.3 || labelOf(lines[k].text) != LineLabel::None) return false;
         return true;
+    };
+    // a name stacked right over a sure one in its column, or over such a name, one name a line: a side
+    // cell of authors beside the title ("赵欣磊" / "姜红艳" / "唐睿"), read before the title it stands beside
+    std::function<bool(int)> stackedOverSure = [&](int i) {
+        const double size = std::max(lines[i].size, 1.0);
+        for (int j = i + 1; j < n; ++j)
+            if (std::abs(lines[j].x0 - lines[i].x0) < 0.5 * size && std::abs(lines[j].size - lines[i].size) < 0.05 * size &&
+                lines[j].bold == lines[i].bold && lines[j].y0 - lines[i].y1 > -0.3 * size &&
+                lines[j].y0 - lines[i].y1 < 0.8 * size && namesInLine(lines[j].text).size() == 1 &&
+                (sure.contains(j) || stackedOverSure(j)))
+                return true;
+        return false;
     };
     auto likeSure = [&](int i) {
         // names side by side in columns count as names; in a line the model takes rather for an
@@ -799,15 +841,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if ((kindOf(kinds, i, LineKind::Affiliation) > author(i) || isAffiliation(lines[i].text)) &&
             std::any_of(names.begin(), names.end(), [](const QString& a) { return a.contains(acronym); }))
             return false;
-        // a name stacked right over a sure one in its column, one name a line: a side cell of authors
-        // beside the title ("赵欣磊" / "姜红艳" / "唐睿"), read before the title it stands beside
-        const double size = std::max(lines[i].size, 1.0);
-        for (int j : sure)
-            if (j != i && names.size() == 1 && std::abs(lines[j].x0 - lines[i].x0) < 0.5 * size &&
-                std::abs(lines[j].size - lines[i].size) < 0.05 * size && lines[j].bold == lines[i].bold &&
-                lines[j].y0 - lines[i].y1 > -0.1 * size && lines[j].y0 - lines[i].y1 < 0.8 * size &&
-                namesInLine(lines[j].text).size() == 1)
-                return true;
+        if (names.size() == 1 && stackedOverSure(i)) return true;
         // a line the model doubts is still a name of the grid when it is nothing but names in
         // the type of a sure line of the same block: "Li Wei" under a row of two names and their schools
         // and both it and the sure line have their affiliation under them
@@ -815,9 +849,15 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         auto affiliated = [&](int k) { return k + 1 < n && isAffiliation(lines[k + 1].text) && author(k + 1) < 0.4; };
         if (doubted && (title(i) >= 0.2 || isDateLine(lines[i].text) || lines[i].y0 > 0.8 * h || !affiliated(i)))
             return false;
+        // (the title between them parts a body's name over it from the byline under it: "Wuling Hills
+        // Soil Network" / title / names)
+        auto acrossTitle = [&](int j) {
+            return std::any_of(titleLines.begin(), titleLines.end(), [&](int t) { return (t - i) * (t - j) < 0; });
+        };
         for (int j : sure)
             if (std::abs(lines[j].size - lines[i].size) < 0.05 * lines[j].size && lines[j].bold == lines[i].bold &&
-                std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h && (!doubted || (sameBlock(i, j) && affiliated(j))))
+                std::abs(lines[j].y0 - lines[i].y0) < 0.15 * h && (!doubted || (sameBlock(i, j) && affiliated(j))) &&
+                !acrossTitle(j))
                 return true;
         return false;
     };
@@ -826,6 +866,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         // names side by side in columns are read apart
         const QString text = withoutLabel(lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText) + carriedName(i);
         QStringList names = namesBeforeUnit(text);
+        if (names.isEmpty()) names = namesAfterUnit(text);
         if (names.isEmpty() && text == (lines[i].gapText.isEmpty() ? lines[i].text : lines[i].gapText).trimmed())
             names = namesBeforeUnit(lines[i]);
         if (names.isEmpty()) names = namesInLine(text);

@@ -128,7 +128,7 @@ bool isAffiliation(const QString& text) {
                        "avenue|campus|usa\\b|u\\.s\\.a|china\\b|(?:germany|france|japan|canada|italy|spain)\\b|"
                        "kingdom|australia|netherlands|switzerland|sweden|(?:india|korea|brazil)\\b|email|e-mail|corresponding|"
                        "equal contribution|these authors|affiliat|society|association|agency|journals?|editors?|"
-                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation|tech\\b|service\\b|station\\b|bureau|ministry|office\\b)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|"
+                       "highway|drive|boulevard|blvd|lane|parkway|suite|box\\b|company|organi[sz]ation|tech\\b|service\\b|station\\b|bureau|ministry|office\\b)|大学|学院|研究所|研究院|实验室|系|公司|中心|学校|中学|小学|医院|"
                        "邮编|省|市|区|通讯作者|电子邮件|邮箱|流动站|工作站"),
         RE::CaseInsensitiveOption);
     // a company's legal form, in its own case: "Novartis Pharma AG", "Acme Analytics LLC"
@@ -175,7 +175,10 @@ static QString labelText(const QString& text) {
     if (t.contains(QChar(0xFF08)) || t.contains(QLatin1Char('('))) t.replace(note, QStringLiteral("\\1："));
     // a label joined to its value by leaders, as a contents page sets them: "研究生……………甲"
     static const RE leaders(QStringLiteral("^([\\x{4E00}-\\x{9FFF}][\\x{4E00}-\\x{9FFF} ]{0,7}?)\\s*[…．.·]{2,}\\s*"));
-    if (t.contains(QChar(0x2026)) || t.contains(QStringLiteral(".."))) t.replace(leaders, QStringLiteral("\\1："));
+    // (full-width points and middle dots lead as well: "研究生．．．．甲")
+    if (t.contains(QChar(0x2026)) || t.contains(QStringLiteral("..")) || t.contains(QStringLiteral("．．")) ||
+        t.contains(QStringLiteral("··")))
+        t.replace(leaders, QStringLiteral("\\1："));
     // a label in brackets, as a database's record prints it: "【作者】 甲；乙" reads as "作者：甲；乙"
     static const RE bracketed(QStringLiteral("^[【〔\\[]\\s*([\\x{4E00}-\\x{9FFF}][\\x{4E00}-\\x{9FFF} ]{0,7})\\s*[】〕\\]]\\s*"));
     if (!t.isEmpty() && (t.front() == QChar(0x3010) || t.front() == QChar(0x3014) || t.front() == QLatin1Char('[')))

@@ -297,6 +297,17 @@ QStringList namesBeforeUnit(const Line& line) {
     return names.size() == 1 ? names : QStringList{};
 }
 
+QStringList namesAfterUnit(const QString& line) {
+    static const RE bullet(QStringLiteral("^[□■◆◇●○▲△☐▶►]\\s*"));
+    QString s = line.trimmed();
+    s.remove(bullet);
+    const QStringList parts = s.split(QRegularExpression(QStringLiteral("[\\s\\x{3000}]+")), Qt::SkipEmptyParts);
+    if (parts.size() < 2 || !hasCjk(parts.first()) || !isAffiliation(parts.first()) || isPersonName(parts.first())) return {};
+    const QStringList names = parts.mid(1);
+    if (!std::all_of(names.begin(), names.end(), [](const QString& p) { return isPersonName(p); })) return {};
+    return names;
+}
+
 // Names in an author line that the name rules do not take: the line split
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line) {

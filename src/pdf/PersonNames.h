@@ -21,6 +21,9 @@ const QRegularExpression& postTitle();
 QStringList namesBeforeUnit(const QString& line);
 // The same, or one name set in its own type before its unit: "**Mehmet Costa** University of Copenhagen".
 QStringList namesBeforeUnit(const Line& line);
+// The Chinese names of a line that sets its authors' unit first, after a bullet or not:
+// "□ 集安市第一中学 林杰健 范睿超"; empty otherwise.
+QStringList namesAfterUnit(const QString& line);
 // Names in an author line that the name rules do not take: the line split
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line);

@@ -42,12 +42,29 @@ bool continues(const Line& line, const Word& w) {
     if (gap > 0.8 * size && chars > 6 && !w.text.isEmpty() && !last.text.isEmpty() && last.text.back().isLetter() &&
         w.text.front().isLetter() && isCjk(last.text.back()) != isCjk(w.text.front()))
         return false;
+    // nor across a blank into smaller type: a headword and its English gloss
+    // ("秦岭南麓森林 forests of the southern Qinling slopes")
+    if (gap > 0.5 * size && !w.text.isEmpty() && !last.text.isEmpty() && last.text.back().isLetter() &&
+        w.text.front().isLetter() && isCjk(last.text.back()) != isCjk(w.text.front()) &&
+        std::min(w.size, last.size) < 0.85 * std::max(w.size, last.size))
+        return false;
     // a cell of small type beside a large title, across a wide gap, is a line of its own
     // ("西南传播学论坛" in the meeting's cell left of the title)
+    // and so is a code in its own cell ("PU-1814" left of a poster's title)
     // (a raised mark, "1a,2", is small too but no word)
     const Word& smaller = w.size < last.size ? w : last;
+    static const QRegularExpression code(QStringLiteral("^[A-Z]{1,4}[-\\x{2010}\\x{2013}]?[0-9]{2,6}$"));
     const auto letters = std::count_if(smaller.text.begin(), smaller.text.end(), [](QChar c) { return c.isLetter(); });
-    if (letters >= 3 && smaller.size < 0.7 * size && gap > 1.5 * smaller.size) return false;
+    if ((letters >= 3 || code.match(smaller.text).hasMatch()) && smaller.size < 0.7 * size && gap > 1.5 * smaller.size)
+        return false;
+    // words of one line share a baseline: two runs of words a wide gap apart whose baselines
+    // differ are lines of neighbouring cells (a column's note beside the byline)
+    const auto wordLetters = [](const Word& x) {
+        return std::count_if(x.text.begin(), x.text.end(), [](QChar c) { return c.isLetter(); });
+    };
+    if (gap > size && wordLetters(w) >= 2 && wordLetters(last) >= 2 &&
+        std::abs(w.y1 - last.y1) > 0.35 * std::min(w.size, last.size))
+        return false;
     return gap < 2.2 * size;
 }
 

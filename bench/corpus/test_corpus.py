@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -3615,3 +3615,87 @@ class FiftyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertEqual(paras[k + 1:k + 1 + len(rec['authors'])], rec['authors'], 'one author to a line')
             self.assertTrue(paras[k + 1 + len(rec['authors'])].endswith(str(rec['year'])), 'the date under the last')
             self.assertIn('without charge', page.doc.tables[1].rows[0].cells[0].text)
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FiftysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-second set (blind part heldout52): new schools and wording, labels printed, bylines in
+    a cell beside a stacked journal name, with role tags, as a team's leader and members, on a badge
+    cover's one line, after "by", with "&", and the reviewers and supervisors who stand on the page
+    and are no authors; the whole set in its part."""
+    ROUND, PART, EARLIER = 'fiftysecond', 'heldout52', 102
+    MARKS = {'gen-zh-limnoforestjournal-verticalnamestripcell-circledfootunits': '收稿日期：',
+             'gen-zh-animalsoilmeeting-meetinggridtopright-roletaggedbyline': '通讯作者',
+             'gen-zh-forestgeomaster-codegridtopleft-titleovertwounderlinedlines': '研究方向',
+             'gen-zh-fieldexpedition-reportcover-leadermembersline-reviewerapprover': '批准：',
+             'gen-zh-teanutbachelor-classbadgecell-oneparticularsline': '届',
+             'gen-en-limnologyjournal-citethisbandtop-italicbybyline-highlightsframe': 'Cite this article:',
+             'gen-en-fieldphotometry-proceedings-ampersandbyline-italicnumberedaffils-copyrightfoot': '\u00a9',
+             'gen-en-agriphd-titlepage-priordegreesundername-crestframe-supervisorsfoot': 'Co-supervisor:'}
+    WITH_SUP = ('gen-zh-forestgeomaster-codegridtopleft-titleovertwounderlinedlines',
+                'gen-zh-teanutbachelor-classbadgecell-oneparticularsline',
+                'gen-en-agriphd-titlepage-priordegreesundername-crestframe-supervisorsfoot')
+
+    def test_chinese_bylines_and_the_people_beside_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-limnoforestjournal-verticalnamestripcell-circledfootunits', 'strip', i)
+            side, main = page.doc.tables[0].rows[0].cells
+            self.assertIn(str(rec['year']), side.text)
+            self.assertTrue(all(len(line) == 1 for line in side.text.split('\n\n')[0].split('\n')), 'one character to a line')
+            lines = main.text.split('\n')
+            self.assertEqual(lines[0], rec['title'])
+            self.assertEqual(re.sub('[①-⑤]', '', lines[2]).split('，'), rec['authors'], 'circled numbers after the names')
+            self.assertTrue(paras[-1].startswith('收稿日期：') and '\n①' in paras[-1], 'the units as circled notes')
+            page, rec, paras = self.page(self.mod, 'gen-zh-animalsoilmeeting-meetinggridtopright-roletaggedbyline', 'meet', i)
+            self.assertIn(str(rec['year']), page.doc.tables[0].rows[0].cells[1].text)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.sub('（[^）]*）', '', paras[k + 1]).split('\u3000'), rec['authors'], 'the role tags are no names')
+            self.assertTrue(paras[k + 1].endswith('（通讯作者）'))
+            self.assertTrue(paras[k + 2].startswith('（') and any(s[0] in paras[k + 2] for s in self.mod.SCHOOLS), 'the unit line')
+            page, rec, paras = self.page(self.mod, 'gen-zh-fieldexpedition-reportcover-leadermembersline-reviewerapprover', 'exp', i)
+            leader = paras[self.at(paras, '队\u3000长：')][4:]
+            members = paras[self.at(paras, '队\u3000员：')][4:].split('、')
+            self.assertEqual([leader] + members, rec['authors'], 'the leader, then the members')
+            people = re.findall('(?:审核|批准)：(\\S+)', paras[self.at(paras, '审核：')])
+            self.assertEqual(len(people), 2)
+            self.assertFalse(set(people) & set(rec['authors']), 'reviewer and approver are no authors')
+            self.assertTrue(paras[0].startswith('报告编号：') and str(rec['year']) in paras[0])
+
+    def test_covers_and_english_bylines(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-forestgeomaster-codegridtopleft-titleovertwounderlinedlines', 'ms', i)
+            k = next(j for j, p in enumerate(paras) if p.startswith(('题\u3000目：', '论文题目：')))
+            self.assertEqual(paras[k].split('：', 1)[1] + paras[k + 1], rec['title'], 'the title over two lines')
+            self.assertTrue(all(r.underline for r in page.doc.paragraphs[k + 1].runs))
+            fields = {r.cells[0].text.rstrip('：').replace('\u2002', ''): r.cells[1].text for r in page.doc.tables[1].rows}
+            self.assertEqual(fields['研究生'], rec['authors'][0])
+            self.assertEqual(fields['指导教师'].split('\u3000')[0], rec['supervisor'])
+            self.assertIn('UDC', page.doc.tables[0].rows[1].cells[0].text)
+            page, rec, paras = self.page(self.mod, 'gen-zh-teanutbachelor-classbadgecell-oneparticularsline', 'ba', i)
+            self.assertEqual(page.doc.tables[0].rows[0].cells[0].text, '%d届' % rec['year'])
+            line = paras[self.at(paras, '学生：')]
+            self.assertEqual(re.match('学生：(\\S+)\u3000学号', line).group(1), rec['authors'][0])
+            self.assertEqual(re.search('指导教师：(\\S+?)（', line).group(1), rec['supervisor'])
+            page, rec, paras = self.page(self.en, 'gen-en-limnologyjournal-citethisbandtop-italicbybyline-highlightsframe', 'cite', i)
+            cite = page.doc.tables[0].rows[0].cells[0].text
+            self.assertIn('(%d) %s.' % (rec['year'], rec['title']), cite)
+            self.assertTrue(all(a.split()[-1] in cite for a in rec['authors']))
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split(', | and ', paras[k + 1][3:]), rec['authors'], 'the byline after "by"')
+            self.assertTrue(page.doc.tables[1].rows[0].cells[0].text.startswith('Highlights'))
+            page, rec, paras = self.page(self.en, 'gen-en-fieldphotometry-proceedings-ampersandbyline-italicnumberedaffils-copyrightfoot',
+                                         'proc', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split(' \\d(?:, | & |$)', paras[k + 1])[:-1], rec['authors'], 'numbers and "&" between the names')
+            self.assertEqual(len(rec['authors']) > 1, ' & ' in paras[k + 1])
+            self.assertTrue(paras[-1].startswith('\u00a9 %d' % rec['year']))
+            page, rec, paras = self.page(self.en, 'gen-en-agriphd-titlepage-priordegreesundername-crestframe-supervisorsfoot', 'phd', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(paras[k + 1:k + 3], ['by', rec['authors'][0]], 'the candidate after "by"')
+            self.assertRegex(paras[k + 3], '^B[A-Za-z]+', 'the earlier degrees under the name')
+            self.assertTrue(paras[-2].endswith(' ' + rec['supervisor']) and paras[-2].startswith('Principal supervisor:'))
+            co = paras[-1].split(': ', 1)[1].split(' ', 1)[1]
+            self.assertTrue(paras[-1].startswith('Co-supervisor:'))
+            self.assertNotIn(co, rec['authors'] + [rec['supervisor']], 'the co-supervisor is neither author nor supervisor')

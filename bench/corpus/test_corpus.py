@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -3699,3 +3699,76 @@ class FiftysecondTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             co = paras[-1].split(': ', 1)[1].split(' ', 1)[1]
             self.assertTrue(paras[-1].startswith('Co-supervisor:'))
             self.assertNotIn(co, rec['authors'] + [rec['supervisor']], 'the co-supervisor is neither author nor supervisor')
+class FiftythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-third set (blind part heldout53): new schools and wording, labels printed, writers
+    named at the end of a brief, names over their pinyin, in a card beside the abstract, over their
+    captions, after a grant number or on one line with marks, and the dig leaders, thinkers and
+    editors who stand on the page and are no authors; the whole set in its part."""
+    ROUND, PART, EARLIER = 'fiftythird', 'heldout53', 104
+    MARKS = {'gen-zh-archaeologybrief-institutionbyline-writersinparensattextend': '（执笔：',
+             'gen-zh-literaturejournal-columntagonly-abstractframe-journalfolioatfoot': '内容提要：',
+             'gen-zh-linguisticsconf-paperidright-englishsubline-pinyinrowundernames': '论文编号：',
+             'gen-zh-religiondoctor-titlepage-valuesovercaptions-twobytwogrid': '学位申请人',
+             'gen-zh-fundproject-finalreportcover-grantnoframe-leaderthenmembers': '项目批准号：',
+             'gen-zh-filmjournal-abstractleft-shadedauthorcardright': '［摘要］',
+             'gen-en-musicologyconf-paperidcell-middotbyline-keywordsbeforeabstract': 'Paper ID ',
+             'gen-en-philosophychapter-numeralcellbesidetitle-epigraph-starredfootnote': 'edited by '}
+    WITH_SUP = ('gen-zh-religiondoctor-titlepage-valuesovercaptions-twobytwogrid',)
+
+    def test_chinese_bylines_where_the_layouts_put_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-archaeologybrief-institutionbyline-writersinparensattextend', 'dig', i)
+            self.assertEqual(re.split('[\u3000、]', paras[-1][4:-1]), rec['authors'], 'the writers at the end of the text')
+            self.assertTrue(paras[-2].startswith('发掘领队：'))
+            self.assertNotIn(paras[-2][5:], rec['authors'], 'the leader is no author')
+            byline = paras[paras.index(rec['title']) + 1]
+            self.assertTrue(byline.startswith(tuple(s[0] for s in self.mod.SCHOOLS)), 'the school digging first')
+            self.assertFalse([a for a in rec['authors'] if a in byline], 'institutions, not people, under the title')
+            page, rec, paras = self.page(self.mod, 'gen-zh-literaturejournal-columntagonly-abstractframe-journalfolioatfoot', 'lit', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(paras[k + 1].split('\u3000'), rec['authors'])
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.startswith('内容提要：'))
+            self.assertIn('%d年第' % rec['year'], paras[-1], 'the journal and the year at the foot')
+            self.assertFalse([p for p in paras[:-1] if str(rec['year']) in p], 'and nowhere else')
+            page, rec, paras = self.page(self.mod, 'gen-zh-linguisticsconf-paperidright-englishsubline-pinyinrowundernames', 'ling', i)
+            names, pinyin = [[c.text for c in r.cells] for r in page.doc.tables[1].rows]
+            self.assertEqual(names, rec['authors'], 'the names in the first row')
+            self.assertTrue(all(re.fullmatch('[A-Za-z ]+', p) for p in pinyin), 'their pinyin under them')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith('论文编号：'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-filmjournal-abstractleft-shadedauthorcardright', 'film', i)
+            left, card = page.doc.tables[0].rows[0].cells
+            self.assertTrue(left.text.startswith('［摘要］'))
+            self.assertEqual(card.text.split('\n')[::2], rec['authors'], 'one name a line, each over its unit')
+            self.assertIn(str(rec['year']), paras[0])
+
+    def test_covers_keep_tutors_apart_and_english_bylines(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-religiondoctor-titlepage-valuesovercaptions-twobytwogrid', 'dr', i)
+            blocks = {c.text.split('\n')[-1]: c.text.split('\n')[0] for r in page.doc.tables[0].rows for c in r.cells}
+            self.assertEqual(blocks['学位申请人'], rec['authors'][0], 'the value over its caption')
+            self.assertEqual(blocks['指导教师'].split('\u2002')[0], rec['supervisor'])
+            self.assertNotIn(rec['supervisor'], rec['authors'])
+            page, rec, paras = self.page(self.mod, 'gen-zh-fundproject-finalreportcover-grantnoframe-leaderthenmembers', 'fund', i)
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.startswith('项目批准号：'))
+            self.assertIn('项目名称：' + rec['title'], paras)
+            team = [paras[self.at(paras, '项目负责人：')][6:]]
+            if len(rec['authors']) > 1:
+                team += re.split('[、\u3000]', paras[self.at(paras, '课题组成员：')][6:])
+            self.assertEqual(team, rec['authors'], 'the leader, then the members')
+            page, rec, paras = self.page(self.en, 'gen-en-musicologyconf-paperidcell-middotbyline-keywordsbeforeabstract', 'mus', i)
+            byline = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.sub('[\u2020\u2021\u00a7\u00b6]', '', byline).split(' \u00b7 '), rec['authors'])
+            self.assertLess(self.at(paras, 'Keywords: '), self.at(paras, 'Abstract. '), 'the keywords first')
+            self.assertEqual(len(paras[paras.index(rec['title']) + 2:self.at(paras, 'Keywords: ')]), len(rec['authors']),
+                             'one affiliation a line')
+            page, rec, paras = self.page(self.en, 'gen-en-philosophychapter-numeralcellbesidetitle-epigraph-starredfootnote', 'ch', i)
+            number, title = page.doc.tables[0].rows[0].cells
+            self.assertTrue(number.text.isdigit())
+            self.assertEqual(title.text, rec['title'])
+            self.assertEqual(paras[1], ' and '.join(rec['authors']), 'the author under the title')
+            self.assertNotIn(paras[3][2:], rec['authors'], 'the thinker quoted is no author')
+            editors = re.search('edited by (.+) \\(', paras[-1]).group(1).split(' and ')
+            self.assertFalse(set(editors) & set(rec['authors']), 'the editors are no authors')
+            self.assertTrue(paras[-1].startswith('* ' + rec['authors'][0]))

@@ -368,6 +368,11 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             if (!bracketedWriters.isEmpty()) r.title = m.captured(1).trimmed();
         }
     }
+    // (a review: its title names the book, or a grid gives the book's particulars, "书 名" first)
+    static const RE bookTitleLabel(QStringLiteral("^书\\s*名(?:\\s|[:：]|$)"));
+    const bool reviewsABook = r.title.contains(QChar(0x300A)) || std::any_of(lines.begin(), lines.end(), [](const Line& l) {
+                                  return bookTitleLabel.match(l.text.trimmed()).hasMatch();
+                              });
     // A cover that gives the name twice, in Latin letters ("by Tian Deqiang")
     // and in Chinese, gives it in Chinese.
     for (int i = 0; i < n; ++i) {
@@ -393,6 +398,12 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
             for (const QString& item : value.split(QLatin1Char(';'), Qt::SkipEmptyParts))
                 names << namesInLine(item.section(QLatin1Char(','), 0, 0).trimmed()).mid(0, 1);
         }
+        // a review's title names the book: "著者：甲 著" in the grid of its particulars is the book's author
+        static const RE bookAuthor(QStringLiteral("\\s*(?:编\\s*)?著$|\\s*主\\s*编$"));
+        static const RE bookAuthorLabel(QStringLiteral("^(?:原\\s*)?著\\s*者"));
+        if (reviewsABook &&
+            (bookAuthor.match(value.trimmed()).hasMatch() || bookAuthorLabel.match(lines[i].text.trimmed()).hasMatch()))
+            continue;
         // a form's "none" is no name
         static const RE none(QStringLiteral("^(?:none|n/?a|nil|无|—+|-+)$"), RE::CaseInsensitiveOption);
         if (none.match(value.trimmed()).hasMatch()) continue;
@@ -585,7 +596,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     // "袁薇 侯春 点校 韦天宁 审订" (who reviewed it is none). Not "甲 著": that is how a review
     // names the book it reviews.
     if (r.authors.isEmpty()) {
-        static const RE role(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:[谨敬]?撰|撰文|点校|校点|校注|辑校|笺注|译注)"
+        static const RE role(QStringLiteral("^([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:[谨敬]?撰|撰文|(?:整理)?(?:点校|校点|校注|辑校|笺注|译注))"
                                             "(?:[\\s\\x{3000}]+[\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?\\s*(?:审订|审校|校订|审定))?$"));
         // (or, at the end of the text, in brackets: "（陆安 执笔）")
         static const RE signedEnd(QStringLiteral("^[（(]\\s*([\\x{4E00}-\\x{9FFF}·\\s\\x{3000}、，]+?)\\s*(?:执笔|撰稿|撰写|撰)\\s*[)）]$"));
@@ -913,10 +924,14 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     }
 
     // Still no author on a Chinese page: names alone on their line, next to the title in reading
-    // order (a side cell beside the title, "崔国军"; a byline over the title).
+    // order (a side cell beside the title, "崔国军"; a byline over the title), or a few lines
+    // from it, the nearest first (after a column's tag, a subtitle or the unit).
     if (r.authors.isEmpty() && !authorsLabelled && !titleLines.isEmpty() && hasCjk(r.title)) {
-        for (int i : {titleLines.first() - 1, titleLines.last() + 1}) {
-            if (i < 0 || i >= n || notAuthors.contains(i) || labelOf(lines[i].text) != LineLabel::None) continue;
+        const int first = titleLines.first(), last = titleLines.last();
+        for (int i : {first - 1, last + 1, last + 2, first - 2, last + 3, last + 4}) {
+            if (i < 0 || i >= n || notAuthors.contains(i) || labelOf(lines[i].text) != LineLabel::None ||
+                lines[i].y0 > 0.8 * h)
+                continue;
             // (or a line of such names and nothing else: "任娜琳、方安雨、汪倩梓")
             const QString t = lines[i].text.trimmed();
             const QStringList names = namesInLine(t);
@@ -1004,7 +1019,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
                         r.authors.end());
 
     // Keywords.
-    static const RE kw(QStringLiteral("^[\\[【〔]?\\s*(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[\\]】〕]?\\s*"
+    static const RE kw(QStringLiteral("^[\\[【〔［]?\\s*(?:key\\s*words?|keywords?|index terms|关\\s*键\\s*词|关\\s*键\\s*字)\\s*[\\]】〕］]?\\s*"
                                       "[:：—–\\-.|｜│]?\\s*(.*)$"),
                        RE::CaseInsensitiveOption);
     for (int i = 0; i < int(lines.size()); ++i) {

@@ -93,9 +93,33 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
     if (!v.isEmpty()) return {v, i};
     const Line& l = lines[i];
     const bool form = formFieldNumber().match(l.text).hasMatch();
+    // a name's caption under it, a rule between, as a signature line sets it: "史晓" / "————" / "学位申请人"
+    // (its row may hold captions only: "学位申请人    指导教师")
+    // (the rule right over the caption says so before any line under it: "岳庙碑刻整理" under
+    // "研究方向" is none of its)
+    bool ruled = false;
+    auto overCaption = [&]() -> std::pair<QString, int> {
+        if (labelOf(l.text) != LineLabel::Author) return {};
+        static const RE rule(QStringLiteral("^[—―_\\-－\\s]+$"));
+        const double size = std::max(l.size, 1.0);
+        for (int j = i - 1; j >= 0 && l.y0 - lines[j].y1 <= 1.5 * size; --j) {
+            const Line& v = lines[j];
+            if (v.x1 < l.x0 - 2 * size || v.x0 > l.x1 + 2 * size) continue;
+            if (rule.match(v.text).hasMatch()) {
+                ruled = true;
+                continue;
+            }
+            if (std::abs((v.x0 + v.x1) / 2 - (l.x0 + l.x1) / 2) > 2 * size || labelOf(v.text) != LineLabel::None ||
+                namesInLine(v.text).isEmpty())
+                return {};
+            return {v.text, j};
+        }
+        return {};
+    };
+    if (const auto above = overCaption(); ruled && !above.first.isEmpty()) return above;
     const int best = besideOnRow(lines, i);
     if (best >= 0) {
-        if (labelOf(lines[best].text) != LineLabel::None) return {};
+        if (labelOf(lines[best].text) != LineLabel::None) return overCaption();
         // names beside their label may wrap in their cell: "Ananya Garcia; …; Agnieszka" / "Garcia; Michael Anderson"
         if (labelOf(l.text) == LineLabel::Author && !form) return {runOnList(lines, best), best};
         return {lines[best].text, best};
@@ -110,13 +134,13 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         const Line& n = lines[j];
         // (a value set tight under a small label may reach up beside it: its middle is under the label)
         if ((n.y0 + n.y1) / 2 < l.y1 || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
-        if (labelOf(n.text) != LineLabel::None) return {};
+        if (labelOf(n.text) != LineLabel::None) return overCaption();
         if (label == LineLabel::Title) return {n.text, j};
         const QString text = runOnList(lines, j);
-        if (namesInLine(text).isEmpty()) return {};
+        if (namesInLine(text).isEmpty()) return overCaption();
         return {text, j};
     }
-    return {};
+    return overCaption();
 }
 
 // A field's label by the way such labels end, known or not ("项目编号：", "电话：");
@@ -152,7 +176,8 @@ QString untilNextLabel(const QString& value) {
 
 // "课题组成员：", "主要成员" ...: the label of a group's members.
 bool isMembersLabel(const QString& text) {
-    static const RE re(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]\\s*){0,4}(?:成\\s*员|人\\s*员)"));
+    // (a team's: "队员：乙", "组员：丙")
+    static const RE re(QStringLiteral("^(?:[\\x{4E00}-\\x{9FFF}]\\s*){0,4}(?:成\\s*员|人\\s*员|[队组]\\s*员)"));
     return re.match(text.trimmed()).hasMatch();
 }
 
@@ -310,6 +335,9 @@ std::pair<QString, int> labelledTitle(const QList<Line>& lines, bool named) {
             if (n.y0 - last->y1 > 1.2 * size || std::abs(n.size - last->size) > 0.1 * size ||
                 (n.x0 < last->x0 - size && !wrapped && !centred) || n.x0 > last->x1 || (nextLabel != LineLabel::None && !lastWord) ||
                 unknownLabel().match(n.text).hasMatch())
+                break;
+            // (nor the first letter of the next row's label, set out left of it: "申" … "请 人 杨华瑞")
+            if (j + 1 < int(lines.size()) && onSameRow(lines[j + 1], n) && labelOf(n.text + lines[j + 1].text) != LineLabel::None)
                 break;
             parts << n.text;
             last = &n;

@@ -48,6 +48,11 @@ bool continues(const Line& line, const Word& w) {
         w.text.front().isLetter() && isCjk(last.text.back()) != isCjk(w.text.front()) &&
         std::min(w.size, last.size) < 0.85 * std::max(w.size, last.size))
         return false;
+    // a long run of Chinese text does not go on across a blank in another size: the next cell
+    // begins there ("…遗存的源" | "田涛" in the authors' card beside the abstract)
+    if (gap > 0.6 * std::min(w.size, last.size) && chars >= 8 && w.text.size() >= 2 && !last.text.isEmpty() &&
+        isCjk(last.text.back()) && isCjk(w.text.front()) && std::min(w.size, last.size) < 0.85 * std::max(w.size, last.size))
+        return false;
     // a cell of small type beside a large title, across a wide gap, is a line of its own
     // ("西南传播学论坛" in the meeting's cell left of the title)
     // and so is a code in its own cell ("PU-1814" left of a poster's title)
@@ -57,6 +62,10 @@ bool continues(const Line& line, const Word& w) {
     const auto letters = std::count_if(smaller.text.begin(), smaller.text.end(), [](QChar c) { return c.isLetter(); });
     if ((letters >= 3 || code.match(smaller.text).hasMatch()) && smaller.size < 0.7 * size && gap > 1.5 * smaller.size)
         return false;
+    // a chapter's numeral set large in its cell beside the title ("6" / "Authority and …")
+    static const QRegularExpression numeral(QStringLiteral("^(?:[0-9]{1,3}|[IVXLC]{1,6})\\.?$"));
+    const Word& larger = w.size < last.size ? last : w;
+    if (larger.size > 1.5 * smaller.size && gap > 0.5 * smaller.size && numeral.match(larger.text).hasMatch()) return false;
     // words of one line share a baseline: two runs of words a wide gap apart whose baselines
     // differ are lines of neighbouring cells (a column's note beside the byline)
     const auto wordLetters = [](const Word& x) {
@@ -267,13 +276,20 @@ QList<Line> groupLines(const QList<Word>& all) {
     for (const Word& w : words) {
         bool placed = false;
         // The library's order keeps a line's words together; a raised mark may
-        // come after a following word, so look back a few lines as well.
+        // come after a following word, and a cell's lines beside a row (a column of codes
+        // between two names of a byline) may come in between, so look back a few lines as well.
         // (the second letter of a label spaced out across its cell, "题" … "目：…", may come much later)
         const bool labelEnd = w.text.size() >= 2 && isCjk(w.text.front()) && (w.text.at(1) == QChar(0xFF1A) || w.text.at(1) == QLatin1Char(':'));
-        const int back = labelEnd ? int(lines.size()) : 3;
+        // (and a Chinese name after a cell of other lines, "叶亮晶" … codes … "段辉国", when it is set in
+        // the type of the line's last word, on its baseline, a blank or so after it)
+        const bool cjkWord = !w.text.isEmpty() && isCjk(w.text.front());
+        const int back = labelEnd ? int(lines.size()) : cjkWord ? 6 : 3;
         for (int i = int(lines.size()) - 1; i >= 0 && i >= int(lines.size()) - back; --i) {
             const bool near = i >= int(lines.size()) - 3;
-            if (!near && (lines[i].words.size() != 1 || lines[i].words[0].text.size() != 1)) continue;
+            const Word& last = lines[i].words.last();
+            const bool likeLast = cjkWord && last.font == w.font && std::abs(last.size - w.size) < 0.05 * w.size &&
+                                  std::abs(last.y1 - w.y1) < 0.1 * w.size && w.x0 > last.x1 && w.x0 - last.x1 < 1.5 * w.size;
+            if (!near && !likeLast && (!labelEnd || lines[i].words.size() != 1 || lines[i].words[0].text.size() != 1)) continue;
             if (continues(lines[i], w)) {
                 Line& l = lines[i];
                 l.words.append(w);

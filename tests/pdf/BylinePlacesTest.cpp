@@ -87,4 +87,66 @@ TEST(BylinePlaces, NamesAfterTheKeywordsOverTheirUnitAndABodyOverTheTitle) {
     EXPECT_EQ(pdf::labelOf(QStringLiteral("研究生．．．．．．马洋军")), pdf::LineLabel::Author);
 }
 
+TEST(BylinePlaces, CaptionsUnderTheirValuesCardsBesideTheAbstractAndTeams) {
+    // a title page's values over their captions, a rule between, two to a row; under the captions the
+    // next row's values, one of which the name rules could take for a name
+    const auto cover = page({{word("汤阴岳飞庙与岳庙碑刻整理研究", 100, 240, 20)},
+                             QList<pdf::Word>{word("郑涛雅", 142, 288, 15), word("副教授", 195, 288, 15)} + QList<pdf::Word>{word("诸葛嘉骏", 381, 287, 15)},
+                             {word("——————————", 151, 297, 8), word("——————————", 364, 295, 8)},
+                             {word("指导教师", 173, 308, 9), word("学位申请人", 381, 306, 9)},
+                             {word("中国古代史", 153, 338, 15), word("岳庙碑刻整理", 359, 337, 15)}});
+    EXPECT_EQ(readTitled(cover, {"汤阴岳飞庙与岳庙碑刻整理研究"}).authors, QStringList{QStringLiteral("诸葛嘉骏")});
+
+    // the authors' card beside the abstract: a long run of text does not go on into it
+    const auto card = page({{word("［摘要］本文依据出土材料、传世文献与田野访谈，梳理其源", 76, 170, 11.7), word("田涛", 402, 170, 14.3)}});
+    EXPECT_EQ(texts(card), (QStringList{"［摘要］本文依据出土材料、传世文献与田野访谈，梳理其源", "田涛"}));
+    // a chapter's numeral set large beside its title
+    const auto chapter = page({QList<pdf::Word>{word("6", 107, 146, 62)} + row({"Authority", "and", "Authenticity"}, 161, 110, 26)});
+    EXPECT_EQ(texts(chapter), (QStringList{"Authority and Authenticity", "6"}));
+    // keywords in full-width brackets
+    const auto keywords = page({{word("开元寺石刻的影像书写", 60, 100, 18)}, {word("［关键词］开元寺石刻；寺院碑铭考释", 60, 140, 10)}});
+    EXPECT_EQ(read(keywords).keywords, (QStringList{"开元寺石刻", "寺院碑铭考释"}));
+
+    // an expedition's leader and its members
+    const auto team = page({{word("舒兰市鲢鳙种群结构考察", 60, 100, 20)}, {word("队 长：于蕾军", 60, 140, 12)},
+                            {word("队 员：董一、史欣", 60, 160, 12)}, {word("审核：吴宇 批准：韩颖睿", 60, 180, 12)}});
+    EXPECT_EQ(read(team).authors, (QStringList{"于蕾军", "董一", "史欣"}));
+}
+
+TEST(BylinePlaces, ReviewsCommentariesEditionsAndWritingGroups) {
+    // a book review: the grid of the book's particulars names the book's author, not the review's
+    const auto review = page({{word("说书曲目整理的新视野", 60, 100, 18)}, {word("□ 付雪立 毛昊海", 60, 130, 10)},
+                              {word("书 名", 60, 160, 9)}, {word("《陕北说书史话》", 60, 175, 10)},
+                              {word("著 者", 60, 195, 9)}, {word("杨亮", 60, 210, 10)}});
+    EXPECT_EQ(read(review).authors, (QStringList{"付雪立", "毛昊海"}));
+    // a commentary's writer after a blank, before the names
+    EXPECT_EQ(pdf::withoutLabel(QStringLiteral("评析 江睿、杜秀颖")), QStringLiteral("江睿、杜秀颖"));
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("评析课程的设计")), pdf::LineLabel::None);
+    // an edition's editors before their part, its reviewer after them none
+    const auto edition = page({{word("浑源县所见恒山道乐抄本校注", 60, 100, 18)},
+                               {word("董宁瑞 谢世雨 整理校注 龚凯洋 审订", 60, 130, 10)}});
+    EXPECT_EQ(read(edition).authors, (QStringList{"董宁瑞", "谢世雨"}));
+    // a white paper's writing group: its heading is a label, no title
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("编写组")), pdf::LineLabel::Author);
+    EXPECT_EQ(pdf::labelOf(QStringLiteral("编写组成员")), pdf::LineLabel::Author);
+
+    // names alone on their line a few lines from the title, after its subtitle and the column's tag
+    const auto spaced = page({{word("开花调进课堂的田野考察", 60, 100, 18)}, {word("——以祁县藏本为例", 80, 125, 12)},
+                              {word("【地方文化研究】", 60, 150, 10)}, {word("方安雨", 60, 175, 11)}});
+    EXPECT_EQ(read(spaced).authors, QStringList{QStringLiteral("方安雨")});
+
+    // a labelled title does not go on into the first letter of the next row's label, set out left of it
+    const auto cover = page({{word("题", 244, 228, 12), word("目", 280, 228, 12), word("苍梧县茶园酸化香气成分初探", 303, 228, 12)},
+                             {word("请", 256, 241, 12), word("人", 280, 241, 12), word("杨华瑞", 303, 241, 12)},
+                             {word("申", 232, 241, 12)}});
+    EXPECT_EQ(read(cover).title, QStringLiteral("苍梧县茶园酸化香气成分初探"));
+
+    // a byline's second name read after a column of codes beside the title
+    QList<pdf::Word> words{word("基于叶片裂纹图像识别的航空发动机叶片评价", 76, 128, 15), word("叶亮晶", 85, 190, 12),
+                           word("中图分类号：TM351", 388, 119, 8), word("文献标志码：A", 388, 129, 8),
+                           word("文章编号：4841-5144", 388, 140, 8), word("DOI：10.3969/j.issn", 388, 150, 8),
+                           word("段辉国", 133, 190, 12)};
+    EXPECT_TRUE(texts(pdf::groupLines(words)).contains(QStringLiteral("叶亮晶 段辉国"))) << texts(pdf::groupLines(words)).join(" / ").toStdString();
+}
+
 }  // namespace

@@ -116,6 +116,8 @@ import gen_zh_fiftysecond
 import gen_en_fiftysecond
 import gen_zh_fiftythird
 import gen_en_fiftythird
+import gen_zh_fiftyfourth
+import gen_en_fiftyfourth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -224,6 +226,8 @@ TEMPLATES.update(gen_zh_fiftysecond.TEMPLATES)
 TEMPLATES.update(gen_en_fiftysecond.TEMPLATES)
 TEMPLATES.update(gen_zh_fiftythird.TEMPLATES)
 TEMPLATES.update(gen_en_fiftythird.TEMPLATES)
+TEMPLATES.update(gen_zh_fiftyfourth.TEMPLATES)
+TEMPLATES.update(gen_en_fiftyfourth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -274,7 +278,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_fiftieth.TEMPLATES) | set(gen_en_fiftieth.TEMPLATES) \
     | set(gen_zh_fiftyfirst.TEMPLATES) | set(gen_en_fiftyfirst.TEMPLATES) \
     | set(gen_zh_fiftysecond.TEMPLATES) | set(gen_en_fiftysecond.TEMPLATES) \
-    | set(gen_zh_fiftythird.TEMPLATES) | set(gen_en_fiftythird.TEMPLATES)
+    | set(gen_zh_fiftythird.TEMPLATES) | set(gen_en_fiftythird.TEMPLATES) \
+    | set(gen_zh_fiftyfourth.TEMPLATES) | set(gen_en_fiftyfourth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird', 'fiftyfourth')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -2348,6 +2348,104 @@ class ThirtyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             paras = [p.text for p in page.doc.paragraphs]
             self.assertEqual(paras[-1], '\u00a9 %s %d' % (rec['authors'][0], rec['year']))
             self.assertNotIn(rec['supervisor'], rec['authors'])
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FiftyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-fourth set (blind part heldout54): new schools and wording, labels printed, bylines
+    beside a column tag, under a conference head, on a landscape page and in a transactions style,
+    the writers of a report in their table, the particulars of a thesis in two languages or in a
+    form's numbered boxes, and the supervisors and checkers who are no authors; the whole set in its
+    part."""
+    ROUND, PART, EARLIER = 'fiftyfourth', 'heldout54', 106
+    MARKS = {'gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright': 'Candidate: ',
+             'gen-zh-engproject-researchreport-projectnoband-writerchaptertable-shendingline': '撰写章节',
+             'gen-zh-pharmacyjournal-columntagbesidetitle-trianglecorr-bracketcodesline': '【文章编号】',
+             'gen-zh-minenetconf-acceptnohead-titleleft-framedabstractcell-twocol': '录用编号：',
+             'gen-zh-envgeomeeting-landscapeextabstract-threecolumns': '扩展摘要',
+             'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines': 'Primary supervisor: ',
+             'gen-en-highwayresearch-reportdocumentationpage-numberedboxgrid': 'Technical Report Documentation Page',
+             'gen-en-powertransactions-gradedbyline-dashabstract-manuscriptreceivedfoot': 'Manuscript received'}
+    WITH_SUP = ('gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright',
+                'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines')
+
+    def byline_after(self, paras, title, marks='[\\d△]'):
+        """The names of the paragraph right after the title, their marks taken off."""
+        import re
+        return re.split('[，\u3000]', re.sub(marks, '', paras[paras.index(title) + 1]))
+
+    def test_chinese_bylines_and_the_people_beside_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright', 'ns', i)
+            cn, en = (c.text for c in page.doc.tables[0].rows[0].cells)
+            self.assertTrue(cn.startswith(rec['title']), 'the Chinese block opens with the title')
+            self.assertIn('研\u2002究\u2002生：%s\n指导教师：%s\u3000' % (rec['authors'][0], rec['supervisor']), cn)
+            self.assertTrue('Candidate: ' in en and 'Supervisor: Prof. ' in en and str(rec['year']) in en)
+            self.assertNotIn(rec['title'], paras)
+            page, rec, paras = self.page(self.mod, 'gen-zh-engproject-researchreport-projectnoband-writerchaptertable-shendingline',
+                                         'rep', i)
+            rows = [[c.text for c in r.cells] for r in page.doc.tables[1].rows]
+            self.assertEqual(rows[0][3], '撰写章节')
+            self.assertEqual([r[1].replace('（项目负责人）', '') for r in rows[1:]], rec['authors'], 'the writers in table order')
+            self.assertTrue(rows[1][1].endswith('（项目负责人）'), 'the leader first')
+            self.assertEqual([r[3] for r in rows[1:]], ['第%d章' % (k + 1) for k in range(len(rec['authors']))])
+            self.assertNotIn(paras[self.at(paras, '审\u3000定：')][4:], rec['authors'], 'the checker is no author')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.startswith('项目编号：'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-pharmacyjournal-columntagbesidetitle-trianglecorr-bracketcodesline', 'ph', i)
+            tag, title = (c.text for c in page.doc.tables[0].rows[0].cells)
+            self.assertEqual(title, rec['title'], 'the title beside the column tag')
+            self.assertIn(tag, ['论\u2002著', '药学研究', '临床护理'])
+            by = paras[paras.index('') + 1]
+            self.assertEqual(re.split('[，\u3000]', re.sub('[\\d△]', '', by)), rec['authors'])
+            self.assertEqual(by.count('△'), int(len(rec['authors']) > 1), 'one triangle, on the corresponding author')
+            self.assertIn('△通信作者：%s，' % rec['authors'][-1], paras[-1])
+            self.assertTrue(paras[self.at(paras, '【中图分类号】')].split('【文章编号】')[1].startswith('1009-'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-minenetconf-acceptnohead-titleleft-framedabstractcell-twocol', 'mn', i)
+            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith('录用编号：MNS%d-' % rec['year']))
+            self.assertEqual(self.byline_after(paras, rec['title']), rec['authors'])
+            units = paras[paras.index(rec['title']) + 2]
+            self.assertEqual(units.startswith('（1. '), len(rec['authors']) > 1, 'numbered units for numbered names')
+            box = page.doc.tables[1].rows[0].cells[0].text
+            self.assertTrue(box.startswith('摘\u3000要：') and box.endswith('关键词：' + '；'.join(rec['keywords'])), 'the framed abstract')
+            page, rec, paras = self.page(self.mod, 'gen-zh-envgeomeeting-landscapeextabstract-threecolumns', 'eg', i)
+            first = page.doc.sections[0]
+            self.assertGreater(first.page_width, first.page_height, 'a landscape page')
+            self.assertEqual(len(page.doc.sections), 2)
+            self.assertEqual(self.byline_after(paras, rec['title'], '\\d'), rec['authors'])
+            self.assertLess(self.at(paras, '摘\u2002要'), self.at(paras, '关键词：'))
+            self.assertIn('%d年' % rec['year'], page.doc.tables[0].rows[0].cells[0].text)
+
+    def test_english_bylines_boxes_and_supervisors(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.en, 'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines', 'mp', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(paras[k + 1:k + 3], ['by', rec['authors'][0]], 'the candidate after "by"')
+            primary = paras[self.at(paras, 'Primary supervisor: ')]
+            co = paras[self.at(paras, 'Co-supervisor: ')]
+            self.assertTrue(primary.endswith(' ' + rec['supervisor']), 'the primary supervisor is the supervisor')
+            self.assertNotIn(rec['supervisor'], co)
+            self.assertFalse([a for a in rec['authors'] if a in co], 'the co-supervisor is no author')
+            self.assertEqual(page.doc.tables[0].rows[0].cells[0].text, '[University crest]')
+            page, rec, paras = self.page(self.en, 'gen-en-highwayresearch-reportdocumentationpage-numberedboxgrid', 'dp', i)
+            boxes = {c.text.split('\n')[0]: c.text.split('\n')[1:] for t in page.doc.tables for c in t.rows[0].cells}
+            self.assertEqual(boxes['4. Title and Subtitle'], [rec['title']])
+            self.assertEqual(re.split(', | and ', boxes['7. Author(s)'][0]), rec['authors'], 'the authors in box 7')
+            self.assertEqual(boxes['17. Key Words'][0].split(', '), rec['keywords'])
+            self.assertTrue(boxes['5. Report Date'][0].endswith(str(rec['year'])))
+            self.assertEqual(boxes['2. Government Accession No.'], [], 'empty boxes stay empty')
+            self.assertEqual(len(boxes), 18)
+            page, rec, paras = self.page(self.en, 'gen-en-powertransactions-gradedbyline-dashabstract-manuscriptreceivedfoot', 'tr', i)
+            by = paras[paras.index(rec['title']) + 1]
+            names = re.split(', and | and |, ', re.sub(', (Student |Senior )?Member, IEEE', '', by))
+            self.assertEqual(names, rec['authors'], 'the grades are no names')
+            self.assertTrue(paras[self.at(paras, 'Index Terms\u2014')].endswith(', '.join(rec['keywords']) + '.'))
+            note = paras[-1]
+            self.assertTrue(note.startswith('Manuscript received ') and str(rec['year']) in note)
+            at = [note.find(a + ' is with ') for a in rec['authors']]
+            self.assertEqual(at, sorted(at), 'one affiliation per author, in order')
+            self.assertNotIn(-1, at)
 
 
 if __name__ == '__main__':

@@ -112,6 +112,8 @@ import gen_zh_fiftieth
 import gen_en_fiftieth
 import gen_zh_fiftyfirst
 import gen_en_fiftyfirst
+import gen_zh_fiftyfifth
+import gen_en_fiftyfifth
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -216,6 +218,8 @@ TEMPLATES.update(gen_zh_fiftieth.TEMPLATES)
 TEMPLATES.update(gen_en_fiftieth.TEMPLATES)
 TEMPLATES.update(gen_zh_fiftyfirst.TEMPLATES)
 TEMPLATES.update(gen_en_fiftyfirst.TEMPLATES)
+TEMPLATES.update(gen_zh_fiftyfifth.TEMPLATES)
+TEMPLATES.update(gen_en_fiftyfifth.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -264,7 +268,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_fortyeighth.TEMPLATES) | set(gen_en_fortyeighth.TEMPLATES) \
     | set(gen_zh_fortyninth.TEMPLATES) | set(gen_en_fortyninth.TEMPLATES) \
     | set(gen_zh_fiftieth.TEMPLATES) | set(gen_en_fiftieth.TEMPLATES) \
-    | set(gen_zh_fiftyfirst.TEMPLATES) | set(gen_en_fiftyfirst.TEMPLATES)
+    | set(gen_zh_fiftyfirst.TEMPLATES) | set(gen_en_fiftyfirst.TEMPLATES) \
+    | set(gen_zh_fiftyfifth.TEMPLATES) | set(gen_en_fiftyfifth.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

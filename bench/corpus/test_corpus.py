@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftyfifth')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -3615,3 +3615,89 @@ class FiftyfirstTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertEqual(paras[k + 1:k + 1 + len(rec['authors'])], rec['authors'], 'one author to a line')
             self.assertTrue(paras[k + 1 + len(rec['authors'])].endswith(str(rec['year'])), 'the date under the last')
             self.assertIn('without charge', page.doc.tables[1].rows[0].cells[0].text)
+
+
+class FiftyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-fifth set (blind part heldout55): new schools and wording, labels printed, bylines
+    with circled notes, over units in a side cell, after a call-for-papers grid, a leader apart from
+    the members and one author to a line with a dash; particulars low in a side cell or in a
+    four-column grid; the tutors and seminar leaders kept apart from the authors; the whole set in its
+    part."""
+    ROUND, PART, EARLIER = 'fiftyfifth', 'heldout55', 102
+    MARKS = {'gen-zh-fiscalcentre-workingpaper-threecellstrip-circlednotes-draftnoticeframe': '本文为工作论文',
+             'gen-zh-journalismmaster-particularscellleft-titlecellright': '新闻与传播硕士',
+             'gen-zh-libraryscimeeting-callpaper-submissiongrid-postcodeunit': '征文编号：',
+             'gen-zh-socialworkbachelor-classyearcorner-kindtagundertitle-fourcolgrid': '职\u2002\u2002称',
+             'gen-zh-auditjournal-pagefirsthead-nameoverunitcell-abstractright': '中图分类号：F',
+             'gen-zh-socscifund-finalreport-factscellleft-teamcellright': '结项时间：',
+             'gen-en-businessschool-workingpaper-numberschoolrow-authordashaffiliationlines-jelline': 'JEL Classification: ',
+             'gen-en-publicpolicy-policyanalysisexercise-preparedforclient-advisorleaderlines': 'Seminar Leader: '}
+    WITH_SUP = ('gen-zh-journalismmaster-particularscellleft-titlecellright',
+                'gen-zh-socialworkbachelor-classyearcorner-kindtagundertitle-fourcolgrid',
+                'gen-en-publicpolicy-policyanalysisexercise-preparedforclient-advisorleaderlines')
+
+    def cells(self, page, k=0):
+        return [[c.text for c in r.cells] for r in page.doc.tables[k].rows]
+
+    def test_chinese_papers_name_their_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-fiscalcentre-workingpaper-threecellstrip-circlednotes-draftnoticeframe', 'wp', i)
+            self.assertTrue(self.cells(page)[0][1].startswith('WP No. %d-' % rec['year']), 'the number carries the year')
+            k = paras.index(rec['title'])
+            self.assertEqual(re.sub('[①-⑤]', '', paras[k + 2]).split('\u3000'), rec['authors'], 'the byline under the English line')
+            notes = paras[-1].split('\n')
+            self.assertEqual([n.split(' ')[1].split('，')[0] for n in notes], rec['authors'], 'one circled note per author, in order')
+            self.assertTrue(self.cells(page, 2)[0][0].startswith('本文为工作论文'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-libraryscimeeting-callpaper-submissiongrid-postcodeunit', 'lib', i)
+            grid = self.cells(page)
+            self.assertTrue(grid[0][0].startswith('征文编号：%d' % rec['year']) and str(rec['year']) in grid[0][1])
+            self.assertEqual(grid[1][0][:5], '论文类别：')
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split('[\u3000，、]', paras[k + 1]), rec['authors'])
+            self.assertRegex(paras[k + 2], '^（.+—\\d{6}）$', 'the unit with its postcode after a dash')
+            page, rec, paras = self.page(self.mod, 'gen-zh-auditjournal-pagefirsthead-nameoverunitcell-abstractright', 'audit', i)
+            self.assertRegex(paras[0], '^·\\d+·\u3000.+\u3000%d年第\\d+期$' % rec['year'], 'the page number first in the head')
+            left, right = self.cells(page)[0]
+            self.assertEqual([x for x in left.split('\n') if x and not x.startswith('（')], rec['authors'], 'each name over its unit')
+            self.assertEqual(len(re.findall('（[^）]+）', left)), len(rec['authors']))
+            self.assertTrue(right.startswith('摘\u2002要：') and '；'.join(rec['keywords']) in right)
+            page, rec, paras = self.page(self.mod, 'gen-zh-socscifund-finalreport-factscellleft-teamcellright', 'fund', i)
+            facts, crew = self.cells(page)[0]
+            self.assertEqual([f[:5] for f in facts.split('\n')], ['项目类别：', '项目编号：', '立项时间：', '结项时间：', '责任单位：'])
+            crew = crew.split('\n')
+            self.assertEqual((crew[:2], [c for c in crew[2:] if c and c != '课题组成员']), (['课题负责人', rec['authors'][0]], rec['authors'][1:]),
+                             'the leader over the members, one to a line')
+            self.assertEqual(paras[paras.index(rec['title']) - 1][-4:], '研究报告')
+
+    def test_covers_keep_tutors_apart_and_english_bylines(self):
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-journalismmaster-particularscellleft-titlecellright', 'jm', i)
+            left, right = self.cells(page)[0]
+            lines = left.split('\n')
+            self.assertEqual(lines[lines.index('研\u2002究\u2002生') + 1], rec['authors'][0])
+            self.assertEqual(lines[lines.index('指导教师') + 1].split('\u2002')[0], rec['supervisor'])
+            self.assertGreater(lines.index('研\u2002究\u2002生'), 12, 'the particulars stand low in their cell')
+            self.assertEqual(right.split('\n')[-1], rec['title'], 'the title last in the right cell')
+            page, rec, paras = self.page(self.mod, 'gen-zh-socialworkbachelor-classyearcorner-kindtagundertitle-fourcolgrid', 'sw', i)
+            self.assertEqual((self.cells(page)[0][0], page.doc.tables[0].alignment), ('%d届' % rec['year'], 0), 'the class year at left')
+            grid = self.cells(page, 1)
+            self.assertEqual((grid[0][1], grid[2][1]), (rec['authors'][0], rec['supervisor']))
+            self.assertEqual([r[0] for r in grid], ['学生姓名', '学\u2002\u2002院', '指导教师'])
+            k = paras.index(rec['title'])
+            self.assertTrue(paras[k + 1].startswith('（') and paras[k + 1].endswith('类）'), 'the kind under the title')
+            page, rec, paras = self.page(self.en, 'gen-en-businessschool-workingpaper-numberschoolrow-authordashaffiliationlines-jelline',
+                                         'bwp', i)
+            self.assertTrue(self.cells(page)[0][0].startswith('Working Paper No. %d-' % rec['year']))
+            k = paras.index(rec['title'])
+            self.assertEqual([p.split(' \u2014 ')[0] for p in paras[k + 1:k + 1 + len(rec['authors'])]], rec['authors'],
+                             'one author to a line, then a dash and the affiliation')
+            self.assertTrue(paras[k + 1 + len(rec['authors'])].startswith('This draft: '))
+            self.assertIn('Corresponding author: %s,' % rec['authors'][0], paras[-1])
+            page, rec, paras = self.page(self.en, 'gen-en-publicpolicy-policyanalysisexercise-preparedforclient-advisorleaderlines',
+                                         'pae', i)
+            self.assertEqual(paras[self.at(paras, 'Author')].split(': ', 1)[1].split(' and '), rec['authors'])
+            self.assertEqual(paras[self.at(paras, 'Faculty Advisor: ')][17:], rec['supervisor'])
+            leader = paras[self.at(paras, 'Seminar Leader: ')][16:]
+            self.assertNotIn(leader, rec['authors'] + [rec['supervisor']], 'the seminar leader is neither')
+            self.assertEqual(paras[paras.index(rec['title']) + 1][:14], 'Prepared for: ')

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird', 'fiftyfourth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird', 'fiftyfourth', 'fiftyfifth')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -2348,104 +2348,6 @@ class ThirtyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             paras = [p.text for p in page.doc.paragraphs]
             self.assertEqual(paras[-1], '\u00a9 %s %d' % (rec['authors'][0], rec['year']))
             self.assertNotIn(rec['supervisor'], rec['authors'])
-
-
-@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
-class FiftyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
-    """The fifty-fourth set (blind part heldout54): new schools and wording, labels printed, bylines
-    beside a column tag, under a conference head, on a landscape page and in a transactions style,
-    the writers of a report in their table, the particulars of a thesis in two languages or in a
-    form's numbered boxes, and the supervisors and checkers who are no authors; the whole set in its
-    part."""
-    ROUND, PART, EARLIER = 'fiftyfourth', 'heldout54', 106
-    MARKS = {'gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright': 'Candidate: ',
-             'gen-zh-engproject-researchreport-projectnoband-writerchaptertable-shendingline': '撰写章节',
-             'gen-zh-pharmacyjournal-columntagbesidetitle-trianglecorr-bracketcodesline': '【文章编号】',
-             'gen-zh-minenetconf-acceptnohead-titleleft-framedabstractcell-twocol': '录用编号：',
-             'gen-zh-envgeomeeting-landscapeextabstract-threecolumns': '扩展摘要',
-             'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines': 'Primary supervisor: ',
-             'gen-en-highwayresearch-reportdocumentationpage-numberedboxgrid': 'Technical Report Documentation Page',
-             'gen-en-powertransactions-gradedbyline-dashabstract-manuscriptreceivedfoot': 'Manuscript received'}
-    WITH_SUP = ('gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright',
-                'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines')
-
-    def byline_after(self, paras, title, marks='[\\d△]'):
-        """The names of the paragraph right after the title, their marks taken off."""
-        import re
-        return re.split('[，\u3000]', re.sub(marks, '', paras[paras.index(title) + 1]))
-
-    def test_chinese_bylines_and_the_people_beside_them(self):
-        import re
-        for i in range(6):
-            page, rec, paras = self.page(self.mod, 'gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright', 'ns', i)
-            cn, en = (c.text for c in page.doc.tables[0].rows[0].cells)
-            self.assertTrue(cn.startswith(rec['title']), 'the Chinese block opens with the title')
-            self.assertIn('研\u2002究\u2002生：%s\n指导教师：%s\u3000' % (rec['authors'][0], rec['supervisor']), cn)
-            self.assertTrue('Candidate: ' in en and 'Supervisor: Prof. ' in en and str(rec['year']) in en)
-            self.assertNotIn(rec['title'], paras)
-            page, rec, paras = self.page(self.mod, 'gen-zh-engproject-researchreport-projectnoband-writerchaptertable-shendingline',
-                                         'rep', i)
-            rows = [[c.text for c in r.cells] for r in page.doc.tables[1].rows]
-            self.assertEqual(rows[0][3], '撰写章节')
-            self.assertEqual([r[1].replace('（项目负责人）', '') for r in rows[1:]], rec['authors'], 'the writers in table order')
-            self.assertTrue(rows[1][1].endswith('（项目负责人）'), 'the leader first')
-            self.assertEqual([r[3] for r in rows[1:]], ['第%d章' % (k + 1) for k in range(len(rec['authors']))])
-            self.assertNotIn(paras[self.at(paras, '审\u3000定：')][4:], rec['authors'], 'the checker is no author')
-            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.startswith('项目编号：'))
-            page, rec, paras = self.page(self.mod, 'gen-zh-pharmacyjournal-columntagbesidetitle-trianglecorr-bracketcodesline', 'ph', i)
-            tag, title = (c.text for c in page.doc.tables[0].rows[0].cells)
-            self.assertEqual(title, rec['title'], 'the title beside the column tag')
-            self.assertIn(tag, ['论\u2002著', '药学研究', '临床护理'])
-            by = paras[paras.index('') + 1]
-            self.assertEqual(re.split('[，\u3000]', re.sub('[\\d△]', '', by)), rec['authors'])
-            self.assertEqual(by.count('△'), int(len(rec['authors']) > 1), 'one triangle, on the corresponding author')
-            self.assertIn('△通信作者：%s，' % rec['authors'][-1], paras[-1])
-            self.assertTrue(paras[self.at(paras, '【中图分类号】')].split('【文章编号】')[1].startswith('1009-'))
-            page, rec, paras = self.page(self.mod, 'gen-zh-minenetconf-acceptnohead-titleleft-framedabstractcell-twocol', 'mn', i)
-            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith('录用编号：MNS%d-' % rec['year']))
-            self.assertEqual(self.byline_after(paras, rec['title']), rec['authors'])
-            units = paras[paras.index(rec['title']) + 2]
-            self.assertEqual(units.startswith('（1. '), len(rec['authors']) > 1, 'numbered units for numbered names')
-            box = page.doc.tables[1].rows[0].cells[0].text
-            self.assertTrue(box.startswith('摘\u3000要：') and box.endswith('关键词：' + '；'.join(rec['keywords'])), 'the framed abstract')
-            page, rec, paras = self.page(self.mod, 'gen-zh-envgeomeeting-landscapeextabstract-threecolumns', 'eg', i)
-            first = page.doc.sections[0]
-            self.assertGreater(first.page_width, first.page_height, 'a landscape page')
-            self.assertEqual(len(page.doc.sections), 2)
-            self.assertEqual(self.byline_after(paras, rec['title'], '\\d'), rec['authors'])
-            self.assertLess(self.at(paras, '摘\u2002要'), self.at(paras, '关键词：'))
-            self.assertIn('%d年' % rec['year'], page.doc.tables[0].rows[0].cells[0].text)
-
-    def test_english_bylines_boxes_and_supervisors(self):
-        import re
-        for i in range(6):
-            page, rec, paras = self.page(self.en, 'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines', 'mp', i)
-            k = paras.index(rec['title'])
-            self.assertEqual(paras[k + 1:k + 3], ['by', rec['authors'][0]], 'the candidate after "by"')
-            primary = paras[self.at(paras, 'Primary supervisor: ')]
-            co = paras[self.at(paras, 'Co-supervisor: ')]
-            self.assertTrue(primary.endswith(' ' + rec['supervisor']), 'the primary supervisor is the supervisor')
-            self.assertNotIn(rec['supervisor'], co)
-            self.assertFalse([a for a in rec['authors'] if a in co], 'the co-supervisor is no author')
-            self.assertEqual(page.doc.tables[0].rows[0].cells[0].text, '[University crest]')
-            page, rec, paras = self.page(self.en, 'gen-en-highwayresearch-reportdocumentationpage-numberedboxgrid', 'dp', i)
-            boxes = {c.text.split('\n')[0]: c.text.split('\n')[1:] for t in page.doc.tables for c in t.rows[0].cells}
-            self.assertEqual(boxes['4. Title and Subtitle'], [rec['title']])
-            self.assertEqual(re.split(', | and ', boxes['7. Author(s)'][0]), rec['authors'], 'the authors in box 7')
-            self.assertEqual(boxes['17. Key Words'][0].split(', '), rec['keywords'])
-            self.assertTrue(boxes['5. Report Date'][0].endswith(str(rec['year'])))
-            self.assertEqual(boxes['2. Government Accession No.'], [], 'empty boxes stay empty')
-            self.assertEqual(len(boxes), 18)
-            page, rec, paras = self.page(self.en, 'gen-en-powertransactions-gradedbyline-dashabstract-manuscriptreceivedfoot', 'tr', i)
-            by = paras[paras.index(rec['title']) + 1]
-            names = re.split(', and | and |, ', re.sub(', (Student |Senior )?Member, IEEE', '', by))
-            self.assertEqual(names, rec['authors'], 'the grades are no names')
-            self.assertTrue(paras[self.at(paras, 'Index Terms\u2014')].endswith(', '.join(rec['keywords']) + '.'))
-            note = paras[-1]
-            self.assertTrue(note.startswith('Manuscript received ') and str(rec['year']) in note)
-            at = [note.find(a + ' is with ') for a in rec['authors']]
-            self.assertEqual(at, sorted(at), 'one affiliation per author, in order')
-            self.assertNotIn(-1, at)
 
 
 if __name__ == '__main__':
@@ -3870,3 +3772,187 @@ class FiftythirdTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             editors = re.search('edited by (.+) \\(', paras[-1]).group(1).split(' and ')
             self.assertFalse(set(editors) & set(rec['authors']), 'the editors are no authors')
             self.assertTrue(paras[-1].startswith('* ' + rec['authors'][0]))
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FiftyfourthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-fourth set (blind part heldout54): new schools and wording, labels printed, bylines
+    beside a column tag, under a conference head, on a landscape page and in a transactions style,
+    the writers of a report in their table, the particulars of a thesis in two languages or in a
+    form's numbered boxes, and the supervisors and checkers who are no authors; the whole set in its
+    part."""
+    ROUND, PART, EARLIER = 'fiftyfourth', 'heldout54', 106
+    MARKS = {'gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright': 'Candidate: ',
+             'gen-zh-engproject-researchreport-projectnoband-writerchaptertable-shendingline': '撰写章节',
+             'gen-zh-pharmacyjournal-columntagbesidetitle-trianglecorr-bracketcodesline': '【文章编号】',
+             'gen-zh-minenetconf-acceptnohead-titleleft-framedabstractcell-twocol': '录用编号：',
+             'gen-zh-envgeomeeting-landscapeextabstract-threecolumns': '扩展摘要',
+             'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines': 'Primary supervisor: ',
+             'gen-en-highwayresearch-reportdocumentationpage-numberedboxgrid': 'Technical Report Documentation Page',
+             'gen-en-powertransactions-gradedbyline-dashabstract-manuscriptreceivedfoot': 'Manuscript received'}
+    WITH_SUP = ('gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright',
+                'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines')
+
+    def byline_after(self, paras, title, marks='[\\d△]'):
+        """The names of the paragraph right after the title, their marks taken off."""
+        import re
+        return re.split('[，\u3000]', re.sub(marks, '', paras[paras.index(title) + 1]))
+
+    def test_chinese_bylines_and_the_people_beside_them(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-nursingmaster-bilingualtitlepage-cnblockleft-enblockright', 'ns', i)
+            cn, en = (c.text for c in page.doc.tables[0].rows[0].cells)
+            self.assertTrue(cn.startswith(rec['title']), 'the Chinese block opens with the title')
+            self.assertIn('研\u2002究\u2002生：%s\n指导教师：%s\u3000' % (rec['authors'][0], rec['supervisor']), cn)
+            self.assertTrue('Candidate: ' in en and 'Supervisor: Prof. ' in en and str(rec['year']) in en)
+            self.assertNotIn(rec['title'], paras)
+            page, rec, paras = self.page(self.mod, 'gen-zh-engproject-researchreport-projectnoband-writerchaptertable-shendingline',
+                                         'rep', i)
+            rows = [[c.text for c in r.cells] for r in page.doc.tables[1].rows]
+            self.assertEqual(rows[0][3], '撰写章节')
+            self.assertEqual([r[1].replace('（项目负责人）', '') for r in rows[1:]], rec['authors'], 'the writers in table order')
+            self.assertTrue(rows[1][1].endswith('（项目负责人）'), 'the leader first')
+            self.assertEqual([r[3] for r in rows[1:]], ['第%d章' % (k + 1) for k in range(len(rec['authors']))])
+            self.assertNotIn(paras[self.at(paras, '审\u3000定：')][4:], rec['authors'], 'the checker is no author')
+            self.assertTrue(page.doc.tables[0].rows[0].cells[0].text.startswith('项目编号：'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-pharmacyjournal-columntagbesidetitle-trianglecorr-bracketcodesline', 'ph', i)
+            tag, title = (c.text for c in page.doc.tables[0].rows[0].cells)
+            self.assertEqual(title, rec['title'], 'the title beside the column tag')
+            self.assertIn(tag, ['论\u2002著', '药学研究', '临床护理'])
+            by = paras[paras.index('') + 1]
+            self.assertEqual(re.split('[，\u3000]', re.sub('[\\d△]', '', by)), rec['authors'])
+            self.assertEqual(by.count('△'), int(len(rec['authors']) > 1), 'one triangle, on the corresponding author')
+            self.assertIn('△通信作者：%s，' % rec['authors'][-1], paras[-1])
+            self.assertTrue(paras[self.at(paras, '【中图分类号】')].split('【文章编号】')[1].startswith('1009-'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-minenetconf-acceptnohead-titleleft-framedabstractcell-twocol', 'mn', i)
+            self.assertTrue(page.doc.tables[0].rows[0].cells[1].text.startswith('录用编号：MNS%d-' % rec['year']))
+            self.assertEqual(self.byline_after(paras, rec['title']), rec['authors'])
+            units = paras[paras.index(rec['title']) + 2]
+            self.assertEqual(units.startswith('（1. '), len(rec['authors']) > 1, 'numbered units for numbered names')
+            box = page.doc.tables[1].rows[0].cells[0].text
+            self.assertTrue(box.startswith('摘\u3000要：') and box.endswith('关键词：' + '；'.join(rec['keywords'])), 'the framed abstract')
+            page, rec, paras = self.page(self.mod, 'gen-zh-envgeomeeting-landscapeextabstract-threecolumns', 'eg', i)
+            first = page.doc.sections[0]
+            self.assertGreater(first.page_width, first.page_height, 'a landscape page')
+            self.assertEqual(len(page.doc.sections), 2)
+            self.assertEqual(self.byline_after(paras, rec['title'], '\\d'), rec['authors'])
+            self.assertLess(self.at(paras, '摘\u2002要'), self.at(paras, '关键词：'))
+            self.assertIn('%d年' % rec['year'], page.doc.tables[0].rows[0].cells[0].text)
+
+    def test_english_bylines_boxes_and_supervisors(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.en, 'gen-en-healthmphil-thesistitlepage-crestframe-primarycosupervisorlines', 'mp', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(paras[k + 1:k + 3], ['by', rec['authors'][0]], 'the candidate after "by"')
+            primary = paras[self.at(paras, 'Primary supervisor: ')]
+            co = paras[self.at(paras, 'Co-supervisor: ')]
+            self.assertTrue(primary.endswith(' ' + rec['supervisor']), 'the primary supervisor is the supervisor')
+            self.assertNotIn(rec['supervisor'], co)
+            self.assertFalse([a for a in rec['authors'] if a in co], 'the co-supervisor is no author')
+            self.assertEqual(page.doc.tables[0].rows[0].cells[0].text, '[University crest]')
+            page, rec, paras = self.page(self.en, 'gen-en-highwayresearch-reportdocumentationpage-numberedboxgrid', 'dp', i)
+            boxes = {c.text.split('\n')[0]: c.text.split('\n')[1:] for t in page.doc.tables for c in t.rows[0].cells}
+            self.assertEqual(boxes['4. Title and Subtitle'], [rec['title']])
+            self.assertEqual(re.split(', | and ', boxes['7. Author(s)'][0]), rec['authors'], 'the authors in box 7')
+            self.assertEqual(boxes['17. Key Words'][0].split(', '), rec['keywords'])
+            self.assertTrue(boxes['5. Report Date'][0].endswith(str(rec['year'])))
+            self.assertEqual(boxes['2. Government Accession No.'], [], 'empty boxes stay empty')
+            self.assertEqual(len(boxes), 18)
+            page, rec, paras = self.page(self.en, 'gen-en-powertransactions-gradedbyline-dashabstract-manuscriptreceivedfoot', 'tr', i)
+            by = paras[paras.index(rec['title']) + 1]
+            names = re.split(', and | and |, ', re.sub(', (Student |Senior )?Member, IEEE', '', by))
+            self.assertEqual(names, rec['authors'], 'the grades are no names')
+            self.assertTrue(paras[self.at(paras, 'Index Terms\u2014')].endswith(', '.join(rec['keywords']) + '.'))
+            note = paras[-1]
+            self.assertTrue(note.startswith('Manuscript received ') and str(rec['year']) in note)
+            at = [note.find(a + ' is with ') for a in rec['authors']]
+            self.assertEqual(at, sorted(at), 'one affiliation per author, in order')
+            self.assertNotIn(-1, at)
+
+
+class FiftyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-fifth set (blind part heldout55): new schools and wording, labels printed, bylines
+    with circled notes, over units in a side cell, after a call-for-papers grid, a leader apart from
+    the members and one author to a line with a dash; particulars low in a side cell or in a
+    four-column grid; the tutors and seminar leaders kept apart from the authors; the whole set in its
+    part."""
+    ROUND, PART, EARLIER = 'fiftyfifth', 'heldout55', 108
+    MARKS = {'gen-zh-fiscalcentre-workingpaper-threecellstrip-circlednotes-draftnoticeframe': '本文为工作论文',
+             'gen-zh-journalismmaster-particularscellleft-titlecellright': '新闻与传播硕士',
+             'gen-zh-libraryscimeeting-callpaper-submissiongrid-postcodeunit': '征文编号：',
+             'gen-zh-socialworkbachelor-classyearcorner-kindtagundertitle-fourcolgrid': '职\u2002\u2002称',
+             'gen-zh-auditjournal-pagefirsthead-nameoverunitcell-abstractright': '中图分类号：F',
+             'gen-zh-socscifund-finalreport-factscellleft-teamcellright': '结项时间：',
+             'gen-en-businessschool-workingpaper-numberschoolrow-authordashaffiliationlines-jelline': 'JEL Classification: ',
+             'gen-en-publicpolicy-policyanalysisexercise-preparedforclient-advisorleaderlines': 'Seminar Leader: '}
+    WITH_SUP = ('gen-zh-journalismmaster-particularscellleft-titlecellright',
+                'gen-zh-socialworkbachelor-classyearcorner-kindtagundertitle-fourcolgrid',
+                'gen-en-publicpolicy-policyanalysisexercise-preparedforclient-advisorleaderlines')
+
+    def cells(self, page, k=0):
+        return [[c.text for c in r.cells] for r in page.doc.tables[k].rows]
+
+    def test_chinese_papers_name_their_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-fiscalcentre-workingpaper-threecellstrip-circlednotes-draftnoticeframe', 'wp', i)
+            self.assertTrue(self.cells(page)[0][1].startswith('WP No. %d-' % rec['year']), 'the number carries the year')
+            k = paras.index(rec['title'])
+            self.assertEqual(re.sub('[①-⑤]', '', paras[k + 2]).split('\u3000'), rec['authors'], 'the byline under the English line')
+            notes = paras[-1].split('\n')
+            self.assertEqual([n.split(' ')[1].split('，')[0] for n in notes], rec['authors'], 'one circled note per author, in order')
+            self.assertTrue(self.cells(page, 2)[0][0].startswith('本文为工作论文'))
+            page, rec, paras = self.page(self.mod, 'gen-zh-libraryscimeeting-callpaper-submissiongrid-postcodeunit', 'lib', i)
+            grid = self.cells(page)
+            self.assertTrue(grid[0][0].startswith('征文编号：%d' % rec['year']) and str(rec['year']) in grid[0][1])
+            self.assertEqual(grid[1][0][:5], '论文类别：')
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split('[\u3000，、]', paras[k + 1]), rec['authors'])
+            self.assertRegex(paras[k + 2], '^（.+—\\d{6}）$', 'the unit with its postcode after a dash')
+            page, rec, paras = self.page(self.mod, 'gen-zh-auditjournal-pagefirsthead-nameoverunitcell-abstractright', 'audit', i)
+            self.assertRegex(paras[0], '^·\\d+·\u3000.+\u3000%d年第\\d+期$' % rec['year'], 'the page number first in the head')
+            left, right = self.cells(page)[0]
+            self.assertEqual([x for x in left.split('\n') if x and not x.startswith('（')], rec['authors'], 'each name over its unit')
+            self.assertEqual(len(re.findall('（[^）]+）', left)), len(rec['authors']))
+            self.assertTrue(right.startswith('摘\u2002要：') and '；'.join(rec['keywords']) in right)
+            page, rec, paras = self.page(self.mod, 'gen-zh-socscifund-finalreport-factscellleft-teamcellright', 'fund', i)
+            facts, crew = self.cells(page)[0]
+            self.assertEqual([f[:5] for f in facts.split('\n')], ['项目类别：', '项目编号：', '立项时间：', '结项时间：', '责任单位：'])
+            crew = crew.split('\n')
+            self.assertEqual((crew[:2], [c for c in crew[2:] if c and c != '课题组成员']), (['课题负责人', rec['authors'][0]], rec['authors'][1:]),
+                             'the leader over the members, one to a line')
+            self.assertEqual(paras[paras.index(rec['title']) - 1][-4:], '研究报告')
+
+    def test_covers_keep_tutors_apart_and_english_bylines(self):
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-journalismmaster-particularscellleft-titlecellright', 'jm', i)
+            left, right = self.cells(page)[0]
+            lines = left.split('\n')
+            self.assertEqual(lines[lines.index('研\u2002究\u2002生') + 1], rec['authors'][0])
+            self.assertEqual(lines[lines.index('指导教师') + 1].split('\u2002')[0], rec['supervisor'])
+            self.assertGreater(lines.index('研\u2002究\u2002生'), 12, 'the particulars stand low in their cell')
+            self.assertEqual(right.split('\n')[-1], rec['title'], 'the title last in the right cell')
+            page, rec, paras = self.page(self.mod, 'gen-zh-socialworkbachelor-classyearcorner-kindtagundertitle-fourcolgrid', 'sw', i)
+            self.assertEqual((self.cells(page)[0][0], page.doc.tables[0].alignment), ('%d届' % rec['year'], 0), 'the class year at left')
+            grid = self.cells(page, 1)
+            self.assertEqual((grid[0][1], grid[2][1]), (rec['authors'][0], rec['supervisor']))
+            self.assertEqual([r[0] for r in grid], ['学生姓名', '学\u2002\u2002院', '指导教师'])
+            k = paras.index(rec['title'])
+            self.assertTrue(paras[k + 1].startswith('（') and paras[k + 1].endswith('类）'), 'the kind under the title')
+            page, rec, paras = self.page(self.en, 'gen-en-businessschool-workingpaper-numberschoolrow-authordashaffiliationlines-jelline',
+                                         'bwp', i)
+            self.assertTrue(self.cells(page)[0][0].startswith('Working Paper No. %d-' % rec['year']))
+            k = paras.index(rec['title'])
+            self.assertEqual([p.split(' \u2014 ')[0] for p in paras[k + 1:k + 1 + len(rec['authors'])]], rec['authors'],
+                             'one author to a line, then a dash and the affiliation')
+            self.assertTrue(paras[k + 1 + len(rec['authors'])].startswith('This draft: '))
+            self.assertIn('Corresponding author: %s,' % rec['authors'][0], paras[-1])
+            page, rec, paras = self.page(self.en, 'gen-en-publicpolicy-policyanalysisexercise-preparedforclient-advisorleaderlines',
+                                         'pae', i)
+            self.assertEqual(paras[self.at(paras, 'Author')].split(': ', 1)[1].split(' and '), rec['authors'])
+            self.assertEqual(paras[self.at(paras, 'Faculty Advisor: ')][17:], rec['supervisor'])
+            leader = paras[self.at(paras, 'Seminar Leader: ')][16:]
+            self.assertNotIn(leader, rec['authors'] + [rec['supervisor']], 'the seminar leader is neither')
+            self.assertEqual(paras[paras.index(rec['title']) + 1][:14], 'Prepared for: ')

@@ -195,8 +195,10 @@ QStringList namesUnderHeader(const QList<Line>& lines, int i, bool indented) {
         const Line& row = lines[j];
         if ((row.y0 + row.y1) / 2 <= bottom) continue;  // another cell of the row above (rows may be set tight)
         if (row.y0 - bottom > 2 * size) break;
-        // another column (a list of members may stand indented under its label)
-        if (indented ? row.x0 < head.x0 - 2 * size : std::abs(row.x0 - head.x0) > 2 * size) continue;
+        // another column (a list of members may stand indented under its label; a cell centred under
+        // its head may be wider than it, "胡娜海（项目负责人）" under "姓 名")
+        const bool centredUnder = std::abs(row.x0 + row.x1 - head.x0 - head.x1) < 2 * size;
+        if (!centredUnder && (indented ? row.x0 < head.x0 - 2 * size : std::abs(row.x0 - head.x0) > 2 * size)) continue;
         const QString cell = row.gapText.split(cells, Qt::SkipEmptyParts).value(0).trimmed();
         // each name over its unit: "甲" / "某学院" / "乙" / "某学院"
         if (unitUnder && isAffiliation(cell) && labelOf(cell) == LineLabel::None) {
@@ -234,7 +236,16 @@ QStringList groupMembers(const QList<Line>& lines, int leader) {
         const QStringList members = namesInLine(rest);
         return members.isEmpty() ? looseNames(rest) : members;
     }
-    for (int k = leader + 1; k < int(lines.size()) && k <= leader + 3; ++k) {
+    // (in the leader's column: a cell of facts beside the team's may be read in between)
+    const Line& head = lines[leader];
+    const double size = std::max(head.size, 1.0);
+    int inColumn = 0;
+    for (int k = leader + 1; k < int(lines.size()) && k <= leader + 10 && inColumn < 3; ++k) {
+        if (lines[k].x0 >= head.x1 + size || lines[k].x1 <= head.x0 - size) {
+            if (k > leader + 3) continue;
+        } else {
+            ++inColumn;
+        }
         if (labelOf(lines[k].text) != LineLabel::Author || !isMembersLabel(lines[k].text)) continue;
         const QString rest = untilNextLabel(withoutLabel(lines[k].text));
         if (rest.isEmpty()) return namesUnderHeader(lines, k, true);

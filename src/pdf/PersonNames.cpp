@@ -172,8 +172,9 @@ QStringList namesInLine(const QString& line) {
     // a rank in brackets after each name: "任强颖（护士长） 周逸辉（护师）"
     static const RE rankAfter(QStringLiteral("[（(]\\s*(?:") + kRanks + QStringLiteral(")\\s*[)）]"));
     s.replace(rankAfter, QStringLiteral(" "));
-    // a note of the author's part in brackets after the name: "龚世桂（通信作者）"
-    static const RE part(QStringLiteral("[（(]\\s*(?:通[信讯]作者|共同第一作者|并列第一作者|第一作者|corresponding author)\\s*[)）]"),
+    // a note of the author's part in brackets after the name: "龚世桂（通信作者）", "胡娜海（项目负责人）"
+    static const RE part(QStringLiteral("[（(]\\s*(?:通[信讯]作者|共同第一作者|并列第一作者|第一作者|(?:项目|课题)?负责人|主持人|[组队]长|"
+                                        "corresponding author)\\s*[)）]"),
                          RE::CaseInsensitiveOption);
     s.remove(part);
     // the form of address after a name: "肖海瑞同志："

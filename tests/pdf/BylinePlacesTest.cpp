@@ -149,4 +149,23 @@ TEST(BylinePlaces, ReviewsCommentariesEditionsAndWritingGroups) {
     EXPECT_TRUE(texts(pdf::groupLines(words)).contains(QStringLiteral("叶亮晶 段辉国"))) << texts(pdf::groupLines(words)).join(" / ").toStdString();
 }
 
+TEST(BylinePlaces, WritersTablesAndTeamsBesideACellOfFacts) {
+    // a report's table of writers: the first cell, centred under its head, wider than it
+    const auto table = page({{word("城固县公路隧道通风节能专题研究", 60, 100, 20)},
+                             {word("序号", 60, 150, 10.5), word("姓 名", 140, 150, 10.5), word("职 称", 260, 150, 10.5)},
+                             {word("1", 66, 170, 10.5), word("胡娜海（项目负责人）", 105, 170, 10.5), word("高级工程师", 250, 170, 10.5)},
+                             {word("2", 66, 190, 10.5), word("严雨", 145, 190, 10.5), word("副教授", 255, 190, 10.5)}});
+    EXPECT_EQ(read(table).authors, (QStringList{"胡娜海", "严雨"}));
+
+    // the leader's label in the team's cell, its members' label five lines on, the cell of facts beside
+    // it read in between
+    const auto report = page({{word("锡林郭勒牧户草场流转合同履行的政策评估", 60, 100, 20)},
+                              {word("项目类别：一般项目", 60, 150, 10)}, {word("课题负责人", 330, 152, 10)},
+                              {word("项目编号：2014ZD172", 60, 166, 10)}, {word("夏涵芳", 330, 168, 10)},
+                              {word("立项时间：2013 年 2 月", 60, 182, 10)}, {word("结项时间：2016 年 12 月", 60, 198, 10)},
+                              {word("课题组成员", 330, 200, 10)}, {word("责任单位：内蒙古财经大学", 60, 214, 10)},
+                              {word("何春凯", 330, 216, 10)}, {word("肖平东", 330, 232, 10)}});
+    EXPECT_EQ(read(report).authors, (QStringList{"夏涵芳", "何春凯", "肖平东"}));
+}
+
 }  // namespace

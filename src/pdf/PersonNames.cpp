@@ -309,6 +309,15 @@ QStringList namesAfterUnit(const QString& line) {
     return names;
 }
 
+QStringList chineseNameList(const QString& text, int most) {
+    static const RE apart(QStringLiteral("[\\s\\x{3000}、，,]+"));
+    const QStringList names = text.split(apart, Qt::SkipEmptyParts);
+    const bool all = !names.isEmpty() && names.size() <= most && std::all_of(names.begin(), names.end(), [](const QString& a) {
+        return a.size() >= 2 && a.size() <= 4 && startsWithChineseSurname(a);
+    });
+    return all ? names : QStringList();
+}
+
 // Names in an author line that the name rules do not take: the line split
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line) {

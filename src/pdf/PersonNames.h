@@ -24,6 +24,9 @@ QStringList namesBeforeUnit(const Line& line);
 // The Chinese names of a line that sets its authors' unit first, after a bullet or not:
 // "□ 集安市第一中学 林杰健 范睿超"; empty otherwise.
 QStringList namesAfterUnit(const QString& line);
+// Chinese names set apart by blanks or marks of enumeration, "甲 乙、丙": the names when every
+// part is one (two to four letters after a known surname) and there are at most most of them.
+QStringList chineseNameList(const QString& text, int most);
 // Names in an author line that the name rules do not take: the line split
 // on its separators, marks and labels gone, parts that are short enough.
 QStringList looseNames(const QString& line);

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird', 'fiftyfourth', 'fiftyfifth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird', 'fiftyfourth', 'fiftyfifth', 'fiftysixth')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -3956,3 +3956,90 @@ class FiftyfifthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             leader = paras[self.at(paras, 'Seminar Leader: ')][16:]
             self.assertNotIn(leader, rec['authors'] + [rec['supervisor']], 'the seminar leader is neither')
             self.assertEqual(paras[paras.index(rec['title']) + 1][:14], 'Prepared for: ')
+
+
+class FiftysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-sixth set (blind part heldout56): new schools and wording, labels printed, bylines
+    with unit numbers, in a framed box, one person to a line or joined by "and"; particulars under
+    a strip of codes or in a grid of two-language labels; the tutors kept apart from the authors;
+    the whole set in its part."""
+    ROUND, PART, EARLIER = 'fiftysixth', 'heldout56', 110
+    MARKS = {'gen-zh-lifescimedjournal-columntagdoistrip-corrlineunderunits-jijinbracketlabel': '【基金项目】',
+             'gen-zh-smartagriconf-titlebylineunitsinonebox-cnenabstractcellpair': '智慧农业与信息技术学术会议',
+             'gen-zh-engdoctor-fourcodestriptop-shenqingrenrows-tutornamerankonevalue': '导师姓名及职称',
+             'gen-zh-agrimaster-stampcelltopright-bilinguallabelgrid-firstindustrytutors': 'Industry Supervisor',
+             'gen-zh-keylab-openfundreport-onelineperperson-summaryleft-factsboxright': '资助经费：',
+             'gen-en-cropanimaljournal-acceptedreceivedline-centredabstractheading-narrowabstract-numberedfootaffils':
+             'in original form',
+             'gen-en-farmvisionworkshop-nameanglemaillines-oneaffilline-nonarchivalfoot': 'Non-archival',
+             'gen-en-agstation-researchreport-shadednumberstrip-bybyline-abouttheauthorsbox': 'About the authors'}
+    WITH_SUP = ('gen-zh-engdoctor-fourcodestriptop-shenqingrenrows-tutornamerankonevalue',
+                'gen-zh-agrimaster-stampcelltopright-bilinguallabelgrid-firstindustrytutors')
+
+    def cells(self, page, k=0):
+        return [[c.text for c in r.cells] for r in page.doc.tables[k].rows]
+
+    def test_chinese_papers_name_their_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-lifescimedjournal-columntagdoistrip-corrlineunderunits-jijinbracketlabel', 'med', i)
+            tag, doi = self.cells(page)[0]
+            self.assertTrue(tag.startswith('·') and ('-%d' % rec['year']) in doi, 'the column tag and a DOI with the year')
+            k = paras.index(rec['title'])
+            self.assertEqual(re.sub('\\d', '', paras[k + 1]).split('\u2003'), rec['authors'], 'names with unit numbers')
+            self.assertIn(paras[k + 3][5:].split('，')[0], rec['authors'], 'the corresponding author under the units')
+            self.assertTrue(paras[k + 3].startswith('通信作者：') and paras[k + 4].startswith('【摘要】目的'))
+            self.assertEqual(paras[k + 5], '【关键词】' + '；'.join(rec['keywords']))
+            page, rec, paras = self.page(self.mod, 'gen-zh-smartagriconf-titlebylineunitsinonebox-cnenabstractcellpair', 'conf', i)
+            self.assertIn('（%d）' % rec['year'], paras[0])
+            box = self.cells(page)[0][0].split('\n')
+            self.assertEqual(box[0], rec['title'], 'the title first in the box')
+            self.assertEqual([re.sub('\\d$', '', a) for a in box[1].split('\u2002\u2002')], rec['authors'])
+            self.assertTrue(all('，' in u for u in box[2:]), 'units with their places under the names')
+            cn, en = self.cells(page, 1)[0]
+            self.assertTrue(cn.startswith('摘\u2002要：') and cn.endswith('；'.join(rec['keywords'])) and en.startswith('Abstract: '))
+            page, rec, paras = self.page(self.mod, 'gen-zh-keylab-openfundreport-onelineperperson-summaryleft-factsboxright', 'lab', i)
+            self.assertTrue(self.cells(page)[0][1].startswith('报告编号：KF-%d-' % rec['year']))
+            k = paras.index(rec['title'])
+            people = paras[k + 1:k + 1 + len(rec['authors'])]
+            self.assertEqual([p[4:].split('（')[0] for p in people], rec['authors'], 'one person to a line, in order')
+            self.assertEqual([p[:4] for p in people], ['负责人：'] + ['参加人：'] * (len(people) - 1))
+            summary, facts = self.cells(page, 1)[0]
+            self.assertTrue(summary.startswith('报告摘要'))
+            self.assertRegex(facts, '^课题编号：.+\n资助经费：\\d+万元\n执行期限：\\d{4}\\.\\d{2}—%d\\.\\d{2}$' % rec['year'], 'the term ends in the year')
+
+    def test_covers_keep_tutors_apart_and_english_bylines(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-engdoctor-fourcodestriptop-shenqingrenrows-tutornamerankonevalue', 'doc', i)
+            self.assertEqual([c[:2] for c in self.cells(page)[0]], ['分类', 'UD', '密级', '学号'], 'the four codes on top')
+            rows = dict(map(tuple, self.cells(page, 1)))
+            self.assertEqual(rows['申请人姓名'], rec['authors'][0])
+            self.assertIn(rows['导师姓名及职称'].split('\u2002'), [[rec['supervisor'], r] for r in self.mod.RANKS], 'name and rank in one value')
+            self.assertTrue(rows['论文提交日期'].startswith('%d年' % rec['year']))
+            self.assertEqual(paras[paras.index(rec['title']) - 1], 'DOCTORAL DISSERTATION', 'the title under the degree')
+            page, rec, paras = self.page(self.mod, 'gen-zh-agrimaster-stampcelltopright-bilinguallabelgrid-firstindustrytutors', 'agm', i)
+            self.assertEqual(page.doc.tables[0].alignment, 2, 'the stamp at the right')
+            grid = self.cells(page, 1)
+            self.assertEqual([r[0].split('\n')[1] for r in grid], ['Name', 'First Supervisor', 'Industry Supervisor', 'Degree', 'Field',
+                                                                       'Defence Date'])
+            self.assertEqual((grid[0][1], grid[1][1].split('\u2002')[0]), (rec['authors'][0], rec['supervisor']))
+            self.assertNotIn(grid[2][1].split('\u2002')[0], rec['authors'] + [rec['supervisor']], 'the industry tutor is neither')
+            page, rec, paras = self.page(self.en, 'gen-en-cropanimaljournal-acceptedreceivedline-centredabstractheading-narrowabstract-numberedfootaffils',
+                                         'crop', i)
+            k = paras.index(rec['title'])
+            self.assertEqual(re.split(', | and ', re.sub(' \\d', '', paras[k + 1])), rec['authors'])
+            self.assertTrue(paras[k + 2].startswith('Accepted %d ' % rec['year']) and paras[k + 3] == 'ABSTRACT')
+            self.assertTrue(paras[-1].startswith('1 College of '), 'numbered units at the foot')
+            page, rec, paras = self.page(self.en, 'gen-en-farmvisionworkshop-nameanglemaillines-oneaffilline-nonarchivalfoot', 'ws', i)
+            k = paras.index(rec['title'])
+            lines = paras[k + 1:k + 1 + len(rec['authors'])]
+            self.assertEqual([p.split('  <')[0] for p in lines], rec['authors'], 'one author to a line before the mail')
+            self.assertTrue(all(p.endswith('.edu.cn>') for p in lines))
+            self.assertIn(str(rec['year']), paras[-1])
+            page, rec, paras = self.page(self.en, 'gen-en-agstation-researchreport-shadednumberstrip-bybyline-abouttheauthorsbox', 'rr', i)
+            self.assertTrue(self.cells(page)[0][0].startswith('Research Report RR-%d-' % rec['year']))
+            by = paras[paras.index(rec['title']) + 1]
+            self.assertEqual(re.split(',? and |, ', by[3:]), rec['authors'], 'the By line joined by commas and "and"')
+            about = self.cells(page, 1)[0][0].split('\n')
+            self.assertEqual([a.split(' is ')[0] for a in about[1:]], rec['authors'], 'each author\'s post in the box')

@@ -122,6 +122,8 @@ import gen_zh_fiftyfifth
 import gen_en_fiftyfifth
 import gen_zh_fiftysixth
 import gen_en_fiftysixth
+import gen_zh_fiftyseventh
+import gen_en_fiftyseventh
 import gen_zh_more
 
 TEMPLATES = dict(gen_zh.TEMPLATES)
@@ -236,6 +238,8 @@ TEMPLATES.update(gen_zh_fiftyfifth.TEMPLATES)
 TEMPLATES.update(gen_en_fiftyfifth.TEMPLATES)
 TEMPLATES.update(gen_zh_fiftysixth.TEMPLATES)
 TEMPLATES.update(gen_en_fiftysixth.TEMPLATES)
+TEMPLATES.update(gen_zh_fiftyseventh.TEMPLATES)
+TEMPLATES.update(gen_en_fiftyseventh.TEMPLATES)
 SEED = 20260
 PER_TEMPLATE = {'zh': 36, 'en': 32}
 # the later templates write fewer pages each: more layouts rather than more pages of one layout
@@ -289,7 +293,8 @@ EXTRA = set(gen_zh_extra.TEMPLATES) | set(gen_en_extra.TEMPLATES) | set(gen_zh_m
     | set(gen_zh_fiftythird.TEMPLATES) | set(gen_en_fiftythird.TEMPLATES) \
     | set(gen_zh_fiftyfourth.TEMPLATES) | set(gen_en_fiftyfourth.TEMPLATES) \
     | set(gen_zh_fiftyfifth.TEMPLATES) | set(gen_en_fiftyfifth.TEMPLATES) \
-    | set(gen_zh_fiftysixth.TEMPLATES) | set(gen_en_fiftysixth.TEMPLATES)
+    | set(gen_zh_fiftysixth.TEMPLATES) | set(gen_en_fiftysixth.TEMPLATES) \
+    | set(gen_zh_fiftyseventh.TEMPLATES) | set(gen_en_fiftyseventh.TEMPLATES)
 
 
 def pages_of(fam, counts=None):

@@ -1823,7 +1823,7 @@ class _LaterTemplatesChecks:
     generators came before it, its own wording (terms), marks and families with a supervisor."""
     ROUND = PART = ''
     EARLIER = 0
-    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird', 'fiftyfourth', 'fiftyfifth', 'fiftysixth')
+    LATER = ('fifteenth', 'sixteenth', 'seventeenth', 'eighteenth', 'nineteenth', 'twentieth', 'twentyfirst', 'twentysecond', 'twentythird', 'twentyfourth', 'twentyfifth', 'twentysixth', 'twentyseventh', 'twentyeighth', 'twentyninth', 'thirtieth', 'thirtyfirst', 'thirtysecond', 'thirtythird', 'thirtyfourth', 'thirtyfifth', 'thirtysixth', 'thirtyseventh', 'thirtyeighth', 'thirtyninth', 'fortieth', 'fortyfirst', 'fortysecond', 'fortythird', 'fortyfourth', 'fortyfifth', 'fortysixth', 'fortyseventh', 'fortyeighth', 'fortyninth', 'fiftieth', 'fiftyfirst', 'fiftysecond', 'fiftythird', 'fiftyfourth', 'fiftyfifth', 'fiftysixth', 'fiftyseventh')
     MARKS, WITH_SUP = {}, ()
 
     def page(self, mod, fam, tag, i):
@@ -4043,3 +4043,83 @@ class FiftysixthTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
             self.assertEqual(re.split(',? and |, ', by[3:]), rec['authors'], 'the By line joined by commas and "and"')
             about = self.cells(page, 1)[0][0].split('\n')
             self.assertEqual([a.split(' is ')[0] for a in about[1:]], rec['authors'], 'each author\'s post in the box')
+
+
+@unittest.skipUnless(HAVE_DOCX, 'python3-docx not installed')
+class FiftyseventhTemplatesTest(_LaterTemplatesChecks, unittest.TestCase):
+    """The fifty-seventh set (blind part heldout57): new schools and wording, labels printed, a name
+    and its unit to a line, names in a row of cells, names with their posts in brackets, names split
+    by bars and names in a table low on the page; particulars two to a line, flush right or in a
+    six-column grid; the tutors kept apart from the authors; the whole set in its part."""
+    ROUND, PART, EARLIER = 'fiftyseventh', 'heldout57', 112
+    MARKS = {'gen-zh-artsxuebao-volumeblockright-namewithunitlines-squarebracketlabels': '[文献标识码]',
+             'gen-zh-lawdoctor-englishcapsschool-pairedparticularslines': 'DOCTORAL DISSERTATION',
+             'gen-zh-eduhistoryconf-sessionlinetop-authorcellsrow-unitundername': '分会场：',
+             'gen-zh-econmaster-titleshadedband-particularsflushrightfoot': '学校代码：',
+             'gen-zh-socinstitute-researchreport-seriesboxright-authorspostparens-summarybox': '内容摘要：',
+             'gen-zh-artsbachelor-titlelabelbox-sixcolgrid': '题目：',
+             'gen-en-artseducationjournal-doiheadright-pipebyline-smallcapsheadings-articlehistory': 'https://doi.org/10.',
+             'gen-en-socialpolicyunit-researchreport-seriesband-summaryframe-authorsaffiliationtablelow': 'Commissioned by '}
+    WITH_SUP = ('gen-zh-lawdoctor-englishcapsschool-pairedparticularslines',
+                'gen-zh-econmaster-titleshadedband-particularsflushrightfoot', 'gen-zh-artsbachelor-titlelabelbox-sixcolgrid')
+
+    def cells(self, page, k=0):
+        return [[c.text for c in r.cells] for r in page.doc.tables[k].rows]
+
+    def test_papers_and_reports_name_their_authors_in_order(self):
+        import re
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-artsxuebao-volumeblockright-namewithunitlines-squarebracketlabels', 'xb', i)
+            journal, issue = self.cells(page)[0]
+            self.assertTrue(journal.endswith('学报') and issue.endswith('%d年%s月' % (rec['year'], issue.split('年')[-1][:-1])))
+            k = paras.index(rec['title'])
+            lines = paras[k + 1:k + 1 + len(rec['authors'])]
+            self.assertEqual([p.split('\u3000（')[0] for p in lines], rec['authors'], 'one name and its unit to a line')
+            self.assertTrue(all(re.search('\\d{6}）$', p) for p in lines), 'each unit ends with its postcode')
+            self.assertIn(rec['keywords'][0], paras[self.at(paras, '[关键词]')])
+            page, rec, paras = self.page(self.mod, 'gen-zh-eduhistoryconf-sessionlinetop-authorcellsrow-unitundername', 'conf', i)
+            row = self.cells(page)[0]
+            self.assertEqual([c.split('\n')[0] for c in row], rec['authors'], 'a cell per author, the name first')
+            self.assertTrue(all(c.split('\n')[1].endswith('学院') for c in row), 'the unit under the name')
+            self.assertLess(self.at(paras, '分会场：'), paras.index(rec['title']))
+            self.assertIn('（%d）' % rec['year'], paras[1])
+            page, rec, paras = self.page(self.mod, 'gen-zh-socinstitute-researchreport-seriesboxright-authorspostparens-summarybox', 'rep', i)
+            byline = paras[self.at(paras, '作者：')][3:]
+            self.assertEqual(re.sub('（[^）]+）', '', byline).split('；'), rec['authors'], 'names with their posts in brackets')
+            self.assertTrue(self.cells(page)[0][0].startswith('研究报告\n%d年' % rec['year']))
+            self.assertEqual(page.doc.tables[0].alignment, 2, 'the series box at the right')
+            page, rec, paras = self.page(self.en, 'gen-en-artseducationjournal-doiheadright-pipebyline-smallcapsheadings-articlehistory',
+                                         'art', i)
+            k = paras.index(rec['title'])
+            self.assertEqual([re.sub('[*\u2020\u2021\u00a7]', '', a).strip() for a in paras[k + 1].split('|')], rec['authors'])
+            self.assertEqual(len([p for p in paras[k + 2:k + 7] if p and p[0] in '*\u2020\u2021\u00a7']), len(rec['authors']),
+                             'one keyed affiliation per author')
+            self.assertIn('Accepted', paras[self.at(paras, 'Article history')])
+            self.assertEqual(paras[self.at(paras, 'Keywords') + 1].split(' \u2022 '), rec['keywords'])
+            page, rec, paras = self.page(self.en, 'gen-en-socialpolicyunit-researchreport-seriesband-summaryframe-authorsaffiliationtablelow',
+                                         'spr', i)
+            self.assertTrue(self.cells(page)[0][0].startswith('RESEARCH REPORT %d/' % rec['year']))
+            self.assertTrue(self.cells(page, 1)[0][0].startswith('Summary'))
+            self.assertEqual([r[0] for r in self.cells(page, 2)], rec['authors'], 'the authors in the table low on the page')
+            self.assertGreater(self.at(paras, 'Authors'), paras.index(rec['title']))
+
+    def test_covers_keep_tutors_apart(self):
+        for i in range(6):
+            page, rec, paras = self.page(self.mod, 'gen-zh-lawdoctor-englishcapsschool-pairedparticularslines', 'law', i)
+            line = paras[self.at(paras, '作者姓名')]
+            self.assertEqual(line.split('指导教师')[0][5:].rstrip('\u3000'), rec['authors'][0], 'the student beside the tutor')
+            self.assertEqual(line.split('指导教师')[1][1:].split('\u2002')[0], rec['supervisor'])
+            self.assertEqual(paras.index(rec['title']), self.at(paras, 'DOCTORAL DISSERTATION') + 1)
+            self.assertTrue(paras[0].isupper())
+            page, rec, paras = self.page(self.mod, 'gen-zh-econmaster-titleshadedband-particularsflushrightfoot', 'econ', i)
+            self.assertEqual(self.cells(page, 1), [[rec['title']]], 'the title alone in its band')
+            self.assertTrue(paras[self.at(paras, '研究生')].endswith(rec['authors'][0]))
+            self.assertEqual(paras[self.at(paras, '指导教师')][5:].split('\u2002')[0], rec['supervisor'])
+            self.assertEqual(page.doc.paragraphs[self.at(paras, '研究生')].alignment, 2, 'the particulars flush right')
+            page, rec, paras = self.page(self.mod, 'gen-zh-artsbachelor-titlelabelbox-sixcolgrid', 'ba', i)
+            self.assertEqual(self.cells(page)[0][0].split('\n')[0], '题目：' + rec['title'])
+            grid = self.cells(page, 1)
+            self.assertEqual([grid[0][0], grid[0][2], grid[0][4], grid[1][0], grid[1][2], grid[1][4]],
+                             ['学院', '专业', '年级', '学生姓名', '学号', '指导教师'])
+            self.assertEqual((grid[1][1], grid[1][5]), (rec['authors'][0], rec['supervisor']))
+            self.assertEqual(grid[0][5], '%d级' % (rec['year'] - 4))

@@ -1,7 +1,7 @@
 """A fiftieth set of Chinese first pages of papers, theses and reports, in house styles the earlier
 sets lack, in water, roads, orchards, tea, landslides, brine, pepper and medicine of schools of their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('河北工程大学', 'Hebei University of Engineering', '邯郸', '056038', '河北'),
@@ -26,10 +26,6 @@ RANKS = ['教授', '副教授', '研究员']
 
 def _topic(rng, forms, among=None):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
-
-
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
 
 
 def doctor_titlelast(rng):
@@ -74,7 +70,7 @@ def journal_bylinelate(rng):
     page.para(rng.choice(['\u3000', '，']).join(authors), size=12, align='c', cjk=rng.choice(KAI), after=2)
     page.para('（%s%s，%s\u2002%s）' % (t['school'][0], t['unit'], t['school'][2], t['school'][3]), size=9, align='c', after=8)
     page.para('中图分类号：%s\u3000\u3000文献标志码：A' % rng.choice(['TV213.4', 'U414', 'X522', 'S664.1']), size=9, after=10)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -102,7 +98,7 @@ def journal_photobio(rng):
     page.para('', after=8)
     page.para([_bold('摘\u2002要：', rng), BODY], size=9.5, align='j', after=3)
     page.para([_bold('关键词：', rng), '；'.join(t['kws'])], size=9.5, after=12)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -158,7 +154,7 @@ def conf_englishfirst(rng):
                                                              'sensor network; prediction; control'])], size=9, after=8)
     page.para([_bold('摘\u2002要：', rng), BODY], size=9.5, align='j', after=3)
     page.para([_bold('关键词：', rng), '；'.join(t['kws'])], size=9.5, after=12)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 

@@ -2,8 +2,8 @@
 earlier sets lack, in finance, taxation, journalism, library science, social work, auditing and
 public policy of schools of their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
-                   zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, unit_line as _unit, zh_body,
+                   zh_finish as _finish, zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('兰州财经大学', 'Lanzhou University of Finance and Economics', '兰州', '730020', '甘肃'),
            ('安徽财经大学', 'Anhui University of Finance and Economics', '蚌埠', '233030', '安徽'),
@@ -30,14 +30,6 @@ def _topic(rng, forms):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms)
 
 
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
-
-
-def _unit(t, rng):
-    return '%s%s，%s\u2002%s\u2002%s' % (t['school'][0], rng.choice(t['d']['units']), t['school'][4], t['school'][2], t['school'][3])
-
-
 def fiscal_working_paper(rng):
     """A school research centre's working paper: a ruled strip of three cells (series, number,
     month), the title and an English line under it, the byline with circled note marks, the abstract
@@ -61,7 +53,7 @@ def fiscal_working_paper(rng):
                                     '本文为工作论文，尚未正式发表，欢迎批评指正，引用请联系作者。'])]],
                 [13.0], size=8.5, align=['c'], grid=True, shade=(0,), fill=rng.choice(['F2F2F2', 'EDEDED']))
     page.para('', after=8)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     page.para('\n'.join('%s %s，%s%s，E-mail：%s%d@%s' % (CIRCLED[k], a, t['school'][0], rng.choice(t['d']['units']),
                                                         rng.choice(['tax', 'fin', 'econ']), rng.randint(10, 99), rng.choice(['163.com', 'qq.com']))
                         for k, a in enumerate(authors)), size=8, rule='top', after=0)
@@ -110,7 +102,7 @@ def library_conference_entry(rng):
     page.para('（%s%s—%s）' % (t['school'][0], rng.choice(['图书馆', '信息管理学院', '文献信息中心']), t['school'][3]), size=9, align='c', after=14)
     page.para([_bold('〔内容提要〕', rng), BODY], size=9.5, align='j', after=3)
     page.para([_bold('〔关键词〕', rng), '\u3000'.join(t['kws'])], size=9.5, after=12)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -161,7 +153,7 @@ def audit_journal_authorcolumn(rng):
     sized_table(page, [[left, right]], [4.0, 12.0], align=['l', 'l'], shade=(0,) if rng.random() < 0.5 else (),
                 fill=rng.choice(['F2F2F2', 'EDEDED']))
     page.para('', after=10)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     page.para('收稿日期：%s' % zh_date(year - 1, rng.randint(1, 12)), size=8, rule='top', after=0)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 

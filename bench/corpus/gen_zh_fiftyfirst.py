@@ -2,8 +2,8 @@
 earlier sets lack, in the humanities, law, economics, management, education and arts of schools of
 their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
-                   zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, unit_line as _unit, zh_body,
+                   zh_finish as _finish, zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('衡水学院', 'Hengshui University', '衡水', '053000', '河北'),
            ('邢台学院', 'Xingtai University', '邢台', '054001', '河北'),
@@ -29,14 +29,6 @@ def _topic(rng, forms):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms)
 
 
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
-
-
-def _unit(t, rng):
-    return '%s%s，%s\u2002%s\u2002%s' % (t['school'][0], rng.choice(t['d']['units']), t['school'][4], t['school'][2], t['school'][3])
-
-
 def xuebao_right_byline(rng):
     """A school's social science journal: the journal and the issue in one ruled head row, the
     title flush left, the byline and the unit line flush RIGHT under it, the abstract block, and a
@@ -55,7 +47,7 @@ def xuebao_right_byline(rng):
     page.para([_bold('摘\u3000要：', rng), BODY], size=9, align='j', after=3)
     page.para([_bold('关键词：', rng), '；'.join(t['kws'])], size=9, after=3)
     page.para('中图分类号：K%d\u3000文献标识码：A' % rng.randint(200, 899), size=9, after=12)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     notes = '收稿日期：%s\n作者简介：%s' % (zh_date(year - 1, rng.randint(1, 12)), '；'.join(
         '%s（%d—），%s，%s' % (a, rng.randint(1965, 1995), rng.choice(['男', '女']), rng.choice(RANKS + ['讲师'])) for a in authors))
     sized_table(page, [[notes]], [15.5], size=8, align=['l'], grid=True)
@@ -112,7 +104,7 @@ def conference_oral_paper(rng):
     page.para([_bold('摘要：', rng), BODY], size=9, align='j', after=3)
     page.para([_bold('关键词：', rng), '，'.join(t['kws'])], size=9, after=8)
     page.columns(2)
-    _body(page, 3, 9.5)
+    zh_body(page, BODY, 3, 9.5)
     page.para('通讯作者：%s，E-mail：%s@%s' % (authors[-1], rng.choice(['wenhua', 'minsu', 'yichan']) + str(rng.randint(10, 99)),
                                          rng.choice(['163.com', '126.com'])), size=8, rule='top', after=0)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
@@ -135,7 +127,7 @@ def edited_volume_chapter(rng):
     _title(page, rng, t['title'], (18, 20), after=10)
     page.para([x for a in authors for x in (a, ('＊', {'sup': True}), '\u3000')][:-1], size=12, align='c', cjk=rng.choice(KAI), after=12)
     page.para([_bold('提要：', rng), BODY], size=9.5, align='j', cjk=rng.choice(KAI), after=12)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     page.para('＊' + '；'.join('%s，%s%s%s' % (a, t['school'][0], rng.choice(t['d']['units']), rng.choice(RANKS + ['讲师'])) for a in authors)
               + '。', size=8.5, rule='top', after=0)
     return _finish(page, rng, t['title'], authors, year)
@@ -184,7 +176,7 @@ def hosted_column_article(rng):
             ('［摘要］' + BODY + '\n', {'size': 9}), ('［关键词］' + '；'.join(t['kws']), {'size': 9})]
     sized_table(page, [[side, main]], [4.2, 11.8], align=['l', 'l'], shade=(0,), fill=rng.choice(['F2F2F2', 'FFF2CC', 'E7E6E6']))
     page.para('', after=10)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     page.para('作者单位：' + '；'.join('%s，%s' % (a, _unit(t, rng)) for a in authors), size=8.5, rule='top', after=0)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 

@@ -2,7 +2,7 @@
 earlier sets lack, in the fisheries, animal science, soil science, limnology, forestry, geology and
 tea and nut growing of schools of their own."""
 from docx.enum.table import WD_TABLE_ALIGNMENT
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('吉林农业科技学院', 'Jilin Agricultural Science and Technology University', '吉林', '132101', '吉林'),
@@ -30,10 +30,6 @@ def _topic(rng, forms):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms)
 
 
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
-
-
 def _unit(t, rng, unit=None):
     s = t['school']
     return '%s%s，%s\u2002%s\u2002%s' % (s[0], unit or rng.choice(t['d']['units']), s[4], s[2], s[3])
@@ -57,7 +53,7 @@ def strip_journal_article(rng):
             ('摘要：' + BODY + '\n', {'size': 9}), ('关键词：' + '；'.join(t['kws']), {'size': 9})]
     sized_table(page, [[side, main]], [1.8, 14.2], align=['c', 'l'], shade=(0,), fill=rng.choice(['DDEBF7', 'E2EFDA', 'EDEDED']))
     page.para('', after=10)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     notes = ['%s%s' % (CIRCLED[k], _unit(t, rng, u)) for k, u in enumerate(units)]
     page.para(['收稿日期：%d-%02d-%02d' % (year - 1, rng.randint(1, 12), rng.randint(1, 28))] +
               [x for n in notes for x in (('', {'break': True}), n)], size=8, rule='top', after=0)
@@ -86,7 +82,7 @@ def role_tagged_conference_paper(rng):
     page.para('（%s）' % _unit(t, rng), size=9, align='c', after=12)
     page.para([_bold('［摘要］', rng), BODY], size=9, align='j', after=3)
     page.para([_bold('［关键词］', rng), '；'.join(t['kws'])], size=9, after=10)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 

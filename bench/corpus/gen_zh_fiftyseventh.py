@@ -1,7 +1,7 @@
 """A fifty-seventh set of Chinese first pages of papers, theses and reports, in house styles the
 earlier sets lack, in history, arts, law, economics and education of schools of their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('西藏民族大学', 'Xizang Minzu University', '咸阳', '712082', '陕西'),
@@ -26,10 +26,6 @@ RANKS = ['教授', '副教授', '研究员']
 
 def _topic(rng, forms):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms)
-
-
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
 
 
 def _place(t):
@@ -62,7 +58,7 @@ def arts_xuebao_nameunitlines(rng):
     page.para([_bold('[中图分类号]\u2002', rng), rng.choice(['K', 'J', 'D']) + str(rng.randint(200, 929)),
                '\u3000', _bold('[文献标识码]\u2002', rng), 'A'], size=9, after=12)
     page.columns(2)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -111,7 +107,7 @@ def educonf_authorcellsrow(rng):
     page.para('', after=10)
     page.para([_bold('摘要：', rng), BODY], size=9, align='j', after=3)
     page.para([_bold('关键词：', rng), '；'.join(t['kws'])], size=9, after=12)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 

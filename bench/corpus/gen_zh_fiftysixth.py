@@ -2,7 +2,7 @@
 earlier sets lack, in crop and animal science, medicine, engineering and computing of schools of
 their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('井冈山大学', 'Jinggangshan University', '吉安', '343009', '江西'),
@@ -28,10 +28,6 @@ FORMS = ['{s}{a}的试验研究', '{c}{a}的调查与分析', '基于深度学�
 
 def _topic(rng, forms=FORMS):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms)
-
-
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
 
 
 def clinical_journal_article(rng):
@@ -62,7 +58,7 @@ def clinical_journal_article(rng):
     page.para([_bold('【关键词】', rng), '；'.join(t['kws'])], size=9, after=3)
     page.para([_bold('【基金项目】', rng), '%s自然科学基金（%d%s%04d）' % (t['school'][4], year - rng.randint(1, 3), rng.choice(['JJ', 'ZR', 'KY']),
                                                                     rng.randint(1, 9999))], size=9, after=12)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -92,7 +88,7 @@ def computing_conference_boxed(rng):
              ('Key words: ', {'bold': True}), 'deep learning; machine vision; smart agriculture']
     sized_table(page, [[left, right]], [8.0, 8.0], size=9, align=['l', 'l'])
     page.para('', after=8)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -171,7 +167,7 @@ def openlab_project_report(rng):
     sized_table(page, [[[_bold('报告摘要\n', rng), BODY * 2], facts]], [11.0, 5.0], size=9, align=['l', 'l'], grid=True,
                 shade=(1,) if rng.random() < 0.5 else (), fill=rng.choice(['F2F2F2', 'DDEBF7']))
     page.para([_bold('关键词：', rng), '，'.join(t['kws'])], size=9, before=6, after=12)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     return _finish(page, rng, t['title'], team, year, t['kws'])
 
 

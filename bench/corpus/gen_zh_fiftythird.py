@@ -2,8 +2,8 @@
 earlier sets lack, in the history, archaeology, literature, linguistics, religion, music and film of
 schools of their own."""
 from genbase import zh_date, zh_person
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
-                   zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, unit_line as _unit, zh_body,
+                   zh_finish as _finish, zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('安阳师范学院', 'Anyang Normal University', '安阳', '455000', '河南'),
            ('绍兴文理学院', 'Shaoxing University', '绍兴', '312000', '浙江'),
@@ -29,14 +29,6 @@ def _topic(rng, forms):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms)
 
 
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
-
-
-def _unit(t, rng):
-    return '%s%s，%s\u2002%s\u2002%s' % (t['school'][0], rng.choice(t['d']['units']), t['school'][4], t['school'][2], t['school'][3])
-
-
 def excavation_brief(rng):
     """An archaeology journal's excavation brief: the journal and issue over a rule, the title, the
     excavating institutions as the byline, the abstract, the text, and at its end the leader of the dig
@@ -53,7 +45,7 @@ def excavation_brief(rng):
     page.para('\u3000'.join(inst[:rng.randint(1, 2)]), size=11, align='c', cjk=rng.choice(KAI), after=12)
     page.para([_bold('内容摘要：', rng), BODY], size=9, align='j', after=3)
     page.para([_bold('关键词：', rng), '\u3000'.join(t['kws'])], size=9, after=12)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     page.para('发掘领队：%s' % leader, size=10, align='r', after=0)
     page.para('（执笔：%s）' % rng.choice(['\u3000', '、']).join(writers), size=10, align='r', after=0)
     return _finish(page, rng, t['title'], writers, year, t['kws'])
@@ -76,7 +68,7 @@ def literature_journal_footline(rng):
            ('\u3000'.join(t['kws']), {'size': 9})]
     sized_table(page, [[box]], [15.0], align=['l'], grid=True)
     page.para('', after=10)
-    _body(page, 4)
+    zh_body(page, BODY, 4)
     page.para('%s\u3000%d年第%d期\u3000·%d·' % (rng.choice(['越地文学评论', '东南文艺学刊', '中州文学研究']), year, rng.randint(1, 6),
                                           rng.randint(20, 160)), size=8.5, align=rng.choice(['c', 'r']), rule='top', after=0)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
@@ -107,7 +99,7 @@ def linguistics_conf_pinyin(rng):
     page.para('（%s）' % _unit(t, rng), size=9, align='c', before=6, after=10)
     page.para([_bold('摘要：', rng), BODY], size=9, align='j', after=3)
     page.para([_bold('关键词：', rng), '；'.join(t['kws'])], size=9, after=10)
-    _body(page, 3, 10)
+    zh_body(page, BODY, 3, 10)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -181,7 +173,7 @@ def film_journal_author_card(rng):
     card[-1] = (card[-1][0].rstrip('\n'), card[-1][1])
     sized_table(page, [[left, card]], [11.5, 4.5], align=['l', 'l'], shade=(1,), fill=rng.choice(['F2F2F2', 'EDE7F6', 'FFF2CC']))
     page.para('', after=10)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 

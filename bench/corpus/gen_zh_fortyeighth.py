@@ -2,7 +2,7 @@
 lack, in the natural sciences, engineering, medicine, farming, computing and environment of schools of
 their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_topic)
 
 SCHOOLS = [('东华理工大学', 'East China University of Technology', '南昌', '330013', '江西'),
@@ -38,10 +38,6 @@ def _title(page, rng, title, sizes=(18, 20), align='c'):
     page.para((title, {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}), align=align, after=8)
 
 
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
-
-
 def _units(page, rng, t, authors, align='c'):
     units = sorted({rng.choice(t['d']['units']) for _ in authors})
     page.para('（%s%s，江西%s\u2002%s）' % (t['school'][0], '；'.join(units), t['school'][2], t['school'][3]), size=9, align=align, after=10)
@@ -72,7 +68,7 @@ def codes_beside_title(rng):
     page.para(rng.choice(['\u3000', '，']).join(authors), size=12, align='l', cjk=rng.choice(KAI), after=2)
     _units(page, rng, t, authors, align='l')
     _abstract(page, rng, t['kws'])
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -95,7 +91,7 @@ def nursing_article(rng):
                                              t['school'][2], t['school'][3]), size=9, align='c', after=10)
     _abstract(page, rng, t['kws'], rng.choice(['；', '\u3000']))
     page.para(_bold('1\u2002资料与方法', rng), size=11, after=3)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -120,7 +116,7 @@ def cover_story(rng):
                 fill=rng.choice(['F2F2F2', 'EAF2E6']))
     page.para('', after=8)
     _abstract(page, rng, t['kws'])
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -145,7 +141,7 @@ def recommended_student(rng):
     sized_table(page, [[[_bold('导师推荐语：', rng), '该文选题来自生产实际，试验设计合理，数据可靠，结论对%s有参考价值。' % t['s']]], [sign]],
                 [15.0], size=9.5, align=['l'], grid=rng.random() < 0.5)
     page.para('', after=6)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     page.para('收稿日期：%d-%02d-%02d' % (year, rng.randint(1, 12), rng.randint(1, 28)), size=8.5, rule='top', after=2)
     return _finish(page, rng, t['title'], authors, year, t['kws'], supervisor=tutor)
 

@@ -1,7 +1,7 @@
 """A forty-fifth set of Chinese first pages of papers and reports, in house styles the earlier sets
 lack, in the humanities, law, economics, management, education and arts of schools of their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_topic)
 
 SCHOOLS = [('渭南师范学院', 'Weinan Normal University', '渭南', '714099', '陕西'),
@@ -42,10 +42,6 @@ def _issue(rng, journals, year):
 
 def _title(page, rng, title, sizes=(18, 20), align='c'):
     page.para((title, {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}), align=align, after=8)
-
-
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
 
 
 def oral_history(rng):
@@ -121,13 +117,13 @@ def music_example(rng):
     page.para('（%s%s，陕西%s\u2002%s）' % (t['school'][0], '、'.join(units), t['school'][2], t['school'][3]), size=9, align='c', after=10)
     page.para([_bold('摘\u3000要：', rng), BODY], size=9.5, align='j', after=3)
     page.para([_bold('关键词：', rng), '；'.join(t['kws'])], size=9.5, after=10)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     notes = ' '.join(rng.choice(['1 2 3 5', '6 5 3 2', '5 6 1 6', '3 2 1 6', '2 3 5 6']) + ' |' for _ in range(rng.randint(4, 6)))
     sized_table(page, [['1＝%s\u2002%s\u2002\u2002%s' % (rng.choice('CDEFG'), rng.choice(['2/4', '4/4', '1/4']), notes)]], [14.0],
                 size=10.5, align=['c'], grid=True)
     page.para('谱例%d\u3000%s《%s》唱段（%s记谱）' % (rng.randint(1, 3), t['s'], rng.choice(['出关', '走西口', '送别', '闹元宵']),
                                               scribe), size=9, align='c', before=3, after=8, cjk=rng.choice(HEI))
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -172,7 +168,7 @@ def jikan_notes(rng):
     for i, head in enumerate(rng.sample(['%s旧闻' % t['s'], '%s碑记补正' % rng.choice(t['d']['contexts']), '%s与地方社会' % t['a'],
                                           '一条契约文书的解读'], 3)):
         page.para(_bold('%s、%s' % ('一二三'[i], head), rng), size=11, after=3)
-        _body(page, 2)
+        zh_body(page, BODY, 2)
     page.para('作者简介：%s，%s%s%s。' % (authors[0], t['school'][0], rng.choice(t['d']['units']), rng.choice(RANKS)),
               size=8.5, rule='top')
     return _finish(page, rng, t['title'], authors, year)
@@ -197,8 +193,8 @@ def book_review(rng):
     sized_table(page, rows, [2.4, 9.0], size=9.5, align=['c', 'l'], grid=rng.random() < 0.6, shade=(0,) if rng.random() < 0.5 else (),
                 fill='EDEDED')
     page.para('', after=8)
-    _body(page, 3)
-    _body(page, 2)
+    zh_body(page, BODY, 3)
+    zh_body(page, BODY, 2)
     page.para('（作者单位：%s%s）' % (t['school'][0], rng.choice(t['d']['units'])), size=9.5, align='r')
     return _finish(page, rng, t['title'], authors, year)
 

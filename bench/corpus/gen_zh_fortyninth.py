@@ -2,7 +2,7 @@
 earlier sets lack, in the humanities, law, economics, management, education and arts of schools of
 their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_title as _title, zh_topic)
 
 SCHOOLS = [('宁夏师范学院', 'Ningxia Normal University', '固原', '756000', '宁夏'),
@@ -27,10 +27,6 @@ RANKS = ['教授', '副教授', '研究员']
 
 def _topic(rng, forms, among=None):
     return zh_topic(rng, DOMAINS, SCHOOLS, SUBJECTS + ANGLES + CONTEXTS, forms, among)
-
-
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
 
 
 def edu_master(rng):
@@ -80,7 +76,7 @@ def art_feature(rng):
     page.para('', rule='bottom', after=4)
     page.para('文／' + rng.choice(['\u3000', '、']).join(authors), size=11, align='l', cjk=rng.choice(KAI), after=14)
     page.para([_bold(t['s'] + '，', rng), BODY * 2], align='j', indent=21, line=1.35, after=6)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     return _finish(page, rng, t['title'], authors, year)
 
 
@@ -126,7 +122,7 @@ def teacher_journal(rng):
     page.para([_bold('【摘\u3000要】', rng), BODY], size=9.5, align='j', cjk=rng.choice(KAI), after=3)
     page.para([_bold('【关键词】', rng), '；'.join(t['kws'])], size=9.5, cjk=rng.choice(KAI), after=12)
     for _ in range(2):
-        _body(page, 2)
+        zh_body(page, BODY, 2)
     page.para('本文系%s教育科学规划课题“%s”（编号%s%d-%03d）的研究成果。' % (t['school'][4], t['a'], 'JK', year - 1,
               rng.randint(1, 300)), size=8.5, rule='top', after=0)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
@@ -153,7 +149,7 @@ def econ_working_paper(rng):
              '\u2002'.join(rng.sample(['Z10', 'Q13', 'O18', 'L83', 'R11'], 3))]]]
     sized_table(page, box, [15.5], size=9.5, align=['l'], grid=True)
     page.para('', after=10)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     for k, (a, m) in enumerate(zip(authors, marks)):
         page.para('%s\u2002%s，%s%s%s%s' % (m, a, t['school'][0], rng.choice(t['d']['units']), rng.choice(RANKS + ['博士研究生']),
                                         '，通讯作者' if k == len(authors) - 1 and len(authors) > 1 else ''), size=8.5,
@@ -182,7 +178,7 @@ def law_proceedings(rng):
     page.para([_bold('内容提要\u3000', rng), BODY], size=9.5, align='j', indent=0, after=3)
     page.para([_bold('关键词\u3000', rng), '\u3000'.join(t['kws'])], size=9.5, after=12)
     for _ in range(2):
-        _body(page, 3)
+        zh_body(page, BODY, 3)
     page.para('·%d·' % rng.randint(20, 480), size=9, align='c', before=10)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 

@@ -2,7 +2,7 @@
 earlier sets lack, in the humanities, law, economics, management, education and arts of schools of
 their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_topic)
 
 SCHOOLS = [('晋中学院', 'Jinzhong University', '晋中', '030619', '山西'),
@@ -31,10 +31,6 @@ def _topic(rng, forms, among=None):
 
 def _title(page, rng, title, sizes=(18, 20), align='c'):
     page.para((title, {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}), align=align, after=8)
-
-
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
 
 
 def collation(rng):
@@ -89,7 +85,7 @@ def wenshi_article(rng):
     page.para([_bold(rng.choice(['提要：', '【提要】', '提\u3000要\u3000']), rng), BODY], size=9.5, cjk=rng.choice(KAI), align='j',
               indent=0, after=14)
     for _ in range(2):
-        _body(page, 3)
+        zh_body(page, BODY, 3)
     page.para('附记：本文初稿曾在%s%s学术研讨会上宣读，承%s先生%s，谨致谢忱。' % (
         rng.choice(t['d']['contexts']), t['s'], elder, rng.choice(['审阅并提出修改意见', '指正', '惠赐资料'])), size=9, cjk=rng.choice(KAI),
         align='j', after=4)
@@ -117,7 +113,7 @@ def yearbook_survey(rng):
     page.para('', after=4)
     for i, head in enumerate(rng.sample(['概况', '主要研究成果', '学术会议与活动', '存在的问题与展望'], 3)):
         page.para(_bold('%s、%s' % ('一二三'[i], head), rng), size=11, after=3)
-        _body(page, 2)
+        zh_body(page, BODY, 2)
     sep = rng.choice(['、', '\u3000', '，'])
     end = rng.choice(['（执笔：%s）', '（撰稿人：%s）', '（%s\u3000执笔）'])
     page.para(end % sep.join(authors), size=10.5, align='r', cjk=rng.choice(KAI))
@@ -180,7 +176,7 @@ def title_byline_row(rng):
     page.para([_bold('[内容摘要]', rng), BODY], size=9.5, align='j', after=3)
     page.para([_bold('[关键词]', rng), '\u3000'.join(t['kws'])], size=9.5, after=12)
     for _ in range(2):
-        _body(page, 3)
+        zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 

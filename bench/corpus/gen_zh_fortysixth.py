@@ -2,7 +2,7 @@
 lack, in the natural sciences, engineering, medicine, farming, computing and environment of schools of
 their own."""
 from genbase import zh_date
-from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_finish as _finish,
+from zhkit import (HEI, KAI, SONG, domain_terms, hei_bold as _bold, sized_table, zh_body, zh_finish as _finish,
                    zh_page as _page, zh_people as _people, zh_topic)
 
 SCHOOLS = [('燕山大学', 'Yanshan University', '秦皇岛', '066004', '河北'),
@@ -32,10 +32,6 @@ def _topic(rng, forms, among=None):
 
 def _title(page, rng, title, sizes=(18, 20), align='c'):
     page.para((title, {'size': rng.choice(sizes), 'bold': True, 'cjk': rng.choice(HEI + SONG)}), align=align, after=8)
-
-
-def _body(page, n, size=10.5):
-    page.para(BODY * n, align='j', indent=21, line=1.3, size=size, after=6)
 
 
 def _unit_line(page, rng, t, authors):
@@ -73,7 +69,7 @@ def guideline_reading(rng):
                                         year - 1) + BODY * 2, align='j',
               indent=21, line=1.3, size=10.5, after=6)
     page.para(_bold('2\u2002主要推荐意见', rng), size=11, after=3)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 
@@ -129,7 +125,7 @@ def grad_symposium(rng):
     page.para([_bold('摘\u3000要：', rng), BODY], size=9.5, align='j', after=3)
     page.para([_bold('关键词：', rng), rng.choice(['；', '，']).join(t['kws'])], size=9.5, after=10)
     page.para(_bold('0\u2002引言', rng), size=11, after=3)
-    _body(page, 3)
+    zh_body(page, BODY, 3)
     return _finish(page, rng, t['title'], [student], year, t['kws'], supervisor=tutor)
 
 
@@ -178,13 +174,13 @@ def algorithm_paper(rng):
     _unit_line(page, rng, t, authors)
     page.para([_bold('摘\u3000要：', rng), BODY], size=9.5, align='j', after=3)
     page.para([_bold('关键词：', rng), '；'.join(t['kws'])], size=9.5, after=10)
-    _body(page, 2)
+    zh_body(page, BODY, 2)
     steps = ['输入：观测序列X，阈值eps', '1. 初始化参数theta_0', '2. for k = 1, 2, …, K do', '3.    计算残差并更新theta_k',
              '4. end for', '输出：估计值theta']
     sized_table(page, [[_bold('算法%d\u2002%s' % (rng.randint(1, 2), t['a']), rng)]] + [[s] for s in steps], [13.0], size=9.5,
                 align=['l'], grid=rng.random() < 0.5)
     page.para('', after=6)
-    _body(page, 1)
+    zh_body(page, BODY, 1)
     return _finish(page, rng, t['title'], authors, year, t['kws'])
 
 

@@ -69,3 +69,14 @@ def zh_topic(rng, domains, schools, terms, forms=None, among=None):
     kws = title_keywords(rng, title, terms, pool)
     return dict(i=i, d=d, s=s, a=a, title=title, kws=kws, school=schools[i], unit=rng.choice(d['units']),
                 major=rng.choice(d['majors']))
+
+
+def zh_body(page, text, n, size=10.5):
+    """The text run n times over, justified, its first line indented."""
+    page.para(text * n, align='j', indent=21, line=1.3, size=size, after=6)
+
+
+def unit_line(t, rng):
+    """A unit line of a topic's school: the school and one of its domain's units, then its city and
+    post code and its province."""
+    return '%s%s，%s\u2002%s\u2002%s' % (t['school'][0], rng.choice(t['d']['units']), t['school'][4], t['school'][2], t['school'][3])

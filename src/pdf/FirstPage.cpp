@@ -11,7 +11,6 @@
 #include <QSet>
 #include <QRegularExpression>
 #include <algorithm>
-#include <functional>
 #include <cmath>
 
 namespace pdf {
@@ -572,10 +571,10 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         // or right over it ("CHARLES F. LIU AND LEI WILSON" over an essay's title)
         auto overTitle = [&](int i) { return !titleLines.isEmpty() && i == titleLines.first() - 1; };
         // and a line of the authors' unit and their names next to the title, over it or under it
-        for (int i = 0; i < n; ++i)
-            if (!titleLines.isEmpty() && i >= titleLines.first() - 2 && i <= titleLines.last() + 3 && !titleLines.contains(i) &&
-                title(i) < 0.3 && lines[i].y0 <= 0.8 * h && !namesAfterUnit(lines[i].text).isEmpty())
-                sure << i;
+        if (!titleLines.isEmpty())
+            for (int i = std::max(0, titleLines.first() - 2); i < n && i <= titleLines.last() + 3; ++i)
+                if (!titleLines.contains(i) && title(i) < 0.3 && lines[i].y0 <= 0.8 * h && !namesAfterUnit(lines[i].text).isEmpty())
+                    sure << i;
         for (int i = 0; i < n && sure.isEmpty(); ++i)
             if ((underTitle(i) || overTitle(i)) && title(i) < 0.3 && lines[i].y0 <= 0.8 * h &&
                 namesInLine(lines[i].text + carriedName(i)).size() >= 2)
@@ -606,16 +605,23 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
     };
     // a name stacked right over a sure one in its column, or over such a name, one name a line: a side
     // cell of authors beside the title ("赵欣磊" / "姜红艳" / "唐睿"), read before the title it stands beside
-    std::function<bool(int)> stackedOverSure = [&](int i) {
-        const double size = std::max(lines[i].size, 1.0);
-        for (int j = i + 1; j < n; ++j)
-            if (std::abs(lines[j].x0 - lines[i].x0) < 0.5 * size && std::abs(lines[j].size - lines[i].size) < 0.05 * size &&
-                lines[j].bold == lines[i].bold && lines[j].y0 - lines[i].y1 > -0.3 * size &&
-                lines[j].y0 - lines[i].y1 < 0.8 * size && namesInLine(lines[j].text).size() == 1 &&
-                (sure.contains(j) || stackedOverSure(j)))
-                return true;
-        return false;
-    };
+    // (from the foot of the page up, so that a name over a stacked one is known when it is reached)
+    std::vector<bool> stackedOverSure(size_t(n), false);
+    {
+        std::vector<int> oneName(size_t(n), -1);  // -1: not yet known
+        auto single = [&](int j) {
+            if (oneName[size_t(j)] < 0) oneName[size_t(j)] = namesInLine(lines[j].text).size() == 1;
+            return oneName[size_t(j)] == 1;
+        };
+        for (int i = n - 2; i >= 0; --i) {
+            const double size = std::max(lines[i].size, 1.0);
+            for (int j = i + 1; j < n && !stackedOverSure[size_t(i)]; ++j)
+                if (std::abs(lines[j].x0 - lines[i].x0) < 0.5 * size && std::abs(lines[j].size - lines[i].size) < 0.05 * size &&
+                    lines[j].bold == lines[i].bold && lines[j].y0 - lines[i].y1 > -0.3 * size &&
+                    lines[j].y0 - lines[i].y1 < 0.8 * size && (sure.contains(j) || stackedOverSure[size_t(j)]) && single(j))
+                    stackedOverSure[size_t(i)] = true;
+        }
+    }
     auto likeSure = [&](int i) {
         // names side by side in columns count as names; in a line the model takes rather for an
         // affiliation, a "name" with an acronym in it is the institution ("ETH Zurich and Rmetrics
@@ -631,7 +637,7 @@ PageReading readFirstPage(const QList<Line>& lines, double pageHeight, const std
         if ((kindOf(kinds, i, LineKind::Affiliation) > author(i) || isAffiliation(lines[i].text)) &&
             std::any_of(names.begin(), names.end(), [](const QString& a) { return a.contains(acronym); }))
             return false;
-        if (names.size() == 1 && stackedOverSure(i)) return true;
+        if (names.size() == 1 && stackedOverSure[size_t(i)]) return true;
         // a line the model doubts is still a name of the grid when it is nothing but names in
         // the type of a sure line of the same block: "Li Wei" under a row of two names and their schools
         // and both it and the sure line have their affiliation under them

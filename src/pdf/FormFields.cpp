@@ -98,7 +98,7 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
     // (the rule right over the caption says so before any line under it: "岳庙碑刻整理" under
     // "研究方向" is none of its)
     bool ruled = false;
-    auto overCaption = [&]() -> std::pair<QString, int> {
+    const std::pair<QString, int> above = [&]() -> std::pair<QString, int> {
         if (labelOf(l.text) != LineLabel::Author) return {};
         static const RE rule(QStringLiteral("^[—―_\\-－\\s]+$"));
         const double size = std::max(l.size, 1.0);
@@ -115,11 +115,11 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
             return {v.text, j};
         }
         return {};
-    };
-    if (const auto above = overCaption(); ruled && !above.first.isEmpty()) return above;
+    }();
+    if (ruled && !above.first.isEmpty()) return above;
     const int best = besideOnRow(lines, i);
     if (best >= 0) {
-        if (labelOf(lines[best].text) != LineLabel::None) return overCaption();
+        if (labelOf(lines[best].text) != LineLabel::None) return above;
         // names beside their label may wrap in their cell: "Ananya Garcia; …; Agnieszka" / "Garcia; Michael Anderson"
         if (labelOf(l.text) == LineLabel::Author && !form) return {runOnList(lines, best), best};
         return {lines[best].text, best};
@@ -134,13 +134,13 @@ std::pair<QString, int> labelledValue(const QList<Line>& lines, int i) {
         const Line& n = lines[j];
         // (a value set tight under a small label may reach up beside it: its middle is under the label)
         if ((n.y0 + n.y1) / 2 < l.y1 || n.x1 < l.x0 - 2 * size || n.x0 > l.x1 + 2 * size) continue;
-        if (labelOf(n.text) != LineLabel::None) return overCaption();
+        if (labelOf(n.text) != LineLabel::None) return above;
         if (label == LineLabel::Title) return {n.text, j};
         const QString text = runOnList(lines, j);
-        if (namesInLine(text).isEmpty()) return overCaption();
+        if (namesInLine(text).isEmpty()) return above;
         return {text, j};
     }
-    return overCaption();
+    return above;
 }
 
 // A field's label by the way such labels end, known or not ("项目编号：", "电话：");

@@ -34,44 +34,41 @@ bool continues(const Line& line, const Word& w) {
     const double size = std::max(std::max(w.size, last.size), 1.0);
     if (w.x0 < last.x1 - 0.5 * size) return false;
     const double gap = w.x0 - last.x1;
-    // Chinese and English blocks set side by side: a sentence changes script
-    // across a blank, never across a wide gap (a bilingual label, "论文题目  Title",
-    // is short and stays whole)
     qsizetype chars = 0;
     for (const Word& before : line.words) chars += before.text.size();
-    if (gap > 0.8 * size && chars > 6 && !w.text.isEmpty() && !last.text.isEmpty() && last.text.back().isLetter() &&
-        w.text.front().isLetter() && isCjk(last.text.back()) != isCjk(w.text.front()))
-        return false;
-    // nor across a blank into smaller type: a headword and its English gloss
+    const auto letterCount = [](const Word& x) {
+        return std::count_if(x.text.begin(), x.text.end(), [](QChar c) { return c.isLetter(); });
+    };
+    const Word& smaller = w.size < last.size ? w : last;
+    const Word& larger = w.size < last.size ? last : w;
+    const bool resized = smaller.size < 0.85 * larger.size;
+    const bool meet = !w.text.isEmpty() && !last.text.isEmpty();
+    // Chinese and English blocks set side by side: a sentence changes script across a blank,
+    // never across a wide gap (a bilingual label, "论文题目  Title", is short and stays whole),
+    // nor across a blank into another size: a headword and its English gloss
     // ("秦岭南麓森林 forests of the southern Qinling slopes")
-    if (gap > 0.5 * size && !w.text.isEmpty() && !last.text.isEmpty() && last.text.back().isLetter() &&
-        w.text.front().isLetter() && isCjk(last.text.back()) != isCjk(w.text.front()) &&
-        std::min(w.size, last.size) < 0.85 * std::max(w.size, last.size))
-        return false;
+    const bool scriptChanges = meet && last.text.back().isLetter() && w.text.front().isLetter() &&
+                               isCjk(last.text.back()) != isCjk(w.text.front());
+    if (scriptChanges && ((gap > 0.8 * size && chars > 6) || (gap > 0.5 * size && resized))) return false;
     // a long run of Chinese text does not go on across a blank in another size: the next cell
     // begins there ("…遗存的源" | "田涛" in the authors' card beside the abstract)
-    if (gap > 0.6 * std::min(w.size, last.size) && chars >= 8 && w.text.size() >= 2 && !last.text.isEmpty() &&
-        isCjk(last.text.back()) && isCjk(w.text.front()) && std::min(w.size, last.size) < 0.85 * std::max(w.size, last.size))
+    if (meet && resized && gap > 0.6 * smaller.size && chars >= 8 && w.text.size() >= 2 && isCjk(last.text.back()) &&
+        isCjk(w.text.front()))
         return false;
     // a cell of small type beside a large title, across a wide gap, is a line of its own
     // ("西南传播学论坛" in the meeting's cell left of the title)
     // and so is a code in its own cell ("PU-1814" left of a poster's title)
     // (a raised mark, "1a,2", is small too but no word)
-    const Word& smaller = w.size < last.size ? w : last;
     static const QRegularExpression code(QStringLiteral("^[A-Z]{1,4}[-\\x{2010}\\x{2013}]?[0-9]{2,6}$"));
-    const auto letters = std::count_if(smaller.text.begin(), smaller.text.end(), [](QChar c) { return c.isLetter(); });
-    if ((letters >= 3 || code.match(smaller.text).hasMatch()) && smaller.size < 0.7 * size && gap > 1.5 * smaller.size)
+    if ((letterCount(smaller) >= 3 || code.match(smaller.text).hasMatch()) && smaller.size < 0.7 * size &&
+        gap > 1.5 * smaller.size)
         return false;
     // a chapter's numeral set large in its cell beside the title ("6" / "Authority and …")
     static const QRegularExpression numeral(QStringLiteral("^(?:[0-9]{1,3}|[IVXLC]{1,6})\\.?$"));
-    const Word& larger = w.size < last.size ? last : w;
     if (larger.size > 1.5 * smaller.size && gap > 0.5 * smaller.size && numeral.match(larger.text).hasMatch()) return false;
     // words of one line share a baseline: two runs of words a wide gap apart whose baselines
     // differ are lines of neighbouring cells (a column's note beside the byline)
-    const auto wordLetters = [](const Word& x) {
-        return std::count_if(x.text.begin(), x.text.end(), [](QChar c) { return c.isLetter(); });
-    };
-    if (gap > size && wordLetters(w) >= 2 && wordLetters(last) >= 2 &&
+    if (gap > size && letterCount(w) >= 2 && letterCount(last) >= 2 &&
         std::abs(w.y1 - last.y1) > 0.35 * std::min(w.size, last.size))
         return false;
     return gap < 2.2 * size;

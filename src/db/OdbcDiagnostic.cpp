@@ -33,7 +33,16 @@ Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle) {
     }
     d.text = texts.join(QLatin1Char(' '));
     if (d.text.isEmpty()) d.text = QStringLiteral("数据库错误（驱动没有给出原因）");
+    numberFromText(d);
     return d;
+}
+
+void numberFromText(Diagnostic& d) {
+    if (d.nativeCode != 0) return;
+    if (d.text.contains(QLatin1String("Deadlock found when trying to get lock"))) {
+        d.nativeCode = 1213;
+        d.sqlState = QStringLiteral("40001");
+    }
 }
 
 SQLHENV environment() {

@@ -25,6 +25,13 @@ struct Diagnostic {
 // of a connection the server lost.
 Diagnostic diagnose(SQLSMALLINT type, SQLHANDLE handle);
 
+// A diagnostic without the server's error number (the driver gives none for a
+// later result of a text of several statements): the number the server's own
+// text stands for, where that text is one only that error has. A deadlock, and
+// a replicated cluster's change that lost to another node's, say "Deadlock found
+// when trying to get lock" (1213, SQLSTATE 40001).
+void numberFromText(Diagnostic& d);
+
 // A failed ODBC call, carried up to the query object.
 struct Failure {
     Diagnostic diagnostic;
